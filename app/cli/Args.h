@@ -1,0 +1,62 @@
+// Command-line conventions of mirvo-cli: `mirvo-cli COMMAND [ARGS…] [--name value] [--flag]`.
+// Errors are one line on stderr; exit 0 success, 2 bad input or out of range, 3 a search or step
+// that found nothing or failed.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace mirvo::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadInput = 2;
+inline constexpr int kExitNotFound = 3;
+
+// A bad argument: the message is printed on one line, with the command's usage, exit code 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class Args {
+ public:
+  // valueOptions: names (without "--") that take a value; flagOptions: names that take none.
+  Args(const std::vector<std::string>& argv, const std::set<std::string>& valueOptions,
+       const std::set<std::string>& flagOptions);
+
+  const std::vector<std::string>& positional() const { return positional_; }
+  bool has(const std::string& name) const;
+  std::optional<std::string> value(const std::string& name) const;
+  std::string value(const std::string& name, const std::string& fallback) const;
+  // Integer option within [lo, hi]; UsageError otherwise.
+  std::optional<long> integer(const std::string& name, long lo, long hi) const;
+  // "text" (default) or "tsv".
+  bool tsv() const;
+  bool help() const { return has("help"); }
+
+ private:
+  std::vector<std::string> positional_;
+  std::map<std::string, std::string> values_;
+  std::set<std::string> flags_;
+};
+
+struct Command {
+  const char* name;
+  const char* summary;
+  const char* usage;  // full usage text shown by --help and after an argument error
+  int (*run)(const Args& args, std::ostream& out, std::ostream& err);
+  std::set<std::string> valueOptions;
+  std::set<std::string> flagOptions;
+};
+
+const std::vector<Command>& Commands();
+
+// Reference meridian from --longitude L (100..145) or --country vietnam|china|japan (default
+// China, 120). Returns (country index, longitude).
+std::pair<int, int> MeridianOptions(const Args& args);
+
+}  // namespace mirvo::cli

@@ -1,0 +1,7 @@
+// One declaration per command file of this folder.
+#pragma once
+#include "app/cli/Args.h"
+
+namespace mirvo::cli {
+Command NowCommand();       // now.cpp
+}  // namespace mirvo::cli

@@ -1,0 +1,111 @@
+// The context of every Chinese conversion: the settings the calendars depend on (reference
+// longitude, epoch, Sun method, country), the ephemeris with its caches, and the last-built
+// solar-term and lunar-month tables (which the year-data listing and the calendar view read after
+// a build). Two Reckoners with different settings can be used side by side; nothing is global.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
+#include "platform/calendarlib/CalendarRecords.h"
+
+namespace mirvo {
+
+// Statuses of ChlToDay.
+enum ChlStatus : int16_t {
+  kChlValid = 0,
+  kChlFieldOutOfRange = -1,
+  kChlNoNewYear = -2,
+  kChlEndOfTable = -3,
+  kChlDayBeyondMonth = -4,
+  kChlNoSuchMonth = -5,
+};
+
+struct LunarMonth {
+  double cjdc = 0;          // dark moon at the reference meridian
+  int32_t day = 0;          // D[i], its civil day
+  std::string label;        // "01".."12", "7*", or a building mark, or empty
+  int16_t majorTerms = 0;   // Z[i]
+};
+
+// Month i runs from months[i].day to months[i + 1].day - 1; the last entry only closes the
+// previous month. At most 51 entries.
+struct LunarMonthTable {
+  std::vector<LunarMonth> months;
+  int32_t firstLunation = 0;
+  int count() const { return static_cast<int>(months.size()); }
+};
+
+class Reckoner {
+ public:
+  Reckoner();
+  ~Reckoner();
+  Reckoner(const Reckoner&) = delete;
+  Reckoner& operator=(const Reckoner&) = delete;
+
+  // Settings.
+  int ReferenceLongitude() const { return longitude_; }
+  void SetReferenceLongitude(int degreesEast);  // 100..145
+  int Epoch() const { return epoch_; }
+  void SetEpoch(int epoch);                     // -2696 or -2636
+  int SunMethod() const { return sunMethod_; }
+  void SetSunMethod(int method);                // kTrueSun / kMeanSun
+  int CountryIndex() const { return country_; }
+  void SetCountry(int country);                 // names only; the longitude is set separately
+
+  Ephemeris& ephemeris() { return ephemeris_; }
+  const SolarTermTable& solarTermTable() const { return solarTerms_; }
+  const LunarMonthTable& lunarMonthTable() const { return lunarMonths_; }
+
+  // Lunar calendar.
+  void BuildYearTables(double day);
+  int16_t ChlToDay(ChlDate& date);
+  // Fills both records for the day whose number is the integer part of x. Set chs.valid = -99
+  // beforehand to skip the solar half (its valid is then set to 0).
+  void DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl);
+  void RefreshChlDate(ChlDate& date);
+  int16_t ChlMonthLength(ChlDate& date);
+
+  bool RestoreDay30(ChlDate& date, bool keep30);
+  bool StepChlMonth(ChlDate& date, bool forward, bool keep30);
+  bool StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap);
+  bool StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepLeap);
+
+  // Solar calendar (the only conversion that honours the mean-sun setting).
+  bool ChsToDay(ChsDate& date);
+  bool StepChsYear(ChsDate& date, bool forward);
+  bool StepChsTerm(ChsDate& date, bool forward, bool byCycle);
+
+  // Texts (names follow the country).
+  std::string ChlDateText(const ChlDate& date, int form, const std::string& suffix = "CHL");
+  std::string ChlDateSentence(ChlDate date, bool withDay, bool withMonth, bool withStemBranch,
+                              bool stemBranchFirst, bool full);
+  std::string ChlDateStemBranchText(ChlDate date);
+  std::string ChsDateText(const ChsDate& date, bool withCode) const;
+  std::string ChsDateSentence(ChsDate date, bool withDay, bool withStemBranch);
+
+  // Nearest day after (or before) startDay whose day, lunar month and lunar year share one
+  // element-animal pair. Returns the day number, or -1 when the step limit was reached first.
+  int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch);
+
+ private:
+  bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);
+  void BuildDarkMoonTable();
+  void LabelLunarMonths();
+
+  int longitude_ = 120;
+  int epoch_ = -2696;
+  int sunMethod_ = kTrueSun;
+  int country_ = kChina;
+  Ephemeris ephemeris_;
+  SolarTermTable solarTerms_;
+  LunarMonthTable lunarMonths_;
+  struct YearCache;                  // built year tables by (sui year, longitude); see Reckoner.cpp
+  std::unique_ptr<YearCache> yearCache_;
+};
+
+}  // namespace mirvo

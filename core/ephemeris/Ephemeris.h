@@ -1,0 +1,67 @@
+// Dark moons, quarters and full moons in UT, the lunation and phase of an instant, equinoxes and
+// solstices, the sui year of a day and the 79-entry solar-term table. Results that never change
+// for given inputs (syzygies, quarter points, solar-term sets) are memoised here; an Ephemeris is
+// owned by the context (Reckoner), never shared through globals.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <cstdint>
+#include <string_view>
+
+namespace mirvo {
+
+inline constexpr double MeanSynodicMonth = 29.5305888531;
+
+enum SunMethod : int { kTrueSun = 0, kMeanSun = 1 };
+enum QuarterKind : int { kMarchEquinox = 0, kJuneSolstice = 1, kSeptemberEquinox = 2, kDecemberSolstice = 3 };
+
+// Solar term k = 1..24 of a sui has longitude (270 + 15(k-1)) mod 360; odd k are major terms.
+std::string_view TermCode(int k);         // "Z11", "J12", …
+std::string_view TermName(int k);         // "Dong zhi", …
+std::string_view TermEnglishName(int k);  // "Winter solstice", …
+
+struct SolarTermEntry {
+  double cjdc = 0;   // instant at the reference meridian
+  int32_t jdn = 0;   // its civil day there
+};
+
+// Entry 24s + k - 1 is term k of sui b - 1 + s (s = 0, 1, 2); entries 72..78 are terms 1..7 of
+// sui b + 2. Entry 24 is the December solstice that opens sui b.
+struct SolarTermTable {
+  std::array<SolarTermEntry, 79> entry{};
+  int32_t suiYear = 0;   // b
+  int method = kTrueSun;
+  int longitude = 120;
+};
+
+class Ephemeris {
+ public:
+  Ephemeris();
+
+  double LunationZeroUt() const { return lunationZeroUt_; }
+  double SyzygyTt(int32_t n, int phase);
+  double SyzygyUt(int32_t n, int phase);
+  int32_t LunationAt(double ajd);
+  // Phase most recently reached in lunation n at ajd; -1 past the lunation, -2 before it.
+  int16_t GetPhase(int32_t n, double ajd, bool& exact);
+
+  double QuarterPointTt(int kind, int year);
+  double QuarterPointUt(int kind, int year);
+  double QuarterPointCjdc(int kind, int year, int longitude);
+  double MarchEquinoxCjdc(int year, int longitude) { return QuarterPointCjdc(kMarchEquinox, year, longitude); }
+  double JuneSolsticeCjdc(int year, int longitude) { return QuarterPointCjdc(kJuneSolstice, year, longitude); }
+  double SeptemberEquinoxCjdc(int year, int longitude) { return QuarterPointCjdc(kSeptemberEquinox, year, longitude); }
+  double DecemberSolsticeCjdc(int year, int longitude) { return QuarterPointCjdc(kDecemberSolstice, year, longitude); }
+
+  int32_t SuiYearOf(int32_t day, int longitude);
+  void BuildSolarTermTable(double day, int method, int longitude, SolarTermTable& table);
+
+ private:
+  double lunationZeroUt_ = 0;
+  // Caches: see Ephemeris.cpp.
+  struct Caches;
+  std::shared_ptr<Caches> caches_;
+};
+
+}  // namespace mirvo

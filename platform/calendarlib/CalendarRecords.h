@@ -1,0 +1,54 @@
+// Date records exchanged between the calendar library and the calendar code. Their field layout is
+// binding (other code and the date-string parsers rely on the offsets), so they are checked here.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace mirvo {
+
+// A European date: CE (letter 'G', proleptic Gregorian), JC ('J', Julian) or a VMC date ('R',
+// year/month/day only). Years are astronomical: 0 = 1 BC, -2 = 3 BC.
+struct CalendarDate {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+  int16_t calendar = 'G';
+  int16_t reserved = 0;
+  int32_t jdn = 0;
+  int32_t valid = 0;
+};
+static_assert(sizeof(CalendarDate) == 24);
+static_assert(offsetof(CalendarDate, calendar) == 12 && offsetof(CalendarDate, jdn) == 16 &&
+              offsetof(CalendarDate, valid) == 20);
+
+// A Chinese lunar (CHL) date: cycle-position-month[*]-day.
+struct ChlDate {
+  int32_t epoch = -2696;
+  int32_t cycle = 0;
+  int32_t position = 0;
+  int32_t reserved[2] = {0, 0};
+  int32_t month = 0;
+  int32_t day = 0;
+  int32_t valid = 0;
+  int32_t jdn = 0;
+  int32_t leap = 0;
+};
+static_assert(sizeof(ChlDate) == 40);
+static_assert(offsetof(ChlDate, month) == 20 && offsetof(ChlDate, jdn) == 32 &&
+              offsetof(ChlDate, leap) == 36);
+
+// A Chinese solar (CHS) date: cycle-position-solarterm-day.
+struct ChsDate {
+  int32_t epoch = -2696;
+  int32_t cycle = 0;
+  int32_t position = 0;
+  int32_t reserved[2] = {0, 0};
+  int32_t term = 0;
+  int32_t day = 0;
+  int32_t valid = 0;
+  int32_t jdn = 0;
+};
+static_assert(sizeof(ChsDate) == 36);
+static_assert(offsetof(ChsDate, term) == 20 && offsetof(ChsDate, jdn) == 32);
+
+}  // namespace mirvo

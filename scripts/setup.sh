@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what building and testing Vantrel needs on Debian 12, if anything is missing.
+# Used by ./run and ./test. As root it runs apt-get itself, with sudo it asks sudo, otherwise it
+# prints the one apt-get line to run and fails.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkgconf libgtest-dev libgmock-dev libbenchmark-dev)
+if [ "${MIRVO_NO_GUI:-0}" != 1 ]; then
+  # Qt 6 Widgets for the window, a CJK font for the stem and branch characters, Xvfb for
+  # scripted screenshots on machines without a display.
+  packages+=(qt6-base-dev libgl-dev fonts-wqy-microhei xvfb)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1; then
+  sudo apt-get update -qq
+  sudo DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "Please run as root: apt-get install ${missing[*]}" >&2
+  exit 1
+fi
