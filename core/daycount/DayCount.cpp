@@ -1,0 +1,296 @@
+#include "core/daycount/DayCount.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <limits>
+
+#include "platform/astro/DeltaT.h"
+#include "platform/calendarlib/EuroCalendar.h"
+#include "util/Text.h"
+
+namespace mirvo {
+namespace {
+
+constexpr std::array<CalendarCode, 4> kCalendarCodes{{
+    {"CE", 0, "G"}, {"JC", 1, "J"}, {"JDN", 2, "JD"}, {"VMC", 9, "R"}}};
+
+constexpr std::array<std::string_view, 12> kMonthsEnglish{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonthsEnglishShort{
+    "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July", "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
+constexpr std::array<std::string_view, 12> kMonthsGerman{
+    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+constexpr std::array<std::string_view, 12> kMonthsGermanShort{
+    "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
+
+constexpr std::array<std::string_view, 7> kWeekdaysEnglish{
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 7> kWeekdaysGerman{
+    "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+
+// Day numbers outside 32 bits cannot be represented; clamp before converting a double.
+int32_t ClampToJdn(double x) {
+  if (!(x > std::numeric_limits<int32_t>::min())) return std::numeric_limits<int32_t>::min();
+  if (!(x < std::numeric_limits<int32_t>::max())) return std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(x);  // truncates toward zero
+}
+
+// Rounds to the nearest integer, halves to the even neighbour, independent of the FPU mode.
+double RoundHalfEven(double x) {
+  const double f = std::floor(x);
+  const double diff = x - f;
+  if (diff > 0.5) return f + 1;
+  if (diff < 0.5) return f;
+  return std::fmod(f, 2.0) == 0 ? f : f + 1;
+}
+
+std::string TwoDigits(int v) {
+  std::string s = std::to_string(v < 0 ? -v : v);
+  if (s.size() < 2) s.insert(0, 1, '0');
+  return s;
+}
+
+// Years beyond four digits are grouped ("12,345"), as in every date text of the program.
+std::string YearText(int32_t year, char thousandsSeparator) {
+  const std::string plain = std::to_string(year);
+  if (year > 9999 || year < -9999) return separate_thousands(plain, thousandsSeparator);
+  return plain;
+}
+
+// Reads a whole number from a text field, blanks around it ignored; false for anything else.
+bool ReadNumber(std::string_view s, int& value) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  if (s.empty()) return false;
+  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && p == s.data() + s.size();
+}
+
+bool IsLeapGregorian(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+}  // namespace
+
+std::string ZoneLabel(int longitude) {
+  switch (longitude) {
+    case 105: return "ICT";
+    case 106: return "HAN";
+    case 109: return "CHA";
+    case 116: return "BEI";
+    case 120: return "CCT";
+    case 135: return "JST";
+    case 140: return "EDO";
+    default: break;
+  }
+  if (longitude < kMinLongitude || longitude > kMaxLongitude) return "";
+  return "L" + TwoDigits(longitude - 100);
+}
+
+const CalendarCode* FindCalendarCode(std::string_view code) {
+  for (const auto& c : kCalendarCodes)
+    if (c.code == code) return &c;
+  return nullptr;
+}
+
+std::string_view MonthName(int month, bool shortForm, int language) {
+  if (month < 1 || month > 12) return "";
+  const auto& table = language == 1 ? (shortForm ? kMonthsGermanShort : kMonthsGerman)
+                                    : (shortForm ? kMonthsEnglishShort : kMonthsEnglish);
+  return table[month - 1];
+}
+
+int32_t JdnFromCalendarDate(CalendarDate& date) { return euro_date_to_jdn(date); }
+
+void CalendarDateFromJdn(CalendarDate& date) { jdn_to_euro_date(date); }
+
+void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc) {
+  const int32_t jdn = ClampToJdn(x);
+  ce.calendar = 'G';
+  ce.jdn = jdn;
+  CalendarDateFromJdn(ce);
+  ce.valid = 1;
+  jc.calendar = 'J';
+  jc.jdn = jdn;
+  CalendarDateFromJdn(jc);
+  jc.valid = 1;
+}
+
+int16_t WeekdayOf(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
+
+std::string WeekdayName(int index, bool pad, int language) {
+  if (index < 0 || index > 6) return "";
+  std::string name(language == 1 ? kWeekdaysGerman[index] : kWeekdaysEnglish[index]);
+  constexpr size_t kWidth = 9;  // "Wednesday"
+  if (pad && name.size() < kWidth) name.insert(0, kWidth - name.size(), ' ');
+  return name;
+}
+
+std::string TimeOfDayText(double fraction, bool withSeconds) {
+  if (!(fraction >= 0.0 && fraction < 1.0)) return withSeconds ? "XX:XX:XX" : "XX:XX";
+  // A tiny nudge so that a fraction computed as 0.49999999999 for noon still shows 12:00.
+  if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
+  int s = static_cast<int>(fraction * 86400.0);
+  if (s >= 86400) s = 86399;
+  std::string text = TwoDigits(s / 3600) + ":" + TwoDigits(s / 60 % 60);
+  if (withSeconds) text += ":" + TwoDigits(s % 60);
+  return text;
+}
+
+std::string CalendarDateText(const CalendarDate& date, int order, char separator,
+                             char thousandsSeparator, bool withSuffix) {
+  const std::string sep(1, separator);
+  const std::string mm = TwoDigits(date.month), dd = TwoDigits(date.day);
+  std::string text;
+  if (order == 2) {
+    text = YearText(date.year, thousandsSeparator) + sep + mm + sep + dd;
+  } else {
+    // Day-month-year (order 1) or month-day-year (order 0): a minus inside the text would read as a
+    // separator, so a negative year is written as its magnitude and the date put in parentheses.
+    const int32_t magnitude = date.year < 0 ? -date.year : date.year;
+    const std::string year = YearText(magnitude, thousandsSeparator);
+    text = order == 1 ? dd + sep + mm + sep + year : mm + sep + dd + sep + year;
+    if (date.year < 0) text = "(" + text + ")";
+  }
+  if (withSuffix) {
+    if (date.calendar == 'J') text += " JC";
+    else if (date.calendar == 'R') text += " VMC";
+    else text += " CE";
+  }
+  return text;
+}
+
+std::string CalendarDateSentence(const CalendarDate& date) {
+  return "The " + OrdinalText(date.day) + " day of " + std::string(MonthName(date.month, false, 0)) +
+         " in the year " + YearText(date.year, ',') + " in the " +
+         (date.calendar == 'J' ? "Julian" : "Common Era") + " Calendar";
+}
+
+int16_t ParseCalendarDate(const std::string& text, CalendarDate& date) {
+  const int letter = date.calendar == 'R' ? 'R' : date.calendar == 'J' ? 'J' : 'G';
+  date.calendar = static_cast<int16_t>(letter);
+  date.valid = 0;
+  std::string reduced;
+  int dashes = 0;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') reduced += c;
+    else if (c == '-') { reduced += c; ++dashes; }
+  }
+  if (dashes != 2 && dashes != 3) return 0;
+  const int status = str_to_date(reduced, 2, date, letter);
+  if (status == -5) return -1;
+  if (status != 0) return 0;
+  date.calendar = static_cast<int16_t>(letter);
+  if (letter != 'R') euro_date_to_jdn(date);
+  date.valid = 1;
+  return 1;
+}
+
+int16_t LocalZoneOffsetMinutes() {
+  return static_cast<int16_t>(std::lround(-static_cast<double>(get_timezone()) / 60.0));
+}
+
+bool ParseSystemDateText(std::string_view text, CalendarDate& date) {
+  if (text.size() < 10) return false;
+  int y = 0, m = 0, d = 0;
+  const char third = text[2];
+  bool ok;
+  if (third == '-' || third == '/' || third == '.') {
+    ok = ReadNumber(text.substr(0, 2), m) && ReadNumber(text.substr(3, 2), d) &&
+         ReadNumber(text.substr(6), y);
+  } else {
+    ok = ReadNumber(text.substr(0, 4), y) && ReadNumber(text.substr(5, 2), m) &&
+         ReadNumber(text.substr(8, 2), d);
+  }
+  if (!ok || m < 1 || m > 12 || d < 1) return false;
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (d > (m == 2 && IsLeapGregorian(y) ? 29 : kDays[m - 1])) return false;
+  date = CalendarDate{};
+  date.year = y;
+  date.month = m;
+  date.day = d;
+  date.calendar = 'G';
+  JdnFromCalendarDate(date);
+  date.valid = 1;
+  return true;
+}
+
+bool ParseSystemTimeText(std::string_view text, int& hours, int& minutes, int& seconds) {
+  std::string t(text);
+  const bool twelveHour = t.find_first_of("Mm") != std::string::npos;
+  bool pm = false;
+  if (twelveHour) {
+    // The designator may stand in front ("PM 1:05:00") or behind ("1:05:00 PM").
+    if (t.size() >= 2 && (t[1] == 'M' || t[1] == 'm')) t = t.substr(2) + " " + t.substr(0, 2);
+    const size_t a = t.find_first_of("Aa");
+    const size_t p = t.find_first_of("Pp");
+    if ((a == std::string::npos) == (p == std::string::npos)) return false;
+    pm = p != std::string::npos;
+    t = t.substr(0, std::min(a, p));
+  }
+  const size_t c1 = t.find(':');
+  if (c1 == std::string::npos) return false;
+  const size_t c2 = t.find(':', c1 + 1);
+  int h = 0, m = 0, s = 0;
+  if (!ReadNumber(std::string_view(t).substr(0, c1), h)) return false;
+  if (c2 == std::string::npos) {
+    if (!ReadNumber(std::string_view(t).substr(c1 + 1), m)) return false;
+  } else if (!ReadNumber(std::string_view(t).substr(c1 + 1, c2 - c1 - 1), m) ||
+             !ReadNumber(std::string_view(t).substr(c2 + 1), s)) {
+    return false;
+  }
+  if (twelveHour) {
+    if (h < 1 || h > 12) return false;
+    if (pm) { if (h != 12) h += 12; }
+    else if (h == 12) h = 0;
+  }
+  if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return false;
+  hours = h;
+  minutes = m;
+  seconds = s;
+  return true;
+}
+
+std::optional<double> AjdFromSystemTexts(std::string_view dateText, std::string_view timeText,
+                                         int offsetMinutes) {
+  CalendarDate date;
+  int h = 0, m = 0, s = 0;
+  if (!ParseSystemDateText(dateText, date) || !ParseSystemTimeText(timeText, h, m, s))
+    return std::nullopt;
+  return date.jdn + (m * 60.0 + h * 3600.0 + s - offsetMinutes * 60.0) / 86400.0 - 0.5;
+}
+
+double CurrentAjd() {
+  // The clock's own count is UTC, so no zone or daylight-saving offset can creep in.
+  using namespace std::chrono;
+  const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  constexpr double kAjdOfUnixEpoch = 2440587.5;  // 1970-01-01 00:00 UTC
+  return kAjdOfUnixEpoch + static_cast<double>(ms) / 86400000.0;
+}
+
+int32_t TodayJdn() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  CalendarDate date;
+  date.year = local.tm_year + 1900;
+  date.month = local.tm_mon + 1;
+  date.day = local.tm_mday;
+  date.calendar = 'G';
+  return JdnFromCalendarDate(date);
+}
+
+double DeltaTMinutes(double x) {
+  if (std::isnan(x)) return x;
+  CalendarDate date;
+  date.calendar = 'G';
+  date.jdn = ClampToJdn(RoundHalfEven(x));
+  CalendarDateFromJdn(date);
+  return astro::deltat(static_cast<double>(date.year), 1915);
+}
+
+}  // namespace mirvo

@@ -1,0 +1,198 @@
+#include "util/Text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace mirvo {
+namespace {
+
+// Length of the UTF-8 sequence that starts with byte b; a stray continuation or invalid lead byte
+// counts as a character of its own so that malformed text is never cut inside a sequence.
+size_t SequenceLength(std::string_view s, size_t i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+  if (i + n > s.size()) return 1;
+  for (size_t k = 1; k < n; ++k)
+    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
+  return n;
+}
+
+// The characters of a text, each as its own byte sequence.
+std::vector<std::string_view> Characters(std::string_view s) {
+  std::vector<std::string_view> out;
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = SequenceLength(s, i);
+    out.push_back(s.substr(i, n));
+    i += n;
+  }
+  return out;
+}
+
+bool InSet(std::string_view ch, std::string_view set) {
+  for (const auto c : Characters(set))
+    if (c == ch) return true;
+  return false;
+}
+
+// Upper- and lower-case partners beyond ASCII: the accent table of the program first, then the
+// remaining Latin capitals of the same range.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 33> kFold{{
+    {"Š", "š"}, {"Ÿ", "ÿ"}, {"À", "à"}, {"Á", "á"}, {"Â", "â"}, {"Ã", "ã"}, {"Ä", "ä"},
+    {"Å", "å"}, {"Ç", "ç"}, {"È", "è"}, {"É", "é"}, {"Ê", "ê"}, {"Ë", "ë"}, {"Ì", "ì"},
+    {"Í", "í"}, {"Î", "î"}, {"Ï", "ï"}, {"Ð", "ð"}, {"Ñ", "ñ"}, {"Ò", "ò"}, {"Ó", "ó"},
+    {"Ô", "ô"}, {"Õ", "õ"}, {"Ö", "ö"}, {"Ø", "ø"}, {"Ù", "ù"}, {"Ú", "ú"}, {"Û", "û"},
+    {"Ü", "ü"}, {"Ý", "ý"}, {"Þ", "þ"}, {"Œ", "œ"}, {"Ž", "ž"}}};
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+std::string Plural(long long n, const char* one, const char* many) {
+  return std::to_string(n) + (n == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string TruncateText(std::string_view text, long n) {
+  if (n <= 0) return "";
+  size_t i = 0;
+  for (long k = 0; k < n && i < text.size(); ++k) i += SequenceLength(text, i);
+  return std::string(text.substr(0, i));
+}
+
+std::string LowerCaseText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const auto ch : Characters(text)) {
+    if (ch.size() == 1) {
+      const char c = ch[0];
+      out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+      continue;
+    }
+    const auto it = std::find_if(kFold.begin(), kFold.end(), [&](const auto& p) { return p.first == ch; });
+    out += it != kFold.end() ? it->second : ch;
+  }
+  return out;
+}
+
+std::string AlignmentSpaces(long long number, int width) {
+  const int length = static_cast<int>(std::to_string(number).size());
+  return width > length ? std::string(static_cast<size_t>(width - length), ' ') : std::string();
+}
+
+std::string KeepCharacters(std::string_view text, std::string_view allowed) {
+  std::string out;
+  for (const auto ch : Characters(text))
+    if (InSet(ch, allowed)) out += ch;
+  return out;
+}
+
+std::string SignedDigits(std::string_view text, bool allowMinus, bool allowPlus) {
+  const std::string kept = KeepCharacters(text, "0123456789-+");
+  if (kept.empty()) return "";
+  std::string sign;
+  std::string_view rest = kept;
+  if (kept[0] == '-' || kept[0] == '+') {
+    if ((kept[0] == '-' && allowMinus) || (kept[0] == '+' && allowPlus)) sign = kept.substr(0, 1);
+    rest.remove_prefix(1);
+  }
+  return sign + KeepCharacters(rest, "0123456789");
+}
+
+void NumberCharacters(std::string& text, bool allowMinus) {
+  std::string out;
+  bool digits = false, sign = false;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      out += c;
+      digits = true;
+    } else if ((c == '+' || (c == '-' && allowMinus)) && !digits && !sign) {
+      out += c;
+      sign = true;
+    }
+  }
+  text = out;
+}
+
+int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count,
+               bool exact, int position) {
+  if (count <= 0 || start < 0 || position < 0) return -1;
+  if (static_cast<size_t>(start) + static_cast<size_t>(count) > list.size()) return -1;
+  const std::string wanted = exact ? std::string(text) : LowerCaseText(text);
+  for (int i = start; i < start + count; ++i) {
+    const std::string& entry = list[static_cast<size_t>(i)];
+    const size_t from = TruncateText(entry, position).size();
+    if (static_cast<long>(Characters(entry).size()) < position) continue;
+    const std::string_view tail = std::string_view(entry).substr(from);
+    if (exact ? tail == wanted : LowerCaseText(tail) == wanted) return i;
+  }
+  return -1;
+}
+
+int CountOccurrences(std::string_view text, std::string_view part, bool exact) {
+  if (text.empty() || part.empty()) return 0;
+  const std::string t = exact ? std::string(text) : LowerCaseText(text);
+  const std::string p = exact ? std::string(part) : LowerCaseText(part);
+  int n = 0;
+  for (size_t at = t.find(p); at != std::string::npos; at = t.find(p, at + p.size())) ++n;
+  return n;
+}
+
+void RemoveCharacters(std::string& text, std::string_view set) {
+  std::string out;
+  for (const auto ch : Characters(text))
+    if (!InSet(ch, set)) out += ch;
+  text = out;
+}
+
+std::string RemoveSpaces(std::string_view text) {
+  std::string out(text);
+  RemoveCharacters(out, " ");
+  return out;
+}
+
+void StripTrailingControls(std::string& text) {
+  while (!text.empty() && static_cast<unsigned char>(text.back()) < 32) text.pop_back();
+}
+
+bool IsPlusMinusNumber(std::string_view text) {
+  const std::string_view t = Trim(text);
+  if (t.empty()) return false;
+  if (t.find('-', 1) != std::string_view::npos || t.find('+', 1) != std::string_view::npos) return false;
+  std::string rest(t);
+  RemoveCharacters(rest, "0123456789-+,.");
+  return rest.empty();
+}
+
+std::string DurationText(long long minutes, bool longForm) {
+  if (minutes < 0) return "-" + DurationText(-minutes, longForm);
+  const long long d = minutes / 1440, h = minutes % 1440 / 60, r = minutes % 60;
+  if (!longForm) {
+    std::string s = d >= 1 ? std::to_string(d) + "d " : "";
+    return s + std::to_string(h) + "h " + std::to_string(r) + "m";
+  }
+  std::vector<std::string> parts;
+  if (d >= 1) parts.push_back(Plural(d, " day", " days"));
+  if (h >= 1) parts.push_back(Plural(h, " hour", " hours"));
+  if (r >= 1) parts.push_back(Plural(r, " minute", " minutes"));
+  if (parts.empty()) return "0 minutes";
+  // "1 day, 1 hour and 5 minutes": only the last two parts are joined by "and".
+  std::string s = parts[0];
+  for (size_t i = 1; i < parts.size(); ++i) s += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  return s;
+}
+
+std::string OrdinalText(long long n) {
+  if (n < 0) return std::to_string(n);
+  const long long lastTwo = n % 100, last = n % 10;
+  const char* suffix = (lastTwo >= 11 && lastTwo <= 13) ? "th"
+                       : last == 1                      ? "st"
+                       : last == 2                      ? "nd"
+                       : last == 3                      ? "rd"
+                                                        : "th";
+  return std::to_string(n) + suffix;
+}
+
+}  // namespace mirvo

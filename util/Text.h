@@ -1,0 +1,68 @@
+// Small text helpers used all over the program: cutting and cleaning texts, character filters,
+// counting, an accent-folding lower case, list search, durations in words and English ordinals.
+// Texts are UTF-8; "character" below means one code point, never a byte of a multi-byte sequence.
+// Every function is pure (three of them edit the text passed by reference) and keeps no state.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirvo {
+
+// The first n characters when 0 < n < length, the whole text when n >= length, "" when n <= 0.
+std::string TruncateText(std::string_view text, long n);
+
+// Lower case: ASCII letters, the 30 accented capitals "ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝ" folded to
+// "šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý", and the few other Latin capitals of the same range (Þ, Œ, Ž).
+// Anything else, including malformed UTF-8 bytes, is kept as it is.
+std::string LowerCaseText(std::string_view text);
+
+// The spaces that right-align the plain decimal text of number in width columns ("" when the
+// number is already as wide or wider).
+std::string AlignmentSpaces(long long number, int width);
+
+// The characters of text that occur in allowed, in their order.
+std::string KeepCharacters(std::string_view text, std::string_view allowed);
+
+// An optional leading sign followed by the digits of text. Only "0123456789-+" are looked at;
+// the first of those is the sign when it is "-" (kept only with allowMinus) or "+" (kept only with
+// allowPlus). SignedDigits("year -44 BC", false, false) == "44".
+std::string SignedDigits(std::string_view text, bool allowMinus, bool allowPlus);
+
+// Removes everything but digits and one sign in front of them: "+" always allowed, "-" only with
+// allowMinus. "a-1b2-" -> "-12" with allowMinus, "12" without.
+void NumberCharacters(std::string& text, bool allowMinus);
+
+// Index of the first entry i in [start, start + count) whose text from character position on
+// (0-based) equals text: exactly, or after LowerCaseText of both when exact is false.
+// -1 when none matches, when count <= 0 or when the range does not lie within the list.
+int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count,
+               bool exact, int position);
+
+// Number of non-overlapping occurrences of part in text (0 when either is empty); when exact is
+// false both are compared after LowerCaseText.
+int CountOccurrences(std::string_view text, std::string_view part, bool exact);
+
+// Removes every character of text that occurs in set.
+void RemoveCharacters(std::string& text, std::string_view set);
+std::string RemoveSpaces(std::string_view text);
+
+// Removes trailing characters with a code below 32 (CR, LF, NUL, tab …).
+void StripTrailingControls(std::string& text);
+
+// True when text (blanks at both ends ignored) is a number of days for "plus/minus": only the
+// characters "0123456789-+,." with a sign, if any, in front. "+1,000.5" and "-3" are; "1-2", "1+",
+// "1 2" and "" are not.
+bool IsPlusMinusNumber(std::string_view text);
+
+// A duration of whole minutes. Long form: "1 day, 1 hour and 5 minutes", "2 days", "1 hour",
+// "0 minutes". Short form: "1d 1h 5m", "1h 5m", "0h 5m". A negative duration is written as the
+// duration of its magnitude preceded by "-".
+std::string DurationText(long long minutes, bool longForm);
+
+// n with its English ordinal suffix: 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st, 111th.
+// A negative n gives just its number.
+std::string OrdinalText(long long n);
+
+}  // namespace mirvo
