@@ -109,14 +109,19 @@ int str_to_date(std::string& text, int order, CalendarDate& date, int letter) {
   if (i != text.size()) return -1;
   const int64_t year = negative ? -fields[0] : fields[0];
   const int64_t month = fields[1], day = fields[2];
-  date.calendar = static_cast<int16_t>(letter);
   if (letter == 'R') {
     // A VMC date is only split here; its own rules decide whether it exists.
     if (month < 1 || month > 13 || day < 1 || day > 30) return -5;
   } else {
     if (year < -9999999 || year > 9999999) return -5;
     if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month, letter)) return -5;
+    // A date whose day number does not fit the 32-bit field would come back as some other,
+    // wrapped-around day; such a date cannot be represented and is refused.
+    const int64_t jdn = letter == 'J' ? JulianToJdn(year, month, day) : GregorianToJdn(year, month, day);
+    if (jdn < std::numeric_limits<int32_t>::min() || jdn > std::numeric_limits<int32_t>::max()) return -5;
   }
+  // The record is only written for a date: a refused text leaves it as it was.
+  date.calendar = static_cast<int16_t>(letter);
   date.year = static_cast<int32_t>(year);
   date.month = static_cast<int32_t>(month);
   date.day = static_cast<int32_t>(day);
