@@ -42,10 +42,10 @@ inline VmcDate VmcDateOfDay(int32_t jdn) {
 
 // Texts of a date (forms 1..5; any other form gives form 1):
 // 1 "4721-01-05 VMC"
-// 2 "4721-01-05 VMC (Sun Day, Apollo 5,  4721)"
+// 2 "4721-01-05 VMC (Mars Day, Apollo 5,  4721)"
 // 3 "Apollo 5,  4721"
 // 4 "The 5th day of Apollo in the year 4721"
-// 5 "Sun Day, Apollo 5,  4721"
+// 5 "Mars Day, Apollo 5,  4721"
 std::string VmcDateText(const VmcDate& date, int form);
 // Day names follow the ten-day week: day 1, 11, 21 is "Sun Day" … day 10, 20, 30 "Pluto Day".
 // Empty outside 1..30 (days) and 1..13 (months).
