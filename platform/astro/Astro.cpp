@@ -1,17 +1,29 @@
-// First working ephemeris: the closed-form phase formula and the low-precision Sun and Moon of
-// Meeus, Astronomical Algorithms (2nd ed.), chapters 25, 47 and 49. Good to a minute or so; it
-// lets the calendar layers build while the full theories are brought in.
+// The ephemeris proper. The Moon is ELP/MPP02 (Chapront & Francou 2003) and the Sun is the Earth
+// of VSOP87D (Bretagnon & Francou 1988); the tables are truncated so that the instants stay within
+// a few seconds of the full theories over 1600-2200 (where the calendar's day boundaries matter)
+// and within a minute or two over -3000..3000. Phases and solar terms are found by Newton steps
+// on the full-theory longitudes, started from the short formulas of Meeus, Astronomical
+// Algorithms (2nd ed.), chapters 25, 47 and 49, which also supply the slopes.
 #include "platform/astro/Astro.h"
 
 #include <cmath>
 #include <numbers>
 
+#include "platform/astro/AstroSeries.h"
+
 namespace mirvo::astro {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kDeg = kPi / 180.0;
 constexpr double kTwoPi = 2.0 * kPi;
+constexpr double kDeg = kPi / 180.0;
+constexpr double kArcsec = kDeg / 3600.0;
+constexpr double kJ2000 = 2451545.0;
+constexpr double kDaysPerCentury = 36525.0;
+constexpr double kSynodicMonth = 29.530588861;
+// Instants are solved until the last Newton step is below this (about 0.01 s).
+constexpr double kTimeTolerance = 1e-7;
+constexpr int kMaxSteps = 12;
 
 double norm2pi(double a) {
   a = std::fmod(a, kTwoPi);
@@ -21,14 +33,163 @@ double norm2pi(double a) {
 // Wraps an angle into [-π, π).
 double normpi(double a) { return norm2pi(a + kPi) - kPi; }
 
-}  // namespace
+double centuries(double jd) { return (jd - kJ2000) / kDaysPerCentury; }
 
-double syzyg(int n, int phase) {
+// ---------------------------------------------------------------------------------------------
+// Nutation in longitude, IAU 1980 (Meeus table 22.A). Multiples of D, M, M', F, Ω; the
+// coefficients are in 0.0001".
+struct NutationTerm {
+  signed char d, m, mp, f, om;
+  double s0, s1;
+};
+
+constexpr NutationTerm kNutation[] = {
+    {0, 0, 0, 0, 1, -171996, -174.2}, {-2, 0, 0, 2, 2, -13187, -1.6}, {0, 0, 0, 2, 2, -2274, -0.2},
+    {0, 0, 0, 0, 2, 2062, 0.2},       {0, 1, 0, 0, 0, 1426, -3.4},    {0, 0, 1, 0, 0, 712, 0.1},
+    {-2, 1, 0, 2, 2, -517, 1.2},      {0, 0, 0, 2, 1, -386, -0.4},    {0, 0, 1, 2, 2, -301, 0},
+    {-2, -1, 0, 2, 2, 217, -0.5},     {-2, 0, 1, 0, 0, -158, 0},      {-2, 0, 0, 2, 1, 129, 0.1},
+    {0, 0, -1, 2, 2, 123, 0},         {2, 0, 0, 0, 0, 63, 0},         {0, 0, 1, 0, 1, 63, 0.1},
+    {2, 0, -1, 2, 2, -59, 0},         {0, 0, -1, 0, 1, -58, -0.1},    {0, 0, 1, 2, 1, -51, 0},
+    {-2, 0, 2, 0, 0, 48, 0},          {0, 0, -2, 2, 1, 46, 0},        {2, 0, 0, 2, 2, -38, 0},
+    {0, 0, 2, 2, 2, -31, 0},          {0, 0, 2, 0, 0, 29, 0},         {-2, 0, 1, 2, 2, 29, 0},
+    {0, 0, 0, 2, 0, 26, 0},           {-2, 0, 0, 2, 0, -22, 0},       {0, 0, -1, 2, 1, 21, 0},
+    {0, 2, 0, 0, 0, 17, -0.1},        {2, 0, -1, 0, 1, 16, 0},        {-2, 2, 0, 2, 2, -16, 0.1},
+    {0, 1, 0, 0, 1, -15, 0},          {-2, 0, 1, 0, 1, -13, 0},       {0, -1, 0, 0, 1, -12, 0},
+    {0, 0, 2, -2, 0, 11, 0},          {2, 0, -1, 2, 1, -10, 0},       {2, 0, 1, 2, 2, -8, 0},
+    {0, 1, 0, 2, 2, 7, 0},            {-2, 1, 1, 0, 0, -7, 0},        {0, -1, 0, 2, 2, -7, 0},
+    {2, 0, 0, 2, 1, -7, 0},           {2, 0, 1, 0, 0, 6, 0},          {-2, 0, 2, 2, 2, 6, 0},
+    {-2, 0, 1, 2, 1, 6, 0},           {2, 0, -2, 0, 1, -6, 0},        {2, 0, 0, 0, 1, -6, 0},
+    {0, -1, 1, 0, 0, 5, 0},           {-2, -1, 0, 2, 1, -5, 0},       {-2, 0, 0, 0, 1, -5, 0},
+    {0, 0, 2, 2, 1, -5, 0},           {-2, 0, 2, 0, 1, 4, 0},         {-2, 1, 0, 2, 1, 4, 0},
+    {0, 0, 1, -2, 0, 4, 0},           {-1, 0, 1, 0, 0, -4, 0},        {-2, 1, 0, 0, 0, -4, 0},
+    {1, 0, 0, 0, 0, -4, 0},           {0, 0, 1, 2, 0, 3, 0},          {0, 0, -2, 2, 2, -3, 0},
+    {-1, -1, 1, 0, 0, -3, 0},         {0, 1, 1, 0, 0, -3, 0},         {0, -1, 1, 2, 2, -3, 0},
+    {2, -1, -1, 2, 2, -3, 0},         {0, 0, 3, 2, 2, -3, 0},         {2, -1, 0, 2, 2, -3, 0},
+};
+
+double nutation_lon_T(double T) {
+  const double T2 = T * T, T3 = T2 * T;
+  // Fundamental arguments of Meeus ch. 22, degrees.
+  const double D = (297.85036 + 445267.111480 * T - 0.0019142 * T2 + T3 / 189474) * kDeg;
+  const double M = (357.52772 + 35999.050340 * T - 0.0001603 * T2 - T3 / 300000) * kDeg;
+  const double Mp = (134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250) * kDeg;
+  const double F = (93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270) * kDeg;
+  const double Om = (125.04452 - 1934.136261 * T + 0.0020708 * T2 + T3 / 450000) * kDeg;
+  double sum = 0;
+  for (const NutationTerm& t : kNutation) {
+    const double arg = t.d * D + t.m * M + t.mp * Mp + t.f * F + t.om * Om;
+    sum += (t.s0 + t.s1 * T) * std::sin(arg);
+  }
+  return sum * 1e-4 * kArcsec;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The Moon: ELP/MPP02 longitude on the J2000 ecliptic, then the general precession in longitude
+// of IAU 2006 (Capitaine, Wallace & Chapront 2003) to the mean equinox of date, and the light
+// time (1.28 s of the Moon's motion).
+double moon_mean_of_date(double T) {
+  double sum = 0;
+  double tk = 1;
+  for (const auto& s : series::kElpLongitude) {
+    double part = 0;
+    for (const series::ElpTerm& e : s) {
+      const double arg = e.phi[0] + T * (e.phi[1] + T * (e.phi[2] + T * (e.phi[3] + T * e.phi[4])));
+      part += e.a * std::sin(arg);
+    }
+    sum += part * tk;
+    tk *= T;
+  }
+  const double* w = series::kElpW1;
+  const double w1 = w[0] + T * (w[1] + T * (w[2] + T * (w[3] + T * w[4])));
+  const double precession =
+      T * (5028.796195 + T * (1.1054348 + T * (0.00007964 + T * (-0.000023857 + T * -0.0000000383))));
+  return w1 + (sum + precession - 0.70) * kArcsec;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The Sun from VSOP87D Earth: the geocentric longitude on the mean equinox of date with the
+// annual aberration, but without nutation.
+double vsop_sum(const std::span<const series::VsopTerm> (&s)[6], double tau) {
+  double sum = 0;
+  double tk = 1;
+  for (const auto& part : s) {
+    double p = 0;
+    for (const series::VsopTerm& v : part) p += v.a * std::cos(v.b + v.c * tau);
+    sum += p * tk;
+    tk *= tau;
+  }
+  return sum;
+}
+
+double sun_distance_T(double T) { return vsop_sum(series::kVsopEarthR, T / 10); }
+
+double sun_mean_of_date_aberrated(double T) {
+  const double tau = T / 10;
+  const double L = vsop_sum(series::kVsopEarthL, tau);
+  const double R = vsop_sum(series::kVsopEarthR, tau);
+  // VSOP87's dynamical equinox to FK5 (Meeus ch. 32), then from the IAU 1976 precession that
+  // VSOP87D's equinox of date follows to the IAU 2006 one used for the Moon: without it the
+  // solar terms drift by some 7 s per century away from J2000.
+  const double fk5 = -0.09033;
+  const double dp = T * ((5028.796195 - 5029.0966) +
+                         T * ((1.1054348 - 1.11113) + T * (0.00007964 + 0.000006)));
+  const double aberration = -20.4898 / R;
+  return L + kPi + (fk5 + dp + aberration) * kArcsec;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Short formulas, used only for first guesses and slopes.
+
+// Rate of the Moon's longitude, radians per day, from the main terms of Meeus ch. 47.
+double moon_rate(double T) {
+  const double D = (297.8501921 + 445267.1114034 * T) * kDeg;
+  const double M = (357.5291092 + 35999.0502909 * T) * kDeg;
+  const double Mp = (134.9633964 + 477198.8675055 * T) * kDeg;
+  const double F = (93.2720950 + 483202.0175233 * T) * kDeg;
+  const double dD = 445267.1114034, dM = 35999.0502909, dMp = 477198.8675055, dF = 483202.0175233;
+  // Each term a·sin(arg) contributes a·cos(arg)·d(arg)/dT; amplitudes in 1e-6 degree.
+  const double s = 6288774 * std::cos(Mp) * dMp + 1274027 * std::cos(2 * D - Mp) * (2 * dD - dMp) +
+                   658314 * std::cos(2 * D) * 2 * dD + 213618 * std::cos(2 * Mp) * 2 * dMp -
+                   185116 * std::cos(M) * dM - 114332 * std::cos(2 * F) * 2 * dF +
+                   58793 * std::cos(2 * D - 2 * Mp) * (2 * dD - 2 * dMp) +
+                   57066 * std::cos(2 * D - M - Mp) * (2 * dD - dM - dMp) +
+                   53322 * std::cos(2 * D + Mp) * (2 * dD + dMp) +
+                   45758 * std::cos(2 * D - M) * (2 * dD - dM) -
+                   40923 * std::cos(M - Mp) * (dM - dMp) - 34720 * std::cos(D) * dD -
+                   30383 * std::cos(M + Mp) * (dM + dMp);
+  const double degPerCentury = 481267.88123421 + s * 1e-6 * kDeg;
+  return degPerCentury * kDeg / kDaysPerCentury;
+}
+
+// Mean anomaly of the Sun (Meeus ch. 25), radians.
+double sun_anomaly(double T) { return (357.52911 + 35999.05029 * T) * kDeg; }
+
+// Apparent longitude of the Sun to about 0.01° (Meeus ch. 25).
+double sun_low(double T) {
+  const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
+  const double M = sun_anomaly(T);
+  const double C = (1.914602 - 0.004817 * T) * std::sin(M) + 0.019993 * std::sin(2 * M) +
+                   0.000289 * std::sin(3 * M);
+  const double Om = (125.04 - 1934.136 * T) * kDeg;
+  return (L0 + C - 0.00569 - 0.00478 * std::sin(Om)) * kDeg;
+}
+
+// Rate of the Sun's longitude, radians per day.
+double sun_rate(double T) {
+  const double M = sun_anomaly(T);
+  const double dM = 35999.05029;
+  const double deg = 36000.76983 + (1.914602 * std::cos(M) + 2 * 0.019993 * std::cos(2 * M)) * dM * kDeg;
+  return deg * kDeg / kDaysPerCentury;
+}
+
+// The closed-form phase of Meeus ch. 49 (without the planetary terms): within a minute of the
+// true instant over 1600-2200 and a few minutes at -3000.
+double phase_estimate(int n, int phase) {
   const double k = n + phase / 4.0;
   const double T = k / 1236.85;
   const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-  double jde = 2451550.09766 + 29.530588861 * k + 0.00015437 * T2 - 0.000000150 * T3 +
-               0.00000000073 * T4;
+  const double jde = 2451550.09766 + kSynodicMonth * k + 0.00015437 * T2 - 0.000000150 * T3 +
+                     0.00000000073 * T4;
   const double E = 1 - 0.002516 * T - 0.0000074 * T2;
   const double M = (2.5534 + 29.10535670 * k - 0.0000014 * T2 - 0.00000011 * T3) * kDeg;
   const double Mp = (201.5643 + 385.81693528 * k + 0.0107582 * T2 + 0.00001238 * T3 -
@@ -36,7 +197,7 @@ double syzyg(int n, int phase) {
   const double F = (160.7108 + 390.67050284 * k - 0.0016118 * T2 - 0.00000227 * T3 +
                     0.000000011 * T4) * kDeg;
   const double Om = (124.7746 - 1.56375588 * k + 0.0020672 * T2 + 0.00000215 * T3) * kDeg;
-  double c = 0;
+  double c;
   if (phase == 0 || phase == 2) {
     const bool nm = phase == 0;
     c = (nm ? -0.40720 : -0.40614) * std::sin(Mp) + (nm ? 0.17241 : 0.17302) * E * std::sin(M) +
@@ -61,71 +222,72 @@ double syzyg(int n, int phase) {
                      0.00002 * std::cos(2 * F);
     c += phase == 1 ? W : -W;
   }
-  jde += c;
-  // Refine on the low-precision longitudes so that the phase is consistent with moonpos/sun_app.
-  const double target = phase * kPi / 2;
-  for (int i = 0; i < 3; ++i) {
-    const double el = normpi(moonpos(jde - 2451545.0) - sun_app(jde) - target);
-    jde -= el / (kTwoPi / 29.530588861);
+  return jde + c;
+}
+
+// Newton steps on f(t) = 0 with a slope that is only approximate: each step shrinks the error
+// by the slope's relative error (about 1e-4), so two or three evaluations suffice.
+template <class F, class Slope>
+double solve(double t, F f, Slope slope) {
+  const double rate = slope(t);
+  for (int i = 0; i < kMaxSteps; ++i) {
+    const double dt = f(t) / rate;
+    t -= dt;
+    if (std::fabs(dt) < kTimeTolerance) break;
   }
-  return jde;
+  return t;
+}
+
+}  // namespace
+
+double nutation_longitude(double jd) { return nutation_lon_T(centuries(jd)); }
+
+double sun_distance(double jd) { return sun_distance_T(centuries(jd)); }
+
+double moon_sun_elongation(double jd) {
+  // The nutation in longitude is common to both bodies and cancels.
+  const double T = centuries(jd);
+  return normpi(moon_mean_of_date(T) - sun_mean_of_date_aberrated(T));
+}
+
+double syzyg(int n, int phase) {
+  const double target = phase * (kPi / 2);
+  return solve(
+      phase_estimate(n, phase),
+      [&](double t) { return normpi(moon_sun_elongation(t) - target); },
+      [](double t) {
+        const double T = centuries(t);
+        return moon_rate(T) - sun_rate(T);
+      });
 }
 
 double moonpos(double d) {
-  const double T = d / 36525.0;
-  const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-  const double Lp = (218.3164477 + 481267.88123421 * T - 0.0015786 * T2 + T3 / 538841 -
-                     T4 / 65194000) * kDeg;
-  const double D = (297.8501921 + 445267.1114034 * T - 0.0018819 * T2 + T3 / 545868 -
-                    T4 / 113065000) * kDeg;
-  const double M = (357.5291092 + 35999.0502909 * T - 0.0001536 * T2 + T3 / 24490000) * kDeg;
-  const double Mp = (134.9633964 + 477198.8675055 * T + 0.0087414 * T2 + T3 / 69699 -
-                     T4 / 14712000) * kDeg;
-  const double F = (93.2720950 + 483202.0175233 * T - 0.0036539 * T2 - T3 / 3526000 +
-                    T4 / 863310000) * kDeg;
-  const double E = 1 - 0.002516 * T - 0.0000074 * T2;
-  const double A1 = (119.75 + 131.849 * T) * kDeg;
-  const double A2 = (53.09 + 479264.290 * T) * kDeg;
-  const double s = 6288774 * std::sin(Mp) + 1274027 * std::sin(2 * D - Mp) +
-                   658314 * std::sin(2 * D) + 213618 * std::sin(2 * Mp) - 185116 * E * std::sin(M) -
-                   114332 * std::sin(2 * F) + 58793 * std::sin(2 * D - 2 * Mp) +
-                   57066 * E * std::sin(2 * D - M - Mp) + 53322 * std::sin(2 * D + Mp) +
-                   45758 * E * std::sin(2 * D - M) - 40923 * E * std::sin(M - Mp) -
-                   34720 * std::sin(D) - 30383 * E * std::sin(M + Mp) +
-                   15327 * std::sin(2 * D - 2 * F) - 12528 * std::sin(Mp + 2 * F) +
-                   10980 * std::sin(Mp - 2 * F) + 10675 * std::sin(4 * D - Mp) +
-                   10034 * std::sin(3 * Mp) + 8548 * std::sin(4 * D - 2 * Mp) -
-                   7888 * E * std::sin(2 * D + M - Mp) - 6766 * E * std::sin(2 * D + M) -
-                   5163 * std::sin(D - Mp) + 4987 * E * std::sin(D + M) +
-                   4036 * E * std::sin(2 * D - M + Mp) + 3958 * std::sin(A1) +
-                   1962 * std::sin(Lp - F) + 318 * std::sin(A2);
-  const double Om = (125.04452 - 1934.136261 * T) * kDeg;
-  const double dpsi = (-17.20 * std::sin(Om) - 1.32 * std::sin(2 * (280.4665 + 36000.7698 * T) * kDeg)) /
-                      3600.0 * kDeg;
-  return norm2pi(Lp + s * 1e-6 * kDeg + dpsi);
+  const double T = d / kDaysPerCentury;
+  return norm2pi(moon_mean_of_date(T) + nutation_lon_T(T));
 }
 
 double sun_app(double jd) {
-  const double T = (jd - 2451545.0) / 36525.0;
-  const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
-  const double M = (357.52911 + 35999.05029 * T - 0.0001537 * T * T) * kDeg;
-  const double C = (1.914602 - 0.004817 * T - 0.000014 * T * T) * std::sin(M) +
-                   (0.019993 - 0.000101 * T) * std::sin(2 * M) + 0.000289 * std::sin(3 * M);
-  const double Om = (125.04 - 1934.136 * T) * kDeg;
-  return norm2pi((L0 + C - 0.00569 - 0.00478 * std::sin(Om)) * kDeg);
+  const double T = centuries(jd);
+  return norm2pi(sun_mean_of_date_aberrated(T) + nutation_lon_T(T));
+}
+
+double solar_longitude_time(double lon, double jdNear) {
+  // Close in with the short formula first (to a few minutes), then on the full theory.
+  double t = jdNear;
+  for (int i = 0; i < 3; ++i) {
+    const double T = centuries(t);
+    t -= normpi(sun_low(T) - lon) / sun_rate(T);
+  }
+  return solve(
+      t, [&](double x) { return normpi(sun_app(x) - lon); },
+      [](double x) { return sun_rate(centuries(x)); });
 }
 
 void solar_terms_true_sun(double t1, double t2, double six[6]) {
-  (void)t2;
-  const double step = kPi / 12;
-  const double base = std::round(sun_app(t1) / step) * step;
+  constexpr double kStep = kPi / 12;
+  const double base = std::round(sun_app(t1) / kStep) * kStep;
   six[0] = t1;
-  for (int j = 1; j < 6; ++j) {
-    const double target = base + j * step;
-    double t = t1 + j * 15.2184;
-    for (int i = 0; i < 4; ++i) t -= normpi(sun_app(t) - target) / (kTwoPi / 365.2422);
-    six[j] = t;
-  }
+  for (int j = 1; j < 6; ++j) six[j] = solar_longitude_time(base + j * kStep, t1 + (t2 - t1) * j / 6);
 }
 
 }  // namespace mirvo::astro
