@@ -21,6 +21,11 @@ std::string_view TermCode(int k);         // "Z11", "J12", …
 std::string_view TermName(int k);         // "Dong zhi", …
 std::string_view TermEnglishName(int k);  // "Winter solstice", …
 
+// The equinox or solstice of a year by the published method alone (Meeus, Astronomical Algorithms,
+// ch. 27: the mean instant of table 27.A or 27.B and the periodic terms of table 27.C), TT.
+// QuarterPointTt carries this estimate on to the exact solar longitude.
+double QuarterPointMeeusTt(int kind, int year);
+
 struct SolarTermEntry {
   double cjdc = 0;   // instant at the reference meridian
   int32_t jdn = 0;   // its civil day there
@@ -58,8 +63,12 @@ class Ephemeris {
   void BuildSolarTermTable(double day, int method, int longitude, SolarTermTable& table);
 
  private:
+  const std::array<double, 6>& TrueTermSetTt(int kind, int year);
+  const std::array<double, 79>& TrueSunTableUt(int32_t suiYear);
+
   double lunationZeroUt_ = 0;
-  // Caches: see Ephemeris.cpp.
+  // Caches: see Ephemeris.cpp. Copies of an Ephemeris share them (the cached values are pure
+  // functions of their keys); an Ephemeris is not meant to be used from two threads.
   struct Caches;
   std::shared_ptr<Caches> caches_;
 };
