@@ -1,7 +1,5 @@
 #include "util/Text.h"
 
-#include <algorithm>
-#include <array>
 
 namespace mirvo {
 namespace {
@@ -34,14 +32,53 @@ bool InSet(std::string_view ch, std::string_view set) {
   return false;
 }
 
-// Upper- and lower-case partners beyond ASCII: the accent table of the program first, then the
-// remaining Latin capitals of the same range.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 33> kFold{{
-    {"Š", "š"}, {"Ÿ", "ÿ"}, {"À", "à"}, {"Á", "á"}, {"Â", "â"}, {"Ã", "ã"}, {"Ä", "ä"},
-    {"Å", "å"}, {"Ç", "ç"}, {"È", "è"}, {"É", "é"}, {"Ê", "ê"}, {"Ë", "ë"}, {"Ì", "ì"},
-    {"Í", "í"}, {"Î", "î"}, {"Ï", "ï"}, {"Ð", "ð"}, {"Ñ", "ñ"}, {"Ò", "ò"}, {"Ó", "ó"},
-    {"Ô", "ô"}, {"Õ", "õ"}, {"Ö", "ö"}, {"Ø", "ø"}, {"Ù", "ù"}, {"Ú", "ú"}, {"Û", "û"},
-    {"Ü", "ü"}, {"Ý", "ý"}, {"Þ", "þ"}, {"Œ", "œ"}, {"Ž", "ž"}}};
+// Lower-case partner of a code point beyond ASCII. The accent table of the program (Š, Ÿ and the
+// Latin-1 capitals À…Ý) comes first; the Latin extensions used by Vietnamese names (Đ, Ơ, Ư and
+// the letters with two diacritics of U+1E00…U+1EFF), Greek and Cyrillic capitals follow.
+char32_t LowerPartner(char32_t c) {
+  if (c == 0x160) return 0x161;                               // Š
+  if (c == 0x178) return 0xFF;                                // Ÿ
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;   // À … Þ
+  if (c == 0x130) return U'i';                                // İ
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+    return c % 2 == 0 ? c + 1 : c;
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+    return c % 2 == 1 ? c + 1 : c;
+  if (c == 0x1A0 || c == 0x1AF) return c + 1;                 // Ơ, Ư
+  if ((c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF))
+    return c % 2 == 0 ? c + 1 : c;
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;              // Cyrillic А … Я
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;              // Ѐ … Џ
+  return c;
+}
+
+// Decodes a well-formed sequence as returned by SequenceLength (one to four bytes).
+char32_t Decode(std::string_view ch) {
+  const auto b0 = static_cast<unsigned char>(ch[0]);
+  if (ch.size() == 1) return b0;
+  char32_t c = ch.size() == 2 ? (b0 & 0x1F) : ch.size() == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+  for (size_t k = 1; k < ch.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(ch[k]) & 0x3F);
+  return c;
+}
+
+void Encode(char32_t c, std::string& out) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -71,8 +108,10 @@ std::string LowerCaseText(std::string_view text) {
       out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
       continue;
     }
-    const auto it = std::find_if(kFold.begin(), kFold.end(), [&](const auto& p) { return p.first == ch; });
-    out += it != kFold.end() ? it->second : ch;
+    const char32_t c = Decode(ch);
+    const char32_t lower = LowerPartner(c);
+    if (lower == c) out += ch;
+    else Encode(lower, out);
   }
   return out;
 }

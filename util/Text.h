@@ -14,8 +14,9 @@ namespace mirvo {
 std::string TruncateText(std::string_view text, long n);
 
 // Lower case: ASCII letters, the 30 accented capitals "ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝ" folded to
-// "šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý", and the few other Latin capitals of the same range (Þ, Œ, Ž).
-// Anything else, including malformed UTF-8 bytes, is kept as it is.
+// "šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý", and beyond that table the other Latin capitals (among them
+// the Vietnamese Đ, Ơ, Ư, Ấ, Ộ …), Greek and Cyrillic. Anything else, including malformed UTF-8
+// bytes, is kept as it is.
 std::string LowerCaseText(std::string_view text);
 
 // The spaces that right-align the plain decimal text of number in width columns ("" when the
