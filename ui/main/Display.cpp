@@ -6,10 +6,10 @@
 
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
+#include "core/ephemeris/MoonPhase.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
-#include "ui/main/MoonText.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -43,16 +43,6 @@ std::string RemoveLineBreaks(std::string s) {
 }
 
 }  // namespace
-
-std::string_view MoonPictureName(MoonPicture picture) {
-  switch (picture) {
-    case MoonPicture::kDarkMoon: return "darkmoon";
-    case MoonPicture::kFirstQuarter: return "1stquarter";
-    case MoonPicture::kFullMoon: return "fullmoon";
-    case MoonPicture::kLastQuarter: return "lastquarter";
-  }
-  return "darkmoon";
-}
 
 const std::vector<std::string_view>& RowNames() {
   static const std::vector<std::string_view> kNames(kRowNames.begin(), kRowNames.end());
@@ -186,19 +176,16 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   d.rows[kRowVmcReference].caption = CompareVmcWithChl(d.chl, d.vmcReference);
 
   // The Moon and Delta T.
-  MoonState moon = ComputeMoonState(ajd, reckoner.ephemeris());
+  MoonData moon = ComputeMoonData(reckoner.ephemeris(), ajd);
   d.rows[kRowPhase].caption = "Phase of Moon, illumination:";
   d.rows[kRowAge].caption = "[Lunation] Age of Moon:";
   if (moon.ok) {
     d.rows[kRowPhase].value = moon.phaseText;
     d.rows[kRowAge].value = moon.ageText;
   }
-  d.illumination = moon.illumination;
+  d.illumination = moon.w;
   d.waxing = moon.waxing;
-  d.moonPicture = moon.illumination > 0.99 ? MoonPicture::kFullMoon
-                  : moon.illumination < 0.01 ? MoonPicture::kDarkMoon
-                  : moon.illumination > 0.5 ? MoonPicture::kFullMoon
-                  : moon.waxing ? MoonPicture::kFirstQuarter : MoonPicture::kLastQuarter;
+  d.moonPicture = std::string(moon.picture);
   d.deltaTMinutes = DeltaTMinutes(ajd);
   d.rows[kRowDeltaT].caption = "Delta T:";
   d.rows[kRowDeltaT].value = ShowDeltaT(d.deltaTMinutes);

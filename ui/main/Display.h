@@ -31,10 +31,6 @@ struct DisplayRow {
   bool visible = true;
 };
 
-// Base pictures of the Moon (file names without the size suffix and ".bmp").
-enum class MoonPicture { kDarkMoon, kFirstQuarter, kFullMoon, kLastQuarter };
-std::string_view MoonPictureName(MoonPicture picture);
-
 struct DisplayTexts {
   double ajd = 0;
   std::vector<DisplayRow> rows;     // window order, see RowNames()
@@ -54,7 +50,7 @@ struct DisplayTexts {
   int dayPosition = 0;               // place of the day in the 60-day cycle
   double illumination = 0;           // 0..1
   bool waxing = true;
-  MoonPicture moonPicture = MoonPicture::kDarkMoon;
+  std::string moonPicture;           // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
 
   // The records behind the texts.
   CalendarDate ce, jc, vmcGmt, vmcReference;
