@@ -2,11 +2,15 @@
 // platform/astro/Vsop87EarthSeries.cpp) from the published series data shipped in the npm
 // package "astronomia" (MIT licence). Only the numbers are taken from there.
 //
-//   node tools/gen_astro_series.mjs <astronomia data folder> [--full <out folder>]
+//   node tools/gen_astro_series.mjs <astronomia data folder> [--full <out folder> | --reference]
 //
 // With --full the untruncated tables are written, under the same names, into <out folder>
-// instead (for building the full-series reference, see tools/README.md).
+// instead. With --reference they are written into a scratch folder and compiled, with the
+// ephemeris and tools/full_series_reference.cpp, into a program whose output becomes
+// tests/data/astro_full_series_reference.csv (needs a C++20 compiler as "c++", or $CXX).
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
@@ -17,9 +21,12 @@ if (args.length < 1) {
   process.exit(2);
 }
 const dataDir = path.resolve(args[0]);
+const repo = path.join(here, '..');
 const fullIdx = args.indexOf('--full');
-const full = fullIdx >= 0;
-const outDir = full ? path.resolve(args[fullIdx + 1]) : path.join(here, '..', 'platform', 'astro');
+const reference = args.includes('--reference');
+const full = fullIdx >= 0 || reference;
+const outDir = reference ? fs.mkdtempSync(path.join(os.tmpdir(), 'astro-full-'))
+  : fullIdx >= 0 ? path.resolve(args[fullIdx + 1]) : path.join(repo, 'platform', 'astro');
 
 const load = async (name) => (await import(pathToFileURL(path.join(dataDir, name)).href)).default;
 const elp = await load('elpMppDeFull.js');
@@ -115,3 +122,16 @@ ${rParts.map((p) => `    ${p.ref},`).join('\n')}
 };
 `);
 console.log(`wrote ${outDir}: ELP ${elpCount} terms, VSOP87 L ${kept(lParts)}, R ${kept(rParts)}`);
+
+if (reference) {
+  const exe = path.join(outDir, 'full_series_reference');
+  const astro = path.join(repo, 'platform', 'astro');
+  execFileSync(process.env.CXX || 'c++', ['-std=c++20', '-O2', `-I${repo}`,
+    path.join(repo, 'tools', 'full_series_reference.cpp'), path.join(astro, 'Astro.cpp'),
+    path.join(astro, 'DeltaT.cpp'), path.join(outDir, 'ElpMpp02Series.cpp'),
+    path.join(outDir, 'Vsop87EarthSeries.cpp'), '-o', exe], { stdio: 'inherit' });
+  const csv = path.join(repo, 'tests', 'data', 'astro_full_series_reference.csv');
+  fs.writeFileSync(csv, execFileSync(exe, { maxBuffer: 64 << 20 }));
+  fs.rmSync(outDir, { recursive: true, force: true });
+  console.log(`wrote ${csv}`);
+}

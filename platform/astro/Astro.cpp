@@ -251,6 +251,10 @@ double moon_sun_elongation(double jd) {
 }
 
 double syzyg(int n, int phase) {
+  // A phase outside 0..3 counts on into the neighbouring lunations, so that the result stays
+  // increasing in 4n + phase instead of solving for a meaningless estimate.
+  n += phase >= 0 ? phase / 4 : -((3 - phase) / 4);
+  phase = ((phase % 4) + 4) % 4;
   const double target = phase * (kPi / 2);
   return solve(
       phase_estimate(n, phase),
@@ -284,10 +288,14 @@ double solar_longitude_time(double lon, double jdNear) {
 }
 
 void solar_terms_true_sun(double t1, double t2, double six[6]) {
+  // The terms are found from t1 alone (the mean spacing is within two days of the true one), so a
+  // t2 that is not the next quarter point cannot lead the search to another term.
+  (void)t2;
   constexpr double kStep = kPi / 12;
+  constexpr double kMeanSpacing = 365.2422 / 24;
   const double base = std::round(sun_app(t1) / kStep) * kStep;
   six[0] = t1;
-  for (int j = 1; j < 6; ++j) six[j] = solar_longitude_time(base + j * kStep, t1 + (t2 - t1) * j / 6);
+  for (int j = 1; j < 6; ++j) six[j] = solar_longitude_time(base + j * kStep, t1 + j * kMeanSpacing);
 }
 
 }  // namespace mirvo::astro
