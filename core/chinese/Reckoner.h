@@ -30,7 +30,14 @@ struct LunarMonth {
   int32_t day = 0;          // D[i], its civil day
   std::string label;        // "01".."12", "7*", or a building mark, or empty
   int16_t majorTerms = 0;   // Z[i]
+  int16_t number = 0;       // month number of a numbered month (1..12), 0 otherwise
+  int16_t leap = 0;         // 1 for a leap month
 };
+
+// Building marks of LunarMonth::label.
+inline constexpr const char* kStartOfSuiMark = "start of sui";
+inline constexpr const char* kLeapMonthMark = "leap month";
+inline constexpr const char* kStopHereMark = "stop here";
 
 // Month i runs from months[i].day to months[i + 1].day - 1; the last entry only closes the
 // previous month. At most 51 entries.
@@ -89,13 +96,30 @@ class Reckoner {
   std::string ChsDateSentence(ChsDate date, bool withDay, bool withStemBranch);
 
   // Nearest day after (or before) startDay whose day, lunar month and lunar year share one
-  // element-animal pair. Returns the day number, or -1 when the step limit was reached first.
+  // element-animal pair. Returns the day number, or -1 when the step limit was reached first
+  // (every day examined counts as a step). The default limit is far above
+  // the longest gap between two coincidences, so -1 means the search left the calendar's range.
+  static constexpr int32_t kTripleSearchStepLimit = 400000;
   int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch);
+  int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch, int32_t stepLimit);
+
+  // Lunar years whose cycle gives a CE year outside this range are refused (status -1, or false
+  // for solar dates): the tables need the ephemeris a few years either side of the year.
+  static constexpr int32_t kMinChineseYear = -9999;
+  static constexpr int32_t kMaxChineseYear = 9999;
 
  private:
   bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);
-  void BuildDarkMoonTable();
-  void LabelLunarMonths();
+  bool PreferLeapMonth(ChlDate& date, bool keepLeap);
+  bool TryChl(ChlDate& date) { return ChlToDay(date) == kChlValid; }
+  bool TryChlOrDay29(ChlDate& date, int originalDay);
+  void BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months);
+  void LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& months) const;
+  struct YearTables;
+  // The cached tables of the sui holding day (built when missing); months only when wanted.
+  YearTables& TablesFor(int32_t day, int method, bool withMonths);
+  void MakeCurrentTerms(const YearTables& tables);
+  void MakeCurrentMonths(const YearTables& tables);
 
   int longitude_ = 120;
   int epoch_ = -2696;

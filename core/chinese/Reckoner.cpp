@@ -1,0 +1,393 @@
+// The context object: settings, the cache of year tables, and the lunar-month rules (dark moons,
+// major solar terms, month numbers, leap months) with the conversions between a day number and a
+// lunar or solar date.
+#include "core/chinese/Reckoner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+#include <tuple>
+
+#include "core/daycount/DayCount.h"
+#include "platform/calendarlib/EuroCalendar.h"
+
+namespace mirvo {
+
+namespace {
+
+// At most this many year tables are kept; one sui's pair of tables is about 4 kB.
+constexpr size_t kYearCacheCapacity = 256;
+// The month table never needs more entries: about 42 lunations span its solar-term table.
+constexpr int kMaxLunarMonths = 51;
+
+int32_t CeYearOfDay(int32_t jdn) {
+  CalendarDate date;
+  date.calendar = 'G';
+  date.jdn = jdn;
+  jdn_to_euro_date(date);
+  return date.year;
+}
+
+int32_t DayOfCeDate(int32_t year, int32_t month, int32_t day) {
+  CalendarDate date;
+  date.year = year;
+  date.month = month;
+  date.day = day;
+  date.calendar = 'G';
+  return euro_date_to_jdn(date);
+}
+
+int32_t WrapPosition(int32_t position, int32_t& cycle) {
+  if (position > 60) {
+    ++cycle;
+    return 1;
+  }
+  if (position < 1) {
+    --cycle;
+    return 60;
+  }
+  return position;
+}
+
+// The CE year named by a cycle and position, or false when it lies outside the years the
+// calendar can be computed for (also guards the arithmetic against overflow).
+bool ChineseYear(int32_t cycle, int32_t position, int32_t epoch, int32_t& year) {
+  const int64_t y = (int64_t{cycle} - 1) * 60 + epoch + position - 1;
+  if (y < Reckoner::kMinChineseYear || y > Reckoner::kMaxChineseYear) return false;
+  year = static_cast<int32_t>(y);
+  return true;
+}
+
+}  // namespace
+
+// One sui's tables: the solar-term table of a method and, for the true sun, the lunar months
+// built on it. [suiStart, suiEnd) are the days whose sui year is b.
+struct Reckoner::YearTables {
+  int32_t sui = 0;
+  int longitude = 0;
+  int method = 0;
+  int32_t suiStart = 0;
+  int32_t suiEnd = 0;
+  SolarTermTable terms;
+  LunarMonthTable months;
+  bool monthsBuilt = false;
+  uint64_t lastUse = 0;
+};
+
+struct Reckoner::YearCache {
+  using Key = std::tuple<int, int, int32_t>;  // longitude, method, sui year
+  std::map<Key, std::unique_ptr<YearTables>> tables;
+  uint64_t clock = 0;
+  // The most recently used tables, tried before the map.
+  std::array<YearTables*, 4> recent{};
+  // What solarTerms_ and lunarMonths_ hold now (null: something else, or nothing yet).
+  const YearTables* currentTerms = nullptr;
+  const YearTables* currentMonths = nullptr;
+
+  void Touch(YearTables* t) {
+    t->lastUse = ++clock;
+    auto it = std::find(recent.begin(), recent.end(), t);
+    if (it == recent.end()) it = recent.end() - 1;
+    std::rotate(recent.begin(), it, it + 1);
+    recent[0] = t;
+  }
+  void Forget(const YearTables* t) {
+    for (auto& r : recent)
+      if (r == t) r = nullptr;
+    if (currentTerms == t) currentTerms = nullptr;
+    if (currentMonths == t) currentMonths = nullptr;
+  }
+};
+
+Reckoner::Reckoner() : yearCache_(std::make_unique<YearCache>()) {}
+Reckoner::~Reckoner() = default;
+
+void Reckoner::SetReferenceLongitude(int degreesEast) {
+  if (degreesEast < kMinLongitude || degreesEast > kMaxLongitude)
+    throw std::out_of_range("reference longitude must be from 100 to 145 degrees east");
+  longitude_ = degreesEast;
+}
+
+void Reckoner::SetEpoch(int epoch) {
+  if (epoch != -2696 && epoch != -2636) throw std::out_of_range("epoch must be -2696 or -2636");
+  epoch_ = epoch;
+}
+
+void Reckoner::SetSunMethod(int method) {
+  if (method != kTrueSun && method != kMeanSun) throw std::out_of_range("unknown Sun method");
+  sunMethod_ = method;
+}
+
+void Reckoner::SetCountry(int country) {
+  if (country < kVietnam || country > kJapan) throw std::out_of_range("unknown country");
+  country_ = country;
+}
+
+Reckoner::YearTables& Reckoner::TablesFor(int32_t day, int method, bool withMonths) {
+  YearCache& cache = *yearCache_;
+  YearTables* found = nullptr;
+  for (YearTables* t : cache.recent) {
+    if (t && t->longitude == longitude_ && t->method == method && t->suiStart <= day &&
+        day < t->suiEnd) {
+      found = t;
+      break;
+    }
+  }
+  if (!found) {
+    const int32_t sui = ephemeris_.SuiYearOf(day, longitude_);
+    const YearCache::Key key{longitude_, method, sui};
+    auto it = cache.tables.find(key);
+    if (it == cache.tables.end()) {
+      if (cache.tables.size() >= kYearCacheCapacity) {
+        auto oldest = std::min_element(cache.tables.begin(), cache.tables.end(),
+                                       [](const auto& a, const auto& b) {
+                                         return a.second->lastUse < b.second->lastUse;
+                                       });
+        cache.Forget(oldest->second.get());
+        cache.tables.erase(oldest);
+      }
+      auto t = std::make_unique<YearTables>();
+      t->sui = sui;
+      t->longitude = longitude_;
+      t->method = method;
+      t->suiStart = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui - 1, longitude_));
+      t->suiEnd = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui, longitude_));
+      ephemeris_.BuildSolarTermTable(static_cast<double>(day), method, longitude_, t->terms);
+      it = cache.tables.emplace(key, std::move(t)).first;
+    }
+    found = it->second.get();
+  }
+  cache.Touch(found);
+  if (withMonths && !found->monthsBuilt) {
+    BuildDarkMoonTable(found->terms, found->months);
+    LabelLunarMonths(found->terms, found->months);
+    found->monthsBuilt = true;
+  }
+  return *found;
+}
+
+void Reckoner::MakeCurrentTerms(const YearTables& tables) {
+  if (yearCache_->currentTerms == &tables) return;
+  solarTerms_ = tables.terms;
+  yearCache_->currentTerms = &tables;
+}
+
+void Reckoner::MakeCurrentMonths(const YearTables& tables) {
+  if (yearCache_->currentMonths == &tables) return;
+  lunarMonths_ = tables.months;
+  yearCache_->currentMonths = &tables;
+}
+
+// Tables are kept per (sui year, longitude, method): a table built for any day of a sui is the
+// same for every other day of that sui, so a rebuild for a cached sui is a copy at most.
+void Reckoner::BuildYearTables(double day) {
+  YearTables& tables = TablesFor(static_cast<int32_t>(std::floor(day)), kTrueSun, true);
+  MakeCurrentTerms(tables);
+  MakeCurrentMonths(tables);
+}
+
+// The table begins with the lunation in progress at the first December solstice of the
+// solar-term table and ends some 40 days after its last entry.
+void Reckoner::BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months) {
+  months.months.clear();
+  const int32_t first = ephemeris_.LunationAt(AjdFromCjdc(terms.entry[0].cjdc, longitude_));
+  months.firstLunation = first;
+  const int32_t lastDay = terms.entry[78].jdn + 40;
+  for (int k = 0; k <= kMaxLunarMonths; ++k) {
+    const double t = CjdcFromAjd(ephemeris_.SyzygyUt(first + k, 0), longitude_);
+    const int32_t d = JdnOf(t);
+    if (d > lastDay || k == kMaxLunarMonths) break;
+    LunarMonth m;
+    m.cjdc = t;
+    m.day = d;
+    months.months.push_back(std::move(m));
+  }
+}
+
+// Month 11 is the month holding the December solstice; a sui (solstice to solstice) of 13 months
+// gets one leap month, the first of its months without a major solar term. Dark moons and terms
+// are compared by civil day at the reference meridian, so a term on the day of a dark moon
+// belongs to the month that begins that day.
+void Reckoner::LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& table) const {
+  auto& m = table.months;
+  const int n = static_cast<int>(m.size());
+  for (auto& month : m) {
+    month.label.clear();
+    month.majorTerms = 0;
+    month.number = 0;
+    month.leap = 0;
+  }
+  for (int j = 0; j + 1 < n; ++j) {
+    for (int e = 0; e <= 76; e += 2) {
+      const int32_t day = terms.entry[static_cast<size_t>(e)].jdn;
+      if (m[j].day <= day && day < m[j + 1].day) {
+        ++m[j].majorTerms;
+        if (e % 24 == 0) m[j].label = kStartOfSuiMark;
+      }
+    }
+  }
+  auto number = [&](int i, int month, bool leap) {
+    m[i].number = static_cast<int16_t>(month);
+    m[i].leap = leap ? 1 : 0;
+    m[i].label = MonthLabel(month, leap ? 1 : 0);
+  };
+  // Numbering starts at the first solstice month. That is month 0 unless the dark moon after the
+  // solstice falls later on the solstice's own civil day: month 0 is then a one-day fragment that
+  // holds no solstice, and counting a sui from it would shift every month number after it.
+  int off = 0;
+  while (off < n && m[off].label != kStartOfSuiMark) ++off;
+  while (off < n) {
+    int next = off + 1;
+    while (next < n && m[next].label != kStartOfSuiMark) ++next;
+    if (next >= n) {
+      m[off].label = kStopHereMark;
+      break;
+    }
+    if (next == off + 12) {
+      for (int k = 0; k < 12; ++k) number(off + k, ((k + 10) % 12) + 1, false);
+      off += 12;
+      continue;
+    }
+    // A sui of 13 months (a shorter span cannot occur between two solstices).
+    const int span = std::min(13, n - off);
+    int leapAt = -1;
+    for (int k = 0; k < span; ++k) {
+      if (m[off + k].majorTerms == 0) {
+        leapAt = off + k;
+        break;
+      }
+    }
+    if (leapAt >= 0) m[leapAt].label = kLeapMonthMark;
+    int month = 11;
+    for (int k = 0; k < span; ++k) {
+      const int i = off + k;
+      if (i == leapAt && k > 0) {
+        number(i, m[i - 1].number, true);
+        continue;
+      }
+      number(i, month, false);
+      month = month % 12 + 1;
+    }
+    off += 13;
+  }
+}
+
+int16_t Reckoner::ChlToDay(ChlDate& date) {
+  date.valid = 0;
+  if (date.position < 1 || date.position > 60 || date.month < 1 || date.month > 12 ||
+      (date.leap != 0 && date.leap != 1) || date.day < 1 || date.day > 31)
+    return kChlFieldOutOfRange;
+  date.epoch = epoch_;
+  int32_t year = 0;
+  if (!ChineseYear(date.cycle, date.position, epoch_, year)) return kChlFieldOutOfRange;
+  BuildYearTables(DayOfCeDate(year, date.month, 15));
+  const auto& m = lunarMonths_.months;
+  const int n = lunarMonths_.count();
+  // The table starts in the lunar year before last: its second month 1 opens this lunar year.
+  int i = 0;
+  int seen = 0;
+  for (; i < n; ++i) {
+    if (m[i].number == 1 && !m[i].leap && ++seen == 2) break;
+  }
+  if (i >= n) return kChlNoNewYear;
+  while (!(m[i].number == date.month && m[i].leap == date.leap)) {
+    ++i;
+    if (i >= n) return kChlEndOfTable;
+    if (m[i].number == 1 && !m[i].leap) return kChlNoSuchMonth;
+  }
+  if (i + 1 >= n) return kChlEndOfTable;
+  if (date.day > m[i + 1].day - m[i].day) return kChlDayBeyondMonth;
+  date.jdn = m[i].day + date.day - 1;
+  date.valid = 1;
+  return kChlValid;
+}
+
+void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
+  const int32_t c = static_cast<int32_t>(std::floor(x));
+  BuildYearTables(x);
+  const auto& m = lunarMonths_.months;
+  const int n = lunarMonths_.count();
+
+  chl.epoch = epoch;
+  chl.jdn = c;
+  chl.valid = 0;
+  int i = 0;
+  while (i + 1 < n && !(m[i].day <= c && c < m[i + 1].day)) ++i;
+  if (i + 1 < n && m[i].number != 0) {
+    chl.month = m[i].number;
+    chl.leap = m[i].leap;
+    chl.day = c - m[i].day + 1;
+    int first = i;
+    while (first >= 0 && !(m[first].number == 1 && !m[first].leap)) --first;
+    if (first >= 0) {
+      const int32_t year = CeYearOfDay(m[first].day);
+      chl.cycle = CycleOf(year, epoch);
+      chl.position = PositionOf(year);
+      chl.valid = 1;
+    }
+  }
+
+  if (chs.valid == -99) {
+    chs.valid = 0;
+    return;
+  }
+  // Entry 0 is the December solstice of sui b - 1; every 24 entries the sui (and so the year
+  // named by cycle and position) advances by one.
+  const auto& e = solarTerms_.entry;
+  const int32_t y0 = CeYearOfDay(e[0].jdn);
+  int32_t cycle = CycleOf(y0, epoch);
+  int32_t position = PositionOf(y0);
+  chs.epoch = epoch;
+  chs.jdn = c;
+  chs.valid = 0;
+  for (int k = 0; k <= 71; ++k) {
+    if (k % 24 == 0) position = WrapPosition(position + 1, cycle);
+    if (e[k].jdn <= c && c < e[k + 1].jdn) {
+      chs.term = k % 24 + 1;
+      chs.day = c - e[k].jdn + 1;
+      chs.valid = 1;
+      break;
+    }
+  }
+  chs.cycle = cycle;
+  chs.position = position;
+}
+
+void Reckoner::RefreshChlDate(ChlDate& date) {
+  ChsDate skip;
+  skip.valid = -99;
+  DayToChinese(date.jdn + 0.5, date.epoch, skip, date);
+}
+
+// Works on a copy: asking for the length of a month leaves the caller's date as it was.
+int16_t Reckoner::ChlMonthLength(ChlDate& date) {
+  ChlDate probe = date;
+  probe.day = 30;
+  const int16_t status = ChlToDay(probe);
+  if (status == kChlValid) return 30;
+  if (status == kChlDayBeyondMonth) return 29;
+  return status;
+}
+
+bool Reckoner::ChsToDay(ChsDate& date) {
+  date.valid = 0;
+  if (date.position < 1 || date.position > 60 || date.term < 1 || date.term > 24 || date.day < 1 ||
+      date.day > 16)
+    return false;
+  date.epoch = epoch_;
+  int32_t year = 0;
+  if (!ChineseYear(date.cycle, date.position, epoch_, year)) return false;
+  // The first of the CE month in which the term usually begins lies in sui `year`.
+  const int32_t anchor = DayOfCeDate(year, (date.term + 1) / 2, 1);
+  YearTables& tables = TablesFor(anchor, sunMethod_, false);
+  MakeCurrentTerms(tables);
+  const auto& e = solarTerms_.entry;
+  const int32_t jdn = e[static_cast<size_t>(date.term + 23)].jdn + date.day - 1;
+  if (jdn >= e[static_cast<size_t>(date.term + 24)].jdn) return false;
+  date.jdn = jdn;
+  date.valid = 1;
+  return true;
+}
+
+}  // namespace mirvo
