@@ -1,0 +1,36 @@
+# The desktop program `mirvo` and its Qt Test suite. Only Qt Widgets (and QtTest for the tests)
+# are used, to keep the build small.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+
+# The Qt library: the widget files of ui/ (frm*.cpp, *Widget*.cpp) and the Qt services.
+file(GLOB_RECURSE mirvo_gui_sources CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/ui/*.h
+  ${PROJECT_SOURCE_DIR}/platform/qt/*.cpp ${PROJECT_SOURCE_DIR}/platform/qt/*.h)
+list(FILTER mirvo_gui_sources INCLUDE REGEX "${MIRVO_QT_FILE_REGEX}")
+add_library(mirvo_gui STATIC ${mirvo_gui_sources})
+set_target_properties(mirvo_gui PROPERTIES AUTOMOC ON)
+target_include_directories(mirvo_gui PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(mirvo_gui PUBLIC mirvo_core Qt6::Widgets)
+target_compile_definitions(mirvo_gui PUBLIC
+  MIRVO_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} MIRVO_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  QT_NO_KEYWORDS)
+
+add_executable(mirvo app/mirvo.cpp)
+target_link_libraries(mirvo PRIVATE mirvo_gui)
+# The program finds its data files (program texts, manual) in its own folder, where the top-level
+# list copies data/.
+set_target_properties(mirvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Qt Test programs: tests/ui/**/*_qtest.cpp, one program each, run without a display.
+function(mirvo_qtests)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/ui/*_qtest.cpp)
+  foreach(src ${sources})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE mirvo_gui Qt6::Test)
+    target_compile_definitions(${name} PRIVATE MIRVO_DATA_DIR="${CMAKE_BINARY_DIR}")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+  endforeach()
+endfunction()

@@ -1,0 +1,127 @@
+#include "platform/qt/QtServices.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/services/Registry.h"
+
+namespace mirvo {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+MessageAnswer QtMessages::Show(const std::string& title, const std::string& text,
+                               MessageIcon icon, MessageButtons buttons) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(title.empty() ? QString(kProgramTitle) : Q(title));
+  box.setText(Q(text));
+  switch (icon) {
+    case MessageIcon::kInformation: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::kError: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::kQuestion: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::kNone: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  switch (buttons) {
+    case MessageButtons::kOk: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::kOkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MessageButtons::kYesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::kYes;
+    case QMessageBox::No: return MessageAnswer::kNo;
+    case QMessageBox::Cancel: return MessageAnswer::kCancel;
+    default: return MessageAnswer::kOk;
+  }
+}
+
+void QtClipboard::SetText(const std::string& text) {
+  if (auto* cb = QGuiApplication::clipboard()) cb->setText(Q(text));
+}
+
+std::string QtClipboard::Text() const {
+  auto* cb = QGuiApplication::clipboard();
+  return cb ? cb->text().toStdString() : std::string();
+}
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(kMakerName, kProgramSettingsName)) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
+
+QString QtSettingsStore::SettingsKey(const std::string& key, const std::string& name) {
+  const std::string root = std::string(kRegistryRoot) + kProgramKeyPart;
+  std::string rest;
+  if (key == root) {
+    rest.clear();
+  } else if (key.rfind(root + "\\", 0) == 0) {
+    rest = key.substr(root.size() + 1);
+  } else {
+    return {};
+  }
+  QString group = Q(rest).replace('\\', '/');
+  return group.isEmpty() ? Q(name) : group + '/' + Q(name);
+}
+
+bool QtSettingsStore::Write(const std::string& key, const std::string& name,
+                            const std::string& value) {
+  const QString k = SettingsKey(key, name);
+  if (k.isEmpty() || !settings_->isWritable()) return false;
+  settings_->setValue(k, Q(value));
+  settings_->sync();
+  return settings_->status() == QSettings::NoError;
+}
+
+bool QtSettingsStore::Read(const std::string& key, const std::string& name,
+                           std::string& value) const {
+  const QString k = SettingsKey(key, name);
+  if (k.isEmpty() || !settings_->contains(k)) return false;
+  value = settings_->value(k).toString().toStdString();
+  return true;
+}
+
+bool QtSettingsStore::KeyExists(const std::string& key) const {
+  const QString probe = SettingsKey(key, "x");
+  if (probe.isEmpty()) return false;
+  const int slash = probe.lastIndexOf('/');
+  if (slash < 0) return !settings_->allKeys().isEmpty();
+  settings_->beginGroup(probe.left(slash));
+  const bool any = !settings_->allKeys().isEmpty();
+  settings_->endGroup();
+  return any;
+}
+
+int QtWebBrowser::Open(const std::string& address) {
+  QString a = Q(address);
+  QUrl url = QUrl(a, QUrl::StrictMode);
+  if (url.scheme().isEmpty() || url.scheme().size() == 1) {  // a path ("C:" is a drive, not a scheme)
+    if (!QFileInfo::exists(a)) return 2;
+    url = QUrl::fromLocalFile(QFileInfo(a).absoluteFilePath());
+  }
+  return QDesktopServices::openUrl(url) ? 42 : 31;
+}
+
+std::string DataFilePath(const std::string& fileName, const std::string& folderName) {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) base = QDir::homePath();
+  if (base.isEmpty()) return "";
+  const QString folder = QDir(base).filePath(Q(folderName));
+  if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) return "";
+  return QDir(folder).filePath(Q(fileName)).toStdString();
+}
+
+}  // namespace mirvo

@@ -1,0 +1,29 @@
+#include "platform/services/WebLink.h"
+
+#include "util/ProgramTexts.h"
+
+namespace mirvo {
+
+std::string WebLinkFailureText(int code, const std::string& address) {
+  if (code > 32) return "";
+  std::string m = "Error launching web browser, error code =" +
+                  std::string(code >= 0 ? " " : "") + std::to_string(code) + ".";
+  switch (code) {
+    case 31:
+      return m + "\r\n\r\nFile extension '" + FileExtensionOf(address, true) +
+             "' is not associated with any application program.";
+    case 8: return m + "\r\n\r\nOut of memory.";
+    case 2: return m + "\r\n\r\nPlease try once more.";
+    default: return m;
+  }
+}
+
+bool OpenWebLink(WebBrowser& browser, Messages& messages, const std::string& address) {
+  const int code = browser.Open(address);
+  if (code > 32) return true;
+  messages.Show("Cannot launch web browser", WebLinkFailureText(code, address),
+                MessageIcon::kWarning, MessageButtons::kOk);
+  return false;
+}
+
+}  // namespace mirvo
