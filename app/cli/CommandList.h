@@ -4,4 +4,5 @@
 
 namespace mirvo::cli {
 Command NowCommand();       // now.cpp
+Command ShowCommand();      // show.cpp
 }  // namespace mirvo::cli
