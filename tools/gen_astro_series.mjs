@@ -86,7 +86,8 @@ write('ElpMpp02Series.cpp',
   `// The Moon's longitude from the lunar theory ELP/MPP02 with the constants fitted to DE405:
 // J. Chapront and G. Francou, "The lunar theory ELP revisited. Introduction of new planetary
 // perturbations", Astronomy & Astrophysics 404, 735-742 (2003).
-// Referred to the inertial mean ecliptic and equinox of J2000.
+// Longitude on the mean ecliptic of date, counted from the fixed departure point of J2000 (the
+// theory's own frame, before its rotation to the J2000 ecliptic).
 // ${full ? 'All terms' : `Terms with |A| >= ${ELP_MIN_ARCSEC}"`}: ${elpCount} of ${[0, 1, 2, 3].reduce((s, k) => s + (elp.L[String(k)] || []).length, 0)}, largest first.`,
   elpParts,
   `const double kElpW1[5] = {${elp.W1.map(num).join(', ')}};

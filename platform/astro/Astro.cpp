@@ -84,9 +84,10 @@ double nutation_lon_T(double T) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The Moon: ELP/MPP02 longitude on the J2000 ecliptic, then the general precession in longitude
-// of IAU 2006 (Capitaine, Wallace & Chapront 2003) to the mean equinox of date, and the light
-// time (1.28 s of the Moon's motion).
+// The Moon: the ELP/MPP02 longitude is counted along the mean ecliptic of date from the fixed
+// departure point of J2000, so the general precession in longitude of IAU 2006 (Capitaine,
+// Wallace & Chapront 2003, all five terms: the T^4 one alone is 2.5' at -3000) brings it to the
+// mean equinox of date; then the light time (1.28 s of the Moon's motion).
 double moon_mean_of_date(double T) {
   double sum = 0;
   double tk = 1;
