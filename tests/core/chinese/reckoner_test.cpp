@@ -39,13 +39,6 @@ ChlDate LunarOf(Reckoner& r, int32_t jdn) {
   return chl;
 }
 
-ChsDate SolarOf(Reckoner& r, int32_t jdn) {
-  ChsDate chs;
-  ChlDate chl;
-  r.DayToChinese(jdn + 0.5, r.Epoch(), chs, chl);
-  return chs;
-}
-
 int32_t FirstDay(Reckoner& r, int year, int month, int leap) {
   ChlDate d = Lunar(year, month, leap, 1, r.Epoch());
   return r.ChlToDay(d) == kChlValid ? d.jdn : -1;
