@@ -131,7 +131,8 @@ std::string WeekdayName(int index, bool pad, int language) {
 }
 
 std::string TimeOfDayText(double fraction, bool withSeconds) {
-  if (!(fraction >= 0.0 && fraction < 1.0)) return withSeconds ? "XX:XX:XX" : "XX:XX";
+  // NaN fails both comparisons and lands here too, never in the integer conversion below.
+  if (!(fraction >= 0.0 && fraction < 1.0)) return "XX:XX:XX";
   // A tiny nudge so that a fraction computed as 0.49999999999 for noon still shows 12:00.
   if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
   int s = static_cast<int>(fraction * 86400.0);

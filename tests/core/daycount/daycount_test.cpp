@@ -109,7 +109,7 @@ TEST(TimeOfDay, TruncatedNeverRounded) {
   EXPECT_EQ(TimeOfDayText(1.0, true), "XX:XX:XX");
   EXPECT_EQ(TimeOfDayText(-0.1, true), "XX:XX:XX");
   EXPECT_EQ(TimeOfDayText(std::nan(""), true), "XX:XX:XX");
-  EXPECT_EQ(TimeOfDayText(std::numeric_limits<double>::infinity(), false), "XX:XX");
+  EXPECT_EQ(TimeOfDayText(std::numeric_limits<double>::infinity(), false), "XX:XX:XX");
 }
 
 TEST(DateTexts, OrdersSeparatorsAndSuffixes) {
