@@ -4,5 +4,6 @@
 
 namespace mirvo::cli {
 Command NowCommand();       // now.cpp
+Command AlmanacCommand();   // almanac.cpp
 Command ShowCommand();      // show.cpp
 }  // namespace mirvo::cli

@@ -7,6 +7,7 @@ namespace mirvo::cli {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
       NowCommand(),
+      AlmanacCommand(),
       ShowCommand(),
   };
   return kCommands;

@@ -1,0 +1,150 @@
+// mirvo-cli almanac: the Moon's phases and the solar terms of a span of years, in time order, at
+// the reference meridian.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/cli/CommandList.h"
+#include "core/daycount/DayCount.h"
+#include "core/ephemeris/Ephemeris.h"
+
+namespace mirvo::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: mirvo-cli almanac --from YEAR --to YEAR [--longitude L | --country vietnam|china|japan]\n"
+    "                         [--format text|tsv]\n"
+    "Every new moon, first quarter, full moon, last quarter and solar term whose civil date at the\n"
+    "reference meridian (default China, 120 degrees east) lies in the CE years YEAR..YEAR\n"
+    "(-3000..3000), in time order. Solar terms are those of the true-sun solar-term tables; term 1\n"
+    "is the winter solstice (270 degrees). TSV columns: kind, number (lunation, or term 1..24),\n"
+    "tt_jde, ut_ajd, cjdc, civil_date, civil_time.\n";
+
+constexpr const char* kKinds[] = {"new_moon", "first_quarter", "full_moon", "last_quarter", "solar_term"};
+constexpr const char* kNames[] = {"New moon", "First quarter", "Full moon", "Last quarter", "Solar term"};
+constexpr int kSolarTerm = 4;
+
+struct Event {
+  double ut = 0;
+  double tt = 0;
+  double cjdc = 0;
+  int kind = 0;    // phase 0..3, or kSolarTerm
+  int number = 0;  // lunation, or term 1..24
+};
+
+int32_t FirstDayOfYear(int32_t year) {
+  CalendarDate d;
+  d.year = year;
+  d.month = 1;
+  d.day = 1;
+  d.calendar = 'G';
+  return JdnFromCalendarDate(d);
+}
+
+std::string IsoDate(int32_t jdn) {
+  CalendarDate d;
+  d.calendar = 'G';
+  d.jdn = jdn;
+  CalendarDateFromJdn(d);
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "",
+                std::abs(d.year), d.month, d.day);
+  return buffer;
+}
+
+std::string Fixed6(double x) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.6f", x);
+  return buffer;
+}
+
+// The events whose civil day at the meridian lies in one CE year, in time order.
+std::vector<Event> EventsOfYear(Ephemeris& eph, int32_t year, int longitude) {
+  const int32_t first = FirstDayOfYear(year);
+  const int32_t last = FirstDayOfYear(year + 1) - 1;
+  auto inYear = [&](double cjdc) {
+    const int32_t day = JdnOf(cjdc);
+    return day >= first && day <= last;
+  };
+  std::vector<Event> events;
+  const int32_t n0 = eph.LunationAt(AjdFromCjdc(first, longitude)) - 1;
+  const int32_t n1 = eph.LunationAt(AjdFromCjdc(last + 1, longitude));
+  for (int32_t n = n0; n <= n1; ++n) {
+    for (int p = 0; p < 4; ++p) {
+      Event e;
+      e.ut = eph.SyzygyUt(n, p);
+      e.tt = eph.SyzygyTt(n, p);
+      e.cjdc = CjdcFromAjd(e.ut, longitude);
+      e.kind = p;
+      e.number = n;
+      if (inYear(e.cjdc)) events.push_back(e);
+    }
+  }
+  // Sui year and year overlap in all but the days from the December solstice on, which open the
+  // next sui; the terms of both are looked at.
+  SolarTermTable table;
+  for (int32_t sui : {year, year + 1}) {
+    eph.BuildSolarTermTable(FirstDayOfYear(sui) + 181, kTrueSun, longitude, table);
+    for (int k = 1; k <= 24; ++k) {
+      Event e;
+      e.cjdc = table.entry[23 + k].cjdc;
+      e.ut = AjdFromCjdc(e.cjdc, longitude);
+      e.tt = e.ut + DeltaTMinutes(e.ut) / 1440;
+      e.kind = kSolarTerm;
+      e.number = k;
+      if (inYear(e.cjdc)) events.push_back(e);
+    }
+  }
+  std::stable_sort(events.begin(), events.end(),
+                   [](const Event& a, const Event& b) { return a.ut < b.ut; });
+  return events;
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream&) {
+  if (!args.positional().empty())
+    throw UsageError("unexpected argument '" + args.positional().front() + "'");
+  const auto from = args.integer("from", -3000, 3000);
+  const auto to = args.integer("to", -3000, 3000);
+  if (!from || !to) throw UsageError("--from and --to are both required");
+  if (*from > *to) throw UsageError("--from must not be later than --to");
+  const bool tsv = args.tsv();
+  const int longitude = MeridianOptions(args).second;
+  const std::string zone = ZoneLabel(longitude);
+
+  Ephemeris eph;
+  if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
+  for (long year = *from; year <= *to; ++year) {
+    for (const Event& e : EventsOfYear(eph, static_cast<int32_t>(year), longitude)) {
+      const int32_t day = JdnOf(e.cjdc);
+      const std::string date = IsoDate(day);
+      const std::string time = TimeOfDayText(e.cjdc - day, true);
+      if (tsv) {
+        out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut)
+            << '\t' << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
+        continue;
+      }
+      std::string name = kNames[e.kind];
+      name.resize(15, ' ');
+      out << date << ' ' << time << ' ' << zone << "  " << name;
+      if (e.kind == kSolarTerm) {
+        std::string code(TermCode(e.number));
+        code.resize(4, ' ');
+        out << code << TermName(e.number) << " (" << TermEnglishName(e.number) << ")\n";
+      } else {
+        out << "lunation " << e.number << '\n';
+      }
+    }
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command AlmanacCommand() {
+  return {"almanac", "phases of the Moon and solar terms of a span of years, in time order", kUsage,
+          Run, {"from", "to", "longitude", "country", "format"}, {}};
+}
+
+}  // namespace mirvo::cli
