@@ -1,0 +1,376 @@
+// The main window as a user meets it: controls found by name, clicks and typing through QTest,
+// message boxes recorded instead of shown.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <memory>
+
+#include "core/daycount/DayCount.h"
+#include "platform/services/Registry.h"
+#include "ui/main/frmMain.h"
+
+using namespace mirvo;
+
+namespace {
+
+class RecordingBrowser : public WebBrowser {
+ public:
+  int Open(const std::string& address) override {
+    opened.push_back(address);
+    return code;
+  }
+  std::vector<std::string> opened;
+  int code = 42;
+};
+
+// One window with its recording services.
+struct Fixture {
+  RecordingMessages messages;
+  MemoryClipboard clipboard;
+  MemorySettingsStore settings;
+  RecordingBrowser browser;
+  std::unique_ptr<frmMain> window;
+
+  void Start() {
+    window = std::make_unique<frmMain>(
+        MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR});
+    QVERIFY(window->Start());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    T* w = window->findChild<T*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
+  QString Combo(const char* name) { return Find<QComboBox>(name)->currentText(); }
+  void Choose(const char* name, int index) { Find<QComboBox>(name)->setCurrentIndex(index); }
+  void Type(const char* box, const QString& text) {
+    QLineEdit* e = Find<QLineEdit>(box);
+    e->clear();
+    QTest::keyClicks(e, text);
+  }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  bool Shown(const char* name) { return Find<QWidget>(name)->isVisibleTo(window.get()); }
+  QColor CaptionColour(const char* label) {
+    return Find<QLabel>(label)->palette().color(QPalette::WindowText);
+  }
+  QColor Background() { return window->palette().color(QPalette::Window); }
+  std::string LastMessage() { return messages.shown.empty() ? "" : messages.shown.back().text; }
+};
+
+const QColor kWhite(255, 255, 255), kGrey(200, 200, 200);
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void firstStartShowsThePresentWithTheDefaults() {
+    Fixture f;
+    const double before = CurrentAjd();
+    f.Start();
+    QVERIFY(std::abs(f.window->CurrentAjd() - before) < 1.0 / 1440 + 1e-6);
+    QCOMPARE(f.window->CurrentCalendar(), 2);
+    QCOMPARE(f.CaptionColour("lblChineseLunarDate_0"), kWhite);
+    QCOMPARE(f.CaptionColour("lblCommonEraDate_0"), kGrey);
+    QVERIFY(f.Text("lblChineseLunarDate_1").contains(" CHL "));
+    QVERIFY(f.Text("lblCommonEraDate_1").contains(" CE "));
+    QVERIFY(f.Shown("lblVellomirCalendarGMT_1") && f.Shown("lblVellomirCalendarCCT_1"));
+    QVERIFY(!f.Shown("lblChronologicalJulianDateLondon_1"));
+    QVERIFY(!f.Shown("lblChronologicalJulianDateBeijing_1"));
+    QCOMPARE(f.Combo("cboRefLong"), QString("China"));
+    QCOMPARE(f.Combo("cboLongitude"), QString("120"));
+    QCOMPARE(f.Find<QLineEdit>("txbCCT")->text(), QString("CCT"));
+    QVERIFY(f.Combo("cboEpoch").startsWith("-2696"));
+    QCOMPARE(f.Combo("cboMethod"), QString("true sun"));
+    QCOMPARE(f.Combo("cboMoveStep"), QString("CHL month"));
+    QCOMPARE(f.Combo("cboRefreshPeriod"), QString("1"));
+    QCOMPARE(f.Combo("cboTarget"), QString("Full moon"));
+    QCOMPARE(f.Find<QComboBox>("cboTimeZone")->currentIndex(), -1);
+    QCOMPARE(f.Background(), QColor(192, 0, 0));
+    QVERIFY(f.Shown("picStem_0") && f.Shown("lblYear"));
+    QVERIFY(!f.Text("lblPhaseOfMoon_1").isEmpty());
+    QVERIFY(!f.Text("lblDeltaT_1").isEmpty());
+    QVERIFY(f.window->windowTitle().startsWith("Vantrel 1."));
+    QVERIFY(f.messages.shown.empty());
+    // Commands of later features are there but do not pretend to work.
+    QVERIFY(!f.Find<QPushButton>("cmdMove")->isEnabled());
+    QVERIFY(!f.Find<QPushButton>("cmdSaveState")->isEnabled());
+  }
+
+  void storedCountryIsUsedOnlyWhenValid_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("longitude");
+    QTest::newRow("Vietnam") << "0" << "Vietnam" << "105";
+    QTest::newRow("Japan") << "2" << "Japan" << "135";
+    QTest::newRow("blank") << " " << "China" << "120";
+    QTest::newRow("other") << "3" << "China" << "120";
+    QTest::newRow("padded") << "2 " << "China" << "120";
+  }
+  void storedCountryIsUsedOnlyWhenValid() {
+    QFETCH(QString, stored);
+    Fixture f;
+    f.settings.Write(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong",
+                     stored.toStdString());
+    f.Start();
+    QTEST(f.Combo("cboRefLong"), "country");
+    QTEST(f.Combo("cboLongitude"), "longitude");
+  }
+
+  void countriesSetMeridianNamesAndColours() {
+    Fixture f;
+    f.Start();
+    QComboBox* animals = f.Find<QComboBox>("cboAnimal");
+    QComboBox* steps = f.Find<QComboBox>("cboMoveStep");
+
+    f.Choose("cboRefLong", 2);  // Japan
+    QCOMPARE(f.Combo("cboLongitude"), QString("135"));
+    QCOMPARE(f.Find<QLineEdit>("txbCCT")->text(), QString("JST"));
+    QCOMPARE(animals->itemText(3), QString("rabbit"));
+    QCOMPARE(animals->itemText(7), QString("sheep"));
+    QCOMPARE(animals->itemText(11), QString("boar"));
+    QCOMPARE(steps->itemText(14), QString("VMC month (JST)"));
+    QCOMPARE(steps->itemText(15), QString("VMC year (JST)"));
+    QCOMPARE(f.Background(), QColor(64, 64, 224));
+    QCOMPARE(f.Text("lblChineseLunarDate_0"), QString("Japanese Lunar"));
+    QVERIFY(f.Text("lblChineseLunarDate_1").endsWith(" JST"));
+    QVERIFY(!f.Shown("picStem_0") && !f.Shown("lblYear") && !f.Shown("lblElementAnimalOfDay_0"));
+
+    f.Choose("cboRefLong", 0);  // Vietnam
+    QCOMPARE(f.Combo("cboLongitude"), QString("105"));
+    QCOMPARE(f.Find<QLineEdit>("txbCCT")->text(), QString("ICT"));
+    QCOMPARE(animals->itemText(3), QString("cat"));
+    QCOMPARE(animals->itemText(7), QString("goat"));
+    QCOMPARE(animals->itemText(11), QString("pig"));
+    QCOMPARE(steps->itemText(14), QString("VMC month (ICT)"));
+    QCOMPARE(f.Background(), QColor(0, 128, 0));
+    QCOMPARE(f.Text("lblChineseSolarDate_0"), QString("Vietnamese Solar"));
+    QCOMPARE(f.Find<QComboBox>("cboTimeZone")->itemText(1), QString("ICT"));
+
+    f.Choose("cboRefLong", 1);  // back to China
+    QCOMPARE(animals->itemText(3), QString("rabbit"));
+    QCOMPARE(f.Background(), QColor(192, 0, 0));
+    QVERIFY(f.Shown("picStem_0") && f.Shown("lblYear"));
+  }
+
+  void longitudeSetsZoneLabelAndEmptiesTheBoxes() {
+    Fixture f;
+    f.Start();
+    f.Type("txbDate", "2000-01-01 CE");
+    f.Type("txbTime", "10:00");
+    f.Choose("cboLongitude", 16);
+    QCOMPARE(f.Find<QLineEdit>("txbCCT")->text(), QString("BEI"));
+    QVERIFY(f.Find<QLineEdit>("txbDate")->text().isEmpty());
+    QVERIFY(f.Find<QLineEdit>("txbTime")->text().isEmpty());
+    QCOMPARE(f.Find<QComboBox>("cboTimeZone")->itemText(1), QString("BEI"));
+    QVERIFY(f.Text("lblChineseLunarDate_1").endsWith(" BEI"));
+    f.Choose("cboLongitude", 1);
+    QCOMPARE(f.Find<QLineEdit>("txbCCT")->text(), QString("L01"));
+    QCOMPARE(f.Combo("cboRefLong"), QString("China"));  // the country stays
+  }
+
+  void valueClickFillsTheBoxesAndConvertingItBackChangesNothing() {
+    Fixture f;
+    f.Start();
+    QLabel* ce = f.Find<QLabel>("lblCommonEraDate_1");
+    const QString ceText = ce->text();
+    QTest::mouseClick(ce, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(f.clipboard.Text()), ceText);
+    QCOMPARE(f.window->CurrentCalendar(), 0);
+    QCOMPARE(f.CaptionColour("lblCommonEraDate_0"), kWhite);
+    QCOMPARE(f.CaptionColour("lblChineseLunarDate_0"), kGrey);
+    QLineEdit* date = f.Find<QLineEdit>("txbDate");
+    QVERIFY(ceText.startsWith(date->text()));
+    QVERIFY(date->text().endsWith("CE"));
+    QCOMPARE(f.Find<QLineEdit>("txbTime")->text().size(), 5);
+    QCOMPARE(f.Combo("cboTimeZone"), QString("GMT"));
+    QCOMPARE(f.window->focusWidget(), date);
+
+    f.Click("cmdCompute");
+    QCOMPARE(f.LastMessage(), std::string("Calendar dates unchanged."));
+    QCOMPARE(f.messages.shown.back().title, std::string("Convert date"));
+    QCOMPARE(ce->text(), ceText);
+
+    // A caption click copies and selects the calendar but leaves the boxes alone.
+    f.Type("txbDate", "");
+    QTest::mouseClick(f.Find<QLabel>("lblJulianCalendarDate_0"), Qt::LeftButton);
+    QCOMPARE(f.window->CurrentCalendar(), 1);
+    QVERIFY(date->text().isEmpty());
+    QCOMPARE(QString::fromStdString(f.clipboard.Text()), f.Text("lblJulianCalendarDate_1"));
+  }
+
+  void enterConvertsATypedDate() {
+    Fixture f;
+    f.Start();
+    f.Type("txbDate", "2000-1-1 ce");
+    QTest::keyClick(f.Find<QLineEdit>("txbDate"), Qt::Key_Return);
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QCOMPARE(f.window->CurrentAjd(), 2451545.0);
+    QCOMPARE(f.Find<QLineEdit>("txbDate")->text(), QString("2000-1-1 CE"));
+    QCOMPARE(f.Find<QLineEdit>("txbTime")->text(), QString("12:00"));
+    QCOMPARE(f.Combo("cboTimeZone"), QString("GMT"));
+    QVERIFY(f.Text("lblCommonEraDate_1").startsWith("2000-01-01 CE 12:00 GMT Saturday"));
+    QCOMPARE(f.CaptionColour("lblCommonEraDate_0"), kWhite);
+    QVERIFY(f.Text("lblElementAnimalOfDay_1").startsWith("earth-horse"));  // day 55 of the cycle
+
+    // Plus/minus days alone move from the date of the entry calendar.
+    f.Type("txbDate", "");
+    f.Type("txbPlusMinus", "+1,000");
+    f.Click("cmdCompute");
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QCOMPARE(f.window->CurrentAjd(), 2451545.0 + 1000);
+  }
+
+  void invalidEntriesShowTheirMessageAndChangeNothing_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("plusMinus");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+    const QString entry = "Invalid date or time entry";
+    QTest::newRow("separator") << "2000/01/01 CE" << "" << "" << entry
+                               << "Date separator must be a dash, '-'.";
+    QTest::newRow("time in date") << "2000-01-01 10:30 CE" << "" << "" << entry
+                                  << "Time specification not permitted in date string.";
+    QTest::newRow("bad time") << "2000-01-01 CE" << "24:00" << "" << entry
+                              << "Invalid time specification.  Times must be, e.g., 23:50.";
+    QTest::newRow("plus/minus") << "2000-01-01 CE" << "" << "1-2" << entry
+                                << "Invalid plus/minus days.";
+    QTest::newRow("code not last") << "2000-01-01 CE 10" << "" << "" << entry
+                                   << "Calendar must be specified (one of CHL, CHS, CE, JC, "
+                                      "VMC, CJDL, CJDC, AJD).";
+    QTest::newRow("too early") << "-3000-01-01 CE" << "11:59" << "" << "Date out of range"
+                               << "Date is earlier than -3000-01-01 CE.";
+  }
+  void invalidEntriesShowTheirMessageAndChangeNothing() {
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    QFETCH(QString, plusMinus);
+    Fixture f;
+    f.Start();
+    const double before = f.window->CurrentAjd();
+    const QString ceBefore = f.Text("lblCommonEraDate_1");
+    f.Type("txbDate", date);
+    f.Type("txbTime", time);
+    f.Type("txbPlusMinus", plusMinus);
+    f.Click("cmdCompute");
+    QCOMPARE(f.messages.shown.size(), size_t(1));
+    QTEST(QString::fromStdString(f.messages.shown[0].title), "title");
+    QTEST(QString::fromStdString(f.messages.shown[0].text), "message");
+    QCOMPARE(f.messages.shown[0].icon, MessageIcon::kWarning);
+    QCOMPARE(f.window->CurrentAjd(), before);
+    QCOMPARE(f.Text("lblCommonEraDate_1"), ceBefore);
+  }
+
+  void entryWithoutCodeAsksForTheCalendar() {
+    Fixture f;
+    f.Start();
+    f.messages.answers = {MessageAnswer::kNo};
+    f.Type("txbDate", "2000-01-01");
+    f.Click("cmdCompute");
+    QCOMPARE(f.messages.shown.size(), size_t(2));
+    QCOMPARE(f.messages.shown[0].text, std::string("Is this a CHL Calendar date?"));
+    QCOMPARE(f.messages.shown[0].buttons, MessageButtons::kYesNo);
+    QVERIFY(f.messages.shown[1].text.rfind("Calendar must be specified", 0) == 0);
+  }
+
+  void resetKeepsTheCalendarSettings() {
+    Fixture f;
+    f.Start();
+    f.Choose("cboRefLong", 2);
+    f.Choose("cboLongitude", 30);
+    f.Choose("cboEpoch", 1);
+    f.Choose("cboMethod", 1);
+    f.Find<QCheckBox>("chkShowVMC")->setChecked(false);
+    f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
+    QVERIFY(f.Shown("lblChronologicalJulianDateBeijing_1"));
+    QCOMPARE(f.Text("lblChronologicalJulianDateBeijing_0"), QString("Chronological JD 130º East"));
+    QVERIFY(!f.Shown("lblElementAnimalOfYear") && !f.Shown("lblElementAnimalOfMonth"));
+    QTest::mouseClick(f.Find<QRadioButton>("optMinus"), Qt::LeftButton);
+    QCOMPARE(f.Find<QRadioButton>("optMinus")->palette().color(QPalette::WindowText), kWhite);
+    QCOMPARE(f.Find<QRadioButton>("optPlus")->palette().color(QPalette::WindowText), kGrey);
+    QTest::mouseClick(f.Find<QLabel>("lblAstronomicalJulianDate_1"), Qt::LeftButton);
+    QCOMPARE(f.window->CurrentCalendar(), 4);
+
+    f.Click("cmdReset");
+    QCOMPARE(f.Combo("cboRefLong"), QString("Japan"));
+    QCOMPARE(f.Combo("cboLongitude"), QString("130"));
+    QVERIFY(f.Combo("cboEpoch").startsWith("-2636"));
+    QCOMPARE(f.Combo("cboMethod"), QString("mean sun"));
+    QCOMPARE(f.window->CurrentCalendar(), 2);
+    QCOMPARE(f.CaptionColour("lblChineseLunarDate_0"), kWhite);
+    QVERIFY(f.Shown("lblVellomirCalendarGMT_1"));
+    QVERIFY(!f.Shown("lblChronologicalJulianDateBeijing_1"));
+    QVERIFY(f.Shown("lblElementAnimalOfYear") && f.Shown("lblElementAnimalOfMonth"));
+    QVERIFY(f.Find<QRadioButton>("optPlus")->isChecked());
+    QCOMPARE(f.Find<QRadioButton>("optPlus")->palette().color(QPalette::WindowText), kWhite);
+    QVERIFY(f.Find<QLineEdit>("txbDate")->text().isEmpty());
+  }
+
+  void quitWritesTheCountry() {
+    Fixture f;
+    f.Start();
+    f.Choose("cboRefLong", 0);
+    f.Click("cmdQuit");
+    QVERIFY(!f.window->isVisible());
+    std::string value;
+    QVERIFY(f.settings.Read(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", value));
+    QCOMPARE(value, std::string("0"));
+
+    // Closing the window does the same.
+    Fixture g;
+    g.Start();
+    g.Choose("cboRefLong", 2);
+    g.window->close();
+    QVERIFY(g.settings.Read(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", value));
+    QCOMPARE(value, std::string("2"));
+  }
+
+  void helpAndLinks() {
+    Fixture f;
+    f.Start();
+    QTest::keyClick(f.Find<QLineEdit>("txbDate"), Qt::Key_F1);
+    QWidget* help = f.window->findChild<QWidget*>("frmHelp");
+    QVERIFY(help && help->isVisible());
+    QPushButton* credits = help->findChild<QPushButton*>("cmdCredits");
+    QVERIFY(credits);
+    QTest::mouseClick(credits, Qt::LeftButton);
+    QWidget* creditsWindow = help->findChild<QWidget*>("frmCredits");
+    QVERIFY(creditsWindow && creditsWindow->isVisible());
+
+    QTest::mouseClick(f.Find<QLabel>("lblOnlineDocumentation"), Qt::LeftButton);
+    QCOMPARE(f.browser.opened.size(), size_t(1));
+    QVERIFY(QString::fromStdString(f.browser.opened[0]).endsWith("/manual.html"));
+    QTest::mouseClick(f.Find<QLabel>("lblBrisvaleSystems"), Qt::LeftButton);
+    QCOMPARE(f.browser.opened.back(), std::string(kProjectPageAddress));
+    QVERIFY(f.messages.shown.empty());
+
+    f.browser.code = 31;
+    QTest::mouseClick(f.Find<QLabel>("lblOnlineDocumentation"), Qt::LeftButton);
+    QCOMPARE(f.messages.shown.size(), size_t(1));
+    QCOMPARE(f.messages.shown[0].title, std::string("Cannot launch web browser"));
+    QVERIFY(f.LastMessage().find("'.html'") != std::string::npos);
+
+    f.Click("cmdBVSoftware");
+    QWidget* catalogue = f.window->findChild<QWidget*>("frmBVsoftware");
+    QVERIFY(catalogue && catalogue->isVisible());
+    f.browser.code = 42;
+    QTest::mouseClick(catalogue->findChild<QPushButton*>("cmdOpenPage"), Qt::LeftButton);
+    QCOMPARE(f.browser.opened.back(), std::string(kProjectPageAddress));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "frmMain_qtest.moc"
