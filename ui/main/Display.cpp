@@ -182,6 +182,8 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   if (moon.ok) {
     d.rows[kRowPhase].value = moon.phaseText;
     d.rows[kRowAge].value = moon.ageText;
+  } else {
+    d.moonError = moon.error;
   }
   d.illumination = moon.w;
   d.waxing = moon.waxing;

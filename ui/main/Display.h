@@ -48,6 +48,8 @@ struct DisplayTexts {
   int yearStem = 0, yearBranch = 0;  // picStem(0), picBranch(0): 1..10, 1..12
   int dayStem = 0, dayBranch = 0;    // picStem(1), picBranch(1)
   int dayPosition = 0;               // place of the day in the 60-day cycle
+  std::string moonError;             // set when the phase could not be found; the Moon rows are
+                                     // then empty and the window keeps its previous texts
   double illumination = 0;           // 0..1
   bool waxing = true;
   std::string moonPicture;           // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
