@@ -223,6 +223,25 @@ TEST(ReckonerTables, LastBuiltTablesAreThoseOfTheLastConversion) {
   EXPECT_LE(r.lunarMonthTable().count(), 51);
 }
 
+// The dark moon of 1984-12-22 (120 E) falls a few minutes after the December solstice on the
+// same civil day. The solstice counts for the month that begins that day, which is month 11; the
+// table of sui 1986 starts with the few weeks before it, a month that holds no solstice and must
+// not be numbered (counted as a sui of its own it would turn into a leap month).
+TEST(ReckonerTables, SolsticeOnTheDayOfADarkMoon) {
+  Reckoner r;
+  r.BuildYearTables(Day(1986, 6, 1));
+  const auto& e = r.solarTermTable().entry;
+  const auto& m = r.lunarMonthTable().months;
+  ASSERT_EQ(e[0].jdn, Day(1984, 12, 22));
+  ASSERT_EQ(m[1].day, Day(1984, 12, 22));
+  EXPECT_EQ(m[0].label, "");
+  EXPECT_EQ(m[0].leap, 0);
+  const char* expected[] = {"11", "12", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11"};
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(m[i + 1].label, expected[i]) << i;
+  EXPECT_EQ(m[1].majorTerms, 2);  // the solstice and the great cold
+  EXPECT_EQ(FirstDay(r, 1984, 11, 0), Day(1984, 12, 22));
+}
+
 TEST(ReckonerLunar, ChlToDayStatuses) {
   Reckoner r;
   struct Case {
