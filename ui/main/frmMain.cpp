@@ -893,7 +893,7 @@ void frmMain::CmdSaveStateEnabled(bool) {
   // Saved state arrives with its file; until then both buttons stay disabled.
   cmdSaveState->setEnabled(false);
   cmdRestoreState->setEnabled(false);
-  cmdRestoreState->setVisible(cmdSaveState->isVisible());
+  cmdRestoreState->setVisible(!cmdSaveState->isHidden());
 }
 
 void frmMain::SetTheFocus() {
@@ -956,7 +956,11 @@ void frmMain::ApplyCountryColours() {
   QPalette p = palette();
   p.setColor(QPalette::Window, colour);
   p.setColor(QPalette::WindowText, Qt::white);
-  p.setColor(QPalette::Disabled, QPalette::WindowText, colour.lighter(170));
+  // Disabled texts: white mixed into the background, readable but plainly not active.
+  const auto mix = [&](int c) { return (c * 45 + 255 * 55) / 100; };
+  p.setColor(QPalette::Disabled, QPalette::WindowText,
+             QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue())));
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(112, 112, 112));
   setPalette(p);
   setAutoFillBackground(true);
   if (blnStartupCompleted) DisplayMoon();

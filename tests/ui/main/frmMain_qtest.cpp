@@ -338,6 +338,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(value, std::string("2"));
   }
 
+  void moonPictureFollowsThePhase_data() {
+    QTest::addColumn<double>("ajd");
+    QTest::addColumn<bool>("left");    // a point near the left limb is lit
+    QTest::addColumn<bool>("centre");
+    QTest::addColumn<bool>("right");
+    // Phases of January 2000 (Meeus, Astronomical Algorithms, ch. 49): new moon Jan 6 18:14 UT,
+    // full moon Jan 21 04:40 UT, new moon Feb 5 13:03 UT.
+    QTest::newRow("new") << 2451550.26 << false << false << false;
+    QTest::newRow("waxing crescent") << 2451553.3 << false << false << true;
+    QTest::newRow("full") << 2451564.69 << true << true << true;
+    QTest::newRow("waning crescent") << 2451574.0 << true << false << false;
+  }
+  void moonPictureFollowsThePhase() {
+    QFETCH(double, ajd);
+    Fixture f;
+    f.Start();
+    f.window->SetInstant(ajd);
+    QWidget* moon = f.Find<QWidget>("picMoon");
+    QCOMPARE(moon->size(), QSize(89, 89));
+    const QImage image = moon->grab().toImage();
+    const QColor dark = f.Background();
+    // Points on the middle row just inside the limbs, and the centre.
+    auto lit = [&](int x) { return image.pixelColor(x, 44) != dark; };
+    QTEST(lit(4), "left");
+    QTEST(lit(44), "centre");
+    QTEST(lit(85), "right");
+    // Outside the disc the picture is the country colour.
+    QCOMPARE(image.pixelColor(1, 1), dark);
+  }
+
   void helpAndLinks() {
     Fixture f;
     f.Start();
