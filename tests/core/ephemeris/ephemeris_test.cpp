@@ -29,12 +29,6 @@ double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
 // Signed difference of two longitudes in degrees, within (-180, 180].
 double LongitudeGap(double a, double b) { return std::remainder(a - b, 360.0); }
 
-// One Ephemeris for the whole program: its caches make the later tests cheap.
-Ephemeris& Eph() {
-  static Ephemeris e;
-  return e;
-}
-
 TEST(EphemerisQuarterPoints, MeeusExample27aJuneSolstice1962) {
   // Meeus, Astronomical Algorithms, example 27.a: JDE0 = 2437837.38589, and with the periodic
   // terms JDE = 2437837.39245, 1962 June 21 at 21:25:08 TD.
@@ -42,6 +36,7 @@ TEST(EphemerisQuarterPoints, MeeusExample27aJuneSolstice1962) {
 }
 
 TEST(EphemerisQuarterPoints, AgreeWithIndependentEphemerisToSeconds) {
+  Ephemeris eph;
   std::ifstream in(MIRVO_TEST_DATA_DIR "/quarter_points_tt.csv");
   ASSERT_TRUE(in) << "tests/data/quarter_points_tt.csv";
   std::string line;
@@ -55,7 +50,7 @@ TEST(EphemerisQuarterPoints, AgreeWithIndependentEphemerisToSeconds) {
     char comma = 0;
     fields >> kind >> comma >> year >> comma >> jd;
     SCOPED_TRACE(line);
-    EXPECT_NEAR(Eph().QuarterPointTt(kind, year), jd, 10 * kSecond);
+    EXPECT_NEAR(eph.QuarterPointTt(kind, year), jd, 10 * kSecond);
     worstMeeus = std::max(worstMeeus, std::abs(QuarterPointMeeusTt(kind, year) - jd));
     ++rows;
   }
@@ -65,22 +60,24 @@ TEST(EphemerisQuarterPoints, AgreeWithIndependentEphemerisToSeconds) {
 }
 
 TEST(EphemerisQuarterPoints, DecemberSolstice2021FallsJustBeforeMidnightAt120East) {
+  Ephemeris eph;
   // 2021-12-21 15:59:19 UT, 41 s before midnight at 120° E and after it at 135° E.
-  const double cjdc = Eph().DecemberSolsticeCjdc(2021, 120);
+  const double cjdc = eph.DecemberSolsticeCjdc(2021, 120);
   EXPECT_EQ(JdnOf(cjdc), Jdn(2021, 12, 21));
   EXPECT_NEAR(cjdc - JdnOf(cjdc), 1 - 41 * kSecond, 10 * kSecond);
-  EXPECT_EQ(JdnOf(Eph().DecemberSolsticeCjdc(2021, 135)), Jdn(2021, 12, 22));
-  EXPECT_EQ(Eph().SuiYearOf(Jdn(2021, 12, 21), 120), 2022);
-  EXPECT_EQ(Eph().SuiYearOf(Jdn(2021, 12, 21), 135), 2021);
+  EXPECT_EQ(JdnOf(eph.DecemberSolsticeCjdc(2021, 135)), Jdn(2021, 12, 22));
+  EXPECT_EQ(eph.SuiYearOf(Jdn(2021, 12, 21), 120), 2022);
+  EXPECT_EQ(eph.SuiYearOf(Jdn(2021, 12, 21), 135), 2021);
 }
 
 TEST(EphemerisQuarterPoints, UtUsesTheDeltaTOfTheYearAndCjdcTheMeridian) {
+  Ephemeris eph;
   for (int year : {-2999, -500, 1000, 2024, 2999}) {
     for (int kind = 0; kind < 4; ++kind) {
-      const double tt = Eph().QuarterPointTt(kind, year);
-      const double ut = Eph().QuarterPointUt(kind, year);
+      const double tt = eph.QuarterPointTt(kind, year);
+      const double ut = eph.QuarterPointUt(kind, year);
       EXPECT_NEAR(tt - ut, astro::deltat(year) / 1440, 1e-9);
-      EXPECT_NEAR(Eph().QuarterPointCjdc(kind, year, 105), ut + 0.5 + 105 / 360.0, 1e-9);
+      EXPECT_NEAR(eph.QuarterPointCjdc(kind, year, 105), ut + 0.5 + 105 / 360.0, 1e-9);
       // The solved instant lies on the quarter's longitude, in the right year.
       EXPECT_NEAR(LongitudeGap(Degrees(astro::sun_app(tt)), 90.0 * kind), 0, 1e-6);
       CalendarDate d;
@@ -93,32 +90,35 @@ TEST(EphemerisQuarterPoints, UtUsesTheDeltaTOfTheYearAndCjdcTheMeridian) {
 }
 
 TEST(EphemerisLunations, LunationZeroIsTheNewMoonOf2000January6) {
+  Ephemeris eph;
   // 2000-01-06 18:14 UT.
-  EXPECT_NEAR(Eph().LunationZeroUt(), Jdn(2000, 1, 6) - 0.5 + (18 + 14 / 60.0) / 24, 3.0 / 1440);
-  EXPECT_DOUBLE_EQ(Eph().SyzygyUt(0, 0), Eph().LunationZeroUt());
+  EXPECT_NEAR(eph.LunationZeroUt(), Jdn(2000, 1, 6) - 0.5 + (18 + 14 / 60.0) / 24, 3.0 / 1440);
+  EXPECT_DOUBLE_EQ(eph.SyzygyUt(0, 0), eph.LunationZeroUt());
 }
 
 TEST(EphemerisLunations, DarkMoonInstantOpensItsLunation) {
+  Ephemeris eph;
   for (int32_t n : {-61000, -30001, -1, 0, 1, 305, 1236, 12345, 12360}) {
     SCOPED_TRACE(n);
-    const double d = Eph().SyzygyUt(n, 0);
-    EXPECT_EQ(Eph().LunationAt(d), n);
-    EXPECT_EQ(Eph().LunationAt(std::nextafter(d, 0.0)), n - 1);
-    EXPECT_EQ(Eph().LunationAt(Eph().SyzygyUt(n, 2)), n);
-    const double next = Eph().SyzygyUt(n + 1, 0);
-    EXPECT_EQ(Eph().LunationAt(std::nextafter(next, 0.0)), n);
+    const double d = eph.SyzygyUt(n, 0);
+    EXPECT_EQ(eph.LunationAt(d), n);
+    EXPECT_EQ(eph.LunationAt(std::nextafter(d, 0.0)), n - 1);
+    EXPECT_EQ(eph.LunationAt(eph.SyzygyUt(n, 2)), n);
+    const double next = eph.SyzygyUt(n + 1, 0);
+    EXPECT_EQ(eph.LunationAt(std::nextafter(next, 0.0)), n);
   }
   // Ends of the admitted range.
   for (double ajd : {kMinAjd, kMaxAjd}) {
-    const int32_t n = Eph().LunationAt(ajd);
-    EXPECT_LE(Eph().SyzygyUt(n, 0), ajd);
-    EXPECT_GT(Eph().SyzygyUt(n + 1, 0), ajd);
+    const int32_t n = eph.LunationAt(ajd);
+    EXPECT_LE(eph.SyzygyUt(n, 0), ajd);
+    EXPECT_GT(eph.SyzygyUt(n + 1, 0), ajd);
   }
 }
 
 TEST(EphemerisLunations, GetPhaseExactOnlyWithinTheToleranceAfterThePhase) {
+  Ephemeris eph;
   const int32_t n = 305;
-  const double full = Eph().SyzygyUt(n, 2);
+  const double full = eph.SyzygyUt(n, 2);
   struct Case { double offsetSeconds; int phase; bool exact; };
   const Case cases[] = {
       {0, 2, true}, {3, 2, true}, {4.3, 2, true}, {4.4, 2, false}, {10, 2, false},
@@ -128,16 +128,16 @@ TEST(EphemerisLunations, GetPhaseExactOnlyWithinTheToleranceAfterThePhase) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.offsetSeconds);
     bool exact = !c.exact;
-    EXPECT_EQ(Eph().GetPhase(n, full + c.offsetSeconds * kSecond, exact), c.phase);
+    EXPECT_EQ(eph.GetPhase(n, full + c.offsetSeconds * kSecond, exact), c.phase);
     EXPECT_EQ(exact, c.exact);
   }
   bool exact = true;
-  EXPECT_EQ(Eph().GetPhase(n, Eph().SyzygyUt(n, 0) - kSecond, exact), -2);
+  EXPECT_EQ(eph.GetPhase(n, eph.SyzygyUt(n, 0) - kSecond, exact), -2);
   EXPECT_FALSE(exact);
-  EXPECT_EQ(Eph().GetPhase(n, Eph().SyzygyUt(n + 1, 0), exact), -1);
-  EXPECT_EQ(Eph().GetPhase(n, Eph().SyzygyUt(n, 0), exact), 0);
+  EXPECT_EQ(eph.GetPhase(n, eph.SyzygyUt(n + 1, 0), exact), -1);
+  EXPECT_EQ(eph.GetPhase(n, eph.SyzygyUt(n, 0), exact), 0);
   EXPECT_TRUE(exact);
-  EXPECT_EQ(Eph().GetPhase(n, Eph().SyzygyUt(n, 3) + 1, exact), 3);
+  EXPECT_EQ(eph.GetPhase(n, eph.SyzygyUt(n, 3) + 1, exact), 3);
   EXPECT_FALSE(exact);
 }
 
@@ -145,16 +145,17 @@ TEST(EphemerisLunations, GetPhaseExactOnlyWithinTheToleranceAfterThePhase) {
 // agree with LunationAt about where a lunation begins and ends. In the far past Delta T changes by
 // half a minute a year, so such instants are plentiful near New Year.
 TEST(EphemerisLunations, GetPhaseAgreesWithLunationAtAcrossNewYear) {
+  Ephemeris eph;
   int straddling = 0;
-  const int32_t first = Eph().LunationAt(kMinAjd);
+  const int32_t first = eph.LunationAt(kMinAjd);
   for (int32_t n = first; n < first + 6000; ++n) {
-    const double ut = Eph().SyzygyUt(n, 0);
-    if (DeltaTMinutes(ut) == DeltaTMinutes(Eph().SyzygyTt(n, 0))) continue;
+    const double ut = eph.SyzygyUt(n, 0);
+    if (DeltaTMinutes(ut) == DeltaTMinutes(eph.SyzygyTt(n, 0))) continue;
     ++straddling;
     for (double x : {std::nextafter(ut, 0.0), ut, ut + kSecond, ut - 20 * kSecond, ut + 20 * kSecond}) {
-      const int32_t m = Eph().LunationAt(x);
+      const int32_t m = eph.LunationAt(x);
       bool exact = false;
-      const int16_t p = Eph().GetPhase(m, x, exact);
+      const int16_t p = eph.GetPhase(m, x, exact);
       EXPECT_TRUE(p == 0 || p == 3) << "lunation " << n << " at " << (x - ut) * 86400 << " s";
     }
   }
@@ -162,15 +163,16 @@ TEST(EphemerisLunations, GetPhaseAgreesWithLunationAtAcrossNewYear) {
 }
 
 TEST(EphemerisSuiYear, ChangesOnTheCivilDayOfTheDecemberSolstice) {
+  Ephemeris eph;
   struct Case { int year; int longitude; };
   for (const Case c : {Case{2023, 120}, Case{2024, 105}, Case{1900, 135}, Case{-2500, 120},
                        Case{2998, 120}}) {
     SCOPED_TRACE(c.year);
-    const int32_t solsticeDay = JdnOf(Eph().DecemberSolsticeCjdc(c.year, c.longitude));
-    EXPECT_EQ(Eph().SuiYearOf(solsticeDay, c.longitude), c.year + 1);
-    EXPECT_EQ(Eph().SuiYearOf(solsticeDay - 1, c.longitude), c.year);
-    EXPECT_EQ(Eph().SuiYearOf(Jdn(c.year, 1, 3), c.longitude), c.year);
-    EXPECT_EQ(Eph().SuiYearOf(Jdn(c.year, 12, 31), c.longitude), c.year + 1);
+    const int32_t solsticeDay = JdnOf(eph.DecemberSolsticeCjdc(c.year, c.longitude));
+    EXPECT_EQ(eph.SuiYearOf(solsticeDay, c.longitude), c.year + 1);
+    EXPECT_EQ(eph.SuiYearOf(solsticeDay - 1, c.longitude), c.year);
+    EXPECT_EQ(eph.SuiYearOf(Jdn(c.year, 1, 3), c.longitude), c.year);
+    EXPECT_EQ(eph.SuiYearOf(Jdn(c.year, 12, 31), c.longitude), c.year + 1);
   }
 }
 
@@ -195,25 +197,26 @@ const TableCase kTableCases[] = {
 };
 
 TEST(EphemerisSolarTermTable, TrueSunEntriesFollowTheIndexRule) {
+  Ephemeris eph;
   for (const TableCase& c : kTableCases) {
     SCOPED_TRACE(std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d));
     const int32_t day = Jdn(c.y, c.m, c.d);
     SolarTermTable t;
-    Eph().BuildSolarTermTable(day + 0.75, kTrueSun, c.longitude, t);
+    eph.BuildSolarTermTable(day + 0.75, kTrueSun, c.longitude, t);
     const int32_t b = t.suiYear;
-    EXPECT_EQ(b, Eph().SuiYearOf(day, c.longitude));
+    EXPECT_EQ(b, eph.SuiYearOf(day, c.longitude));
     EXPECT_EQ(t.longitude, c.longitude);
     // The day lies in sui b: entries 24..47.
     EXPECT_LE(t.entry[24].jdn, day);
     EXPECT_LT(day, t.entry[48].jdn);
     // Quarter points, exactly as computed on their own.
-    EXPECT_EQ(t.entry[0].cjdc, Eph().DecemberSolsticeCjdc(b - 2, c.longitude));
+    EXPECT_EQ(t.entry[0].cjdc, eph.DecemberSolsticeCjdc(b - 2, c.longitude));
     for (int i = 1; i <= 13; ++i) {
       const int kind = (i - 1) % 4, year = b - 1 + (i - 1) / 4;
-      EXPECT_EQ(t.entry[6 * i].cjdc, Eph().QuarterPointCjdc(kind, year, c.longitude)) << i;
+      EXPECT_EQ(t.entry[6 * i].cjdc, eph.QuarterPointCjdc(kind, year, c.longitude)) << i;
     }
-    EXPECT_EQ(t.entry[24].cjdc, Eph().DecemberSolsticeCjdc(b - 1, c.longitude));
-    EXPECT_EQ(t.entry[78].cjdc, Eph().MarchEquinoxCjdc(b + 2, c.longitude));
+    EXPECT_EQ(t.entry[24].cjdc, eph.DecemberSolsticeCjdc(b - 1, c.longitude));
+    EXPECT_EQ(t.entry[78].cjdc, eph.MarchEquinoxCjdc(b + 2, c.longitude));
     // Every entry is its term: term k lies at (270 + 15 (k - 1)) mod 360 degrees, and each
     // term set is 24 terms of one sui.
     const double q = astro::deltat(b) / 1440;
@@ -231,11 +234,12 @@ TEST(EphemerisSolarTermTable, TrueSunEntriesFollowTheIndexRule) {
 }
 
 TEST(EphemerisSolarTermTable, QuarterPointsAgreeWithTheTermsSolvedBetweenThem) {
+  Ephemeris eph;
   // Solving from the term 45 degrees before each quarter point lands on that quarter point again:
   // the table's quarter entries and the terms between them rest on one longitude.
   SolarTermTable t;
   for (int year : {1650, 2021, 2024, 2150}) {
-    Eph().BuildSolarTermTable(Jdn(year, 7, 1), kTrueSun, 120, t);
+    eph.BuildSolarTermTable(Jdn(year, 7, 1), kTrueSun, 120, t);
     const double q = astro::deltat(t.suiYear) / 1440;
     for (int i = 30; i <= 48; i += 6) {
       double six[6];
@@ -243,30 +247,31 @@ TEST(EphemerisSolarTermTable, QuarterPointsAgreeWithTheTermsSolvedBetweenThem) {
       const double to = AjdFromCjdc(t.entry[i + 3].cjdc, 120) + q;
       astro::solar_terms_true_sun(from, to, six);
       const int m = i / 6, kind = (m - 1) % 4, year = t.suiYear - 1 + (m - 1) / 4;
-      const double entryTt = Eph().QuarterPointTt(kind, year);
+      const double entryTt = eph.QuarterPointTt(kind, year);
       EXPECT_NEAR(six[3], entryTt, 3 * kSecond) << year << " entry " << i;
     }
   }
 }
 
 TEST(EphemerisSolarTermTable, MeanSunDividesEachSuiEqually) {
+  Ephemeris eph;
   for (const TableCase& c : kTableCases) {
     SCOPED_TRACE(c.y);
     SolarTermTable t;
-    Eph().BuildSolarTermTable(Jdn(c.y, c.m, c.d), kMeanSun, c.longitude, t);
+    eph.BuildSolarTermTable(Jdn(c.y, c.m, c.d), kMeanSun, c.longitude, t);
     EXPECT_EQ(t.method, kMeanSun);
     const int32_t b = t.suiYear;
     for (int g = 0; g < 4; ++g) {
-      EXPECT_EQ(t.entry[24 * g].cjdc, Eph().DecemberSolsticeCjdc(b - 2 + g, c.longitude));
+      EXPECT_EQ(t.entry[24 * g].cjdc, eph.DecemberSolsticeCjdc(b - 2 + g, c.longitude));
       const double sui = (g < 3 ? t.entry[24 * g + 24].cjdc
-                                : Eph().DecemberSolsticeCjdc(b + 2, c.longitude)) -
+                                : eph.DecemberSolsticeCjdc(b + 2, c.longitude)) -
                          t.entry[24 * g].cjdc;
       for (int i = 1; i < 24 && 24 * g + i <= 78; ++i)
         EXPECT_NEAR(t.entry[24 * g + i].cjdc - t.entry[24 * g + i - 1].cjdc, sui / 24, 1e-8);
     }
     // The mean and the true tables share their solstices and differ by days elsewhere.
     SolarTermTable trueSun;
-    Eph().BuildSolarTermTable(Jdn(c.y, c.m, c.d), kTrueSun, c.longitude, trueSun);
+    eph.BuildSolarTermTable(Jdn(c.y, c.m, c.d), kTrueSun, c.longitude, trueSun);
     EXPECT_EQ(trueSun.entry[48].cjdc, t.entry[48].cjdc);
     EXPECT_GT(std::abs(trueSun.entry[30].cjdc - t.entry[30].cjdc), 1.0);
   }

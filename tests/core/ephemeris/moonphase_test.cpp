@@ -10,11 +10,6 @@ namespace {
 
 constexpr double kMinute = 1.0 / 1440;
 
-Ephemeris& Eph() {
-  static Ephemeris e;
-  return e;
-}
-
 double NoonUt(int32_t y, int32_t m, int32_t d) {
   CalendarDate date;
   date.year = y;
@@ -65,6 +60,7 @@ TEST(MoonTexts, PhaseNamesAndSuffixAtTheirBounds) {
 }
 
 TEST(MoonData, MethodFollowsTheSpanOfTheMoonsLongitude) {
+  Ephemeris eph;
   struct Case { double ajd; bool longitude; };
   const Case cases[] = {
       {NoonUt(1600, 1, 1) - 0.5, true},               // first day, midnight
@@ -75,7 +71,7 @@ TEST(MoonData, MethodFollowsTheSpanOfTheMoonsLongitude) {
       {NoonUt(-2000, 3, 1), false},
   };
   for (const Case& c : cases) {
-    const MoonData m = ComputeMoonData(Eph(), c.ajd);
+    const MoonData m = ComputeMoonData(eph, c.ajd);
     ASSERT_TRUE(m.ok) << c.ajd;
     EXPECT_EQ(m.longitudeMethod, c.longitude) << c.ajd;
   }
@@ -84,9 +80,10 @@ TEST(MoonData, MethodFollowsTheSpanOfTheMoonsLongitude) {
 }
 
 TEST(MoonData, AtADarkMoonEverythingReadsZero) {
+  Ephemeris eph;
   for (int32_t n : {-40000, 305, 1300}) {  // syzygy, longitude and syzygy method
     SCOPED_TRACE(n);
-    const MoonData m = ComputeMoonData(Eph(), Eph().SyzygyUt(n, 0));
+    const MoonData m = ComputeMoonData(eph, eph.SyzygyUt(n, 0));
     ASSERT_TRUE(m.ok);
     EXPECT_EQ(m.lunation, n);
     EXPECT_EQ(m.phase, 0);
@@ -99,9 +96,10 @@ TEST(MoonData, AtADarkMoonEverythingReadsZero) {
 }
 
 TEST(MoonData, FullMoonByTheSyzygyMethodIsExactlyFull) {
+  Ephemeris eph;
   const int32_t n = 1240;  // a full moon of 2100
-  const double full = Eph().SyzygyUt(n, 2);
-  const MoonData m = ComputeMoonData(Eph(), full);
+  const double full = eph.SyzygyUt(n, 2);
+  const MoonData m = ComputeMoonData(eph, full);
   ASSERT_TRUE(m.ok);
   EXPECT_FALSE(m.longitudeMethod);
   EXPECT_EQ(m.w, 1.0);
@@ -109,16 +107,17 @@ TEST(MoonData, FullMoonByTheSyzygyMethodIsExactlyFull) {
   EXPECT_EQ(m.picture, "fullmoon");
   EXPECT_FALSE(m.paintTerminator);
   // Half a day later the Moon wanes but is still full to the eye.
-  const MoonData later = ComputeMoonData(Eph(), full + 0.5);
+  const MoonData later = ComputeMoonData(eph, full + 0.5);
   EXPECT_FALSE(later.waxing);
   EXPECT_LT(later.w, 1.0);
 }
 
 TEST(MoonData, BothMethodsAgreeAtTheQuarters) {
+  Ephemeris eph;
   // Near 2099/2100 the two methods meet: at a quarter both give about half a disc.
   for (int32_t n : {1230, 1231, 305}) {
     for (int p : {1, 3}) {
-      const MoonData m = ComputeMoonData(Eph(), Eph().SyzygyUt(n, p));
+      const MoonData m = ComputeMoonData(eph, eph.SyzygyUt(n, p));
       ASSERT_TRUE(m.ok);
       EXPECT_NEAR(m.w, 0.5, 0.015) << n << " " << p << (m.longitudeMethod ? " longitude" : " syzygy");
       EXPECT_EQ(m.waxing, p == 1);
@@ -127,16 +126,17 @@ TEST(MoonData, BothMethodsAgreeAtTheQuarters) {
 }
 
 TEST(MoonData, NoErrorAroundDarkMoonsAtNewYearInTheFarPast) {
+  Ephemeris eph;
   // Dark moons whose UT and TT lie in different CE years, where Delta T changes by half a minute
   // from one year to the next: the seconds around them must still have a phase.
   int checked = 0;
-  const int32_t first = Eph().LunationAt(kMinAjd);
+  const int32_t first = eph.LunationAt(kMinAjd);
   for (int32_t n = first; n < first + 3000 && checked < 8; ++n) {
-    const double ut = Eph().SyzygyUt(n, 0);
-    if (DeltaTMinutes(ut) == DeltaTMinutes(Eph().SyzygyTt(n, 0))) continue;
+    const double ut = eph.SyzygyUt(n, 0);
+    if (DeltaTMinutes(ut) == DeltaTMinutes(eph.SyzygyTt(n, 0))) continue;
     ++checked;
     for (double seconds : {-20.0, -1.0, 1.0, 20.0}) {
-      const MoonData m = ComputeMoonData(Eph(), ut + seconds / 86400);
+      const MoonData m = ComputeMoonData(eph, ut + seconds / 86400);
       EXPECT_TRUE(m.ok) << n << " " << seconds << ": " << m.error;
       EXPECT_EQ(m.phase, seconds < 0 ? 3 : 0);
       EXPECT_LT(m.w, 0.001);
