@@ -26,8 +26,8 @@ the 60-year cycle (cycle 1 began in 2697 BC, or 2637 BC with the other epoch), t
 the civil day, at the reference meridian, of a dark moon; the month holding the winter solstice
 is month 11; a year of 13 months repeats the first month that holds no major solar term.</li>
 <li><b>CHS</b>: the Chinese solar calendar: <i>cycle-position-solarterm-day</i>. The 24 solar
-terms are the 15° steps of the Sun's apparent longitude; the year begins with the term at 315°
-(Li chun). On the first day of a term the row shows the term's code in parentheses.</li>
+terms are the 15° steps of the Sun's apparent longitude; the solar year begins at the winter
+solstice (term 1). On the first day of a term the row shows the term's code in parentheses.</li>
 <li><b>VMC</b>: the Vellomir Calendar, an arithmetic lunisolar calendar, shown for Greenwich and
 for the reference meridian. The small note under it tells how its month and day compare with the
 lunar date.</li>

@@ -373,7 +373,7 @@ QGroupBox* frmMain::BuildSettingsGroup() {
   txbCCT = Named(new QLineEdit, "txbCCT");
   txbCCT->setReadOnly(true);
   txbCCT->setFocusPolicy(Qt::NoFocus);
-  txbCCT->setMaximumWidth(QFontMetrics(txbCCT->font()).horizontalAdvance("MMMM") + 12);
+  txbCCT->setMaximumWidth(QFontMetrics(txbCCT->font()).horizontalAdvance("MMMMM") + 12);
   cboEpoch = Combo("cboEpoch");
   cboMethod = Combo("cboMethod");
   line1->addWidget(Caption("Country"));
