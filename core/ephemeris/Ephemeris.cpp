@@ -134,7 +134,7 @@ double Ephemeris::SyzygyTt(int32_t n, int phase) {
   const int64_t key = Key(n, phase & 3);
   if (auto it = caches_->syzygies.find(key); it != caches_->syzygies.end()) return it->second.tt;
   Caches::Bound(caches_->syzygies, kMaxSyzygies);
-  const double tt = astro::syzyg(n, phase);
+  const double tt = astro::syzyg(n, phase & 3);
   caches_->syzygies.emplace(key, Caches::Instant{tt, tt - DeltaTMinutes(tt) / 1440});
   return tt;
 }

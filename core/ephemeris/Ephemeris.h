@@ -48,7 +48,9 @@ class Ephemeris {
   double SyzygyTt(int32_t n, int phase);
   double SyzygyUt(int32_t n, int phase);
   int32_t LunationAt(double ajd);
-  // Phase most recently reached in lunation n at ajd; -1 past the lunation, -2 before it.
+  // Phase most recently reached in lunation n at ajd; -1 past the lunation, -2 before it. The
+  // phases are compared with ajd in UT, as LunationAt compares dark moons, so that the lunation
+  // LunationAt gives always has a phase; exact: within 0.00005 day (4.32 s) after that phase.
   int16_t GetPhase(int32_t n, double ajd, bool& exact);
 
   double QuarterPointTt(int kind, int year);
