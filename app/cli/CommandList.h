@@ -6,4 +6,7 @@ namespace mirvo::cli {
 Command NowCommand();       // now.cpp
 Command AlmanacCommand();   // almanac.cpp
 Command ShowCommand();      // show.cpp
+Command MonthsCommand();    // months.cpp
+Command ChineseCommand();   // chinese.cpp
+Command DaysCommand();      // days.cpp
 }  // namespace mirvo::cli

@@ -9,6 +9,9 @@ const std::vector<Command>& Commands() {
       NowCommand(),
       AlmanacCommand(),
       ShowCommand(),
+      MonthsCommand(),
+      ChineseCommand(),
+      DaysCommand(),
   };
   return kCommands;
 }
