@@ -274,6 +274,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Text("lblCommonEraDate_1"), ceBefore);
   }
 
+  void elementAndAnimalChoicesResolveAQuestionMarkPosition() {
+    Fixture f;
+    f.Start();
+    QComboBox* element = f.Find<QComboBox>("cboElement");
+    QComboBox* animal = f.Find<QComboBox>("cboAnimal");
+    f.Type("txbDate", "70-?-12-30 chl");
+    element->setCurrentIndex(1);  // fire
+    animal->setCurrentIndex(10);  // dog
+    f.Click("cmdCompute");
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QVERIFY(f.Text("lblChineseLunarDate_1").startsWith("70-23-12-30 CHL 12:00 CCT"));
+    QVERIFY(f.Text("lblCommonEraDate_1").startsWith("1467-02-13 CE"));
+
+    // Typing an ordinary date clears both choices.
+    f.Type("txbDate", "2000-01-01 CE");
+    QCOMPARE(element->currentIndex(), 5);
+    QCOMPARE(animal->currentIndex(), 12);
+
+    // A click on the lunar value selects the element and animal named in it, and the date it
+    // fills in converts back to the same day.
+    element->setCurrentIndex(0);
+    QTest::mouseClick(f.Find<QLabel>("lblChineseLunarDate_1"), Qt::LeftButton);
+    QCOMPARE(f.Find<QLineEdit>("txbDate")->text(), QString("70-23-12-30 CHL"));
+    QCOMPARE(f.Combo("cboTimeZone"), QString("CCT"));
+    QCOMPARE(f.window->CurrentCalendar(), 2);
+  }
+
   void entryWithoutCodeAsksForTheCalendar() {
     Fixture f;
     f.Start();
