@@ -83,6 +83,23 @@ TEST_F(DisplayTest, CountryNamesAndSwitches) {
   EXPECT_EQ(d.Row("lblChineseSolarDate")->caption, "Japanese Solar");
 }
 
+TEST_F(DisplayTest, LongitudeApartFromTheCountry) {
+  reckoner_.SetReferenceLongitude(116);
+  options_.zoneLabel = ZoneLabel(116);
+  const DisplayTexts d = At(2451545.0);
+  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->caption, "Chronological JD 116º East");
+  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->value, "2,451,545.8222 CJDC");
+  EXPECT_EQ(d.Row("lblChineseLunarDate")->value, "79-16-11-25 CHL 19:44 BEI");
+  // The entry of that text at that meridian is the same minute.
+  MainRules rules(reckoner_, nullptr, nullptr);
+  rules.options() = options_;
+  rules.SetCurrentAjd(2451545.0);
+  rules.ClickRow("lblChineseLunarDate", true);
+  ParseResult r = rules.Parse(rules.entry());
+  ASSERT_EQ(r.status, kEntryOk);
+  EXPECT_NEAR(r.ajd, 2451545.0, 1e-9);
+}
+
 TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
   int firstDays = 0;
   for (double ajd = 2451545.0; ajd < 2451545.0 + 60; ajd += 1) {

@@ -279,6 +279,15 @@ TEST_F(EntryTest, DaysAloneMoveFromTheDateOfTheEntryCalendar) {
   EXPECT_NEAR(rules_.currentAjd(), 2451555.25, 1e-9);
 
   e.date.clear();
+  e.calendar = kCalVMCCCT;
+  e.plusMinus = "1";
+  e.plus = false;
+  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  EXPECT_EQ(e.date, "4696-12-06 VMC") << "the reference meridian's VMC date of 2000-01-12 02:00 CCT";
+  EXPECT_EQ(e.timeZone, kTimeZoneReference);
+  EXPECT_NEAR(rules_.currentAjd(), 2451554.25, 1e-9);
+
+  e.date.clear();
   e.plusMinus.clear();
   EXPECT_EQ(rules_.Convert(), ConvertOutcome::kEntryError);
   EXPECT_EQ(rules_.lastEntryStatus(), kEntryNoDate);
