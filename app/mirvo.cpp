@@ -22,6 +22,14 @@ bool HasDisplay() {
   return false;
 }
 
+// Scripted runs on the offscreen platform report every window-manager request it cannot honour;
+// those notes say nothing about the program and would bury its output.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith("This plugin does not support")) return;
+  if (type == QtWarningMsg && text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+  std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 int Usage() {
   std::fprintf(stderr,
                "usage: mirvo [--screenshot FILE | --print-labels]\n"
@@ -51,6 +59,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  if (printLabels || !screenshot.empty()) qInstallMessageHandler(QuietOffscreenNotes);
   QApplication app(argc, argv);
   QApplication::setStyle("Fusion");
   QApplication::setApplicationName(mirvo::kProgramSettingsName);
@@ -65,8 +74,7 @@ int main(int argc, char** argv) {
   mirvo::frmMain window(services);
   messages.SetParent(&window);
   window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips
-  if (!window.Start()) return 1;
-  window.show();
+  if (!window.Start()) return 1;  // shows the window
 
   if (printLabels) {
     for (const auto& [caption, value] : window.RowTexts()) {

@@ -508,6 +508,7 @@ bool frmMain::Start() {
   const QString version = QString("%1.%2%3").arg(MIRVO_VERSION_MAJOR).arg(MIRVO_VERSION_MINOR).arg(6);
   setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);
   picMoon->hide();
+  show();
 
   blnInitializing = true;
   rules_->entry().calendar = GetCalendar("CHL");
