@@ -109,6 +109,21 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Find<QPushButton>("cmdSaveState")->isEnabled());
   }
 
+  void missingProgramTextsEndTheStart() {
+    RecordingMessages messages;
+    MemoryClipboard clipboard;
+    MemorySettingsStore settings;
+    RecordingBrowser browser;
+    frmMain window(MainServices{&messages, &clipboard, &settings, &browser, "/nonexistent"});
+    QVERIFY(!window.Start());
+    QCOMPARE(messages.shown.size(), size_t(1));
+    QCOMPARE(messages.shown[0].title, std::string());
+    QCOMPARE(messages.shown[0].icon, MessageIcon::kError);
+    QCOMPARE(messages.shown[0].text,
+             std::string("Cannot open file containing program text.\r\n/nonexistent/mirvo.dat"));
+    QVERIFY(!window.isVisible());
+  }
+
   void storedCountryIsUsedOnlyWhenValid_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("country");
@@ -321,6 +336,7 @@ class MainWindowTest : public QObject {
     f.Choose("cboEpoch", 1);
     f.Choose("cboMethod", 1);
     f.Find<QCheckBox>("chkShowVMC")->setChecked(false);
+    QVERIFY(!f.Shown("lblVellomirCalendarGMT_0") && !f.Shown("lblVellomirCalendarCCT_1"));
     f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
     QVERIFY(f.Shown("lblChronologicalJulianDateBeijing_1"));
     QCOMPARE(f.Text("lblChronologicalJulianDateBeijing_0"), QString("Chronological JD 130º East"));
