@@ -59,6 +59,10 @@ bool ChineseYear(int32_t cycle, int32_t position, int32_t epoch, int32_t& year) 
   return true;
 }
 
+bool InChineseRange(double day) {
+  return std::isfinite(day) && day >= Reckoner::kMinChineseDay && day < Reckoner::kMaxChineseDay + 1.0;
+}
+
 }  // namespace
 
 // One sui's tables: the solar-term table of a method and, for the true sun, the lunar months
@@ -182,6 +186,7 @@ void Reckoner::MakeCurrentMonths(const YearTables& tables) {
 // Tables are kept per (sui year, longitude, method): a table built for any day of a sui is the
 // same for every other day of that sui, so a rebuild for a cached sui is a copy at most.
 void Reckoner::BuildYearTables(double day) {
+  if (!InChineseRange(day)) return;
   YearTables& tables = TablesFor(static_cast<int32_t>(std::floor(day)), kTrueSun, true);
   MakeCurrentTerms(tables);
   MakeCurrentMonths(tables);
@@ -304,6 +309,11 @@ int16_t Reckoner::ChlToDay(ChlDate& date) {
 }
 
 void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
+  if (!InChineseRange(x)) {
+    chl.valid = 0;
+    chs.valid = 0;
+    return;
+  }
   const int32_t c = static_cast<int32_t>(std::floor(x));
   BuildYearTables(x);
   const auto& m = lunarMonths_.months;

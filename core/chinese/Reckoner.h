@@ -97,9 +97,10 @@ class Reckoner {
 
   // Nearest day after (or before) startDay whose day, lunar month and lunar year share one
   // element-animal pair. Returns the day number, or -1 when the step limit was reached first
-  // (every day examined counts as a step). The default limit is far above
-  // the longest gap between two coincidences, so -1 means the search left the calendar's range.
-  static constexpr int32_t kTripleSearchStepLimit = 400000;
+  // (every day examined counts as a step) or the search left the days the calendar computes. The
+  // default limit, some 270 years, is eight times the longest gap between two coincidences from
+  // -3000 to 3000 (11973 days), so within that range -1 does not occur.
+  static constexpr int32_t kTripleSearchStepLimit = 100000;
   int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch);
   int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch, int32_t stepLimit);
 
@@ -107,6 +108,10 @@ class Reckoner {
   // for solar dates): the tables need the ephemeris a few years either side of the year.
   static constexpr int32_t kMinChineseYear = -9999;
   static constexpr int32_t kMaxChineseYear = 9999;
+  // Likewise for day numbers: -9999-01-01 .. 9999-12-31 CE. DayToChinese gives valid = 0 in both
+  // records outside, and BuildYearTables leaves the tables as they were.
+  static constexpr int32_t kMinChineseDay = -1930999;
+  static constexpr int32_t kMaxChineseDay = 5373484;
 
  private:
   bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);

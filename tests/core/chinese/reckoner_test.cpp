@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -118,6 +119,16 @@ TEST(ReckonerMonths, NamedLeapMonthsAndNewYears) {
   // Vietnamese month 12 starts a day earlier and the sui's months shift against China's.
   EXPECT_EQ(FirstDay(vietnam, 1985, 1, 0), Day(1985, 1, 21));
   EXPECT_EQ(FirstDay(china, 1985, 1, 0), Day(1985, 2, 20));
+  // The December solstice of 1984 (16:23 UT) falls on the 21st at 105 E and on the 22nd at
+  // 120 E, the day of a dark moon: so the leap month moves too, from China's 10* of 1984 to
+  // Vietnam's 2* of 1985, and the length of month 4 of 1984 changes with a dark moon near midnight.
+  EXPECT_EQ(FirstDay(china, 1984, 10, 1), Day(1984, 11, 23));
+  EXPECT_EQ(FirstDay(vietnam, 1984, 10, 1), -1);
+  EXPECT_EQ(FirstDay(vietnam, 1985, 2, 1), Day(1985, 3, 21));
+  EXPECT_EQ(FirstDay(china, 1985, 2, 1), -1);
+  ChlDate april = Lunar(1984, 4, 0, 1);
+  EXPECT_EQ(china.ChlMonthLength(april), 30);
+  EXPECT_EQ(vietnam.ChlMonthLength(april), 29);
 }
 
 TEST(ReckonerMonths, NewYear2024IsWoodDragonYearCount4721) {
@@ -317,6 +328,30 @@ TEST(ReckonerLunar, SolarHalfIsSkippedOnRequest) {
   EXPECT_EQ(chs.valid, 0);
   EXPECT_EQ(chs.term, 7);
   EXPECT_EQ(chl.month, 1);
+}
+
+// Day counts the calendar cannot compute (or that are not numbers) give invalid records instead of
+// overflowing the day arithmetic, and leave the last-built tables alone.
+TEST(ReckonerLunar, DaysOutsideTheCalendar) {
+  Reckoner r;
+  r.BuildYearTables(Day(2024, 3, 1));
+  const int32_t solstice = r.solarTermTable().entry[24].jdn;
+  for (double x : {1e12, -1e12, std::nan(""), Reckoner::kMaxChineseDay + 1.5,
+                   Reckoner::kMinChineseDay - 0.5}) {
+    ChsDate chs;
+    chs.valid = 1;
+    ChlDate chl;
+    chl.valid = 1;
+    r.DayToChinese(x, -2696, chs, chl);
+    EXPECT_EQ(chl.valid, 0) << x;
+    EXPECT_EQ(chs.valid, 0) << x;
+    r.BuildYearTables(x);
+    EXPECT_EQ(r.solarTermTable().entry[24].jdn, solstice);
+  }
+  // The last day computed still converts, and the search stops at the edge.
+  const ChlDate last = LunarOf(r, Reckoner::kMaxChineseDay);
+  EXPECT_EQ(last.valid, 1);
+  EXPECT_EQ(r.FindTripleCoincidence(Reckoner::kMaxChineseDay, true, -2696), -1);
 }
 
 }  // namespace
