@@ -373,7 +373,7 @@ QGroupBox* frmMain::BuildSettingsGroup() {
   txbCCT = Named(new QLineEdit, "txbCCT");
   txbCCT->setReadOnly(true);
   txbCCT->setFocusPolicy(Qt::NoFocus);
-  txbCCT->setMaximumWidth(QFontMetrics(txbCCT->font()).horizontalAdvance("MMMMM") + 12);
+  txbCCT->setFixedWidth(QFontMetrics(txbCCT->font()).horizontalAdvance("MMMM") + 16);
   cboEpoch = Combo("cboEpoch");
   cboMethod = Combo("cboMethod");
   line1->addWidget(Caption("Country"));
@@ -451,7 +451,8 @@ void frmMain::ConnectHandlers() {
   }
   connect(Timer1, &QTimer::timeout, this, [this] { ResetLinkLabels(); });
   for (QWidget* w : {static_cast<QWidget*>(txbDate), static_cast<QWidget*>(cmdNow),
-                     static_cast<QWidget*>(cmdMove), static_cast<QWidget*>(cmdHelp)}) {
+                     static_cast<QWidget*>(cmdMove), static_cast<QWidget*>(cmdHelp),
+                     static_cast<QWidget*>(cmdPauseResume)}) {
     w->installEventFilter(this);
   }
 }
@@ -459,7 +460,8 @@ void frmMain::ConnectHandlers() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyRelease &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-      (watched == txbDate || watched == cmdNow || watched == cmdMove || watched == cmdHelp)) {
+      (watched == txbDate || watched == cmdNow || watched == cmdMove || watched == cmdHelp ||
+       (watched == cmdPauseResume && cmdPauseResume->text() == "Resume"))) {
     cmdHelp_Click();
     return true;
   }
