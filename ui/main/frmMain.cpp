@@ -807,6 +807,11 @@ void frmMain::DisplayChineseDates() {
 
 void frmMain::DisplayMoon() {
   const DisplayTexts& d = rules_->display();
+  if (!d.moonError.empty()) {
+    // The labels and the picture keep what they showed.
+    services_.messages->Show("Error", d.moonError, MessageIcon::kWarning, MessageButtons::kOk);
+    return;
+  }
   for (RowId id : {kRowPhase, kRowAge}) {
     if (const DisplayRow* row = d.Row(kRowNames[id])) rows_[id].value->setText(Q(row->value));
   }
