@@ -12,6 +12,7 @@
 
 #include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
+#include "ui/main/StemBranchWidget.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;
@@ -239,6 +240,12 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Text("lblCommonEraDate_1").startsWith("2000-01-01 CE 12:00 GMT Saturday"));
     QCOMPARE(f.CaptionColour("lblCommonEraDate_0"), kWhite);
     QVERIFY(f.Text("lblElementAnimalOfDay_1").startsWith("earth-horse"));  // day 55 of the cycle
+    // The lunar year is still ji-mao (1999); the day is wu-wu.
+    auto character = [&](const char* name) {
+      return dynamic_cast<StemBranchWidget*>(f.Find<QWidget>(name))->character();
+    };
+    QCOMPARE(character("picStem_0") + character("picBranch_0"), QString::fromUtf8("己卯"));
+    QCOMPARE(character("picStem_1") + character("picBranch_1"), QString::fromUtf8("戊午"));
 
     // Plus/minus days alone move from the date of the entry calendar.
     f.Type("txbDate", "");
@@ -379,6 +386,17 @@ class MainWindowTest : public QObject {
     g.window->close();
     QVERIFY(g.settings.Read(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", value));
     QCOMPARE(value, std::string("2"));
+  }
+
+  void stemAndBranchCharactersHaveAFontThatWritesThem() {
+    const QFontMetrics metrics{QFont(CjkFontFamily())};
+    for (int i = 1; i <= 12; ++i) {
+      for (const QString& c : {StemCharacter(i), BranchCharacter(i)}) {
+        if (!c.isEmpty()) QVERIFY2(metrics.inFont(c.at(0)), qPrintable(c));
+      }
+    }
+    QVERIFY(StemCharacter(0).isEmpty() && StemCharacter(11).isEmpty());
+    QVERIFY(BranchCharacter(13).isEmpty());
   }
 
   void moonPictureFollowsThePhase_data() {
