@@ -54,7 +54,7 @@ class Reckoner {
   Reckoner(const Reckoner&) = delete;
   Reckoner& operator=(const Reckoner&) = delete;
 
-  // Settings.
+  // Settings; a value outside the ranges below throws std::out_of_range.
   int ReferenceLongitude() const { return longitude_; }
   void SetReferenceLongitude(int degreesEast);  // 100..145
   int Epoch() const { return epoch_; }
@@ -71,10 +71,11 @@ class Reckoner {
   // Lunar calendar.
   void BuildYearTables(double day);
   int16_t ChlToDay(ChlDate& date);
-  // Fills both records for the day whose number is the integer part of x. Set chs.valid = -99
-  // beforehand to skip the solar half (its valid is then set to 0).
+  // Fills both records for the day whose number is the integer part of x (valid = 1 in each).
+  // Set chs.valid = -99 beforehand to skip the solar half (its valid is then set to 0).
   void DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl);
   void RefreshChlDate(ChlDate& date);
+  // 29 or 30, or the negative ChlToDay status; the date itself is left as it was.
   int16_t ChlMonthLength(ChlDate& date);
 
   bool RestoreDay30(ChlDate& date, bool keep30);
@@ -133,7 +134,7 @@ class Reckoner {
   Ephemeris ephemeris_;
   SolarTermTable solarTerms_;
   LunarMonthTable lunarMonths_;
-  struct YearCache;                  // built year tables by (sui year, longitude); see Reckoner.cpp
+  struct YearCache;  // built tables by (longitude, method, sui year), at most 256; see Reckoner.cpp
   std::unique_ptr<YearCache> yearCache_;
 };
 
