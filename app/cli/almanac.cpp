@@ -2,10 +2,10 @@
 // the reference meridian.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
@@ -34,31 +34,7 @@ struct Event {
   int number = 0;  // lunation, or term 1..24
 };
 
-int32_t FirstDayOfYear(int32_t year) {
-  CalendarDate d;
-  d.year = year;
-  d.month = 1;
-  d.day = 1;
-  d.calendar = 'G';
-  return JdnFromCalendarDate(d);
-}
-
-std::string IsoDate(int32_t jdn) {
-  CalendarDate d;
-  d.calendar = 'G';
-  d.jdn = jdn;
-  CalendarDateFromJdn(d);
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "",
-                std::abs(d.year), d.month, d.day);
-  return buffer;
-}
-
-std::string Fixed6(double x) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.6f", x);
-  return buffer;
-}
+int32_t FirstDayOfYear(int32_t year) { return JdnOfCeDate(year, 1, 1); }
 
 // The events whose civil day at the meridian lies in one CE year, in time order.
 std::vector<Event> EventsOfYear(Ephemeris& eph, int32_t year, int longitude) {
@@ -103,22 +79,18 @@ std::vector<Event> EventsOfYear(Ephemeris& eph, int32_t year, int longitude) {
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream&) {
-  if (!args.positional().empty())
-    throw UsageError("unexpected argument '" + args.positional().front() + "'");
-  const auto from = args.integer("from", -3000, 3000);
-  const auto to = args.integer("to", -3000, 3000);
-  if (!from || !to) throw UsageError("--from and --to are both required");
-  if (*from > *to) throw UsageError("--from must not be later than --to");
+  RefusePositional(args);
+  const auto [from, to] = YearSpanOptions(args, -3000, 3000);
   const bool tsv = args.tsv();
   const int longitude = MeridianOptions(args).second;
   const std::string zone = ZoneLabel(longitude);
 
   Ephemeris eph;
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
-  for (long year = *from; year <= *to; ++year) {
+  for (long year = from; year <= to; ++year) {
     for (const Event& e : EventsOfYear(eph, static_cast<int32_t>(year), longitude)) {
       const int32_t day = JdnOf(e.cjdc);
-      const std::string date = IsoDate(day);
+      const std::string date = IsoDateOfJdn(day);
       const std::string time = TimeOfDayText(e.cjdc - day, true);
       if (tsv) {
         out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut)

@@ -1,9 +1,8 @@
 // mirvo-cli chinese: the Chinese lunar and solar dates of one day, spelled out, with the
 // element-animal names of its day, month and year and its Vellomir date.
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -36,46 +35,24 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     jdn = static_cast<int32_t>(*args.integer("jdn", -2147483647L, 2147483647L));
   } else {
     if (args.positional().size() != 1) throw UsageError("one DATE (or --jdn N) is required");
-    CalendarDate date;
-    date.calendar = 'G';
-    if (ParseCalendarDate(args.positional().front(), date) != 1)
-      throw UsageError("DATE must be a CE date such as 2024-02-10, not '" + args.positional().front() + "'");
-    jdn = date.jdn;
+    jdn = CeDateArgument(args.positional().front(), "DATE must be");
   }
-  const auto [country, longitude] = MeridianOptions(args);
-  const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
-  if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
-  CalendarDate lowest;
-  lowest.year = -3000;
-  lowest.month = 1;
-  lowest.day = 1;
-  CalendarDate highest;
-  highest.year = 3000;
-  highest.month = 12;
-  highest.day = 31;
-  if (jdn < JdnFromCalendarDate(lowest) || jdn > JdnFromCalendarDate(highest)) {
+  const ChineseSettings settings = ChineseOptions(args);
+  if (!InChineseDaySpan(jdn, jdn)) {
     err << "Date out of range\n";
     return kExitBadInput;
   }
 
   Reckoner r;
-  r.SetReferenceLongitude(longitude);
-  r.SetCountry(country);
-  r.SetEpoch(static_cast<int>(epoch));
+  ApplyChineseSettings(settings, r);
   ChsDate chs;
   ChlDate chl;
   r.DayToChinese(jdn + 0.5, r.Epoch(), chs, chl);
-  CalendarDate ce;
-  ce.calendar = 'G';
-  ce.jdn = jdn;
-  CalendarDateFromJdn(ce);
-  char ceText[40];
-  std::snprintf(ceText, sizeof ceText, "%s%04d-%02d-%02d", ce.year < 0 ? "-" : "", std::abs(ce.year),
-                ce.month, ce.day);
   const auto [monthElement, monthAnimal] = MonthElementAnimal(chl);
   const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
 
-  out << "CE:            " << ceText << " CE (JDN " << jdn << ", " << ZoneLabel(longitude) << ")\n"
+  out << "CE:            " << IsoDateOfJdn(jdn) << " CE (JDN " << jdn << ", "
+      << ZoneLabel(settings.longitude) << ")\n"
       << "CHL:           " << r.ChlDateText(chl, 0) << "\n"
       << "CHL year:      " << r.ChlDateText(chl, 2) << "\n"
       << "CHS:           " << r.ChsDateText(chs, true) << "\n"

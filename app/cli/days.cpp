@@ -1,8 +1,7 @@
 // mirvo-cli days: the Chinese lunar and solar dates and the Vellomir date of every day of a span.
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -18,50 +17,26 @@ constexpr const char* kUsage =
     "3000-12-31), one row each. TSV columns: jdn, ce_date, cycle, position, month, leap, day\n"
     "(the lunar date), term, term_day (the solar date), vmc_date.\n";
 
-std::string IsoDate(int32_t year, int32_t month, int32_t day) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", year < 0 ? "-" : "", std::abs(year), month,
-                day);
-  return buffer;
-}
-
 int32_t DateOption(const Args& args, const std::string& name) {
   const auto text = args.value(name);
   if (!text) throw UsageError("--from and --to are both required");
-  CalendarDate date;
-  date.calendar = 'G';
-  if (ParseCalendarDate(*text, date) != 1)
-    throw UsageError("--" + name + " needs a CE date such as 2024-02-10, not '" + *text + "'");
-  return date.jdn;
+  return CeDateArgument(*text, "--" + name + " needs");
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
-  if (!args.positional().empty())
-    throw UsageError("unexpected argument '" + args.positional().front() + "'");
+  RefusePositional(args);
   const int32_t from = DateOption(args, "from");
   const int32_t to = DateOption(args, "to");
   if (from > to) throw UsageError("--from must not be later than --to");
   const bool tsv = args.tsv();
-  const auto [country, longitude] = MeridianOptions(args);
-  const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
-  if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
-  CalendarDate lowest;
-  lowest.year = -3000;
-  lowest.month = 1;
-  lowest.day = 1;
-  CalendarDate highest;
-  highest.year = 3000;
-  highest.month = 12;
-  highest.day = 31;
-  if (from < JdnFromCalendarDate(lowest) || to > JdnFromCalendarDate(highest)) {
+  const ChineseSettings settings = ChineseOptions(args);
+  if (!InChineseDaySpan(from, to)) {
     err << "Date out of range\n";
     return kExitBadInput;
   }
 
   Reckoner r;
-  r.SetReferenceLongitude(longitude);
-  r.SetCountry(country);
-  r.SetEpoch(static_cast<int>(epoch));
+  ApplyChineseSettings(settings, r);
   std::string text;
   if (tsv) text += "jdn\tce_date\tcycle\tposition\tmonth\tleap\tday\tterm\tterm_day\tvmc_date\n";
   CalendarDate ce;

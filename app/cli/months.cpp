@@ -1,8 +1,7 @@
 // mirvo-cli months: every lunar month of a span of lunar years, with its first day and length.
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -19,36 +18,17 @@ constexpr const char* kUsage =
     "120 degrees east). TSV columns: lunar_year, cycle, position, month, leap (0/1), first_day\n"
     "(CE, astronomical years), jdn, days.\n";
 
-std::string IsoDate(int32_t jdn) {
-  CalendarDate d;
-  d.calendar = 'G';
-  d.jdn = jdn;
-  CalendarDateFromJdn(d);
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", d.year < 0 ? "-" : "", std::abs(d.year),
-                d.month, d.day);
-  return buffer;
-}
-
 int Run(const Args& args, std::ostream& out, std::ostream&) {
-  if (!args.positional().empty())
-    throw UsageError("unexpected argument '" + args.positional().front() + "'");
-  const auto from = args.integer("from", -2999, 2999);
-  const auto to = args.integer("to", -2999, 2999);
-  if (!from || !to) throw UsageError("--from and --to are both required");
-  if (*from > *to) throw UsageError("--from must not be later than --to");
+  RefusePositional(args);
+  const auto [from, to] = YearSpanOptions(args, -2999, 2999);
   const bool tsv = args.tsv();
-  const auto [country, longitude] = MeridianOptions(args);
-  const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
-  if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
+  const ChineseSettings settings = ChineseOptions(args);
 
   Reckoner r;
-  r.SetReferenceLongitude(longitude);
-  r.SetCountry(country);
-  r.SetEpoch(static_cast<int>(epoch));
+  ApplyChineseSettings(settings, r);
   std::string text;
   if (tsv) text += "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\n";
-  for (long year = *from; year <= *to; ++year) {
+  for (long year = from; year <= to; ++year) {
     for (int month = 1; month <= 12; ++month) {
       for (int leap = 0; leap <= 1; ++leap) {
         ChlDate d;
@@ -62,12 +42,12 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
         if (tsv) {
           text += std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' +
                   std::to_string(d.position) + '\t' + std::to_string(month) + '\t' +
-                  std::to_string(leap) + '\t' + IsoDate(d.jdn) + '\t' + std::to_string(d.jdn) + '\t' +
+                  std::to_string(leap) + '\t' + IsoDateOfJdn(d.jdn) + '\t' + std::to_string(d.jdn) + '\t' +
                   std::to_string(days) + '\n';
         } else {
           std::string chl = r.ChlDateText(d, 0);
           if (chl.size() < 18) chl.resize(18, ' ');
-          std::string ce = IsoDate(d.jdn);
+          std::string ce = IsoDateOfJdn(d.jdn);
           if (ce.size() < 11) ce.insert(0, 11 - ce.size(), ' ');
           text += chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " +
                   std::to_string(days) + " days\n";

@@ -1,19 +1,13 @@
 // `mirvo-cli now`: the present instant on the time scales and in the European calendars.
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
 
 namespace mirvo::cli {
 namespace {
-
-std::string Fixed6(double x) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.6f", x);
-  return buffer;
-}
 
 // "2026-12-07 CE 21:24 GMT Monday": the civil date of London with its time and weekday.
 std::string LondonDateLine(const CalendarDate& date, double cjdl) {

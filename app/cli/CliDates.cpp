@@ -1,0 +1,82 @@
+#include "app/cli/CliDates.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+
+namespace mirvo::cli {
+
+std::string IsoDate(int32_t year, int32_t month, int32_t day) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", year < 0 ? "-" : "", std::abs(year), month,
+                day);
+  return buffer;
+}
+
+std::string IsoDateOfJdn(int32_t jdn) {
+  CalendarDate d;
+  d.calendar = 'G';
+  d.jdn = jdn;
+  CalendarDateFromJdn(d);
+  return IsoDate(d.year, d.month, d.day);
+}
+
+int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
+  CalendarDate d;
+  d.year = year;
+  d.month = month;
+  d.day = day;
+  d.calendar = 'G';
+  return JdnFromCalendarDate(d);
+}
+
+std::string Fixed6(double x) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.6f", x);
+  return buffer;
+}
+
+int32_t CeDateArgument(const std::string& text, const std::string& prefix) {
+  CalendarDate date;
+  date.calendar = 'G';
+  if (ParseCalendarDate(text, date) != 1)
+    throw UsageError(prefix + " a CE date such as 2024-02-10, not '" + text + "'");
+  return date.jdn;
+}
+
+bool InChineseDaySpan(int32_t first, int32_t last) {
+  return first >= JdnOfCeDate(-3000, 1, 1) && last <= JdnOfCeDate(3000, 12, 31);
+}
+
+void RefusePositional(const Args& args) {
+  if (!args.positional().empty())
+    throw UsageError("unexpected argument '" + args.positional().front() + "'");
+}
+
+std::pair<long, long> YearSpanOptions(const Args& args, long lo, long hi) {
+  const auto from = args.integer("from", lo, hi);
+  const auto to = args.integer("to", lo, hi);
+  if (!from || !to) throw UsageError("--from and --to are both required");
+  if (*from > *to) throw UsageError("--from must not be later than --to");
+  return {*from, *to};
+}
+
+ChineseSettings ChineseOptions(const Args& args) {
+  ChineseSettings s;
+  std::tie(s.country, s.longitude) = MeridianOptions(args);
+  const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
+  if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
+  s.epoch = static_cast<int>(epoch);
+  return s;
+}
+
+void ApplyChineseSettings(const ChineseSettings& settings, Reckoner& reckoner) {
+  reckoner.SetReferenceLongitude(settings.longitude);
+  reckoner.SetCountry(settings.country);
+  reckoner.SetEpoch(settings.epoch);
+}
+
+}  // namespace mirvo::cli
