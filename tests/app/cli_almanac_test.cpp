@@ -1,8 +1,6 @@
 // Runs the real mirvo-cli almanac and checks its events against published times and each other.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -13,27 +11,14 @@
 
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "tests/app/CliRun.h"
 
 namespace mirvo {
 namespace {
 
-struct AlmanacRun {
-  std::string out;  // stdout and stderr together
-  int code = -1;
-};
+using test::CliRun;
 
-AlmanacRun Almanac(const std::string& arguments) {
-  AlmanacRun run;
-  const std::string command = std::string("'") + MIRVO_CLI_PATH + "' almanac " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+CliRun Almanac(const std::string& arguments) { return test::RunCli("almanac " + arguments); }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -52,7 +37,7 @@ struct Row {
 };
 
 std::vector<Row> Tsv(const std::string& arguments) {
-  const AlmanacRun run = Almanac(arguments + " --format tsv");
+  const CliRun run = Almanac(arguments + " --format tsv");
   EXPECT_EQ(run.code, 0) << run.out;
   std::vector<Row> rows;
   const auto lines = Split(run.out, '\n');
@@ -81,7 +66,7 @@ std::vector<Row> Tsv(const std::string& arguments) {
 // the new moon of the total solar eclipse of April 8 (UT), the full moon of the partial lunar
 // eclipse of September 18 (UT), the equinoxes and solstices.
 TEST(CliAlmanac, AgreesWithPublishedTimesOf2024ToTheMinute) {
-  const AlmanacRun text = Almanac("--from 2024 --to 2024");
+  const CliRun text = Almanac("--from 2024 --to 2024");
   ASSERT_EQ(text.code, 0) << text.out;
   EXPECT_NE(text.out.find("2024-02-10 06:59:"), std::string::npos);
   EXPECT_NE(text.out.find("CCT  New moon"), std::string::npos);
@@ -234,7 +219,7 @@ TEST(CliAlmanac, BadArgumentsGiveOneLineAndExitCode2) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
-    const AlmanacRun run = Almanac(c.arguments);
+    const CliRun run = Almanac(c.arguments);
     EXPECT_EQ(run.code, 2);
     const std::string firstLine = run.out.substr(0, run.out.find('\n'));
     EXPECT_EQ(firstLine.rfind("mirvo-cli almanac: ", 0), 0u) << firstLine;

@@ -1,8 +1,6 @@
 // Runs the real mirvo-cli months, days and chinese commands.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -10,26 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/CliRun.h"
+
 namespace mirvo {
 namespace {
 
-struct CliRun {
-  std::string out;
-  int code = -1;
-};
+using test::CliRun;
 
 CliRun Cli(const std::string& arguments, bool withErrors = true) {
-  CliRun run;
-  const std::string command =
-      std::string("'") + MIRVO_CLI_PATH + "' " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[1 << 14];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return test::RunCli(arguments, withErrors);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

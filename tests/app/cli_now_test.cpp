@@ -1,8 +1,6 @@
 // Runs the real mirvo-cli and checks what it prints and how it exits.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -10,27 +8,13 @@
 #include <vector>
 
 #include "core/daycount/DayCount.h"
+#include "tests/app/CliRun.h"
 
 namespace mirvo {
 namespace {
 
-struct CliRun {
-  std::string out;  // stdout and stderr together
-  int code = -1;
-};
-
-CliRun RunCli(const std::string& arguments) {
-  CliRun run;
-  const std::string command = std::string("'") + MIRVO_CLI_PATH + "' " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
