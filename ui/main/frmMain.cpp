@@ -648,6 +648,7 @@ void frmMain::cboLongitude_Click() {
   reckoner_->SetReferenceLongitude(longitude);
   strCCT = ZoneLabel(longitude);
   txbCCT->setText(Q(strCCT));
+  SyncDisplayOptions();
   {
     const QSignalBlocker block(cboTimeZone);
     cboTimeZone->setItemText(kTimeZoneReference, Q(strCCT));
@@ -681,6 +682,7 @@ void frmMain::cboMethod_Click() {
 }
 
 void frmMain::chkShowVMC_Click() {
+  SyncDisplayOptions();
   const bool show = chkShowVMC->isChecked();
   for (RowId id : {kRowVmcGmt, kRowVmcCct}) {
     rows_[id].caption->setVisible(show);
@@ -691,6 +693,7 @@ void frmMain::chkShowVMC_Click() {
 }
 
 void frmMain::chkShowCJDs_Click() {
+  SyncDisplayOptions();
   const bool show = chkShowCJDs->isChecked();
   for (RowId id : {kRowCjdl, kRowCjdc}) {
     rows_[id].caption->setVisible(show);
@@ -753,15 +756,27 @@ void frmMain::ConnectRules() {
   };
   hooks.autoLog = [](int) {};  // automatic log entries arrive with the log window
   hooks.saveStateEnabled = [this](bool enabled) { CmdSaveStateEnabled(enabled); };
-  hooks.setTheFocus = [this] { SetTheFocus(); };
+  hooks.setTheFocus = [this] {
+    if (deferFocus_) {
+      focusPending_ = true;
+    } else {
+      SetTheFocus();
+    }
+  };
 }
 
-void frmMain::DisplayDatesAndTimes() {
-  if (blnInitializing) return;
+// Now and Convert display through the rules without passing here, so every change of a switch or
+// of the zone label is copied at once.
+void frmMain::SyncDisplayOptions() {
   DisplayOptions& options = rules_->options();
   options.zoneLabel = strCCT;
   options.showVmc = chkShowVMC->isChecked();
   options.showCjds = chkShowCJDs->isChecked();
+}
+
+void frmMain::DisplayDatesAndTimes() {
+  if (blnInitializing) return;
+  SyncDisplayOptions();
   rules_->DisplayDatesAndTimes();  // ShowDisplay and SetTheFocus run from the hooks
 }
 
@@ -840,10 +855,22 @@ void frmMain::SetInstant(double ajd) {
   Recalculate(2);
 }
 
-void frmMain::cmdNow_Click() {
+// The rules work on a copy of the boxes and ask for the focus part-way (at the end of a display);
+// the focus is given only once the boxes show the command's result, since where it goes depends
+// on whether the date box holds text.
+template <typename Command>
+void frmMain::RunEntryCommand(Command&& command) {
   EntryFromBoxes();
-  rules_->ResetToNow(mirvo::CurrentAjd());
+  deferFocus_ = true;
+  focusPending_ = false;
+  command();
+  deferFocus_ = false;
   BoxesFromEntry();
+  if (focusPending_) SetTheFocus();
+}
+
+void frmMain::cmdNow_Click() {
+  RunEntryCommand([this] { rules_->ResetToNow(mirvo::CurrentAjd()); });
 }
 
 void frmMain::cmdClearDate_Click() {
@@ -879,9 +906,7 @@ void frmMain::BoxesFromEntry() {
 }
 
 void frmMain::cmdCompute_Click() {
-  EntryFromBoxes();
-  rules_->Convert();
-  BoxesFromEntry();
+  RunEntryCommand([this] { rules_->Convert(); });
   HighlightCurrentCalendar();
 }
 

@@ -133,6 +133,7 @@ class frmMain : public QWidget {
   void ApplyCountryCaptions();
   void ApplyCountryAnimalNames();
   void ApplyCountryColours();
+  void SyncDisplayOptions();
   void DisplayChineseDates();
   void DisplayMoon();
   void UpdateElementAnimalControls();
@@ -140,6 +141,8 @@ class frmMain : public QWidget {
   void ShowDisplay(const DisplayTexts& display);
   void EntryFromBoxes();
   void BoxesFromEntry();
+  template <typename Command>
+  void RunEntryCommand(Command&& command);
 
   MainServices services_;
   std::unique_ptr<Reckoner> reckoner_;
@@ -148,6 +151,8 @@ class frmMain : public QWidget {
   bool isChina_ = true;
   bool quitting_ = false;
   bool dateTextChanging_ = false;
+  bool deferFocus_ = false;    // a command of the rules is running on a copy of the boxes
+  bool focusPending_ = false;  // it asked for SetTheFocus
 
   std::array<Row, kRowCount> rows_{};
   QLabel* lblElementAnimalOfYear = nullptr;

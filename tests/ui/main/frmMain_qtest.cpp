@@ -369,6 +369,52 @@ class MainWindowTest : public QObject {
     QVERIFY(f.Find<QLineEdit>("txbDate")->text().isEmpty());
   }
 
+  // The switches decide which rows every later display shows, whichever command displays.
+  void displaySwitchesHoldThroughEveryCommand() {
+    Fixture f;
+    f.Start();
+    f.Find<QCheckBox>("chkShowVMC")->setChecked(false);
+    f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
+    auto check = [&](const char* after) {
+      QVERIFY2(!f.Shown("lblVellomirCalendarGMT_1") && !f.Shown("lblVellomirCalendarCCT_0"), after);
+      QVERIFY2(f.Shown("lblChronologicalJulianDateLondon_1"), after);
+      QVERIFY2(f.Shown("lblChronologicalJulianDateBeijing_1"), after);
+      QVERIFY2(!f.Shown("lblElementAnimalOfYear") && !f.Shown("lblElementAnimalOfMonth"), after);
+    };
+    f.Click("cmdNow");
+    check("Now");
+    f.Type("txbDate", "2000-01-01 CE");
+    f.Click("cmdCompute");
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    check("Convert");
+    f.Choose("cboEpoch", 1);
+    check("epoch");
+    f.Choose("cboRefLong", 0);
+    check("country");
+    f.window->SetInstant(2451600.0);
+    check("a new instant");
+  }
+
+  // The focus goes where the boxes are after the command, not where they were before it.
+  void focusFollowsTheBoxesAfterNowAndConvert() {
+    Fixture f;
+    f.Start();
+    QLineEdit* date = f.Find<QLineEdit>("txbDate");
+    f.Type("txbDate", "2000-01-01 CE");
+    date->setFocus();
+    f.Click("cmdNow");
+    QVERIFY(date->text().isEmpty());
+    QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdNow"));
+
+    // Days alone: the date of the entry calendar is filled in, and the caret waits after it.
+    f.Type("txbPlusMinus", "1");
+    f.Click("cmdCompute");
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QVERIFY(date->text().endsWith("CHL"));
+    QCOMPARE(f.window->focusWidget(), date);
+    QCOMPARE(date->cursorPosition(), date->text().size());
+  }
+
   void quitWritesTheCountry() {
     Fixture f;
     f.Start();
