@@ -209,25 +209,29 @@ int LabelClick(const DisplayTexts& display, std::string_view rowName, bool value
   const std::string& value = row->value;
   const int calendar = row->calendar;
   const bool dayCount = calendar == kCalCJDC || calendar == kCalCJDL || calendar == kCalAJD;
+  // A new date text runs the date box's own rule on the element and animal choices: they are
+  // kept only for a "?" lunar entry or while an element-animal search target uses them.
+  auto setDate = [&model](std::string text) {
+    if (text == model.date) return;
+    model.date = std::move(text);
+    UpdateElementAnimalControls(model);
+  };
   if (dayCount) {
-    model.date = value;
+    setDate(value);
     model.time.clear();
     model.timeZone = kTimeZoneNone;
-    model.element = kNoElementEntry;
-    model.animal = kNoAnimalEntry;
     return 0;
   }
   std::string_view code = calendar == kCalVMCGMT || calendar == kCalVMCCCT
                               ? std::string_view("VMC") : kCalendarCodeTable[0][static_cast<size_t>(calendar)];
   size_t p = value.find(code);
-  model.date = p == std::string::npos ? value : value.substr(0, p + code.size());
+  setDate(p == std::string::npos ? value : value.substr(0, p + code.size()));
   size_t colon = value.find(':');
   if (colon != std::string::npos && colon >= 2) model.time = value.substr(colon - 2, 5);
   const bool reference = calendar == kCalVMCCCT || calendar == kCalCHL || calendar == kCalCHS;
   model.timeZone = reference ? kTimeZoneReference : kTimeZoneGmt;
-  model.element = kNoElementEntry;
-  model.animal = kNoAnimalEntry;
   if (calendar == kCalCHL || calendar == kCalCHS) {
+    // Names found in the value are selected; a choice without a name in the value stays.
     std::string lower = LowerCaseText(value);
     for (int e = 0; e < 5; ++e) {
       if (lower.find(ElementName(e)) != std::string::npos) {

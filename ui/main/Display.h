@@ -84,8 +84,9 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
 
 // A click on a row: the clipboard gets the row's value and the row's calendar becomes the entry
 // calendar. A click on the value (valueLabel) also fills the entry boxes: date text up to its
-// code, the time, the zone and (lunar and solar rows) the element and animal named in the value.
-// The Moon rows only copy. Returns the European calendar to select in the data window ('G' or
+// code, the time and the zone; a changed date text resets the element and animal choices as
+// typing does (UpdateElementAnimalControls), and the lunar and solar rows then select the element
+// and animal named in the value. The Moon rows only copy. Returns the European calendar to select in the data window ('G' or
 // 'J'), or 0.
 int LabelClick(const DisplayTexts& display, std::string_view rowName, bool valueLabel,
                EntryModel& model, Clipboard* clipboard, int country);

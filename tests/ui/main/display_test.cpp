@@ -202,6 +202,34 @@ TEST_F(DisplayTest, LabelClicksFillTheEntryBoxes) {
   EXPECT_EQ(LabelClick(d, "lblNothing", true, m, nullptr, 1), 0);
 }
 
+TEST_F(DisplayTest, LabelClickKeepsTheChoiceOfAnElementAnimalSearch) {
+  const DisplayTexts d = At(2451544.6059);
+  struct Case { const char* row; int target; const char* date; int element, animal; };
+  const Case cases[] = {
+      // An element-animal target (15..17) searches with the choice: a click must not drop it.
+      {"lblCommonEraDate", 15, "", 1, 10},
+      {"lblVellomirCalendarGMT", 16, "", 1, 10},
+      {"lblAstronomicalJulianDate", 17, "", 1, 10},
+      {"lblChineseLunarDate", 15, "", 1, 10},
+      // Any other target: a new date text clears it, as typing does.
+      {"lblCommonEraDate", 0, "", kNoElementEntry, kNoAnimalEntry},
+      {"lblChineseSolarDate", 14, "", kNoElementEntry, kNoAnimalEntry},
+      {"lblAstronomicalJulianDate", 18, "", kNoElementEntry, kNoAnimalEntry},
+      // The same date text again is no change of the box.
+      {"lblCommonEraDate", 0, "2000-01-01 CE", 1, 10},
+  };
+  for (const auto& c : cases) {
+    EntryModel m;
+    m.target = c.target;
+    m.date = c.date;
+    m.element = 1;
+    m.animal = 10;
+    LabelClick(d, c.row, true, m, nullptr, kChina);
+    EXPECT_EQ(m.element, c.element) << c.row << " target " << c.target;
+    EXPECT_EQ(m.animal, c.animal) << c.row << " target " << c.target;
+  }
+}
+
 // Every value row, clicked and converted again, gives back the instant to the minute.
 TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
   const char* rows[] = {"lblCommonEraDate", "lblJulianCalendarDate", "lblChineseLunarDate",
