@@ -1,6 +1,7 @@
 #include "util/ProgramTexts.h"
 
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +38,9 @@ int LineCode(int base, int line) { return base - (line <= 500 ? line : 500); }
 int ProgramTextStore::lt(const std::string& path) {
   texts_.clear();
   errorLine_ = 0;
+  // A folder opens as a stream here and reports a size of its own; it is no text file.
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) return kTextsCannotOpen;
   std::ifstream in(path, std::ios::binary);
   if (!in) return kTextsCannotOpen;
   in.seekg(0, std::ios::end);

@@ -83,6 +83,11 @@ TEST_F(ProgramTextsTest, MissingFileNamesThePath) {
   ProgramTextStore store;
   std::string message = LoadProgramTexts(store, dir_.string(), "absent.dat");
   EXPECT_EQ(message, "Cannot open file containing program text.\r\n" + (dir_ / "absent.dat").string());
+  // A folder where the file should be cannot be opened either (it is not "too much text").
+  fs::create_directories(dir_ / "folder.dat");
+  EXPECT_EQ(store.lt((dir_ / "folder.dat").string()), kTextsCannotOpen);
+  EXPECT_EQ(LoadProgramTexts(store, dir_.string(), "folder.dat"),
+            "Cannot open file containing program text.\r\n" + (dir_ / "folder.dat").string());
 }
 
 TEST(ProgramTextMessages, CodesWithoutAMessageOfTheirOwn) {
