@@ -268,8 +268,9 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   }
   const bool dayCount = code == "CJDC" || code == "CJDL" || code == "AJD";
 
-  // 6, 7. Separators and times inside the date.
-  if (dayCount) {
+  // 6, 7. Separators and times inside the date. A day-count code anywhere in the text, not only
+  // the one that ends it, admits points and refuses a second "-".
+  if (Contains(s, "CJDC") || Contains(s, "CJDL") || Contains(s, "AJD")) {
     if (std::count(s.begin(), s.end(), '-') > 1) return fail(kEntryBadJd);
   } else if (Contains(s, "/") || Contains(s, ".")) {
     return fail(kEntryBadSeparator);
