@@ -286,7 +286,10 @@ int16_t Reckoner::ChlToDay(ChlDate& date) {
   date.epoch = epoch_;
   int32_t year = 0;
   if (!ChineseYear(date.cycle, date.position, epoch_, year)) return kChlFieldOutOfRange;
-  BuildYearTables(DayOfCeDate(year, date.month, 15));
+  // Any day of sui `year` selects the same tables. The 15th of the month names one for every
+  // month but December: from the 93rd century on, the December solstice can fall on the 15th
+  // or before, and mid-December then already belongs to the next sui.
+  BuildYearTables(DayOfCeDate(year, std::min(date.month, 11), 15));
   const auto& m = lunarMonths_.months;
   const int n = lunarMonths_.count();
   // The table starts in the lunar year before last: its second month 1 opens this lunar year.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
 #include "platform/calendarlib/EuroCalendar.h"
 
 namespace mirvo {
@@ -291,6 +292,24 @@ TEST(ReckonerLunar, ChlToDayStatuses) {
     ChlDate d = Lunar(2024, 1, 0, 1);
     d.cycle = cycle;
     EXPECT_EQ(r.ChlToDay(d), kChlFieldOutOfRange) << cycle;
+  }
+}
+
+// Far in the future the Gregorian December solstice drifts to the 15th (9292 at 120 E): month 12
+// must still be found in its own lunar year and not in the next one.
+TEST(ReckonerLunar, LastMonthsOfYearsWithAnEarlyDecemberSolstice) {
+  Reckoner r;
+  for (int year : {9292, 9296, 9996}) {
+    SCOPED_TRACE(year);
+    ASSERT_LE(JdnOf(r.ephemeris().DecemberSolsticeCjdc(year, 120)), Day(year, 12, 15));
+    for (int month : {11, 12}) {
+      ChlDate d = Lunar(year, month, 0, 1);
+      ASSERT_EQ(r.ChlToDay(d), kChlValid);
+      const ChlDate back = LunarOf(r, d.jdn);
+      EXPECT_EQ(back.position, PositionOf(year)) << month;
+      EXPECT_EQ(back.month, month);
+      EXPECT_EQ(back.day, 1);
+    }
   }
 }
 
