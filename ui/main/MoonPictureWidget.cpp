@@ -22,6 +22,33 @@ constexpr Sea kSeas[] = {
     {0.15, 0.15, 0.10, 0.12},    // Nectaris
 };
 
+// The limb of the unlit part, faintly: without it a thin crescent floats alone on the background
+// and the eye loses the Moon. Drawn only over pixels still in the background colour, so the lit
+// part keeps its own edge.
+void DrawDarkLimb(QImage& img, const QColor& dark) {
+  QImage ring(img.size(), QImage::Format_ARGB32);
+  ring.fill(Qt::transparent);
+  {
+    QPainter p(&ring);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(dark.lighter(150), 1));
+    const double n = img.width();
+    p.drawEllipse(QPointF(n / 2.0, n / 2.0), n / 2.0 - 1, n / 2.0 - 1);
+  }
+  const QRgb background = dark.rgba();
+  QPainter p(&img);
+  for (int y = 0; y < img.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    const auto* ringLine = reinterpret_cast<const QRgb*>(ring.constScanLine(y));
+    for (int x = 0; x < img.width(); ++x) {
+      if (line[x] == background && qAlpha(ringLine[x]) > 0) {
+        p.setPen(QColor::fromRgba(ringLine[x]));
+        p.drawPoint(x, y);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 QImage MoonBasePicture(std::string_view name, const QColor& background) {
@@ -76,6 +103,7 @@ void MoonPictureWidget::SetPhase(double illumination, bool waxing, const QColor&
     std::copy(buffer.argb.begin() + static_cast<ptrdiff_t>(y) * img.width(),
               buffer.argb.begin() + static_cast<ptrdiff_t>(y + 1) * img.width(), line);
   }
+  DrawDarkLimb(img, dark);
   image_ = img;
   setToolTip(QString("%1% illuminated").arg(illumination * 100, 0, 'f', 1));
   update();

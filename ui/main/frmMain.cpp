@@ -189,7 +189,8 @@ QWidget* frmMain::BuildRightPanel() {
   cycles->addWidget(picStem[0], 0, 0);
   cycles->addWidget(picBranch[0], 0, 1);
   cycles->addLayout(yearText, 0, 2);
-  cycles->addWidget(lblElementAnimalOfMonth, 1, 0, 1, 3);
+  // All three texts in one column, beside the pictures for China, flush left elsewhere.
+  cycles->addWidget(lblElementAnimalOfMonth, 1, 2);
   auto* dayText = new QVBoxLayout;
   dayText->addWidget(lblElementAnimalOfDay[0]);
   dayText->addWidget(lblElementAnimalOfDay[1]);

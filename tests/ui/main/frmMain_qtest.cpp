@@ -1,5 +1,6 @@
 // The main window as a user meets it: controls found by name, clicks and typing through QTest,
 // message boxes recorded instead of shown.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -473,6 +474,21 @@ class MainWindowTest : public QObject {
     QTEST(lit(85), "right");
     // Outside the disc the picture is the country colour.
     QCOMPARE(image.pixelColor(1, 1), dark);
+    // The limb stays faintly drawn where the disc is dark, so a thin crescent keeps its Moon.
+    QVERIFY(image.pixelColor(1, 44) != dark && image.pixelColor(87, 44) != dark);
+  }
+
+  // The year, month and day texts start in one column, with or without the pictures.
+  void cycleTextsLineUp() {
+    Fixture f;
+    f.Start();
+    for (int country : {1, 0}) {
+      f.Choose("cboRefLong", country);
+      QApplication::processEvents();
+      const int x = f.Find<QLabel>("lblElementAnimalOfYear")->x();
+      QCOMPARE(f.Find<QLabel>("lblElementAnimalOfMonth")->x(), x);
+      QCOMPARE(f.Find<QLabel>("lblElementAnimalOfDay_1")->x(), x);
+    }
   }
 
   void helpAndLinks() {
