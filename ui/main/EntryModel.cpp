@@ -47,10 +47,11 @@ long SmallNumber(const std::string& digits) {
   return std::stol(digits);
 }
 
-// Lunar years the conversion is asked for. Far outside the admitted range the calendar core is
-// not consulted at all: such dates are refused by the range rules anyway.
-constexpr int32_t kLowestChineseYear = -3002;
-constexpr int32_t kHighestChineseYear = 3001;
+// Lunar years the conversion is asked for: every year the calendar core computes, so that a day
+// beyond its month or a missing leap month is named as such also a little outside the admitted
+// range. Beyond them the core is not consulted and such dates count as too early or too late.
+constexpr int32_t kLowestChineseYear = Reckoner::kMinChineseYear;
+constexpr int32_t kHighestChineseYear = Reckoner::kMaxChineseYear;
 constexpr int32_t kMaxCycleMagnitude = 1000;
 // European years whose day numbers surely fit in 32 bits.
 constexpr int32_t kMaxEuropeanYear = 1000000;

@@ -335,6 +335,29 @@ TEST_F(EntryTest, FarDatesAreRefusedNotWrapped) {
   EXPECT_EQ(DateRangeMessage(late.ajd), "Date is later than 3000-01-01 CE.");
 }
 
+TEST_F(EntryTest, LunarDatesOutsideTheRangeAreCheckedBeforeTheRange) {
+  // Years -3100 (cycle -6, position 17) and 3500 (cycle 104, position 17): a date that the
+  // calendar does not have is named as such; only a real date is too early or too late.
+  struct Case { const char* date; int status; const char* range; };
+  const Case cases[] = {
+      {"-6-17-01-30 CHL", kEntryChlDayBeyondMonth, ""},   // month 1 of -3100 has 29 days
+      {"-6-17-01*-01 CHL", kEntryBadChl, ""},             // no leap month 1 that year
+      {"-6-17-02-30 CHL", kEntryTooEarly, ""},
+      {"-6-17-01-20 CHS", kEntryBadChs, ""},              // no solar term has 20 days
+      {"-6-17-01-01 CHS", kEntryTooEarly, ""},
+      {"104-17-02-30 CHL", kEntryChlDayBeyondMonth, ""},
+      {"104-17-01-30 CHL", kEntryOk, "Date is later than 3000-01-01 CE."},
+      {"104-17-01-01 CHS", kEntryOk, "Date is later than 3000-01-01 CE."},
+  };
+  for (const auto& c : cases) {
+    ParseResult r = Parse(c.date);
+    EXPECT_EQ(r.status, c.status) << c.date;
+    if (r.status == kEntryOk) {
+      EXPECT_EQ(DateRangeMessage(r.ajd), c.range) << c.date;
+    }
+  }
+}
+
 TEST_F(EntryTest, GarbageNeverCrashes) {
   std::vector<std::string> inputs = {
       "", " ", std::string(10000, '9'), std::string(10000, '-'), "-", "--", "---- CE",
