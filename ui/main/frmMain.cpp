@@ -946,6 +946,23 @@ void frmMain::SetTheFocus() {
   cmdClearLog->setEnabled(cmdViewLog->isEnabled());
 }
 
+void frmMain::cmdMoveSetFocus() {
+  if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
+}
+
+void frmMain::cmdSearchSetFocus() {
+  if (cmdSearch->isEnabled()) {
+    cmdSearch->setFocus();
+  } else {
+    cmdQuit->setFocus();
+  }
+}
+
+void frmMain::ProcessPendingInput() {
+  // Returns at once when nothing is waiting, so a tight loop pays little for asking.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
 void frmMain::HighlightCurrentCalendar() {
   for (int i = 0; i <= kRowAjd; ++i) {
     if (i == kRowVmcCct) continue;  // its caption is the note, always dimmed

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "core/daycount/DayCount.h"
@@ -414,6 +415,36 @@ class MainWindowTest : public QObject {
     QVERIFY(date->text().endsWith("CHL"));
     QCOMPARE(f.window->focusWidget(), date);
     QCOMPARE(date->cursorPosition(), date->text().size());
+  }
+
+  void focusHelpersFallBackWhenTheirControlCannotTakeIt() {
+    Fixture f;
+    f.Start();
+    QWidget* now = f.Find<QWidget>("cmdNow");
+    QWidget* date = f.Find<QWidget>("txbDate");
+    date->setFocus();
+    // Move and Search are disabled until their commands exist.
+    f.window->cmdMoveSetFocus();
+    QCOMPARE(f.window->focusWidget(), date);
+    f.window->cmdSearchSetFocus();
+    QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdQuit"));
+    // An empty date box and a hidden Now: the focus stays; the log buttons still follow the log.
+    now->hide();
+    f.window->SetTheFocus();
+    QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdQuit"));
+    QVERIFY(!f.Shown("cmdViewLog") && !f.Shown("cmdClearLog"));
+    now->show();
+    f.window->SetTheFocus();
+    QCOMPARE(f.window->focusWidget(), now);
+  }
+
+  void pendingInputRunsInsideALongCommand() {
+    Fixture f;
+    f.Start();
+    bool clicked = false;
+    QTimer::singleShot(0, f.window.get(), [&] { clicked = true; });
+    f.window->ProcessPendingInput();
+    QVERIFY(clicked);
   }
 
   void quitWritesTheCountry() {
