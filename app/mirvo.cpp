@@ -14,12 +14,18 @@
 
 namespace {
 
+// Only X11 and Wayland desktops announce themselves through the environment; on Windows and macOS
+// the desktop is always there, and asking would refuse every ordinary start.
 bool HasDisplay() {
+#if defined(__unix__) && !defined(__APPLE__)
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     const char* v = std::getenv(name);
     if (v && *v) return true;
   }
   return false;
+#else
+  return true;
+#endif
 }
 
 // Scripted runs on the offscreen platform report every window-manager request it cannot honour;
