@@ -229,6 +229,44 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(f.clipboard.Text()), f.Text("lblJulianCalendarDate_1"));
   }
 
+  // A click on any row makes its calendar current and only its caption white; both VMC rows
+  // light the first VMC caption, the second one holding the comparison note.
+  void rowClickHighlightsItsCaption_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("calendar");
+    QTest::addColumn<QString>("highlighted");
+    QTest::newRow("CE") << "lblCommonEraDate_1" << 0 << "lblCommonEraDate_0";
+    QTest::newRow("JC caption") << "lblJulianCalendarDate_0" << 1 << "lblJulianCalendarDate_0";
+    QTest::newRow("CHS") << "lblChineseSolarDate_1" << 3 << "lblChineseSolarDate_0";
+    QTest::newRow("VMC GMT") << "lblVellomirCalendarGMT_1" << 7 << "lblVellomirCalendarGMT_0";
+    QTest::newRow("VMC reference") << "lblVellomirCalendarCCT_1" << 8 << "lblVellomirCalendarGMT_0";
+    QTest::newRow("CJDC") << "lblChronologicalJulianDateBeijing_1" << 5
+                          << "lblChronologicalJulianDateBeijing_0";
+    QTest::newRow("CJDL") << "lblChronologicalJulianDateLondon_0" << 6
+                          << "lblChronologicalJulianDateLondon_0";
+    QTest::newRow("AJD") << "lblAstronomicalJulianDate_1" << 4 << "lblAstronomicalJulianDate_0";
+    QTest::newRow("Moon only copies") << "lblPhaseOfMoon_1" << 2 << "lblChineseLunarDate_0";
+  }
+  void rowClickHighlightsItsCaption() {
+    QFETCH(QString, clicked);
+    QFETCH(QString, highlighted);
+    Fixture f;
+    f.Start();
+    f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
+    QTest::mouseClick(f.Find<QLabel>(qPrintable(clicked)), Qt::LeftButton);
+    QTEST(f.window->CurrentCalendar(), "calendar");
+    const char* captions[] = {"lblCommonEraDate_0", "lblJulianCalendarDate_0",
+                              "lblChineseLunarDate_0", "lblChineseSolarDate_0",
+                              "lblVellomirCalendarGMT_0", "lblVellomirCalendarCCT_0",
+                              "lblChronologicalJulianDateLondon_0",
+                              "lblChronologicalJulianDateBeijing_0", "lblAstronomicalJulianDate_0"};
+    for (const char* c : captions) {
+      QCOMPARE(f.CaptionColour(c), highlighted == c ? kWhite : kGrey);
+    }
+    QCOMPARE(QString::fromStdString(f.clipboard.Text()),
+             f.Text(qPrintable(clicked.left(clicked.size() - 1) + "1")));
+  }
+
   void enterConvertsATypedDate() {
     Fixture f;
     f.Start();
