@@ -264,6 +264,20 @@ TEST_F(EntryTest, PlusMinusDays) {
   e.plus = false;
   ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 - 2.5);
+  e.date = "2000-01-01 CE";
+  e.plusMinus = "\t3 ";
+  e.plus = true;
+  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << "blanks around the number are ignored";
+  EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 + 3);
+  e.date = "2000-01-01 CE";
+  e.plusMinus = "-0,5";
+  e.plus = true;
+  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 - 5) << "\",\" only groups digits, a sign is kept";
+  e.date = "2000-01-01 CE";
+  e.plusMinus = "2.5";
+  e.plus = false;
+  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
   for (const char* bad : {"1-2", "1+", "1 2", "ten"}) {
     e.plusMinus = bad;
     EXPECT_EQ(rules_.Convert(), ConvertOutcome::kEntryError) << bad;
