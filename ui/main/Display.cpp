@@ -171,6 +171,8 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   d.rows[kRowVmcReference].value = VmcDateText(d.vmcReference, 1) + " " +
                                    BeijingTime(y, options.zoneLabel) + " " +
                                    std::string(VmcDayName(d.vmcReference.day));
+  // The tooltip names the zone of the row's time (JST, ICT, BEI …), as the value does; a fixed
+  // "CCT" would misname the zone for every meridian but 120 degrees.
   d.rows[kRowVmcReference].tooltip =
       VmcDateText(d.vmcReference, 4) + " in the Vellomir Calendar (" + options.zoneLabel + " timezone)";
   d.rows[kRowVmcReference].caption = CompareVmcWithChl(d.chl, d.vmcReference);
