@@ -31,7 +31,8 @@ void MainRules::ShowDateOfCalendar(EntryModel& model) {
   if (!displayed_) DisplayDatesAndTimes();
   const DisplayRow* row = display_.RowOfCalendar(model.calendar);
   if (row == nullptr) return;
-  LabelClick(display_, row->name, true, model, clipboard_, reckoner_.CountryIndex());
+  int letter = LabelClick(display_, row->name, true, model, clipboard_, reckoner_.CountryIndex());
+  if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
 }
 
 ParseResult MainRules::Parse(EntryModel& model) {
@@ -108,7 +109,8 @@ void MainRules::ResetToNow(double nowAjd) {
 
 void MainRules::ClickRow(std::string_view rowName, bool valueLabel) {
   if (!displayed_) DisplayDatesAndTimes();
-  LabelClick(display_, rowName, valueLabel, entry_, clipboard_, reckoner_.CountryIndex());
+  int letter = LabelClick(display_, rowName, valueLabel, entry_, clipboard_, reckoner_.CountryIndex());
+  if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
 }
 
 }  // namespace mirvo

@@ -22,6 +22,9 @@ struct MainHooks {
   std::function<void(int)> autoLog;                    // 1 after Now, 2 after Convert
   std::function<void(bool)> saveStateEnabled;          // CmdSaveStateEnabled
   std::function<void()> setTheFocus;
+  // The data window's European calendar option after a click on the CE ('G') or JC ('J') value,
+  // also when the entry itself fills the date from that row.
+  std::function<void(char)> dataWindowCalendar;
 };
 
 // What a Convert did.

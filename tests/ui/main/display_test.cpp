@@ -230,6 +230,24 @@ TEST_F(DisplayTest, LabelClickKeepsTheChoiceOfAnElementAnimalSearch) {
   }
 }
 
+TEST_F(DisplayTest, ClicksOnEuropeanValuesSetTheDataWindowCalendar) {
+  MainRules rules(reckoner_, nullptr, nullptr);
+  std::string letters;
+  rules.hooks().dataWindowCalendar = [&](char letter) { letters += letter; };
+  rules.SetCurrentAjd(2451545.0);
+  rules.ClickRow("lblCommonEraDate", true);
+  rules.ClickRow("lblJulianCalendarDate", true);
+  rules.ClickRow("lblChineseLunarDate", true);
+  rules.ClickRow("lblCommonEraDate", false);  // a caption only copies and picks the calendar
+  EXPECT_EQ(letters, "GJ");
+  // Days alone fill the date as a click on the entry calendar's value does.
+  rules.entry() = EntryModel{};
+  rules.entry().calendar = kCalJC;
+  rules.entry().plusMinus = "1";
+  ASSERT_EQ(rules.Convert(), ConvertOutcome::kConverted);
+  EXPECT_EQ(letters, "GJJ");
+}
+
 // Every value row, clicked and converted again, gives back the instant to the minute.
 TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
   const char* rows[] = {"lblCommonEraDate", "lblJulianCalendarDate", "lblChineseLunarDate",
