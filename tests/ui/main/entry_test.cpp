@@ -189,6 +189,37 @@ TEST(EntryMessages, TextsAsShown) {
   EXPECT_EQ(EntryErrorMessage(16, 1), "");
 }
 
+TEST(EntryMessages, EveryMessageWordForWord) {
+  const std::string questionForm =
+      "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,\r\n"
+      "and specify element-animal using the drop-down boxes.";
+  const std::pair<int, std::string> cases[] = {
+      {1, "No date specified."},
+      {2, "Calendar must be specified (one of CHL, CHS, CE, JC, VMC, CJDL, CJDC, AJD)."},
+      {3, "Time specification not permitted in date string."},
+      {4, "Invalid time specification.  Times must be, e.g., 23:50."},
+      {5, "Date separator must be a dash, '-'."},
+      {6, "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
+      {7, "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"},
+      {8, "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'\r\n"
+          "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709.\r\n\r\n" +
+              questionForm},
+      {9, "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n"},
+      {10, "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD."},
+      {11, "Invalid VMC date.  VMC dates must be in ISO 8601 format: year-month-day"},
+      {12, "Error when parsing date string."},
+      {13, "Invalid CHL date.  Day number exceeds number of days in the month."},
+      {14, "Invalid plus/minus days."},
+      {15, "Date too early."},
+  };
+  for (const auto& [status, text] : cases) EXPECT_EQ(EntryErrorMessage(status, kChina), text) << status;
+  RecordingMessages messages;
+  ReportEntryError(messages, 5, kChina);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Invalid date or time entry");
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::kWarning);
+}
+
 TEST_F(EntryTest, EntryWithoutCodeAsksForTheEntryCalendar) {
   messages_.answers = {MessageAnswer::kYes};
   ParseResult r = Parse("79-16-11-25");
