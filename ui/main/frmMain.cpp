@@ -160,6 +160,21 @@ QWidget* frmMain::BuildRows() {
   }
   grid->setRowMinimumHeight(kRowPhase, 6);
   grid->setColumnStretch(1, 1);
+  // The captions change with the date (the VMC note), the country and the longitude; the column
+  // is as wide as the widest of them, so the values never shift sideways.
+  const QFontMetrics captionFont(rows_[kRowCE].caption->font());
+  int captionWidth = 0;
+  for (const char* caption : kRowCaptions) {
+    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(QString::fromUtf8(caption)));
+  }
+  for (const char* caption : {"VMC month & day same as CHL", "VMC date 1 day ahead of CHL",
+                              "VMC date 1 day behind CHL", "VMC date 1 month ahead of CHL",
+                              "VMC date 1 month behind CHL", "VMC month no. same as CHL",
+                              "VMC day no. same as CHL", "Chronological JD 145º East",
+                              "Vietnamese Solar", "Vietnamese Lunar", "Japanese Solar"}) {
+    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(QString::fromUtf8(caption)));
+  }
+  grid->setColumnMinimumWidth(0, captionWidth);
   return box;
 }
 
@@ -183,6 +198,17 @@ QWidget* frmMain::BuildRightPanel() {
   lblElementAnimalOfYear = Named(new QLabel, "lblElementAnimalOfYear");
   lblElementAnimalOfMonth = Named(new QLabel, "lblElementAnimalOfMonth");
   lblYear = Named(new QLabel, "lblYear");
+  // Room for the longest names, so that the panel keeps its width from one date to the next.
+  const QFontMetrics nameFont(lblElementAnimalOfMonth->font());
+  int nameWidth = 0;
+  for (const char* longest : {"geng-shen metal-monkey month", "gui-you water-rooster month",
+                              "xin-you metal-rooster month", "ren-chen water-dragon month",
+                              "geng-chen metal-dragon month", "ren-shen water-monkey month"}) {
+    nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(longest));
+  }
+  for (QLabel* l : {lblElementAnimalOfYear, lblElementAnimalOfMonth, lblElementAnimalOfDay[1]}) {
+    l->setMinimumWidth(nameWidth);
+  }
   auto* yearText = new QVBoxLayout;
   yearText->addWidget(lblElementAnimalOfYear);
   yearText->addWidget(lblYear);

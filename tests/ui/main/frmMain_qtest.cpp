@@ -485,6 +485,25 @@ class MainWindowTest : public QObject {
     QVERIFY(clicked);
   }
 
+  // Dates with different VMC notes and longer names leave the values and the window in place.
+  void theLayoutHoldsStillFromDateToDate() {
+    Fixture f;
+    f.Start();
+    QLabel* value = f.Find<QLabel>("lblCommonEraDate_1");
+    QLabel* month = f.Find<QLabel>("lblElementAnimalOfMonth");
+    f.window->SetInstant(2451564.69);  // the VMC date is the lunar date: the longest note
+    QApplication::processEvents();
+    const int x = value->x();
+    const int width = f.window->width();
+    for (double ajd : {625400.3, 2451545.0, 2816700.5}) {
+      f.window->SetInstant(ajd);
+      QApplication::processEvents();
+      QCOMPARE(value->x(), x);
+      QCOMPARE(f.window->width(), width);
+      QVERIFY2(month->width() >= month->sizeHint().width(), qPrintable(month->text()));
+    }
+  }
+
   void quitWritesTheCountry() {
     Fixture f;
     f.Start();
