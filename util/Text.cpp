@@ -86,8 +86,25 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-std::string Plural(long long n, const char* one, const char* many) {
+std::string Plural(unsigned long long n, const char* one, const char* many) {
   return std::to_string(n) + (n == 1 ? one : many);
+}
+
+std::string DurationOfMagnitude(unsigned long long minutes, bool longForm) {
+  const unsigned long long d = minutes / 1440, h = minutes % 1440 / 60, r = minutes % 60;
+  if (!longForm) {
+    std::string s = d >= 1 ? std::to_string(d) + "d " : "";
+    return s + std::to_string(h) + "h " + std::to_string(r) + "m";
+  }
+  std::vector<std::string> parts;
+  if (d >= 1) parts.push_back(Plural(d, " day", " days"));
+  if (h >= 1) parts.push_back(Plural(h, " hour", " hours"));
+  if (r >= 1) parts.push_back(Plural(r, " minute", " minutes"));
+  if (parts.empty()) return "0 minutes";
+  // "1 day, 1 hour and 5 minutes": only the last two parts are joined by "and".
+  std::string s = parts[0];
+  for (size_t i = 1; i < parts.size(); ++i) s += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  return s;
 }
 
 }  // namespace
@@ -206,21 +223,11 @@ bool IsPlusMinusNumber(std::string_view text) {
 }
 
 std::string DurationText(long long minutes, bool longForm) {
-  if (minutes < 0) return "-" + DurationText(-minutes, longForm);
-  const long long d = minutes / 1440, h = minutes % 1440 / 60, r = minutes % 60;
-  if (!longForm) {
-    std::string s = d >= 1 ? std::to_string(d) + "d " : "";
-    return s + std::to_string(h) + "h " + std::to_string(r) + "m";
-  }
-  std::vector<std::string> parts;
-  if (d >= 1) parts.push_back(Plural(d, " day", " days"));
-  if (h >= 1) parts.push_back(Plural(h, " hour", " hours"));
-  if (r >= 1) parts.push_back(Plural(r, " minute", " minutes"));
-  if (parts.empty()) return "0 minutes";
-  // "1 day, 1 hour and 5 minutes": only the last two parts are joined by "and".
-  std::string s = parts[0];
-  for (size_t i = 1; i < parts.size(); ++i) s += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
-  return s;
+  // The magnitude is taken unsigned: the most negative count has no positive partner, and negating
+  // it would hand the same value back for ever.
+  if (minutes < 0)
+    return "-" + DurationOfMagnitude(0ULL - static_cast<unsigned long long>(minutes), longForm);
+  return DurationOfMagnitude(static_cast<unsigned long long>(minutes), longForm);
 }
 
 std::string OrdinalText(long long n) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,9 @@ TEST(DurationText, LongAndShortForms) {
       {2880, "2 days", "2d 0h 0m"},
       {3062, "2 days, 3 hours and 2 minutes", "2d 3h 2m"},
       {-65, "-1 hour and 5 minutes", "-1h 5m"},
+      // The most negative count has no positive partner; it is still written, not recursed on.
+      {std::numeric_limits<long long>::min(), "-6405119470038038 days, 18 hours and 8 minutes",
+       "-6405119470038038d 18h 8m"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DurationText(c.minutes, true), c.longForm) << c.minutes;
