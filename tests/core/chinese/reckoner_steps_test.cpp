@@ -64,6 +64,16 @@ TEST(ReckonerSteps, ByMonth) {
       {"back from 3 to 2* in 2023", Lunar(2023, 3, 0, 29), false, false, "2023-2*-29"},
       {"back from 1 to 12 across the cycle end", Lunar(1984, 1, 0, 30), false, false, "1983-12-30"},
       {"back from 1 to 12 of the previous year", Lunar(2024, 1, 0, 10), false, false, "2023-12-10"},
+      // 1403 ends with a leap month 12* of 29 days; 1461 has a leap month 1* of 30 days.
+      {"12 to the leap month 12*", Lunar(1403, 12, 0, 10), true, false, "1403-12*-10"},
+      {"12* to month 1 of the next year", Lunar(1403, 12, 1, 10), true, false, "1404-01-10"},
+      {"back from 1 to 12* before 12", Lunar(1404, 1, 0, 10), false, false, "1403-12*-10"},
+      {"back from 1: day 29 of 12* before 12", Lunar(1404, 1, 0, 30), false, false, "1403-12*-29"},
+      {"back from 12* to 12", Lunar(1403, 12, 1, 10), false, false, "1403-12-10"},
+      {"1 to the leap month 1*", Lunar(1461, 1, 0, 30), true, false, "1461-1*-30"},
+      {"1* to 2", Lunar(1461, 1, 1, 30), true, false, "1461-02-30"},
+      {"back from 2 to 1*", Lunar(1461, 2, 0, 30), false, false, "1461-1*-30"},
+      {"back from 1* to 1", Lunar(1461, 1, 1, 5), false, false, "1461-01-5"},
   };
   Reckoner r;
   for (const auto& c : cases) {
@@ -102,6 +112,8 @@ TEST(ReckonerSteps, ByYearAndCycle) {
       {"11* of 2033 back from 2034 with keep leap", Lunar(2034, 11, 0, 29), false, false, true, false, "2033-11*-29"},
       {"11* to a year without it keeps day 29", Lunar(2033, 11, 1, 29), true, false, false, false, "2034-11-29"},
       {"across the end of a cycle", Lunar(1983, 12, 0, 30), true, false, false, false, "1984-12-30"},
+      {"keep leap into the leap month 12*", Lunar(1402, 12, 0, 30), true, false, true, false, "1403-12*-29"},
+      {"keep leap into 1* a cycle on", Lunar(1401, 1, 0, 15), true, false, true, true, "1461-1*-15"},
       {"a cycle back", Lunar(2024, 1, 0, 15), false, false, false, true, "1964-01-15"},
       {"a cycle forward", Lunar(1964, 1, 0, 15), true, false, false, true, "2024-01-15"},
   };
