@@ -1,5 +1,6 @@
 #include "platform/calendarlib/EuroCalendar.h"
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <ctime>
@@ -143,17 +144,29 @@ std::string separate_thousands(const std::string& number, char separator) {
 }
 
 int32_t get_timezone() {
-  // Standard time: the offset of the current zone without daylight saving.
+  // Offset east of GMT, in seconds, of the local clock at instant t.
+  auto eastAt = [](std::time_t t) {
+    std::tm local{};
+    localtime_r(&t, &local);
+    local.tm_isdst = 0;
+    return static_cast<long>(std::difftime(timegm(&local), t));
+  };
+  // Standard time is the smaller of the offsets of January and July: daylight saving moves the
+  // clock forward, by an hour in most zones but by half an hour (Lord Howe Island) or two in
+  // others, and in the southern hemisphere in January. Taking the offset of now less an hour
+  // would be wrong in those zones for half of the year.
   const std::time_t now = std::time(nullptr);
-  std::tm local{};
   std::tm utc{};
-  localtime_r(&now, &local);
   gmtime_r(&now, &utc);
-  const bool dst = local.tm_isdst > 0;
-  local.tm_isdst = 0;
-  utc.tm_isdst = 0;
-  const long east = static_cast<long>(std::difftime(timegm(&local), timegm(&utc))) - (dst ? 3600 : 0);
-  return static_cast<int32_t>(-east);
+  std::tm midMonth{};
+  midMonth.tm_year = utc.tm_year;
+  midMonth.tm_mday = 15;
+  midMonth.tm_hour = 12;
+  midMonth.tm_mon = 0;
+  const long january = eastAt(timegm(&midMonth));
+  midMonth.tm_mon = 6;
+  const long july = eastAt(timegm(&midMonth));
+  return static_cast<int32_t>(-std::min(january, july));
 }
 
 }  // namespace mirvo

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <limits>
 #include <string>
 
@@ -172,6 +174,30 @@ TEST(EuroCalendar, TimezoneIsWithinTheWorldsOffsets) {
   const int32_t west = get_timezone();
   EXPECT_GE(west, -14 * 3600);
   EXPECT_LE(west, 12 * 3600);
+}
+
+// The offset of standard time whatever the season: zones whose daylight saving is not one hour,
+// and southern zones, which keep it over the turn of the year.
+TEST(EuroCalendar, TimezoneIsStandardTimeInEverySeason) {
+  const char* saved = std::getenv("TZ");
+  const std::string previous = saved ? saved : "";
+  struct Case { const char* zone; int32_t west; };
+  const Case cases[] = {
+      {"Australia/Lord_Howe", -(10 * 3600 + 1800)},  // +10:30, +11:00 in the southern summer
+      {"Australia/Sydney", -10 * 3600},
+      {"Europe/Berlin", -3600},
+      {"America/New_York", 5 * 3600},
+      {"Asia/Shanghai", -8 * 3600},
+      {"UTC", 0},
+  };
+  for (const Case& c : cases) {
+    setenv("TZ", c.zone, 1);
+    tzset();
+    EXPECT_EQ(get_timezone(), c.west) << c.zone;
+  }
+  if (saved) setenv("TZ", previous.c_str(), 1);
+  else unsetenv("TZ");
+  tzset();
 }
 
 }  // namespace
