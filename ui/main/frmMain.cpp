@@ -648,6 +648,9 @@ int frmMain::CountryIndex() const { return std::max(0, cboRefLong->currentIndex(
 int frmMain::Longitude() const { return kMinLongitude + std::max(0, cboLongitude->currentIndex()); }
 int frmMain::Epoch() const { return EpochOfEntry(cboEpoch->currentIndex()); }
 int frmMain::SunMethod() const { return cboMethod->currentIndex() == 1 ? kMeanSun : kTrueSun; }
+std::string frmMain::EpochMethod(bool capitalE) const {
+  return mirvo::EpochMethod(Epoch(), SunMethod(), capitalE);
+}
 
 void frmMain::cboRefLong_Click() {
   if (!blnStartupCompleted) return;

@@ -69,6 +69,8 @@ class frmMain : public QWidget {
   int Longitude() const;
   int Epoch() const;
   int SunMethod() const;
+  // "Epoch = -2696, method = true sun" (lower-case "epoch" unless capitalE), for the log and lists.
+  std::string EpochMethod(bool capitalE) const;
   Reckoner& reckoner() { return *reckoner_; }
 
   // Commands.

@@ -399,6 +399,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Combo("cboLongitude"), QString("130"));
     QVERIFY(f.Combo("cboEpoch").startsWith("-2636"));
     QCOMPARE(f.Combo("cboMethod"), QString("mean sun"));
+    QCOMPARE(f.window->EpochMethod(true), std::string("Epoch = -2636, method = mean sun"));
     QCOMPARE(f.window->CurrentCalendar(), 2);
     QCOMPARE(f.CaptionColour("lblChineseLunarDate_0"), kWhite);
     QVERIFY(f.Shown("lblVellomirCalendarGMT_1"));
