@@ -59,6 +59,10 @@ bool ChineseYear(int32_t cycle, int32_t position, int32_t epoch, int32_t& year) 
   return true;
 }
 
+bool InChineseYears(int32_t year) {
+  return year >= Reckoner::kMinChineseYear && year <= Reckoner::kMaxChineseYear;
+}
+
 bool InChineseRange(double day) {
   return std::isfinite(day) && day >= Reckoner::kMinChineseDay && day < Reckoner::kMaxChineseDay + 1.0;
 }
@@ -337,7 +341,9 @@ void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
       const int32_t year = CeYearOfDay(m[first].day);
       chl.cycle = CycleOf(year, epoch);
       chl.position = PositionOf(year);
-      chl.valid = 1;
+      // The first days of the range belong to a lunar year before it; a date that ChlToDay
+      // would refuse is not reported as valid.
+      chl.valid = InChineseYears(year) ? 1 : 0;
     }
   }
 
@@ -359,7 +365,8 @@ void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
     if (e[k].jdn <= c && c < e[k + 1].jdn) {
       chs.term = k % 24 + 1;
       chs.day = c - e[k].jdn + 1;
-      chs.valid = 1;
+      // Likewise the last days of the range open a sui after it.
+      chs.valid = InChineseYears(y0 + k / 24 + 1) ? 1 : 0;
       break;
     }
   }

@@ -110,7 +110,9 @@ class Reckoner {
   static constexpr int32_t kMinChineseYear = -9999;
   static constexpr int32_t kMaxChineseYear = 9999;
   // Likewise for day numbers: -9999-01-01 .. 9999-12-31 CE. DayToChinese gives valid = 0 in both
-  // records outside, and BuildYearTables leaves the tables as they were.
+  // records outside, and BuildYearTables leaves the tables as they were. Within it, the few days
+  // at either end whose lunar year or sui lies outside the years above give valid = 0 in that
+  // record, so that every valid record converts back.
   static constexpr int32_t kMinChineseDay = -1930999;
   static constexpr int32_t kMaxChineseDay = 5373484;
 

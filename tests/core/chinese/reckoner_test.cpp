@@ -370,6 +370,27 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   // The last day computed still converts, and the search stops at the edge.
   const ChlDate last = LunarOf(r, Reckoner::kMaxChineseDay);
   EXPECT_EQ(last.valid, 1);
+  // At both ends of the days, a record is valid only when its year can be converted back: the
+  // first days of -9999 lie in lunar year -10000, the last days of 9999 in sui 10000.
+  for (int32_t d : {Reckoner::kMinChineseDay, Reckoner::kMinChineseDay + 40,
+                    Reckoner::kMaxChineseDay - 20, Reckoner::kMaxChineseDay}) {
+    SCOPED_TRACE(d);
+    ChsDate chs;
+    ChlDate chl;
+    r.DayToChinese(d + 0.5, -2696, chs, chl);
+    ChlDate lunar = chl;
+    ChsDate solar = chs;
+    EXPECT_EQ(chl.valid == 1, r.ChlToDay(lunar) == kChlValid && lunar.jdn == d);
+    EXPECT_EQ(chs.valid == 1, r.ChsToDay(solar) && solar.jdn == d);
+  }
+  ChsDate lastSolar;
+  ChlDate lastLunar;
+  r.DayToChinese(Reckoner::kMaxChineseDay + 0.5, -2696, lastSolar, lastLunar);
+  EXPECT_EQ(lastSolar.valid, 0);
+  EXPECT_EQ(lastLunar.valid, 1);
+  r.DayToChinese(Reckoner::kMinChineseDay + 0.5, -2696, lastSolar, lastLunar);
+  EXPECT_EQ(lastSolar.valid, 1);
+  EXPECT_EQ(lastLunar.valid, 0);
   EXPECT_EQ(r.FindTripleCoincidence(Reckoner::kMaxChineseDay, true, -2696), -1);
 }
 
