@@ -49,6 +49,14 @@ class QtServicesTest : public QObject {
       QVERIFY(RegistryWrite(store, std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", "1")
                   .rfind("0 Key already exists.", 0) == 0);
       QVERIFY(!store.Write("Software\\Other", "x", "1"));
+      // An empty value is kept as one blank, which the settings file must not trim away.
+      QVERIFY(SaveRegistryValue(store, messages, kProgramKeyPart, "empty", "", false));
+    }
+    {
+      QtSettingsStore store;
+      std::string value;
+      QVERIFY(ReadRegistryValue(store, messages, kProgramKeyPart, "empty", value, false, "d"));
+      QCOMPARE(value, std::string(" "));
     }
     QCOMPARE(QSettings(kMakerName, kProgramSettingsName).value("cboRefLong").toString(),
              QString("1"));
