@@ -242,8 +242,9 @@ void Reckoner::LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& ta
     m[i].label = MonthLabel(month, leap ? 1 : 0);
   };
   // Numbering starts at the first solstice month. That is month 0 unless the dark moon after the
-  // solstice falls later on the solstice's own civil day: month 0 is then a one-day fragment that
-  // holds no solstice, and counting a sui from it would shift every month number after it.
+  // solstice falls later on the solstice's own civil day: month 0 then ends the day before the
+  // solstice and holds no major term of the table, and counting a sui from it would make it a
+  // leap month with no month before it and shift every month number after it.
   int off = 0;
   while (off < n && m[off].label != kStartOfSuiMark) ++off;
   while (off < n) {
