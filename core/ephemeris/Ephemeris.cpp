@@ -150,9 +150,11 @@ int32_t Ephemeris::LunationAt(double ajd) {
   // A non-finite instant has no lunation; answering 0 keeps the search below from spinning.
   if (!std::isfinite(ajd)) return 0;
   double estimate = std::floor((ajd - lunationZeroUt_) / MeanSynodicMonth);
+  // Some twenty million years out, far beyond any date the calendars serve, the walk below would
+  // start billions of lunations short of the instant; the outermost lunation stands in instead.
   constexpr double kLimit = std::numeric_limits<int32_t>::max() / 8;
-  if (estimate > kLimit) estimate = kLimit;
-  if (estimate < -kLimit) estimate = -kLimit;
+  if (estimate > kLimit) return static_cast<int32_t>(kLimit);
+  if (estimate < -kLimit) return static_cast<int32_t>(-kLimit);
   auto n = static_cast<int32_t>(estimate);
   for (;;) {
     const double d = SyzygyUt(n, 0);

@@ -8,6 +8,7 @@
 
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/ephemeris/MoonPhase.h"
 #include "platform/astro/Astro.h"
 
 namespace mirvo {
@@ -113,6 +114,19 @@ TEST(EphemerisLunations, DarkMoonInstantOpensItsLunation) {
     EXPECT_LE(eph.SyzygyUt(n, 0), ajd);
     EXPECT_GT(eph.SyzygyUt(n + 1, 0), ajd);
   }
+}
+
+// Instants millions of years away (a corrupted day count, say) get an answer at once, on the
+// side of the instant, instead of a walk of billions of lunations.
+TEST(EphemerisLunations, FarInstantsAnswerPromptly) {
+  Ephemeris eph;
+  for (double ajd : {1e10, 1e15, 1e300}) {
+    EXPECT_GT(eph.LunationAt(ajd), 100000000) << ajd;
+    EXPECT_LT(eph.LunationAt(-ajd), -100000000) << ajd;
+  }
+  const MoonData far = ComputeMoonData(eph, 1e12);
+  EXPECT_FALSE(far.ok) << "no phase of the outermost lunation reaches the instant";
+  EXPECT_EQ(far.error.rfind("Error-", 0), 0u) << far.error;
 }
 
 TEST(EphemerisLunations, GetPhaseExactOnlyWithinTheToleranceAfterThePhase) {
