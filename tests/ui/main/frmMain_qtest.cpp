@@ -580,6 +580,24 @@ class MainWindowTest : public QObject {
     }
   }
 
+  void f1OpensTheHelpOnlyFromItsControls_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("date box") << "txbDate" << true;
+    QTest::newRow("Now") << "cmdNow" << true;
+    QTest::newRow("Help") << "cmdHelp" << true;
+    QTest::newRow("time box") << "txbTime" << false;
+    QTest::newRow("Convert") << "cmdCompute" << false;
+  }
+  void f1OpensTheHelpOnlyFromItsControls() {
+    QFETCH(QString, control);
+    Fixture f;
+    f.Start();
+    QTest::keyClick(f.Find<QWidget>(qPrintable(control)), Qt::Key_F1);
+    QWidget* help = f.window->findChild<QWidget*>("frmHelp");
+    QTEST(help != nullptr && help->isVisible(), "opens");
+  }
+
   void helpAndLinks() {
     Fixture f;
     f.Start();
