@@ -598,6 +598,21 @@ class MainWindowTest : public QObject {
     QTEST(help != nullptr && help->isVisible(), "opens");
   }
 
+  void enterConvertsOnlyWithTheBoxesItNeeds() {
+    Fixture f;
+    f.Start();
+    const double before = f.window->CurrentAjd();
+    QTest::keyClick(f.Find<QLineEdit>("txbDate"), Qt::Key_Return);  // empty date box
+    f.Type("txbPlusMinus", "2");
+    QTest::keyClick(f.Find<QLineEdit>("txbPlusMinus"), Qt::Key_Return);  // no date: nothing
+    QCOMPARE(f.window->CurrentAjd(), before);
+    QVERIFY(f.messages.shown.empty());
+    f.Type("txbDate", "2000-01-01 CE");
+    QTest::keyClick(f.Find<QLineEdit>("txbPlusMinus"), Qt::Key_Return);
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QCOMPARE(f.window->CurrentAjd(), 2451547.0);
+  }
+
   void helpAndLinks() {
     Fixture f;
     f.Start();
