@@ -115,14 +115,15 @@ bool Reckoner::SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap) {
     PreferLeapMonth(date, keepLeap);
     return RestoreDay30(date, keep30);
   }
+  // A date reached by the fallbacks below is taken as it is: keep30 and keepLeap act on the
+  // next step.
   if (day == 30) {
     date.day = 29;
-    if (TryChl(date)) return RestoreDay30(date, keep30);
+    if (TryChl(date)) return true;
   }
   // The year has no such leap month: take the ordinary month.
   date.leap = 0;
-  if (TryChlOrDay29(date, day)) return RestoreDay30(date, keep30);
-  return false;
+  return TryChlOrDay29(date, day);
 }
 
 bool Reckoner::StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap) {

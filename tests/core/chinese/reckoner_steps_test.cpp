@@ -111,6 +111,8 @@ TEST(ReckonerSteps, ByYearAndCycle) {
       {"day 30 of 11 into a 29-day 11", Lunar(2033, 11, 0, 30), true, false, false, false, "2034-11-29"},
       {"11* of 2033 back from 2034 with keep leap", Lunar(2034, 11, 0, 29), false, false, true, false, "2033-11*-29"},
       {"11* to a year without it keeps day 29", Lunar(2033, 11, 1, 29), true, false, false, false, "2034-11-29"},
+      {"keep 30th: an ordinary month reached as it stands gets day 30", Lunar(2023, 2, 0, 29), true, true, false, false, "2024-02-30"},
+      {"keep 30th: not after leaving a leap month the year lacks", Lunar(2023, 2, 1, 29), true, true, false, false, "2024-02-29"},
       {"across the end of a cycle", Lunar(1983, 12, 0, 30), true, false, false, false, "1984-12-30"},
       {"keep leap into the leap month 12*", Lunar(1402, 12, 0, 30), true, false, true, false, "1403-12*-29"},
       {"keep leap into 1* a cycle on", Lunar(1401, 1, 0, 15), true, false, true, true, "1461-1*-15"},
