@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -392,6 +393,8 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   EXPECT_EQ(lastSolar.valid, 1);
   EXPECT_EQ(lastLunar.valid, 0);
   EXPECT_EQ(r.FindTripleCoincidence(Reckoner::kMaxChineseDay, true, -2696), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(INT32_MAX, true, -2696), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(INT32_MIN, false, -2696), -1);
 }
 
 }  // namespace
