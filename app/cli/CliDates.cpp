@@ -24,15 +24,6 @@ std::string IsoDateOfJdn(int32_t jdn) {
   return IsoDate(d.year, d.month, d.day);
 }
 
-int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
-  CalendarDate d;
-  d.year = year;
-  d.month = month;
-  d.day = day;
-  d.calendar = 'G';
-  return JdnFromCalendarDate(d);
-}
-
 std::string Fixed6(double x) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.6f", x);

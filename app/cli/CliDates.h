@@ -18,7 +18,6 @@ namespace mirvo::cli {
 std::string IsoDate(int32_t year, int32_t month, int32_t day);
 // The same for the CE date of a day number.
 std::string IsoDateOfJdn(int32_t jdn);
-int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day);
 // A day count with six decimals, as the TSV columns write AJD, CJD and JDE.
 std::string Fixed6(double x);
 

@@ -45,6 +45,8 @@ const CalendarCode* FindCalendarCode(std::string_view code);
 std::string_view MonthName(int month, bool shortForm, int language);
 
 int32_t JdnFromCalendarDate(CalendarDate& date);
+// The day number of a CE (proleptic Gregorian) date.
+int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day);
 void CalendarDateFromJdn(CalendarDate& date);
 void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc);
 int16_t WeekdayOf(int32_t jdn);

@@ -16,14 +16,7 @@ namespace {
 
 constexpr double kSecond = 1.0 / 86400;
 
-int32_t Jdn(int32_t y, int32_t m, int32_t d) {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
-  return JdnFromCalendarDate(date);
-}
+int32_t Jdn(int32_t y, int32_t m, int32_t d) { return JdnOfCeDate(y, m, d); }
 
 double Degrees(double radians) { return radians * 180 / std::numbers::pi; }
 

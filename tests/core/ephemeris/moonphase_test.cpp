@@ -10,14 +10,7 @@ namespace {
 
 constexpr double kMinute = 1.0 / 1440;
 
-double NoonUt(int32_t y, int32_t m, int32_t d) {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
-  return JdnFromCalendarDate(date);
-}
+double NoonUt(int32_t y, int32_t m, int32_t d) { return JdnOfCeDate(y, m, d); }
 
 TEST(MoonTexts, AgeIsTruncatedToTheMinuteWithSingularUnits) {
   struct Case { double days; const char* text; };
