@@ -2,6 +2,7 @@
 // of the modified date, so a step lands only on a day that exists; a day 30 that the month lacks
 // falls back to 29 (and comes back with the "keep 30th" option). A step that reaches no date
 // leaves the date as it was.
+#include <climits>
 #include <utility>
 
 #include "core/chinese/Reckoner.h"
@@ -19,6 +20,20 @@ void MovePosition(int32_t& cycle, int32_t& position, bool forward) {
     position = 60;
     --cycle;
   }
+}
+
+// A step starts only from a date whose fields are within their ranges (the day within the
+// longest month or term), so that no field can overflow on the way: a date that is not one
+// cannot be moved.
+bool CanStep(const ChlDate& d) {
+  return d.position >= 1 && d.position <= 60 && d.month >= 1 && d.month <= 12 &&
+         (d.leap == 0 || d.leap == 1) && d.day >= 1 && d.day <= 30 && d.cycle > INT32_MIN &&
+         d.cycle < INT32_MAX;
+}
+
+bool CanStep(const ChsDate& d) {
+  return d.position >= 1 && d.position <= 60 && d.term >= 1 && d.term <= 24 && d.day >= 1 &&
+         d.day <= 16 && d.cycle > INT32_MIN && d.cycle < INT32_MAX;
 }
 
 }  // namespace
@@ -47,6 +62,7 @@ bool Reckoner::RestoreDay30(ChlDate& date, bool keep30) {
 }
 
 bool Reckoner::StepChlMonth(ChlDate& date, bool forward, bool keep30) {
+  if (!CanStep(date)) return false;
   const ChlDate start = date;
   const int day = date.day;
   ChlDate d = start;
@@ -127,6 +143,7 @@ bool Reckoner::SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap) {
 }
 
 bool Reckoner::StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap) {
+  if (!CanStep(date)) return false;
   const ChlDate start = date;
   MovePosition(date.cycle, date.position, forward);
   if (SettleAfterYearStep(date, keep30, keepLeap)) return true;
@@ -135,6 +152,7 @@ bool Reckoner::StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLe
 }
 
 bool Reckoner::StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepLeap) {
+  if (!CanStep(date)) return false;
   const ChlDate start = date;
   date.cycle += forward ? 1 : -1;
   if (SettleAfterYearStep(date, keep30, keepLeap)) return true;
@@ -143,6 +161,7 @@ bool Reckoner::StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepL
 }
 
 bool Reckoner::StepChsYear(ChsDate& date, bool forward) {
+  if (!CanStep(date)) return false;
   const ChsDate start = date;
   MovePosition(date.cycle, date.position, forward);
   if (ChsToDay(date)) return true;
@@ -155,6 +174,7 @@ bool Reckoner::StepChsYear(ChsDate& date, bool forward) {
 }
 
 bool Reckoner::StepChsTerm(ChsDate& date, bool forward, bool byCycle) {
+  if (!CanStep(date)) return false;
   const ChsDate start = date;
   if (byCycle) {
     date.cycle += forward ? 1 : -1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "core/chinese/Reckoner.h"
@@ -131,6 +132,15 @@ TEST(ReckonerSteps, ByYearAndCycle) {
   }
 }
 
+ChsDate Solar(int cycle, int position, int term, int day) {
+  ChsDate d;
+  d.cycle = cycle;
+  d.position = position;
+  d.term = term;
+  d.day = day;
+  return d;
+}
+
 // A step that reaches no date reports it and leaves the date untouched, instead of leaving a
 // half-changed record behind.
 TEST(ReckonerSteps, FailedStepLeavesTheDate) {
@@ -145,6 +155,53 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
   EXPECT_EQ(d.jdn, before.jdn);
   EXPECT_EQ(d.valid, 1);
 
+  // Records that are not dates cannot be moved (nor can a step overflow their fields).
+  struct Odd {
+    const char* what;
+    int32_t cycle, position, month, leap, day;
+  };
+  const Odd odd[] = {
+      {"largest cycle", INT32_MAX, 60, 12, 0, 15}, {"smallest cycle", INT32_MIN, 1, 1, 0, 15},
+      {"position 61", 79, 61, 1, 0, 1},           {"position 0", 79, 0, 1, 0, 1},
+      {"month 13", 79, 41, 13, 0, 1},             {"leap flag 2", 79, 41, 1, 2, 1},
+      {"day 0", 79, 41, 1, 0, 0},                 {"largest day", 79, 41, 1, 0, INT32_MAX},
+  };
+  for (const auto& o : odd) {
+    SCOPED_TRACE(o.what);
+    for (bool forward : {true, false}) {
+      ChlDate lunar;
+      lunar.cycle = o.cycle;
+      lunar.position = o.position;
+      lunar.month = o.month;
+      lunar.leap = o.leap;
+      lunar.day = o.day;
+      ChlDate moved = lunar;
+      EXPECT_FALSE(r.StepChlMonth(moved, forward, true));
+      EXPECT_FALSE(r.StepChlYear(moved, forward, true, true));
+      EXPECT_FALSE(r.StepChlCycle(moved, forward, true, true));
+      EXPECT_EQ(moved.cycle, lunar.cycle);
+      EXPECT_EQ(moved.position, lunar.position);
+      EXPECT_EQ(moved.day, lunar.day);
+    }
+  }
+  const ChsDate oddSolar[] = {Solar(INT32_MAX, 60, 24, 5), Solar(INT32_MIN, 1, 1, 5),
+                              Solar(79, 61, 3, 1),        Solar(79, 41, 25, 1),
+                              Solar(79, 41, 0, 1),        Solar(79, 41, 3, 17),
+                              Solar(79, 41, 3, INT32_MIN)};
+  for (const auto& solar : oddSolar) {
+    SCOPED_TRACE(r.ChsDateText(solar, false));
+    for (bool forward : {true, false}) {
+      ChsDate moved = solar;
+      EXPECT_FALSE(r.StepChsYear(moved, forward));
+      EXPECT_FALSE(r.StepChsTerm(moved, forward, false));
+      EXPECT_FALSE(r.StepChsTerm(moved, forward, true));
+      EXPECT_EQ(moved.cycle, solar.cycle);
+      EXPECT_EQ(moved.position, solar.position);
+      EXPECT_EQ(moved.term, solar.term);
+      EXPECT_EQ(moved.day, solar.day);
+    }
+  }
+
   ChsDate s;
   s.cycle = CycleOf(9999, -2696);
   s.position = PositionOf(9999);
@@ -155,15 +212,6 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
   EXPECT_FALSE(r.StepChsYear(t, true));
   EXPECT_EQ(t.position, s.position);
   EXPECT_EQ(t.jdn, s.jdn);
-}
-
-ChsDate Solar(int cycle, int position, int term, int day) {
-  ChsDate d;
-  d.cycle = cycle;
-  d.position = position;
-  d.term = term;
-  d.day = day;
-  return d;
 }
 
 // Terms of sui 2024 (79-41) at 120 E: term 1 begins 2023-12-22 and has 15 days, term 2 has 14,
