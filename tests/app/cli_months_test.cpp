@@ -110,6 +110,24 @@ TEST(CliMonths, BadArgumentsExitWith2) {
   }
 }
 
+// The span of days the Chinese commands serve ends exactly at -3000-01-01 and 3000-12-31 CE.
+TEST(CliDays, SpanOfServedDaysEndsAtTheFirstAndLastDay) {
+  for (const char* arguments : {"chinese -3000-01-01", "chinese 3000-12-31",
+                                "days --from -3000-01-01 --to -3000-01-01",
+                                "days --from 3000-12-31 --to 3000-12-31"}) {
+    SCOPED_TRACE(arguments);
+    EXPECT_EQ(Cli(arguments).code, 0);
+  }
+  for (const char* arguments : {"chinese -3001-12-31", "chinese 3001-01-01",
+                                "days --from -3001-12-31 --to -3000-01-01",
+                                "days --from 3000-12-31 --to 3001-01-01"}) {
+    SCOPED_TRACE(arguments);
+    const CliRun run = Cli(arguments);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "Date out of range\n");
+  }
+}
+
 // Every day of 1900-2100: one row each, and the rows with lunar day 1 are exactly the first days
 // that months lists.
 TEST(CliDays, EveryDayAgreesWithMonths) {
