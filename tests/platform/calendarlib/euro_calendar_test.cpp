@@ -186,6 +186,7 @@ TEST(EuroCalendar, TimezoneIsStandardTimeInEverySeason) {
       {"Australia/Lord_Howe", -(10 * 3600 + 1800)},  // +10:30, +11:00 in the southern summer
       {"Australia/Sydney", -10 * 3600},
       {"Europe/Berlin", -3600},
+      {"Europe/Dublin", 0},  // GMT in winter, written in the zone data as a "negative" saving
       {"America/New_York", 5 * 3600},
       {"Asia/Shanghai", -8 * 3600},
       {"UTC", 0},
