@@ -107,11 +107,7 @@ std::string_view MonthName(int month, bool shortForm, int language) {
 int32_t JdnFromCalendarDate(CalendarDate& date) { return euro_date_to_jdn(date); }
 
 int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
-  CalendarDate date;
-  date.year = year;
-  date.month = month;
-  date.day = day;
-  date.calendar = 'G';
+  CalendarDate date = MakeCalendarDate(year, month, day);
   return JdnFromCalendarDate(date);
 }
 

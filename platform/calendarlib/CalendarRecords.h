@@ -17,6 +17,17 @@ struct CalendarDate {
   int32_t jdn = 0;
   int32_t valid = 0;
 };
+// A date record with its year, month, day and calendar letter set (jdn and valid left at 0).
+constexpr CalendarDate MakeCalendarDate(int32_t year, int32_t month, int32_t day,
+                                        int16_t calendar = 'G') {
+  CalendarDate date;
+  date.year = year;
+  date.month = month;
+  date.day = day;
+  date.calendar = calendar;
+  return date;
+}
+
 static_assert(sizeof(CalendarDate) == 24);
 static_assert(offsetof(CalendarDate, calendar) == 12 && offsetof(CalendarDate, jdn) == 16 &&
               offsetof(CalendarDate, valid) == 20);

@@ -11,12 +11,7 @@ namespace mirvo {
 namespace {
 
 CalendarDate Date(int32_t y, int32_t m, int32_t d, char letter = 'G') {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = letter;
-  return date;
+  return MakeCalendarDate(y, m, d, letter);
 }
 
 TEST(TimeScales, ReferenceMeridianConversions) {

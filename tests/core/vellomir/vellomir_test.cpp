@@ -10,12 +10,7 @@ namespace mirvo {
 namespace {
 
 VmcDate Vmc(int32_t year, int month, int day) {
-  VmcDate date;
-  date.year = year;
-  date.month = month;
-  date.day = day;
-  date.calendar = kVmcLetter;
-  return date;
+  return MakeCalendarDate(year, month, day, kVmcLetter);
 }
 
 ::testing::AssertionResult IsDate(const VmcDate& d, int32_t year, int month, int day) {
