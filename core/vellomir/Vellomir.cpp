@@ -4,6 +4,8 @@
 #include <array>
 #include <limits>
 
+#include "util/Text.h"
+
 namespace mirvo {
 namespace {
 
@@ -56,18 +58,6 @@ int MonthLengthIn(int month, bool isLong) {
 std::string Spaced(int32_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 
 std::string TwoDigits(int32_t n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
-
-std::string Ordinal(int32_t n) {
-  const int32_t lastTwo = n % 100;
-  const int32_t last = n % 10;
-  const char* suffix = "th";
-  if (lastTwo < 11 || lastTwo > 13) {
-    if (last == 1) suffix = "st";
-    else if (last == 2) suffix = "nd";
-    else if (last == 3) suffix = "rd";
-  }
-  return std::to_string(n) + suffix;
-}
 
 }  // namespace
 
@@ -159,7 +149,7 @@ std::string VmcDateText(const VmcDate& date, int form) {
     case 3:
       return monthDayYear;
     case 4:
-      return "The " + Ordinal(date.day) + " day of " + std::string(VmcMonthName(date.month)) +
+      return "The " + OrdinalText(date.day) + " day of " + std::string(VmcMonthName(date.month)) +
              " in the year" + Spaced(date.year);
     case 5:
       return std::string(VmcDayName(date.day)) + ", " + monthDayYear;
