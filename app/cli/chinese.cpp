@@ -22,8 +22,8 @@ constexpr const char* kUsage =
 std::string OneLine(std::string text) {
   std::string out;
   for (char c : text) {
-    if (c == '\r') continue;
-    out += c == '\n' ? ' ' : c;
+    // The sentence already ends its line with a blank, as the window's tooltip shows it.
+    if (c != '\r' && c != '\n') out += c;
   }
   return out;
 }
