@@ -3,19 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "core/chinese/Reckoner.h"
-#include "platform/calendarlib/EuroCalendar.h"
+#include "core/daycount/DayCount.h"
 
 namespace mirvo {
 namespace {
 
-int32_t Day(int y, int m, int d) {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
-  return euro_date_to_jdn(date);
-}
+int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 
 // Every day converts to a lunar and a solar date that convert back to it, and consecutive days
 // give consecutive dates: days count up within a month, a new month follows day 29 or 30 of the

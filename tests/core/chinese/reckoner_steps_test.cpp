@@ -4,19 +4,12 @@
 #include <string>
 
 #include "core/chinese/Reckoner.h"
-#include "platform/calendarlib/EuroCalendar.h"
+#include "core/daycount/DayCount.h"
 
 namespace mirvo {
 namespace {
 
-int32_t Day(int y, int m, int d) {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
-  return euro_date_to_jdn(date);
-}
+int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 
 // A lunar date named by the CE year of its new year.
 ChlDate Lunar(int year, int month, int leap, int day) {

@@ -9,19 +9,11 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "platform/calendarlib/EuroCalendar.h"
 
 namespace mirvo {
 namespace {
 
-int32_t Day(int y, int m, int d) {
-  CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
-  return euro_date_to_jdn(date);
-}
+int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 
 ChlDate Lunar(int year, int month, int leap, int day, int epoch = -2696) {
   ChlDate d;
