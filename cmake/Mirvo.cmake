@@ -1,8 +1,8 @@
 # Helpers that keep the layer libraries uniform. Sources are collected per folder so that adding a
 # file needs no edit here; CONFIGURE_DEPENDS re-globs on every build.
 
-# A widget (Qt) file: named frm*.cpp / *Widget.cpp, or under platform/qt.
-set(MIRVO_QT_FILE_REGEX "(/frm[^/]*|Widget[^/]*|/platform/qt/.*)\\.(cpp|h)$")
+# A widget (Qt) file: named frm*.cpp / *Widget.cpp / *Panel.cpp, or under platform/qt.
+set(MIRVO_QT_FILE_REGEX "(/frm[^/]*|Widget[^/]*|Panel[^/]*|/platform/qt/.*)\\.(cpp|h)$")
 
 function(mirvo__make_library name sources deps)
   if(sources)

@@ -45,15 +45,18 @@ struct Line {
 
 std::vector<Line> Lines(const DisplayTexts& d, const std::string& zoneLabel) {
   std::vector<Line> lines;
-  for (const auto& row : d.rows) {
+  for (int i = 0; i < kRowCount; ++i) {
+    const RowId id = static_cast<RowId>(i);
+    const DisplayRow& row = d.Row(id);
+    const std::string name(RowLabelName(id));
     std::string caption = row.caption;
-    if (row.name == "lblVellomirCalendarCCT") {
-      lines.push_back({row.name, "Vellomir Calendar (" + zoneLabel + "):", row.value});
+    if (id == RowId::kVmcReference) {
+      lines.push_back({name, "Vellomir Calendar (" + zoneLabel + "):", row.value});
       lines.push_back({"lblVellomirCalendarCCT.note", "VMC and CHL:", row.caption});
       continue;
     }
     if (!caption.empty() && caption.back() != ':') caption += ":";
-    lines.push_back({row.name, caption, row.value});
+    lines.push_back({name, caption, row.value});
   }
   lines.push_back({"lblElementAnimalOfYear", "Year:", d.elementAnimalOfYear});
   lines.push_back({"lblElementAnimalOfMonth", "Month:", d.elementAnimalOfMonth});
@@ -82,8 +85,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.has("plus") && args.has("minus")) throw UsageError("--plus and --minus exclude each other");
 
   MainRules rules(reckoner, nullptr, nullptr);
-  rules.options().zoneLabel = ZoneLabel(longitude);
-  rules.options().showCjds = true;
+  rules.SetShowCjds(true);
   EntryModel& entry = rules.entry();
   if (auto t = args.value("time")) entry.time = *t;
   if (auto z = args.value("zone")) {
@@ -120,7 +122,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     }
   }
 
-  const auto lines = Lines(rules.display(), rules.options().zoneLabel);
+  const auto lines = Lines(rules.display(), rules.settings().zoneLabel());
   if (args.tsv()) {
     out << "name\tcaption\tvalue\n";
     for (const auto& l : lines) out << l.name << '\t' << l.caption << '\t' << l.value << '\n';

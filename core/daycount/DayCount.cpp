@@ -135,13 +135,23 @@ std::string WeekdayName(int index, bool pad, int language) {
   return name;
 }
 
-std::string TimeOfDayText(double fraction, bool withSeconds) {
+int SecondOfDay(double fraction) {
   // NaN fails both comparisons and lands here too, never in the integer conversion below.
-  if (!(fraction >= 0.0 && fraction < 1.0)) return "XX:XX:XX";
+  if (!(fraction >= 0.0 && fraction < 1.0)) return -1;
   // A tiny nudge so that a fraction computed as 0.49999999999 for noon still shows 12:00.
   if (fraction > 0.0 && fraction < 0.99999999) fraction += 1e-8;
-  int s = static_cast<int>(fraction * 86400.0);
-  if (s >= 86400) s = 86399;
+  const int s = static_cast<int>(fraction * 86400.0);
+  return s >= 86400 ? 86399 : s;
+}
+
+int MinuteOfDay(double fraction) {
+  const int s = SecondOfDay(fraction);
+  return s < 0 ? -1 : s / 60;
+}
+
+std::string TimeOfDayText(double fraction, bool withSeconds) {
+  const int s = SecondOfDay(fraction);
+  if (s < 0) return "XX:XX:XX";
   std::string text = TwoDigits(s / 3600) + ":" + TwoDigits(s / 60 % 60);
   if (withSeconds) text += ":" + TwoDigits(s % 60);
   return text;

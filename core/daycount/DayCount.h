@@ -52,6 +52,9 @@ void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc);
 int16_t WeekdayOf(int32_t jdn);
 std::string WeekdayName(int index, bool pad, int language);
 std::string TimeOfDayText(double fraction, bool withSeconds);
+// The minute of the day that TimeOfDayText shows for a day fraction (0..1439), -1 for a fraction
+// outside [0, 1).
+int MinuteOfDay(double fraction);
 std::string CalendarDateText(const CalendarDate& date, int order, char separator,
                              char thousandsSeparator, bool withSuffix);
 std::string CalendarDateSentence(const CalendarDate& date);

@@ -15,12 +15,7 @@
 namespace mirvo {
 namespace {
 
-enum RowIndex : size_t {
-  kRowCe, kRowJc, kRowChl, kRowChs, kRowVmcGmt, kRowVmcReference, kRowCjdl, kRowCjdc, kRowAjd,
-  kRowPhase, kRowAge, kRowDeltaT, kRowCount
-};
-
-const std::array<std::string_view, kRowCount> kRowNames{
+constexpr std::array<std::string_view, kRowCount> kRowLabelNames{
     "lblCommonEraDate",          "lblJulianCalendarDate",
     "lblChineseLunarDate",       "lblChineseSolarDate",
     "lblVellomirCalendarGMT",    "lblVellomirCalendarCCT",
@@ -28,7 +23,7 @@ const std::array<std::string_view, kRowCount> kRowNames{
     "lblAstronomicalJulianDate", "lblPhaseOfMoon",
     "lblAgeOfMoon",              "lblDeltaT"};
 
-const std::array<int, kRowCount> kRowCalendars{
+constexpr std::array<int, kRowCount> kRowCalendars{
     kCalCE, kCalJC, kCalCHL, kCalCHS, kCalVMCGMT, kCalVMCCCT, kCalCJDL, kCalCJDC, kCalAJD,
     kCalNone, kCalNone, kCalNone};
 
@@ -44,23 +39,14 @@ std::string RemoveLineBreaks(std::string s) {
 
 }  // namespace
 
-const std::vector<std::string_view>& RowNames() {
-  static const std::vector<std::string_view> kNames(kRowNames.begin(), kRowNames.end());
-  return kNames;
-}
+std::string_view RowLabelName(RowId row) { return kRowLabelNames[static_cast<size_t>(row)]; }
+int RowCalendar(RowId row) { return kRowCalendars[static_cast<size_t>(row)]; }
 
-const DisplayRow* DisplayTexts::Row(std::string_view name) const {
-  for (const auto& r : rows) {
-    if (r.name == name) return &r;
+std::optional<RowId> RowOfCalendar(int calendar) {
+  for (size_t i = 0; i < kRowCalendars.size(); ++i) {
+    if (calendar != kCalNone && kRowCalendars[i] == calendar) return static_cast<RowId>(i);
   }
-  return nullptr;
-}
-
-const DisplayRow* DisplayTexts::RowOfCalendar(int calendar) const {
-  for (const auto& r : rows) {
-    if (r.calendar == calendar && calendar != kCalNone) return &r;
-  }
-  return nullptr;
+  return std::nullopt;
 }
 
 std::string LondonTime(double cjdl) { return TimeOfDayText(Fraction(cjdl), false) + " GMT"; }
@@ -105,45 +91,58 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   const int longitude = reckoner.ReferenceLongitude();
   const bool china = country == kChina;
   const CountryInfo& info = CountryOf(country);
-  d.rows.resize(kRowCount);
-  for (size_t i = 0; i < kRowCount; ++i) {
-    d.rows[i].name = kRowNames[i];
-    d.rows[i].calendar = kRowCalendars[i];
-  }
+  // A date row's value is its entry (date with code, time, zone) followed by what only the
+  // display adds (the zone label, the weekday, the day's name); a click gives back the entry.
+  auto dateRow = [&d](RowId id, std::string date, std::string time, int zone) -> DisplayRow& {
+    DisplayRow& row = d.Row(id);
+    row.entry = {std::move(date), std::move(time), zone};
+    row.value = row.entry.date + " " + row.entry.time;
+    return row;
+  };
+  auto dayCountRow = [&d](RowId id, double count, const char* code) -> DisplayRow& {
+    DisplayRow& row = d.Row(id);
+    row.value = GroupedNumber(count, 4) + " " + code;
+    row.entry = {row.value, "", kTimeZoneNone};
+    return row;
+  };
 
-  // AJD.
-  d.rows[kRowAjd].caption = "Astronomical Julian date:";
-  d.rows[kRowAjd].value = GroupedNumber(ajd, 4) + " AJD";
+  d.Row(RowId::kAjd).caption = "Astronomical Julian date:";
+  dayCountRow(RowId::kAjd, ajd, "AJD");
 
   // CE, JC and the London day count.
   const double x = CjdlFromAjd(ajd);
-  d.rows[kRowCjdl].caption = "Chronological JD London:";
-  d.rows[kRowCjdl].value = GroupedNumber(x, 4) + " CJDL";
-  const int32_t londonDay = JdnOf(x);
-  const std::string weekday = WeekdayName(WeekdayOf(londonDay), false, 0);
+  d.Row(RowId::kCjdl).caption = "Chronological JD London:";
+  dayCountRow(RowId::kCjdl, x, "CJDL");
+  d.londonDay = JdnOf(x);
+  const std::string londonTime = TimeOfDayText(Fraction(x), false);
+  d.londonMinute = MinuteOfDay(Fraction(x));
+  const std::string weekday = WeekdayName(WeekdayOf(d.londonDay), false, 0);
   CeAndJcFromDayCount(x, d.ce, d.jc);
-  d.rows[kRowCe].caption = "Common Era (Gregorian):";
-  d.rows[kRowCe].value = CalendarDateText(d.ce, 2, '-', ',', true) + " " + LondonTime(x) + " " + weekday;
-  d.rows[kRowCe].tooltip = CalendarDateSentence(d.ce) + " (London).";
-  d.rows[kRowJc].caption = "Julian Calendar:";
-  d.rows[kRowJc].value = CalendarDateText(d.jc, 2, '-', ',', true) + " " + LondonTime(x) + " " + weekday;
-  d.rows[kRowJc].tooltip = CalendarDateSentence(d.jc) + " (London).";
+  DisplayRow& ce = dateRow(RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  ce.caption = "Common Era (Gregorian):";
+  ce.value += " GMT " + weekday;
+  ce.tooltip = CalendarDateSentence(d.ce) + " (London).";
+  DisplayRow& jc = dateRow(RowId::kJc, CalendarDateText(d.jc, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  jc.caption = "Julian Calendar:";
+  jc.value += " GMT " + weekday;
+  jc.tooltip = CalendarDateSentence(d.jc) + " (London).";
 
   // The Chinese dates at the reference meridian.
   const double y = CjdcFromAjd(ajd, longitude);
-  d.rows[kRowCjdc].caption = "Chronological JD " + std::to_string(longitude) + "º East";
-  d.rows[kRowCjdc].value = GroupedNumber(y, 4) + " CJDC";
+  const std::string referenceTime = TimeOfDayText(Fraction(y), false);
+  d.Row(RowId::kCjdc).caption = "Chronological JD " + std::to_string(longitude) + "º East";
+  dayCountRow(RowId::kCjdc, y, "CJDC");
   reckoner.DayToChinese(y, reckoner.Epoch(), d.chs, d.chl);
-  d.rows[kRowChs].caption = std::string(info.adjective) + " Solar";
-  std::string chs = reckoner.ChsDateText(d.chs, true) + " " + BeijingTime(y, options.zoneLabel);
-  // On the first day of a term the code in parentheses takes the place of the zone label.
-  if (d.chs.day == 1 && chs.size() >= 3) chs.resize(chs.size() - 3);
-  d.rows[kRowChs].value = chs;
-  d.rows[kRowChs].tooltip = reckoner.ChsDateSentence(d.chs, false, false);
-  d.rows[kRowChl].caption = std::string(info.adjective) + " Lunar";
-  d.rows[kRowChl].value = reckoner.ChlDateText(d.chl, 0, "CHL") + " " + BeijingTime(y, options.zoneLabel);
-  d.rows[kRowChl].tooltip =
-      RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
+  DisplayRow& chs = dateRow(RowId::kChs, reckoner.ChsDateText(d.chs, false), referenceTime, kTimeZoneReference);
+  chs.caption = std::string(info.adjective) + " Solar";
+  // On the first day of a term the term's code in parentheses takes the place of the zone label.
+  chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + referenceTime + " "
+                             : chs.value + " " + options.zoneLabel;
+  chs.tooltip = reckoner.ChsDateSentence(d.chs, false, false);
+  DisplayRow& chl = dateRow(RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), referenceTime, kTimeZoneReference);
+  chl.caption = std::string(info.adjective) + " Lunar";
+  chl.value += " " + options.zoneLabel;
+  chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
 
   // The day, year and month in the sexagenary cycle.
   d.dayPosition = DayPosition(d.chl.jdn);
@@ -162,28 +161,28 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   d.chinaOnlyVisible = china;
 
   // The Vellomir Calendar for London and for the reference meridian.
-  d.vmcGmt = VmcDateOfDay(londonDay);
+  d.vmcGmt = VmcDateOfDay(d.londonDay);
   d.vmcReference = VmcDateOfDay(JdnOf(y));
-  d.rows[kRowVmcGmt].caption = "Vellomir Calendar:";
-  d.rows[kRowVmcGmt].value = VmcDateText(d.vmcGmt, 1) + " " + LondonTime(x) + " " +
-                             std::string(VmcDayName(d.vmcGmt.day));
-  d.rows[kRowVmcGmt].tooltip = VmcDateText(d.vmcGmt, 4) + " in the Vellomir Calendar (GMT timezone)";
-  d.rows[kRowVmcReference].value = VmcDateText(d.vmcReference, 1) + " " +
-                                   BeijingTime(y, options.zoneLabel) + " " +
-                                   std::string(VmcDayName(d.vmcReference.day));
+  DisplayRow& vmcGmt = dateRow(RowId::kVmcGmt, VmcDateText(d.vmcGmt, 1), londonTime, kTimeZoneGmt);
+  vmcGmt.caption = "Vellomir Calendar:";
+  vmcGmt.value += " GMT " + std::string(VmcDayName(d.vmcGmt.day));
+  vmcGmt.tooltip = VmcDateText(d.vmcGmt, 4) + " in the Vellomir Calendar (GMT timezone)";
+  DisplayRow& vmcReference =
+      dateRow(RowId::kVmcReference, VmcDateText(d.vmcReference, 1), referenceTime, kTimeZoneReference);
+  vmcReference.value += " " + options.zoneLabel + " " + std::string(VmcDayName(d.vmcReference.day));
   // The tooltip names the zone of the row's time (JST, ICT, BEI …), as the value does; a fixed
   // "CCT" would misname the zone for every meridian but 120 degrees.
-  d.rows[kRowVmcReference].tooltip =
+  vmcReference.tooltip =
       VmcDateText(d.vmcReference, 4) + " in the Vellomir Calendar (" + options.zoneLabel + " timezone)";
-  d.rows[kRowVmcReference].caption = CompareVmcWithChl(d.chl, d.vmcReference);
+  vmcReference.caption = CompareVmcWithChl(d.chl, d.vmcReference);
 
   // The Moon and Delta T.
   MoonData moon = ComputeMoonData(reckoner.ephemeris(), ajd);
-  d.rows[kRowPhase].caption = "Phase of Moon, illumination:";
-  d.rows[kRowAge].caption = "[Lunation] Age of Moon:";
+  d.Row(RowId::kPhase).caption = "Phase of Moon, illumination:";
+  d.Row(RowId::kAge).caption = "[Lunation] Age of Moon:";
   if (moon.ok) {
-    d.rows[kRowPhase].value = moon.phaseText;
-    d.rows[kRowAge].value = moon.ageText;
+    d.Row(RowId::kPhase).value = moon.phaseText;
+    d.Row(RowId::kAge).value = moon.ageText;
   } else {
     d.moonError = moon.error;
   }
@@ -191,63 +190,30 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   d.waxing = moon.waxing;
   d.moonPicture = std::string(moon.picture);
   d.deltaTMinutes = DeltaTMinutes(ajd);
-  d.rows[kRowDeltaT].caption = "Delta T:";
-  d.rows[kRowDeltaT].value = ShowDeltaT(d.deltaTMinutes);
+  d.Row(RowId::kDeltaT).caption = "Delta T:";
+  d.Row(RowId::kDeltaT).value = ShowDeltaT(d.deltaTMinutes);
 
-  d.rows[kRowVmcGmt].visible = d.rows[kRowVmcReference].visible = options.showVmc;
-  d.rows[kRowCjdl].visible = d.rows[kRowCjdc].visible = options.showCjds;
+  d.Row(RowId::kVmcGmt).visible = d.Row(RowId::kVmcReference).visible = options.showVmc;
+  d.Row(RowId::kCjdl).visible = d.Row(RowId::kCjdc).visible = options.showCjds;
   return d;
 }
 
-int LabelClick(const DisplayTexts& display, std::string_view rowName, bool valueLabel,
-               EntryModel& model, Clipboard* clipboard, int country) {
-  const DisplayRow* row = display.Row(rowName);
-  if (row == nullptr) return 0;
-  if (clipboard) clipboard->SetText(row->value);
-  if (row->calendar == kCalNone) return 0;
-  model.calendar = row->calendar;
+int LabelClick(const DisplayTexts& display, RowId id, bool valueLabel, EntryModel& model,
+               Clipboard* clipboard) {
+  const DisplayRow& row = display.Row(id);
+  if (clipboard) clipboard->SetText(row.value);
+  const int calendar = RowCalendar(id);
+  if (calendar == kCalNone) return 0;
+  model.calendar = calendar;
   if (!valueLabel) return 0;
-
-  const std::string& value = row->value;
-  const int calendar = row->calendar;
-  const bool dayCount = calendar == kCalCJDC || calendar == kCalCJDL || calendar == kCalAJD;
   // A new date text runs the date box's own rule on the element and animal choices: they are
   // kept only for a "?" lunar entry or while an element-animal search target uses them.
-  auto setDate = [&model](std::string text) {
-    if (text == model.date) return;
-    model.date = std::move(text);
+  if (row.entry.date != model.date) {
+    model.date = row.entry.date;
     UpdateElementAnimalControls(model);
-  };
-  if (dayCount) {
-    setDate(value);
-    model.time.clear();
-    model.timeZone = kTimeZoneNone;
-    return 0;
   }
-  std::string_view code = calendar == kCalVMCGMT || calendar == kCalVMCCCT
-                              ? std::string_view("VMC") : kCalendarCodeTable[0][static_cast<size_t>(calendar)];
-  size_t p = value.find(code);
-  setDate(p == std::string::npos ? value : value.substr(0, p + code.size()));
-  size_t colon = value.find(':');
-  if (colon != std::string::npos && colon >= 2) model.time = value.substr(colon - 2, 5);
-  const bool reference = calendar == kCalVMCCCT || calendar == kCalCHL || calendar == kCalCHS;
-  model.timeZone = reference ? kTimeZoneReference : kTimeZoneGmt;
-  if (calendar == kCalCHL || calendar == kCalCHS) {
-    // Names found in the value are selected; a choice without a name in the value stays.
-    std::string lower = LowerCaseText(value);
-    for (int e = 0; e < 5; ++e) {
-      if (lower.find(ElementName(e)) != std::string::npos) {
-        model.element = e;
-        break;
-      }
-    }
-    for (int a = 0; a < 12; ++a) {
-      if (lower.find(AnimalName(a, country)) != std::string::npos) {
-        model.animal = a;
-        break;
-      }
-    }
-  }
+  model.time = row.entry.time;
+  model.timeZone = row.entry.timeZone;
   if (calendar == kCalCE) return 'G';
   if (calendar == kCalJC) return 'J';
   return 0;

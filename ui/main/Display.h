@@ -3,9 +3,11 @@
 // need. The window only copies these texts into its labels.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/calendarlib/CalendarRecords.h"
 #include "ui/main/EntryModel.h"
@@ -21,19 +23,40 @@ struct DisplayOptions {
   bool showCjds = false;           // chkShowCJDs
 };
 
-// One row: caption (label element 0) and value (element 1) of the label pair `name`.
+// The rows of the display in window order: the dates, the day counts, then the Moon and Delta T.
+enum class RowId : int {
+  kCe, kJc, kChl, kChs, kVmcGmt, kVmcReference, kCjdl, kCjdc, kAjd, kPhase, kAge, kDeltaT
+};
+inline constexpr int kRowCount = 12;
+inline constexpr int kFirstMoonRow = static_cast<int>(RowId::kPhase);
+
+// The name of a row's label pair in the window ("lblCommonEraDate" …).
+std::string_view RowLabelName(RowId row);
+// The calendar a click on the row makes current, kCalNone for the Moon and Delta T rows.
+int RowCalendar(RowId row);
+// The row whose value shows a calendar (both VMC codes have a row of their own).
+std::optional<RowId> RowOfCalendar(int calendar);
+
+// What a click on a row's value puts into the entry boxes: the date with its code, the time of
+// day and its zone. Built from the same records as the value, never cut out of it.
+struct RowEntry {
+  std::string date;                 // "2000-01-01 CE", "79-16-11-25 CHL", "2,451,545.0000 AJD"
+  std::string time;                 // "hh:mm", "" for the day counts
+  int timeZone = kTimeZoneNone;
+};
+
+// One row: caption (label element 0) and value (element 1).
 struct DisplayRow {
-  std::string name;       // "lblCommonEraDate" …
-  int calendar;           // the calendar a click makes current, -1 for the Moon and Delta T rows
   std::string caption;
   std::string value;
   std::string tooltip;
   bool visible = true;
+  RowEntry entry;                   // empty for the Moon and Delta T rows
 };
 
 struct DisplayTexts {
   double ajd = 0;
-  std::vector<DisplayRow> rows;     // window order, see RowNames()
+  std::array<DisplayRow, kRowCount> rows;  // indexed by RowId
 
   // Single labels.
   std::string elementAnimalOfYear;  // lblElementAnimalOfYear
@@ -58,14 +81,13 @@ struct DisplayTexts {
   CalendarDate ce, jc, vmcGmt, vmcReference;
   ChlDate chl;
   ChsDate chs;
+  int32_t londonDay = 0;             // JDN of the CE and JC dates
+  int londonMinute = 0;              // minute of the London day their time shows
   double deltaTMinutes = 0;
 
-  const DisplayRow* Row(std::string_view name) const;
-  const DisplayRow* RowOfCalendar(int calendar) const;
+  const DisplayRow& Row(RowId row) const { return rows[static_cast<size_t>(row)]; }
+  DisplayRow& Row(RowId row) { return rows[static_cast<size_t>(row)]; }
 };
-
-// Names of the rows in window order.
-const std::vector<std::string_view>& RowNames();
 
 // "02:32 GMT" for a CJDL; "10:32 CCT" for a CJDC with the given zone label.
 std::string LondonTime(double cjdl);
@@ -83,12 +105,11 @@ std::string GroupedNumber(double x, int decimals);
 DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions& options);
 
 // A click on a row: the clipboard gets the row's value and the row's calendar becomes the entry
-// calendar. A click on the value (valueLabel) also fills the entry boxes: date text up to its
-// code, the time and the zone; a changed date text resets the element and animal choices as
-// typing does (UpdateElementAnimalControls), and the lunar and solar rows then select the element
-// and animal named in the value. The Moon rows only copy. Returns the European calendar to select in the data window ('G' or
-// 'J'), or 0.
-int LabelClick(const DisplayTexts& display, std::string_view rowName, bool valueLabel,
-               EntryModel& model, Clipboard* clipboard, int country);
+// calendar. A click on the value (valueLabel) also fills the entry boxes with the row's entry
+// (date with its code, time and zone); a changed date text resets the element and animal choices
+// as typing does (UpdateElementAnimalControls). The Moon rows only copy. Returns the European
+// calendar to select in the data window ('G' or 'J'), or 0.
+int LabelClick(const DisplayTexts& display, RowId row, bool valueLabel, EntryModel& model,
+               Clipboard* clipboard);
 
 }  // namespace mirvo

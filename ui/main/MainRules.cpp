@@ -7,7 +7,80 @@
 namespace mirvo {
 
 MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard)
-    : reckoner_(reckoner), messages_(messages), clipboard_(clipboard) {}
+    : reckoner_(reckoner), messages_(messages), clipboard_(clipboard) {
+  settings_.country = reckoner.CountryIndex();
+  settings_.longitude = reckoner.ReferenceLongitude();
+  settings_.epoch = reckoner.Epoch();
+  settings_.sunMethod = reckoner.SunMethod();
+}
+
+DisplayOptions MainRules::Options() const {
+  return {settings_.zoneLabel(), settings_.showVmc, settings_.showCjds};
+}
+
+void MainRules::ChooseCountry(int country) {
+  const CountryInfo& info = CountryOf(country);
+  reckoner_.SetCountry(country);
+  settings_.country = country;
+  ChooseLongitude(info.longitude);
+}
+
+void MainRules::ChooseLongitude(int longitude) {
+  reckoner_.SetReferenceLongitude(longitude);
+  settings_.longitude = longitude;
+  SetDate("");
+  entry_.time.clear();
+  entry_.timeZone = kTimeZoneNone;
+}
+
+void MainRules::ChooseEpoch(int epoch) {
+  reckoner_.SetEpoch(epoch);
+  settings_.epoch = epoch;
+}
+
+void MainRules::ChooseSunMethod(int method) {
+  reckoner_.SetSunMethod(method);
+  settings_.sunMethod = method;
+}
+
+void MainRules::SetSearchTarget(int target) {
+  settings_.searchTarget = target;
+  entry_.target = target;
+}
+
+void MainRules::Reset() {
+  entry_.calendar = kMainDefaults.calendar;
+  settings_.showVmc = kMainDefaults.showVmc;
+  settings_.showCjds = kMainDefaults.showCjds;
+  settings_.autoLog = kMainDefaults.autoLog;
+  settings_.searchNext = kMainDefaults.next;
+  entry_.plus = kMainDefaults.plus;
+  settings_.moveForward = kMainDefaults.forward;
+  settings_.repeatedly = kMainDefaults.repeatedly;
+  settings_.moveStep = kMainDefaults.moveStep;
+  settings_.refreshPeriod = kMainDefaults.refreshPeriod;
+  SetSearchTarget(kMainDefaults.target);
+  SetDate("");
+  entry_.time.clear();
+}
+
+void MainRules::SetDate(std::string date) {
+  if (date == entry_.date) return;
+  entry_.date = std::move(date);
+  UpdateElementAnimalControls(entry_);
+}
+
+void MainRules::DateTextChanged(const std::string& date) {
+  entry_.date = date;
+  entry_.target = settings_.searchTarget;
+  UpdateElementAnimalControls(entry_);
+}
+
+void MainRules::ClearDate() {
+  SetDate("");
+  entry_.time.clear();
+  entry_.timeZone = kTimeZoneNone;
+}
 
 void MainRules::Warn(const std::string& title, const std::string& text) {
   lastMessage_ = text;
@@ -20,7 +93,7 @@ void MainRules::SetCurrentAjd(double ajd) {
 }
 
 const DisplayTexts& MainRules::DisplayDatesAndTimes() {
-  display_ = ComputeDisplay(currentAjd_, reckoner_, options_);
+  display_ = ComputeDisplay(currentAjd_, reckoner_, Options());
   displayed_ = true;
   if (hooks_.displayed) hooks_.displayed(display_);
   if (hooks_.setTheFocus) hooks_.setTheFocus();
@@ -29,14 +102,15 @@ const DisplayTexts& MainRules::DisplayDatesAndTimes() {
 
 void MainRules::ShowDateOfCalendar(EntryModel& model) {
   if (!displayed_) DisplayDatesAndTimes();
-  const DisplayRow* row = display_.RowOfCalendar(model.calendar);
-  if (row == nullptr) return;
-  int letter = LabelClick(display_, row->name, true, model, clipboard_, reckoner_.CountryIndex());
+  const std::optional<RowId> row = RowOfCalendar(model.calendar);
+  if (!row) return;
+  model.target = settings_.searchTarget;
+  int letter = LabelClick(display_, *row, true, model, clipboard_);
   if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
 }
 
 ParseResult MainRules::Parse(EntryModel& model) {
-  EntryContext context{reckoner_, options_.zoneLabel, messages_,
+  EntryContext context{reckoner_, settings_.zoneLabel(), messages_,
                        [this](EntryModel& m) { ShowDateOfCalendar(m); }};
   return ParseDate(model, context);
 }
@@ -45,7 +119,9 @@ ConvertOutcome MainRules::Convert() {
   lastStatus_ = 0;
   lastMessage_.clear();
   if (!displayed_) DisplayDatesAndTimes();
-  const std::string previousCe = display_.Row("lblCommonEraDate")->value;
+  // The CE row shows the London day and minute: when neither changes, neither does any date.
+  const int32_t previousDay = display_.londonDay;
+  const int previousMinute = display_.londonMinute;
   const int country = reckoner_.CountryIndex();
   auto entryError = [&](int status) {
     lastStatus_ = status;
@@ -84,7 +160,7 @@ ConvertOutcome MainRules::Convert() {
   }
   currentAjd_ = instant;
   DisplayDatesAndTimes();
-  if (display_.Row("lblCommonEraDate")->value == previousCe) {
+  if (display_.londonDay == previousDay && display_.londonMinute == previousMinute) {
     Warn(kConvertTitle, kUnchangedText);
     return ConvertOutcome::kUnchanged;
   }
@@ -95,9 +171,7 @@ ConvertOutcome MainRules::Convert() {
 }
 
 void MainRules::ResetToNow(double nowAjd) {
-  entry_.date.clear();
-  entry_.time.clear();
-  entry_.timeZone = kTimeZoneNone;
+  ClearDate();
   entry_.element = kNoElementEntry;
   entry_.animal = kNoAnimalEntry;
   currentAjd_ = nowAjd;
@@ -107,9 +181,10 @@ void MainRules::ResetToNow(double nowAjd) {
   if (hooks_.saveStateEnabled) hooks_.saveStateEnabled(true);
 }
 
-void MainRules::ClickRow(std::string_view rowName, bool valueLabel) {
+void MainRules::ClickRow(RowId row, bool valueLabel) {
   if (!displayed_) DisplayDatesAndTimes();
-  int letter = LabelClick(display_, rowName, valueLabel, entry_, clipboard_, reckoner_.CountryIndex());
+  entry_.target = settings_.searchTarget;
+  int letter = LabelClick(display_, row, valueLabel, entry_, clipboard_);
   if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
 }
 

@@ -1,7 +1,8 @@
-// The main window's commands that set the instant, without the widgets: "Convert" and "Now", the
-// clicks on the date rows, and the display of the current instant. The window owns one of these,
-// copies its boxes into entry() before a command and the results back after it, and fills the
-// hooks with what only it can do (redrawing the Moon, the log, the Save button, the focus).
+// The main window's state and commands without the widgets: the current instant, the entry boxes,
+// the settings record, "Convert" and "Now", the clicks on the date rows, the changes of the
+// settings, and the display of the current instant. The window copies its boxes into entry()
+// before a command, shows entry(), settings() and display() after it, and fills the hooks with
+// what only it can do (the Moon's error box, the log, the Save button, the focus).
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "ui/main/Display.h"
 #include "ui/main/EntryModel.h"
+#include "ui/main/MainSettings.h"
 
 namespace mirvo {
 
@@ -34,14 +36,42 @@ inline constexpr const char* kUnchangedText = "Calendar dates unchanged.";
 
 class MainRules {
  public:
+  // The settings record starts from the Reckoner's country, meridian, epoch and Sun method.
   // messages receives the warnings and the calendar question; clipboard the copied values (either
   // may be null: no question is asked then, an entry without a code is refused).
   MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard);
 
   EntryModel& entry() { return entry_; }
-  DisplayOptions& options() { return options_; }
+  const MainSettings& settings() const { return settings_; }
   MainHooks& hooks() { return hooks_; }
   Reckoner& reckoner() { return reckoner_; }
+
+  // Settings. Those the calendars depend on are passed on to the Reckoner.
+  // The country with its meridian (as ChooseLongitude).
+  void ChooseCountry(int country);
+  // The reference meridian and its zone label; empties the date and time boxes and the zone.
+  void ChooseLongitude(int longitude);
+  void ChooseEpoch(int epoch);         // -2696 or -2636
+  void ChooseSunMethod(int method);    // kTrueSun / kMeanSun
+  void SetShowVmc(bool show) { settings_.showVmc = show; }
+  void SetShowCjds(bool show) { settings_.showCjds = show; }
+  void SetAutoLog(bool on) { settings_.autoLog = on; }
+  void SetMoveStep(int step) { settings_.moveStep = step; }
+  void SetMoveForward(bool forward) { settings_.moveForward = forward; }
+  void SetRepeatedly(bool on) { settings_.repeatedly = on; }
+  void SetRefreshPeriod(int index) { settings_.refreshPeriod = index; }
+  void SetSearchTarget(int target);
+  void SetSearchNext(bool next) { settings_.searchNext = next; }
+  // "Reset": the entry calendar CHL, the display switches, the option pairs and the Move and
+  // Search choices back to their defaults, the date and time boxes emptied. Epoch, method,
+  // country and longitude stay.
+  void Reset();
+
+  // The date text changed (typed, pasted or cleared): the reset rule of the element and animal
+  // choices.
+  void DateTextChanged(const std::string& date);
+  // "Clear": empties the date and time boxes and the zone.
+  void ClearDate();
 
   double currentAjd() const { return currentAjd_; }
   // Sets the instant without any command rule (start-up, a restored state) and displays it.
@@ -59,7 +89,7 @@ class MainRules {
   // "Now": empties the boxes and the element and animal choices, sets the instant.
   void ResetToNow(double nowAjd);
   // A click on a row (see LabelClick).
-  void ClickRow(std::string_view rowName, bool valueLabel);
+  void ClickRow(RowId row, bool valueLabel);
   // ShowDateOfCalendar: the current instant written into the boxes in the entry calendar.
   void ShowDateOfCalendar(EntryModel& model);
   // ParseDate with this window's context.
@@ -67,12 +97,14 @@ class MainRules {
 
  private:
   void Warn(const std::string& title, const std::string& text);
+  DisplayOptions Options() const;
+  void SetDate(std::string date);
 
   Reckoner& reckoner_;
   Messages* messages_;
   Clipboard* clipboard_;
   EntryModel entry_;
-  DisplayOptions options_;
+  MainSettings settings_;
   MainHooks hooks_;
   double currentAjd_ = 2451545.0;
   DisplayTexts display_;

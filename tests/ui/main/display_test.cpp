@@ -29,24 +29,22 @@ class DisplayTest : public ::testing::Test {
 
 TEST_F(DisplayTest, RowsOfTheFirstDayOf2000) {
   const DisplayTexts d = At(2451545.0);
-  ASSERT_EQ(d.rows.size(), RowNames().size());
-  for (size_t i = 0; i < d.rows.size(); ++i) EXPECT_EQ(d.rows[i].name, RowNames()[i]);
-  EXPECT_EQ(d.Row("lblCommonEraDate")->value, "2000-01-01 CE 12:00 GMT Saturday");
-  EXPECT_EQ(d.Row("lblCommonEraDate")->tooltip,
+  EXPECT_EQ(d.Row(RowId::kCe).value, "2000-01-01 CE 12:00 GMT Saturday");
+  EXPECT_EQ(d.Row(RowId::kCe).tooltip,
             "The 1st day of January in the year 2000 in the Common Era Calendar (London).");
-  EXPECT_EQ(d.Row("lblJulianCalendarDate")->value, "1999-12-19 JC 12:00 GMT Saturday");
-  EXPECT_EQ(d.Row("lblChineseLunarDate")->value, "79-16-11-25 CHL 20:00 CCT");
-  EXPECT_EQ(d.Row("lblChineseLunarDate")->caption, "Chinese Lunar");
-  EXPECT_EQ(d.Row("lblChineseSolarDate")->caption, "Chinese Solar");
-  EXPECT_EQ(d.Row("lblVellomirCalendarGMT")->value, "4696-11-25 VMC 12:00 GMT " + std::string(VmcDayName(25)));
-  EXPECT_EQ(d.Row("lblVellomirCalendarCCT")->caption, "VMC month & day same as CHL");
-  EXPECT_EQ(d.Row("lblVellomirCalendarGMT")->tooltip,
+  EXPECT_EQ(d.Row(RowId::kJc).value, "1999-12-19 JC 12:00 GMT Saturday");
+  EXPECT_EQ(d.Row(RowId::kChl).value, "79-16-11-25 CHL 20:00 CCT");
+  EXPECT_EQ(d.Row(RowId::kChl).caption, "Chinese Lunar");
+  EXPECT_EQ(d.Row(RowId::kChs).caption, "Chinese Solar");
+  EXPECT_EQ(d.Row(RowId::kVmcGmt).value, "4696-11-25 VMC 12:00 GMT " + std::string(VmcDayName(25)));
+  EXPECT_EQ(d.Row(RowId::kVmcReference).caption, "VMC month & day same as CHL");
+  EXPECT_EQ(d.Row(RowId::kVmcGmt).tooltip,
             "The 25th day of " + std::string(VmcMonthName(11)) +
                 " in the year 4696 in the Vellomir Calendar (GMT timezone)");
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateLondon")->value, "2,451,545.5000 CJDL");
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->value, "2,451,545.8333 CJDC");
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->caption, "Chronological JD 120º East");
-  EXPECT_EQ(d.Row("lblAstronomicalJulianDate")->value, "2,451,545.0000 AJD");
+  EXPECT_EQ(d.Row(RowId::kCjdl).value, "2,451,545.5000 CJDL");
+  EXPECT_EQ(d.Row(RowId::kCjdc).value, "2,451,545.8333 CJDC");
+  EXPECT_EQ(d.Row(RowId::kCjdc).caption, "Chronological JD 120º East");
+  EXPECT_EQ(d.Row(RowId::kAjd).value, "2,451,545.0000 AJD");
   EXPECT_EQ(d.dayPosition, 55);
   EXPECT_EQ(d.elementAnimalOfDay, "earth-horse day");
   EXPECT_EQ(d.dayStemBranch, "wu-wu");
@@ -59,9 +57,9 @@ TEST_F(DisplayTest, RowsOfTheFirstDayOf2000) {
   EXPECT_NE(d.elementAnimalOfMonth.find(" month"), std::string::npos);
   EXPECT_TRUE(d.chinaOnlyVisible);
   EXPECT_TRUE(d.yearAndMonthVisible);
-  EXPECT_FALSE(d.Row("lblChronologicalJulianDateLondon")->visible);
-  EXPECT_TRUE(d.Row("lblVellomirCalendarGMT")->visible);
-  EXPECT_EQ(d.Row("lblDeltaT")->value, "1 minute");
+  EXPECT_FALSE(d.Row(RowId::kCjdl).visible);
+  EXPECT_TRUE(d.Row(RowId::kVmcGmt).visible);
+  EXPECT_EQ(d.Row(RowId::kDeltaT).value, "1 minute");
 }
 
 TEST_F(DisplayTest, CountryNamesAndSwitches) {
@@ -69,32 +67,31 @@ TEST_F(DisplayTest, CountryNamesAndSwitches) {
   options_.showCjds = true;
   options_.showVmc = false;
   DisplayTexts d = At(2451545.0);
-  EXPECT_EQ(d.Row("lblChineseLunarDate")->caption, "Vietnamese Lunar");
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->caption, "Chronological JD 105º East");
+  EXPECT_EQ(d.Row(RowId::kChl).caption, "Vietnamese Lunar");
+  EXPECT_EQ(d.Row(RowId::kCjdc).caption, "Chronological JD 105º East");
   EXPECT_EQ(d.elementAnimalOfYear, "earth-cat year") << "no Chinese names outside China";
   EXPECT_FALSE(d.chinaOnlyVisible);
   EXPECT_FALSE(d.yearAndMonthVisible) << "the CJD rows take the place of the year and month";
-  EXPECT_TRUE(d.Row("lblChronologicalJulianDateBeijing")->visible);
-  EXPECT_FALSE(d.Row("lblVellomirCalendarCCT")->visible);
-  EXPECT_NE(d.Row("lblChineseLunarDate")->value.find(" ICT"), std::string::npos);
-  EXPECT_NE(d.Row("lblVellomirCalendarCCT")->tooltip.find("(ICT timezone)"), std::string::npos);
+  EXPECT_TRUE(d.Row(RowId::kCjdc).visible);
+  EXPECT_FALSE(d.Row(RowId::kVmcReference).visible);
+  EXPECT_NE(d.Row(RowId::kChl).value.find(" ICT"), std::string::npos);
+  EXPECT_NE(d.Row(RowId::kVmcReference).tooltip.find("(ICT timezone)"), std::string::npos);
   SetCountry(kJapan);
   d = At(2451545.0);
-  EXPECT_EQ(d.Row("lblChineseSolarDate")->caption, "Japanese Solar");
+  EXPECT_EQ(d.Row(RowId::kChs).caption, "Japanese Solar");
 }
 
 TEST_F(DisplayTest, LongitudeApartFromTheCountry) {
   reckoner_.SetReferenceLongitude(116);
   options_.zoneLabel = ZoneLabel(116);
   const DisplayTexts d = At(2451545.0);
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->caption, "Chronological JD 116º East");
-  EXPECT_EQ(d.Row("lblChronologicalJulianDateBeijing")->value, "2,451,545.8222 CJDC");
-  EXPECT_EQ(d.Row("lblChineseLunarDate")->value, "79-16-11-25 CHL 19:44 BEI");
+  EXPECT_EQ(d.Row(RowId::kCjdc).caption, "Chronological JD 116º East");
+  EXPECT_EQ(d.Row(RowId::kCjdc).value, "2,451,545.8222 CJDC");
+  EXPECT_EQ(d.Row(RowId::kChl).value, "79-16-11-25 CHL 19:44 BEI");
   // The entry of that text at that meridian is the same minute.
   MainRules rules(reckoner_, nullptr, nullptr);
-  rules.options() = options_;
   rules.SetCurrentAjd(2451545.0);
-  rules.ClickRow("lblChineseLunarDate", true);
+  rules.ClickRow(RowId::kChl, true);
   ParseResult r = rules.Parse(rules.entry());
   ASSERT_EQ(r.status, kEntryOk);
   EXPECT_NEAR(r.ajd, 2451545.0, 1e-9);
@@ -104,7 +101,7 @@ TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
   int firstDays = 0;
   for (double ajd = 2451545.0; ajd < 2451545.0 + 60; ajd += 1) {
     DisplayTexts d = At(ajd);
-    const std::string& chs = d.Row("lblChineseSolarDate")->value;
+    const std::string& chs = d.Row(RowId::kChs).value;
     if (d.chs.day == 1) {
       ++firstDays;
       EXPECT_NE(chs.find("CHS (" + std::string(TermCode(d.chs.term)) + ") "), std::string::npos) << chs;
@@ -162,7 +159,7 @@ TEST_F(DisplayTest, LabelClicksFillTheEntryBoxes) {
   MemoryClipboard clipboard;
   EntryModel m;
   m.element = 2;
-  EXPECT_EQ(LabelClick(d, "lblCommonEraDate", true, m, &clipboard, 1), 'G');
+  EXPECT_EQ(LabelClick(d, RowId::kCe, true, m, &clipboard), 'G');
   EXPECT_EQ(m.date, "2000-01-01 CE");
   EXPECT_EQ(m.time, "02:32");
   EXPECT_EQ(m.timeZone, kTimeZoneGmt);
@@ -170,53 +167,52 @@ TEST_F(DisplayTest, LabelClicksFillTheEntryBoxes) {
   EXPECT_EQ(m.calendar, kCalCE);
   EXPECT_EQ(clipboard.Text(), "2000-01-01 CE 02:32 GMT Saturday");
 
-  EXPECT_EQ(LabelClick(d, "lblJulianCalendarDate", true, m, &clipboard, 1), 'J');
+  EXPECT_EQ(LabelClick(d, RowId::kJc, true, m, &clipboard), 'J');
   EXPECT_EQ(m.date, "1999-12-19 JC");
 
-  LabelClick(d, "lblChineseLunarDate", true, m, &clipboard, 1);
+  LabelClick(d, RowId::kChl, true, m, &clipboard);
   EXPECT_EQ(m.date, "79-16-11-25 CHL");
   EXPECT_EQ(m.time, "10:32");
   EXPECT_EQ(m.timeZone, kTimeZoneReference);
   EXPECT_EQ(m.calendar, kCalCHL);
 
-  LabelClick(d, "lblVellomirCalendarCCT", true, m, &clipboard, 1);
+  LabelClick(d, RowId::kVmcReference, true, m, &clipboard);
   EXPECT_EQ(m.date, "4696-11-25 VMC");
   EXPECT_EQ(m.timeZone, kTimeZoneReference);
   EXPECT_EQ(m.calendar, kCalVMCCCT);
 
-  LabelClick(d, "lblAstronomicalJulianDate", true, m, &clipboard, 1);
+  LabelClick(d, RowId::kAjd, true, m, &clipboard);
   EXPECT_EQ(m.date, "2,451,544.6059 AJD");
   EXPECT_EQ(m.time, "");
   EXPECT_EQ(m.timeZone, kTimeZoneNone);
 
   m = EntryModel{};
   m.date = "typed";
-  LabelClick(d, "lblChineseSolarDate", false, m, &clipboard, 1);
+  LabelClick(d, RowId::kChs, false, m, &clipboard);
   EXPECT_EQ(m.calendar, kCalCHS) << "a caption click changes the entry calendar";
   EXPECT_EQ(m.date, "typed") << "but not the boxes";
-  EXPECT_EQ(clipboard.Text(), d.Row("lblChineseSolarDate")->value);
+  EXPECT_EQ(clipboard.Text(), d.Row(RowId::kChs).value);
 
-  LabelClick(d, "lblPhaseOfMoon", true, m, &clipboard, 1);
+  LabelClick(d, RowId::kPhase, true, m, &clipboard);
   EXPECT_EQ(m.calendar, kCalCHS) << "the Moon rows only copy";
-  EXPECT_EQ(clipboard.Text(), d.Row("lblPhaseOfMoon")->value);
-  EXPECT_EQ(LabelClick(d, "lblNothing", true, m, nullptr, 1), 0);
+  EXPECT_EQ(clipboard.Text(), d.Row(RowId::kPhase).value);
 }
 
 TEST_F(DisplayTest, LabelClickKeepsTheChoiceOfAnElementAnimalSearch) {
   const DisplayTexts d = At(2451544.6059);
-  struct Case { const char* row; int target; const char* date; int element, animal; };
+  struct Case { RowId row; int target; const char* date; int element, animal; };
   const Case cases[] = {
       // An element-animal target (15..17) searches with the choice: a click must not drop it.
-      {"lblCommonEraDate", 15, "", 1, 10},
-      {"lblVellomirCalendarGMT", 16, "", 1, 10},
-      {"lblAstronomicalJulianDate", 17, "", 1, 10},
-      {"lblChineseLunarDate", 15, "", 1, 10},
+      {RowId::kCe, 15, "", 1, 10},
+      {RowId::kVmcGmt, 16, "", 1, 10},
+      {RowId::kAjd, 17, "", 1, 10},
+      {RowId::kChl, 15, "", 1, 10},
       // Any other target: a new date text clears it, as typing does.
-      {"lblCommonEraDate", 0, "", kNoElementEntry, kNoAnimalEntry},
-      {"lblChineseSolarDate", 14, "", kNoElementEntry, kNoAnimalEntry},
-      {"lblAstronomicalJulianDate", 18, "", kNoElementEntry, kNoAnimalEntry},
+      {RowId::kCe, 0, "", kNoElementEntry, kNoAnimalEntry},
+      {RowId::kChs, 14, "", kNoElementEntry, kNoAnimalEntry},
+      {RowId::kAjd, 18, "", kNoElementEntry, kNoAnimalEntry},
       // The same date text again is no change of the box.
-      {"lblCommonEraDate", 0, "2000-01-01 CE", 1, 10},
+      {RowId::kCe, 0, "2000-01-01 CE", 1, 10},
   };
   for (const auto& c : cases) {
     EntryModel m;
@@ -224,9 +220,9 @@ TEST_F(DisplayTest, LabelClickKeepsTheChoiceOfAnElementAnimalSearch) {
     m.date = c.date;
     m.element = 1;
     m.animal = 10;
-    LabelClick(d, c.row, true, m, nullptr, kChina);
-    EXPECT_EQ(m.element, c.element) << c.row << " target " << c.target;
-    EXPECT_EQ(m.animal, c.animal) << c.row << " target " << c.target;
+    LabelClick(d, c.row, true, m, nullptr);
+    EXPECT_EQ(m.element, c.element) << RowLabelName(c.row) << " target " << c.target;
+    EXPECT_EQ(m.animal, c.animal) << RowLabelName(c.row) << " target " << c.target;
   }
 }
 
@@ -235,10 +231,10 @@ TEST_F(DisplayTest, ClicksOnEuropeanValuesSetTheDataWindowCalendar) {
   std::string letters;
   rules.hooks().dataWindowCalendar = [&](char letter) { letters += letter; };
   rules.SetCurrentAjd(2451545.0);
-  rules.ClickRow("lblCommonEraDate", true);
-  rules.ClickRow("lblJulianCalendarDate", true);
-  rules.ClickRow("lblChineseLunarDate", true);
-  rules.ClickRow("lblCommonEraDate", false);  // a caption only copies and picks the calendar
+  rules.ClickRow(RowId::kCe, true);
+  rules.ClickRow(RowId::kJc, true);
+  rules.ClickRow(RowId::kChl, true);
+  rules.ClickRow(RowId::kCe, false);  // a caption only copies and picks the calendar
   EXPECT_EQ(letters, "GJ");
   // Days alone fill the date as a click on the entry calendar's value does.
   rules.entry() = EntryModel{};
@@ -250,30 +246,29 @@ TEST_F(DisplayTest, ClicksOnEuropeanValuesSetTheDataWindowCalendar) {
 
 // Every value row, clicked and converted again, gives back the instant to the minute.
 TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
-  const char* rows[] = {"lblCommonEraDate", "lblJulianCalendarDate", "lblChineseLunarDate",
-                        "lblChineseSolarDate", "lblVellomirCalendarGMT", "lblVellomirCalendarCCT",
-                        "lblChronologicalJulianDateLondon", "lblChronologicalJulianDateBeijing",
-                        "lblAstronomicalJulianDate"};
+  const RowId rows[] = {RowId::kCe, RowId::kJc, RowId::kChl,
+                        RowId::kChs, RowId::kVmcGmt, RowId::kVmcReference,
+                        RowId::kCjdl, RowId::kCjdc,
+                        RowId::kAjd};
   const double span = kMaxAjd - kMinAjd - 2;
   int checked = 0;
   for (int country = 0; country < 3; ++country) {
     SetCountry(country);
     MainRules rules(reckoner_, nullptr, nullptr);
-    rules.options() = options_;
     const int count = 1000;
     for (int i = 0; i < count; ++i) {
       // Spread over the range with a fraction of the day that wanders through the hours.
       const double ajd = kMinAjd + 1 + span * i / (count - 1) + std::fmod(i * 0.3719, 1.0) * 0.999;
       rules.SetCurrentAjd(ajd);
-      for (const char* row : rows) {
+      for (RowId row : rows) {
         rules.ClickRow(row, true);
         EntryModel model = rules.entry();
         ParseResult r = rules.Parse(model);
-        ASSERT_EQ(r.status, kEntryOk) << row << " " << rules.display().Row(row)->value << " country " << country;
-        EXPECT_NEAR(r.ajd, ajd, 1.0 / 1440) << row << " " << rules.display().Row(row)->value;
+        ASSERT_EQ(r.status, kEntryOk) << RowLabelName(row) << " " << rules.display().Row(row).value << " country " << country;
+        EXPECT_NEAR(r.ajd, ajd, 1.0 / 1440) << RowLabelName(row) << " " << rules.display().Row(row).value;
         // Times of day are truncated, never rounded up; day counts are rounded to 4 decimals.
         const bool dayCount = model.calendar == kCalCJDL || model.calendar == kCalCJDC || model.calendar == kCalAJD;
-        EXPECT_LE(r.ajd, ajd + (dayCount ? 0.00005 : 0) + 1e-6) << row << " " << rules.display().Row(row)->value;
+        EXPECT_LE(r.ajd, ajd + (dayCount ? 0.00005 : 0) + 1e-6) << RowLabelName(row) << " " << rules.display().Row(row).value;
         ++checked;
       }
     }

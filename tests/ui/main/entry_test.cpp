@@ -17,10 +17,7 @@ constexpr double kMinute = 1.0 / 1440;
 class EntryTest : public ::testing::Test {
  protected:
   void SetCountry(int country) {
-    const int longitude = CountryOf(country).longitude;
-    reckoner_.SetCountry(country);
-    reckoner_.SetReferenceLongitude(longitude);
-    rules_.options().zoneLabel = ZoneLabel(longitude);
+    rules_.ChooseCountry(country);
   }
   // Parses with a fresh entry (CHL as entry calendar) and the given boxes.
   ParseResult Parse(const std::string& date, const std::string& time = "", int zone = kTimeZoneNone) {
@@ -31,9 +28,9 @@ class EntryTest : public ::testing::Test {
     return rules_.Parse(model_);
   }
   // The value of a display row at the instant parsed.
-  std::string RowAt(double ajd, const char* row) {
+  std::string RowAt(double ajd, RowId row) {
     rules_.SetCurrentAjd(ajd);
-    return rules_.display().Row(row)->value;
+    return rules_.display().Row(row).value;
   }
 
   Reckoner reckoner_;
@@ -44,26 +41,26 @@ class EntryTest : public ::testing::Test {
 };
 
 TEST_F(EntryTest, AcceptedFormsOfEveryReckoning) {
-  struct Case { const char* entry; int calendar; const char* row; const char* valueStart; };
+  struct Case { const char* entry; int calendar; RowId row; const char* valueStart; };
   const Case cases[] = {
-      {"2000-1-1 ce", kCalCE, "lblCommonEraDate", "2000-01-01 CE 12:00 GMT Saturday"},
-      {"2001-12-31CE", kCalCE, "lblCommonEraDate", "2001-12-31 CE 12:00 GMT Monday"},
-      {"-44-03-15 JC", kCalJC, "lblJulianCalendarDate", "-44-03-15 JC 12:00 GMT"},
-      {"4044-12-29 VMC", kCalVMCGMT, "lblVellomirCalendarGMT", "4044-12-29 VMC 12:00 GMT"},
-      {"76-13-11-28 CHL", kCalCHL, "lblChineseLunarDate", "76-13-11-28 CHL 12:00 CCT"},
-      {"79-16-11-25 CHL", kCalCHL, "lblCommonEraDate", "2000-01-01 CE 04:00 GMT"},
-      {"4709-01-01 CHL", kCalCHL, "lblCommonEraDate", "2012-01-23 CE 04:00 GMT"},
-      {"76-01-01-14 CHS", kCalCHS, "lblChineseSolarDate", "76-01-01-14 CHS 12:00 CCT"},
-      {"2,455,999.729 CJDL", kCalCJDL, "lblChronologicalJulianDateLondon", "2,455,999.7290 CJDL"},
-      {"2451545 AJD", kCalAJD, "lblAstronomicalJulianDate", "2,451,545.0000 AJD"},
-      {"2,451,545.5 CJDC", kCalCJDC, "lblChronologicalJulianDateBeijing", "2,451,545.5000 CJDC"},
+      {"2000-1-1 ce", kCalCE, RowId::kCe, "2000-01-01 CE 12:00 GMT Saturday"},
+      {"2001-12-31CE", kCalCE, RowId::kCe, "2001-12-31 CE 12:00 GMT Monday"},
+      {"-44-03-15 JC", kCalJC, RowId::kJc, "-44-03-15 JC 12:00 GMT"},
+      {"4044-12-29 VMC", kCalVMCGMT, RowId::kVmcGmt, "4044-12-29 VMC 12:00 GMT"},
+      {"76-13-11-28 CHL", kCalCHL, RowId::kChl, "76-13-11-28 CHL 12:00 CCT"},
+      {"79-16-11-25 CHL", kCalCHL, RowId::kCe, "2000-01-01 CE 04:00 GMT"},
+      {"4709-01-01 CHL", kCalCHL, RowId::kCe, "2012-01-23 CE 04:00 GMT"},
+      {"76-01-01-14 CHS", kCalCHS, RowId::kChs, "76-01-01-14 CHS 12:00 CCT"},
+      {"2,455,999.729 CJDL", kCalCJDL, RowId::kCjdl, "2,455,999.7290 CJDL"},
+      {"2451545 AJD", kCalAJD, RowId::kAjd, "2,451,545.0000 AJD"},
+      {"2,451,545.5 CJDC", kCalCJDC, RowId::kCjdc, "2,451,545.5000 CJDC"},
   };
   for (const auto& c : cases) {
     ParseResult r = Parse(c.entry);
     ASSERT_EQ(r.status, kEntryOk) << c.entry;
     EXPECT_EQ(model_.calendar, c.calendar) << c.entry;
     EXPECT_EQ(RowAt(r.ajd, c.row).rfind(c.valueStart, 0), 0u)
-        << c.entry << " gave " << rules_.display().Row(c.row)->value;
+        << c.entry << " gave " << rules_.display().Row(c.row).value;
   }
 }
 
@@ -106,8 +103,8 @@ TEST_F(EntryTest, QuestionMarkPositionTakesTheChosenElementAndAnimal) {
   model_.animal = 10;   // dog
   ParseResult r = rules_.Parse(model_);
   ASSERT_EQ(r.status, kEntryOk);
-  EXPECT_EQ(RowAt(r.ajd, "lblChineseLunarDate").rfind("70-23-12-30 CHL", 0), 0u)
-      << rules_.display().Row("lblChineseLunarDate")->value;
+  EXPECT_EQ(RowAt(r.ajd, RowId::kChl).rfind("70-23-12-30 CHL", 0), 0u)
+      << rules_.display().Row(RowId::kChl).value;
   model_.date = "70-?-12-30 CHL";
   model_.element = kNoElementEntry;
   EXPECT_EQ(rules_.Parse(model_).status, kEntryBadChl) << "no element chosen";
@@ -346,7 +343,7 @@ TEST_F(EntryTest, DaysAloneMoveFromTheDateOfTheEntryCalendar) {
 
 TEST_F(EntryTest, ConvertingTheShownDateAgainChangesNothing) {
   rules_.SetCurrentAjd(2451545.25);
-  rules_.ClickRow("lblCommonEraDate", true);
+  rules_.ClickRow(RowId::kCe, true);
   messages_.shown.clear();
   EXPECT_EQ(rules_.Convert(), ConvertOutcome::kUnchanged);
   ASSERT_EQ(messages_.shown.size(), 1u);

@@ -15,6 +15,7 @@
 #include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
 #include "ui/main/StemBranchWidget.h"
+#include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;

@@ -1,0 +1,150 @@
+#include "ui/main/ConvertPanel.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/main/MainTables.h"
+#include "ui/main/PanelKit.h"
+
+namespace mirvo {
+
+ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
+  setObjectName("fraConvert");
+  auto* v = new QVBoxLayout(this);
+
+  auto* line1 = new QHBoxLayout;
+  txbDate = Named(new QLineEdit, "txbDate");
+  txbDate->setPlaceholderText("e.g. 2024-02-10 CE, 79-41-1-1 CHL, 4722-1-1 CHL");
+  txbTime = Named(new QLineEdit, "txbTime");
+  txbTime->setMaximumWidth(QFontMetrics(txbTime->font()).horizontalAdvance("000:000") + 16);
+  txbTime->setPlaceholderText("hh:mm");
+  cboTimeZone = Combo("cboTimeZone");
+  line1->addWidget(Caption("Date"));
+  line1->addWidget(txbDate, 1);
+  line1->addWidget(Caption("Time"));
+  line1->addWidget(txbTime);
+  line1->addWidget(Caption("Zone"));
+  line1->addWidget(cboTimeZone);
+  v->addLayout(line1);
+
+  auto* line2 = new QHBoxLayout;
+  optPlus = Named(new QRadioButton("plus"), "optPlus");
+  optMinus = Named(new QRadioButton("minus"), "optMinus");
+  plusMinusGroup_ = OptionPair(this, optPlus, optMinus, this, [this](bool plus) { Q_EMIT plusChosen(plus); });
+  txbPlusMinus = Named(new QLineEdit, "txbPlusMinus");
+  txbPlusMinus->setMaximumWidth(QFontMetrics(txbPlusMinus->font()).horizontalAdvance("0000,000.00") + 16);
+  lblElement = Named(new QLabel("element"), "lblElement");
+  lblAnimal = Named(new QLabel("animal"), "lblAnimal");
+  cboElement = Combo("cboElement");
+  cboAnimal = Combo("cboAnimal");
+  line2->addWidget(optPlus);
+  line2->addWidget(optMinus);
+  line2->addWidget(txbPlusMinus);
+  line2->addWidget(Caption("days"));
+  line2->addStretch(1);
+  line2->addWidget(lblElement);
+  line2->addWidget(cboElement);
+  line2->addWidget(lblAnimal);
+  line2->addWidget(cboAnimal);
+  v->addLayout(line2);
+
+  auto* line3 = new QHBoxLayout;
+  cmdCompute = Button("cmdCompute", "Convert");
+  cmdClearDate = Button("cmdClearDate", "Clear");
+  cmdNow = Button("cmdNow", "Now");
+  line3->addWidget(cmdCompute);
+  line3->addWidget(cmdClearDate);
+  line3->addWidget(cmdNow);
+  line3->addStretch(1);
+  v->addLayout(line3);
+
+  connect(cmdCompute, &QPushButton::clicked, this, &ConvertPanel::convertRequested);
+  connect(cmdClearDate, &QPushButton::clicked, this, &ConvertPanel::clearRequested);
+  connect(cmdNow, &QPushButton::clicked, this, &ConvertPanel::nowRequested);
+  // Enter converts from the date box when it holds text, from the days box only when both do.
+  connect(txbDate, &QLineEdit::returnPressed, this, [this] {
+    if (HasDate()) Q_EMIT convertRequested();
+  });
+  connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
+    if (HasDate() && HasPlusMinus()) Q_EMIT convertRequested();
+  });
+  connect(txbDate, &QLineEdit::textChanged, this, [this] {
+    if (!writing_) Q_EMIT dateTextChanged();
+  });
+  connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneChosen);
+  // After a choice of element or animal the next step is to convert.
+  auto elementAnimalChosen = [this] {
+    if (!window()->isVisible()) return;
+    (cmdCompute->isEnabled() ? cmdCompute : cmdNow)->setFocus();
+  };
+  connect(cboElement, &QComboBox::activated, this, elementAnimalChosen);
+  connect(cboAnimal, &QComboBox::activated, this, elementAnimalChosen);
+}
+
+void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {
+  FillList(cboElement, ElementEntries());
+  FillList(cboAnimal, AnimalEntries(country));
+  FillList(cboTimeZone, TimeZoneEntries(zoneLabel));
+  SetIndexQuietly(cboElement, kNoElementEntry);
+  SetIndexQuietly(cboAnimal, kNoAnimalEntry);
+  SetIndexQuietly(cboTimeZone, kTimeZoneNone);
+}
+
+void ConvertPanel::SetAnimalNames(int country) {
+  const std::vector<std::string> animals = AnimalEntries(country);
+  const QSignalBlocker block(cboAnimal);
+  for (int i = 0; i < cboAnimal->count() && i < static_cast<int>(animals.size()); ++i) {
+    cboAnimal->setItemText(i, Q(animals[static_cast<size_t>(i)]));
+  }
+}
+
+void ConvertPanel::SetZoneLabel(const std::string& zoneLabel) {
+  const QSignalBlocker block(cboTimeZone);
+  cboTimeZone->setItemText(kTimeZoneReference, Q(zoneLabel));
+}
+
+void ConvertPanel::Collect(EntryModel& m) const {
+  m.date = S(txbDate->text());
+  m.time = S(txbTime->text());
+  m.timeZone = cboTimeZone->currentIndex();
+  m.plusMinus = S(txbPlusMinus->text());
+  m.plus = optPlus->isChecked();
+  m.element = cboElement->currentIndex();
+  m.animal = cboAnimal->currentIndex();
+}
+
+void ConvertPanel::ShowEntry(const EntryModel& m) {
+  writing_ = true;
+  if (S(txbDate->text()) != m.date) txbDate->setText(Q(m.date));
+  if (S(txbTime->text()) != m.time) txbTime->setText(Q(m.time));
+  if (S(txbPlusMinus->text()) != m.plusMinus) txbPlusMinus->setText(Q(m.plusMinus));
+  SetIndexQuietly(cboTimeZone, m.timeZone);
+  {
+    const QSignalBlocker block(plusMinusGroup_);
+    (m.plus ? optPlus : optMinus)->setChecked(true);
+  }
+  HighlightOptionPair(plusMinusGroup_);
+  writing_ = false;
+  ShowElementAnimal(m);
+}
+
+void ConvertPanel::ShowElementAnimal(const EntryModel& m) {
+  SetIndexQuietly(cboElement, m.element);
+  SetIndexQuietly(cboAnimal, m.animal);
+}
+
+void ConvertPanel::TakeFocus() {
+  if (txbDate->isEnabled() && !txbDate->text().isEmpty()) {
+    txbDate->setFocus();
+    txbDate->setCursorPosition(txbDate->text().size());
+  } else if (cmdNow->isEnabled() && cmdNow->isVisible()) {
+    cmdNow->setFocus();
+  }
+}
+
+bool ConvertPanel::HasDate() const { return !txbDate->text().isEmpty(); }
+bool ConvertPanel::HasPlusMinus() const { return !txbPlusMinus->text().isEmpty(); }
+
+}  // namespace mirvo

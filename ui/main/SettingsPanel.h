@@ -1,0 +1,46 @@
+// The Settings group of the main window: country, reference longitude with its zone label, epoch,
+// Sun method and the three switches (Vellomir Calendar, chronological JDs, auto log). It shows
+// the settings record and reports the user's changes.
+#pragma once
+
+#include <QGroupBox>
+
+#include "ui/main/MainSettings.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace mirvo {
+
+class SettingsPanel : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit SettingsPanel(QWidget* parent = nullptr);
+
+  void FillLists();
+  // The record into the controls, without reporting it back.
+  void ShowSettings(const MainSettings& settings);
+
+ Q_SIGNALS:
+  void countryChosen(int country);
+  void longitudeChosen(int longitude);
+  void epochChosen(int epoch);
+  void methodChosen(int method);
+  void showVmcToggled(bool show);
+  void showCjdsToggled(bool show);
+  void autoLogToggled(bool on);
+
+ private:
+  QComboBox* cboRefLong = nullptr;
+  QComboBox* cboLongitude = nullptr;
+  QLineEdit* txbCCT = nullptr;
+  QComboBox* cboEpoch = nullptr;
+  QComboBox* cboMethod = nullptr;
+  QCheckBox* chkShowVMC = nullptr;
+  QCheckBox* chkShowCJDs = nullptr;
+  QCheckBox* chkAutoLog = nullptr;
+};
+
+}  // namespace mirvo
