@@ -200,6 +200,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Combo("cboRefLong"), QString("China"));  // the country stays
   }
 
+  // Every date row's value, clicked, puts its own date and time into the boxes: the date text is
+  // where the value starts, the time follows it, and Convert finds nothing changed.
+  void everyValueClickGivesTheShownDateAndTime() {
+    Fixture f;
+    f.Start();
+    f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
+    f.window->SetInstant(2451544.6059);  // 02:32 GMT, 10:32 CCT
+    QLineEdit* date = f.Find<QLineEdit>("txbDate");
+    QLineEdit* time = f.Find<QLineEdit>("txbTime");
+    for (int i = 0; i < kFirstMoonRow; ++i) {
+      const QString name = QString::fromLatin1(RowLabelName(static_cast<RowId>(i)).data()) + "_1";
+      const QString value = f.Text(qPrintable(name));
+      QTest::mouseClick(f.Find<QLabel>(qPrintable(name)), Qt::LeftButton);
+      if (time->text().isEmpty()) {
+        QCOMPARE(date->text(), value);  // a day count is the whole value
+        QCOMPARE(f.Find<QComboBox>("cboTimeZone")->currentIndex(), -1);
+      } else {
+        QVERIFY2(value.startsWith(date->text() + ' ' + time->text() + ' '), qPrintable(value));
+        QVERIFY(date->text().endsWith(i == 4 || i == 5 ? "VMC" : QString::fromLatin1(CalendarCodeOf(RowCalendar(static_cast<RowId>(i))).data())));
+      }
+      f.messages.shown.clear();
+      f.Click("cmdCompute");
+      QCOMPARE(f.LastMessage(), std::string("Calendar dates unchanged."));
+      QCOMPARE(f.Text(qPrintable(name)), value);
+    }
+  }
+
   void valueClickFillsTheBoxesAndConvertingItBackChangesNothing() {
     Fixture f;
     f.Start();
