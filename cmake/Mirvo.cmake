@@ -38,7 +38,7 @@ function(mirvo_gtest dir)
   endif()
   string(REPLACE "/" "_" target "test_${dir}")
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${M_DEPS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE ${M_DEPS} mirvo_test_support GTest::gtest GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE MIRVO_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 600)

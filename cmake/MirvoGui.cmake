@@ -21,14 +21,14 @@ target_link_libraries(mirvo PRIVATE mirvo_gui)
 # list copies data/.
 set_target_properties(mirvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-# Qt Test programs: tests/ui/**/*_qtest.cpp, one program each, run without a display.
+# Qt Test programs: tests/**/*_qtest.cpp, one program each, run without a display.
 function(mirvo_qtests)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/ui/*_qtest.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*_qtest.cpp)
   foreach(src ${sources})
     get_filename_component(name ${src} NAME_WE)
     add_executable(${name} ${src})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
-    target_link_libraries(${name} PRIVATE mirvo_gui Qt6::Test)
+    target_link_libraries(${name} PRIVATE mirvo_gui mirvo_test_support Qt6::Test)
     target_compile_definitions(${name} PRIVATE MIRVO_DATA_DIR="${CMAKE_BINARY_DIR}")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)

@@ -35,19 +35,4 @@ bool ReadRegistryValue(const SettingsStore& store, Messages& messages, const std
                        const std::string& valueName, std::string& value, bool showErrors,
                        const std::string& defaultValue);
 
-// A settings store in memory: for tests and for running without a persistent store.
-class MemorySettingsStore : public SettingsStore {
- public:
-  bool Write(const std::string& key, const std::string& name, const std::string& value) override;
-  bool Read(const std::string& key, const std::string& name, std::string& value) const override;
-  bool KeyExists(const std::string& key) const override;
-  // Makes every later Write fail, as a read-only store would.
-  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
-
- private:
-  struct Entry { std::string key, name, value; };
-  std::vector<Entry> entries_;
-  bool readOnly_ = false;
-};
-
 }  // namespace mirvo

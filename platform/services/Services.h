@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace mirvo {
 
@@ -50,33 +49,6 @@ class WebBrowser {
   // Opens an address or document with the platform's default program; returns a shell-style code
   // (> 32 success; 2 not found, 8 out of memory, 31 no association).
   virtual int Open(const std::string& address) = 0;
-};
-
-// Test doubles: record what was shown and answer questions from a script.
-class RecordingMessages : public Messages {
- public:
-  struct Shown { std::string title, text; MessageIcon icon; MessageButtons buttons; };
-  std::vector<Shown> shown;
-  std::vector<MessageAnswer> answers;  // consumed front to back; kYes/kOk when empty
-  MessageAnswer Show(const std::string& title, const std::string& text, MessageIcon icon,
-                     MessageButtons buttons) override {
-    shown.push_back({title, text, icon, buttons});
-    if (!answers.empty()) {
-      MessageAnswer a = answers.front();
-      answers.erase(answers.begin());
-      return a;
-    }
-    return buttons == MessageButtons::kYesNo || buttons == MessageButtons::kYesNoCancel
-               ? MessageAnswer::kYes : MessageAnswer::kOk;
-  }
-};
-
-class MemoryClipboard : public Clipboard {
- public:
-  void SetText(const std::string& text) override { text_ = text; }
-  std::string Text() const override { return text_; }
- private:
-  std::string text_;
 };
 
 }  // namespace mirvo

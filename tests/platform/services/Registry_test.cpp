@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/services/WebLink.h"
+#include "tests/support/TestDoubles.h"
 
 namespace mirvo {
 namespace {

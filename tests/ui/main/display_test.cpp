@@ -10,6 +10,7 @@
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
 #include "ui/main/MainRules.h"
+#include "tests/support/TestDoubles.h"
 
 namespace mirvo {
 namespace {

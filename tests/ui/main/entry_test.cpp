@@ -8,6 +8,7 @@
 #include "core/daycount/DayCount.h"
 #include "platform/services/Services.h"
 #include "ui/main/MainRules.h"
+#include "tests/support/TestDoubles.h"
 
 namespace mirvo {
 namespace {

@@ -17,6 +17,7 @@
 #include "ui/main/StemBranchWidget.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
+#include "tests/support/TestDoubles.h"
 
 using namespace mirvo;
 

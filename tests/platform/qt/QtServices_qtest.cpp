@@ -8,6 +8,7 @@
 
 #include "platform/qt/QtServices.h"
 #include "platform/services/Registry.h"
+#include "tests/support/TestDoubles.h"
 
 using namespace mirvo;
 

@@ -1,0 +1,54 @@
+// Test doubles of the desktop services: message boxes that record what was shown and answer
+// questions from a script, a clipboard and a settings store in memory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/services/Services.h"
+
+namespace mirvo {
+
+// Test doubles: record what was shown and answer questions from a script.
+class RecordingMessages : public Messages {
+ public:
+  struct Shown { std::string title, text; MessageIcon icon; MessageButtons buttons; };
+  std::vector<Shown> shown;
+  std::vector<MessageAnswer> answers;  // consumed front to back; kYes/kOk when empty
+  MessageAnswer Show(const std::string& title, const std::string& text, MessageIcon icon,
+                     MessageButtons buttons) override {
+    shown.push_back({title, text, icon, buttons});
+    if (!answers.empty()) {
+      MessageAnswer a = answers.front();
+      answers.erase(answers.begin());
+      return a;
+    }
+    return buttons == MessageButtons::kYesNo || buttons == MessageButtons::kYesNoCancel
+               ? MessageAnswer::kYes : MessageAnswer::kOk;
+  }
+};
+
+class MemoryClipboard : public Clipboard {
+ public:
+  void SetText(const std::string& text) override { text_ = text; }
+  std::string Text() const override { return text_; }
+ private:
+  std::string text_;
+};
+
+// A settings store in memory.
+class MemorySettingsStore : public SettingsStore {
+ public:
+  bool Write(const std::string& key, const std::string& name, const std::string& value) override;
+  bool Read(const std::string& key, const std::string& name, std::string& value) const override;
+  bool KeyExists(const std::string& key) const override;
+  // Makes every later Write fail, as a read-only store would.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+
+ private:
+  struct Entry { std::string key, name, value; };
+  std::vector<Entry> entries_;
+  bool readOnly_ = false;
+};
+
+}  // namespace mirvo
