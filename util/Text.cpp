@@ -80,10 +80,10 @@ void Encode(char32_t c, std::string& out) {
   }
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
+std::string_view Trim(std::string_view s, std::string_view characters = " \t") {
+  const size_t b = s.find_first_not_of(characters);
+  if (b == std::string_view::npos) return {};
+  return s.substr(b, s.find_last_not_of(characters) - b + 1);
 }
 
 std::string Plural(unsigned long long n, const char* one, const char* many) {
@@ -239,6 +239,22 @@ std::string OrdinalText(long long n) {
                        : last == 3                      ? "rd"
                                                         : "th";
   return std::to_string(n) + suffix;
+}
+
+std::string TwoDigits(long long n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
+
+std::string Spaced(long long n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+
+std::string TrimmedText(std::string_view text, std::string_view characters) {
+  return std::string(Trim(text, characters));
+}
+
+std::string RemoveLineBreaks(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r' && c != '\n') out += c;
+  }
+  return out;
 }
 
 }  // namespace mirvo

@@ -57,6 +57,17 @@ void StripTrailingControls(std::string& text);
 // "1 2" and "" are not.
 bool IsPlusMinusNumber(std::string_view text);
 
+// Numbers in date texts: "07" for 7 (no padding below 0 or from 10 on), and " 7" / "-7" for a
+// number in a generated sentence, which carries a leading blank when it is not negative.
+std::string TwoDigits(long long n);
+std::string Spaced(long long n);
+
+// The text without the given characters at either end (blanks by default).
+std::string TrimmedText(std::string_view text, std::string_view characters = " ");
+
+// The text without its CR and LF characters.
+std::string RemoveLineBreaks(std::string_view text);
+
 // A duration of whole minutes. Long form: "1 day, 1 hour and 5 minutes", "2 days", "1 hour",
 // "0 minutes". Short form: "1d 1h 5m", "1h 5m", "0h 5m". A negative duration is written as the
 // duration of its magnitude preceded by "-".

@@ -2,16 +2,10 @@
 #include <cctype>
 
 #include "core/chinese/Cycles.h"
+#include "util/Numbers.h"
 
 namespace mirvo {
 namespace {
-
-// Remainder in 0..m-1 for any sign of a, so that positions, days and years before the epoch (or
-// before day 0) still land on the right place of the cycle.
-constexpr int FloorMod(int64_t a, int m) {
-  const int64_t r = a % m;
-  return static_cast<int>(r < 0 ? r + m : r);
-}
 
 constexpr std::array<std::string_view, 5> kElements = {"wood", "fire", "earth", "metal", "water"};
 constexpr std::array<std::string_view, 10> kStems = {"jia", "yi",   "bing", "ding", "wu",

@@ -10,7 +10,6 @@
 #include <tuple>
 
 #include "core/daycount/DayCount.h"
-#include "platform/calendarlib/EuroCalendar.h"
 
 namespace mirvo {
 
@@ -20,23 +19,6 @@ namespace {
 constexpr size_t kYearCacheCapacity = 256;
 // The month table never needs more entries: about 42 lunations span its solar-term table.
 constexpr int kMaxLunarMonths = 51;
-
-int32_t CeYearOfDay(int32_t jdn) {
-  CalendarDate date;
-  date.calendar = 'G';
-  date.jdn = jdn;
-  jdn_to_euro_date(date);
-  return date.year;
-}
-
-int32_t DayOfCeDate(int32_t year, int32_t month, int32_t day) {
-  CalendarDate date;
-  date.year = year;
-  date.month = month;
-  date.day = day;
-  date.calendar = 'G';
-  return euro_date_to_jdn(date);
-}
 
 int32_t WrapPosition(int32_t position, int32_t& cycle) {
   if (position > 60) {
@@ -294,7 +276,7 @@ int16_t Reckoner::ChlToDay(ChlDate& date) {
   // Any day of sui `year` selects the same tables. The 15th of the month names one for every
   // month but December: from the 93rd century on, the December solstice can fall on the 15th
   // or before, and mid-December then already belongs to the next sui.
-  BuildYearTables(DayOfCeDate(year, std::min(date.month, 11), 15));
+  BuildYearTables(JdnOfCeDate(year, std::min(date.month, 11), 15));
   const auto& m = lunarMonths_.months;
   const int n = lunarMonths_.count();
   // The table starts in the lunar year before last: its second month 1 opens this lunar year.
@@ -317,9 +299,15 @@ int16_t Reckoner::ChlToDay(ChlDate& date) {
 }
 
 void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
+  DayToChineseDates(x, epoch, &chs, chl);
+}
+
+void Reckoner::DayToChl(double x, int epoch, ChlDate& chl) { DayToChineseDates(x, epoch, nullptr, chl); }
+
+void Reckoner::DayToChineseDates(double x, int epoch, ChsDate* solar, ChlDate& chl) {
   if (!InChineseRange(x)) {
     chl.valid = 0;
-    chs.valid = 0;
+    if (solar) solar->valid = 0;
     return;
   }
   const int32_t c = static_cast<int32_t>(std::floor(x));
@@ -339,7 +327,7 @@ void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
     int first = i;
     while (first >= 0 && !(m[first].number == 1 && !m[first].leap)) --first;
     if (first >= 0) {
-      const int32_t year = CeYearOfDay(m[first].day);
+      const int32_t year = CeYearOfJdn(m[first].day);
       chl.cycle = CycleOf(year, epoch);
       chl.position = PositionOf(year);
       // The first days of the range belong to a lunar year before it; a date that ChlToDay
@@ -348,14 +336,12 @@ void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
     }
   }
 
-  if (chs.valid == -99) {
-    chs.valid = 0;
-    return;
-  }
+  if (!solar) return;
+  ChsDate& chs = *solar;
   // Entry 0 is the December solstice of sui b - 1; every 24 entries the sui (and so the year
   // named by cycle and position) advances by one.
   const auto& e = solarTerms_.entry;
-  const int32_t y0 = CeYearOfDay(e[0].jdn);
+  const int32_t y0 = CeYearOfJdn(e[0].jdn);
   int32_t cycle = CycleOf(y0, epoch);
   int32_t position = PositionOf(y0);
   chs.epoch = epoch;
@@ -376,9 +362,7 @@ void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
 }
 
 void Reckoner::RefreshChlDate(ChlDate& date) {
-  ChsDate skip;
-  skip.valid = -99;
-  DayToChinese(date.jdn + 0.5, date.epoch, skip, date);
+  DayToChl(date.jdn + 0.5, date.epoch, date);
 }
 
 // Works on a copy: asking for the length of a month leaves the caller's date as it was.
@@ -400,7 +384,7 @@ bool Reckoner::ChsToDay(ChsDate& date) {
   int32_t year = 0;
   if (!ChineseYear(date.cycle, date.position, epoch_, year)) return false;
   // The first of the CE month in which the term usually begins lies in sui `year`.
-  const int32_t anchor = DayOfCeDate(year, (date.term + 1) / 2, 1);
+  const int32_t anchor = JdnOfCeDate(year, (date.term + 1) / 2, 1);
   YearTables& tables = TablesFor(anchor, sunMethod_, false);
   MakeCurrentTerms(tables);
   const auto& e = solarTerms_.entry;

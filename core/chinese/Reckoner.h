@@ -72,8 +72,9 @@ class Reckoner {
   void BuildYearTables(double day);
   int16_t ChlToDay(ChlDate& date);
   // Fills both records for the day whose number is the integer part of x (valid = 1 in each).
-  // Set chs.valid = -99 beforehand to skip the solar half (its valid is then set to 0).
   void DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl);
+  // The lunar half only.
+  void DayToChl(double x, int epoch, ChlDate& chl);
   void RefreshChlDate(ChlDate& date);
   // 29 or 30, or the negative ChlToDay status; the date itself is left as it was.
   int16_t ChlMonthLength(ChlDate& date);
@@ -117,6 +118,8 @@ class Reckoner {
   static constexpr int32_t kMaxChineseDay = 5373484;
 
  private:
+  // DayToChinese with the solar half when chs is given.
+  void DayToChineseDates(double x, int epoch, ChsDate* chs, ChlDate& chl);
   bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);
   bool PreferLeapMonth(ChlDate& date, bool keepLeap);
   bool TryChl(ChlDate& date) { return ChlToDay(date) == kChlValid; }

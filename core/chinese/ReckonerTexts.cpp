@@ -9,11 +9,6 @@ namespace mirvo {
 
 namespace {
 
-std::string TwoDigits(int n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
-
-// A number in a sentence carries a blank in front unless it is negative.
-std::string Spaced(long long n) { return (n >= 0 ? " " : "") + std::to_string(n); }
-
 int MonthPosition(const ChlDate& date) {
   const auto [element, animal] = MonthElementAnimal(date);
   return PositionOfElementAnimal(element, animal);

@@ -16,14 +16,12 @@ int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, int epoc
 int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, int epoch,
                                         int32_t stepLimit) {
   const int s = forward ? 1 : -1;
-  ChsDate skip;
   ChlDate chl;
   // Counted in 64 bits so that a start at either end of the 32-bit days cannot overflow; such a
   // day is outside the calendar and ends the search at once.
   int64_t d = int64_t{startDay} + s;
   for (int32_t steps = 1; steps <= stepLimit; d += s, ++steps) {
-    skip.valid = -99;
-    DayToChinese(static_cast<double>(d) + 0.5, epoch, skip, chl);
+    DayToChl(static_cast<double>(d) + 0.5, epoch, chl);
     if (chl.valid != 1) return -1;
     const auto day = static_cast<int32_t>(d);
     if (DayPosition(day) != chl.position) continue;

@@ -1,16 +1,14 @@
 #include "core/chinese/Cycles.h"
+#include "util/Numbers.h"
+#include "util/Text.h"
 
 namespace mirvo {
-namespace {
-constexpr int32_t FloorDiv(int32_t a, int32_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-constexpr int32_t FloorMod(int32_t a, int32_t b) { return a - b * FloorDiv(a, b); }
-}  // namespace
 
 int32_t YearFromCycle(int32_t cycle, int32_t position, int32_t epoch) {
   return (cycle - 1) * 60 + epoch + position - 1;
 }
 
-int32_t CycleOf(int32_t year, int32_t epoch) { return FloorDiv(year - epoch, 60) + 1; }
+int32_t CycleOf(int32_t year, int32_t epoch) { return static_cast<int32_t>(FloorDiv(year - epoch, 60) + 1); }
 
 int16_t PositionOf(int32_t year) { return static_cast<int16_t>(FloorMod(year + 2696, 60) + 1); }
 
@@ -26,7 +24,7 @@ std::pair<int32_t, int32_t> CycleFromYearCount(int32_t count, int32_t epoch) {
 
 std::string MonthLabel(int month, int leap) {
   if (leap) return std::to_string(month) + "*";
-  return (month < 10 ? "0" : "") + std::to_string(month);
+  return TwoDigits(month);
 }
 
 }  // namespace mirvo

@@ -50,12 +50,6 @@ double RoundHalfEven(double x) {
   return std::fmod(f, 2.0) == 0 ? f : f + 1;
 }
 
-std::string TwoDigits(int v) {
-  std::string s = std::to_string(v < 0 ? -v : v);
-  if (s.size() < 2) s.insert(0, 1, '0');
-  return s;
-}
-
 // Years beyond four digits are grouped ("12,345"), as in every date text of the program.
 std::string YearText(int32_t year, char thousandsSeparator) {
   const std::string plain = std::to_string(year);
@@ -71,8 +65,6 @@ bool ReadNumber(std::string_view s, int& value) {
   const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   return ec == std::errc() && p == s.data() + s.size();
 }
-
-bool IsLeapGregorian(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
 }  // namespace
 
@@ -109,6 +101,14 @@ int32_t JdnFromCalendarDate(CalendarDate& date) { return euro_date_to_jdn(date);
 int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
   CalendarDate date = MakeCalendarDate(year, month, day);
   return JdnFromCalendarDate(date);
+}
+
+int32_t CeYearOfJdn(int32_t jdn) {
+  CalendarDate date;
+  date.calendar = 'G';
+  date.jdn = jdn;
+  jdn_to_euro_date(date);
+  return date.year;
 }
 
 void CalendarDateFromJdn(CalendarDate& date) { jdn_to_euro_date(date); }
@@ -223,8 +223,7 @@ bool ParseSystemDateText(std::string_view text, CalendarDate& date) {
          ReadNumber(text.substr(8, 2), d);
   }
   if (!ok || m < 1 || m > 12 || d < 1) return false;
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (d > (m == 2 && IsLeapGregorian(y) ? 29 : kDays[m - 1])) return false;
+  if (d > euro_days_in_month(y, m, 'G')) return false;
   date = CalendarDate{};
   date.year = y;
   date.month = m;

@@ -47,6 +47,8 @@ std::string_view MonthName(int month, bool shortForm, int language);
 int32_t JdnFromCalendarDate(CalendarDate& date);
 // The day number of a CE (proleptic Gregorian) date.
 int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day);
+// The CE year of a day number.
+int32_t CeYearOfJdn(int32_t jdn);
 void CalendarDateFromJdn(CalendarDate& date);
 void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc);
 int16_t WeekdayOf(int32_t jdn);

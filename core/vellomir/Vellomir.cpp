@@ -4,16 +4,15 @@
 #include <array>
 #include <limits>
 
+#include "util/Numbers.h"
 #include "util/Text.h"
 
 namespace mirvo {
 namespace {
 
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 // Place of the year in its cycle, 1..1803; the cycle that opens at year 442 has place 1 there.
 constexpr int CyclePlace(int32_t year) {
-  return static_cast<int>(int64_t{year} + 1361 - FloorDiv(int64_t{year} + 1361, kVmcCycleYears) * kVmcCycleYears) + 1;
+  return static_cast<int>(FloorMod(int64_t{year} + 1361, kVmcCycleYears)) + 1;
 }
 
 // The 13-month years (664 of 1803) and the long years (350 of 1803) are spread as evenly as
@@ -55,9 +54,7 @@ int MonthLengthIn(int month, bool isLong) {
 }
 
 // A number with a blank before it when it is not negative, as the date texts write numbers.
-std::string Spaced(int32_t n) { return (n >= 0 ? " " : "") + std::to_string(n); }
 
-std::string TwoDigits(int32_t n) { return (n >= 0 && n < 10 ? "0" : "") + std::to_string(n); }
 
 }  // namespace
 

@@ -6,12 +6,12 @@
 #include <ctime>
 #include <limits>
 
+#include "util/Numbers.h"
+
 namespace mirvo {
 namespace {
 
 // Floored division and modulo: the calendars below work for negative years and day numbers too.
-constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - b * FloorDiv(a, b); }
 
 // Day numbers counted from 1 March of year 0, the usual way to make the leap day the last day of
 // the computational year (Richards, "Mapping Time", and Meeus ch. 7 use the same device).
@@ -62,10 +62,6 @@ bool IsLeap(int64_t y, int letter) {
   return FloorMod(y, 4) == 0 && (FloorMod(y, 100) != 0 || FloorMod(y, 400) == 0);
 }
 
-int MonthLength(int64_t y, int64_t m, int letter) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return m == 2 && IsLeap(y, letter) ? 29 : kDays[m - 1];
-}
 
 }  // namespace
 
@@ -83,6 +79,11 @@ void jdn_to_euro_date(CalendarDate& date) {
   date.year = static_cast<int32_t>(y);
   date.month = static_cast<int32_t>(m);
   date.day = static_cast<int32_t>(d);
+}
+
+int euro_days_in_month(int64_t year, int month, int letter) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeap(year, letter) ? 29 : kDays[month - 1];
 }
 
 int euro_day_of_week(int32_t jdn) { return static_cast<int>(FloorMod(int64_t{jdn} + 1, 7)); }
@@ -115,7 +116,7 @@ int str_to_date(std::string& text, int order, CalendarDate& date, int letter) {
     if (month < 1 || month > 13 || day < 1 || day > 30) return -5;
   } else {
     if (year < -9999999 || year > 9999999) return -5;
-    if (month < 1 || month > 12 || day < 1 || day > MonthLength(year, month, letter)) return -5;
+    if (month < 1 || month > 12 || day < 1 || day > euro_days_in_month(year, static_cast<int>(month), letter)) return -5;
     // A date whose day number does not fit the 32-bit field would come back as some other,
     // wrapped-around day; such a date cannot be represented and is refused.
     const int64_t jdn = letter == 'J' ? JulianToJdn(year, month, day) : GregorianToJdn(year, month, day);

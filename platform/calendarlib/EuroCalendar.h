@@ -13,6 +13,8 @@ namespace mirvo {
 int32_t euro_date_to_jdn(CalendarDate& date);
 // Fills year, month and day from date.jdn for the calendar letter 'G' or 'J'.
 void jdn_to_euro_date(CalendarDate& date);
+// Days in a month (1..12) of a Gregorian ('G') or Julian ('J') year.
+int euro_days_in_month(int64_t year, int month, int letter);
 // 0 = Sunday … 6 = Saturday, for any day number.
 int euro_day_of_week(int32_t jdn);
 // Parses "Y-M-D" (order 2; optional leading minus on the year). Returns 0 when parsed (year, month

@@ -1,13 +1,13 @@
 #include "platform/services/WebLink.h"
 
 #include "util/ProgramTexts.h"
+#include "util/Text.h"
 
 namespace mirvo {
 
 std::string WebLinkFailureText(int code, const std::string& address) {
   if (code > 32) return "";
-  std::string m = "Error launching web browser, error code =" +
-                  std::string(code >= 0 ? " " : "") + std::to_string(code) + ".";
+  std::string m = "Error launching web browser, error code =" + Spaced(code) + ".";
   switch (code) {
     case 31:
       return m + "\r\n\r\nFile extension '" + FileExtensionOf(address, true) +

@@ -29,14 +29,6 @@ constexpr std::array<int, kRowCount> kRowCalendars{
 
 double Fraction(double x) { return x - std::floor(x); }
 
-std::string RemoveLineBreaks(std::string s) {
-  std::string out;
-  for (char c : s) {
-    if (c != '\r' && c != '\n') out += c;
-  }
-  return out;
-}
-
 }  // namespace
 
 std::string_view RowLabelName(RowId row) { return kRowLabelNames[static_cast<size_t>(row)]; }

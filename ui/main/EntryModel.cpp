@@ -22,13 +22,6 @@ constexpr std::array<std::string_view, 8> kEntryCodes{"CE", "JC", "CHL", "CHS", 
 // The sentence that opens messages 6 to 13 is followed by two spaces.
 std::string Invalid(std::string_view what) { return "Invalid " + std::string(what) + " date.  "; }
 
-std::string Trimmed(const std::string& s) {
-  size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return "";
-  size_t e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
-
 std::string UpperAscii(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
@@ -228,11 +221,11 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   };
 
   // 1. Trim and upper-case; the box shows that text. Blanks and "," are then ignored.
-  std::string s = UpperAscii(Trimmed(model.date));
+  std::string s = UpperAscii(TrimmedText(model.date));
   const bool hadSpaces = s.find(' ') != std::string::npos;
   model.date = s;
   RemoveCharacters(s, ", ");
-  const std::string plusMinus = Trimmed(model.plusMinus);
+  const std::string plusMinus = TrimmedText(model.plusMinus);
 
   // 2, 3. Only a number of days: the current instant in the entry calendar is the date.
   if (s.empty() && plusMinus.empty()) return fail(kEntryNoDate);

@@ -131,9 +131,7 @@ ConvertOutcome MainRules::Convert() {
 
   // Trimmed of the same blanks the validity check ignores, so that a number it admits is also
   // the number read (a pasted tab must not turn "3" into 0 days).
-  std::string plusMinus = entry_.plusMinus;
-  size_t b = plusMinus.find_first_not_of(" \t");
-  plusMinus = b == std::string::npos ? "" : plusMinus.substr(b, plusMinus.find_last_not_of(" \t") - b + 1);
+  const std::string plusMinus = TrimmedText(entry_.plusMinus, " \t");
   entry_.plusMinus = plusMinus;
   if (!plusMinus.empty() && !IsPlusMinusNumber(plusMinus)) return entryError(kEntryBadPlusMinus);
 

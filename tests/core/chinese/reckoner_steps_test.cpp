@@ -339,10 +339,8 @@ TEST(ReckonerTexts, LunarAndSolarForms) {
 }
 
 bool IsTriple(Reckoner& r, int32_t day) {
-  ChsDate skip;
-  skip.valid = -99;
   ChlDate chl;
-  r.DayToChinese(day + 0.5, -2696, skip, chl);
+  r.DayToChl(day + 0.5, -2696, chl);
   const auto [e, a] = MonthElementAnimal(chl);
   return DayPosition(day) == chl.position && PositionOfElementAnimal(e, a) == chl.position;
 }

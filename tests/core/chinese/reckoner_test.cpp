@@ -27,10 +27,8 @@ ChlDate Lunar(int year, int month, int leap, int day, int epoch = -2696) {
 }
 
 ChlDate LunarOf(Reckoner& r, int32_t jdn) {
-  ChsDate skip;
-  skip.valid = -99;
   ChlDate chl;
-  r.DayToChinese(jdn + 0.5, r.Epoch(), skip, chl);
+  r.DayToChl(jdn + 0.5, r.Epoch(), chl);
   return chl;
 }
 
@@ -330,15 +328,11 @@ TEST(ReckonerLunar, RefreshRecomputesFromTheDayNumber) {
   EXPECT_EQ(r.ChlDateText(d, 0), "79-50-11*-04 CHL");
 }
 
-TEST(ReckonerLunar, SolarHalfIsSkippedOnRequest) {
+TEST(ReckonerLunar, LunarHalfAlone) {
   Reckoner r;
-  ChsDate chs;
-  chs.valid = -99;
-  chs.term = 7;
   ChlDate chl;
-  r.DayToChinese(Day(2024, 2, 10) + 0.5, -2696, chs, chl);
-  EXPECT_EQ(chs.valid, 0);
-  EXPECT_EQ(chs.term, 7);
+  r.DayToChl(Day(2024, 2, 10) + 0.5, -2696, chl);
+  EXPECT_EQ(chl.valid, 1);
   EXPECT_EQ(chl.month, 1);
 }
 
