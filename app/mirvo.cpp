@@ -1,6 +1,7 @@
 // The desktop program. Without arguments it opens the main window. Two scripted uses start the
 // window in the same way and exit: --screenshot FILE saves a PNG of the window showing the present
-// moment, --print-labels prints the caption and value of every row.
+// moment, --print-labels prints the caption and value of every row. A third draws the lunar
+// calendar month of a date into a PNG file without showing any window: --calendar-png FILE.
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -9,7 +10,11 @@
 #include <cstring>
 #include <string>
 
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
 #include "platform/qt/QtServices.h"
+#include "ui/calendar/frmCalendar.h"
+#include "ui/main/MainRules.h"
 #include "ui/main/frmMain.h"
 
 namespace {
@@ -38,25 +43,69 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: mirvo [--screenshot FILE | --print-labels]\n"
-               "  --screenshot FILE  save a PNG of the main window showing the present moment\n"
-               "  --print-labels     print the caption and value of every row, tab-separated\n");
+               "usage: mirvo [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
+               "  --screenshot FILE    save a PNG of the main window showing the present moment\n"
+               "  --print-labels       print the caption and value of every row, tab-separated\n"
+               "  --calendar-png FILE  save a PNG of the lunar calendar month holding ENTRY (a date\n"
+               "                       as typed in the date box, e.g. \"2033-12-25 CE\"; default\n"
+               "                       today), for China, without showing a window\n");
   return 2;
+}
+
+// The lunar month of ENTRY (converted as "Convert" does) or of today, drawn by the calendar month
+// window into a PNG file. The window is never shown, so no display is needed.
+int SaveCalendarPng(const std::string& file, const std::string& entry) {
+  mirvo::Reckoner reckoner;
+  mirvo::MainRules rules(reckoner, nullptr, nullptr);
+  rules.SetCurrentAjd(mirvo::CurrentAjd());
+  if (!entry.empty()) {
+    rules.entry().date = entry;
+    const mirvo::ConvertOutcome outcome = rules.Convert();
+    if (outcome == mirvo::ConvertOutcome::kEntryError || outcome == mirvo::ConvertOutcome::kOutOfRange) {
+      std::string message = rules.lastMessage();
+      for (char& c : message) {
+        if (c == '\r' || c == '\n') c = ' ';
+      }
+      std::fprintf(stderr, "mirvo: %s\n", message.c_str());
+      return 2;
+    }
+  }
+  const int32_t day = mirvo::JdnOf(mirvo::CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
+  mirvo::frmCalendar calendar(reckoner, mirvo::CalendarServices{});
+  calendar.setJdn1stOfMonth(day);
+  if (!calendar.view().valid || !calendar.WritePage(file, "PNG")) {
+    std::fprintf(stderr, "mirvo: cannot write %s\n", file.c_str());
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string screenshot;
+  std::string screenshot, calendarPng, calendarDate;
   bool printLabels = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
       screenshot = argv[++i];
     } else if (std::strcmp(argv[i], "--print-labels") == 0) {
       printLabels = true;
+    } else if (std::strcmp(argv[i], "--calendar-png") == 0 && i + 1 < argc) {
+      calendarPng = argv[++i];
+    } else if (std::strcmp(argv[i], "--date") == 0 && i + 1 < argc) {
+      calendarDate = argv[++i];
     } else {
       return Usage();
     }
+  }
+  if (!calendarDate.empty() && calendarPng.empty()) return Usage();
+  if (!calendarPng.empty()) {
+    if (!screenshot.empty() || printLabels) return Usage();
+    // Nothing is shown: without a desktop the picture is drawn off screen.
+    if (!HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietOffscreenNotes);
+    const QApplication app(argc, argv);
+    return SaveCalendarPng(calendarPng, calendarDate);
   }
   if (!HasDisplay()) {
     std::fprintf(stderr,

@@ -1,4 +1,6 @@
 // mirvo-cli: the calendar core from the command line, for scripts and checks.
+#include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,9 +16,11 @@ namespace {
 void PrintUsage(std::ostream& out) {
   out << "Usage: mirvo-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
          "       mirvo-cli --help | --version | COMMAND --help\n\nCommands:\n";
+  size_t width = 0;
+  for (const auto& c : mirvo::cli::Commands()) width = std::max(width, std::strlen(c.name));
   for (const auto& c : mirvo::cli::Commands()) {
     std::string name = c.name;
-    name.resize(10, ' ');
+    name.resize(width + 2, ' ');
     out << "  " << name << c.summary << "\n";
   }
 }

@@ -9,4 +9,5 @@ Command ShowCommand();      // show.cpp
 Command MonthsCommand();    // months.cpp
 Command ChineseCommand();   // chinese.cpp
 Command DaysCommand();      // days.cpp
+Command MonthViewCommand(); // month_view.cpp
 }  // namespace mirvo::cli

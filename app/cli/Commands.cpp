@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
       MonthsCommand(),
       ChineseCommand(),
       DaysCommand(),
+      MonthViewCommand(),
   };
   return kCommands;
 }

@@ -4,11 +4,9 @@
 #include <iostream>
 
 #include "app/cli/CommandList.h"
-#include "core/chinese/Cycles.h"
+#include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "core/daycount/DayCount.h"
 #include "ui/main/MainRules.h"
-#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -23,21 +21,6 @@ constexpr const char* kUsage =
     "button does. Without ENTRY: the present moment (moved by --plus/--minus days from its lunar\n"
     "date). --element and --animal resolve a \"?\" position (\"70-?-12-30 CHL\").\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
-
-// Messages of the window may hold line breaks; on the command line they are one line.
-std::string OneLine(std::string text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r') continue;
-    if (c == '\n') {
-      if (!out.empty() && out.back() != ' ') out += ' ';
-      continue;
-    }
-    out += c;
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
 
 struct Line {
   std::string name, caption, value;
@@ -69,57 +52,12 @@ std::vector<Line> Lines(const DisplayTexts& d, const std::string& zoneLabel) {
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
-  if (args.positional().size() > 1) throw UsageError("at most one ENTRY (quote it when it holds blanks)");
-  auto [country, longitude] = MeridianOptions(args);
   Reckoner reckoner;
-  reckoner.SetCountry(country);
-  reckoner.SetReferenceLongitude(longitude);
-  if (auto e = args.value("epoch")) {
-    if (*e != "-2696" && *e != "-2636") throw UsageError("--epoch must be -2696 or -2636");
-    reckoner.SetEpoch(std::stoi(*e));
-  }
-  if (auto m = args.value("method")) {
-    if (*m != "true" && *m != "mean") throw UsageError("--method must be true or mean");
-    reckoner.SetSunMethod(*m == "true" ? kTrueSun : kMeanSun);
-  }
-  if (args.has("plus") && args.has("minus")) throw UsageError("--plus and --minus exclude each other");
-
   MainRules rules(reckoner, nullptr, nullptr);
   rules.SetShowCjds(true);
-  EntryModel& entry = rules.entry();
-  if (auto t = args.value("time")) entry.time = *t;
-  if (auto z = args.value("zone")) {
-    if (*z == "gmt") entry.timeZone = kTimeZoneGmt;
-    else if (*z == "ref") entry.timeZone = kTimeZoneReference;
-    else throw UsageError("--zone must be gmt or ref");
-  }
-  if (auto e = args.value("element")) {
-    int index = ElementIndexOf(LowerCaseText(*e));
-    if (index < 0) throw UsageError("--element must be wood, fire, earth, metal or water");
-    entry.element = index;
-  }
-  if (auto a = args.value("animal")) {
-    int index = AnimalIndexOf(LowerCaseText(*a), country);
-    if (index < 0) throw UsageError("--animal must be an animal name of the country");
-    entry.animal = index;
-  }
-  if (auto p = args.value("plus")) {
-    entry.plusMinus = *p;
-    entry.plus = true;
-  } else if (auto m = args.value("minus")) {
-    entry.plusMinus = *m;
-    entry.plus = false;
-  }
-
-  rules.SetCurrentAjd(CurrentAjd());
-  const bool hasEntry = !args.positional().empty();
-  if (hasEntry) entry.date = args.positional()[0];
-  if (hasEntry || !entry.plusMinus.empty()) {
-    ConvertOutcome outcome = rules.Convert();
-    if (outcome == ConvertOutcome::kEntryError || outcome == ConvertOutcome::kOutOfRange) {
-      err << "mirvo-cli show: " << OneLine(rules.lastMessage()) << "\n";
-      return kExitBadInput;
-    }
+  if (!ConvertEntryOptions(args, rules)) {
+    err << "mirvo-cli show: " << OneLineMessage(rules.lastMessage()) << "\n";
+    return kExitBadInput;
   }
 
   const auto lines = Lines(rules.display(), rules.settings().zoneLabel());
@@ -144,10 +82,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command ShowCommand() {
   return {"show", "every row of the main window for an entered date or the present moment",
-          kUsage, Run,
-          {"time", "zone", "plus", "minus", "country", "longitude", "epoch", "method", "element",
-           "animal", "format"},
-          {}};
+          kUsage, Run, EntryOptionNames({"format"}), {}};
 }
 
 }  // namespace mirvo::cli

@@ -1,0 +1,84 @@
+#include "app/cli/EntryOptions.h"
+
+#include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "ui/main/MainRules.h"
+#include "util/Text.h"
+
+namespace mirvo::cli {
+
+std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more) {
+  std::set<std::string> names = {"time", "zone", "plus", "minus", "country",
+                                 "longitude", "epoch", "method", "element", "animal"};
+  names.insert(more.begin(), more.end());
+  return names;
+}
+
+bool ConvertEntryOptions(const Args& args, MainRules& rules) {
+  if (args.positional().size() > 1) {
+    throw UsageError("at most one ENTRY (quote it when it holds blanks)");
+  }
+  auto [country, longitude] = MeridianOptions(args);
+  rules.ChooseCountry(country);
+  rules.ChooseLongitude(longitude);
+  if (auto e = args.value("epoch")) {
+    if (*e != "-2696" && *e != "-2636") throw UsageError("--epoch must be -2696 or -2636");
+    rules.ChooseEpoch(std::stoi(*e));
+  }
+  if (auto m = args.value("method")) {
+    if (*m != "true" && *m != "mean") throw UsageError("--method must be true or mean");
+    rules.ChooseSunMethod(*m == "true" ? kTrueSun : kMeanSun);
+  }
+  if (args.has("plus") && args.has("minus")) throw UsageError("--plus and --minus exclude each other");
+
+  EntryModel& entry = rules.entry();
+  if (auto t = args.value("time")) entry.time = *t;
+  if (auto z = args.value("zone")) {
+    if (*z == "gmt") entry.timeZone = kTimeZoneGmt;
+    else if (*z == "ref") entry.timeZone = kTimeZoneReference;
+    else throw UsageError("--zone must be gmt or ref");
+  }
+  if (auto e = args.value("element")) {
+    int index = ElementIndexOf(LowerCaseText(*e));
+    if (index < 0) throw UsageError("--element must be wood, fire, earth, metal or water");
+    entry.element = index;
+  }
+  if (auto a = args.value("animal")) {
+    int index = AnimalIndexOf(LowerCaseText(*a), country);
+    if (index < 0) throw UsageError("--animal must be an animal name of the country");
+    entry.animal = index;
+  }
+  if (auto p = args.value("plus")) {
+    entry.plusMinus = *p;
+    entry.plus = true;
+  } else if (auto m = args.value("minus")) {
+    entry.plusMinus = *m;
+    entry.plus = false;
+  }
+
+  rules.SetCurrentAjd(CurrentAjd());
+  const bool hasEntry = !args.positional().empty();
+  if (hasEntry) entry.date = args.positional()[0];
+  if (hasEntry || !entry.plusMinus.empty()) {
+    const ConvertOutcome outcome = rules.Convert();
+    if (outcome == ConvertOutcome::kEntryError || outcome == ConvertOutcome::kOutOfRange) return false;
+  }
+  return true;
+}
+
+std::string OneLineMessage(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\r') continue;
+    if (c == '\n') {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+      continue;
+    }
+    out += c;
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+}  // namespace mirvo::cli

@@ -1,0 +1,30 @@
+// The ENTRY argument and the options of `show`, shared by the commands that start from a date
+// entered as in the main window's date box: the meridian, epoch and Sun method, and the entry
+// boxes (time, zone, element, animal, plus/minus days), converted as the "Convert" button does.
+#pragma once
+
+#include <initializer_list>
+#include <set>
+#include <string>
+
+#include "app/cli/Args.h"
+
+namespace mirvo {
+class MainRules;
+}  // namespace mirvo
+
+namespace mirvo::cli {
+
+// Their names and the command's own value options, for a Command's valueOptions.
+std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more = {});
+
+// Sets the rules' settings from the options (meridian, epoch, Sun method), the present moment,
+// and converts ENTRY (at most one positional argument) or the present moment moved by
+// --plus/--minus. False when the entry was refused or lies out of range: rules.lastMessage() says
+// why. A bad option is a UsageError.
+bool ConvertEntryOptions(const Args& args, MainRules& rules);
+
+// A message of the window on one line: line breaks become single blanks.
+std::string OneLineMessage(const std::string& text);
+
+}  // namespace mirvo::cli

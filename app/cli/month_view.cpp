@@ -1,0 +1,109 @@
+// mirvo-cli month-view: the lunar month that holds an entered date (or today) as the calendar
+// month window lays it out: its title, the Common Era heading, and the page of day cells.
+#include <algorithm>
+#include <iostream>
+#include <vector>
+
+#include "app/cli/CliDates.h"
+#include "app/cli/CommandList.h"
+#include "app/cli/EntryOptions.h"
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "ui/calendar/MonthView.h"
+#include "ui/main/MainRules.h"
+
+namespace mirvo::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: mirvo-cli month-view [ENTRY] [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
+    "                            [--country vietnam|china|japan] [--longitude L]\n"
+    "                            [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
+    "                            [--animal NAME] [--no-vmc] [--format text|tsv]\n"
+    "The Chinese lunar month holding the day of ENTRY (a date with its calendar code, as for\n"
+    "`show`; default: today), laid out as the \"Show lunar calendar month\" window shows it: four\n"
+    "rows of seven days, with day 15 and day 30 in the eighth (\"Lunaday\") column. Every cell\n"
+    "gives the lunar day, the weekday and CE date, and the Vellomir date (not with --no-vmc);\n"
+    "today's lunar day is in [brackets].\n"
+    "TSV: one line per day: lunar_day, jdn, ce_date, weekday, vmc, row, col (row 0-3, col 0-7).\n"
+    "An entry error or a date out of range prints the message and exits with 2.\n";
+
+std::string RightAligned(const std::string& text, size_t width) {
+  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(' ');
+  const size_t last = text.find_last_not_of(' ');
+  return first == std::string::npos ? "" : text.substr(first, last - first + 1);
+}
+
+// Every column is the widest text right-aligned and one blank; today's number is bracketed, its
+// right bracket standing in that blank.
+void WritePage(const MonthView& view, bool withVmc, std::ostream& out) {
+  size_t width = std::string("Lunaday").size();
+  for (const MonthCell& cell : view.cells) {
+    width = std::max({width, cell.dateText.size(), withVmc ? cell.vmcText.size() : 0});
+  }
+  auto column = [width](const std::string& text) { return RightAligned(text, width) + " "; };
+  out << view.title << "\n" << view.heading << "\n\n";
+  std::string headings;
+  for (int k = 0; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k)));
+  std::vector<std::string> lines = {headings};
+  for (int row = 0; row < kMonthViewRows; ++row) {
+    std::string numbers, dates, vmc;
+    for (int k = 0; k < kMonthViewColumns; ++k) {
+      const int n = row * kMonthViewColumns + k;
+      const MonthCell& cell = view.cells[static_cast<size_t>(n)];
+      const std::string day = cell.visible ? std::to_string(cell.lunarDay) : "";
+      numbers += n == view.todayCell ? RightAligned("[" + day, width) + "]" : column(day);
+      dates += column(cell.visible ? cell.dateText : "");
+      vmc += column(cell.visible ? cell.vmcText : "");
+    }
+    if (row > 0) lines.emplace_back();
+    lines.push_back(numbers);
+    lines.push_back(dates);
+    if (withVmc) lines.push_back(vmc);
+  }
+  for (std::string& line : lines) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    out << line << "\n";
+  }
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+  const bool tsv = args.tsv();
+  Reckoner reckoner;
+  MainRules rules(reckoner, nullptr, nullptr);
+  if (!ConvertEntryOptions(args, rules)) {
+    err << "mirvo-cli month-view: " << OneLineMessage(rules.lastMessage()) << "\n";
+    return kExitBadInput;
+  }
+  const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
+  const MonthView view = BuildMonthView(reckoner, day, TodayJdn());
+  if (!view.valid) {
+    err << "mirvo-cli month-view: Date out of range\n";
+    return kExitBadInput;
+  }
+  if (!tsv) {
+    WritePage(view, !args.has("no-vmc"), out);
+    return kExitOk;
+  }
+  out << "lunar_day\tjdn\tce_date\tweekday\tvmc\trow\tcol\n";
+  for (const MonthCell& cell : view.cells) {
+    if (!cell.visible) continue;
+    out << cell.lunarDay << '\t' << cell.jdn << '\t' << IsoDate(cell.ce.year, cell.ce.month, cell.ce.day)
+        << '\t' << WeekdayName(cell.weekday, false, 0) << '\t' << cell.vmcText << '\t' << cell.row
+        << '\t' << cell.column << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command MonthViewCommand() {
+  return {"month-view", "the lunar month of a date as a calendar page of day cells", kUsage, Run,
+          EntryOptionNames({"format"}), {"no-vmc"}};
+}
+
+}  // namespace mirvo::cli

@@ -1,0 +1,280 @@
+#include "ui/calendar/frmCalendar.h"
+
+#include <QEvent>
+#include <algorithm>
+#include <QHBoxLayout>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/daycount/DayCount.h"
+#include "platform/services/FileDialogs.h"
+#include "platform/services/Services.h"
+#include "ui/calendar/CalendarImage.h"
+#include "ui/main/MoonPictureWidget.h"
+
+namespace mirvo {
+namespace {
+
+using G = MonthPageGeometry;
+
+const QColor kPageColour(198, 0, 0);
+const QColor kTextColour(255, 255, 0);
+constexpr int kLunarDays = 30;
+constexpr int kRightMargin = 7;  // 100 twips
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QFont PointFont(int points, bool bold, bool underline = false) {
+  QFont f;
+  f.setPointSize(points);
+  f.setBold(bold);
+  f.setUnderline(underline);
+  return f;
+}
+
+void SetTextColour(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::WindowText, kTextColour);
+  w->setPalette(p);
+}
+
+QLabel* PageLabel(QWidget* page, const char* name, QRect geometry, const QFont& font) {
+  auto* label = new QLabel(page);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  SetTextColour(label);
+  return label;
+}
+
+// The Moon of every lunar day, drawn as the main window draws the Moon of an instant (its base
+// pictures with the terminator painted over) on the page's colour, so that the unlit part of the
+// disc is the page itself.
+std::vector<QImage> MakeMoonPictures() {
+  MoonPictureWidget painter;
+  std::vector<QImage> pictures;
+  pictures.reserve(kLunarDays);
+  for (int day = 1; day <= kLunarDays; ++day) {
+    const LunarDayMoon moon = MoonOfLunarDay(day);
+    painter.SetPhase(moon.illumination, moon.waxing, kPageColour);
+    pictures.push_back(painter.image().scaled(G::kPictureSize, G::kPictureSize,
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  }
+  return pictures;
+}
+
+}  // namespace
+
+// The drawing: background, the Moon, number, date and Vellomir lines of every cell, today's frame.
+// The title, the heading and the column headings are labels on it.
+class frmCalendar::Page : public QWidget {
+ public:
+  explicit Page(frmCalendar& window) : QWidget(&window), window_(window) {
+    setObjectName("picCalendar");
+    setFixedSize(G::kWidth, G::kHeight);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kPageColour);
+    setPalette(p);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), kPageColour);
+    const MonthView& view = window_.view_;
+    if (!view.valid) return;
+    const bool showVmc = !window_.services_.showVmc || window_.services_.showVmc();
+    const QFont number = PointFont(18, true);
+    for (size_t n = 0; n < view.cells.size(); ++n) {
+      const MonthCell& cell = view.cells[n];
+      if (!cell.visible) continue;
+      const int x = cell.column * G::kCellWidth + G::kLeft;
+      const int y = cell.row * G::kCellHeight + G::kTop;
+      p.drawImage(x + 10, y + 1, window_.MoonPicture(cell.lunarDay));
+      p.setPen(QPen(kTextColour, 2));
+      if (static_cast<int>(n) == view.todayCell) {
+        p.drawRect(QRect(QPoint(x - 10, y - 4),
+                         QPoint(x + G::kCellWidth - 20, y + G::kCellHeight - 4)));
+      }
+      const int numberTop = y + G::kDayNumberDown;
+      p.setFont(number);
+      p.drawText(QRect(x + G::kCellWidth / 5, numberTop, G::kCellWidth, G::kDateDown),
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.dayNumberText));
+      // Saturday and Sunday are told by their underlined date lines, not by the day number.
+      p.setFont(PointFont(10, false, cell.weekend));
+      const int dateTop = numberTop + G::kDateDown;
+      p.drawText(QRect(x - 4, dateTop, G::kCellWidth, G::kVmcDown + 4),
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.dateText));
+      if (showVmc) {
+        p.drawText(QRect(x - 4, dateTop + G::kVmcDown, G::kCellWidth, G::kVmcDown + 4),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.vmcText));
+      }
+    }
+  }
+
+ private:
+  frmCalendar& window_;
+};
+
+frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window), reckoner_(reckoner), services_(std::move(services)) {
+  setObjectName("frmCalendar");
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kPageColour);
+  setPalette(palette);
+  setAutoFillBackground(true);
+  moonPictures_ = MakeMoonPictures();
+
+  picCalendar = new Page(*this);
+  const int lineWidth = G::kWidth - 2 * G::kLeft;
+  lblTitle = PageLabel(picCalendar, "lblTitle", QRect(G::kLeft - 10, 6, lineWidth, 22),
+                       PointFont(12, true));
+  lblYearAndMonth = PageLabel(picCalendar, "lblYearAndMonth",
+                              QRect(G::kLeft - 10, 30, lineWidth, 20), PointFont(10, true));
+  for (int k = 0; k < kMonthViewColumns; ++k) {
+    const QString name = "lblColumnHeading_" + QString::number(k);
+    lblColumnHeading[static_cast<size_t>(k)] =
+        PageLabel(picCalendar, name.toLatin1().constData(),
+                  QRect(k * G::kCellWidth + G::kLeft, G::kTop - 24, G::kCellWidth - 10, 18),
+                  PointFont(10, true));
+    lblColumnHeading[static_cast<size_t>(k)]->setText(Q(MonthColumnHeading(k)));
+  }
+
+  const char* captions[2] = {"Show previous month", "Show next month"};
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(G::kLeft, 8, G::kLeft, 12);
+  buttons->setSpacing(10);
+  for (int i = 0; i < 2; ++i) {
+    auto* b = new QPushButton(captions[i], this);
+    b->setObjectName("cmdShowPreviousOrNext_" + QString::number(i));
+    connect(b, &QPushButton::clicked, this, [this, i] { cmdShowPreviousOrNext_Click(i); });
+    cmdShowPreviousOrNext[static_cast<size_t>(i)] = b;
+    buttons->addWidget(b);
+  }
+  buttons->addStretch();
+  cmdSaveCalendarImage = new QPushButton("Save as PNG image", this);
+  cmdSaveCalendarImage->setObjectName("cmdSaveCalendarImage");
+  connect(cmdSaveCalendarImage, &QPushButton::clicked, this,
+          [this] { cmdSaveCalendarImage_Click(); });
+  buttons->addWidget(cmdSaveCalendarImage);
+  buttons->addStretch();
+  cmdClose = new QPushButton("Close", this);
+  cmdClose->setObjectName("cmdClose");
+  connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  buttons->addWidget(cmdClose);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(picCalendar);
+  layout->addLayout(buttons);
+}
+
+frmCalendar::~frmCalendar() = default;
+
+const QImage& frmCalendar::MoonPicture(int lunarDay) const {
+  return moonPictures_.at(static_cast<size_t>(std::clamp(lunarDay, 1, kLunarDays) - 1));
+}
+
+void frmCalendar::setJdn1stOfMonth(int32_t day) {
+  requestedDay_ = day;
+  view_.valid = false;
+  Redraw();
+}
+
+void frmCalendar::Redraw() {
+  const int32_t today = services_.today ? services_.today() : TodayJdn();
+  view_ = BuildMonthView(reckoner_, lngJDN1stOfMonth(), today);
+  if (!view_.valid) {
+    setWindowTitle(QString());
+    lblTitle->clear();
+    lblYearAndMonth->clear();
+  } else {
+    requestedDay_ = view_.firstDay;
+    const int32_t captionDay = services_.currentDay ? services_.currentDay() : view_.firstDay;
+    setWindowTitle(Q(MonthViewCaption(reckoner_, captionDay)));
+    lblTitle->setText(Q(view_.title));
+    lblYearAndMonth->setText(Q(view_.heading));
+  }
+  picCalendar->update();
+}
+
+void frmCalendar::cmdShowPreviousOrNext_Click(int index) {
+  if (!view_.valid) return;
+  const int32_t target = index == 1 ? view_.nextFirstDay : view_.previousFirstDay;
+  const int32_t shown = view_.firstDay;
+  setJdn1stOfMonth(target);
+  // A step beyond the days the calendar computes keeps the month that was shown.
+  if (!view_.valid) setJdn1stOfMonth(shown);
+}
+
+void frmCalendar::cmdClose_Click() {
+  hide();
+  if (QWidget* main = parentWidget()) {
+    main->raise();
+    main->activateWindow();
+  }
+}
+
+void frmCalendar::OpenAt(int32_t day, const QWidget* beside) {
+  setJdn1stOfMonth(day);
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  if (beside != nullptr) {
+    setWindowIcon(beside->windowIcon());
+    adjustSize();
+    if (const QScreen* screen = beside->screen()) {
+      const QRect area = screen->availableGeometry();
+      move(area.left() + area.width() - frameGeometry().width() - kRightMargin,
+           beside->frameGeometry().top());
+    }
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+QImage frmCalendar::PageImage() const {
+  QImage image(picCalendar->size(), QImage::Format_RGB32);
+  image.fill(kPageColour);
+  picCalendar->render(&image);
+  return image;
+}
+
+bool frmCalendar::WritePage(const std::string& path, const char* format) const {
+  const QImage image = PageImage();
+  QSaveFile file(Q(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  QImageWriter writer(&file, QByteArray(format).toLower());
+  if (!writer.write(image)) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+void frmCalendar::cmdSaveCalendarImage_Click() {
+  if (services_.fileDialogs == nullptr || services_.messages == nullptr) return;
+  SaveCalendarImage(*services_.fileDialogs, *services_.messages,
+                    [this](const std::string& path, const char* format) {
+                      return WritePage(path, format);
+                    });
+}
+
+void frmCalendar::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Redraw();
+}
+
+void frmCalendar::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Redraw();
+}
+
+}  // namespace mirvo
