@@ -20,7 +20,20 @@ constexpr const char* kUsage =
     "reference meridian (default China, 120 degrees east) lies in the CE years YEAR..YEAR\n"
     "(-3000..3000), in time order. Solar terms are those of the true-sun solar-term tables; term 1\n"
     "is the winter solstice (270 degrees). TSV columns: kind, number (lunation, or term 1..24),\n"
-    "tt_jde, ut_ajd, cjdc, civil_date, civil_time.\n";
+    "tt_jde, ut_ajd, cjdc, civil_date, civil_time.\n"
+    "\n"
+    "Civil times are dynamical time (TT) minus Delta T, one value per CE year (its middle):\n"
+    "  1962-2022   observed (IERS EOP C04 and leap seconds), 34 to 69 s\n"
+    "  -720-1961   spline of Morrison, Stephenson, Hohenkerk & Zawilski (Proc. R. Soc. A 477,\n"
+    "              2021), from eclipse records and, since the 1620s, lunar occultations\n"
+    "  before -720 their parabola -10 + 31.4 t^2 s, t in centuries from 1825\n"
+    "  after 2022  from the last observed value and rate onto that parabola by 2522\n"
+    "Uncertainty (one sigma) of Delta T, and of a new moon's civil time with the ephemeris error:\n"
+    "  -3000 29 min, 30 min   -1000 7 min, 7 min    0 90 s, 100 s       1000 15 s, 19 s\n"
+    "  1600 20 s, 22 s        1700 4 s, 5 s         1800-2022 < 1 s, < 3 s\n"
+    "  2030 2 s, 4 s          2050 13 s, 14 s       2100 41 s, 42 s     3000 8.5 min, 8.5 min\n"
+    "A solar term's ephemeris error is larger: 5 s from 1600 to 2200, 30 s back to -1000, 1 min\n"
+    "back to -2000 and 3.5 min before.\n";
 
 constexpr const char* kKinds[] = {"new_moon", "first_quarter", "full_moon", "last_quarter", "solar_term"};
 constexpr const char* kNames[] = {"New moon", "First quarter", "Full moon", "Last quarter", "Solar term"};

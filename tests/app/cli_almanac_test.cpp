@@ -11,6 +11,7 @@
 
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "platform/astro/DeltaT.h"
 #include "tests/app/CliRun.h"
 
 namespace mirvo {
@@ -201,6 +202,16 @@ TEST(CliAlmanac, TheWholeRangeOfYearsIsAccepted) {
       if (r.kind == "solar_term") terms.insert(r.number);
     EXPECT_EQ(terms.size(), 24u) << year;
   }
+}
+
+// The help states the span of observed Delta T; it must follow the table when that is regenerated.
+TEST(CliAlmanac, HelpNamesTheObservedYearsOfDeltaT) {
+  const CliRun run = Almanac("--help");
+  EXPECT_EQ(run.code, 0);
+  const std::string first = std::to_string(astro::DeltaTFirstObservedYear());
+  const std::string last = std::to_string(astro::DeltaTLastObservedYear());
+  EXPECT_NE(run.out.find("  " + first + "-" + last + "   observed"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("  after " + last + "  "), std::string::npos) << run.out;
 }
 
 TEST(CliAlmanac, BadArgumentsGiveOneLineAndExitCode2) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/daycount/DayCount.h"
+#include "tests/NewMoonMargin.h"
 #include "tests/app/CliRun.h"
 
 namespace mirvo {
@@ -48,9 +50,10 @@ std::vector<std::string> ReferenceRows() {
   return rows;
 }
 
-// The TSV of 1901-2100 for China is the reference table, column for column, except the one month
-// whose dark moon is too close to midnight to decide (2057 month 9, and with it the lengths of
-// months 8 and 9).
+// The TSV of 1901-2100 for China is the reference table, column for column, except where the
+// reference's other Delta T and ours can disagree: a month whose dark moon lies within the
+// uncertainty of midnight (2057 month 9, for one) may begin a day off, which moves its length and
+// that of the month before.
 TEST(CliMonths, TsvOfChinaMatchesReferenceTable) {
   const CliRun run = Cli("months --from 1901 --to 2100 --format tsv");
   ASSERT_EQ(run.code, 0) << run.out.substr(0, 300);
@@ -59,16 +62,31 @@ TEST(CliMonths, TsvOfChinaMatchesReferenceTable) {
   EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays");
   const auto reference = ReferenceRows();
   ASSERT_EQ(lines.size(), reference.size() + 1);
+  Ephemeris eph;
+  auto nearMidnight = [&](const std::string& row) {  // "lunar_year,month,leap,YYYY-MM-DD,days"
+    const std::string date = row.substr(row.size() - 13, 10);
+    const int y = std::stoi(date.substr(0, 4));
+    const int32_t first = JdnOfCeDate(y, std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2)));
+    return test::NewMoonNearMidnight(eph, first, y, 120);
+  };
+  int uncertain = 0;
   for (size_t i = 0; i < reference.size(); ++i) {
     const auto f = Fields(lines[i + 1]);
     ASSERT_EQ(f.size(), 8u) << lines[i + 1];
     const std::string row = f[0] + "," + f[3] + "," + f[4] + "," + f[5] + "," + f[7];
-    if (reference[i].rfind("2057,8,0,", 0) == 0 || reference[i].rfind("2057,9,0,", 0) == 0) {
-      EXPECT_EQ(row.substr(0, 9), reference[i].substr(0, 9));
+    const bool start = nearMidnight(reference[i]);
+    const bool end = i + 1 < reference.size() && nearMidnight(reference[i + 1]);
+    if (start || end) {
+      // The year, month and leap flag stay; the first day too unless its dark moon is the one.
+      uncertain += start;
+      const size_t keep = reference[i].size() - (start ? 13 : 2);
+      EXPECT_EQ(row.substr(0, keep), reference[i].substr(0, keep));
       continue;
     }
     EXPECT_EQ(row, reference[i]);
   }
+  EXPECT_GE(uncertain, 1);
+  EXPECT_LE(uncertain, 5);
 }
 
 TEST(CliMonths, TextFormCountriesAndEpochs) {

@@ -9,6 +9,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "tests/NewMoonMargin.h"
 
 namespace mirvo {
 namespace {
@@ -41,6 +42,7 @@ struct RefMonth {
   int year, month, leap;
   int32_t first;
   int days;
+  int ceYear;  // of the first day
 };
 
 std::vector<RefMonth> ReadReference() {
@@ -55,29 +57,34 @@ std::vector<RefMonth> ReadReference() {
                     &r.days) != 7)
       continue;
     r.first = Day(y, m, d);
+    r.ceYear = y;
     rows.push_back(r);
   }
   return rows;
 }
 
 // Every month of 1901-2100 at 120 E, both ways: the lunar date of the first day, and the first
-// day and the length of the lunar month. Month 9 of 2057 begins within seconds of midnight, so
-// either day is accepted there (which moves the lengths of months 8 and 9 with it).
+// day and the length of the lunar month. The reference was made with another Delta T; where a new
+// moon lies within the uncertainty of midnight (2057 month 9, for one) either day is accepted,
+// and with it either length for that month and the one before.
 TEST(ReckonerMonths, ChinaAgreesWithReferenceTable1901To2100) {
   const auto rows = ReadReference();
   ASSERT_EQ(rows.size(), 2473u);
   Reckoner r;
-  int mismatches = 0;
-  for (const auto& row : rows) {
+  Ephemeris eph;
+  int mismatches = 0, uncertain = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const RefMonth& row = rows[i];
     SCOPED_TRACE(testing::Message() << row.year << " month " << row.month << (row.leap ? "*" : ""));
-    const bool undecidable = row.year == 2057 && (row.month == 8 || row.month == 9) && !row.leap;
+    const bool uncertainStart = test::NewMoonNearMidnight(eph, row.first, row.ceYear, 120);
+    const bool uncertainEnd = i + 1 < rows.size() &&
+                              test::NewMoonNearMidnight(eph, rows[i + 1].first, rows[i + 1].ceYear, 120);
     ChlDate d = Lunar(row.year, row.month, row.leap, 1);
     ASSERT_EQ(r.ChlToDay(d), kChlValid);
     const int length = r.ChlMonthLength(d);
-    if (undecidable) {
-      if (row.month == 9) {
-        EXPECT_TRUE(d.jdn == row.first || d.jdn == row.first - 1);
-      }
+    if (uncertainStart || uncertainEnd) {
+      uncertain += uncertainStart;
+      EXPECT_LE(std::abs(d.jdn - row.first), uncertainStart ? 1 : 0);
       EXPECT_TRUE(length == 29 || length == 30);
       continue;
     }
@@ -92,6 +99,8 @@ TEST(ReckonerMonths, ChinaAgreesWithReferenceTable1901To2100) {
     EXPECT_EQ(back.cycle, CycleOf(row.year, -2696));
   }
   EXPECT_EQ(mismatches, 0);
+  EXPECT_GE(uncertain, 1);
+  EXPECT_LE(uncertain, 5);
 }
 
 TEST(ReckonerMonths, NamedLeapMonthsAndNewYears) {
@@ -286,11 +295,11 @@ TEST(ReckonerLunar, ChlToDayStatuses) {
   }
 }
 
-// Far in the future the Gregorian December solstice drifts to the 15th (9292 at 120 E): month 12
+// Far in the future the Gregorian December solstice drifts to the 15th (9296 at 120 E): month 12
 // must still be found in its own lunar year and not in the next one.
 TEST(ReckonerLunar, LastMonthsOfYearsWithAnEarlyDecemberSolstice) {
   Reckoner r;
-  for (int year : {9292, 9296, 9996}) {
+  for (int year : {9296, 9624, 9996}) {
     SCOPED_TRACE(year);
     ASSERT_LE(JdnOf(r.ephemeris().DecemberSolsticeCjdc(year, 120)), Day(year, 12, 15));
     for (int month : {11, 12}) {

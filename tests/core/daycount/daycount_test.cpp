@@ -239,7 +239,7 @@ TEST(DeltaTOfADayCount, WholeCeYearsRoundedHalfToEven) {
   EXPECT_DOUBLE_EQ(DeltaTMinutes(2451544.5), astro::deltat(1999));
   EXPECT_DOUBLE_EQ(DeltaTMinutes(2452275.5), astro::deltat(2002));
   EXPECT_NEAR(DeltaTMinutes(2451545.0) * 60, 64.0, 0.2);
-  EXPECT_NEAR(DeltaTMinutes(kMinAjd) * 60, 74300.0, 30.0);
+  EXPECT_NEAR(DeltaTMinutes(kMinAjd) * 60, 73076.0, 1.0);
   EXPECT_TRUE(std::isnan(DeltaTMinutes(std::nan(""))));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -170,7 +171,9 @@ TEST(AstroAccuracy, SolarTermsAgainstIndependentEphemeris) {
 
 // Where the accuracy matters: every lunar month of 1901-2100 at 120° E starts on the civil day
 // (UTC+8) of its new moon, with the whole-year Delta T. Several new moons fall within a minute of
-// midnight; 2057 month 9 (4 s) is closer than any ephemeris can decide and may take either day.
+// midnight. The reference was made with another Delta T; where the new moon lies within twice the
+// uncertainty of midnight (Delta T's and 3 s of ephemeris), either day is accepted: 2057 month 9
+// and, with the Delta T of the years ahead, a few months near 2100.
 TEST(AstroAccuracy, NewMoonsFallOnThePublishedCivilDayAt120East) {
   auto day_number = [](const std::string& iso) {  // proleptic Gregorian date -> JDN
     const long y = std::stol(iso.substr(0, 4)), m = std::stol(iso.substr(5, 2)),
@@ -182,26 +185,35 @@ TEST(AstroAccuracy, NewMoonsFallOnThePublishedCivilDayAt120East) {
     return static_cast<int>(std::floor((jd - 1721059.5) / 365.2425));
   };
   int n = static_cast<int>(std::floor((2415400.0 - 2451550.1) / 29.530588861));
-  int months = 0;
+  int months = 0, uncertain = 0;
   for (const auto& r : read_csv("china_months_1901_2100.csv")) {
     ASSERT_EQ(r.size(), 5u);
     const long want = day_number(r[3]);
     long got = 0;
+    double margin = 0, twoSigma = 0;
     for (;; ++n) {
       const double tt = syzyg(n, 0);
-      const double civil = tt - deltat(ce_year(tt)) / 1440 + 0.5 + 8.0 / 24;
+      const int year = ce_year(tt);
+      const double civil = tt - deltat(year) / 1440 + 0.5 + 8.0 / 24;
       got = static_cast<long>(std::floor(civil));
+      margin = std::min(civil - std::floor(civil), std::ceil(civil) - civil) * 86400;
+      twoSigma = 2 * (DeltaTUncertaintySeconds(year) + 3);
       if (got >= want - 5) break;
     }
     ++n;
     ++months;
-    if (r[3] == "2057-09-28" || r[3] == "2057-09-29") {
-      EXPECT_TRUE(got == day_number("2057-09-28") || got == day_number("2057-09-29"));
+    const std::string what = "month " + r[1] + (r[2] == "1" ? "*" : "") + " of " + r[0];
+    if (margin < twoSigma) {
+      ++uncertain;
+      EXPECT_LE(std::abs(got - want), 1) << what;
+      std::printf("  %-22s new moon %5.1f s from midnight, two sigma %5.1f s: %s\n", what.c_str(),
+                  margin, twoSigma, got == want ? "as the reference" : "a day off the reference");
     } else {
-      EXPECT_EQ(got, want) << "month " << r[1] << (r[2] == "1" ? "*" : "") << " of " << r[0];
+      EXPECT_EQ(got, want) << what;
     }
   }
   EXPECT_EQ(months, 2473);
+  EXPECT_LE(uncertain, 5);
 }
 
 // ---------------------------------------------------------------------------------------------
