@@ -4,12 +4,16 @@
 #include <cstdio>
 #include <numbers>
 
+#include "core/daycount/DayCount.h"
 #include "platform/astro/Astro.h"
 
 namespace mirvo {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// The series of the Moon and the Sun run on dynamical time: an instant in UT plus Delta T.
+double TtOfUt(double ajd) { return ajd + DeltaTMinutes(ajd) / 1440; }
 
 std::string OneDecimal(double x) {
   char buffer[64];
@@ -25,11 +29,10 @@ std::string Counted(long long n, const char* unit) {
 
 }  // namespace
 
-double MoonLongitude(double ajd) {
+std::optional<double> MoonLongitude(double ajd) {
   const double day = std::floor(ajd + 0.5);
-  if (day < kMoonLongitudeFirstDay) return kMoonLongitudeBelow;
-  if (day > kMoonLongitudeLastDay) return kMoonLongitudeAbove;
-  return astro::moonpos(ajd - 2451545);
+  if (day < kMoonLongitudeFirstDay || day > kMoonLongitudeLastDay) return std::nullopt;
+  return astro::moonpos(TtOfUt(ajd) - 2451545);
 }
 
 std::string AgeText(double days) {
@@ -82,11 +85,11 @@ MoonData ComputeMoonData(Ephemeris& ephemeris, double ajd) {
   m.waxing = p <= 1;
   m.lunation = n;
 
-  const double moon = MoonLongitude(ajd);
-  m.longitudeMethod = moon != kMoonLongitudeBelow && moon != kMoonLongitudeAbove;
-  if (m.longitudeMethod) {
-    const double sun = astro::sun_app(ajd);
-    double a = moon - sun, b = sun - moon;
+  const std::optional<double> moon = MoonLongitude(ajd);
+  m.longitudeMethod = moon.has_value();
+  if (moon) {
+    const double sun = astro::sun_app(TtOfUt(ajd));
+    double a = *moon - sun, b = sun - *moon;
     if (a < 0) a += 2 * kPi;
     if (b < 0) b += 2 * kPi;
     m.w = (1 - std::cos(std::min(a, b))) / 2;

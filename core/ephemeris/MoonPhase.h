@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,11 +17,10 @@ namespace mirvo {
 // to 2099-12-31 CE. Outside them the phase is interpolated between syzygies.
 inline constexpr int32_t kMoonLongitudeFirstDay = 2305448;
 inline constexpr int32_t kMoonLongitudeLastDay = 2488069;
-inline constexpr double kMoonLongitudeBelow = -99;
-inline constexpr double kMoonLongitudeAbove = -100;
 
-// The Moon's longitude in radians at the instant, or -99 below / -100 above the span above.
-double MoonLongitude(double ajd);
+// The Moon's apparent longitude in radians at the instant (an AJD in UT; the series are evaluated
+// at TT), or nothing outside the span above.
+std::optional<double> MoonLongitude(double ajd);
 
 // "12 days, 5 hrs, 33 mins": whole days, hours and minutes, truncated.
 std::string AgeText(double days);
