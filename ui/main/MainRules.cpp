@@ -1,7 +1,10 @@
 #include "ui/main/MainRules.h"
 
+#include <cmath>
+
 #include "core/chinese/Reckoner.h"
 #include "platform/services/Services.h"
+#include "ui/main/Limits.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -83,8 +86,46 @@ void MainRules::ClearDate() {
 }
 
 void MainRules::Warn(const std::string& title, const std::string& text) {
+  Say(title, text, MessageIcon::kWarning);
+}
+
+void MainRules::Say(const std::string& title, const std::string& text, MessageIcon icon) {
   lastMessage_ = text;
-  if (messages_) messages_->Warn(title, text);
+  if (messages_) messages_->Show(title, text, icon, MessageButtons::kOk);
+}
+
+bool MainRules::Limit(const std::string& message) {
+  if (message.empty()) return false;
+  Say(kOutOfRangeTitle, message, MessageIcon::kNone);
+  return true;
+}
+
+bool MainRules::CheckCycleLimit(int32_t cycle, bool forward) { return Limit(CycleLimitMessage(cycle, forward)); }
+bool MainRules::CheckYearLimit(int32_t year, bool forward) { return Limit(YearLimitMessage(year, forward)); }
+
+bool MainRules::AdoptTypedDate() {
+  lastMessage_.clear();
+  entry_.date = TrimmedText(entry_.date);
+  if (!entry_.date.empty()) {
+    const ParseResult parsed = Parse(entry_);
+    if (parsed.status != kEntryOk) {
+      lastStatus_ = parsed.status;
+      Warn(kEntryErrorTitle, EntryErrorMessage(parsed.status, reckoner_.CountryIndex()));
+      if (hooks_.setTheFocus) hooks_.setTheFocus();
+      return false;
+    }
+    const std::string range = DateRangeMessage(parsed.ajd);
+    if (!range.empty()) {
+      Warn(kDateRangeTitle, range);
+      if (hooks_.setTheFocus) hooks_.setTheFocus();
+      return false;
+    }
+    // A date typed from the display is the current instant to the minute: it does not pull the
+    // instant back to the start of that minute.
+    if (std::abs(parsed.ajd - currentAjd_) >= 0.0007) currentAjd_ = parsed.ajd;
+  }
+  ClearDate();
+  return true;
 }
 
 void MainRules::SetCurrentAjd(double ajd) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/services/Services.h"
 #include "ui/main/Display.h"
 #include "ui/main/EntryModel.h"
 #include "ui/main/MainSettings.h"
@@ -15,8 +16,6 @@
 namespace mirvo {
 
 class Reckoner;
-class Messages;
-class Clipboard;
 
 struct MainHooks {
   std::function<void(const DisplayTexts&)> displayed;  // after every DisplayDatesAndTimes
@@ -94,9 +93,22 @@ class MainRules {
   void ShowDateOfCalendar(EntryModel& model);
   // ParseDate with this window's context.
   ParseResult Parse(EntryModel& model);
+  // AdoptTypedDate, before a step or a search: a date in the date box (trimmed) becomes the
+  // current instant when it lies in range and differs from it by 0.0007 day or more; then the
+  // date and time boxes are emptied. False (the command stops) when the date is refused, after
+  // its message.
+  bool AdoptTypedDate();
+  // CheckCycleLimit and CheckYearLimit: true (stop) when a step from that cycle or year would
+  // leave the admitted range, after "Earliest/Latest admissible date reached." (title
+  // "Out of range", no icon).
+  bool CheckCycleLimit(int32_t cycle, bool forward);
+  bool CheckYearLimit(int32_t year, bool forward);
+  // A message box through the window's messages, remembered as lastMessage().
+  void Say(const std::string& title, const std::string& text, MessageIcon icon);
 
  private:
   void Warn(const std::string& title, const std::string& text);
+  bool Limit(const std::string& message);
   DisplayOptions Options() const;
   void SetDate(std::string date);
 

@@ -1,0 +1,27 @@
+// The limits of stepping and searching, and the messages that report them: the 60-year cycles
+// and the CE or JC years a step may start from, and the sentence of a step the calendar cannot
+// make.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace mirvo {
+
+inline constexpr const char* kOutOfRangeTitle = "Out of range";
+inline constexpr const char* kInabilityTitle = "Inability";
+inline constexpr int32_t kMinCycle = 0;
+inline constexpr int32_t kMaxCycle = 96;
+inline constexpr int32_t kMinYear = -3000;
+inline constexpr int32_t kMaxYear = 3000;
+
+// "Earliest admissible date reached." going back from cycle kMinCycle (or below), "Latest
+// admissible date reached." going forward from kMaxCycle (or above), else "".
+std::string CycleLimitMessage(int32_t cycle, bool forward);
+// The same for CE or JC years against kMinYear and kMaxYear.
+std::string YearLimitMessage(int32_t year, bool forward);
+// "Unable to add a lunar month." / "Unable to subtract a solar term."
+std::string InabilityMessage(bool forward, std::string_view unit);
+
+}  // namespace mirvo
