@@ -34,6 +34,10 @@ struct MainSettings {
   int refreshPeriod = kMainDefaults.refreshPeriod;  // index in the refresh-period list
   int searchTarget = kMainDefaults.target;          // index in the search-target list
   bool searchNext = kMainDefaults.next;
+  // The element and animal chosen for the day, month and year rows of the multiple
+  // element-animal search (list indexes; 5 and 12 mean none).
+  std::array<int, 3> multipleElement{kNoElementEntry, kNoElementEntry, kNoElementEntry};
+  std::array<int, 3> multipleAnimal{kNoAnimalEntry, kNoAnimalEntry, kNoAnimalEntry};
 
   // The label of the reference meridian (strCCT).
   const std::string& zoneLabel() const;
