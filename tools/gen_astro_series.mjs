@@ -163,7 +163,7 @@ function buildTree(nAngles, vectors) {
     if (known.has(k)) return known.get(k);
     // Two known arguments whose sum or difference it is (looked for among all of them only while
     // they are few: the untruncated tables have thousands).
-    for (let i = 1; i < Math.min(list.length, 4000); i++) {
+    for (let i = 1; list.length < 2000 && i < list.length; i++) {
       const sum = known.get(key(v.map((x, j) => x - list[i][j])));
       if (sum !== undefined) return add(v, i, sum, false);
       const diff = known.get(key(v.map((x, j) => list[i][j] - x)));
