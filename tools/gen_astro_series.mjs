@@ -137,8 +137,10 @@ function solve3(M, rhs) {
 // conjugate of another): entry 0 is 1, entries 1..A are e^{i·angle} of the A basis angles, and
 // every further entry is a node. Arguments are added in order of growing complexity, each made
 // from two known ones when possible, otherwise from its leading angles and its last angle's
-// multiple (so that terms sharing their Delaunay part share that node).
-function buildTree(nAngles, vectors) {
+// multiple (so that terms sharing their Delaunay part share that node). `vectors` hold the
+// multipliers of the first nAngles angles; the angles after them (totalAngles in all) stand each
+// for one whole argument and need no node.
+function buildTree(nAngles, totalAngles, vectors) {
   const key = (v) => v.join(',');
   const known = new Map();
   const list = [];
@@ -203,22 +205,26 @@ function buildTree(nAngles, vectors) {
   // Renumber level by level (operands stay before their products): consecutive nodes then seldom
   // depend on one another, and the multiplications overlap. Within a level the products with a
   // conjugate come last, so that the branch on it is taken in long runs.
-  const first = nAngles + 1;
+  const first = nAngles + 1;  // list position of the first node
   const depth = new Array(list.length).fill(0);
   nodes.forEach((n, i) => { depth[first + i] = 1 + Math.max(depth[n.a], depth[n.b]); });
   const conj = (x) => (nodes[x - first].conj ? 1 : 0);
   const order = nodes.map((_, i) => first + i).sort((x, y) => depth[x] - depth[y] || conj(x) - conj(y) || x - y);
   const renumber = list.map((_, i) => i);
-  order.forEach((old, i) => { renumber[old] = first + i; });
+  order.forEach((old, i) => { renumber[old] = totalAngles + 1 + i; });
   const levelled = order.map((old) => {
     const n = nodes[old - first];
     return { a: renumber[n.a], b: renumber[n.b], conj: n.conj };
   });
-  return { nodes: levelled, phasorOf: (v) => renumber[known.get(key(v))] };
+  // A whole-argument angle is a number: its index among the angles.
+  const phasorOf = (v) => (typeof v === 'number' ? 1 + v : renumber[known.get(key(v))]);
+  return { nodes: levelled, phasorOf };
 }
 
-// Largest argument error of a term over |t| <= tMax, from its multipliers.
+// Largest argument error of a term over |t| <= tMax, from its multipliers (none for a term whose
+// argument is an angle of its own).
 function argumentError(poly, vector, angles, tMax) {
+  if (typeof vector === 'number') return 0;
   let worst = 0;
   for (const t of [-tMax, -tMax / 2, tMax / 2, tMax]) {
     let want = 0;
@@ -286,8 +292,9 @@ function elpStructure(rows) {
 }
 
 // Terms whose argument was not decomposed get a basis angle of their own (one per distinct
-// argument).
+// argument), after the others; such a term's vector is that angle's index.
 function finishStructure(angles, decomposed, free, tMax) {
+  const structured = angles.length;
   const vectors = decomposed.map((d) => {
     if (Array.isArray(d)) return d;
     const key = d.freeArgument.map((x) => x.toPrecision(15)).join(',');
@@ -296,14 +303,8 @@ function finishStructure(angles, decomposed, free, tMax) {
       angles.push(angle(`argument ${free.size}`, d.freeArgument));
     }
     return free.get(key);
-  }).map((d) => {
-    if (Array.isArray(d)) return d;
-    const v = new Array(angles.length).fill(0);
-    v[d] = 1;
-    return v;
   });
-  for (const v of vectors) while (v.length < angles.length) v.push(0);
-  return { angles, vectors, tMax };
+  return { angles, structured, vectors, tMax };
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -320,12 +321,13 @@ function vsopStructure(rates) {
     angle('D', [77713.7714681205], 4), angle('F', [84334.6615813083], 4),
     angle('l', [83286.9142695536], 4),
   ];
-  const free = new Map();
+  const planets = angles.length;
   const known = new Map();
   let pending = [...new Set(rates)].filter((c) => c !== 0).sort((a, b) => Math.abs(a) - Math.abs(b));
   // A rate no combination reproduces becomes a basis angle itself, the slowest first, and the
-  // rest are tried again with it.
-  for (;;) {
+  // rest are tried again with it; after a few rounds the rates still left become angles of their
+  // own, as many as there are (the untruncated tables only).
+  for (let round = 0; pending.length > 0 && round < 4; round++) {
     const basis = angles.map((_, i) => i);
     const solveRate = makeRateSolver(angles, basis, 1e-8);
     const left = [];
@@ -334,25 +336,42 @@ function vsopStructure(rates) {
       if (m) known.set(c, m);
       else left.push(c);
     }
-    if (left.length === 0) break;
-    free.set(left[0], angles.length);
-    angles.push(angle(`rate ${free.size}`, [left[0]], 1));
-    pending = left;
+    if (left.length > 0) angles.push(angle(`rate ${round + 1}`, [left[0]], 1));
+    pending = left.slice(1);
   }
+  const searched = angles.length;
+  const own = new Map();
   const vectors = rates.map((c) => {
-    const v = new Array(angles.length).fill(0);
-    if (c !== 0) for (const [b, i] of known.get(c)) v[b] += i;
-    return v;
+    const v = new Array(searched).fill(0);
+    if (c === 0) return v;
+    if (known.has(c)) {
+      for (const [b, i] of known.get(c)) v[b] += i;
+      return v;
+    }
+    const b = angles.slice(planets, searched).findIndex((a) => a.poly[0] === c);
+    if (b >= 0) {
+      v[planets + b] = 1;
+      return v;
+    }
+    if (!own.has(c)) {
+      own.set(c, angles.length);
+      angles.push(angle(`rate ${angles.length - planets + 1}`, [c]));
+    }
+    return own.get(c);
   });
-  return { angles, vectors, tMax: 5 };
+  return { angles, structured: searched, vectors, tMax: 5 };
 }
 
 // Basis angles that no term uses are left out.
-function dropUnused({ angles, vectors, tMax }) {
-  const used = angles.map((_, b) => vectors.some((v) => v[b] !== 0));
+function dropUnused({ angles, structured, vectors, tMax }) {
+  const used = angles.map((_, b) => b >= structured || vectors.some((v) => Array.isArray(v) && v[b] !== 0));
+  const index = [];
+  let kept = 0;
+  used.forEach((u, b) => { index[b] = u ? kept++ : -1; });
   return {
     angles: angles.filter((_, b) => used[b]),
-    vectors: vectors.map((v) => v.filter((_, b) => used[b])),
+    structured: used.slice(0, structured).filter(Boolean).length,
+    vectors: vectors.map((v) => (Array.isArray(v) ? v.filter((_, b) => used[b]) : index[v])),
     tMax,
   };
 }
@@ -361,10 +380,10 @@ function dropUnused({ angles, vectors, tMax }) {
 // Output.
 
 function treeText(prefix, structure, polys) {
-  const { angles, vectors, tMax } = structure;
+  const { angles, structured, vectors, tMax } = structure;
   let worst = 0;
   vectors.forEach((v, i) => { worst = Math.max(worst, argumentError(polys[i], v, angles, tMax)); });
-  const tree = buildTree(angles.length, vectors);
+  const tree = buildTree(structured, angles.length, vectors.filter((v) => Array.isArray(v)));
   const text = `// Basis angles: coefficients of t, t², t³, t⁴.
 constexpr BasisAngle k${prefix}Angles[] = {
 ${angles.map((a) => `    {{${a.poly.map(num).join(', ')}}},  // ${a.name}`).join('\n')}

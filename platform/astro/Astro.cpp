@@ -202,13 +202,11 @@ SeriesValue moon_mean_of_date(TreeArguments& elp, double T) {
 
 // ---------------------------------------------------------------------------------------------
 // The Sun from VSOP87D Earth: the geocentric longitude on the mean equinox of date with the
-// annual aberration, but without nutation; radians and radians per century. The distance R (AU)
-// on the side.
-SeriesValue sun_mean_of_date_aberrated(TreeArguments& vsop, double T, double* distance = nullptr) {
+// annual aberration, but without nutation; radians and radians per century.
+SeriesValue sun_mean_of_date_aberrated(TreeArguments& vsop, double T) {
   vsop.Evaluate(T / 10);
   const SeriesValue L = vsop.Sum(series::kVsopEarthL);
   const SeriesValue R = vsop.Sum(series::kVsopEarthR);
-  if (distance) *distance = R.value;
   // VSOP87's dynamical equinox to FK5 (Meeus ch. 32), then from the IAU 1976 precession that
   // VSOP87D's equinox of date follows to the IAU 2006 one used for the Moon: without it the
   // solar terms drift by some 7 s per century away from J2000.
@@ -223,7 +221,7 @@ SeriesValue sun_mean_of_date_aberrated(TreeArguments& vsop, double T, double* di
 }
 
 // ---------------------------------------------------------------------------------------------
-// Short formulas, used only for first guesses and slopes.
+// Short formulas, used only for first guesses.
 
 // Apparent longitude of the Sun to about 0.01° (Meeus ch. 25) and its rate per day, from the
 // equation of the centre.
@@ -300,27 +298,18 @@ double solve(double t, double curvature, F f) {
   return t;
 }
 
-// Bounds of |f''/2f'| per day. Elongation: the Moon's acceleration from its main inequalities
-// (equation of the centre, evection, variation, ...) is at most 0.011 rad/day² against a relative
-// motion of at least 0.187 rad/day. Sun: 2e·n² from the equation of the centre with the Moon's and
-// the nutation's short periods, at most 1.1e-5 rad/day², against at least 0.0165 rad/day.
+// Bounds of |f''/2f'| per day, with a margin over the largest values found every 1.4 days from
+// -3000 to 3000: 0.021 for the elongation (the Moon's equation of the centre, evection and
+// variation against a relative motion of at least 0.187 rad/day), 3.7e-4 for the Sun (the
+// equation of the centre and the nutation's fortnightly terms against 0.0166 rad/day).
 constexpr double kElongationCurvature = 0.03;
-constexpr double kSunCurvature = 3.5e-4;
+constexpr double kSunCurvature = 5e-4;
 
 // Apparent longitude of the Sun (without the wrap into 0..2π) and its rate per day.
 SeriesValue sun_apparent(TreeArguments& vsop, double T) {
   const SeriesValue sun = sun_mean_of_date_aberrated(vsop, T);
   const SeriesValue nutation = nutation_T(T);
   return {sun.value + nutation.value, (sun.rate + nutation.rate) / kDaysPerCentury};
-}
-
-// Newton steps on the full theory from an instant close to the solution (an hour or so).
-double solar_longitude_refined(double lon, double t) {
-  TreeArguments vsop(series::kVsopEarthTree);
-  return solve(t, kSunCurvature, [&](double x) {
-    const SeriesValue s = sun_apparent(vsop, centuries(x));
-    return SeriesValue{normpi(s.value - lon), s.rate};
-  });
 }
 
 }  // namespace
@@ -375,7 +364,7 @@ double solar_longitude_time(double lon, double jdNear) {
     const SeriesValue low = sun_low(centuries(t));
     t -= normpi(low.value - lon) / low.rate;
   }
-  return solar_longitude_refined(lon, t);
+  return solar_longitude_refine(lon, t);
 }
 
 void solar_terms_true_sun(double t1, double t2, double six[6]) {
@@ -391,7 +380,11 @@ void solar_terms_true_sun(double t1, double t2, double six[6]) {
 }
 
 double solar_longitude_refine(double lon, double jdEstimate) {
-  return solar_longitude_refined(lon, jdEstimate);
+  TreeArguments vsop(series::kVsopEarthTree);
+  return solve(jdEstimate, kSunCurvature, [&](double x) {
+    const SeriesValue s = sun_apparent(vsop, centuries(x));
+    return SeriesValue{normpi(s.value - lon), s.rate};
+  });
 }
 
 }  // namespace mirvo::astro
