@@ -70,6 +70,30 @@ void BM_BuildYearTablesCold(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildYearTablesCold)->Unit(benchmark::kMillisecond);
 
+// Every lunar month of 1901-2100 to its first day and length, in one fresh context: the work of
+// mirvo-cli months over those years on one core, without the text.
+void BM_LunarMonthsOf200Years(benchmark::State& state) {
+  for (auto _ : state) {
+    mirvo::Reckoner r;
+    int64_t days = 0;
+    for (int32_t year = 1901; year <= 2100; ++year) {
+      for (int month = 1; month <= 12; ++month) {
+        for (int leap = 0; leap <= 1; ++leap) {
+          mirvo::ChlDate d;
+          d.cycle = mirvo::CycleOf(year, r.Epoch());
+          d.position = mirvo::PositionOf(year);
+          d.month = month;
+          d.leap = leap;
+          d.day = 1;
+          if (r.ChlToDay(d) == mirvo::kChlValid) days += r.ChlMonthLength(d);
+        }
+      }
+    }
+    benchmark::DoNotOptimize(days);
+  }
+}
+BENCHMARK(BM_LunarMonthsOf200Years)->Unit(benchmark::kMillisecond);
+
 // Every day of -3000-01-01 .. 3000-12-31 to a lunar date and back, in one fresh context.
 void BM_WholeRangeChlRoundTrip(benchmark::State& state) {
   const int32_t first = Day(-3000, 1, 1);

@@ -2,9 +2,12 @@
 // the reference meridian.
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/cli/Batch.h"
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
@@ -91,6 +94,29 @@ std::vector<Event> EventsOfYear(Ephemeris& eph, int32_t year, int longitude) {
   return events;
 }
 
+void WriteYear(std::ostream& out, const std::vector<Event>& events, bool tsv, const std::string& zone) {
+  for (const Event& e : events) {
+    const int32_t day = JdnOf(e.cjdc);
+    const std::string date = IsoDateOfJdn(day);
+    const std::string time = TimeOfDayText(e.cjdc - day, true);
+    if (tsv) {
+      out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut)
+          << '\t' << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
+      continue;
+    }
+    std::string name = kNames[e.kind];
+    name.resize(15, ' ');
+    out << date << ' ' << time << ' ' << zone << "  " << name;
+    if (e.kind == kSolarTerm) {
+      std::string code(TermCode(e.number));
+      code.resize(4, ' ');
+      out << code << TermName(e.number) << " (" << TermEnglishName(e.number) << ")\n";
+    } else {
+      out << "lunation " << e.number << '\n';
+    }
+  }
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream&) {
   RefusePositional(args);
   const auto [from, to] = YearSpanOptions(args, -3000, 3000);
@@ -98,30 +124,19 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   const int longitude = MeridianOptions(args).second;
   const std::string zone = ZoneLabel(longitude);
 
-  Ephemeris eph;
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
-  for (long year = from; year <= to; ++year) {
-    for (const Event& e : EventsOfYear(eph, static_cast<int32_t>(year), longitude)) {
-      const int32_t day = JdnOf(e.cjdc);
-      const std::string date = IsoDateOfJdn(day);
-      const std::string time = TimeOfDayText(e.cjdc - day, true);
-      if (tsv) {
-        out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut)
-            << '\t' << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
-        continue;
-      }
-      std::string name = kNames[e.kind];
-      name.resize(15, ' ');
-      out << date << ' ' << time << ' ' << zone << "  " << name;
-      if (e.kind == kSolarTerm) {
-        std::string code(TermCode(e.number));
-        code.resize(4, ' ');
-        out << code << TermName(e.number) << " (" << TermEnglishName(e.number) << ")\n";
-      } else {
-        out << "lunation " << e.number << '\n';
-      }
-    }
-  }
+  const auto years = static_cast<size_t>(to - from + 1);
+  const size_t length = BatchBlockLength(years, 8, 64);
+  WriteBlocksInOrder((years + length - 1) / length, [&] {
+    return [&, eph = std::make_unique<Ephemeris>()](size_t block) {
+      std::ostringstream text;
+      const long first = from + static_cast<long>(block * length);
+      const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
+      for (long year = first; year <= last; ++year)
+        WriteYear(text, EventsOfYear(*eph, static_cast<int32_t>(year), longitude), tsv, zone);
+      return text.str();
+    };
+  }, out);
   return kExitOk;
 }
 

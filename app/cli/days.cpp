@@ -1,6 +1,9 @@
 // mirvo-cli days: the Chinese lunar and solar dates and the Vellomir date of every day of a span.
+#include <algorithm>
+#include <memory>
 #include <string>
 
+#include "app/cli/Batch.h"
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
@@ -23,6 +26,45 @@ int32_t DateOption(const Args& args, const std::string& name) {
   return CeDateArgument(*text, "--" + name + " needs");
 }
 
+// The row of one day.
+void AppendDay(Reckoner& r, int32_t d, bool tsv, std::string& text) {
+  ChsDate chs;
+  ChlDate chl;
+  r.DayToChinese(d + 0.5, r.Epoch(), chs, chl);
+  CalendarDate ce;
+  ce.calendar = 'G';
+  ce.jdn = d;
+  CalendarDateFromJdn(ce);
+  const VmcDate vmc = VmcDateOfDay(d);
+  const std::string ceDate = IsoDate(ce.year, ce.month, ce.day);
+  const std::string vmcDate = IsoDate(vmc.year, vmc.month, vmc.day);
+  // Piece by piece: a chain of operator+ would copy the growing line at every step.
+  if (tsv) {
+    for (const std::string& field :
+         {std::to_string(d), ceDate, std::to_string(chl.cycle), std::to_string(chl.position),
+          std::to_string(chl.month), std::to_string(chl.leap), std::to_string(chl.day),
+          std::to_string(chs.term), std::to_string(chs.day)}) {
+      text += field;
+      text += '\t';
+    }
+    text += vmcDate;
+    text += '\n';
+  } else {
+    std::string chlText = r.ChlDateText(chl, 0);
+    if (chlText.size() < 18) chlText.resize(18, ' ');
+    text += std::to_string(d);
+    text += "  ";
+    text += ceDate;
+    text += " CE  ";
+    text += chlText;
+    text += "  ";
+    text += r.ChsDateText(chs, true);
+    text += "  ";
+    text += VmcDateText(vmc, 1);
+    text += '\n';
+  }
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   RefusePositional(args);
   const int32_t from = DateOption(args, "from");
@@ -35,38 +77,21 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
 
-  Reckoner r;
-  ApplyChineseSettings(settings, r);
-  std::string text;
-  if (tsv) text += "jdn\tce_date\tcycle\tposition\tmonth\tleap\tday\tterm\tterm_day\tvmc_date\n";
-  CalendarDate ce;
-  ce.calendar = 'G';
-  for (int32_t d = from; d <= to; ++d) {
-    ChsDate chs;
-    ChlDate chl;
-    r.DayToChinese(d + 0.5, r.Epoch(), chs, chl);
-    ce.jdn = d;
-    CalendarDateFromJdn(ce);
-    const VmcDate vmc = VmcDateOfDay(d);
-    const std::string ceDate = IsoDate(ce.year, ce.month, ce.day);
-    const std::string vmcDate = IsoDate(vmc.year, vmc.month, vmc.day);
-    if (tsv) {
-      text += std::to_string(d) + '\t' + ceDate + '\t' + std::to_string(chl.cycle) + '\t' +
-              std::to_string(chl.position) + '\t' + std::to_string(chl.month) + '\t' +
-              std::to_string(chl.leap) + '\t' + std::to_string(chl.day) + '\t' +
-              std::to_string(chs.term) + '\t' + std::to_string(chs.day) + '\t' + vmcDate + '\n';
-    } else {
-      std::string chlText = r.ChlDateText(chl, 0);
-      if (chlText.size() < 18) chlText.resize(18, ' ');
-      text += std::to_string(d) + "  " + ceDate + " CE  " + chlText + "  " +
-              r.ChsDateText(chs, true) + "  " + VmcDateText(vmc, 1) + '\n';
-    }
-    if (text.size() > (1u << 16)) {
-      out << text;
-      text.clear();
-    }
-  }
-  out << text;
+  if (tsv) out << "jdn\tce_date\tcycle\tposition\tmonth\tleap\tday\tterm\tterm_day\tvmc_date\n";
+  const auto count = static_cast<size_t>(to - from + 1);
+  const size_t length = BatchBlockLength(count, 8 * 366, 64 * 366);
+  WriteBlocksInOrder((count + length - 1) / length, [&] {
+    auto r = std::make_unique<Reckoner>();
+    ApplyChineseSettings(settings, *r);
+    return [&, r = std::move(r)](size_t block) {
+      std::string text;
+      const int32_t first = from + static_cast<int32_t>(block * length);
+      const int32_t last = std::min<int32_t>(to, first + static_cast<int32_t>(length) - 1);
+      text.reserve(static_cast<size_t>(last - first + 1) * (tsv ? 64 : 96));
+      for (int32_t d = first; d <= last; ++d) AppendDay(*r, d, tsv, text);
+      return text;
+    };
+  }, out);
   return kExitOk;
 }
 

@@ -185,7 +185,10 @@ void Reckoner::BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& 
   const int32_t first = ephemeris_.LunationAt(AjdFromCjdc(terms.entry[0].cjdc, longitude_));
   months.firstLunation = first;
   const int32_t lastDay = terms.entry[78].jdn + 40;
+  // A dark moon that surely falls after lastDay ends the table unsolved.
+  const double beyond = AjdFromCjdc(lastDay + 1, longitude_);
   for (int k = 0; k <= kMaxLunarMonths; ++k) {
+    if (Ephemeris::EarliestDarkMoonUt(first + k) > beyond) break;
     const double t = CjdcFromAjd(ephemeris_.SyzygyUt(first + k, 0), longitude_);
     const int32_t d = JdnOf(t);
     if (d > lastDay || k == kMaxLunarMonths) break;

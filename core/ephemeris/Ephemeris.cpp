@@ -47,9 +47,6 @@ constexpr PeriodicTerm kMeeus27C[24] = {
     Deg(12, 320.81, 34777.259),   Deg(9, 227.73, 1222.114),    Deg(8, 15.45, 16859.074),
 };
 
-// Wraps an angle into (-π, π].
-double WrapPi(double a) { return std::remainder(a, kTwoPi); }
-
 // Caches are cleared as a whole when they outgrow these sizes: a conversion touches a few dozen
 // entries, so even a long search over centuries rarely reaches them.
 constexpr size_t kMaxSyzygies = 1 << 16;
@@ -128,7 +125,20 @@ double QuarterPointMeeusTt(int kind, int year) {
   return jde0 + 0.00001 * s / dl;
 }
 
-Ephemeris::Ephemeris() : caches_(std::make_shared<Caches>()) { lunationZeroUt_ = SyzygyUt(0, 0); }
+Ephemeris::Ephemeris() : caches_(std::make_shared<Caches>()) {}
+
+double Ephemeris::MeanDarkMoonUt(int32_t n) {
+  // Meeus ch. 49: the mean new moon of k = 0 is JDE 2451550.09766; Delta T was 64 s then.
+  return 2451550.09766 - 64.0 / 86400 + MeanSynodicMonth * n;
+}
+
+double Ephemeris::EarliestDarkMoonUt(int32_t n) {
+  // The true instant differs from the mean by the periodic terms (under 0.6 day), the secular
+  // terms of the mean lunation (0.00015 T² day, T in centuries from 2000) and the growth of
+  // Delta T away from the 19th century (some 32 s T²).
+  const double T = n / 1236.85;
+  return MeanDarkMoonUt(n) - 1 - 0.0007 * (std::abs(T) + 2) * (std::abs(T) + 2);
+}
 
 double Ephemeris::SyzygyTt(int32_t n, int phase) {
   const int64_t key = Key(n, phase & 3);
@@ -149,7 +159,7 @@ double Ephemeris::SyzygyUt(int32_t n, int phase) {
 int32_t Ephemeris::LunationAt(double ajd) {
   // A non-finite instant has no lunation; answering 0 keeps the search below from spinning.
   if (!std::isfinite(ajd)) return 0;
-  double estimate = std::floor((ajd - lunationZeroUt_) / MeanSynodicMonth);
+  double estimate = std::floor((ajd - MeanDarkMoonUt(0)) / MeanSynodicMonth);
   // Some twenty million years out, far beyond any date the calendars serve, the walk below would
   // start billions of lunations short of the instant; the outermost lunation stands in instead.
   constexpr double kLimit = std::numeric_limits<int32_t>::max() / 8;
@@ -192,19 +202,7 @@ double Ephemeris::QuarterPointTt(int kind, int year) {
   // Sun's apparent longitude reaches 0, 90, 180 or 270 degrees, so that the quarter points agree
   // with the other 20 solar terms, which are solved on the same longitude.
   const double target = (kind & 3) * (kTwoPi / 4);
-  double t = QuarterPointMeeusTt(kind, year);
-  for (int i = 0; i < 8; ++i) {
-    // Newton steps with the Sun's rate from its equation of the centre (Meeus ch. 25): the
-    // mean motion times 1 + 2e cos M + 2.5e² cos 2M, right to a thousandth, so that two
-    // evaluations take the estimate from a minute off to well under a millisecond.
-    const double m = (357.5291 + 0.98560028 * (t - 2451545.0)) / 360.0 * kTwoPi;
-    constexpr double e = 0.016709;
-    const double rate = 0.98564736 / 360.0 * kTwoPi *
-                        (1 + 2 * e * std::cos(m) + 2.5 * e * e * std::cos(2 * m));
-    const double step = WrapPi(astro::sun_app(t) - target) / rate;
-    t -= step;
-    if (std::abs(step) < 1e-6) break;
-  }
+  const double t = astro::solar_longitude_refine(target, QuarterPointMeeusTt(kind, year));
   Caches::Bound(caches_->quarterPoints, kMaxQuarterPoints);
   caches_->quarterPoints.emplace(key, Caches::Instant{t, t - astro::deltat(year) / 1440});
   return t;

@@ -44,7 +44,11 @@ class Ephemeris {
  public:
   Ephemeris();
 
-  double LunationZeroUt() const { return lunationZeroUt_; }
+  double LunationZeroUt() { return SyzygyUt(0, 0); }
+  // The mean instant (UT) of lunation n's dark moon, and an instant surely before the true one: a
+  // search for dark moons after a day may stop there without solving for the exact instant.
+  static double MeanDarkMoonUt(int32_t n);
+  static double EarliestDarkMoonUt(int32_t n);
   double SyzygyTt(int32_t n, int phase);
   double SyzygyUt(int32_t n, int phase);
   int32_t LunationAt(double ajd);
@@ -68,7 +72,6 @@ class Ephemeris {
   const std::array<double, 6>& TrueTermSetTt(int kind, int year);
   const std::array<double, 79>& TrueSunTableUt(int32_t suiYear);
 
-  double lunationZeroUt_ = 0;
   // Caches: see Ephemeris.cpp. Copies of an Ephemeris share them (the cached values are pure
   // functions of their keys); an Ephemeris is not meant to be used from two threads.
   struct Caches;

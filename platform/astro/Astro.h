@@ -28,6 +28,10 @@ void solar_terms_true_sun(double t1, double t2, double six[6]);
 // (radians, any value; taken modulo 2π). Exact to about 1e-7 day of the theory.
 double solar_longitude_time(double lon, double jdNear);
 
+// The same from an estimate within an hour or so of the instant (a quarter point from Meeus'
+// method, say): Newton steps on the full theory only.
+double solar_longitude_refine(double lon, double jdEstimate);
+
 // Nutation in longitude Δψ (IAU 1980 theory), radians, at the Julian date jd (TT).
 double nutation_longitude(double jd);
 

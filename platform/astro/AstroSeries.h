@@ -2,32 +2,20 @@
 // Private to the ephemeris: the calendar code sees only Astro.h.
 #pragma once
 
-#include <span>
+#include "platform/astro/TrigSeries.h"
 
 namespace mirvo::astro::series {
 
-// ELP/MPP02 longitude term: a · sin(φ0 + φ1·T + φ2·T² + φ3·T³ + φ4·T⁴), a in arcseconds,
-// φ in radians, T in Julian centuries of TT from J2000.
-struct ElpTerm {
-  double a;
-  double phi[5];
-};
-
-// VSOP87 term: a · cos(b + c·τ), τ in Julian millennia of TT from J2000.
-struct VsopTerm {
-  double a;
-  double b;
-  double c;
-};
-
-// The Moon's mean longitude W1 (radians, polynomial in T, constant term first) and the
-// longitude series; series k is multiplied by T^k.
+// ELP/MPP02 longitude, arcseconds, t = T in Julian centuries of TT from J2000; and the Moon's
+// mean longitude W1 (radians, polynomial in T, constant term first).
+extern const ArgumentTree kElpTree;
+extern const TrigSeries kElpLongitude;
 extern const double kElpW1[5];
-extern const std::span<const ElpTerm> kElpLongitude[4];
 
-// VSOP87D Earth: heliocentric longitude (radians) and radius vector (AU), ecliptic and equinox
-// of date; series k is multiplied by τ^k.
-extern const std::span<const VsopTerm> kVsopEarthL[6];
-extern const std::span<const VsopTerm> kVsopEarthR[6];
+// VSOP87D Earth: heliocentric longitude (radians) and radius vector (AU), ecliptic and equinox of
+// date, t = tau in Julian millennia of TT from J2000. Both series share one tree.
+extern const ArgumentTree kVsopEarthTree;
+extern const TrigSeries kVsopEarthL;
+extern const TrigSeries kVsopEarthR;
 
 }  // namespace mirvo::astro::series

@@ -109,6 +109,20 @@ TEST(EphemerisLunations, DarkMoonInstantOpensItsLunation) {
   }
 }
 
+// The month tables stop at the first dark moon surely after their end without solving for it; that
+// must hold over every year the calendars compute (-9999..9999), where Delta T reaches days.
+TEST(EphemerisLunations, EarliestDarkMoonIsNeverAfterTheTrueOne) {
+  Ephemeris eph;
+  double widest = 0;
+  for (int32_t n = -148900; n <= 98500; n += 97) {
+    const double ut = eph.SyzygyUt(n, 0);
+    EXPECT_LT(Ephemeris::EarliestDarkMoonUt(n), ut) << n;
+    EXPECT_LT(std::abs(Ephemeris::MeanDarkMoonUt(n) - ut), 8.0) << n;
+    widest = std::max(widest, ut - Ephemeris::EarliestDarkMoonUt(n));
+  }
+  EXPECT_LT(widest, 15.0);
+}
+
 // Instants millions of years away (a corrupted day count, say) get an answer at once, on the
 // side of the instant, instead of a walk of billions of lunations.
 TEST(EphemerisLunations, FarInstantsAnswerPromptly) {
