@@ -1,0 +1,115 @@
+// Runs the real mirvo-cli list, year-data and selftest commands.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/app/CliRun.h"
+
+namespace mirvo {
+namespace {
+
+using test::RunCli;
+
+std::string Expected(const std::string& name) {
+  std::ifstream in(std::string(MIRVO_TEST_DATA_DIR) + "/listings/" + name);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// "lunar_year,month,leap,first_day,days" rows of the reference table of 1901-2100 at 120º E.
+std::vector<std::string> ReferenceRows(bool leapOnly) {
+  std::ifstream in(std::string(MIRVO_TEST_DATA_DIR) + "/china_months_1901_2100.csv");
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#' || line[0] == 'l') continue;
+    if (!leapOnly || line.substr(line.find(',', 5), 3) == ",1,") rows.push_back(line);
+  }
+  return rows;
+}
+
+// The same rows read back from the lines of a month list ("79-41-4*-01  CHL =  2024-05-08 CE
+// =  2460439 JDN  29 days"); cycle and position give the lunar year under the epoch -2696.
+std::vector<std::string> ListedRows(const std::string& text) {
+  static const std::regex line(
+      R"((\d+)-(\d+)-(\d+)(\*?)-01 +CHL =  (\d{4}-\d\d-\d\d) CE = +\d+ JDN  (\d\d) days)");
+  std::vector<std::string> rows;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) {
+    std::smatch m;
+    if (!std::regex_match(l, m, line)) continue;
+    const int year = (std::stoi(m[1]) - 1) * 60 - 2696 + std::stoi(m[2]) - 1;
+    rows.push_back(std::to_string(year) + "," + std::to_string(std::stoi(m[3])) + "," +
+                   (m[4].length() ? "1" : "0") + "," + m[5].str() + "," + m[6].str());
+  }
+  return rows;
+}
+
+// Every month start and every leap month of 1901-2100 as the reference table has them; 2057's
+// month 9, whose dark moon falls within seconds of midnight, may begin on either day (and month 8
+// then has 29 or 30 days).
+TEST(CliList, MonthsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
+  for (const bool leapOnly : {false, true}) {
+    const auto run = RunCli(std::string("list ") + (leapOnly ? "leap-months" : "months") +
+                            " --years 200 2000-06-01 CE");
+    ASSERT_EQ(run.code, 0) << run.out.substr(0, 400);
+    const auto listed = ListedRows(run.out);
+    const auto reference = ReferenceRows(leapOnly);
+    ASSERT_EQ(listed.size(), reference.size());
+    for (size_t i = 0; i < reference.size(); ++i) {
+      if (reference[i].rfind("2057,8,0,", 0) == 0 || reference[i].rfind("2057,9,0,", 0) == 0) {
+        EXPECT_EQ(listed[i].substr(0, 9), reference[i].substr(0, 9));
+        continue;
+      }
+      EXPECT_EQ(listed[i], reference[i]);
+    }
+  }
+}
+
+// The command prints the window's text for the same entry, whatever words the entry is split in.
+TEST(CliList, PrintsTheWindowsTextForAnEntry) {
+  EXPECT_EQ(RunCli("list new-years 79-41-1-1 CHL").out, Expected("new_years_2024_20.txt"));
+  EXPECT_EQ(RunCli("list new-years --years 12 '79-41-5-30 chl'").out, Expected("anniversaries_day30.txt"));
+  EXPECT_EQ(RunCli("list euro-new-years 2024-06-01 CE --time 23:00").out,
+            Expected("euro_new_years_2024_20.txt"));
+  const auto yearData = RunCli("year-data 2024-06-01 CE --minor --names --jc");
+  ASSERT_EQ(yearData.code, 0);
+  EXPECT_NE(yearData.out.find("and solar terms for 3 solar years beginning 79-40 (2023 JC),\n"), std::string::npos);
+  // J12 of 2024-01-06 CE, 13 days earlier in the Julian Calendar.
+  EXPECT_TRUE(std::regex_search(yearData.out, std::regex(" 2023-12-24 JC \\d\\d:\\d\\d CCT  2,460,316\\.\\d{4}  "
+                                                         "ST 2 J12 \\(Xiao han Slight cold\\)\n")))
+      << yearData.out;
+  EXPECT_EQ(yearData.out.find("Z11"), std::string::npos);
+}
+
+TEST(CliList, RefusalsAndTheSelfTest) {
+  const struct {
+    const char* args;
+    int code;
+    const char* message;
+  } cases[] = {
+      {"list", 2, "which list"},
+      {"list fortnights", 2, "unknown list 'fortnights'"},
+      {"list months --years 0", 2, "--years must be from 1 to 9999"},
+      {"list new-years 79-40-2*-30 CHL", 2, "Day number exceeds number of days in the month."},
+      {"year-data 3001-01-01 CE", 2, "mirvo-cli year-data:"},
+      {"selftest --count 0", 2, "--count must be from 1"},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunCli(c.args);
+    EXPECT_EQ(run.code, c.code) << c.args;
+    EXPECT_NE(run.out.find(c.message), std::string::npos) << c.args << "\n" << run.out;
+  }
+  const auto test = RunCli("selftest --count 200 --seed 9 --country vietnam");
+  EXPECT_EQ(test.code, 0) << test.out;
+  EXPECT_TRUE(std::regex_match(test.out, std::regex("\nDoing 200 random solar,lunar -> JDN -> solar,lunar[01]{400}\n")))
+      << test.out;
+}
+
+}  // namespace
+}  // namespace mirvo
