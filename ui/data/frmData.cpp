@@ -47,17 +47,18 @@ constexpr int kMinimumHeight = 200;
 }  // namespace
 
 // The text area as the listings' output: text gathered during a slice goes into the area in one
-// piece; messages are shown once the text before them is visible.
+// piece. Messages wait until the step that asked for them has returned, so that no step is under
+// way while a message box runs its own event loop.
 class frmData::WindowOutput : public ListingOutput {
  public:
   explicit WindowOutput(frmData& window) : window_(window) {}
   void Append(std::string_view text) override { pending.append(text); }
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override {
-    window_.FlushPending();
-    if (window_.messages_) window_.messages_->Show(title, text, icon, MessageButtons::kOk);
+    queued.push_back({title, text, icon});
   }
   bool StopRequested() const override { return window_.stopRequest_; }
   std::string pending;
+  std::vector<TextOutput::Shown> queued;
 
  private:
   frmData& window_;
@@ -199,6 +200,10 @@ QString frmData::LanguageText(int number, const char* english) const {
     if (!text.empty()) return Q(text);
   }
   return QString::fromUtf8(english);
+}
+
+std::array<int, 4> frmData::CalendarSettings() const {
+  return {reckoner_.CountryIndex(), reckoner_.ReferenceLongitude(), reckoner_.Epoch(), reckoner_.SunMethod()};
 }
 
 bool frmData::IsListing() const { return listing_ != nullptr; }
@@ -361,7 +366,9 @@ void frmData::DoTest() {
 
 void frmData::StartListing(std::unique_ptr<Listing> listing) {
   if (!listing) return;
+  ++generation_;
   listingMode_ = intWindow;
+  listingSettings_ = CalendarSettings();
   listing_ = std::move(listing);
   bool started = false;
   try {
@@ -371,6 +378,7 @@ void frmData::StartListing(std::unique_ptr<Listing> listing) {
                      listingMode_ == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
   }
   FlushPending();
+  if (!ShowQueuedMessages()) return;
   if (!started) {
     EndListing();
     return;
@@ -389,11 +397,14 @@ void frmData::StartListing(std::unique_ptr<Listing> listing) {
 // so a message box shown by a step cannot start another slice inside this one.
 void frmData::RunSlice() {
   if (!listing_) return;
+  // A list goes on under the settings its header names: a change in the main window ends it.
+  if (CalendarSettings() != listingSettings_) stopRequest_ = true;
   QElapsedTimer clock;
   clock.start();
   bool more = true;
   try {
-    while ((more = !stopRequest_ && listing_->Step(*output_)) && clock.elapsed() < kSliceMilliseconds) {
+    while ((more = !stopRequest_ && listing_->Step(*output_)) && output_->queued.empty() &&
+           clock.elapsed() < kSliceMilliseconds) {
     }
   } catch (const std::exception& e) {
     output_->Message(LanguageText(19, kListingErrorTitle).toStdString(), e.what(),
@@ -401,8 +412,22 @@ void frmData::RunSlice() {
     more = false;
   }
   FlushPending();
+  if (!ShowQueuedMessages()) return;
   if (more && listing_) slices_->start();
   else EndListing();
+}
+
+// False when the window began or ended a listing while a message was shown: the caller's listing
+// is then no longer the window's.
+bool frmData::ShowQueuedMessages() {
+  const unsigned generation = generation_;
+  while (!output_->queued.empty()) {
+    const TextOutput::Shown shown = output_->queued.front();
+    output_->queued.erase(output_->queued.begin());
+    if (messages_) messages_->Show(shown.title, shown.text, shown.icon, MessageButtons::kOk);
+    if (generation != generation_) return false;
+  }
+  return true;
 }
 
 void frmData::EndListing() {
@@ -415,7 +440,9 @@ void frmData::EndListing() {
     }
   }
   FlushPending();
+  output_->queued.clear();
   listing_.reset();
+  ++generation_;
   lblYears->setText(LanguageText(17, kYearsCaption));
   cmdClose->setText(LanguageText(18, kCloseCaption));
   txbText->viewport()->unsetCursor();
@@ -430,7 +457,9 @@ void frmData::AbandonListing() {
   if (!listing_) return;
   slices_->stop();
   output_->pending.clear();
+  output_->queued.clear();
   listing_.reset();
+  ++generation_;
   lblYears->setText(LanguageText(17, kYearsCaption));
   cmdClose->setText(LanguageText(18, kCloseCaption));
   txbText->viewport()->unsetCursor();

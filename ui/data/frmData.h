@@ -89,10 +89,12 @@ class frmData : public QWidget {
   void EndListing();
   void AbandonListing();
   void FlushPending();
+  bool ShowQueuedMessages();
   void FinalFocus();
   void cmdClose_Click();
   void cmdCopyToClipboard_Click();
   QString LanguageText(int number, const char* english) const;
+  std::array<int, 4> CalendarSettings() const;
 
   Reckoner& reckoner_;
   Clipboard* clipboard_;
@@ -123,7 +125,9 @@ class frmData : public QWidget {
   std::array<int, 6> rememberedYears_{};
   std::unique_ptr<Listing> listing_;
   int listingMode_ = 0;
+  std::array<int, 4> listingSettings_{};  // country, longitude, epoch and Sun method at its start
   std::unique_ptr<WindowOutput> output_;
+  unsigned generation_ = 0;  // counts listings begun and ended
   QTimer* slices_ = nullptr;
 };
 

@@ -77,6 +77,14 @@ class DataWindowTest : public QObject {
     QVERIFY(f.WaitForEnd());
     QCOMPARE(years->text(), QString("2"));
     QVERIFY(f.messages.shown.empty());
+
+    // An instant whose lunar date the calendar does not serve lists nothing and says why.
+    f.ajd = JdnOfCeDate(10000, 6, 1);
+    f.window.OpenList(kModeNewYears);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    QCOMPARE(f.messages.shown[0].text, std::string("Lunar date is invalid."));
+    QVERIFY(f.window.Text().isEmpty());
   }
 
   // Close reads "Stop" while a long list runs: the first press ends the list within 0.2 s and
@@ -110,6 +118,14 @@ class DataWindowTest : public QObject {
     f.Click("cmdClose");
     QVERIFY(!f.window.isVisible());
     QVERIFY(years->text().isEmpty());
+
+    // A change of meridian in the main window ends a list that names the old one.
+    years->setText("9999");
+    f.window.OpenList(kModeMonths);
+    QTest::qWait(100);
+    QVERIFY(f.window.IsListing());
+    f.reckoner.SetReferenceLongitude(105);
+    QVERIFY(f.WaitForEnd(1000));
   }
 
   // Copy takes the selection, or everything when nothing is selected; an empty window leaves
