@@ -83,6 +83,7 @@ frmData::frmData(Reckoner& reckoner, Clipboard* clipboard, Messages* messages,
   wideWidth_ = normalWidth_ * 13 / 10;
   mediumWidth_ = normalWidth_ * 11 / 10;
   optCE->setChecked(true);
+  setMinimumHeight(kMinimumHeight);
   slices_ = new QTimer(this);
   slices_->setSingleShot(true);
   slices_->setInterval(0);
