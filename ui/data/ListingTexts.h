@@ -9,8 +9,6 @@
 
 namespace mirvo::listing {
 
-// A number with its sign place: one blank in front when it is not negative ("-" otherwise).
-std::string SignPlace(long long n);
 // "China" for the country list index.
 std::string CountryName(int country);
 // The CE (or JC) date of a day number.

@@ -62,8 +62,6 @@ int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnl
 
 namespace listing {
 
-std::string SignPlace(long long n) { return (n >= 0 ? " " : "") + std::to_string(n); }
-
 std::string CountryName(int country) { return std::string(CountryOf(country).name); }
 
 CalendarDate DateOfJdn(int32_t jdn, bool julian) {

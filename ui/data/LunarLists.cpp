@@ -8,13 +8,13 @@
 #include "core/daycount/DayCount.h"
 #include "ui/data/ListingTexts.h"
 #include "ui/data/Listings.h"
+#include "util/Text.h"
 #include "ui/main/MainTables.h"
 
 namespace mirvo {
 namespace {
 
 using listing::CyclePlace;
-using listing::SignPlace;
 
 std::string LongitudeText(int longitude) { return std::to_string(longitude) + "º E, "; }
 
@@ -24,11 +24,8 @@ bool InCalendarYears(int32_t year) {
 
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
 ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
-  ChsDate skip;
-  skip.valid = -99;
   ChlDate chl;
-  reckoner.DayToChinese(CjdcFromAjd(ajd, reckoner.ReferenceLongitude()), reckoner.Epoch(), skip,
-                        chl);
+  reckoner.DayToChl(CjdcFromAjd(ajd, reckoner.ReferenceLongitude()), reckoner.Epoch(), chl);
   return chl;
 }
 
@@ -87,13 +84,13 @@ class NewYearsList : public Listing {
     }
     std::string line = reckoner_.ChlDateText(date_, 0, "CHL") + " = " +
                        listing::DateText(listing::DateOfJdn(attempt.jdn, options_.julian)) +
-                       (options_.julian ? " JC = " : " CE = ") + SignPlace(attempt.jdn) + " JDN";
+                       (options_.julian ? " JC = " : " CE = ") + Spaced(attempt.jdn) + " JDN";
     if (newYears_) {
       const int months = NianStatistics(reckoner_, attempt, termCounts_);
       line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts_[3]) +
               " Z1:" + std::to_string(termCounts_[4]);
     } else {
-      line += " " + SignPlace(listed_);
+      line += " " + Spaced(listed_);
     }
     out.Append(line + "\n");
     return NextYear();
@@ -150,7 +147,7 @@ class MonthStartsList : public Listing {
       header = "Starts of all months with corresponding date CE\nand Julian day number " + span +
                "\n(" + inputs_.epochMethod + ", ";
     }
-    header += "longitude" + SignPlace(reckoner_.ReferenceLongitude()) + "º E, " +
+    header += "longitude" + Spaced(reckoner_.ReferenceLongitude()) + "º E, " +
               listing::CountryName(inputs_.country) + "):\n";
     out.Append(header);
     return true;
@@ -172,7 +169,7 @@ class MonthStartsList : public Listing {
         const int16_t status = reckoner_.ChlToDay(date);
         if (status == kChlNoSuchMonth) continue;
         if (status < 0) {
-          out.Message("", "intM =" + SignPlace(month) + "  Error code =" + SignPlace(status),
+          out.Message("", "intM =" + Spaced(month) + "  Error code =" + Spaced(status),
                       MessageIcon::kNone);
           continue;
         }
@@ -196,7 +193,7 @@ class MonthStartsList : public Listing {
     if (listing::CharacterCount(chl) < 15) chl += " ";
     std::string line = chl + " =  " +
                        listing::DateText(listing::DateOfJdn(date.jdn, options_.julian)) +
-                       (options_.julian ? " JC = " : " CE = ") + SignPlace(date.jdn) + " JDN" +
+                       (options_.julian ? " JC = " : " CE = ") + Spaced(date.jdn) + " JDN" +
                        (reckoner_.ChlMonthLength(date) == 30 ? "  30 days" : "  29 days");
     if (!(date.leap && date.month >= 10)) {
       for (size_t at = line.find("CHL"); at != std::string::npos; at = line.find("CHL", at + 4))
@@ -234,10 +231,8 @@ class EuroNewYearsList : public Listing {
     if (listed_ >= options_.years) return false;
     CalendarDate january = MakeCalendarDate(year_ + listed_, 1, 1, options_.julian ? 'J' : 'G');
     const int32_t jdn = JdnFromCalendarDate(january);
-    ChsDate skip;
-    skip.valid = -99;
     ChlDate chl;
-    reckoner_.DayToChinese(jdn, reckoner_.Epoch(), skip, chl);
+    reckoner_.DayToChl(jdn, reckoner_.Epoch(), chl);
     if (!chl.valid) return false;
     buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
                reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + reckoner_.ChlDateStemBranchText(chl) +

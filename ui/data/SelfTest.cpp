@@ -8,11 +8,11 @@
 #include "core/daycount/DayCount.h"
 #include "ui/data/ListingTexts.h"
 #include "ui/data/Listings.h"
+#include "util/Text.h"
 
 namespace mirvo {
 namespace {
 
-using listing::SignPlace;
 
 // A date of either kind that converts to a day number must come back from that day unchanged.
 template <typename Date, typename Same, typename Text>
@@ -32,7 +32,7 @@ bool RoundTrip(Reckoner& reckoner, Date date, bool valid, Same same, Text text, 
     out.Append("1");
     return true;
   }
-  out.Append("\n" + text(date) + " ->" + SignPlace(date.jdn) + " but\n" + std::to_string(back.jdn) +
+  out.Append("\n" + text(date) + " ->" + Spaced(date.jdn) + " but\n" + std::to_string(back.jdn) +
              " -> " + text(back) + "\n");
   return false;
 }
@@ -60,7 +60,7 @@ bool TestChineseDates(Reckoner& reckoner, ChsDate chs, ChlDate chl, ListingOutpu
 
 bool TestDateEntry(Reckoner& reckoner, int parseStatus, double ajd, ListingOutput& out) {
   if (parseStatus != 0) {
-    out.Append("Error code =" + SignPlace(parseStatus) + "\n");
+    out.Append("Error code =" + Spaced(parseStatus) + "\n");
     return true;
   }
   ChsDate chs;

@@ -15,7 +15,6 @@ namespace mirvo {
 namespace {
 
 using listing::CyclePlace;
-using listing::SignPlace;
 
 // Date, time, zone and chronological Julian date of an event, the columns shared by the dark-moon
 // and the solar-term lines. The year is right-aligned in five places.
@@ -30,7 +29,7 @@ std::string EventColumns(int32_t jdn, double cjd, bool julian, const std::string
 void Summary(std::string& text, const char* kind, const char* word, const CyclePlace& place,
              int months) {
   if (months <= 10) return;
-  text += kind + SignPlace(place.cycle) + "-" + std::to_string(place.position);
+  text += kind + Spaced(place.cycle) + "-" + std::to_string(place.position);
   if (months == 11) text += std::string(" was a short ") + word + ", with 11 months.\n";
   else if (months == 12) text += std::string(" was a normal ") + word + ", with 12 months.\n";
   else if (months == 13) text += std::string(" was a long ") + word + ", with 13 months.\n";
@@ -50,11 +49,11 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
 
   std::string text = "Dates, times and chronological Julian dates of dark moons\n";
   if (withTerms) text += "and solar terms ";
-  text += "for 3 solar years beginning" + SignPlace(first.cycle) + "-" +
+  text += "for 3 solar years beginning" + Spaced(first.cycle) + "-" +
           std::to_string(first.position) + " (" + std::to_string(sui - 1) +
           (julian ? " JC" : " CE") + "),\n";
   text += inputs.epochMethod + ".  Times are " + inputs.zoneLabel + " times,\n";
-  text += "which assume longitude" + SignPlace(longitude) + "º E (" +
+  text += "which assume longitude" + Spaced(longitude) + "º E (" +
           listing::CountryName(inputs.country) + ") as reference meridian.\n";
   // The tables reach no further than the days the calendar serves.
   if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
@@ -95,15 +94,15 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     if (withTerms) body += "---------- ";
     if (suiStarts) {
       suiPlace.Advance();
-      body += "Sui" + SignPlace(suiPlace.cycle) + "-" + std::to_string(suiPlace.position);
+      body += "Sui" + Spaced(suiPlace.cycle) + "-" + std::to_string(suiPlace.position);
     }
     if (nianStarts) {
       nianPlace.Advance();
-      body += "Nian " + SignPlace(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
+      body += "Nian " + Spaced(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
     }
     if (suiStarts || nianStarts || withTerms) body += "\n";
     body += EventColumns(month.day, month.cjdc, julian, inputs.zoneLabel) + "  LN" +
-            SignPlace(table.firstLunation + m) + " M" + month.label + " (" +
+            Spaced(table.firstLunation + m) + " M" + month.label + " (" +
             std::to_string(month.majorTerms) + " zq)\n";
     ++monthsOfSui;
     ++monthsOfNian;
@@ -117,7 +116,7 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
       if (!(major ? options.majorTerms : options.minorTerms)) continue;
       const int type = static_cast<int>(t % 24);
       body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, julian, inputs.zoneLabel) +
-              "  ST" + SignPlace(type + 1) + " " + std::string(TermCode(type + 1));
+              "  ST" + Spaced(type + 1) + " " + std::string(TermCode(type + 1));
       if (options.termNames) {
         body += " (" + std::string(TermName(type + 1)) + " " +
                 std::string(TermEnglishName(type + 1)) + ")";

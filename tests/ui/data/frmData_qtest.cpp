@@ -11,6 +11,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "tests/support/TestDoubles.h"
 #include "ui/data/frmData.h"
 
 using namespace mirvo;
