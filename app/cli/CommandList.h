@@ -10,4 +10,7 @@ Command MonthsCommand();    // months.cpp
 Command ChineseCommand();   // chinese.cpp
 Command DaysCommand();      // days.cpp
 Command MonthViewCommand(); // month_view.cpp
+Command YearDataCommand();  // year_data.cpp
+Command ListCommand();      // list.cpp
+Command SelfTestCommand();  // selftest.cpp
 }  // namespace mirvo::cli

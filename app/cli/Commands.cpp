@@ -13,6 +13,9 @@ const std::vector<Command>& Commands() {
       ChineseCommand(),
       DaysCommand(),
       MonthViewCommand(),
+      YearDataCommand(),
+      ListCommand(),
+      SelfTestCommand(),
   };
   return kCommands;
 }

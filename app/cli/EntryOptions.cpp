@@ -19,6 +19,10 @@ bool ConvertEntryOptions(const Args& args, MainRules& rules) {
   if (args.positional().size() > 1) {
     throw UsageError("at most one ENTRY (quote it when it holds blanks)");
   }
+  return ConvertEntryText(args, args.positional().empty() ? "" : args.positional()[0], rules);
+}
+
+bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
   auto [country, longitude] = MeridianOptions(args);
   rules.ChooseCountry(country);
   rules.ChooseLongitude(longitude);
@@ -58,13 +62,22 @@ bool ConvertEntryOptions(const Args& args, MainRules& rules) {
   }
 
   rules.SetCurrentAjd(CurrentAjd());
-  const bool hasEntry = !args.positional().empty();
-  if (hasEntry) entry.date = args.positional()[0];
+  const bool hasEntry = !text.empty();
+  if (hasEntry) entry.date = text;
   if (hasEntry || !entry.plusMinus.empty()) {
     const ConvertOutcome outcome = rules.Convert();
     if (outcome == ConvertOutcome::kEntryError || outcome == ConvertOutcome::kOutOfRange) return false;
   }
   return true;
+}
+
+std::string JoinedArguments(const Args& args, size_t first) {
+  std::string text;
+  for (size_t i = first; i < args.positional().size(); ++i) {
+    if (!text.empty()) text += ' ';
+    text += args.positional()[i];
+  }
+  return text;
 }
 
 std::string OneLineMessage(const std::string& text) {

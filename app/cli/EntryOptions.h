@@ -23,6 +23,12 @@ std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more =
 // --plus/--minus. False when the entry was refused or lies out of range: rules.lastMessage() says
 // why. A bad option is a UsageError.
 bool ConvertEntryOptions(const Args& args, MainRules& rules);
+// The same with the entry given as text (empty for none), for commands whose positional
+// arguments hold more than the entry.
+bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules);
+// The positional arguments from the first-th on, joined by blanks: an ENTRY such as
+// 2024-02-10 CE needs no quotes.
+std::string JoinedArguments(const Args& args, size_t first = 0);
 
 // A message of the window on one line: line breaks become single blanks.
 std::string OneLineMessage(const std::string& text);

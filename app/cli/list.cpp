@@ -1,0 +1,77 @@
+// mirvo-cli list: the data window's lists of lunar new years (or anniversaries), month starts,
+// leap months and European new years, for an entered date or the present moment.
+#include <iostream>
+
+#include "app/cli/CommandList.h"
+#include "app/cli/EntryOptions.h"
+#include "core/chinese/Reckoner.h"
+#include "ui/data/Listings.h"
+#include "ui/main/MainRules.h"
+
+namespace mirvo::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: mirvo-cli list new-years|months|leap-months|euro-new-years [--years N] [ENTRY]\n"
+    "                      [--jc] [--omit-invalid] [--time HH:MM] [--zone gmt|ref]\n"
+    "                      [--plus N | --minus N] [--country vietnam|china|japan] [--longitude L]\n"
+    "                      [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
+    "                      [--animal NAME]\n"
+    "Prints the text of a list of the data window for the instant of ENTRY (a date with its\n"
+    "calendar code, as for `show`; its words need no quotes) or the present moment:\n"
+    "  new-years       from the lunar date of the instant on: its lunar new years (when it is\n"
+    "                  the first day of month 1) with the months, J1 and Z1 terms of each nian,\n"
+    "                  otherwise the anniversaries of that lunar date (default 20 years)\n"
+    "  months          the first day of every lunar month of N years centred on the CE year\n"
+    "                  (default 3)\n"
+    "  leap-months     the same for the leap months only (default 30)\n"
+    "  euro-new-years  the lunar date of January 1 of N years from the CE (or JC) year\n"
+    "                  (default 20)\n"
+    "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
+    "--omit-invalid drops the lines of anniversaries that do not exist in a year. The window's\n"
+    "messages go to stderr; an entry error or an invalid lunar date exits with 2.\n";
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.positional().empty()) {
+    throw UsageError("which list: new-years, months, leap-months or euro-new-years");
+  }
+  const std::string& kind = args.positional()[0];
+  int mode = 0;
+  ListingOptions options;
+  if (kind == "new-years") mode = kModeNewYears;
+  else if (kind == "months") mode = kModeMonths;
+  else if (kind == "leap-months") mode = kModeMonths, options.leapMonthsOnly = true;
+  else if (kind == "euro-new-years") mode = kModeEuroNewYears;
+  else throw UsageError("unknown list '" + kind + "'");
+  options.julian = args.has("jc");
+  options.omitInvalid = args.has("omit-invalid");
+  options.years = static_cast<int>(args.integer("years", 1, kMaxListYears)
+                                       .value_or(DefaultListYears(mode, options.leapMonthsOnly)));
+
+  Reckoner reckoner;
+  MainRules rules(reckoner, nullptr, nullptr);
+  if (!ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
+    err << "mirvo-cli list: " << OneLineMessage(rules.lastMessage()) << "\n";
+    return kExitBadInput;
+  }
+  ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());
+  inputs.zoneLabel = rules.settings().zoneLabel();
+  TextOutput text;
+  RunListing(*MakeList(mode, reckoner, inputs, options), text, mode);
+  out << text.text;
+  bool refused = false;
+  for (const auto& m : text.messages) {
+    err << "mirvo-cli list: " << OneLineMessage(m.text) << "\n";
+    refused = refused || m.text == kLunarDateInvalid;
+  }
+  return refused ? kExitBadInput : kExitOk;
+}
+
+}  // namespace
+
+Command ListCommand() {
+  return {"list", "lunar new years or anniversaries, month starts, leap months, European new years",
+          kUsage, Run, EntryOptionNames({"years"}), {"jc", "omit-invalid"}};
+}
+
+}  // namespace mirvo::cli

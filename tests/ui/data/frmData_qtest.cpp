@@ -1,0 +1,201 @@
+// The data window as a user meets it: lists that appear, a long list stopped at once, copying,
+// and the year data's options. Controls are found by name; message boxes are recorded.
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "tests/support/TestDoubles.h"
+#include "ui/data/frmData.h"
+
+using namespace mirvo;
+
+namespace {
+
+struct Fixture {
+  Reckoner reckoner;
+  RecordingMessages messages;
+  MemoryClipboard clipboard;
+  double ajd = JdnOfCeDate(2024, 2, 10);  // noon UT: 79-41-01-01 CHL at 120º E
+  frmData window{reckoner, &clipboard, &messages,
+                 DataWindowSources{[this] { return InputsOf(reckoner, ajd); }, {}, nullptr, nullptr}};
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* w = window.findChild<T*>(QString::fromLatin1(name));
+    if (!w) qFatal("no control %s", name);
+    return w;
+  }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  bool Shown(const char* name) { return Find<QWidget>(name)->isVisible(); }
+  QStringList Lines() { return window.Text().split('\n', Qt::SkipEmptyParts); }
+  bool WaitForEnd(int ms = 20000) {
+    QSignalSpy ended(&window, &frmData::listingEnded);
+    return !window.IsListing() || ended.wait(ms);
+  }
+};
+
+}  // namespace
+
+class DataWindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  // The main window's button lists at once with the default years; another number and Enter
+  // list again with it, and the mode remembers it.
+  void NewYearsAppearAndEnterListsAgain() {
+    Fixture f;
+    f.window.OpenList(kModeNewYears);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(f.window.windowTitle(), QString("Lunar new years & anniversaries"));
+    QCOMPARE(f.Find<QLineEdit>("txbNumYears")->text(), QString("20"));
+    QVERIFY(f.Shown("chkOmitInvalidDates"));
+    QVERIFY(!f.Shown("chkLeapMonthsOnly"));
+    QVERIFY(!f.Shown("chkIncludeMajorSolarTerms"));
+    QCOMPARE(f.Lines().size(), 3 + 20);
+    QCOMPARE(f.Lines()[3], QString("79-41-01-01 CHL = 2024-02-10 CE =  2460351 JDN 12m J1:0 Z1:1"));
+
+    QLineEdit* years = f.Find<QLineEdit>("txbNumYears");
+    years->clear();
+    QTest::keyClicks(years, "a2");
+    QTest::keyClick(years, Qt::Key_Return);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(years->text(), QString("2"));
+    QCOMPARE(f.Lines().size(), 3 + 2);
+
+    // Another list starts from its own number; coming back finds the remembered one.
+    f.window.OpenList(kModeMonths);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(years->text(), QString("3"));
+    QVERIFY(f.Shown("chkLeapMonthsOnly"));
+    f.window.OpenList(kModeNewYears);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(years->text(), QString("2"));
+    QVERIFY(f.messages.shown.empty());
+
+    // An instant whose lunar date the calendar does not serve lists nothing and says why.
+    f.ajd = JdnOfCeDate(10000, 6, 1);
+    f.window.OpenList(kModeNewYears);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(f.messages.shown.size(), size_t{1});
+    QCOMPARE(f.messages.shown[0].text, std::string("Lunar date is invalid."));
+    QVERIFY(f.window.Text().isEmpty());
+  }
+
+  // Close reads "Stop" while a long list runs: the first press ends the list within 0.2 s and
+  // leaves the window open, the second closes it.
+  void StopEndsALongListAtOnce() {
+    Fixture f;
+    f.window.OpenList(kModeMonths);
+    QVERIFY(f.WaitForEnd());
+    QLineEdit* years = f.Find<QLineEdit>("txbNumYears");
+    years->setText("9999");
+    f.Click("cmdList");
+    QTest::qWait(300);
+    QVERIFY(f.window.IsListing());
+    QPushButton* close = f.Find<QPushButton>("cmdClose");
+    QCOMPARE(close->text(), QString("Stop"));
+    QVERIFY(!f.Shown("chkLeapMonthsOnly"));
+    const int linesBefore = static_cast<int>(f.Lines().size());
+    QVERIFY(linesBefore > 3);  // the window shows the months while they are found
+
+    QSignalSpy ended(&f.window, &frmData::listingEnded);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(ended.count() > 0 || ended.wait(1000));
+    QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed()) + " ms"));
+    QVERIFY(!f.window.IsListing());
+    QCOMPARE(close->text(), QString("Close"));
+    QVERIFY(f.window.isVisible());
+    QVERIFY(f.Shown("chkLeapMonthsOnly"));
+
+    f.Click("cmdClose");
+    QVERIFY(!f.window.isVisible());
+    QVERIFY(years->text().isEmpty());
+
+    // A change of meridian in the main window ends a list that names the old one.
+    years->setText("9999");
+    f.window.OpenList(kModeMonths);
+    QTest::qWait(100);
+    QVERIFY(f.window.IsListing());
+    f.reckoner.SetReferenceLongitude(105);
+    QVERIFY(f.WaitForEnd(1000));
+  }
+
+  // Copy takes the selection, or everything when nothing is selected; an empty window leaves
+  // the clipboard alone.
+  void CopySelectionOrAll() {
+    Fixture f;
+    f.clipboard.SetText("before");
+    f.window.DoTest();  // shows the window with an empty text until the test writes
+    f.Find<QPlainTextEdit>("txbText")->clear();
+    f.Click("cmdCopyToClipboard");
+    QCOMPARE(f.clipboard.Text(), std::string("before"));
+    QVERIFY(f.WaitForEnd());
+
+    f.window.OpenList(kModeEuroNewYears);
+    QVERIFY(f.WaitForEnd());
+    f.Click("cmdCopyToClipboard");
+    QCOMPARE(QString::fromStdString(f.clipboard.Text()), f.window.Text());
+    QVERIFY(f.clipboard.Text().rfind("Lunar calendar dates of New Years Day", 0) == 0);
+
+    auto* text = f.Find<QPlainTextEdit>("txbText");
+    QTextCursor cursor(text->document());
+    cursor.movePosition(QTextCursor::Down, QTextCursor::MoveAnchor, 2);
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+    text->setTextCursor(cursor);
+    QCOMPARE(f.Find<QPushButton>("cmdCopyToClipboard")->text(), QString("Copy selected text to clipboard"));
+    f.Click("cmdCopyToClipboard");
+    QCOMPARE(f.clipboard.Text(),
+             std::string("2024-01-01 CE = 79-40-11-20 CHL\n"
+                         "(jia-zi) day 20, (jia-zi) month 11, (gui-mao) year 40 of cycle 79\n"));
+    QCOMPARE(f.Find<QPushButton>("cmdCopyToClipboard")->text(), QString("Copy to clipboard"));
+  }
+
+  // The year data reruns when a solar-term box or the calendar changes; the options are shown in
+  // this mode only.
+  void YearDataFollowsItsOptions() {
+    Fixture f;
+    f.window.DisplayYearData();
+    QCOMPARE(f.window.windowTitle(), QString("Dates, times and CJDs of dark moons and solar terms"));
+    QVERIFY(f.Shown("chkIncludeMinorSolarTerms"));
+    QVERIFY(!f.Shown("txbNumYears"));
+    QVERIFY(f.window.Text().contains("  ST 1 Z11\n"));
+    QVERIFY(!f.window.Text().contains(" J12"));
+    QTest::mouseClick(f.Find<QCheckBox>("chkIncludeMinorSolarTerms"), Qt::LeftButton);
+    QVERIFY(f.window.Text().contains("  ST 2 J12\n"));
+    QTest::mouseClick(f.Find<QCheckBox>("chkDisplaySolarTermNames"), Qt::LeftButton);
+    QVERIFY(f.window.Text().contains("  ST 1 Z11 (Dong zhi Winter solstice)\n"));
+    f.window.SetEuropeanCalendar('J');
+    QVERIFY(f.Find<QRadioButton>("optJC")->isChecked());
+    QVERIFY(f.window.Text().contains("(2023 JC)"));
+  }
+
+  // The random test writes its digits and ends on its own; the date test reports a bad entry.
+  void SelfTestRunsAndReports() {
+    Fixture f;
+    f.window.DoTest();
+    QVERIFY(f.Shown("txbStart"));
+    QVERIFY(f.Shown("cmdStop"));
+    QVERIFY(f.WaitForEnd(60000));
+    const QString text = f.window.Text();
+    QVERIFY(text.startsWith("\nDoing 1000 random solar,lunar -> JDN -> solar,lunar"));
+    const QString digits = text.mid(text.indexOf("lunar", 40) + 5);
+    QCOMPARE(digits.size(), 2000);
+    QVERIFY(!digits.contains(QRegularExpression("[^01]")));
+
+    f.Find<QLineEdit>("txbStart")->setText("2024-13-01 CE");
+    QTest::keyClick(f.Find<QLineEdit>("txbStart"), Qt::Key_Return);
+    QVERIFY(f.window.Text().endsWith("Error code = 1\n"));  // no parser given: no date
+  }
+};
+
+QTEST_MAIN(DataWindowTest)
+#include "frmData_qtest.moc"
