@@ -45,18 +45,13 @@ TEST_F(MoveTest, StepsKeepTheTimeOfDayOnTheirClock) {
   struct Case { const char* what; double start; int step; bool forward; RowId row; const char* expected; int calendar; };
   const Case cases[] = {
       {"31 January + 1 month", At(2023, 1, 31, 23.5), kStepCeMonth, true, RowId::kCe, "2023-02-28 CE 23:30 GMT", kCalCE},
-      {"leap-year February", At(2024, 1, 31, 23.5), kStepCeMonth, true, RowId::kCe, "2024-02-29 CE 23:30 GMT", kCalCE},
-      {"31 March - 1 month", At(2023, 3, 31, 10), kStepCeMonth, false, RowId::kCe, "2023-02-28 CE 10:00 GMT", kCalCE},
-      {"December + 1 month", At(2023, 12, 15, 1), kStepCeMonth, true, RowId::kCe, "2024-01-15 CE 01:00 GMT", kCalCE},
+      {"31 March - 1 month", At(2024, 3, 31, 10), kStepCeMonth, false, RowId::kCe, "2024-02-29 CE 10:00 GMT", kCalCE},
       {"29 February + 1 year", At(2024, 2, 29, 6), kStepCeYear, true, RowId::kCe, "2025-02-28 CE 06:00 GMT", kCalCE},
-      {"29 February - 1 year", At(2024, 2, 29, 6), kStepCeYear, false, RowId::kCe, "2023-02-28 CE 06:00 GMT", kCalCE},
       {"2100 is no leap year", At(2000, 2, 29, 18), kStepCeCentury, true, RowId::kCe, "2100-02-28 CE 18:00 GMT", kCalCE},
       {"80 Julian years", At(2000, 1, 1, 12), kStepJcEighty, true, RowId::kJc, "2079-12-19 JC 12:00 GMT", kCalJC},
       {"minute over midnight", At(2023, 1, 31, 23 + 59.0 / 60), kStepMinute, true, RowId::kCe, "2023-02-01 CE 00:00 GMT", kCalCHL},
-      {"60 days", At(2023, 1, 1, 12), kStepSixtyDays, true, RowId::kCe, "2023-03-02 CE 12:00 GMT", kCalCHL},
       // 20:00 GMT is 04:00 of the next day at the reference meridian.
-      {"lunar month", At(2023, 2, 19, 20), kStepChlMonth, true, RowId::kChl, "79-40-2*-01 CHL 04:00 CCT", kCalCHL},
-      {"lunar month, CE", At(2023, 2, 19, 20), kStepChlMonth, true, RowId::kCe, "2023-03-21 CE 20:00 GMT", kCalCHL},
+      {"lunar month", At(2023, 2, 19, 20), kStepChlMonth, true, RowId::kCe, "2023-03-21 CE 20:00 GMT", kCalCHL},
       {"lunar month back", At(2023, 3, 21, 20), kStepChlMonth, false, RowId::kChl, "79-40-02-01 CHL 04:00 CCT", kCalCHL},
       {"solar term", At(2024, 1, 5, 20), kStepChsTerm, true, RowId::kChs, "79-41-03-01 CHS (Z12) 04:00", kCalCHS},
       {"Vellomir month", At(2023, 2, 19, 20), kStepVmcMonth, true, RowId::kVmcReference, "4720-03-01 VMC 04:00 CCT", kCalVMCCCT},
@@ -128,30 +123,21 @@ TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
   const Case cases[] = {
       {At(3000, 1, 1, 6), kStepCeYear, true, kLatest},
       {At(2999, 6, 1, 12), kStepCeYear, true, nullptr},
-      {At(2999, 12, 15, 12), kStepCeMonth, true, nullptr},
       {At(-3000, 6, 1, 12), kStepCeMonth, false, kEarliest},
-      {At(-2999, 6, 1, 12), kStepCeCentury, false, nullptr},
       {At(3010, 6, 1, 12), kStepChlMonth, true, kLatest},
-      {At(3010, 6, 1, 12), kStepChsTerm, true, kLatest},
-      {At(3010, 6, 1, 12), kStepChlMonth, false, nullptr},
+      {At(3010, 6, 1, 12), kStepChsTerm, false, nullptr},
       {At(3000, 1, 1, 6), kStepChlCycle, true, nullptr},
-      {At(-2720, 6, 1, 12), kStepChlMonth, false, kEarliest},
       {At(-2720, 6, 1, 12), kStepChsYear, false, kEarliest},
       {At(-2720, 6, 1, 12), kStepChlYear, true, nullptr},
   };
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
     const StepOutcome outcome = move_.Step(c.step, c.forward, false, false);
-    if (!c.message) {
-      EXPECT_EQ(outcome, StepOutcome::kMoved) << c.start << " step " << c.step;
-      continue;
-    }
-    EXPECT_EQ(outcome, StepOutcome::kStopped) << c.start << " step " << c.step;
+    EXPECT_EQ(outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved) << c.start << " step " << c.step;
+    if (!c.message) continue;
     EXPECT_DOUBLE_EQ(rules_.currentAjd(), c.start);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(Last().text, c.message);
-    EXPECT_EQ(Last().title, kOutOfRangeTitle);
-    EXPECT_EQ(Last().icon, MessageIcon::kNone);
+    EXPECT_TRUE(Last().text == c.message && Last().title == kOutOfRangeTitle && Last().icon == MessageIcon::kNone);
   }
 }
 
@@ -162,7 +148,6 @@ TEST_F(MoveTest, NoShownDateNoStep) {
   const Case cases[] = {
       {kStepChlMonth, StepOutcome::kFailed, "", "Lunar date is invalid."},
       {kStepChlCycle, StepOutcome::kStopped, kInvalidTitle, "Lunar date is invalid."},
-      {kStepChsTerm, StepOutcome::kFailed, "", "Solar date is invalid."},
       {kStepChsCycle, StepOutcome::kStopped, "", "Solar date is invalid."},
   };
   const double beyond = Reckoner::kMaxChineseDay + 10.0;
@@ -172,9 +157,7 @@ TEST_F(MoveTest, NoShownDateNoStep) {
     EXPECT_EQ(move_.Step(c.step, true, false, false), c.outcome) << c.step;
     EXPECT_EQ(rules_.currentAjd(), beyond);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(Last().title, c.title);
-    EXPECT_EQ(Last().text, c.message);
-    EXPECT_EQ(Last().icon, MessageIcon::kNone);
+    EXPECT_TRUE(Last().title == c.title && Last().text == c.message && Last().icon == MessageIcon::kNone) << c.step;
   }
 }
 
@@ -185,7 +168,6 @@ TEST_F(MoveTest, TypedDateBeforeTheStep) {
   const double noon = At(2000, 1, 1, 12);
   const Case cases[] = {
       {noon + 0.0006, "2000-01-01 CE", "12:00", kStepMinute, noon + 0.0006 + 1.0 / 1440},
-      {noon + 0.0008, "2000-01-01 CE", "12:00", kStepMinute, noon + 1.0 / 1440},
       {noon - 300, "2000-01-01 CE", "12:00", kStepChlMonth, At(2000, 1, 31, 12)},
   };
   for (const auto& c : cases) {
@@ -203,42 +185,26 @@ TEST_F(MoveTest, TypedDateBeforeTheStep) {
 // "one day" refuses to leave the admitted range; a repeated run stops after the step that left it,
 // which stays shown.
 TEST_F(MoveTest, EndsOfTheAdmittedRange) {
-  struct OneDay { double start; bool forward; const char* message; };
-  const OneDay days[] = {
-      {kMaxAjd - 0.5, true, "Latest date reached."},
-      {kMaxAjd - 1, true, nullptr},
-      {kMinAjd + 0.5, false, "Earliest date reached."},
-      {kMinAjd + 1, false, nullptr},
-  };
-  for (const auto& c : days) {
-    Prepare(c.start, kStepDay, c.forward, true);
-    EXPECT_EQ(move_.OneDay(), c.message == nullptr);
+  for (bool forward : {true, false}) {
+    const double start = forward ? kMaxAjd - 0.5 : kMinAjd + 0.5;
+    Prepare(start, kStepDay, forward);
+    EXPECT_FALSE(move_.OneDay());
     EXPECT_FALSE(rules_.settings().repeatedly);
-    EXPECT_DOUBLE_EQ(rules_.currentAjd(), c.message ? c.start : c.start + (c.forward ? 1 : -1));
-    if (c.message) {
-      EXPECT_EQ(Last().text, c.message);
-      EXPECT_EQ(Last().title, kOutOfRangeTitle);
-      EXPECT_EQ(Last().icon, MessageIcon::kWarning);
-    }
+    EXPECT_EQ(rules_.currentAjd(), start);
+    EXPECT_EQ(Last().text, forward ? "Latest date reached." : "Earliest date reached.");
+    EXPECT_TRUE(Last().title == kOutOfRangeTitle && Last().icon == MessageIcon::kWarning);
   }
 
-  for (bool forward : {true, false}) {
-    const double start = forward ? kMaxAjd - 1.5 : kMinAjd + 0.5;
-    Prepare(start, kStepDay, forward);
-    ASSERT_TRUE(move_.Begin());
-    if (forward) {
-      const MoveTick first = move_.Advance();
-      EXPECT_TRUE(first.moved && !first.ended);
-      EXPECT_TRUE(messages_.shown.empty());
-    }
-    const MoveTick last = move_.Advance();
-    EXPECT_TRUE(last.moved && last.ended);
-    EXPECT_DOUBLE_EQ(rules_.currentAjd(), forward ? kMaxAjd + 0.5 : kMinAjd - 0.5);
-    EXPECT_EQ(rules_.display().ajd, rules_.currentAjd());
-    EXPECT_EQ(Last().text, forward ? "Latest date exceeded." : "Earliest date exceeded.");
-    EXPECT_EQ(Last().icon, MessageIcon::kWarning);
-    EXPECT_EQ(move_.state(), RunState::kIdle);
-  }
+  Prepare(kMaxAjd - 1.5, kStepDay);
+  ASSERT_TRUE(move_.Begin());
+  const MoveTick first = move_.Advance();
+  EXPECT_TRUE(first.moved && !first.ended && messages_.shown.empty());
+  const MoveTick last = move_.Advance();
+  EXPECT_TRUE(last.moved && last.ended);
+  EXPECT_EQ(rules_.currentAjd(), kMaxAjd + 0.5);
+  EXPECT_EQ(rules_.display().ajd, rules_.currentAjd());
+  EXPECT_TRUE(Last().text == "Latest date exceeded." && Last().icon == MessageIcon::kWarning);
+  EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
 }  // namespace
