@@ -29,7 +29,10 @@ function(mirvo_qtests)
     add_executable(${name} ${src})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE mirvo_gui mirvo_test_support Qt6::Test)
-    target_compile_definitions(${name} PRIVATE MIRVO_DATA_DIR="${CMAKE_BINARY_DIR}")
+    # A window test may compare the window with the command-line tool.
+    add_dependencies(${name} mirvo-cli)
+    target_compile_definitions(${name} PRIVATE MIRVO_DATA_DIR="${CMAKE_BINARY_DIR}"
+      MIRVO_CLI_PATH="$<TARGET_FILE:mirvo-cli>")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
   endforeach()

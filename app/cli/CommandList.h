@@ -13,4 +13,5 @@ Command MonthViewCommand(); // month_view.cpp
 Command YearDataCommand();  // year_data.cpp
 Command ListCommand();      // list.cpp
 Command SelfTestCommand();  // selftest.cpp
+Command MoveCommand();      // move.cpp
 }  // namespace mirvo::cli

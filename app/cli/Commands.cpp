@@ -16,6 +16,7 @@ const std::vector<Command>& Commands() {
       YearDataCommand(),
       ListCommand(),
       SelfTestCommand(),
+      MoveCommand(),
   };
   return kCommands;
 }

@@ -58,6 +58,8 @@ class MainRules {
   void SetMoveStep(int step) { settings_.moveStep = step; }
   void SetMoveForward(bool forward) { settings_.moveForward = forward; }
   void SetRepeatedly(bool on) { settings_.repeatedly = on; }
+  void SetKeep30th(bool on) { settings_.keep30th = on; }
+  void SetKeepLeap(bool on) { settings_.keepLeap = on; }
   void SetRefreshPeriod(int index) { settings_.refreshPeriod = index; }
   void SetSearchTarget(int target);
   void SetSearchNext(bool next) { settings_.searchNext = next; }

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <string>
 #include <string_view>
@@ -108,5 +109,40 @@ QButtonGroup* OptionPair(QObject* owner, QAbstractButton* first, QAbstractButton
                    });
   return group;
 }
+
+// Takes named controls of a window away for a while (disabled, or hidden) and later gives back
+// exactly the state it took, so that a control that was not offered before is not offered after.
+class ControlLock {
+ public:
+  void Lock(QWidget* window, std::initializer_list<const char*> disable,
+            std::initializer_list<const char*> hide) {
+    Release();
+    for (const char* name : disable) Take(window, name, true);
+    for (const char* name : hide) Take(window, name, false);
+  }
+  void Release() {
+    for (const auto& t : taken_) {
+      if (!t.widget) continue;
+      if (t.disabled) t.widget->setEnabled(t.was);
+      else t.widget->setVisible(t.was);
+    }
+    taken_.clear();
+  }
+
+ private:
+  struct Taken { QPointer<QWidget> widget; bool disabled; bool was; };
+  void Take(QWidget* window, const char* name, bool disable) {
+    QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w) return;
+    if (disable) {
+      taken_.push_back({w, true, !w->testAttribute(Qt::WA_ForceDisabled)});
+      w->setEnabled(false);
+    } else {
+      taken_.push_back({w, false, !w->isHidden()});
+      w->hide();
+    }
+  }
+  std::vector<Taken> taken_;
+};
 
 }  // namespace mirvo

@@ -64,7 +64,6 @@ void frmMain::BuildPanels() {
   right->addWidget(commands_, 1);
   top->addLayout(right);
 
-  Clock = Named(new QTimer(this), "Clock");
   Timer1 = Named(new QTimer(this), "Timer1");
   Timer1->setInterval(1000);
 }
@@ -93,7 +92,9 @@ void frmMain::ConnectPanels() {
     optionChosen();
   });
 
-  connect(move_, &MovePanel::directionChosen, this, optionChosen);
+  connect(move_, &MovePanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
+  connect(move_, &MovePanel::entryChanged, this, &frmMain::ShowEntry);
+  connect(move_, &MovePanel::runningChanged, this, [this](bool running) { EnableMainControls(!running); });
   connect(search_, &SearchPanel::directionChosen, this, optionChosen);
 
   connect(settings_, &SettingsPanel::countryChosen, this, &frmMain::CountryChosen);
@@ -186,7 +187,6 @@ bool frmMain::Start() {
   commands_->button("cmdClearLog")->hide();
   // No saved state is kept yet: the defaults of Reset apply.
   cmdReset_Click();
-  Clock->stop();
   SetTheFocus();
   blnInitializing = false;
 
@@ -221,7 +221,7 @@ void frmMain::Initialization() {
   search_->SetSearchingText("");
 
   // Commands of features this window does not offer yet stay visible but disabled.
-  for (QWidget* w : {static_cast<QWidget*>(move_), static_cast<QWidget*>(search_)}) w->setEnabled(false);
+  search_->setEnabled(false);
   for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears",
                            "cmdListLeapMonths", "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog",
                            "cmdClearLog", "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
@@ -322,6 +322,7 @@ void frmMain::ShowDisplay(const DisplayTexts& d) {
   rows_->ShowDisplay(d);
   names_->ShowNames(d);
   HighlightCurrentCalendar();
+  move_->UpdateKeepBoxes();
 }
 
 // The Moon in the country colour; the Moon rows and picture keep what they showed when its phase
@@ -401,6 +402,19 @@ void frmMain::SetTheFocus() {
 }
 
 void frmMain::cmdMoveSetFocus() { move_->TakeFocus(); }
+
+// While a repeated move runs, only its own Stop, Pause and period, and Quit, are offered.
+void frmMain::EnableMainControls(bool enable) {
+  blnRepeat = !enable;
+  if (enable) {
+    runLock_.Release();
+    SetTheFocus();
+    return;
+  }
+  runLock_.Lock(this, {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
+                       "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cboEpoch"},
+                {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
+}
 
 void frmMain::cmdSearchSetFocus() {
   QPushButton* search = search_->searchButton();

@@ -12,6 +12,7 @@
 
 #include "platform/services/Services.h"
 #include "ui/main/Display.h"
+#include "ui/main/PanelKit.h"
 #include "util/ProgramTexts.h"
 
 class QTimer;
@@ -65,6 +66,7 @@ class frmMain : public QWidget {
   void CmdSaveStateEnabled(bool enabled);
   void SetTheFocus();
   void cmdMoveSetFocus();    // on Move when it is shown and enabled, else nowhere
+  void EnableMainControls(bool enable);
   void cmdSearchSetFocus();  // on Search when it is enabled, else on Quit
   // Lets a long command's Stop, Pause and other clicks run between its steps; members of this
   // window may change across the call.
@@ -113,6 +115,7 @@ class frmMain : public QWidget {
   bool quitting_ = false;
   bool deferFocus_ = false;    // a command of the rules is running on a copy of the boxes
   bool focusPending_ = false;  // it asked for SetTheFocus
+  ControlLock runLock_;        // what a repeated move takes away
 
   DateRowsPanel* rows_ = nullptr;
   MoonNamesPanel* names_ = nullptr;
@@ -121,7 +124,6 @@ class frmMain : public QWidget {
   SearchPanel* search_ = nullptr;
   SettingsPanel* settings_ = nullptr;
   CommandPanel* commands_ = nullptr;
-  QTimer* Clock = nullptr;
   QTimer* Timer1 = nullptr;
 };
 

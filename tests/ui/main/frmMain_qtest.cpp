@@ -110,7 +110,8 @@ class MainWindowTest : public QObject {
     QVERIFY(f.window->windowTitle().startsWith("Vantrel 1."));
     QVERIFY(f.messages.shown.empty());
     // Commands of later features are there but do not pretend to work.
-    QVERIFY(!f.Find<QPushButton>("cmdMove")->isEnabled());
+    QVERIFY(f.Find<QPushButton>("cmdMove")->isEnabled());
+    QVERIFY(!f.Find<QPushButton>("cmdSearch")->isEnabled());
     QVERIFY(!f.Find<QPushButton>("cmdSaveState")->isEnabled());
   }
 
@@ -491,9 +492,13 @@ class MainWindowTest : public QObject {
     QWidget* now = f.Find<QWidget>("cmdNow");
     QWidget* date = f.Find<QWidget>("txbDate");
     date->setFocus();
-    // Move and Search are disabled until their commands exist.
+    // Move goes nowhere while it cannot be clicked; Search is disabled until its command exists.
+    f.Find<QWidget>("cmdMove")->setEnabled(false);
     f.window->cmdMoveSetFocus();
     QCOMPARE(f.window->focusWidget(), date);
+    f.Find<QWidget>("cmdMove")->setEnabled(true);
+    f.window->cmdMoveSetFocus();
+    QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdMove"));
     f.window->cmdSearchSetFocus();
     QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdQuit"));
     // An empty date box and a hidden Now: the focus stays; the log buttons still follow the log.
