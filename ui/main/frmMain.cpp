@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -95,6 +96,17 @@ void frmMain::ConnectPanels() {
 
   connect(move_, &MovePanel::directionChosen, this, optionChosen);
   connect(search_, &SearchPanel::directionChosen, this, optionChosen);
+  connect(search_, &SearchPanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
+  connect(search_, &SearchPanel::searched, this, [this] {
+    ShowEntry();
+    settings_->ShowSettings(rules_->settings());
+  });
+  for (const char* name : {"cboElement", "cboAnimal"}) {
+    connect(convert_->findChild<QComboBox*>(name), &QComboBox::activated, this, [this] {
+      convert_->Collect(rules_->entry());
+      search_->ElementAnimalChosen();
+    });
+  }
 
   connect(settings_, &SettingsPanel::countryChosen, this, &frmMain::CountryChosen);
   connect(settings_, &SettingsPanel::longitudeChosen, this, &frmMain::LongitudeChosen);
@@ -221,7 +233,7 @@ void frmMain::Initialization() {
   search_->SetSearchingText("");
 
   // Commands of features this window does not offer yet stay visible but disabled.
-  for (QWidget* w : {static_cast<QWidget*>(move_), static_cast<QWidget*>(search_)}) w->setEnabled(false);
+  move_->setEnabled(false);
   for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears",
                            "cmdListLeapMonths", "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog",
                            "cmdClearLog", "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
@@ -364,7 +376,10 @@ void frmMain::RunEntryCommand(Command&& command) {
   if (focusPending_) SetTheFocus();
 }
 
-void frmMain::ShowEntry() { convert_->ShowEntry(rules_->entry()); }
+void frmMain::ShowEntry() {
+  convert_->ShowEntry(rules_->entry());
+  search_->ShowTargetTexts();  // the chosen element-animal target names the entry's choice
+}
 
 void frmMain::DateTextChanged() {
   convert_->Collect(rules_->entry());

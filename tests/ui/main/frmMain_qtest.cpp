@@ -491,11 +491,15 @@ class MainWindowTest : public QObject {
     QWidget* now = f.Find<QWidget>("cmdNow");
     QWidget* date = f.Find<QWidget>("txbDate");
     date->setFocus();
-    // Move and Search are disabled until their commands exist.
+    // Move is disabled until its command exists; Search when a command takes the window.
     f.window->cmdMoveSetFocus();
     QCOMPARE(f.window->focusWidget(), date);
     f.window->cmdSearchSetFocus();
+    QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdSearch"));
+    f.Find<QWidget>("fraSearch")->setEnabled(false);
+    f.window->cmdSearchSetFocus();
     QCOMPARE(f.window->focusWidget(), f.Find<QWidget>("cmdQuit"));
+    f.Find<QWidget>("fraSearch")->setEnabled(true);
     // An empty date box and a hidden Now: the focus stays; the log buttons still follow the log.
     now->hide();
     f.window->SetTheFocus();
