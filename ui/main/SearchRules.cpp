@@ -88,7 +88,8 @@ SearchOutcome SearchRules::Search() {
   }
   const std::optional<double> found = Find(target, next);
   if (!found) return SearchOutcome::kFailed;
-  if (target >= kTargetElementAnimalDay) rules_.SetShowCjds(false);
+  // The element-animal rows take the place of the chronological Julian dates.
+  if (target >= kTargetElementAnimalDay && target <= kTargetTripleCoincidence) rules_.SetShowCjds(false);
   if (target == kTargetIntercalaryMonth) rules_.entry().calendar = kCalCHL;
   rules_.SetCurrentAjd(*found);
   Recalculate(4);

@@ -95,7 +95,9 @@ void frmMain::ConnectPanels() {
   });
 
   connect(move_, &MovePanel::directionChosen, this, optionChosen);
-  connect(search_, &SearchPanel::directionChosen, this, optionChosen);
+  connect(search_, &SearchPanel::directionChosen, this, [this] {
+    if (isVisible()) cmdSearchSetFocus();
+  });
   connect(search_, &SearchPanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
   connect(search_, &SearchPanel::searched, this, [this] {
     ShowEntry();

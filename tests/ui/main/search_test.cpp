@@ -264,7 +264,7 @@ TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   EXPECT_EQ(s.rules.currentAjd(), Noon(2025, 7, 25));
   EXPECT_EQ(s.rules.display().ajd, Noon(2025, 7, 25));
   EXPECT_EQ(s.rules.entry().calendar, kCalCHL);
-  EXPECT_FALSE(s.rules.settings().showCjds);
+  EXPECT_TRUE(s.rules.settings().showCjds);
   EXPECT_EQ(saved, 1);
 
   // "Same element-animal day and month": the day and month rows take the current pairs.
@@ -279,8 +279,14 @@ TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   EXPECT_FALSE(rows.IsSet(kYearRow));
   s.search.FinishMultiple(true, 0);
   EXPECT_EQ(s.rules.currentAjd(), Noon(2025, 7, 25));
+  EXPECT_FALSE(s.rules.settings().showCjds);
   s.search.FinishMultiple(false, Day(2030, 1, 1));
   EXPECT_EQ(s.rules.currentAjd(), Noon(2030, 1, 1));
+
+  s.rules.SetShowCjds(true);
+  s.rules.SetSearchTarget(kTargetTripleCoincidence);
+  ASSERT_EQ(s.search.Search(), SearchOutcome::kFound);
+  EXPECT_FALSE(s.rules.settings().showCjds);
 }
 
 }  // namespace
