@@ -14,4 +14,5 @@ Command YearDataCommand();  // year_data.cpp
 Command ListCommand();      // list.cpp
 Command SelfTestCommand();  // selftest.cpp
 Command MoveCommand();      // move.cpp
+Command SearchCommand();    // search.cpp
 }  // namespace mirvo::cli

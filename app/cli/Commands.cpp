@@ -17,6 +17,7 @@ const std::vector<Command>& Commands() {
       ListCommand(),
       SelfTestCommand(),
       MoveCommand(),
+      SearchCommand(),
   };
   return kCommands;
 }

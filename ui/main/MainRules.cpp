@@ -51,6 +51,12 @@ void MainRules::SetSearchTarget(int target) {
   entry_.target = target;
 }
 
+void MainRules::SetMultipleRow(int row, int element, int animal) {
+  if (row < 0 || row > 2) return;
+  settings_.multipleElement[static_cast<size_t>(row)] = element;
+  settings_.multipleAnimal[static_cast<size_t>(row)] = animal;
+}
+
 void MainRules::Reset() {
   entry_.calendar = kMainDefaults.calendar;
   settings_.showVmc = kMainDefaults.showVmc;

@@ -63,6 +63,9 @@ class MainRules {
   void SetRefreshPeriod(int index) { settings_.refreshPeriod = index; }
   void SetSearchTarget(int target);
   void SetSearchNext(bool next) { settings_.searchNext = next; }
+  // A row (0 day, 1 month, 2 year) of the multiple element-animal search: list indexes, 5 and 12
+  // for none.
+  void SetMultipleRow(int row, int element, int animal);
   // "Reset": the entry calendar CHL, the display switches, the option pairs and the Move and
   // Search choices back to their defaults, the date and time boxes emptied. Epoch, method,
   // country and longitude stay.

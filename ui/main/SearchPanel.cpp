@@ -4,10 +4,12 @@
 #include <QRadioButton>
 
 #include "ui/main/PanelKit.h"
+#include "ui/main/frmMultiple_El_An.h"
 
 namespace mirvo {
 
-SearchPanel::SearchPanel(MainRules& rules, QWidget* parent) : QGroupBox("Search", parent), rules_(rules) {
+SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
+    : QGroupBox("Search", parent), rules_(rules), search_(rules) {
   setObjectName("fraSearch");
   auto* h = new QHBoxLayout(this);
   cmdSearch = Button("cmdSearch", "Search for");
@@ -15,6 +17,7 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent) : QGroupBox("Search"
   optPrevious = Named(new QRadioButton("previous"), "optPrevious");
   nextPreviousGroup_ = OptionPair(this, optNext, optPrevious, this, [this](bool next) {
     rules_.SetSearchNext(next);
+    if (window()->isVisible() && rules_.hooks().saveStateEnabled) rules_.hooks().saveStateEnabled(true);
     Q_EMIT directionChosen();
   });
   cboTarget = Combo("cboTarget");
@@ -24,7 +27,9 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent) : QGroupBox("Search"
   h->addWidget(optPrevious);
   h->addWidget(cboTarget);
   h->addWidget(lblSearching, 1);
-  connect(cboTarget, &QComboBox::currentIndexChanged, this, [this](int t) { rules_.SetSearchTarget(t); });
+  connect(cboTarget, &QComboBox::currentIndexChanged, this, &SearchPanel::TargetChosen);
+  connect(cmdSearch, &QPushButton::clicked, this, &SearchPanel::cmdSearch_Click);
+  search_.SetSearchingLabel([this](const std::string& text, bool visible) { ShowSearching(text, visible); });
 }
 
 void SearchPanel::FillTargets() {
@@ -33,10 +38,14 @@ void SearchPanel::FillTargets() {
   for (const auto& t : SearchTargets()) cboTarget->addItem(Q(t.text), t.data);
 }
 
-void SearchPanel::SetTargetAnimalNames(int country) {
+void SearchPanel::ShowTargetTexts() {
+  const EntryModel& e = rules_.entry();
   const QSignalBlocker block(cboTarget);
-  for (int t = kFirstElementAnimalTarget; t <= kLastElementAnimalTarget; ++t) {
-    cboTarget->setItemText(t, Q(ApplyCountryTargetNames(S(cboTarget->itemText(t)), country)));
+  for (int t = kFirstElementAnimalTarget; t <= kLastElementAnimalTarget && t < cboTarget->count(); ++t) {
+    const bool chosen = t == rules_.settings().searchTarget;
+    const std::string text = BuildElementAnimalTargetText(t, chosen ? e.element : kNoElementEntry,
+                                                          chosen ? e.animal : kNoAnimalEntry, rules_.settings().country);
+    cboTarget->setItemText(t, Q(text));
   }
 }
 
@@ -48,8 +57,59 @@ void SearchPanel::ShowSettings() {
   }
   HighlightOptionPair(nextPreviousGroup_);
   SetIndexQuietly(cboTarget, s.searchTarget);
+  ShowTargetTexts();
 }
 
 void SearchPanel::SetSearchingText(const std::string& text) { lblSearching->setText(Q(text)); }
+
+// Repainted at once: the searches of this row run to their end without serving the event loop.
+void SearchPanel::ShowSearching(const std::string& text, bool visible) {
+  lblSearching->setText(Q(text));
+  lblSearching->setVisible(visible);
+  if (visible) lblSearching->repaint();
+}
+
+// The element and animal lists are kept only for the element-animal targets (or a "?" lunar
+// entry); the chosen target names them.
+void SearchPanel::TargetChosen(int target) {
+  rules_.SetSearchTarget(target);
+  if (!window()->isVisible()) return;
+  Q_EMIT collectEntry();
+  UpdateElementAnimalControls(rules_.entry());
+  ShowTargetTexts();
+  Q_EMIT searched();
+  (cmdSearch->isEnabled() ? cmdSearch : window()->findChild<QPushButton*>("cmdHelp"))->setFocus();
+  if (rules_.hooks().saveStateEnabled) rules_.hooks().saveStateEnabled(true);
+}
+
+void SearchPanel::ElementAnimalChosen() {
+  if (!IsElementAnimalTarget(rules_.settings().searchTarget)) return;
+  ShowTargetTexts();
+  QPushButton* now = window()->findChild<QPushButton*>("cmdNow");
+  (cmdSearch->isEnabled() || !now ? cmdSearch : now)->setFocus();
+}
+
+void SearchPanel::cmdSearch_Click() {
+  Q_EMIT collectEntry();
+  const SearchOutcome outcome = search_.Search();
+  Q_EMIT searched();
+  if (outcome == SearchOutcome::kMultipleWindow) OpenMultipleWindow();
+}
+
+// Loaded at its first use and only hidden afterwards, so that its conditions stay.
+void SearchPanel::OpenMultipleWindow() {
+  if (!multiple_) {
+    multiple_ = new frmMultiple_El_An(rules_, window());
+    multiple_->searchingLabel = [this](const std::string& text, bool visible) {
+      lblSearching->setText(Q(text));
+      lblSearching->setVisible(visible);
+    };
+    connect(multiple_, &frmMultiple_El_An::hidden, this, [this] {
+      search_.FinishMultiple(multiple_->blnCancel, multiple_->lngCJDN);
+      Q_EMIT searched();
+    });
+  }
+  multiple_->Activate();
+}
 
 }  // namespace mirvo

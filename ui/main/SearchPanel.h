@@ -1,11 +1,13 @@
 // The Search group of the main window: "Search for", next or previous, the target list (whose
 // element-animal entries name the chosen element and animal) and the searching label. The
-// choices go straight into the main rules' settings record.
+// choices go straight into the main rules' settings record; the searches are the search rules',
+// and the multiple element-animal targets open their own window.
 #pragma once
 
 #include <QGroupBox>
 
 #include "ui/main/MainRules.h"
+#include "ui/main/SearchRules.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -15,6 +17,8 @@ class QRadioButton;
 
 namespace mirvo {
 
+class frmMultiple_El_An;
+
 class SearchPanel : public QGroupBox {
   Q_OBJECT
 
@@ -22,24 +26,39 @@ class SearchPanel : public QGroupBox {
   explicit SearchPanel(MainRules& rules, QWidget* parent = nullptr);
 
   void FillTargets();
-  // The animal words of the element-animal targets in the country's names.
-  void SetTargetAnimalNames(int country);
+  // The texts of the element-animal targets: the chosen one names the element and animal of the
+  // entry (in the country's animal names), the others are plain.
+  void ShowTargetTexts();
+  void SetTargetAnimalNames(int) { ShowTargetTexts(); }
   void ShowSettings();  // the Search choices of the settings record
   void SetSearchingText(const std::string& text);
+  // An element or animal was chosen in the entry boxes (already collected into the entry).
+  void ElementAnimalChosen();
 
   QPushButton* searchButton() const { return cmdSearch; }
+  // The multiple element-animal window, once it has been used.
+  frmMultiple_El_An* multipleWindow() const { return multiple_; }
 
  Q_SIGNALS:
   void directionChosen();  // the focus goes back to where the user continues
+  void collectEntry();     // the boxes are wanted in the entry model
+  void searched();         // the instant, the entry or the display switches may have changed
 
  private:
+  void cmdSearch_Click();
+  void TargetChosen(int target);
+  void OpenMultipleWindow();
+  void ShowSearching(const std::string& text, bool visible);
+
   MainRules& rules_;
+  SearchRules search_;
   QPushButton* cmdSearch = nullptr;
   QRadioButton* optNext = nullptr;
   QRadioButton* optPrevious = nullptr;
   QButtonGroup* nextPreviousGroup_ = nullptr;
   QComboBox* cboTarget = nullptr;
   QLabel* lblSearching = nullptr;
+  frmMultiple_El_An* multiple_ = nullptr;
 };
 
 }  // namespace mirvo

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -95,7 +96,20 @@ void frmMain::ConnectPanels() {
   connect(move_, &MovePanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
   connect(move_, &MovePanel::entryChanged, this, &frmMain::ShowEntry);
   connect(move_, &MovePanel::runningChanged, this, [this](bool running) { EnableMainControls(!running); });
-  connect(search_, &SearchPanel::directionChosen, this, optionChosen);
+  connect(search_, &SearchPanel::directionChosen, this, [this] {
+    if (isVisible()) cmdSearchSetFocus();
+  });
+  connect(search_, &SearchPanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
+  connect(search_, &SearchPanel::searched, this, [this] {
+    ShowEntry();
+    settings_->ShowSettings(rules_->settings());
+  });
+  for (const char* name : {"cboElement", "cboAnimal"}) {
+    connect(convert_->findChild<QComboBox*>(name), &QComboBox::activated, this, [this] {
+      convert_->Collect(rules_->entry());
+      search_->ElementAnimalChosen();
+    });
+  }
 
   connect(settings_, &SettingsPanel::countryChosen, this, &frmMain::CountryChosen);
   connect(settings_, &SettingsPanel::longitudeChosen, this, &frmMain::LongitudeChosen);
@@ -221,7 +235,6 @@ void frmMain::Initialization() {
   search_->SetSearchingText("");
 
   // Commands of features this window does not offer yet stay visible but disabled.
-  search_->setEnabled(false);
   for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears",
                            "cmdListLeapMonths", "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog",
                            "cmdClearLog", "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
@@ -365,7 +378,10 @@ void frmMain::RunEntryCommand(Command&& command) {
   if (focusPending_) SetTheFocus();
 }
 
-void frmMain::ShowEntry() { convert_->ShowEntry(rules_->entry()); }
+void frmMain::ShowEntry() {
+  convert_->ShowEntry(rules_->entry());
+  search_->ShowTargetTexts();  // the chosen element-animal target names the entry's choice
+}
 
 void frmMain::DateTextChanged() {
   convert_->Collect(rules_->entry());
@@ -419,11 +435,6 @@ void frmMain::EnableMainControls(bool enable) {
 void frmMain::cmdSearchSetFocus() {
   QPushButton* search = search_->searchButton();
   (search->isEnabled() ? search : commands_->button("cmdQuit"))->setFocus();
-}
-
-void frmMain::ProcessPendingInput() {
-  // Returns at once when nothing is waiting, so a tight loop pays little for asking.
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void frmMain::HighlightCurrentCalendar() { rows_->HighlightCalendar(CurrentCalendar()); }

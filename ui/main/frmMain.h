@@ -68,9 +68,6 @@ class frmMain : public QWidget {
   void cmdMoveSetFocus();    // on Move when it is shown and enabled, else nowhere
   void EnableMainControls(bool enable);
   void cmdSearchSetFocus();  // on Search when it is enabled, else on Quit
-  // Lets a long command's Stop, Pause and other clicks run between its steps; members of this
-  // window may change across the call.
-  void ProcessPendingInput();
   void HighlightCurrentCalendar();
   void SetInstant(double ajd);  // for tests and scripted screenshots: shows the instant
 
