@@ -10,4 +10,5 @@ Command MonthsCommand();    // months.cpp
 Command ChineseCommand();   // chinese.cpp
 Command DaysCommand();      // days.cpp
 Command MonthViewCommand(); // month_view.cpp
+Command LogEntryCommand();  // log_entry.cpp
 }  // namespace mirvo::cli

@@ -13,6 +13,7 @@ const std::vector<Command>& Commands() {
       ChineseCommand(),
       DaysCommand(),
       MonthViewCommand(),
+      LogEntryCommand(),
   };
   return kCommands;
 }
