@@ -67,6 +67,23 @@ void MainRules::Reset() {
   entry_.time.clear();
 }
 
+void MainRules::RestoreState(double ajd, int calendar, bool plus, const MainSettings& settings) {
+  currentAjd_ = ajd;
+  entry_.calendar = calendar;
+  entry_.plus = plus;
+  settings_ = settings;
+  reckoner_.SetCountry(settings.country);
+  ChooseEpoch(settings.epoch);
+  ChooseSunMethod(settings.sunMethod);
+  ChooseLongitude(settings.longitude);
+  entry_.target = settings.searchTarget;
+}
+
+void MainRules::StopRepeating() {
+  settings_.repeatedly = false;
+  if (hooks_.repeatStopped) hooks_.repeatStopped();
+}
+
 void MainRules::SetDate(std::string date) {
   if (date == entry_.date) return;
   entry_.date = std::move(date);

@@ -26,6 +26,8 @@ struct MainHooks {
   // The data window's European calendar option after a click on the CE ('G') or JC ('J') value,
   // also when the entry itself fills the date from that row.
   std::function<void(char)> dataWindowCalendar;
+  // A repeated run is to stop (StopRepeating: the log could not write its entry).
+  std::function<void()> repeatStopped;
 };
 
 // What a Convert did.
@@ -65,6 +67,11 @@ class MainRules {
   // Search choices back to their defaults, the date and time boxes emptied. Epoch, method,
   // country and longitude stay.
   void Reset();
+  // A saved state taken as it is: the instant (not displayed yet), the entry calendar, the plus
+  // option and the settings record; no zone is selected and the date and time boxes are emptied.
+  void RestoreState(double ajd, int calendar, bool plus, const MainSettings& settings);
+  // "repeatedly" off, and the running repetition told to stop.
+  void StopRepeating();
 
   // The date text changed (typed, pasted or cleared): the reset rule of the element and animal
   // choices.
