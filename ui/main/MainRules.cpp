@@ -75,8 +75,8 @@ void MainRules::RestoreState(double ajd, int calendar, bool plus, const MainSett
   reckoner_.SetCountry(settings.country);
   ChooseEpoch(settings.epoch);
   ChooseSunMethod(settings.sunMethod);
+  entry_.target = settings.searchTarget;  // the emptied date box keeps the choices it needs
   ChooseLongitude(settings.longitude);
-  entry_.target = settings.searchTarget;
 }
 
 void MainRules::StopRepeating() {

@@ -109,9 +109,9 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Text("lblDeltaT_1").isEmpty());
     QVERIFY(f.window->windowTitle().startsWith("Vantrel 1."));
     QVERIFY(f.messages.shown.empty());
-    // Commands of later features are there but do not pretend to work.
+    // Commands of later features are there but do not pretend to work; nothing is saved yet.
     QVERIFY(!f.Find<QPushButton>("cmdMove")->isEnabled());
-    QVERIFY(!f.Find<QPushButton>("cmdSaveState")->isEnabled());
+    QVERIFY(f.Find<QPushButton>("cmdSaveState")->isEnabled());
   }
 
   void missingProgramTextsEndTheStart() {
