@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <sstream>
 
 #include "core/chinese/Reckoner.h"
-#include "platform/services/Registry.h"
 #include "tests/support/TestDoubles.h"
 #include "ui/main/MainRules.h"
 #include "ui/main/SavedState.h"
@@ -168,114 +166,32 @@ TEST(StateFile, RubbishIsNotRead) {
   }
 }
 
-// The save and restore sequences, with the main rules of a window.
-class SavedStateTest : public ::testing::Test {
- protected:
-  struct Window {
-    Reckoner reckoner;
-    MainRules rules{reckoner, nullptr, nullptr};
-    LogPreferences log;
-    SavedState state;
-    Window(MemoryTextFiles& files, MemorySettingsStore& store, RecordingMessages& messages)
-        : state(rules, log, {&files, &store, &messages, "/data/mirvo.usr"}) {}
-  };
-  Window Start() { return Window(files_, store_, messages_); }
-  MemoryTextFiles files_;
-  MemorySettingsStore store_;
-  RecordingMessages messages_;
-};
-
-TEST_F(SavedStateTest, SaveThenRestartGivesTheSameState) {
-  {
-    Window w(files_, store_, messages_);
-    w.rules.ChooseCountry(0);
-    w.rules.ChooseEpoch(-2636);
-    w.rules.SetMoveStep(11);
-    w.rules.SetAutoLog(true);
-    w.rules.SetCurrentAjd(2451545.123456789);
-    w.log.ajd = true;
-    ASSERT_TRUE(w.state.Save());
-    const std::string first = files_.files["/data/mirvo.usr"];
-    ASSERT_TRUE(w.state.Save());
-    EXPECT_EQ(files_.files["/data/mirvo.usr"], first);
-    EXPECT_EQ(files_.replaced, 2);
-  }
-  std::string country;
-  ASSERT_TRUE(store_.Read(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", country));
-  EXPECT_EQ(country, "0");
-
-  Window w(files_, store_, messages_);
-  w.rules.ChooseCountry(0);  // the window reads the country from the store first
-  ASSERT_TRUE(w.state.ReadAtStartUp());
-  EXPECT_EQ(w.rules.currentAjd(), 2451545.123456789);
-  EXPECT_EQ(w.rules.settings().epoch, -2636);
-  EXPECT_EQ(w.reckoner.Epoch(), -2636);
-  EXPECT_EQ(w.reckoner.ReferenceLongitude(), 105);
-  EXPECT_EQ(w.rules.settings().moveStep, 11);
-  EXPECT_TRUE(w.rules.settings().autoLog);
-  EXPECT_TRUE(w.log.ajd);
-  EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(SavedStateTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
-  Window w = Start();
-  ASSERT_TRUE(w.state.Save());
-  const std::string old = files_.files["/data/mirvo.usr"];
-  w.rules.SetCurrentAjd(2400000.5);
-  files_.failure = "No space left on device";
-  EXPECT_FALSE(w.state.Save());
-  EXPECT_EQ(files_.files["/data/mirvo.usr"], old);
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].title, "Save state");
-  EXPECT_EQ(messages_.shown[0].text, "Error when attempting to save the state: No space left on device");
-  EXPECT_EQ(messages_.shown[0].icon, MessageIcon::kWarning);
-}
-
-TEST_F(SavedStateTest, StartUpKeepsWhatAShortFileHeld) {
-  StateRecord saved = Unusual();
-  const auto lines = Lines(StateFileText(saved));
-  files_.files["/data/mirvo.usr"] = Join(lines, 40);
-  Window w = Start();
-  EXPECT_FALSE(w.state.ReadAtStartUp());
-  EXPECT_EQ(w.rules.settings().epoch, -2636);
-  EXPECT_EQ(w.reckoner.SunMethod(), kMeanSun);
-  EXPECT_EQ(w.log, saved.log);
-  EXPECT_EQ(w.rules.settings().zoneLabels[0], "Zone one");
-
-  // The button takes only a whole file, and says nothing when it cannot.
-  Window other = Start();
-  EXPECT_FALSE(other.state.Restore());
-  EXPECT_EQ(other.rules.settings().epoch, -2696);
-  EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(SavedStateTest, RestoreAsksAboutTheLogConfiguration) {
-  Window w = Start();
-  w.log.jc = true;
-  w.rules.SetCurrentAjd(2440000.5);
-  ASSERT_TRUE(w.state.Save());
-  w.log.jc = false;
-  w.rules.SetCurrentAjd(2450000.5);
-  messages_.answers = {MessageAnswer::kNo};
-  ASSERT_TRUE(w.state.Restore());
-  EXPECT_EQ(w.rules.currentAjd(), 2440000.5);
-  EXPECT_FALSE(w.log.jc);
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].title, "Restore state");
-  EXPECT_EQ(messages_.shown[0].text, "Restore previous log configuration also?");
-  ASSERT_TRUE(w.state.Restore());  // Yes
-  EXPECT_TRUE(w.log.jc);
-}
-
-TEST_F(SavedStateTest, NoFolderMeansTheSaveFails) {
+// Start-up keeps what a short file held; the button takes only a whole file, and neither asks nor
+// says anything when it cannot; without a folder a save fails aloud.
+TEST(SavedState, ShortFilesAndMissingFolders) {
+  MemoryTextFiles files;
+  MemorySettingsStore store;
+  RecordingMessages messages;
+  const StateRecord saved = Unusual();
+  files.files["/d/mirvo.usr"] = Join(Lines(StateFileText(saved)), 40);
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   LogPreferences log;
-  SavedState state(rules, log, {&files_, &store_, &messages_, ""});
+  SavedState state(rules, log, {&files, &store, &messages, "/d/mirvo.usr"});
+  EXPECT_FALSE(state.Restore());
+  EXPECT_EQ(rules.settings().epoch, -2696);
   EXPECT_FALSE(state.ReadAtStartUp());
-  EXPECT_FALSE(state.Save());
-  ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].text.rfind("Error when attempting to save the state: ", 0), 0u);
+  EXPECT_EQ(reckoner.Epoch(), -2636);
+  EXPECT_EQ(reckoner.SunMethod(), kMeanSun);
+  EXPECT_EQ(log, saved.log);
+  EXPECT_EQ(rules.settings().zoneLabels[0], "Zone one");
+  EXPECT_TRUE(messages.shown.empty());
+
+  SavedState nowhere(rules, log, {&files, &store, &messages, ""});
+  EXPECT_FALSE(nowhere.Save());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "Save state");
+  EXPECT_EQ(messages.shown[0].text.rfind("Error when attempting to save the state: ", 0), 0u);
 }
 
 }  // namespace
