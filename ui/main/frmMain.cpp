@@ -198,7 +198,6 @@ bool frmMain::Start() {
   const bool restored = state_->ReadAtStartUp();
   ShowSettings();
   ShowEntry();
-  log_->ShowPreferences();
   if (!restored) cmdReset_Click();
   Clock->stop();
   SetTheFocus();
