@@ -1,6 +1,7 @@
 // The desktop program. Without arguments it opens the main window. Two scripted uses start the
-// window in the same way and exit: --screenshot FILE saves a PNG of the window showing the present
-// moment, --print-labels prints the caption and value of every row. A third draws the lunar
+// window in the same way, with the saved state when there is one, and exit without saving it:
+// --screenshot FILE saves a PNG of the window, --print-labels prints the caption and value of
+// every row. A third draws the lunar
 // calendar month of a date into a PNG file without showing any window: --calendar-png FILE.
 #include <QApplication>
 #include <QDir>
@@ -13,8 +14,10 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtTextFiles.h"
 #include "ui/calendar/frmCalendar.h"
 #include "ui/main/MainRules.h"
+#include "ui/main/StateFile.h"
 #include "ui/main/frmMain.h"
 
 namespace {
@@ -44,7 +47,8 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 int Usage() {
   std::fprintf(stderr,
                "usage: mirvo [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
-               "  --screenshot FILE    save a PNG of the main window showing the present moment\n"
+               "  --screenshot FILE    save a PNG of the main window as it starts (the saved instant,\n"
+               "                       or the present moment)\n"
                "  --print-labels       print the caption and value of every row, tab-separated\n"
                "  --calendar-png FILE  save a PNG of the lunar calendar month holding ENTRY (a date\n"
                "                       as typed in the date box, e.g. \"2033-12-25 CE\"; default\n"
@@ -124,8 +128,10 @@ int main(int argc, char** argv) {
   mirvo::QtClipboard clipboard;
   mirvo::QtSettingsStore settings;
   mirvo::QtWebBrowser browser;
+  mirvo::QtTextFiles files;
   mirvo::MainServices services{&messages, &clipboard, &settings, &browser,
-                               QCoreApplication::applicationDirPath().toStdString()};
+                               QCoreApplication::applicationDirPath().toStdString(), &files,
+                               mirvo::DataFilePath(mirvo::kStateFileName)};
   mirvo::frmMain window(services);
   messages.SetParent(&window);
   window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips

@@ -15,4 +15,5 @@ Command ListCommand();      // list.cpp
 Command SelfTestCommand();  // selftest.cpp
 Command MoveCommand();      // move.cpp
 Command SearchCommand();    // search.cpp
+Command LogEntryCommand();  // log_entry.cpp
 }  // namespace mirvo::cli

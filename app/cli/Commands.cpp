@@ -18,6 +18,7 @@ const std::vector<Command>& Commands() {
       SelfTestCommand(),
       MoveCommand(),
       SearchCommand(),
+      LogEntryCommand(),
   };
   return kCommands;
 }

@@ -1,11 +1,13 @@
 // Test doubles of the desktop services: message boxes that record what was shown and answer
-// questions from a script, a clipboard and a settings store in memory.
+// questions from a script, a clipboard, a settings store and text files in memory.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/services/Services.h"
+#include "platform/services/TextFiles.h"
 
 namespace mirvo {
 
@@ -49,6 +51,25 @@ class MemorySettingsStore : public SettingsStore {
   struct Entry { std::string key, name, value; };
   std::vector<Entry> entries_;
   bool readOnly_ = false;
+};
+
+// Files in memory; a failing replacement leaves the file as it was, as the real one does.
+class MemoryTextFiles : public TextFiles {
+ public:
+  std::map<std::string, std::string> files;
+  std::string failure;  // when set, every Replace fails with this reason
+  int replaced = 0;
+  std::optional<std::string> Read(const std::string& path, size_t maxBytes) const override {
+    auto it = files.find(path);
+    if (it == files.end() || it->second.size() > maxBytes) return std::nullopt;
+    return it->second;
+  }
+  std::string Replace(const std::string& path, const std::string& content) override {
+    if (!failure.empty()) return failure;
+    files[path] = content;
+    ++replaced;
+    return "";
+  }
 };
 
 }  // namespace mirvo

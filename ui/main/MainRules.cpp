@@ -73,6 +73,23 @@ void MainRules::Reset() {
   entry_.time.clear();
 }
 
+void MainRules::RestoreState(double ajd, int calendar, bool plus, const MainSettings& settings) {
+  currentAjd_ = ajd;
+  entry_.calendar = calendar;
+  entry_.plus = plus;
+  settings_ = settings;
+  reckoner_.SetCountry(settings.country);
+  ChooseEpoch(settings.epoch);
+  ChooseSunMethod(settings.sunMethod);
+  entry_.target = settings.searchTarget;  // the emptied date box keeps the choices it needs
+  ChooseLongitude(settings.longitude);
+}
+
+void MainRules::StopRepeating() {
+  settings_.repeatedly = false;
+  if (hooks_.repeatStopped) hooks_.repeatStopped();
+}
+
 void MainRules::SetDate(std::string date) {
   if (date == entry_.date) return;
   entry_.date = std::move(date);
@@ -231,6 +248,13 @@ void MainRules::ClickRow(RowId row, bool valueLabel) {
   entry_.target = settings_.searchTarget;
   int letter = LabelClick(display_, row, valueLabel, entry_, clipboard_);
   if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
+}
+
+void MainRules::Recalculate(int action) {
+  if (display_.ajd != currentAjd_) DisplayDatesAndTimes();
+  if (hooks_.redrawMoon) hooks_.redrawMoon();
+  if (hooks_.autoLog) hooks_.autoLog(action);
+  if (hooks_.saveStateEnabled) hooks_.saveStateEnabled(true);
 }
 
 }  // namespace mirvo

@@ -26,6 +26,8 @@ struct MainHooks {
   // The data window's European calendar option after a click on the CE ('G') or JC ('J') value,
   // also when the entry itself fills the date from that row.
   std::function<void(char)> dataWindowCalendar;
+  // A repeated run is to stop (StopRepeating: the log could not write its entry).
+  std::function<void()> repeatStopped;
 };
 
 // What a Convert did.
@@ -70,6 +72,11 @@ class MainRules {
   // Search choices back to their defaults, the date and time boxes emptied. Epoch, method,
   // country and longitude stay.
   void Reset();
+  // A saved state taken as it is: the instant (not displayed yet), the entry calendar, the plus
+  // option and the settings record; no zone is selected and the date and time boxes are emptied.
+  void RestoreState(double ajd, int calendar, bool plus, const MainSettings& settings);
+  // "repeatedly" off, and the running repetition told to stop.
+  void StopRepeating();
 
   // The date text changed (typed, pasted or cleared): the reset rule of the element and animal
   // choices.
@@ -83,6 +90,10 @@ class MainRules {
   const DisplayTexts& display() const { return display_; }
   // DisplayDatesAndTimes: recomputes every text for the current instant.
   const DisplayTexts& DisplayDatesAndTimes();
+  // What follows a command that moved the instant: the display when it is not yet the instant's,
+  // the Moon, the log entry of the action (1 Now, 2 Convert, 3 Move, 4 Search, 5 one day; 0 none)
+  // and the Save button.
+  void Recalculate(int action);
 
   // "Convert": plus/minus check, ParseDate, plus/minus days, the unchanged and range checks.
   ConvertOutcome Convert();

@@ -94,6 +94,12 @@ MoveTick MoveRules::Advance() {
   const StepOutcome outcome = Step(s.moveStep, s.moveForward, keep30_, keepLeap_);
   MoveTick tick{outcome == StepOutcome::kMoved, outcome != StepOutcome::kMoved || !repeating()};
   if (tick.ended || !repeating()) return tick;
+  // "repeatedly" switched off while the step was shown (the log could not keep its entry).
+  if (!s.repeatedly) {
+    Stop();
+    tick.ended = true;
+    return tick;
+  }
   // A run stops once the instant has left the admitted range; the step that left it stays shown.
   const double ajd = rules_.currentAjd();
   if (ajd < kMinAjd || ajd > kMaxAjd) {
@@ -131,7 +137,7 @@ bool MoveRules::OneDay() {
     return false;
   }
   MoveTo(next, kCalNone);
-  Recalculate(5);
+  rules_.Recalculate(5);
   return true;
 }
 
@@ -154,7 +160,7 @@ StepOutcome MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) 
       return CalendarStep(step, forward);
   }
   MoveTo(rules_.currentAjd() + sign * days, kCalNone);
-  Recalculate(3);
+  rules_.Recalculate(3);
   return StepOutcome::kMoved;
 }
 
@@ -170,7 +176,7 @@ StepOutcome MoveRules::CalendarStep(int step, bool forward) {
       return StepOutcome::kStopped;
     }
     MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalVMCCCT);
-    Recalculate(3);
+    rules_.Recalculate(3);
     return StepOutcome::kMoved;
   }
 
@@ -200,7 +206,7 @@ StepOutcome MoveRules::CalendarStep(int step, bool forward) {
   date.day = std::min(date.day, euro_days_in_month(date.year, date.month, date.calendar));
   JdnFromCalendarDate(date);
   MoveTo(AjdFromCjdl(date.jdn + at.fraction), date.calendar == 'J' ? kCalJC : kCalCE);
-  Recalculate(3);
+  rules_.Recalculate(3);
   return StepOutcome::kMoved;
 }
 
@@ -225,7 +231,7 @@ StepOutcome MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLea
   const int longitude = reckoner.ReferenceLongitude();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
   MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalCHL);
-  Recalculate(3);
+  rules_.Recalculate(3);
   return StepOutcome::kMoved;
 }
 
@@ -247,7 +253,7 @@ StepOutcome MoveRules::ChsStep(int step, bool forward) {
   const int longitude = reckoner.ReferenceLongitude();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
   MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalCHS);
-  Recalculate(3);
+  rules_.Recalculate(3);
   return StepOutcome::kMoved;
 }
 
@@ -261,22 +267,13 @@ const DisplayTexts& MoveRules::CurrentDisplay() {
 StepOutcome MoveRules::Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon) {
   rules_.Say(title, text, icon);
   if (cycleStep) return StepOutcome::kStopped;
-  Recalculate(3);
+  rules_.Recalculate(3);
   return StepOutcome::kFailed;
 }
 
 void MoveRules::MoveTo(double ajd, int calendar) {
   if (calendar != kCalNone) rules_.entry().calendar = calendar;
   rules_.SetCurrentAjd(ajd);
-}
-
-// The instant is displayed (SetCurrentAjd or DisplayDatesAndTimes); the rest of the redraw.
-void MoveRules::Recalculate(int code) {
-  if (rules_.display().ajd != rules_.currentAjd()) rules_.DisplayDatesAndTimes();
-  MainHooks& hooks = rules_.hooks();
-  if (hooks.redrawMoon) hooks.redrawMoon();
-  if (hooks.autoLog) hooks.autoLog(code);
-  if (hooks.saveStateEnabled) hooks.saveStateEnabled(true);
 }
 
 }  // namespace mirvo

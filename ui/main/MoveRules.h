@@ -89,7 +89,6 @@ class MoveRules {
   const DisplayTexts& CurrentDisplay();
   StepOutcome Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon);
   void MoveTo(double ajd, int calendar);
-  void Recalculate(int code);
 
   MainRules& rules_;
   RunState state_ = RunState::kIdle;

@@ -92,7 +92,7 @@ SearchOutcome SearchRules::Search() {
   if (target >= kTargetElementAnimalDay && target <= kTargetTripleCoincidence) rules_.SetShowCjds(false);
   if (target == kTargetIntercalaryMonth) rules_.entry().calendar = kCalCHL;
   rules_.SetCurrentAjd(*found);
-  Recalculate(4);
+  rules_.Recalculate(4);
   return SearchOutcome::kFound;
 }
 
@@ -104,7 +104,7 @@ void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
   } else {
     rules_.SetCurrentAjd(NoonOfDay(day, rules_.reckoner().ReferenceLongitude()));
   }
-  Recalculate(4);
+  rules_.Recalculate(cancelled ? 0 : 4);  // a stopped search found nothing to log
 }
 
 void SearchRules::FillSameDayAndMonth() {
@@ -115,14 +115,6 @@ void SearchRules::FillSameDayAndMonth() {
   rules_.SetMultipleRow(kDayRow, ElementOfPosition(day), AnimalOfPosition(day));
   rules_.SetMultipleRow(kMonthRow, monthElement, monthAnimal);
   rules_.SetMultipleRow(kYearRow, kNoElementEntry, kNoAnimalEntry);
-}
-
-// What follows a search that moved the instant: the Moon, the log and the Save button.
-void SearchRules::Recalculate(int code) {
-  MainHooks& hooks = rules_.hooks();
-  if (hooks.redrawMoon) hooks.redrawMoon();
-  if (hooks.autoLog) hooks.autoLog(code);
-  if (hooks.saveStateEnabled) hooks.saveStateEnabled(true);
 }
 
 std::optional<double> SearchRules::Find(int target, bool next) {

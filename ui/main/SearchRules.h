@@ -104,7 +104,6 @@ class SearchRules {
   std::optional<ChlDate> ShownLunarDate(bool report);
   std::optional<double> NoonOfLunarDate(ChlDate date);
   void FillSameDayAndMonth();
-  void Recalculate(int code);
   void Label(const std::string& text, bool visible);
 
   MainRules& rules_;

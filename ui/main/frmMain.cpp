@@ -14,6 +14,7 @@
 #include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
 #include "platform/services/WebLink.h"
+#include "ui/log/LogPanel.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/ConvertPanel.h"
 #include "ui/main/DateRowsPanel.h"
@@ -21,6 +22,7 @@
 #include "ui/main/MoonNamesPanel.h"
 #include "ui/main/MovePanel.h"
 #include "ui/main/PanelKit.h"
+#include "ui/main/SavedState.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/SettingsPanel.h"
 
@@ -51,6 +53,9 @@ void frmMain::BuildPanels() {
   search_ = new SearchPanel(*rules_);
   settings_ = new SettingsPanel;
   commands_ = new CommandPanel(*services_.browser, *services_.messages, services_.programFolder);
+  log_ = new LogPanel(*this, *commands_, *services_.messages, *services_.clipboard, texts_);
+  state_ = std::make_unique<SavedState>(*rules_, log_->preferences(),
+      StateServices{services_.files, services_.settings, services_.messages, services_.stateFile});
 
   auto* top = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
@@ -136,6 +141,11 @@ void frmMain::ConnectPanels() {
   });
 
   connect(commands_->button("cmdReset"), &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+  connect(commands_->button("cmdSaveState"), &QPushButton::clicked, this, [this] {
+    CmdSaveStateEnabled(!state_->Save());  // stays enabled when the file was not written
+    SetTheFocus();
+  });
+  connect(commands_->button("cmdRestoreState"), &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
   connect(commands_->button("cmdQuit"), &QPushButton::clicked, this, [this] {
     EndProgram();
     close();
@@ -153,7 +163,7 @@ void frmMain::ConnectRules() {
   MainHooks& hooks = rules_->hooks();
   hooks.displayed = [this](const DisplayTexts& d) { ShowDisplay(d); };
   hooks.redrawMoon = [this] { ShowMoon(); };
-  hooks.autoLog = [](int) {};  // automatic log entries arrive with the log window
+  hooks.repeatStopped = [this] { blnRepeat = false; move_->ShowSettings(); };  // the log failed
   hooks.saveStateEnabled = [this](bool enabled) { CmdSaveStateEnabled(enabled); };
   hooks.setTheFocus = [this] {
     if (deferFocus_) {
@@ -199,19 +209,25 @@ bool frmMain::Start() {
 
   blnInitializing = true;
   commands_->button("cmdClearLog")->hide();
-  // No saved state is kept yet: the defaults of Reset apply.
-  cmdReset_Click();
+  // The saved state, or the defaults of Reset; what a short file held before it ended is kept.
+  const bool restored = state_->ReadAtStartUp();
+  ShowSettings();
+  ShowEntry();
+  if (!restored) cmdReset_Click();
   SetTheFocus();
   blnInitializing = false;
 
-  // The present moment.
-  RunEntryCommand([this] { rules_->ResetToNow(mirvo::CurrentAjd()); });
+  // The saved instant, or the present moment.
+  if (restored) DisplayDatesAndTimes();
+  else RunEntryCommand([this] { rules_->ResetToNow(mirvo::CurrentAjd()); });
+  rules_->entry().calendar = kCalCHL;
   HighlightCurrentCalendar();
   SetTheFocus();
 
   blnStartupCompleted = true;
   names_->ShowMoonPicture(true);
   ApplyCountry();
+  CmdSaveStateEnabled(!restored);
   Timer1->start();
   return true;
 }
@@ -236,11 +252,9 @@ void frmMain::Initialization() {
 
   // Commands of features this window does not offer yet stay visible but disabled.
   for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears",
-                           "cmdListLeapMonths", "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog",
-                           "cmdClearLog", "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
+                           "cmdListLeapMonths", "cmdListJulianCENewYears"}) {
     commands_->button(name)->setEnabled(false);
   }
-  findChild<QWidget*>("chkAutoLog")->setEnabled(false);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -311,11 +325,20 @@ void frmMain::cmdReset_Click() {
   CmdSaveStateEnabled(true);
 }
 
+void frmMain::cmdRestoreState_Click() {
+  if (!state_->Restore()) return;
+  ShowSettings();
+  log_->ShowPreferences();
+  ShowLongitude();  // the zone label and the boxes, then the display in the restored settings
+  ShowMoon();
+  CmdSaveStateEnabled(false);
+}
+
 void frmMain::EndProgram() {
   if (quitting_) return;
   quitting_ = true;
-  SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",
-                    std::to_string(rules_->settings().country), false);
+  log_->HideWindows();
+  state_->Save();  // the country too
   commands_->CloseWindows();
 }
 
@@ -349,11 +372,9 @@ void frmMain::ShowMoon() {
   names_->ShowMoon(d, ToColor(CountryOf(rules_->settings().country).colour));
 }
 
-void frmMain::Recalculate(int) {
+void frmMain::Recalculate(int autoLogValue) {
   DisplayDatesAndTimes();
-  ShowMoon();
-  // Automatic log entries arrive with the log window.
-  CmdSaveStateEnabled(true);
+  rules_->Recalculate(autoLogValue);
 }
 
 double frmMain::CurrentAjd() const { return rules_->currentAjd(); }
@@ -407,14 +428,11 @@ std::vector<std::pair<std::string, std::string>> frmMain::RowTexts() const {
 // ---------------------------------------------------------------------------------------------
 // Focus and highlight
 
-void frmMain::CmdSaveStateEnabled(bool) {
-  // Saved state arrives with its file; until then both buttons stay disabled.
-  commands_->SetSaveStateEnabled(false);
-}
+void frmMain::CmdSaveStateEnabled(bool enabled) { commands_->SetSaveStateEnabled(enabled && !blnRepeat); }
 
 void frmMain::SetTheFocus() {
   if (isVisible()) convert_->TakeFocus();
-  commands_->ShowLogButtons(false, blnRepeat);  // the log is empty until the log window exists
+  commands_->ShowLogButtons(log_->HasText(), blnRepeat);
 }
 
 void frmMain::cmdMoveSetFocus() { move_->TakeFocus(); }

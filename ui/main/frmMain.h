@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/services/Services.h"
+#include "platform/services/TextFiles.h"
 #include "ui/main/Display.h"
 #include "ui/main/PanelKit.h"
 #include "util/ProgramTexts.h"
@@ -28,6 +29,8 @@ class MovePanel;
 class SearchPanel;
 class SettingsPanel;
 class CommandPanel;
+class LogPanel;
+class SavedState;
 
 // What the window needs from the desktop; tests pass recording doubles.
 struct MainServices {
@@ -36,6 +39,8 @@ struct MainServices {
   SettingsStore* settings = nullptr;
   WebBrowser* browser = nullptr;
   std::string programFolder;  // holds mirvo.dat and manual.html
+  TextFiles* files = nullptr;  // none: no saved state is kept
+  std::string stateFile = "";  // the saved state ("" when no folder for it could be made)
 };
 
 class frmMain : public QWidget {
@@ -94,6 +99,7 @@ class frmMain : public QWidget {
   void ShowSettings();
   void ApplyCountryColours();
   void cmdReset_Click();
+  void cmdRestoreState_Click();
   void EndProgram();  // what Quit and closing the window both do
 
   // Entry and display.
@@ -121,6 +127,8 @@ class frmMain : public QWidget {
   SearchPanel* search_ = nullptr;
   SettingsPanel* settings_ = nullptr;
   CommandPanel* commands_ = nullptr;
+  LogPanel* log_ = nullptr;
+  std::unique_ptr<SavedState> state_;
   QTimer* Timer1 = nullptr;
 };
 

@@ -109,10 +109,10 @@ class MainWindowTest : public QObject {
     QVERIFY(!f.Text("lblDeltaT_1").isEmpty());
     QVERIFY(f.window->windowTitle().startsWith("Vantrel 1."));
     QVERIFY(f.messages.shown.empty());
-    // Commands of later features are there but do not pretend to work.
+    // Every command is there; nothing is saved yet, so Save state is offered.
     QVERIFY(f.Find<QPushButton>("cmdMove")->isEnabled());
     QVERIFY(f.Find<QPushButton>("cmdSearch")->isEnabled());
-    QVERIFY(!f.Find<QPushButton>("cmdSaveState")->isEnabled());
+    QVERIFY(f.Find<QPushButton>("cmdSaveState")->isEnabled());
   }
 
   void missingProgramTextsEndTheStart() {

@@ -207,5 +207,17 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
+// The log switches "repeatedly" off when it cannot keep an entry: the step shown stays, the run ends.
+TEST_F(MoveTest, ARunEndsOnceRepeatedlyIsSwitchedOff) {
+  Prepare(At(2024, 2, 10, 4), kStepDay);
+  ASSERT_TRUE(move_.Begin());
+  EXPECT_FALSE(move_.Advance().ended);
+  rules_.StopRepeating();
+  const MoveTick tick = move_.Advance();
+  EXPECT_TRUE(tick.moved && tick.ended);
+  EXPECT_EQ(rules_.currentAjd(), At(2024, 2, 12, 4));
+  EXPECT_EQ(move_.state(), RunState::kIdle);
+}
+
 }  // namespace
 }  // namespace mirvo

@@ -1,0 +1,62 @@
+// The log's side of the main window: the commands "Add to log", "View log", "Clear log" and
+// "Configure log" of its button column, the automatic entries after each recomputation, and the
+// log and configuration windows they open. Not a widget of its own: it drives the main window's
+// buttons and the two windows.
+#pragma once
+
+#include <QObject>
+
+#include "ui/log/LogPreferences.h"
+
+namespace mirvo {
+
+class frmMain;
+class frmLog;
+class frmLogPreferences;
+class CommandPanel;
+class Clipboard;
+class Messages;
+class ProgramTextStore;
+struct LogAddition;
+
+class LogPanel : public QObject {
+  Q_OBJECT
+
+ public:
+  LogPanel(frmMain& main, CommandPanel& commands, Messages& messages, Clipboard& clipboard,
+           const ProgramTextStore& texts);
+
+  // The configuration the entries follow (saved and restored with the main window's state).
+  LogPreferences& preferences() { return preferences_; }
+  // Its window shows the record again (after a restore).
+  void ShowPreferences();
+  // AutoLog: the heading of the action and an entry, when "Auto log" is ticked.
+  void AutoLog(int action);
+  // AddToLog without the button's follow-up.
+  void AddToLog();
+  bool HasText() const;
+  // The program ends: both windows are hidden.
+  void HideWindows();
+  frmLog* logWindow() { return log_; }
+
+ private:
+  void cmdAddToLog_Click();
+  void cmdViewLog_Click();
+  void cmdClearLog_Click();
+  void cmdLogPreferences_Click();
+  frmLog& Log();
+  // Appends what was built; a failure part-way is reported and stops a repeated run.
+  void Take(const LogAddition& addition);
+  void ShowButtons();
+
+  frmMain& main_;
+  CommandPanel& commands_;
+  Messages& messages_;
+  Clipboard& clipboard_;
+  const ProgramTextStore& texts_;
+  LogPreferences preferences_;
+  frmLog* log_ = nullptr;  // created on first use
+  frmLogPreferences* preferencesWindow_ = nullptr;
+};
+
+}  // namespace mirvo

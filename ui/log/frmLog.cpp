@@ -1,0 +1,142 @@
+#include "ui/log/frmLog.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
+
+#include "platform/services/Services.h"
+#include "ui/main/PanelKit.h"
+#include "util/ProgramTexts.h"
+
+namespace mirvo {
+namespace {
+
+// Twips of the window's design at 96 dots per inch.
+constexpr int Px(int twips) { return twips / 15; }
+constexpr int kCopyWidth = Px(3270);
+constexpr int kCopySelectionWidth = Px(4425);
+
+}  // namespace
+
+frmLog::frmLog(const ProgramTextStore& texts, Messages& messages, Clipboard& clipboard, QWidget* parent)
+    : QWidget(parent, Qt::Window), texts_(texts), messages_(messages), clipboard_(clipboard) {
+  setObjectName("frmLog");
+  txbText = Named(new QPlainTextEdit, "txbText");
+  txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txbText->viewport()->installEventFilter(this);
+  cmdCopyToClipboard = Button("cmdCopyToClipboard", "Copy to clipboard");
+  cmdClear = Button("cmdClear", "Clear");
+  cmdClose = Button("cmdClose", "Close");
+
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(txbText, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(cmdCopyToClipboard);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdClear);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdClose);
+  v->addLayout(buttons);
+  ShowCopyCaption(false);
+  setMinimumSize(kCopySelectionWidth + cmdClear->sizeHint().width() + cmdClose->sizeHint().width() + Px(600),
+                 Px(3000));
+
+  connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLog::cmdCopyToClipboard_Click);
+  connect(cmdClear, &QPushButton::clicked, this, &frmLog::cmdClear_Click);
+  connect(cmdClose, &QPushButton::clicked, this, &frmLog::cmdClose_Click);
+}
+
+std::string frmLog::Text() const { return S(txbText->toPlainText()); }
+bool frmLog::IsEmpty() const { return txbText->document()->isEmpty(); }
+
+void frmLog::Append(const std::string& text) {
+  QTextCursor end = txbText->textCursor();
+  end.movePosition(QTextCursor::End);
+  end.insertText(Q(text));
+  txbText->setTextCursor(end);
+  txbText->ensureCursorVisible();
+}
+
+void frmLog::Clear() {
+  txbText->clear();
+  Q_EMIT emptied();
+}
+
+void frmLog::ShowOver(const QWidget& main) {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  if (windowState() == Qt::WindowNoState) {
+    const QRect m = main.geometry();
+    setGeometry(m.x(), m.y() + Px(775), m.width(), std::max(minimumHeight(), m.height() - Px(1000)));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void frmLog::showEvent(QShowEvent* event) {
+  setWindowTitle("Log for " + Q(ProgramText(texts_, 1)));
+  ShowCopyCaption(false);
+  Append("");
+  cmdClose->setFocus();
+  QWidget::showEvent(event);
+}
+
+// The close box unloads the window in the original design, losing the log: say so first.
+void frmLog::closeEvent(QCloseEvent* event) {
+  messages_.Show("X",
+                 "Closing the log window in this way\r\n causes its contents to be lost.\r\n\r\n"
+                 "To preserve the contents\r\nuse the 'Close' button.",
+                 MessageIcon::kWarning, MessageButtons::kOk);
+  Clear();
+  event->accept();
+  Q_EMIT closed();
+}
+
+// A selection made with the mouse widens the copy button to say that only it is copied.
+bool frmLog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txbText->viewport() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    ShowCopyCaption(txbText->textCursor().hasSelection());
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmLog::ShowCopyCaption(bool selection) {
+  cmdCopyToClipboard->setText(Q(ProgramText(texts_, selection ? 424 : 185)));
+  if (cmdCopyToClipboard->text().isEmpty()) {
+    cmdCopyToClipboard->setText(selection ? "Copy selected text to clipboard" : "Copy to clipboard");
+  }
+  cmdCopyToClipboard->setFixedWidth(selection ? kCopySelectionWidth : kCopyWidth);
+}
+
+void frmLog::cmdCopyToClipboard_Click() {
+  if (!IsEmpty()) {
+    const QTextCursor cursor = txbText->textCursor();
+    // The selection's own paragraph separators become line breaks.
+    clipboard_.SetText(cursor.hasSelection() ? S(cursor.selection().toPlainText()) : Text());
+  }
+  ShowCopyCaption(false);
+  cmdClose->setFocus();
+}
+
+void frmLog::cmdClear_Click() {
+  if (messages_.Show("Clear log", "Erase all data in the log?", MessageIcon::kQuestion,
+                     MessageButtons::kOkCancel) != MessageAnswer::kOk) {
+    return;
+  }
+  Clear();
+  cmdClose_Click();
+}
+
+void frmLog::cmdClose_Click() {
+  hide();
+  Q_EMIT closed();
+}
+
+}  // namespace mirvo
