@@ -14,6 +14,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "platform/qt/QtServices.h"
+#include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtTextFiles.h"
 #include "ui/calendar/frmCalendar.h"
 #include "ui/main/MainRules.h"
@@ -129,11 +130,13 @@ int main(int argc, char** argv) {
   mirvo::QtSettingsStore settings;
   mirvo::QtWebBrowser browser;
   mirvo::QtTextFiles files;
+  mirvo::QtFileDialogs fileDialogs;
   mirvo::MainServices services{&messages, &clipboard, &settings, &browser,
                                QCoreApplication::applicationDirPath().toStdString(), &files,
-                               mirvo::DataFilePath(mirvo::kStateFileName)};
+                               mirvo::DataFilePath(mirvo::kStateFileName), &fileDialogs};
   mirvo::frmMain window(services);
   messages.SetParent(&window);
+  fileDialogs.SetParent(&window);
   window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips
   if (!window.Start()) return 1;  // shows the window
 

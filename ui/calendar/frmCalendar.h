@@ -41,6 +41,8 @@ struct MonthPageGeometry {
 };
 
 class frmCalendar : public QWidget {
+  Q_OBJECT
+
  public:
   // The Reckoner is the main window's: the month follows its meridian, epoch and country.
   frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget* parent = nullptr);

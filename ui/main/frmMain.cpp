@@ -19,6 +19,7 @@
 #include "ui/main/ConvertPanel.h"
 #include "ui/main/DateRowsPanel.h"
 #include "ui/main/MainRules.h"
+#include "ui/main/WindowsPanel.h"
 #include "ui/main/MoonNamesPanel.h"
 #include "ui/main/MovePanel.h"
 #include "ui/main/PanelKit.h"
@@ -54,6 +55,7 @@ void frmMain::BuildPanels() {
   settings_ = new SettingsPanel;
   commands_ = new CommandPanel(*services_.browser, *services_.messages, services_.programFolder);
   log_ = new LogPanel(*this, *commands_, *services_.messages, *services_.clipboard, texts_);
+  windows_ = new WindowsPanel(*this, *commands_, services_, texts_);
   state_ = std::make_unique<SavedState>(*rules_, log_->preferences(),
       StateServices{services_.files, services_.settings, services_.messages, services_.stateFile});
 
@@ -249,12 +251,6 @@ void frmMain::Initialization() {
   names_->ClearYearAndMonth();
   ApplyCountryColours();
   search_->SetSearchingText("");
-
-  // Commands of features this window does not offer yet stay visible but disabled.
-  for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears",
-                           "cmdListLeapMonths", "cmdListJulianCENewYears"}) {
-    commands_->button(name)->setEnabled(false);
-  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -340,6 +336,7 @@ void frmMain::EndProgram() {
   log_->HideWindows();
   state_->Save();  // the country too
   commands_->CloseWindows();
+  windows_->CloseWindows();
 }
 
 std::string frmMain::EpochMethod(bool capitalE) const {

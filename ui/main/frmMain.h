@@ -30,6 +30,8 @@ class SearchPanel;
 class SettingsPanel;
 class CommandPanel;
 class LogPanel;
+class WindowsPanel;
+class FileDialogs;
 class SavedState;
 
 // What the window needs from the desktop; tests pass recording doubles.
@@ -41,6 +43,7 @@ struct MainServices {
   std::string programFolder;  // holds mirvo.dat and manual.html
   TextFiles* files = nullptr;  // none: no saved state is kept
   std::string stateFile = "";  // the saved state ("" when no folder for it could be made)
+  FileDialogs* fileDialogs = nullptr;  // none: the month picture cannot be saved
 };
 
 class frmMain : public QWidget {
@@ -128,6 +131,7 @@ class frmMain : public QWidget {
   SettingsPanel* settings_ = nullptr;
   CommandPanel* commands_ = nullptr;
   LogPanel* log_ = nullptr;
+  WindowsPanel* windows_ = nullptr;
   std::unique_ptr<SavedState> state_;
   QTimer* Timer1 = nullptr;
 };

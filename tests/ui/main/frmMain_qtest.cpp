@@ -14,6 +14,8 @@
 
 #include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
+#include "ui/calendar/frmCalendar.h"
+#include "ui/data/frmData.h"
 #include "ui/main/StemBranchWidget.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
@@ -640,6 +642,30 @@ class MainWindowTest : public QObject {
     QTest::keyClick(f.Find<QLineEdit>("txbPlusMinus"), Qt::Key_Return);
     QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
     QCOMPARE(f.window->CurrentAjd(), 2451547.0);
+  }
+
+  // The column's window buttons open their windows on the instant shown; Quit closes them.
+  void windowButtonsOpenTheirWindowsOnTheInstant() {
+    Fixture f;
+    f.Start();
+    f.window->SetInstant(JdnOfCeDate(2033, 12, 22));  // noon GMT, day 1 of the leap month 11
+    f.Click("cmdListLeapMonths");
+    auto* data = f.window->findChild<frmData*>();
+    QVERIFY(data && data->isVisible());
+    QTRY_VERIFY(!data->IsListing());
+    QVERIFY(data->Text().contains("79-50-11*-01 CHL =  2033-12-22 CE =  2463954 JDN  29 days"));
+    f.Click("cmdDisplayYearData");
+    QTRY_VERIFY(!data->IsListing());
+    QVERIFY(data->Text().contains("2033"));
+
+    f.Click("cmdDisplayCalendar");
+    auto* calendar = f.window->findChild<frmCalendar*>();
+    QVERIFY(calendar && calendar->isVisible());
+    QCOMPARE(calendar->lngJDN1stOfMonth(), JdnOfCeDate(2033, 12, 22));
+    QVERIFY(f.messages.shown.empty());
+
+    f.Click("cmdQuit");
+    QVERIFY(!data->isVisible() && !calendar->isVisible());
   }
 
   void helpAndLinks() {
