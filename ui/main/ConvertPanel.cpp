@@ -75,12 +75,13 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
   });
   connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneChosen);
   // After a choice of element or animal the next step is to convert.
-  auto elementAnimalChosen = [this] {
-    if (!window()->isVisible()) return;
-    (cmdCompute->isEnabled() ? cmdCompute : cmdNow)->setFocus();
+  // The Search row takes the focus instead when its target is one of the element-animal kinds.
+  auto chosen = [this] {
+    if (window()->isVisible()) (cmdCompute->isEnabled() ? cmdCompute : cmdNow)->setFocus();
+    Q_EMIT elementAnimalChosen();
   };
-  connect(cboElement, &QComboBox::activated, this, elementAnimalChosen);
-  connect(cboAnimal, &QComboBox::activated, this, elementAnimalChosen);
+  connect(cboElement, &QComboBox::activated, this, chosen);
+  connect(cboAnimal, &QComboBox::activated, this, chosen);
 }
 
 void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {

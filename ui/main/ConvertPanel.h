@@ -48,6 +48,7 @@ class ConvertPanel : public QGroupBox {
   void dateTextChanged();     // typed, pasted or emptied by the user
   void zoneChosen();
   void plusChosen(bool plus);
+  void elementAnimalChosen();  // the Search row names the element-animal targets by it
 
  private:
   QLineEdit* txbDate = nullptr;

@@ -1,6 +1,7 @@
 // The Settings group of the main window: country, reference longitude with its zone label, epoch,
 // Sun method and the three switches (Vellomir Calendar, chronological JDs, auto log). It shows
-// the settings record and reports the user's changes.
+// the settings record; the epoch, method and switches go straight to the main rules, the country
+// and longitude (which redraw much of the window) are reported.
 #pragma once
 
 #include <QGroupBox>
@@ -13,11 +14,13 @@ class QLineEdit;
 
 namespace mirvo {
 
+class MainRules;
+
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  explicit SettingsPanel(QWidget* parent = nullptr);
+  explicit SettingsPanel(MainRules& rules, QWidget* parent = nullptr);
 
   void FillLists();
   // The record into the controls, without reporting it back.
@@ -26,11 +29,9 @@ class SettingsPanel : public QGroupBox {
  Q_SIGNALS:
   void countryChosen(int country);
   void longitudeChosen(int longitude);
-  void epochChosen(int epoch);
-  void methodChosen(int method);
-  void showVmcToggled(bool show);
-  void showCjdsToggled(bool show);
-  void autoLogToggled(bool on);
+  void calendarSettingChanged();  // the epoch or the method: the dates depend on them
+  void displaySwitchToggled();    // the Vellomir or chronological-JD rows
+  void autoLogToggled();
 
  private:
   QComboBox* cboRefLong = nullptr;

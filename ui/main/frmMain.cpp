@@ -52,7 +52,7 @@ void frmMain::BuildPanels() {
   convert_ = new ConvertPanel;
   move_ = new MovePanel(*rules_);
   search_ = new SearchPanel(*rules_);
-  settings_ = new SettingsPanel;
+  settings_ = new SettingsPanel(*rules_);
   commands_ = new CommandPanel(*services_.browser, *services_.messages, services_.programFolder);
   log_ = new LogPanel(*this, *commands_, *services_.messages, *services_.clipboard, texts_);
   windows_ = new WindowsPanel(*this, *commands_, services_, texts_);
@@ -111,33 +111,16 @@ void frmMain::ConnectPanels() {
     ShowEntry();
     settings_->ShowSettings(rules_->settings());
   });
-  for (const char* name : {"cboElement", "cboAnimal"}) {
-    connect(convert_->findChild<QComboBox*>(name), &QComboBox::activated, this, [this] {
-      convert_->Collect(rules_->entry());
-      search_->ElementAnimalChosen();
-    });
-  }
+  connect(convert_, &ConvertPanel::elementAnimalChosen, this, [this] {
+    convert_->Collect(rules_->entry());
+    search_->ElementAnimalChosen();
+  });
 
   connect(settings_, &SettingsPanel::countryChosen, this, &frmMain::CountryChosen);
   connect(settings_, &SettingsPanel::longitudeChosen, this, &frmMain::LongitudeChosen);
-  connect(settings_, &SettingsPanel::epochChosen, this, [this](int epoch) {
-    rules_->ChooseEpoch(epoch);
-    CalendarSettingChanged();
-  });
-  connect(settings_, &SettingsPanel::methodChosen, this, [this](int method) {
-    rules_->ChooseSunMethod(method);
-    CalendarSettingChanged();
-  });
-  connect(settings_, &SettingsPanel::showVmcToggled, this, [this](bool show) {
-    rules_->SetShowVmc(show);
-    DisplaySwitchToggled();
-  });
-  connect(settings_, &SettingsPanel::showCjdsToggled, this, [this](bool show) {
-    rules_->SetShowCjds(show);
-    DisplaySwitchToggled();
-  });
-  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) {
-    rules_->SetAutoLog(on);
+  connect(settings_, &SettingsPanel::calendarSettingChanged, this, &frmMain::CalendarSettingChanged);
+  connect(settings_, &SettingsPanel::displaySwitchToggled, this, &frmMain::DisplaySwitchToggled);
+  connect(settings_, &SettingsPanel::autoLogToggled, this, [this] {
     if (!blnInitializing) CmdSaveStateEnabled(true);
     SetTheFocus();
   });
