@@ -19,6 +19,8 @@ int32_t CycleOf(int32_t year, int32_t epoch);
 int16_t PositionOf(int32_t year);
 int32_t YearCount(int32_t cycle, int32_t position, int32_t epoch);
 std::pair<int32_t, int32_t> CycleFromYearCount(int32_t count, int32_t epoch);  // (cycle, position)
+// Moves a (cycle, position 1..60) pair by a number of years, across cycles.
+void StepYears(int32_t& cycle, int32_t& position, int years);
 // "01".."12" for an ordinary month, "7*" for a leap month.
 std::string MonthLabel(int month, int leap);
 

@@ -5,22 +5,12 @@
 #include <climits>
 #include <utility>
 
+#include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 
 namespace mirvo {
 
 namespace {
-
-void MovePosition(int32_t& cycle, int32_t& position, bool forward) {
-  position += forward ? 1 : -1;
-  if (position > 60) {
-    position = 1;
-    ++cycle;
-  } else if (position < 1) {
-    position = 60;
-    --cycle;
-  }
-}
 
 // A step starts only from a date whose fields are within their ranges (the day within the
 // longest month or term), so that no field can overflow on the way: a date that is not one
@@ -82,7 +72,7 @@ bool Reckoner::StepChlMonth(ChlDate& date, bool forward, bool keep30) {
         d = start;
         d.leap = 0;
         d.month = 1;
-        MovePosition(d.cycle, d.position, true);
+        StepYears(d.cycle, d.position, 1);
         reached = TryChlOrDay29(d, day);
       }
     }
@@ -91,7 +81,7 @@ bool Reckoner::StepChlMonth(ChlDate& date, bool forward, bool keep30) {
     d.leap = 0;
     reached = TryChlOrDay29(d, day);
   } else if (start.month == 1) {
-    MovePosition(d.cycle, d.position, false);
+    StepYears(d.cycle, d.position, -1);
     for (int month = 12; month >= 10 && !reached; --month) {
       for (int leap = 1; leap >= 0 && !reached; --leap) {
         d.month = month;
@@ -145,7 +135,7 @@ bool Reckoner::SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap) {
 bool Reckoner::StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap) {
   if (!CanStep(date)) return false;
   const ChlDate start = date;
-  MovePosition(date.cycle, date.position, forward);
+  StepYears(date.cycle, date.position, forward ? 1 : -1);
   if (SettleAfterYearStep(date, keep30, keepLeap)) return true;
   date = start;
   return false;
@@ -163,7 +153,7 @@ bool Reckoner::StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepL
 bool Reckoner::StepChsYear(ChsDate& date, bool forward) {
   if (!CanStep(date)) return false;
   const ChsDate start = date;
-  MovePosition(date.cycle, date.position, forward);
+  StepYears(date.cycle, date.position, forward ? 1 : -1);
   if (ChsToDay(date)) return true;
   for (int shorter = 1; shorter <= 2; ++shorter) {
     date.day = start.day - shorter;
@@ -182,10 +172,10 @@ bool Reckoner::StepChsTerm(ChsDate& date, bool forward, bool byCycle) {
     date.term += forward ? 1 : -1;
     if (date.term > 24) {
       date.term = 1;
-      MovePosition(date.cycle, date.position, true);
+      StepYears(date.cycle, date.position, 1);
     } else if (date.term < 1) {
       date.term = 24;
-      MovePosition(date.cycle, date.position, false);
+      StepYears(date.cycle, date.position, -1);
     }
   }
   if (ChsToDay(date)) return true;

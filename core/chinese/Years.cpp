@@ -8,6 +8,12 @@ int32_t YearFromCycle(int32_t cycle, int32_t position, int32_t epoch) {
   return (cycle - 1) * 60 + epoch + position - 1;
 }
 
+void StepYears(int32_t& cycle, int32_t& position, int years) {
+  const int64_t fromFirst = int64_t{position} - 1 + years;
+  cycle += static_cast<int32_t>(FloorDiv(fromFirst, 60));
+  position = static_cast<int32_t>(FloorMod(fromFirst, 60)) + 1;
+}
+
 int32_t CycleOf(int32_t year, int32_t epoch) { return static_cast<int32_t>(FloorDiv(year - epoch, 60) + 1); }
 
 int16_t PositionOf(int32_t year) { return static_cast<int16_t>(FloorMod(year + 2696, 60) + 1); }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 
@@ -12,17 +13,6 @@ namespace {
 constexpr int32_t kHundredYearsDays = 36890;
 constexpr int32_t kThousandYearsDays = 365608;
 constexpr const char* kRowWords[3] = {" day", " month", " year"};
-
-void MovePosition(int32_t& cycle, int32_t& position, int s) {
-  position += s;
-  if (position > 60) {
-    position = 1;
-    ++cycle;
-  } else if (position < 1) {
-    position = 60;
-    --cycle;
-  }
-}
 
 std::string PhraseElement(int element) {
   return std::string(element == 2 ? "in an " : "in a ") + std::string(ElementName(element));
@@ -162,14 +152,14 @@ void MultipleElementAnimalSearch::End(int32_t day, bool notFound, bool rangeEnde
 bool MultipleElementAnimalSearch::JumpToMatchingYear(int32_t& i, ChlDate& d) {
   int32_t cycle = d.cycle, position = d.position;
   do {
-    MovePosition(cycle, position, s_);
+    StepYears(cycle, position, s_);
   } while (!rows_.Matches(kYearRow, ElementOfPosition(position), AnimalOfPosition(position)));
   ChlDate newYear;
   newYear.cycle = cycle;
   newYear.position = position;
   newYear.month = 1;
   newYear.day = 1;
-  if (s_ < 0) MovePosition(newYear.cycle, newYear.position, 1);
+  if (s_ < 0) StepYears(newYear.cycle, newYear.position, 1);
   if (reckoner_.ChlToDay(newYear) != kChlValid) return false;
   if (s_ > 0) {
     i = newYear.jdn;

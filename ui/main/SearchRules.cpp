@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "ui/main/Limits.h"
@@ -28,17 +29,6 @@ constexpr std::array<std::string_view, kSearchTargetCount> kTargetNames{
 constexpr int kDarkMoon = 0;
 constexpr int kFullMoon = 2;
 constexpr int kSyzygyPassLimit = 1000;
-
-void MovePosition(int32_t& cycle, int32_t& position, bool next) {
-  position += next ? 1 : -1;
-  if (position > 60) {
-    position = 1;
-    ++cycle;
-  } else if (position < 1) {
-    position = 60;
-    --cycle;
-  }
-}
 
 bool IsWantedTerm(int target, int entry) {
   const int k = entry % 24;
@@ -211,7 +201,7 @@ std::optional<double> SearchRules::LunarNewYear(bool next) {
   // Back from any day but the new year's day itself (a leap first month is later in the year)
   // the year's own new year comes first.
   if (next || (date->day == 1 && date->month == 1 && !date->leap)) {
-    MovePosition(date->cycle, date->position, next);
+    StepYears(date->cycle, date->position, next ? 1 : -1);
   }
   date->month = 1;
   date->leap = 0;
@@ -362,7 +352,7 @@ std::optional<double> SearchRules::ElementAnimalYear(bool next) {
   std::optional<ChlDate> date = ShownLunarDate(true);
   if (!date) return std::nullopt;
   do {
-    MovePosition(date->cycle, date->position, next);
+    StepYears(date->cycle, date->position, next ? 1 : -1);
   } while (!rows.Matches(kYearRow, ElementOfPosition(date->position), AnimalOfPosition(date->position)));
   date->month = 1;
   date->leap = 0;

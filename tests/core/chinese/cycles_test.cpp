@@ -45,6 +45,13 @@ TEST(CyclesYears, CycleAndPositionRoundTripOverManyYears) {
       ASSERT_EQ(CycleFromYearCount(YearCount(cycle, position, epoch), epoch),
                 std::make_pair(cycle, int32_t{position}))
           << year << " " << epoch;
+      // A step of years lands on the pair of the year it names, across cycle ends.
+      for (int years : {1, -1, 61, -121}) {
+        int32_t c = cycle, p = position;
+        StepYears(c, p, years);
+        ASSERT_EQ(std::make_pair(c, p), std::make_pair(CycleOf(year + years, epoch), int32_t{PositionOf(year + years)}))
+            << year << " " << years;
+      }
     }
   }
 }
