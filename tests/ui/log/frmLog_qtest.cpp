@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "tests/support/TestDoubles.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/MainRules.h"
 #include "ui/main/frmMain.h"
 
@@ -15,31 +15,11 @@ using namespace mirvo;
 
 namespace {
 
-class NoBrowser : public WebBrowser {
- public:
-  int Open(const std::string&) override { return 42; }
-};
-
-struct Fixture {
-  RecordingMessages messages;
-  MemoryClipboard clipboard;
-  MemorySettingsStore settings;
-  NoBrowser browser;
-  std::unique_ptr<frmMain> window;
-
+struct Fixture : WindowFixture {
   Fixture() {
-    window = std::make_unique<frmMain>(MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR});
-    if (!window->Start()) qFatal("no start");
+    if (!Open()) qFatal("no start");
     window->SetInstant(2456965.6666666665);  // 79-31-9*-12 CHL
   }
-  template <typename T = QWidget>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
-  }
-  void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
-  bool Shown(const char* name) { return Find(name)->isVisibleTo(window.get()); }
   QString Log() { return Find<QPlainTextEdit>("txbText")->toPlainText(); }
   QString Chl() { return Find<QLabel>("lblChineseLunarDate_1")->text(); }
 };

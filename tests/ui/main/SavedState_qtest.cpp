@@ -17,7 +17,7 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "platform/qt/QtTextFiles.h"
-#include "tests/support/TestDoubles.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/MainRules.h"
 #include "ui/main/StateFile.h"
 #include "ui/main/frmMain.h"
@@ -25,11 +25,6 @@
 using namespace mirvo;
 
 namespace {
-
-class NoBrowser : public WebBrowser {
- public:
-  int Open(const std::string&) override { return 42; }
-};
 
 QByteArray FileBytes(const QString& path) {
   QFile file(path);
@@ -51,27 +46,11 @@ QByteArray PreparedState() {
 }
 
 // One run of the window over a state file in a folder of its own.
-struct Run {
-  RecordingMessages messages;
-  MemoryClipboard clipboard;
-  MemorySettingsStore& settings;
-  NoBrowser browser;
-  TextFiles& files;
-  std::unique_ptr<frmMain> window;
-
-  Run(MemorySettingsStore& store, TextFiles& textFiles, const QString& path) : settings(store), files(textFiles) {
-    window = std::make_unique<frmMain>(
-        MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR, &files, path.toStdString()});
-    if (!window->Start()) qFatal("no start");
+struct Run : WindowFixture {
+  Run(MemorySettingsStore& store, TextFiles& files, const QString& path) {
+    this->store = &store;
+    if (!Open(&files, path.toStdString())) qFatal("no start");
   }
-  template <typename T = QWidget>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
-  }
-  void Click(const char* name) { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
-  bool Enabled(const char* name) { return Find(name)->isEnabled(); }
 };
 
 bool NearNow(double ajd) { return std::abs(ajd - CurrentAjd()) < 0.01; }

@@ -19,58 +19,29 @@
 #include "ui/main/StemBranchWidget.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
-#include "tests/support/TestDoubles.h"
+#include "tests/support/WindowFixture.h"
 
 using namespace mirvo;
 
 namespace {
 
-class RecordingBrowser : public WebBrowser {
- public:
-  int Open(const std::string& address) override {
-    opened.push_back(address);
-    return code;
-  }
-  std::vector<std::string> opened;
-  int code = 42;
-};
-
 // One window with its recording services.
-struct Fixture {
-  RecordingMessages messages;
-  MemoryClipboard clipboard;
-  MemorySettingsStore settings;
-  RecordingBrowser browser;
-  std::unique_ptr<frmMain> window;
-
+struct Fixture : WindowFixture {
   void Start() {
-    window = std::make_unique<frmMain>(
-        MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR});
-    QVERIFY(window->Start());
+    QVERIFY(Open());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   }
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
-  }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
   QString Combo(const char* name) { return Find<QComboBox>(name)->currentText(); }
-  void Choose(const char* name, int index) { Find<QComboBox>(name)->setCurrentIndex(index); }
   void Type(const char* box, const QString& text) {
     QLineEdit* e = Find<QLineEdit>(box);
     e->clear();
     QTest::keyClicks(e, text);
   }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
-  bool Shown(const char* name) { return Find<QWidget>(name)->isVisibleTo(window.get()); }
   QColor CaptionColour(const char* label) {
     return Find<QLabel>(label)->palette().color(QPalette::WindowText);
   }
   QColor Background() { return window->palette().color(QPalette::Window); }
-  std::string LastMessage() { return messages.shown.empty() ? "" : messages.shown.back().text; }
 };
 
 const QColor kWhite(255, 255, 255), kGrey(200, 200, 200);

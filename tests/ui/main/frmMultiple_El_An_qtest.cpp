@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "core/daycount/DayCount.h"
-#include "tests/support/TestDoubles.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/MainRules.h"
 #include "ui/main/MultipleSearchRules.h"
 #include "ui/main/SearchPanel.h"
@@ -24,33 +24,11 @@ using namespace mirvo;
 
 namespace {
 
-class NoBrowser : public WebBrowser {
- public:
-  int Open(const std::string&) override { return 42; }
-};
-
-struct Fixture {
-  RecordingMessages messages;
-  MemoryClipboard clipboard;
-  MemorySettingsStore settings;
-  NoBrowser browser;
-  std::unique_ptr<frmMain> window;
-
+struct Fixture : WindowFixture {
   Fixture() {
-    window = std::make_unique<frmMain>(MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR});
-    if (!window->Start()) qFatal("no start");
+    if (!Open()) qFatal("no start");
     window->show();
   }
-  template <typename T>
-  T* Find(const char* name, QWidget* in = nullptr) {
-    T* w = (in ? in : window.get())->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
-  }
-  void Choose(const char* name, int index, QWidget* in = nullptr) { Find<QComboBox>(name, in)->setCurrentIndex(index); }
-  void Click(const char* name, QWidget* in = nullptr) { QTest::mouseClick(Find<QPushButton>(name, in), Qt::LeftButton); }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-  std::string LastMessage() { return messages.shown.empty() ? "" : messages.shown.back().text; }
   frmMultiple_El_An* Multiple() { return window->findChild<frmMultiple_El_An*>(); }
   // Opens the window for "Multiple element-animal day" from noon of a day.
   frmMultiple_El_An* OpenMultiple(int y, int m, int d, bool next) {

@@ -21,16 +21,11 @@
 #include "tests/app/CliRun.h"
 #include "ui/main/MovePanel.h"
 #include "ui/main/frmMain.h"
-#include "tests/support/TestDoubles.h"
+#include "tests/support/WindowFixture.h"
 
 using namespace mirvo;
 
 namespace {
-
-class NoBrowser : public WebBrowser {
- public:
-  int Open(const std::string&) override { return 42; }
-};
 
 double At(int year, int month, int day, double hoursGmt) {
   return JdnOfCeDate(year, month, day) - 0.5 + hoursGmt / 24;
@@ -42,32 +37,16 @@ const char* const kHiddenByRun[] = {"cmdListJulianCENewYears", "cmdDisplayYearDa
 const char* const kDisabledByRun[] = {"cmdMove", "cmdMoveOneDay", "cboMoveStep", "chkRepeatedly", "fraConvert",
                                       "cboEpoch", "cmdHelp", "cmdBVSoftware"};
 
-struct Fixture {
-  RecordingMessages messages;
-  MemoryClipboard clipboard;
-  MemorySettingsStore settings;
-  NoBrowser browser;
-  std::unique_ptr<frmMain> window;
+struct Fixture : WindowFixture {
   QTimer* clock = nullptr;
 
   // The clock runs at scale times the chosen period ("1" s is 20 ms at 0.02).
   void Start(double scale = 0.02) {
-    window = std::make_unique<frmMain>(MainServices{&messages, &clipboard, &settings, &browser, MIRVO_DATA_DIR});
-    QVERIFY(window->Start());
+    QVERIFY(Open());
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     Find<MovePanel>("fraMove")->SetClockScale(scale);
     clock = Find<QTimer>("Clock");
   }
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = window->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no control %s", name);
-    return w;
-  }
-  QString Text(const char* label) { return Find<QLabel>(label)->text(); }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
-  bool Shown(const char* name) { return Find<QWidget>(name)->isVisibleTo(window.get()); }
-  bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
   QWidget* Focus() { return window->focusWidget(); }
   void Repeatedly(int step) {
     Find<QComboBox>("cboMoveStep")->setCurrentIndex(step);
