@@ -11,6 +11,7 @@
 #include "core/daycount/DayCount.h"
 #include "tests/NewMoonMargin.h"
 #include "tests/app/CliRun.h"
+#include "tests/support/Lines.h"
 
 namespace mirvo {
 namespace {
@@ -19,14 +20,6 @@ using test::CliRun;
 
 CliRun Cli(const std::string& arguments, bool withErrors = true) {
   return test::RunCli(arguments, withErrors);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
 }
 
 std::vector<std::string> Fields(const std::string& line) {

@@ -9,19 +9,13 @@
 
 #include "core/daycount/DayCount.h"
 #include "tests/app/CliRun.h"
+#include "tests/support/Lines.h"
 
 namespace mirvo {
 namespace {
 
 using test::CliRun;
 using test::RunCli;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The four lines describe one instant: CJDL is AJD + 1/2, and the dates, time and weekday are
 // those of that CJDL, worked out here with the library independently of the program's formatting.

@@ -6,18 +6,12 @@
 #include <vector>
 
 #include "tests/app/CliRun.h"
+#include "tests/support/Lines.h"
 
 namespace mirvo {
 namespace {
 
 using test::RunCli;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 TEST(CliSearch, EachSearchStartsFromTheResultBefore) {
   // The full moons of January to March 2000 (04:40, 16:27 and 04:44 UT by the published tables).

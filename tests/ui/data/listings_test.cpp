@@ -24,16 +24,10 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "tests/support/Lines.h"
 
 namespace mirvo {
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 std::string Expected(const std::string& name) {
   std::ifstream in(std::string(MIRVO_TEST_DATA_DIR) + "/listings/" + name);

@@ -10,6 +10,7 @@
 #include "tests/support/TestDoubles.h"
 #include "ui/main/MainRules.h"
 #include "ui/main/SavedState.h"
+#include "tests/support/Lines.h"
 
 namespace mirvo {
 namespace {
@@ -36,13 +37,6 @@ StateRecord Unusual() {
   s.settings.multipleElement = {0, 2, 5};
   s.settings.multipleAnimal = {12, 1, 11};
   return s;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 std::string Join(const std::vector<std::string>& lines, size_t count) {
