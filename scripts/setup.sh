@@ -4,7 +4,8 @@
 # prints the one apt-get line to run and fails.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkgconf libgtest-dev libgmock-dev libbenchmark-dev)
+# libical writes and reads the iCalendar files of the export.
+packages=(g++ cmake ninja-build pkgconf libgtest-dev libgmock-dev libbenchmark-dev libical-dev)
 if [ "${MIRVO_NO_GUI:-0}" != 1 ]; then
   # Qt 6 Widgets for the window, a CJK font for the stem and branch characters, Xvfb for
   # scripted screenshots on machines without a display.

@@ -16,4 +16,5 @@ Command SelfTestCommand();  // selftest.cpp
 Command MoveCommand();      // move.cpp
 Command SearchCommand();    // search.cpp
 Command LogEntryCommand();  // log_entry.cpp
+Command ExportCommand();    // export.cpp
 }  // namespace mirvo::cli

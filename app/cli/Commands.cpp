@@ -19,6 +19,7 @@ const std::vector<Command>& Commands() {
       MoveCommand(),
       SearchCommand(),
       LogEntryCommand(),
+      ExportCommand(),
   };
   return kCommands;
 }

@@ -11,6 +11,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
+#include "core/ephemeris/AlmanacEvents.h"
 #include "core/ephemeris/Ephemeris.h"
 
 namespace mirvo::cli {
@@ -39,63 +40,9 @@ constexpr const char* kUsage =
     "back to -2000 and 3.5 min before.\n";
 
 constexpr const char* kKinds[] = {"new_moon", "first_quarter", "full_moon", "last_quarter", "solar_term"};
-constexpr const char* kNames[] = {"New moon", "First quarter", "Full moon", "Last quarter", "Solar term"};
-constexpr int kSolarTerm = 4;
 
-struct Event {
-  double ut = 0;
-  double tt = 0;
-  double cjdc = 0;
-  int kind = 0;    // phase 0..3, or kSolarTerm
-  int number = 0;  // lunation, or term 1..24
-};
-
-int32_t FirstDayOfYear(int32_t year) { return JdnOfCeDate(year, 1, 1); }
-
-// The events whose civil day at the meridian lies in one CE year, in time order.
-std::vector<Event> EventsOfYear(Ephemeris& eph, int32_t year, int longitude) {
-  const int32_t first = FirstDayOfYear(year);
-  const int32_t last = FirstDayOfYear(year + 1) - 1;
-  auto inYear = [&](double cjdc) {
-    const int32_t day = JdnOf(cjdc);
-    return day >= first && day <= last;
-  };
-  std::vector<Event> events;
-  const int32_t n0 = eph.LunationAt(AjdFromCjdc(first, longitude)) - 1;
-  const int32_t n1 = eph.LunationAt(AjdFromCjdc(last + 1, longitude));
-  for (int32_t n = n0; n <= n1; ++n) {
-    for (int p = 0; p < 4; ++p) {
-      Event e;
-      e.ut = eph.SyzygyUt(n, p);
-      e.tt = eph.SyzygyTt(n, p);
-      e.cjdc = CjdcFromAjd(e.ut, longitude);
-      e.kind = p;
-      e.number = n;
-      if (inYear(e.cjdc)) events.push_back(e);
-    }
-  }
-  // Sui year and year overlap in all but the days from the December solstice on, which open the
-  // next sui; the terms of both are looked at.
-  SolarTermTable table;
-  for (int32_t sui : {year, year + 1}) {
-    eph.BuildSolarTermTable(FirstDayOfYear(sui) + 181, kTrueSun, longitude, table);
-    for (int k = 1; k <= 24; ++k) {
-      Event e;
-      e.cjdc = table.entry[23 + k].cjdc;
-      e.ut = AjdFromCjdc(e.cjdc, longitude);
-      e.tt = e.ut + DeltaTMinutes(e.ut) / 1440;
-      e.kind = kSolarTerm;
-      e.number = k;
-      if (inYear(e.cjdc)) events.push_back(e);
-    }
-  }
-  std::stable_sort(events.begin(), events.end(),
-                   [](const Event& a, const Event& b) { return a.ut < b.ut; });
-  return events;
-}
-
-void WriteYear(std::ostream& out, const std::vector<Event>& events, bool tsv, const std::string& zone) {
-  for (const Event& e : events) {
+void WriteYear(std::ostream& out, const std::vector<AlmanacEvent>& events, bool tsv, const std::string& zone) {
+  for (const AlmanacEvent& e : events) {
     const int32_t day = JdnOf(e.cjdc);
     const std::string date = IsoDateOfJdn(day);
     const std::string time = TimeOfDayText(e.cjdc - day, true);
@@ -104,10 +51,10 @@ void WriteYear(std::ostream& out, const std::vector<Event>& events, bool tsv, co
           << '\t' << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
       continue;
     }
-    std::string name = kNames[e.kind];
+    std::string name(AlmanacKindName(e.kind));
     name.resize(15, ' ');
     out << date << ' ' << time << ' ' << zone << "  " << name;
-    if (e.kind == kSolarTerm) {
+    if (e.kind == kAlmanacSolarTerm) {
       std::string code(TermCode(e.number));
       code.resize(4, ' ');
       out << code << TermName(e.number) << " (" << TermEnglishName(e.number) << ")\n";
@@ -133,7 +80,7 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
       const long first = from + static_cast<long>(block * length);
       const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
       for (long year = first; year <= last; ++year)
-        WriteYear(text, EventsOfYear(*eph, static_cast<int32_t>(year), longitude), tsv, zone);
+        WriteYear(text, AlmanacEventsOfYear(*eph, static_cast<int32_t>(year), longitude), tsv, zone);
       return text.str();
     };
   }, out);

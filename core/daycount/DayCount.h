@@ -57,6 +57,8 @@ std::string TimeOfDayText(double fraction, bool withSeconds);
 // The minute of the day that TimeOfDayText shows for a day fraction (0..1439), -1 for a fraction
 // outside [0, 1).
 int MinuteOfDay(double fraction);
+// The same to the second (0..86399), -1 outside [0, 1).
+int SecondOfDay(double fraction);
 std::string CalendarDateText(const CalendarDate& date, int order, char separator,
                              char thousandsSeparator, bool withSuffix);
 std::string CalendarDateSentence(const CalendarDate& date);

@@ -15,6 +15,7 @@
 
 #include "platform/calendarlib/CalendarRecords.h"
 #include "platform/services/Services.h"
+#include "ui/data/LunarRecords.h"
 
 namespace mirvo {
 
@@ -89,6 +90,20 @@ class TextOutput : public ListingOutput {
   }
 };
 
+// The dates a list of lunar new years, anniversaries or month starts has listed so far (what the
+// calendar export writes), with the meridian they were computed for.
+struct ListedDates {
+  enum Kind { kNone, kAnniversaries, kMonthStarts } kind = kNone;
+  ChlDate start;                        // anniversaries: the lunar date of the first year
+  std::vector<AnniversaryYear> years;   // anniversaries (or new years), one per lunar year
+  std::vector<MonthStart> months;       // month starts, valid ones only
+  bool leapMonthsOnly = false;
+  int longitude = 120;
+  int country = 1;
+  int epoch = -2696;
+  bool empty() const { return years.empty() && months.empty(); }
+};
+
 // A listing done in small steps (one year, one attempt, one pair), so that a window can run it
 // from its event loop and stop it between any two steps.
 class Listing {
@@ -103,6 +118,8 @@ class Listing {
   // While a long list runs, Close reads "Stop" and the years label shows this caption.
   virtual bool Long() const { return false; }
   virtual std::string RunningYearsCaption() const { return ""; }
+  // The dates listed, for the lists that have them.
+  virtual const ListedDates* Dates() const { return nullptr; }
 };
 
 // Start, steps until the end or a stop request, Finish. An exception thrown by a step ends the

@@ -2,12 +2,14 @@
 // nian) or the anniversaries of a lunar date, the first days of all months or of the leap months,
 // and the lunar dates of the European new years.
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "ui/data/ListingTexts.h"
 #include "ui/data/Listings.h"
+#include "ui/data/LunarRecords.h"
 #include "util/Text.h"
 #include "ui/main/MainTables.h"
 
@@ -16,11 +18,11 @@ namespace {
 
 using listing::CyclePlace;
 
-std::string LongitudeText(int longitude) { return std::to_string(longitude) + "º E, "; }
-
 bool InCalendarYears(int32_t year) {
   return year >= Reckoner::kMinChineseYear && year <= Reckoner::kMaxChineseYear;
 }
+
+std::string LongitudeText(int longitude) { return std::to_string(longitude) + "º E, "; }
 
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
 ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
@@ -30,24 +32,26 @@ ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
 }
 
 // Lunar new year's days, or the yearly return of any other lunar date: a date missing in a year
-// is retried as day 29 (for day 30) and as the ordinary month (for a leap month), each attempt
-// one step.
+// is retried as day 29 (for day 30) and as the ordinary month (for a leap month), one lunar year a
+// step.
 class NewYearsList : public Listing {
  public:
   NewYearsList(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options)
       : reckoner_(reckoner), inputs_(inputs), options_(options) {}
 
   bool Start(ListingOutput& out) override {
-    date_ = LunarDateOfInstant(reckoner_, inputs_.ajd);
-    if (!date_.valid) {
+    ChlDate date = LunarDateOfInstant(reckoner_, inputs_.ajd);
+    if (!date.valid) {
       out.Message("", kLunarDateInvalid, MessageIcon::kNone);
       return false;
     }
-    newYears_ = date_.day == 1 && date_.month == 1 && !date_.leap;
-    startMonth_ = date_.month;
-    startDay_ = date_.day;
-    startLeap_ = date_.leap;
-    date_.epoch = reckoner_.Epoch();
+    newYears_ = date.day == 1 && date.month == 1 && !date.leap;
+    series_ = std::make_unique<AnniversarySeries>(reckoner_, date, AnniversaryPolicy::kListing);
+    listed_.kind = ListedDates::kAnniversaries;
+    listed_.start = series_->start();
+    listed_.longitude = reckoner_.ReferenceLongitude();
+    listed_.country = inputs_.country;
+    listed_.epoch = reckoner_.Epoch();
     std::string header;
     if (newYears_) {
       header = "Lunar New Year's Day ";
@@ -64,61 +68,46 @@ class NewYearsList : public Listing {
   }
 
   bool Step(ListingOutput& out) override {
-    if (listed_ >= options_.years) return false;
-    // Past the years the calendar serves there is nothing more to find.
-    if (!InCalendarYears(YearFromCycle(date_.cycle, date_.position, reckoner_.Epoch()))) return false;
-    ChlDate attempt = date_;
-    if (reckoner_.ChlToDay(attempt) != kChlValid) {
-      if (!options_.omitInvalid) out.Append(reckoner_.ChlDateText(date_, 0, "CHL") + " is invalid\n");
-      if (date_.day == 30) {
-        date_.day = 29;
-        return true;
-      }
-      if (date_.leap) {
-        date_.leap = 0;
-        if (startDay_ == 30) date_.day = 30;
-        return true;
-      }
-      out.Append("Anomaly\n");
-      return NextYear();
+    if (Listed() >= options_.years) return false;
+    AnniversaryYear year;
+    if (!series_->Next(year)) return false;
+    std::string text;
+    if (!options_.omitInvalid) {
+      for (const ChlDate& tried : year.invalid) text += reckoner_.ChlDateText(tried, 0, "CHL") + " is invalid\n";
     }
-    std::string line = reckoner_.ChlDateText(date_, 0, "CHL") + " = " +
-                       listing::DateText(listing::DateOfJdn(attempt.jdn, options_.julian)) +
-                       (options_.julian ? " JC = " : " CE = ") + Spaced(attempt.jdn) + " JDN";
-    if (newYears_) {
-      const int months = NianStatistics(reckoner_, attempt, termCounts_);
-      line += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts_[3]) +
-              " Z1:" + std::to_string(termCounts_[4]);
+    if (!year.found) {
+      text += "Anomaly\n";
     } else {
-      line += " " + Spaced(listed_);
+      text += reckoner_.ChlDateText(year.date, 0, "CHL") + " = " +
+              listing::DateText(listing::DateOfJdn(year.date.jdn, options_.julian)) +
+              (options_.julian ? " JC = " : " CE = ") + Spaced(year.date.jdn) + " JDN";
+      if (newYears_) {
+        const int months = NianStatistics(reckoner_, year.date, termCounts_);
+        text += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts_[3]) +
+                " Z1:" + std::to_string(termCounts_[4]);
+      } else {
+        text += " " + Spaced(year.index);
+      }
+      text += "\n";
     }
-    out.Append(line + "\n");
-    return NextYear();
+    out.Append(text);
+    listed_.years.push_back(std::move(year));
+    return Listed() < options_.years;
   }
 
   bool Long() const override { return options_.years > 30; }
   std::string RunningYearsCaption() const override { return Long() ? "years     " : ""; }
+  const ListedDates* Dates() const override { return &listed_; }
 
  private:
-  bool NextYear() {
-    ++listed_;
-    CyclePlace place{date_.cycle, date_.position};
-    place.Advance();
-    date_.cycle = place.cycle;
-    date_.position = place.position;
-    date_.month = startMonth_;
-    date_.day = startDay_;
-    date_.leap = startLeap_;
-    return listed_ < options_.years;
-  }
+  int Listed() const { return static_cast<int>(listed_.years.size()); }
 
   Reckoner& reckoner_;
   ListingInputs inputs_;
   ListingOptions options_;
-  ChlDate date_;
   bool newYears_ = false;
-  int startMonth_ = 1, startDay_ = 1, startLeap_ = 0;
-  int listed_ = 0;
+  std::unique_ptr<AnniversarySeries> series_;
+  ListedDates listed_;
   std::array<int, 24> termCounts_{};  // kept from year to year when a nian is not found
 };
 
@@ -150,31 +139,25 @@ class MonthStartsList : public Listing {
     header += "longitude" + Spaced(reckoner_.ReferenceLongitude()) + "º E, " +
               listing::CountryName(inputs_.country) + "):\n";
     out.Append(header);
+    listed_.kind = ListedDates::kMonthStarts;
+    listed_.leapMonthsOnly = options_.leapMonthsOnly;
+    listed_.longitude = reckoner_.ReferenceLongitude();
+    listed_.country = inputs_.country;
+    listed_.epoch = reckoner_.Epoch();
     return true;
   }
 
   bool Step(ListingOutput& out) override {
     if (year_ > last_ || !InCalendarYears(year_)) return false;
-    const int epoch = reckoner_.Epoch();
     std::string lines;
-    for (int month = 1; month <= 12; ++month) {
-      for (int leap = options_.leapMonthsOnly ? 1 : 0; leap <= 1; ++leap) {
-        ChlDate date;
-        date.epoch = epoch;
-        date.cycle = CycleOf(year_, epoch);
-        date.position = PositionOf(year_);
-        date.month = month;
-        date.day = 1;
-        date.leap = leap;
-        const int16_t status = reckoner_.ChlToDay(date);
-        if (status == kChlNoSuchMonth) continue;
-        if (status < 0) {
-          out.Message("", "intM =" + Spaced(month) + "  Error code =" + Spaced(status),
-                      MessageIcon::kNone);
-          continue;
-        }
-        lines += Line(date) + "\n";
+    for (const MonthStart& start : MonthStartsOfYear(reckoner_, year_, options_.leapMonthsOnly)) {
+      if (start.status < 0) {
+        out.Message("", "intM =" + Spaced(start.date.month) + "  Error code =" + Spaced(start.status),
+                    MessageIcon::kNone);
+        continue;
       }
+      lines += Line(start) + "\n";
+      listed_.months.push_back(start);
     }
     out.Append(lines);
     return ++year_ <= last_;
@@ -184,17 +167,19 @@ class MonthStartsList : public Listing {
   std::string RunningYearsCaption() const override {
     return Long() ? "years     Calculating ..." : "";
   }
+  const ListedDates* Dates() const override { return &listed_; }
 
  private:
   // Every lunar date takes 16 characters: the short ones get a blank before "CHL", except a leap
   // month 10* to 12*, which is already that long.
-  std::string Line(ChlDate& date) {
+  std::string Line(const MonthStart& start) {
+    const ChlDate& date = start.date;
     std::string chl = reckoner_.ChlDateText(date, 0, "CHL");
     if (listing::CharacterCount(chl) < 15) chl += " ";
     std::string line = chl + " =  " +
                        listing::DateText(listing::DateOfJdn(date.jdn, options_.julian)) +
                        (options_.julian ? " JC = " : " CE = ") + Spaced(date.jdn) + " JDN" +
-                       (reckoner_.ChlMonthLength(date) == 30 ? "  30 days" : "  29 days");
+                       (start.length == 30 ? "  30 days" : "  29 days");
     if (!(date.leap && date.month >= 10)) {
       for (size_t at = line.find("CHL"); at != std::string::npos; at = line.find("CHL", at + 4))
         line.insert(at, " ");
@@ -206,6 +191,7 @@ class MonthStartsList : public Listing {
   ListingInputs inputs_;
   ListingOptions options_;
   int32_t year_ = 0, last_ = -1;
+  ListedDates listed_;
 };
 
 // The lunar date and its stem-branch names of January 1 of N European years from the year of the

@@ -22,6 +22,7 @@
 #include <exception>
 
 #include "core/chinese/Reckoner.h"
+#include "ui/data/CalendarExport.h"
 #include "util/ProgramTexts.h"
 
 namespace mirvo {
@@ -100,6 +101,8 @@ void frmData::BuildControls() {
   txbText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   cmdCopyToClipboard = Named(new QPushButton(LanguageText(11, "Copy to clipboard")), "cmdCopyToClipboard");
+  cmdSaveICalendar = Named(new QPushButton(QString::fromUtf8(kSaveICalendarCaption)), "cmdSaveICalendar");
+  cmdSaveICalendar->hide();
   cmdClose = Named(new QPushButton(LanguageText(18, kCloseCaption)), "cmdClose");
   cmdStop = Named(new QPushButton("Stop"), "cmdStop");
   cmdList = Named(new QPushButton("List"), "cmdList");
@@ -140,6 +143,7 @@ void frmData::BuildControls() {
   row1->addWidget(txbEnd, 1);
   row1->addStretch(1);
   row1->addWidget(cmdCopyToClipboard);
+  row1->addWidget(cmdSaveICalendar);
   row1->addWidget(cmdClose);
 
   auto* row2 = new QHBoxLayout;
@@ -168,6 +172,7 @@ void frmData::BuildControls() {
 void frmData::ConnectHandlers() {
   connect(cmdClose, &QPushButton::clicked, this, &frmData::cmdClose_Click);
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmData::cmdCopyToClipboard_Click);
+  connect(cmdSaveICalendar, &QPushButton::clicked, this, &frmData::cmdSaveICalendar_Click);
   connect(cmdStop, &QPushButton::clicked, this, [this] { stopRequest_ = true; });
   connect(cmdList, &QPushButton::clicked, this, &frmData::cmdList_Click);
   connect(txbNumYears, &QLineEdit::returnPressed, this, &frmData::cmdList_Click);
@@ -273,6 +278,7 @@ void frmData::DisplayYearData() {
                                                     cmdList, txbNumYears, lblYears, cmdStop}) {
     w->hide();
   }
+  ShowSaveButton(false);
   ShowForMode(kYearDataCaption);
   ListingOptions options;
   options.julian = optJC->isChecked();
@@ -310,6 +316,7 @@ void frmData::cmdList_Click() {
                                                    : kEuroNewYearsCaption;
   chkOmitInvalidDates->setVisible(intWindow == kModeNewYears);
   chkLeapMonthsOnly->setVisible(intWindow == kModeMonths);
+  ShowSaveButton(intWindow == kModeNewYears || intWindow == kModeMonths);
   ShowForMode(caption);
 
   ListingOptions options;
@@ -350,6 +357,7 @@ void frmData::DoTest() {
                      static_cast<QWidget*>(cmdStop)}) {
     w->show();
   }
+  ShowSaveButton(false);
   ShowForMode(kTestCaption);
   stopRequest_ = false;
   const std::string entry = txbStart->text().toStdString();
@@ -371,6 +379,8 @@ void frmData::StartListing(std::unique_ptr<Listing> listing) {
   listingMode_ = intWindow;
   listingSettings_ = CalendarSettings();
   listing_ = std::move(listing);
+  listed_ = ListedDates{};
+  cmdSaveICalendar->setEnabled(false);
   bool started = false;
   try {
     started = listing_->Start(*output_);
@@ -442,6 +452,9 @@ void frmData::EndListing() {
   }
   FlushPending();
   output_->queued.clear();
+  // What was listed, up to a stop, can be saved.
+  if (const ListedDates* dates = listing_ ? listing_->Dates() : nullptr) listed_ = *dates;
+  cmdSaveICalendar->setEnabled(!listed_.empty());
   listing_.reset();
   ++generation_;
   lblYears->setText(LanguageText(17, kYearsCaption));
@@ -460,6 +473,8 @@ void frmData::AbandonListing() {
   output_->pending.clear();
   output_->queued.clear();
   listing_.reset();
+  listed_ = ListedDates{};
+  cmdSaveICalendar->setEnabled(false);
   ++generation_;
   lblYears->setText(LanguageText(17, kYearsCaption));
   cmdClose->setText(LanguageText(18, kCloseCaption));
@@ -513,6 +528,21 @@ void frmData::cmdCopyToClipboard_Click() {
   }
   cmdCopyToClipboard->setText(LanguageText(11, "Copy to clipboard"));
   cmdClose->setFocus();
+}
+
+void frmData::ShowSaveButton(bool listOfDates) {
+  cmdSaveICalendar->setVisible(listOfDates && sources_.fileDialogs && sources_.files && messages_);
+  if (!listOfDates) {
+    listed_ = ListedDates{};
+    cmdSaveICalendar->setEnabled(false);
+  }
+}
+
+// The dates the list shows, under the settings it was made with, as all-day events.
+void frmData::cmdSaveICalendar_Click() {
+  if (listing_ || listed_.empty() || !sources_.fileDialogs || !sources_.files || !messages_) return;
+  SaveListedDates(reckoner_, listed_, *sources_.fileDialogs, *sources_.files, *messages_);
+  FinalFocus();
 }
 
 // While a long list runs the button reads "Stop" and only ends the list; otherwise it hides the

@@ -25,8 +25,10 @@ class QTimer;
 
 namespace mirvo {
 
+class FileDialogs;
 class ProgramTextStore;
 class Reckoner;
+class TextFiles;
 
 // What the data window takes from the main window.
 struct DataWindowSources {
@@ -38,6 +40,9 @@ struct DataWindowSources {
   QWidget* mainWindow = nullptr;
   // Language texts 10, 11, 17, 18 and 19; English when null.
   const ProgramTextStore* texts = nullptr;
+  // The Save dialog and the files of "Save as iCalendar…"; without both the button stays hidden.
+  FileDialogs* fileDialogs = nullptr;
+  TextFiles* files = nullptr;
 };
 
 class frmData : public QWidget {
@@ -93,6 +98,8 @@ class frmData : public QWidget {
   void FinalFocus();
   void cmdClose_Click();
   void cmdCopyToClipboard_Click();
+  void cmdSaveICalendar_Click();
+  void ShowSaveButton(bool listOfDates);
   QString LanguageText(int number, const char* english) const;
   std::array<int, 4> CalendarSettings() const;
 
@@ -103,6 +110,7 @@ class frmData : public QWidget {
 
   QPlainTextEdit* txbText = nullptr;
   QPushButton* cmdCopyToClipboard = nullptr;
+  QPushButton* cmdSaveICalendar = nullptr;
   QPushButton* cmdClose = nullptr;
   QPushButton* cmdStop = nullptr;
   QPushButton* cmdList = nullptr;
@@ -124,6 +132,7 @@ class frmData : public QWidget {
   bool stopRequest_ = false;
   std::array<int, 6> rememberedYears_{};
   std::unique_ptr<Listing> listing_;
+  ListedDates listed_;  // the dates of the last list, for "Save as iCalendar…"
   int listingMode_ = 0;
   std::array<int, 4> listingSettings_{};  // country, longitude, epoch and Sun method at its start
   std::unique_ptr<WindowOutput> output_;

@@ -55,6 +55,8 @@ frmData& WindowsPanel::Data() {
   };
   sources.mainWindow = &main_;
   sources.texts = &texts_;
+  sources.fileDialogs = services_.fileDialogs;
+  sources.files = services_.files;
   data_ = new frmData(rules.reckoner(), services_.clipboard, services_.messages, std::move(sources), &main_);
   connect(data_, &frmData::closed, &main_, &frmMain::SetTheFocus);
   return *data_;

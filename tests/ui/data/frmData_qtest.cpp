@@ -11,6 +11,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "platform/services/FileDialogs.h"
+#include "tests/app/CliRun.h"
+#include "tests/support/ICalendarRead.h"
 #include "tests/support/TestDoubles.h"
 #include "ui/data/frmData.h"
 
@@ -18,13 +21,26 @@ using namespace mirvo;
 
 namespace {
 
+class ScriptedDialogs : public FileDialogs {
+ public:
+  std::string answer;
+  std::string fileName;  // the name offered
+  std::string SaveFileName(const std::string&, const std::string&, const std::string& name) override {
+    fileName = name;
+    return answer;
+  }
+};
+
 struct Fixture {
   Reckoner reckoner;
   RecordingMessages messages;
   MemoryClipboard clipboard;
+  ScriptedDialogs dialogs;
+  MemoryTextFiles files;
   double ajd = JdnOfCeDate(2024, 2, 10);  // noon UT: 79-41-01-01 CHL at 120º E
   frmData window{reckoner, &clipboard, &messages,
-                 DataWindowSources{[this] { return InputsOf(reckoner, ajd); }, {}, nullptr, nullptr}};
+                 DataWindowSources{[this] { return InputsOf(reckoner, ajd); }, {}, nullptr, nullptr,
+                                   &dialogs, &files}};
 
   template <typename T>
   T* Find(const char* name) {
@@ -176,6 +192,57 @@ class DataWindowTest : public QObject {
     f.window.SetEuropeanCalendar('J');
     QVERIFY(f.Find<QRadioButton>("optJC")->isChecked());
     QVERIFY(f.window.Text().contains("(2023 JC)"));
+  }
+
+  // "Save as iCalendar…" writes what the list shows, as the command-line tool exports it; a
+  // cancelled dialog writes nothing, a failed write leaves the file as it was and says so.
+  void SaveAsICalendarWritesTheListedDates() {
+    Fixture f;
+    f.window.OpenList(kModeNewYears);
+    QVERIFY(f.WaitForEnd());
+    QVERIFY(f.Shown("cmdSaveICalendar"));
+    f.Click("cmdSaveICalendar");
+    QCOMPARE(f.files.replaced, 0);
+    QVERIFY(f.messages.shown.empty());
+    QCOMPARE(f.dialogs.fileName, std::string("lunar-new-years.ics"));
+
+    f.dialogs.answer = "new-years.ics";
+    f.Click("cmdSaveICalendar");
+    QCOMPARE(f.files.replaced, 1);
+    const std::string saved = f.files.files["new-years.ics"];
+    QCOMPARE(test::FormFault(saved), std::string());
+    const auto events = test::ReadICalendar(saved).events;
+    const auto cli = test::ReadICalendar(test::RunCli("export new-years --from 2024 --to 2043", false).out).events;
+    QCOMPARE(events.size(), size_t{20});
+    QCOMPARE(cli.size(), events.size());
+    const QStringList lines = f.Lines();
+    for (size_t i = 0; i < events.size(); ++i) {
+      QCOMPARE(QString::fromStdString(events[i].StartText()), lines[3 + int(i)].mid(18, 10));
+      QCOMPARE(events[i].uid, cli[i].uid);
+      QCOMPARE(events[i].description, cli[i].description);
+    }
+    QCOMPARE(f.messages.shown.back().icon, MessageIcon::kInformation);
+
+    f.files.failure = "No space left on device";
+    f.Click("cmdSaveICalendar");
+    QCOMPARE(f.files.files["new-years.ics"], saved);
+    QCOMPARE(f.messages.shown.back().icon, MessageIcon::kError);
+    QVERIFY(f.messages.shown.back().text.find("No space left on device") != std::string::npos);
+    f.files.failure.clear();
+
+    // The leap months of the month list; no button for the other listings.
+    f.Find<QCheckBox>("chkLeapMonthsOnly")->setChecked(true);
+    f.window.OpenList(kModeMonths);
+    QVERIFY(f.WaitForEnd());
+    f.dialogs.answer = "leap.ics";
+    f.Click("cmdSaveICalendar");
+    QCOMPARE(test::ReadICalendar(f.files.files["leap.ics"]).events.size(),
+             size_t(f.window.Text().count("*-01")));
+    f.window.OpenList(kModeEuroNewYears);
+    QVERIFY(f.WaitForEnd());
+    QVERIFY(!f.Shown("cmdSaveICalendar"));
+    f.window.DisplayYearData();
+    QVERIFY(!f.Shown("cmdSaveICalendar"));
   }
 
   // The random test writes its digits and ends on its own; the date test reports a bad entry.
