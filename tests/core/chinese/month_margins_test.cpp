@@ -91,23 +91,5 @@ TEST(MonthMargins, TermOrNeighbouringNewMoonDecidesTheNumber) {
   }
 }
 
-// The day before a month whose new moon falls just after midnight may be that month's first day
-// elsewhere; other days are certain.
-TEST(MonthMargins, DaysKnowTheirMonthAndTheNext) {
-  Reckoner r;
-  Reckoner::DayMargins days;
-  ASSERT_TRUE(r.MarginsOfDay(JdnOfCeDate(2057, 9, 28), days));
-  EXPECT_TRUE(days.nextBeginsTomorrow);
-  EXPECT_TRUE(days.next.newMoon.uncertain());
-  EXPECT_FALSE(days.month.uncertain());
-  ASSERT_TRUE(r.MarginsOfDay(JdnOfCeDate(2057, 10, 10), days));
-  EXPECT_TRUE(days.month.newMoon.uncertain());
-  EXPECT_FALSE(days.nextBeginsTomorrow);
-  ASSERT_TRUE(r.MarginsOfDay(JdnOfCeDate(2024, 2, 9), days));
-  EXPECT_TRUE(days.nextBeginsTomorrow);
-  EXPECT_FALSE(days.month.uncertain() || days.next.uncertain());
-  EXPECT_FALSE(r.MarginsOfDay(Reckoner::kMaxChineseDay + 1, days));
-}
-
 }  // namespace
 }  // namespace mirvo
