@@ -70,12 +70,12 @@ void BM_BuildYearTablesCold(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildYearTablesCold)->Unit(benchmark::kMillisecond);
 
-// Every lunar month of 1901-2100 to its first day and length, in one fresh context: the work of
-// mirvo-cli months over those years on one core, without the text.
+// Every lunar month of 1901-2100 to its first day, length and margin, in one fresh context: the
+// work of mirvo-cli months over those years on one core, without the text.
 void BM_LunarMonthsOf200Years(benchmark::State& state) {
   for (auto _ : state) {
     mirvo::Reckoner r;
-    int64_t days = 0;
+    int64_t days = 0, uncertain = 0;
     for (int32_t year = 1901; year <= 2100; ++year) {
       for (int month = 1; month <= 12; ++month) {
         for (int leap = 0; leap <= 1; ++leap) {
@@ -85,11 +85,16 @@ void BM_LunarMonthsOf200Years(benchmark::State& state) {
           d.month = month;
           d.leap = leap;
           d.day = 1;
-          if (r.ChlToDay(d) == mirvo::kChlValid) days += r.ChlMonthLength(d);
+          if (r.ChlToDay(d) != mirvo::kChlValid) continue;
+          days += r.ChlMonthLength(d);
+          mirvo::MonthMargin margin;
+          r.MonthMarginOf(d, margin);
+          uncertain += margin.uncertain();
         }
       }
     }
     benchmark::DoNotOptimize(days);
+    benchmark::DoNotOptimize(uncertain);
   }
 }
 BENCHMARK(BM_LunarMonthsOf200Years)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 // mirvo-cli months: every lunar month of a span of lunar years, with its first day and length.
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "ui/main/UncertainDay.h"
 
 namespace mirvo::cli {
 namespace {
@@ -19,7 +21,19 @@ constexpr const char* kUsage =
     "year in which its month 1 begins), leap months after the month whose number they repeat.\n"
     "Months begin on the civil day of the dark moon at the reference meridian (default China,\n"
     "120 degrees east). TSV columns: lunar_year, cycle, position, month, leap (0/1), first_day\n"
-    "(CE, astronomical years), jdn, days.\n";
+    "(CE, astronomical years), jdn, days, margin_s, uncertain.\n"
+    "margin_s is the time in seconds from the month's new moon to the nearest midnight at the\n"
+    "meridian, or from the solar term that decides its number or leap status when that is nearer;\n"
+    "uncertain is 1 when that instant lies within its uncertainty (twice that of Delta T plus the\n"
+    "ephemeris error of the era) of midnight: other tables may begin or number the month\n"
+    "differently. The text form names such instants at the end of the row.\n";
+
+// Seconds with one decimal.
+std::string MarginField(double seconds) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.1f", seconds);
+  return buffer;
+}
 
 // The rows of one lunar year.
 void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
@@ -33,18 +47,24 @@ void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
       d.day = 1;
       if (r.ChlToDay(d) != kChlValid) continue;
       const int days = r.ChlMonthLength(d);
+      MonthMargin margin;
+      r.MonthMarginOf(d, margin);
       if (tsv) {
         text += std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' +
                 std::to_string(d.position) + '\t' + std::to_string(month) + '\t' +
                 std::to_string(leap) + '\t' + IsoDateOfJdn(d.jdn) + '\t' + std::to_string(d.jdn) + '\t' +
-                std::to_string(days) + '\n';
+                std::to_string(days) + '\t' + MarginField(margin.marginSeconds()) + '\t' +
+                (margin.uncertain() ? "1" : "0") + '\n';
       } else {
         std::string chl = r.ChlDateText(d, 0);
         if (chl.size() < 18) chl.resize(18, ' ');
         std::string ce = IsoDateOfJdn(d.jdn);
         if (ce.size() < 11) ce.insert(0, 11 - ce.size(), ' ');
         text += chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " +
-                std::to_string(days) + " days\n";
+                std::to_string(days) + " days";
+        const std::string note = UncertainMonthNote(margin);
+        if (!note.empty()) text += "  uncertain: " + note;
+        text += '\n';
       }
     }
   }
@@ -56,7 +76,7 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   const bool tsv = args.tsv();
   const ChineseSettings settings = ChineseOptions(args);
 
-  if (tsv) out << "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\n";
+  if (tsv) out << "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\n";
   const auto years = static_cast<size_t>(to - from + 1);
   const size_t length = BatchBlockLength(years, 8, 64);
   WriteBlocksInOrder((years + length - 1) / length, [&] {

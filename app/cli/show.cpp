@@ -20,6 +20,8 @@ constexpr const char* kUsage =
     "\"2000-1-1 CE\", \"79-31-9*-12 CHL\", \"2,455,999.729 CJDL\"), converted as the \"Convert\"\n"
     "button does. Without ENTRY: the present moment (moved by --plus/--minus days from its lunar\n"
     "date). --element and --animal resolve a \"?\" position (\"70-?-12-30 CHL\").\n"
+    "On a day whose lunar date rests on a new moon or solar term closer to midnight than its\n"
+    "uncertainty, a line \"Uncertain day:\" says so (other tables may give another date).\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
 
 struct Line {
@@ -40,6 +42,9 @@ std::vector<Line> Lines(const DisplayTexts& d, const std::string& zoneLabel) {
     }
     if (!caption.empty() && caption.back() != ':') caption += ":";
     lines.push_back({name, caption, row.value});
+    // What the lunar row's tooltip adds on a day that other tables may date differently.
+    if (id == RowId::kChl && !d.chlUncertainty.empty())
+      lines.push_back({name + ".uncertain", "Uncertain day:", d.chlUncertainty});
   }
   lines.push_back({"lblElementAnimalOfYear", "Year:", d.elementAnimalOfYear});
   lines.push_back({"lblElementAnimalOfMonth", "Month:", d.elementAnimalOfMonth});

@@ -152,6 +152,7 @@ Reckoner::YearTables& Reckoner::TablesFor(int32_t day, int method, bool withMont
   if (withMonths && !found->monthsBuilt) {
     BuildDarkMoonTable(found->terms, found->months);
     LabelLunarMonths(found->terms, found->months);
+    FindMonthDeciders(found->terms, found->months);
     found->monthsBuilt = true;
   }
   return *found;
@@ -212,13 +213,14 @@ void Reckoner::LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& ta
     month.number = 0;
     month.leap = 0;
   }
-  for (int j = 0; j + 1 < n; ++j) {
-    for (int e = 0; e <= 76; e += 2) {
-      const int32_t day = terms.entry[static_cast<size_t>(e)].jdn;
-      if (m[j].day <= day && day < m[j + 1].day) {
-        ++m[j].majorTerms;
-        if (e % 24 == 0) m[j].label = kStartOfSuiMark;
-      }
+  // Terms and months are both in time order: one pass over each.
+  int j = 0;
+  for (int e = 0; e <= 76; e += 2) {
+    const int32_t day = terms.entry[static_cast<size_t>(e)].jdn;
+    while (j + 1 < n && m[j + 1].day <= day) ++j;
+    if (j + 1 < n && m[j].day <= day) {
+      ++m[j].majorTerms;
+      if (e % 24 == 0) m[j].label = kStartOfSuiMark;
     }
   }
   auto number = [&](int i, int month, bool leap) {

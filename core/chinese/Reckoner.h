@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,16 @@ enum ChlStatus : int16_t {
   kChlNoSuchMonth = -5,
 };
 
+// An instant other than a month's own dark moon whose civil day decides the month's number or
+// whether it is leap: a major solar term on the first or last day of a month, or the dark moon of
+// another month when moving it across midnight carries a major term into the other month.
+struct MonthDecider {
+  double cjdc = 0;          // the instant at the reference meridian
+  int16_t term = 0;         // solar term 1..24, or 0 for a dark moon
+  bool number = false;      // its civil day decides the month's number
+  bool leap = false;        // ... or whether the month is leap
+};
+
 struct LunarMonth {
   double cjdc = 0;          // dark moon at the reference meridian
   int32_t day = 0;          // D[i], its civil day
@@ -32,6 +43,29 @@ struct LunarMonth {
   int16_t majorTerms = 0;   // Z[i]
   int16_t number = 0;       // month number of a numbered month (1..12), 0 otherwise
   int16_t leap = 0;         // 1 for a leap month
+  // Of the deciders, the one nearest midnight in proportion to the uncertainty of its time.
+  std::optional<MonthDecider> decider;
+};
+
+// A deciding instant and how near midnight at the reference meridian it lies.
+struct DecidingInstant {
+  double cjdc = 0;
+  int16_t term = 0;                // solar term 1..24, or 0 for a dark moon
+  double offsetSeconds = 0;        // from the nearest midnight: positive after it, negative before
+  double uncertaintySeconds = 0;   // of its civil time (CivilTimeUncertaintySeconds)
+  double marginSeconds() const { return offsetSeconds < 0 ? -offsetSeconds : offsetSeconds; }
+  // Other tables may put it on the neighbouring civil day.
+  bool uncertain() const { return marginSeconds() < uncertaintySeconds; }
+};
+
+// How sure a month's first day, number and leap status are.
+struct MonthMargin {
+  DecidingInstant newMoon;               // the dark moon that begins the month
+  std::optional<DecidingInstant> label;  // the month's decider (LunarMonth::decider), if any
+  bool labelDecidesNumber = false;
+  bool labelDecidesLeap = false;
+  double marginSeconds() const;          // the smaller of the two margins
+  bool uncertain() const;                // either instant is uncertain
 };
 
 // Building marks of LunarMonth::label.
@@ -84,6 +118,17 @@ class Reckoner {
   bool StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap);
   bool StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepLeap);
 
+  // The margin of the month of a lunar date (its day is ignored); false when there is no such month.
+  bool MonthMarginOf(ChlDate date, MonthMargin& margin);
+  // The margins of the month holding the day and of the month after it; nextBeginsTomorrow when
+  // the day is the last of its month. False outside the days the calendar computes.
+  struct DayMargins {
+    MonthMargin month;
+    MonthMargin next;
+    bool nextBeginsTomorrow = false;
+  };
+  bool MarginsOfDay(int32_t day, DayMargins& margins);
+
   // Solar calendar (the only conversion that honours the mean-sun setting).
   bool ChsToDay(ChsDate& date);
   bool StepChsYear(ChsDate& date, bool forward);
@@ -126,6 +171,7 @@ class Reckoner {
   bool TryChlOrDay29(ChlDate& date, int originalDay);
   void BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months);
   void LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& months) const;
+  void FindMonthDeciders(const SolarTermTable& terms, LunarMonthTable& months) const;
   struct YearTables;
   // The cached tables of the sui holding day (built when missing); months only when wanted.
   YearTables& TablesFor(int32_t day, int method, bool withMonths);

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "core/daycount/DayCount.h"
-#include "core/ephemeris/Ephemeris.h"
-#include "tests/NewMoonMargin.h"
+#include "core/chinese/Reckoner.h"
 #include "tests/app/CliRun.h"
 
 namespace mirvo {
@@ -59,12 +58,17 @@ std::vector<std::string> ListedRows(const std::string& text) {
 // midnight (2057 month 9, for one) may begin a day off, which moves its length and that of the
 // month before.
 TEST(CliList, MonthsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
-  Ephemeris eph;
+  Reckoner reckoner;
   auto nearMidnight = [&](const std::string& row) {  // "lunar_year,month,leap,YYYY-MM-DD,days"
-    const std::string date = row.substr(row.size() - 13, 10);
-    const int y = std::stoi(date.substr(0, 4));
-    const int32_t first = JdnOfCeDate(y, std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2)));
-    return test::NewMoonNearMidnight(eph, first, y, 120);
+    int year = 0, month = 0, leap = 0;
+    std::sscanf(row.c_str(), "%d,%d,%d", &year, &month, &leap);
+    ChlDate date;
+    date.cycle = CycleOf(year, reckoner.Epoch());
+    date.position = PositionOf(year);
+    date.month = month;
+    date.leap = leap;
+    MonthMargin margin;
+    return reckoner.MonthMarginOf(date, margin) && margin.newMoon.uncertain();
   };
   for (const bool leapOnly : {false, true}) {
     const auto run = RunCli(std::string("list ") + (leapOnly ? "leap-months" : "months") +

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/daycount/DayCount.h"
-#include "tests/NewMoonMargin.h"
 #include "tests/app/CliRun.h"
 #include "tests/support/Lines.h"
 
@@ -44,42 +43,43 @@ std::vector<std::string> ReferenceRows() {
 }
 
 // The TSV of 1901-2100 for China is the reference table, column for column, except where the
-// reference's other Delta T and ours can disagree: a month whose dark moon lies within the
-// uncertainty of midnight (2057 month 9, for one) may begin a day off, which moves its length and
-// that of the month before.
-TEST(CliMonths, TsvOfChinaMatchesReferenceTable) {
+// reference's other Delta T and ours can disagree: a month marked uncertain (its dark moon lies
+// within the uncertainty of midnight) may begin a day off, which moves its length and that of the
+// month before. 2057 month 9, whose new moon the reference puts 4 s after midnight, is one.
+TEST(CliMonths, TsvOfChinaMatchesReferenceTableWhereCertain) {
   const CliRun run = Cli("months --from 1901 --to 2100 --format tsv");
   ASSERT_EQ(run.code, 0) << run.out.substr(0, 300);
   const auto lines = Lines(run.out);
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays");
+  EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain");
   const auto reference = ReferenceRows();
   ASSERT_EQ(lines.size(), reference.size() + 1);
-  Ephemeris eph;
-  auto nearMidnight = [&](const std::string& row) {  // "lunar_year,month,leap,YYYY-MM-DD,days"
-    const std::string date = row.substr(row.size() - 13, 10);
-    const int y = std::stoi(date.substr(0, 4));
-    const int32_t first = JdnOfCeDate(y, std::stoi(date.substr(5, 2)), std::stoi(date.substr(8, 2)));
-    return test::NewMoonNearMidnight(eph, first, y, 120);
-  };
-  int uncertain = 0;
+  std::vector<std::string> uncertain;
   for (size_t i = 0; i < reference.size(); ++i) {
     const auto f = Fields(lines[i + 1]);
-    ASSERT_EQ(f.size(), 8u) << lines[i + 1];
+    ASSERT_EQ(f.size(), 10u) << lines[i + 1];
     const std::string row = f[0] + "," + f[3] + "," + f[4] + "," + f[5] + "," + f[7];
-    const bool start = nearMidnight(reference[i]);
-    const bool end = i + 1 < reference.size() && nearMidnight(reference[i + 1]);
+    const bool start = f[9] == "1";
+    const bool end = i + 1 < reference.size() && Fields(lines[i + 2])[9] == "1";
+    if (start) uncertain.push_back(f[0] + "-" + f[3]);
+    // The reference puts the new moon of 1933 month 6 at 00:03, and that of 2057 month 9 at
+    // 00:00:04 with a Delta T some 30 s larger than ours.
+    if (f[0] + "-" + f[3] == "1933-6") {
+      EXPECT_GE(std::stod(f[8]), 180);
+      EXPECT_LT(std::stod(f[8]), 240);
+    }
+    if (f[0] + "-" + f[3] == "2057-9") {
+      EXPECT_LT(std::stod(f[8]), 60);
+    }
     if (start || end) {
       // The year, month and leap flag stay; the first day too unless its dark moon is the one.
-      uncertain += start;
       const size_t keep = reference[i].size() - (start ? 13 : 2);
       EXPECT_EQ(row.substr(0, keep), reference[i].substr(0, keep));
       continue;
     }
     EXPECT_EQ(row, reference[i]);
   }
-  EXPECT_GE(uncertain, 1);
-  EXPECT_LE(uncertain, 5);
+  EXPECT_EQ(uncertain, (std::vector<std::string>{"2057-9", "2089-8", "2097-7"}));
 }
 
 TEST(CliMonths, TextFormCountriesAndEpochs) {
@@ -107,6 +107,23 @@ TEST(CliMonths, TextFormCountriesAndEpochs) {
   ASSERT_GE(early.size(), 13u);
   EXPECT_EQ(Fields(early[1])[0], "-2999");
   EXPECT_EQ(Fields(early[1])[5].substr(0, 6), "-2999-");
+}
+
+// The text form names the instant that makes a month uncertain.
+TEST(CliMonths, UncertainMonthsAreNamed) {
+  const auto y2057 = Lines(Cli("months --from 2057 --to 2057").out);
+  ASSERT_EQ(y2057.size(), 12u);
+  for (size_t i = 0; i < y2057.size(); ++i) {
+    const size_t note = y2057[i].find("  uncertain: first day: new moon ");
+    EXPECT_EQ(note != std::string::npos, i == 8) << y2057[i];
+  }
+  EXPECT_NE(y2057[8].find("seconds after midnight"), std::string::npos) << y2057[8];
+
+  const auto early = Lines(Cli("months --from -2849 --to -2849").out);
+  ASSERT_GE(early.size(), 7u);
+  EXPECT_NE(early[4].find("-2-28-05-01 CHL"), std::string::npos) << early[4];
+  EXPECT_NE(early[4].find("uncertain: number: solar term Z5 5 minutes before midnight"), std::string::npos);
+  EXPECT_NE(early[5].find("uncertain: leap: solar term Z5 5 minutes before midnight"), std::string::npos);
 }
 
 TEST(CliMonths, BadArgumentsExitWith2) {

@@ -56,6 +56,18 @@ TEST(CliShow, TsvHasOneHeaderAndNamedRows) {
   EXPECT_TRUE(Has(r.out, "lblElementAnimalOfDay.1\tDay:\tearth-horse day\n"));
 }
 
+// Right under the lunar date, on a day other tables may date differently only.
+TEST(CliShow, UncertainDayFollowsTheLunarDate) {
+  CliRun r = Cli("show '2057-10-01 CE' --format tsv");
+  ASSERT_EQ(r.code, 0) << r.out;
+  const size_t lunar = r.out.find("lblChineseLunarDate\t");
+  const size_t note = r.out.find("lblChineseLunarDate.uncertain\tUncertain day:\tThe first day of this "
+                                 "month depends on a new moon ");
+  ASSERT_NE(note, std::string::npos) << r.out;
+  EXPECT_EQ(r.out.rfind('\n', note - 1) + 1, r.out.find('\n', lunar) + 1);
+  EXPECT_FALSE(Has(Cli("show '2024-02-10 CE'").out, "Uncertain day:"));
+}
+
 TEST(CliShow, OptionsReachTheRules) {
   CliRun r = Cli("show '2000-01-01 CE' --time 10:30 --zone ref --country japan --format tsv");
   ASSERT_EQ(r.code, 0) << r.out;

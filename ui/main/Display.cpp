@@ -10,6 +10,7 @@
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
+#include "ui/main/UncertainDay.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -135,6 +136,11 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   chl.caption = std::string(info.adjective) + " Lunar";
   chl.value += " " + options.zoneLabel;
   chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
+  Reckoner::DayMargins margins;
+  if (d.chl.valid && reckoner.MarginsOfDay(d.chl.jdn, margins)) {
+    d.chlUncertainty = UncertainDayText(margins);
+    if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
+  }
 
   // The day, year and month in the sexagenary cycle.
   d.dayPosition = DayPosition(d.chl.jdn);

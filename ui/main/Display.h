@@ -64,6 +64,9 @@ struct DisplayTexts {
   std::string dayStemBranch;        // lblElementAnimalOfDay(0), China only
   std::string elementAnimalOfDay;   // lblElementAnimalOfDay(1)
   std::string yearLabel;            // lblYear, China only
+  // Why other tables may give this day another lunar date ("" for most days); the lunar row's
+  // tooltip ends with it.
+  std::string chlUncertainty;
   bool yearAndMonthVisible = true;  // hidden while the CJD rows are shown
   bool chinaOnlyVisible = true;     // lblYear, the stem and branch pictures, the day's Chinese name
 

@@ -115,6 +115,41 @@ TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
   EXPECT_GE(firstDays, 3);
 }
 
+// The lunar row's tooltip says when other tables may date the day differently: in the month of
+// 2057 whose new moon falls just after midnight, on the day before it, in a month of 2089 whose new
+// moon falls just before midnight, and in a month of -2849 numbered by a solar term five minutes
+// before midnight. Ordinary days say nothing more.
+TEST_F(DisplayTest, LunarTooltipMarksUncertainDays) {
+  const struct {
+    int year, month, day;
+    const char* note;  // what the tooltip ends with, "" for nothing
+  } cases[] = {
+      {2057, 9, 29, " seconds after midnight; other sources may give the day before."},
+      {2057, 10, 27, " seconds after midnight; other sources may give the day before."},
+      {2057, 9, 28, " seconds after midnight; other sources may begin it on this day."},
+      {2089, 9, 20, " seconds before midnight; other sources may give the day after."},
+      {-2849, 6, 1, "the solar term Z5 (Xia zhi) of -2849-06-24 CE, 5 minutes before midnight; "
+                    "other sources may number it differently."},
+      {2024, 2, 9, ""},
+      {2024, 2, 10, ""},
+      {2057, 10, 28, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+    const DisplayTexts d = At(JdnOfCeDate(c.year, c.month, c.day) + 0.0);
+    const std::string& tooltip = d.Row(RowId::kChl).tooltip;
+    const std::string note = c.note;
+    if (note.empty()) {
+      EXPECT_EQ(d.chlUncertainty, "");
+      EXPECT_EQ(tooltip.find("midnight"), std::string::npos) << tooltip;
+      continue;
+    }
+    ASSERT_GE(tooltip.size(), note.size());
+    EXPECT_EQ(tooltip.substr(tooltip.size() - note.size()), note) << tooltip;
+    EXPECT_EQ(tooltip.rfind(d.chlUncertainty), tooltip.size() - d.chlUncertainty.size());
+  }
+}
+
 TEST(DisplayTexts, DeltaTAndNumbers) {
   EXPECT_EQ(ShowDeltaT(1441), "More than 24 hours");
   EXPECT_EQ(ShowDeltaT(5000), "More than 24 hours");
