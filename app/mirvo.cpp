@@ -20,6 +20,11 @@
 #include "ui/main/MainRules.h"
 #include "ui/main/StateFile.h"
 #include "ui/main/frmMain.h"
+#include "util/DataFolder.h"
+
+#ifndef MIRVO_DATA_FROM_PROGRAMS
+#define MIRVO_DATA_FROM_PROGRAMS "../share/vantrel"
+#endif
 
 namespace {
 
@@ -44,6 +49,25 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
   if (type == QtWarningMsg && text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
   std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
 }
+
+// A scripted run has no one to close a message box: a box would wait for ever. Each message
+// becomes one line on stderr instead, and a question gets the answer that changes nothing.
+class ScriptMessages : public mirvo::Messages {
+ public:
+  mirvo::MessageAnswer Show(const std::string& title, const std::string& text, mirvo::MessageIcon,
+                            mirvo::MessageButtons buttons) override {
+    std::string line = text;
+    for (char& c : line) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    std::fprintf(stderr, "mirvo: %s%s%s\n", title.c_str(), title.empty() ? "" : ": ", line.c_str());
+    switch (buttons) {
+      case mirvo::MessageButtons::kOk: return mirvo::MessageAnswer::kOk;
+      case mirvo::MessageButtons::kYesNo: return mirvo::MessageAnswer::kNo;
+      default: return mirvo::MessageAnswer::kCancel;
+    }
+  }
+};
 
 int Usage() {
   std::fprintf(stderr,
@@ -125,17 +149,22 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(mirvo::kProgramSettingsName);
   QApplication::setOrganizationName(mirvo::kMakerName);
 
-  mirvo::QtMessages messages;
+  mirvo::QtMessages boxes;
+  ScriptMessages lines;
+  const bool scripted = printLabels || !screenshot.empty();
+  mirvo::Messages& messages = scripted ? static_cast<mirvo::Messages&>(lines) : boxes;
   mirvo::QtClipboard clipboard;
   mirvo::QtSettingsStore settings;
   mirvo::QtWebBrowser browser;
   mirvo::QtTextFiles files;
   mirvo::QtFileDialogs fileDialogs;
   mirvo::MainServices services{&messages, &clipboard, &settings, &browser,
-                               QCoreApplication::applicationDirPath().toStdString(), &files,
+                               mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(),
+                                                        MIRVO_DATA_FROM_PROGRAMS),
+                               &files,
                                mirvo::DataFilePath(mirvo::kStateFileName), &fileDialogs};
   mirvo::frmMain window(services);
-  messages.SetParent(&window);
+  boxes.SetParent(&window);
   fileDialogs.SetParent(&window);
   window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips
   if (!window.Start()) return 1;  // shows the window

@@ -20,6 +20,17 @@ target_link_libraries(mirvo PRIVATE mirvo_gui)
 # The program finds its data files (program texts, manual) in its own folder, where the top-level
 # list copies data/.
 set_target_properties(mirvo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_compile_definitions(mirvo PRIVATE MIRVO_DATA_FROM_PROGRAMS="${MIRVO_DATA_FROM_PROGRAMS}")
+
+# The desktop entry and the icon (drawn as SVG; the PNG sizes are rendered from it).
+install(TARGETS mirvo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/mirvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/mirvo.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 32 48 64 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/desktop/mirvo-${size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME mirvo.png)
+endforeach()
 
 # Qt Test programs: tests/**/*_qtest.cpp, one program each, run without a display.
 function(mirvo_qtests)

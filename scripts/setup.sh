@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vantrel needs on Debian 12, if anything is missing.
 # Used by ./run and ./test. As root it runs apt-get itself, with sudo it asks sudo, otherwise it
-# prints the one apt-get line to run and fails.
+# prints the one apt-get line to run and fails. MIRVO_FUZZ=1 adds clang and its libFuzzer.
 set -euo pipefail
 
 # libical writes and reads the iCalendar files of the export.
 packages=(g++ cmake ninja-build pkgconf libgtest-dev libgmock-dev libbenchmark-dev libical-dev)
 if [ "${MIRVO_NO_GUI:-0}" != 1 ]; then
   # Qt 6 Widgets for the window, a CJK font for the stem and branch characters, Xvfb for
-  # scripted screenshots on machines without a display.
-  packages+=(qt6-base-dev libgl-dev fonts-wqy-microhei xvfb)
+  # scripted screenshots on machines without a display, and the checker of the desktop entry
+  # that the install test runs.
+  packages+=(qt6-base-dev libgl-dev fonts-wqy-microhei xvfb desktop-file-utils)
+fi
+if [ "${MIRVO_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -51,10 +51,18 @@ int ProgramTextStore::lt(const std::string& path) {
   in.seekg(0, std::ios::beg);
   std::string content(static_cast<size_t>(size), '\0');
   if (!in.read(content.data(), size)) return kTextsReadError;
-  if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) content.erase(0, 3);
+  return Read(content);
+}
+
+int ProgramTextStore::Read(std::string_view content) {
+  texts_.clear();
+  errorLine_ = 0;
+  if (content.empty()) return kTextsEmptyFile;
+  if (content.size() > static_cast<size_t>(kMaxFileBytes)) return kTextsTooMuch;
+  if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);
 
   std::map<int, std::string> texts;
-  std::istringstream lines(content);
+  std::istringstream lines{std::string(content)};
   std::string line;
   int lineNo = 0;
   while (std::getline(lines, line)) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace mirvo {
 
@@ -33,6 +34,8 @@ class ProgramTextStore {
   // or 0 / a negative code from the constants above. On a line-numbered failure the line is also
   // kept in errorLine() (the code alone cannot tell lines beyond 500 apart).
   int lt(const std::string& path);
+  // The same for the content of such a file already in memory.
+  int Read(std::string_view content);
   // Copies text `number` (language 0 is the only language) into `buffer`, cut to size - 1
   // characters. Returns its length in bytes, or 0 when there is no such text.
   int gt(int number, int language, std::string& buffer, int size) const;

@@ -245,14 +245,17 @@ const std::array<double, 79>& Ephemeris::TrueSunTableUt(int32_t b) {
   if (auto it = caches_->trueSunTables.find(b); it != caches_->trueSunTables.end())
     return it->second;
   std::array<double, 79> ut{};
-  // One Delta T, that of year b, for every term between the quarter points; the quarter points
-  // themselves keep the Delta T of their own year.
-  const double q = astro::deltat(b) / 1440;
+  // The terms after a quarter point take the Delta T of that quarter point's year, as it does
+  // itself. One Delta T for the whole table (that of year b) would give a term another instant in
+  // the table of the next sui, tens of seconds apart in antiquity: a term near midnight would then
+  // fall on different days in the two tables, and a lunar date read from one would not convert
+  // back through the other.
   for (int m = 0; m <= 13; ++m) {
     int kind = 0, year = 0;
     QuarterPointOfTable(m, b, kind, year);
     ut[6 * m] = QuarterPointUt(kind, year);
     if (m == 13) break;
+    const double q = astro::deltat(year) / 1440;
     const std::array<double, 6>& six = TrueTermSetTt(kind, year);
     for (int j = 1; j < 6; ++j) ut[6 * m + j] = six[j] - q;
   }

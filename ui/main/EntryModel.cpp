@@ -239,15 +239,20 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
     return fail(kEntryNoDate);
   }
 
-  // 5. The calendar code: the first of the codes found must end the text.
+  // 5. The calendar code: the first of the codes found must end the text. False when one is
+  // found elsewhere; `code` stays empty when there is none.
   std::string code;
-  for (std::string_view c : kEntryCodes) {
-    size_t p = s.find(c);
-    if (p == std::string::npos) continue;
-    if (p + c.size() != s.size()) return fail(kEntryNoCalendar);
-    code = c;
-    break;
-  }
+  auto findCode = [&s](std::string& found) {
+    for (std::string_view c : kEntryCodes) {
+      size_t p = s.find(c);
+      if (p == std::string::npos) continue;
+      if (p + c.size() != s.size()) return false;
+      found = c;
+      break;
+    }
+    return true;
+  };
+  if (!findCode(code)) return fail(kEntryNoCalendar);
   if (code.empty()) {
     if (hadSpaces || context.questions == nullptr || model.calendar < 0 || model.calendar > 8) {
       return fail(kEntryNoCalendar);
@@ -258,7 +263,9 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
     }
     s += current;
     model.date += " " + current;
-    code = current;
+    // The code joined to the text must read as that code, as it will when the box is converted
+    // again: "2451545CJD" with CJDC holds "CJDC" before its end.
+    if (!findCode(code) || code != current) return fail(kEntryNoCalendar);
   }
   const bool dayCount = code == "CJDC" || code == "CJDL" || code == "AJD";
 

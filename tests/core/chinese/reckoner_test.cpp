@@ -393,5 +393,23 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   EXPECT_EQ(r.FindTripleCoincidence(INT32_MIN, false, -2696), -1);
 }
 
+// Found by fuzzing: in -7020 a major term lay so near midnight at 121 E that the tables of two
+// neighbouring sui put it on different days, and the month the day's table called 11* did not
+// exist in the table of the way back. Every day of those two months converts back now.
+TEST(ReckonerRoundTrip, TermsNearMidnightInRemoteYearsAgreeBetweenTables) {
+  Reckoner r;
+  r.SetReferenceLongitude(121);
+  r.SetEpoch(-2636);
+  for (int32_t day = -842588; day < -842530; ++day) {
+    ChsDate chs;
+    ChlDate chl;
+    r.DayToChinese(day + 0.5, -2636, chs, chl);
+    ASSERT_EQ(chl.valid, 1) << day;
+    ChlDate back = chl;
+    ASSERT_EQ(r.ChlToDay(back), kChlValid) << day << " " << r.ChlDateText(chl, 0);
+    EXPECT_EQ(back.jdn, day) << r.ChlDateText(chl, 0);
+  }
+}
+
 }  // namespace
 }  // namespace mirvo

@@ -239,6 +239,30 @@ TEST_F(EntryTest, EntryWithoutCodeAsksForTheEntryCalendar) {
   EXPECT_EQ(silent.Parse(m).status, kEntryNoCalendar) << "without questions the code is required";
 }
 
+// The code joined after a Yes is read as the box will be read on the next Convert: a text whose
+// end runs into the code ("2451545CJD" + "CJDC") is refused both times, not accepted once.
+TEST_F(EntryTest, CodeJoinedAfterTheQuestionReadsTheSameAgain) {
+  struct Case { const char* date; int calendar; int status; };
+  const Case cases[] = {
+      {"2451545CJD", kCalCJDC, kEntryNoCalendar},
+      {"2,4559,9,455,9C\xCA" "CJD", kCalCJDC, kEntryNoCalendar},
+      {"2451545", kCalCJDC, kEntryOk},
+      {"2000-1-1", kCalCE, kEntryOk},
+  };
+  for (const auto& c : cases) {
+    EntryModel model;
+    model.date = c.date;
+    model.calendar = c.calendar;
+    messages_.answers = {MessageAnswer::kYes};
+    const ParseResult first = rules_.Parse(model);
+    EXPECT_EQ(first.status, c.status) << c.date;
+    EntryModel again = model;
+    const ParseResult second = rules_.Parse(again);
+    EXPECT_EQ(second.status, first.status) << model.date;
+    EXPECT_EQ(second.ajd, first.ajd) << model.date;
+  }
+}
+
 TEST_F(EntryTest, EarliestInstant) {
   ParseResult r = Parse("-3000-01-01 CE", "12:00", kTimeZoneGmt);
   ASSERT_EQ(r.status, kEntryOk);

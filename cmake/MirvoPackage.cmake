@@ -1,0 +1,18 @@
+# A Debian package of the install tree: `cpack -G DEB` in the build folder.
+set(CPACK_PACKAGE_NAME vantrel)
+set(CPACK_PACKAGE_VENDOR "Vantrel")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converter and almanac for the Chinese lunisolar calendar")
+set(CPACK_PACKAGE_CONTACT "Vantrel maintainers <vantrel@localhost>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_STRIP_FILES ON)
+find_program(MIRVO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(MIRVO_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+endif()
+if(MIRVO_GUI)
+  # The stem and branch characters need a CJK font.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+endif()
+include(CPack)

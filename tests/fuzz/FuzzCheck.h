@@ -1,0 +1,17 @@
+// What the fuzz targets share: a check that stops the run with a message, so that a broken
+// promise of the code under test is reported like a crash, with the input kept by the fuzzer.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition, ...)                                              \
+  do {                                                                          \
+    if (!(condition)) {                                                         \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__,     \
+                   #condition);                                                 \
+      std::fprintf(stderr, __VA_ARGS__);                                        \
+      std::fprintf(stderr, "\n");                                               \
+      std::abort();                                                             \
+    }                                                                           \
+  } while (0)
