@@ -167,17 +167,14 @@ StepOutcome MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) 
 // The European steps on the London day, the Vellomir steps on the day at the reference meridian;
 // the time of day on that clock stays.
 StepOutcome MoveRules::CalendarStep(int step, bool forward) {
-  const int longitude = rules_.reckoner().ReferenceLongitude();
   if (step == kStepVmcMonth || step == kStepVmcYear) {
-    const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
-    VmcDate date = VmcDateOfDay(at.day);
+    const int longitude = rules_.reckoner().ReferenceLongitude();
+    VmcDate date = VmcDateOfDay(Split(CjdcFromAjd(rules_.currentAjd(), longitude)).day);
     // Neither step can fail for a day of the calendar; a date that cannot be stepped stays.
     if (!(step == kStepVmcMonth ? StepVmcMonth(date, forward) : StepVmcYear(date, forward))) {
       return StepOutcome::kStopped;
     }
-    MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalVMCCCT);
-    rules_.Recalculate(3);
-    return StepOutcome::kMoved;
+    return MoveToDayAtMeridian(date.jdn, kCalVMCCCT);
   }
 
   const DayAndFraction at = Split(CjdlFromAjd(rules_.currentAjd()));
@@ -228,11 +225,7 @@ StepOutcome MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLea
     return Fail(cycleStep, "", cycleStep ? "Invalid lunar date results." : "Invalid lunar date results",
                 MessageIcon::kNone);
   }
-  const int longitude = reckoner.ReferenceLongitude();
-  const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
-  MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalCHL);
-  rules_.Recalculate(3);
-  return StepOutcome::kMoved;
+  return MoveToDayAtMeridian(date.jdn, kCalCHL);
 }
 
 StepOutcome MoveRules::ChsStep(int step, bool forward) {
@@ -250,9 +243,14 @@ StepOutcome MoveRules::ChsStep(int step, bool forward) {
     return Fail(cycleStep, "", cycleStep ? "Invalid solar date results." : "Invalid solar date results",
                 MessageIcon::kNone);
   }
-  const int longitude = reckoner.ReferenceLongitude();
+  return MoveToDayAtMeridian(date.jdn, kCalCHS);
+}
+
+// The time of day at the reference meridian stays.
+StepOutcome MoveRules::MoveToDayAtMeridian(int32_t day, int calendar) {
+  const int longitude = rules_.reckoner().ReferenceLongitude();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
-  MoveTo(AjdFromCjdc(date.jdn + at.fraction, longitude), kCalCHS);
+  MoveTo(AjdFromCjdc(day + at.fraction, longitude), calendar);
   rules_.Recalculate(3);
   return StepOutcome::kMoved;
 }

@@ -84,6 +84,7 @@ class MoveRules {
   StepOutcome CalendarStep(int step, bool forward);
   StepOutcome ChlStep(int step, bool forward, bool keep30, bool keepLeap);
   StepOutcome ChsStep(int step, bool forward);
+  StepOutcome MoveToDayAtMeridian(int32_t day, int calendar);
   // The lunar and solar dates stepped are those of the display; it is brought up to the instant
   // first when a typed date has moved it.
   const DisplayTexts& CurrentDisplay();

@@ -43,6 +43,13 @@ bool ElementAnimalRows::Matches(int row, int e, int a) const {
          (!HasAnimal(row) || animal[static_cast<size_t>(row)] == a);
 }
 
+ElementAnimalRows RowsChosenIn(const MainSettings& settings) {
+  ElementAnimalRows rows;
+  rows.element = settings.multipleElement;
+  rows.animal = settings.multipleAnimal;
+  return rows;
+}
+
 void ElementAnimalRows::Clear() {
   element.fill(kNoElementEntry);
   animal.fill(kNoAnimalEntry);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/calendarlib/CalendarRecords.h"
+#include "ui/main/MainSettings.h"
 #include "ui/main/MainTables.h"
 
 namespace mirvo {
@@ -45,6 +46,9 @@ struct ElementAnimalRows {
   void Clear();
   friend bool operator==(const ElementAnimalRows&, const ElementAnimalRows&) = default;
 };
+
+// The rows as the settings keep them.
+ElementAnimalRows RowsChosenIn(const MainSettings& settings);
 
 // The element list of a row: the day row names the elements; the month and year rows read as a
 // phrase before the animal ("in a fire", "in an earth"), and their last item, no element, reads

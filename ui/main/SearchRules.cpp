@@ -61,12 +61,7 @@ void SearchRules::Label(const std::string& text, bool visible) {
   if (label_) label_(text, visible);
 }
 
-ElementAnimalRows SearchRules::MultipleRows() const {
-  ElementAnimalRows rows;
-  rows.element = rules_.settings().multipleElement;
-  rows.animal = rules_.settings().multipleAnimal;
-  return rows;
-}
+ElementAnimalRows SearchRules::MultipleRows() const { return RowsChosenIn(rules_.settings()); }
 
 SearchOutcome SearchRules::Search() {
   if (!rules_.AdoptTypedDate()) return SearchOutcome::kRefused;

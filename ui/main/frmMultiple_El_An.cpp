@@ -166,9 +166,7 @@ void frmMultiple_El_An::cmdSearch_Click() {
     EndSearch();
     return;
   }
-  ElementAnimalRows rows;
-  rows.element = rules_.settings().multipleElement;
-  rows.animal = rules_.settings().multipleAnimal;
+  const ElementAnimalRows rows = RowsChosenIn(rules_.settings());
   if (!rows.AnySet()) {
     rules_.Say(kInvalidInputTitle, kNoRowSetText, MessageIcon::kWarning);
     return;
