@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
 #include "platform/services/TextFiles.h"
 
@@ -69,6 +70,21 @@ class MemoryTextFiles : public TextFiles {
     files[path] = content;
     ++replaced;
     return "";
+  }
+};
+
+// A Save dialog answered from a script: records the title and filter of each dialog and the
+// file name it offered.
+class ScriptedDialogs : public FileDialogs {
+ public:
+  std::string answer;  // the path chosen; empty: cancelled
+  std::vector<std::string> asked;
+  std::string fileName;
+  std::string SaveFileName(const std::string& title, const std::string& filter,
+                           const std::string& name) override {
+    asked.push_back(title + "|" + filter);
+    fileName = name;
+    return answer;
   }
 };
 

@@ -19,16 +19,6 @@ using namespace mirvo;
 
 namespace {
 
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::string answer;
-  int asked = 0;
-  std::string SaveFileName(const std::string&, const std::string&, const std::string&) override {
-    ++asked;
-    return answer;
-  }
-};
-
 // 2033: month 11 from 11-22 (30 days), leap month 11* from 12-22 (29 days), month 12 from 2034-01-20.
 const int32_t kLeapMonth11 = JdnOfCeDate(2033, 12, 22);
 
@@ -104,7 +94,7 @@ class CalendarWindowTest : public QObject {
   void cancelAndUnwritablePaths() {
     Fixture f;
     f.Click("cmdSaveCalendarImage");
-    QCOMPARE(f.dialogs.asked, 1);
+    QCOMPARE(f.dialogs.asked.size(), size_t{1});
     QVERIFY(f.messages.shown.empty());
     QTemporaryDir dir;
     f.dialogs.answer = dir.filePath("no such folder/month.png").toStdString();

@@ -116,17 +116,6 @@ TEST(LunarDayMoon, WaxesToFullAtMidMonthThenWanes) {
   for (int day = 1; day <= 30; ++day) EXPECT_EQ(MoonOfLunarDay(day).waxing, day <= 15) << day;
 }
 
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::string answer;
-  std::vector<std::string> asked;  // title and filter of each dialog
-  std::string SaveFileName(const std::string& title, const std::string& filter,
-                           const std::string&) override {
-    asked.push_back(title + "|" + filter);
-    return answer;
-  }
-};
-
 TEST(CalendarImage, SavesPngOrFallsBackToBmp) {
   struct Case {
     std::string chosen;

@@ -21,16 +21,6 @@ using namespace mirvo;
 
 namespace {
 
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::string answer;
-  std::string fileName;  // the name offered
-  std::string SaveFileName(const std::string&, const std::string&, const std::string& name) override {
-    fileName = name;
-    return answer;
-  }
-};
-
 struct Fixture {
   Reckoner reckoner;
   RecordingMessages messages;
