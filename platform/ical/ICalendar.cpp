@@ -34,10 +34,6 @@ icaltimetype UtcOf(const EventTime& t) {
   return icaltime_set_timezone(&d, icaltimezone_get_utc_timezone());
 }
 
-bool Writable(const EventTime& t) {
-  return t.year >= kFirstICalendarYear && t.year <= kLastICalendarYear && t.month >= 1 &&
-         t.month <= 12 && t.day >= 1 && t.day <= 31;
-}
 
 void Add(icalcomponent* component, icalproperty* property) {
   if (property == nullptr) throw std::runtime_error(icalerror_strerror(icalerrno));
@@ -45,6 +41,11 @@ void Add(icalcomponent* component, icalproperty* property) {
 }
 
 }  // namespace
+
+bool InICalendarYears(const EventTime& t) {
+  return t.year >= kFirstICalendarYear && t.year <= kLastICalendarYear && t.month >= 1 &&
+         t.month <= 12 && t.day >= 1 && t.day <= 31;
+}
 
 std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventTime& stamp,
                           const std::string& calendarName) {
@@ -59,7 +60,7 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventT
   }
   const icaltimetype dtstamp = UtcOf(stamp);
   for (const CalendarEvent& e : events) {
-    if (!Writable(e.start)) {
+    if (!InICalendarYears(e.start)) {
       throw std::out_of_range("iCalendar dates run from the year " + std::to_string(kFirstICalendarYear) +
                               " to " + std::to_string(kLastICalendarYear) + ", not " +
                               std::to_string(e.start.year));

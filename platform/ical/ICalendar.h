@@ -23,6 +23,9 @@ struct EventTime {
 inline constexpr int32_t kFirstICalendarYear = 1;
 inline constexpr int32_t kLastICalendarYear = 3000;
 
+// Whether a file can hold an event starting then.
+bool InICalendarYears(const EventTime& t);
+
 struct CalendarEvent {
   std::string uid;
   std::string summary;

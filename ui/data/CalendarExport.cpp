@@ -255,9 +255,15 @@ std::string ListedFileName(const ListedDates& dates) {
 
 CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates,
                                     FileDialogs& dialogs, TextFiles& files, Messages& messages) {
-  const std::vector<CalendarEvent> events = ListedEvents(reckoner, dates);
+  std::vector<CalendarEvent> events = ListedEvents(reckoner, dates);
+  const size_t listed = events.size();
+  std::erase_if(events, [](const CalendarEvent& e) { return !InICalendarYears(e.start); });
+  const size_t leftOut = listed - events.size();
+  const std::string leftOutText =
+      leftOut == 0 ? "" : std::to_string(leftOut) + (leftOut == 1 ? " date " : " dates ") + kDatesLeftOut;
   if (events.empty()) {
-    messages.Show(kSaveICalendarTitle, kNothingToSave, MessageIcon::kInformation, MessageButtons::kOk);
+    messages.Show(kSaveICalendarTitle, std::string(kNothingToSave) + (leftOut == 0 ? "" : "\n" + leftOutText),
+                  MessageIcon::kInformation, MessageButtons::kOk);
     return CalendarSaveOutcome::kNothing;
   }
   std::string text;
@@ -279,7 +285,8 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
   }
   messages.Show(kSaveICalendarTitle,
                 std::string(kCalendarSaved) + " (" + std::to_string(events.size()) +
-                    (events.size() == 1 ? " event" : " events") + "):\n" + path,
+                    (events.size() == 1 ? " event" : " events") + "):\n" + path +
+                    (leftOut == 0 ? "" : "\n" + leftOutText),
                 MessageIcon::kInformation, MessageButtons::kOk);
   return CalendarSaveOutcome::kSaved;
 }

@@ -56,13 +56,16 @@ inline constexpr char kICalendarFilter[] = "iCalendar file (*.ics) | *.ics";
 inline constexpr char kNothingToSave[] = "The list holds no dates to save.";
 inline constexpr char kCalendarSaved[] = "The dates have been saved in the iCalendar file";
 inline constexpr char kCalendarNotSaved[] = "The iCalendar file could not be written.";
+// A list reaching beyond the years a file can hold is saved without those dates.
+inline constexpr char kDatesLeftOut[] = "left out: an iCalendar file holds the years 1 to 3000.";
 
 // "lunar-new-years.ics", "leap-months.ics", "lunar-anniversary-06L-30.ics".
 std::string ListedFileName(const ListedDates& dates);
 
 enum class CalendarSaveOutcome { kNothing, kCancelled, kSaved, kFailed };
-// The events of the listed dates (ListedEvents with the listing's rule) into a file chosen in the
-// Save dialog, replaced as a whole or not at all; the outcome is told in a message box.
+// The events of the listed dates (ListedEvents with the listing's rule) that a file can hold into
+// a file chosen in the Save dialog, replaced as a whole or not at all; the outcome, with the
+// number of dates left out, is told in a message box.
 CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates,
                                     FileDialogs& dialogs, TextFiles& files, Messages& messages);
 

@@ -9,6 +9,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "tests/support/ICalendarRead.h"
+#include "tests/support/TestDoubles.h"
 #include "ui/data/CalendarExport.h"
 #include "ui/data/Listings.h"
 
@@ -133,6 +134,32 @@ TEST(CalendarExport, TitlesKeepAnniversariesApartAndUidsStable) {
   EXPECT_EQ(uids(a, "Grandfather"), uids(b, "Grandfather"));
   const auto mother = uids(a, "Mother"), father = uids(a, "Father");
   for (size_t i = 0; i < mother.size(); ++i) EXPECT_NE(mother[i], father[i]);
+}
+
+// A list reaching past the years a file can hold is saved without those years, and says how many
+// dates it left out; a list wholly outside them saves nothing.
+TEST(CalendarExport, SavesTheYearsAFileCanHold) {
+  struct Case {
+    int32_t from, to;
+    size_t saved;
+    const char* message;
+  } const cases[] = {
+      {2991, 3000, 10, "(10 events):\nx.ics"},
+      {2991, 3010, 10, "(10 events):\nx.ics\n10 dates left out: an iCalendar file holds the years 1 to 3000."},
+      {-10, 0, 0, "The list holds no dates to save.\n11 dates left out: an iCalendar file holds the years 1 to 3000."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.from);
+    Reckoner r;
+    ScriptedDialogs dialogs;
+    dialogs.answer = "x.ics";
+    MemoryTextFiles files;
+    RecordingMessages messages;
+    SaveListedDates(r, NewYearDates(r, c.from, c.to), dialogs, files, messages);
+    EXPECT_EQ(test::ReadICalendar(files.files["x.ics"]).events.size(), c.saved);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.ends_with(c.message)) << messages.shown[0].text;
+  }
 }
 
 }  // namespace
