@@ -46,7 +46,9 @@ void WritePage(const MonthView& view, bool withVmc, std::ostream& out) {
     width = std::max({width, cell.dateText.size(), withVmc ? cell.vmcText.size() : 0});
   }
   auto column = [width](const std::string& text) { return RightAligned(text, width) + " "; };
-  out << view.title << "\n" << view.heading << "\n\n";
+  out << view.title << "\n" << view.heading << "\n";
+  if (!view.uncertainty.empty()) out << "Uncertain: " << view.uncertainty << "\n";
+  out << "\n";
   std::string headings;
   for (int k = 0; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k)));
   std::vector<std::string> lines = {headings};

@@ -6,6 +6,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
+#include "ui/main/UncertainDay.h"
 
 namespace mirvo {
 namespace {
@@ -92,6 +93,11 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
     last = &cell;
   }
   view.heading = CeHeading(first->ce, last->ce);
+  Reckoner::DayMargins atFirst, atLast;
+  if (reckoner.MarginsOfDay(view.firstDay, atFirst) && reckoner.MarginsOfDay(view.nextFirstDay - 1, atLast)) {
+    view.uncertainty = UncertainMonthPageText(atFirst.month, atLast.next, length);
+    view.uncertainNote = UncertainMonthPageNote(atFirst.month, atLast.next);
+  }
   view.valid = true;
   return view;
 }

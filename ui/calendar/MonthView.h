@@ -46,6 +46,10 @@ struct MonthView {
   std::string heading;        // "Common Era year 2033 (December) - 2034 (January)"
   std::array<MonthCell, kMonthViewCells> cells{};
   int todayCell = -1;         // the cell that holds today, or -1
+  // Other tables may begin, number or end this month differently: the sentences, and a short
+  // note for the page (both "" when the month is as sure as the ephemeris and Delta T allow).
+  std::string uncertainty;
+  std::string uncertainNote;
 
   const MonthCell* CellOfLunarDay(int day) const;
 };

@@ -137,6 +137,12 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
                        PointFont(12, true));
   lblYearAndMonth = PageLabel(picCalendar, "lblYearAndMonth",
                               QRect(G::kLeft - 10, 30, lineWidth, 20), PointFont(10, true));
+  lblUncertain = PageLabel(picCalendar, "lblUncertain",
+                           QRect(kLunadayColumn * G::kCellWidth + G::kLeft - 10, G::kTop,
+                                 G::kCellWidth, G::kCellHeight - 8),
+                           PointFont(9, false));
+  lblUncertain->setWordWrap(true);
+  lblUncertain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   for (int k = 0; k < kMonthViewColumns; ++k) {
     const QString name = "lblColumnHeading_" + QString::number(k);
     lblColumnHeading[static_cast<size_t>(k)] =
@@ -196,12 +202,15 @@ void frmCalendar::Redraw() {
     setWindowTitle(QString());
     lblTitle->clear();
     lblYearAndMonth->clear();
+    lblUncertain->clear();
   } else {
     requestedDay_ = view_.firstDay;
     const int32_t captionDay = services_.currentDay ? services_.currentDay() : view_.firstDay;
     setWindowTitle(Q(MonthViewCaption(reckoner_, captionDay)));
     lblTitle->setText(Q(view_.title));
     lblYearAndMonth->setText(Q(view_.heading));
+    lblUncertain->setText(view_.uncertainNote.empty() ? QString() : Q("Uncertain " + view_.uncertainNote));
+    lblUncertain->setToolTip(Q(view_.uncertainty));
   }
   picCalendar->update();
 }

@@ -89,6 +89,9 @@ class frmCalendar : public QWidget {
   Page* picCalendar = nullptr;
   QLabel* lblTitle = nullptr;
   QLabel* lblYearAndMonth = nullptr;
+  // In the top right cell, which no day takes: a month that other tables may begin, number or
+  // end differently.
+  QLabel* lblUncertain = nullptr;
   std::array<QLabel*, kMonthViewColumns> lblColumnHeading{};
   std::array<QPushButton*, 2> cmdShowPreviousOrNext{};
   QPushButton* cmdSaveCalendarImage = nullptr;

@@ -89,4 +89,29 @@ std::string UncertainMonthNote(const MonthMargin& margin) {
   return note;
 }
 
+std::string UncertainMonthPageText(const MonthMargin& month, const MonthMargin& next, int length) {
+  Reckoner::DayMargins first;
+  first.month = month;
+  std::string text = UncertainDayText(first);
+  const DecidingInstant& end = next.newMoon;
+  if (end.uncertain()) {
+    // A new moon just after midnight may fall on the day before in other tables, ending this
+    // month a day sooner; one just before midnight, a day later.
+    const bool sooner = end.offsetSeconds >= 0;
+    Add(text, "the next month begins by a new moon " + FromMidnight(end) + "; other sources may begin it a day " +
+                  (sooner ? "earlier" : "later") + ", giving this month " +
+                  std::to_string(length + (sooner ? -1 : 1)) + " days");
+  }
+  return text;
+}
+
+std::string UncertainMonthPageNote(const MonthMargin& month, const MonthMargin& next) {
+  std::string note = UncertainMonthNote(month);
+  if (next.newMoon.uncertain()) {
+    if (!note.empty()) note += "; ";
+    note += "end: next new moon " + FromMidnight(next.newMoon);
+  }
+  return note;
+}
+
 }  // namespace mirvo

@@ -20,4 +20,12 @@ std::string UncertainDayText(const Reckoner::DayMargins& margins);
 // "number: solar term Z10 12 seconds before midnight", or "" when the month is certain.
 std::string UncertainMonthNote(const MonthMargin& margin);
 
+// The sentences for a month's page: its own first day, number or leap status, and its length,
+// which rests on the next month's new moon; "" when the page is as sure as can be.
+std::string UncertainMonthPageText(const MonthMargin& month, const MonthMargin& next, int length);
+
+// The short form for the page: UncertainMonthNote, and "end: next new moon 5 seconds after
+// midnight" when the next month's first day is uncertain.
+std::string UncertainMonthPageNote(const MonthMargin& month, const MonthMargin& next);
+
 }  // namespace mirvo

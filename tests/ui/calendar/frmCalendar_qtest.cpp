@@ -67,6 +67,19 @@ class CalendarWindowTest : public QObject {
     QVERIFY(!f.window.isVisible());
   }
 
+  // The top right cell names what other tables may give differently, with the sentences in its
+  // tooltip, and is empty for a month as sure as can be.
+  void notesAnUncertainMonth() {
+    Fixture f;
+    f.window.setJdn1stOfMonth(JdnOfCeDate(2057, 9, 29));
+    auto* note = f.window.findChild<QLabel*>("lblUncertain");
+    QCOMPARE(note->text(), QString::fromStdString("Uncertain " + f.window.view().uncertainNote));
+    QVERIFY(note->text().startsWith("Uncertain first day: new moon"));
+    QCOMPARE(note->toolTip(), QString::fromStdString(f.window.view().uncertainty));
+    f.window.setJdn1stOfMonth(kLeapMonth11);
+    QVERIFY(note->text().isEmpty());
+  }
+
   void framesTodayOnlyInItsMonth() {
     Fixture f;
     const QImage shown = f.window.PageImage();

@@ -108,6 +108,34 @@ TEST_F(MonthViewTest, TodayIsMarkedOnlyInItsMonth) {
   EXPECT_EQ(View(kMonth12, kLeapMonth11 + 28).todayCell, -1);
 }
 
+// A month whose first day rests on a new moon within its uncertainty of midnight (2057 month 9 at
+// 2057-09-29, just after; 2089 month 8 at 2089-09-04, just before) says so on its page, and the
+// month before it says that its length may differ by that day; a month of 2024 says nothing.
+TEST_F(MonthViewTest, PagesOfUncertainMonthsSaySo) {
+  struct Case {
+    int32_t day;
+    const char* note;      // the page's short note begins so
+    const char* sentence;  // the sentences hold this
+    int otherLength;       // the length other sources may give, 0: the month's own
+  } const cases[] = {
+      {JdnOfCeDate(2057, 9, 29), "first day: new moon 3", "other sources may give the day before.", 0},
+      {JdnOfCeDate(2057, 9, 28), "end: next new moon 3", "may begin it a day earlier, giving this month ", -1},
+      {JdnOfCeDate(2089, 9, 4), "first day: new moon 6", "other sources may give the day after.", 0},
+      {JdnOfCeDate(2089, 9, 3), "end: next new moon 6", "may begin it a day later, giving this month ", +1},
+      {JdnOfCeDate(2024, 3, 20), "", "", 0},
+  };
+  for (const Case& c : cases) {
+    const MonthView view = View(c.day);
+    SCOPED_TRACE(view.heading);
+    EXPECT_TRUE(view.uncertainNote.starts_with(c.note)) << view.uncertainNote;
+    EXPECT_NE(view.uncertainty.find(c.sentence), std::string::npos) << view.uncertainty;
+    EXPECT_EQ(view.uncertainNote.empty(), view.uncertainty.empty());
+    if (c.otherLength != 0) {
+      EXPECT_TRUE(view.uncertainty.ends_with(std::to_string(view.length + c.otherLength) + " days."));
+    }
+  }
+}
+
 TEST(LunarDayMoon, WaxesToFullAtMidMonthThenWanes) {
   EXPECT_LT(MoonOfLunarDay(1).illumination, 0.01);
   EXPECT_NEAR(MoonOfLunarDay(8).illumination, 0.5, 0.06);
