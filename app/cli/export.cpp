@@ -95,7 +95,7 @@ std::vector<CalendarEvent> AnniversaryEvents(const Args& args, std::string& name
   if (auto p = args.value("policy"); p && !ParseAnniversaryPolicy(*p, policy)) {
     throw UsageError("--policy must be listing, skip, earlier or later");
   }
-  const auto fromYear = args.integer("from-year", kFirstICalendarYear, 3000);
+  const auto fromYear = args.integer("from-year", kFirstICalendarYear, kLastICalendarYear);
   const std::string title = args.value("title", "");
 
   Reckoner reckoner;
@@ -137,7 +137,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   } else if (kind == "new-years" || kind == "months" || kind == "leap-months" || kind == "terms" ||
              kind == "phases") {
     if (args.positional().size() > 1) throw UsageError("no ENTRY for " + kind + ": it takes --from and --to");
-    const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, 3000);
+    const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
     const ChineseSettings settings = ChineseOptions(args);
     Reckoner reckoner;
     ApplyChineseSettings(settings, reckoner);

@@ -151,9 +151,12 @@ int MinuteOfDay(double fraction) {
 
 std::string TimeOfDayText(double fraction, bool withSeconds) {
   const int s = SecondOfDay(fraction);
-  if (s < 0) return "XX:XX:XX";
-  std::string text = TwoDigits(s / 3600) + ":" + TwoDigits(s / 60 % 60);
-  if (withSeconds) text += ":" + TwoDigits(s % 60);
+  return s < 0 ? "XX:XX:XX" : SecondOfDayText(s, withSeconds);
+}
+
+std::string SecondOfDayText(int second, bool withSeconds) {
+  std::string text = TwoDigits(second / 3600) + ":" + TwoDigits(second / 60 % 60);
+  if (withSeconds) text += ":" + TwoDigits(second % 60);
   return text;
 }
 

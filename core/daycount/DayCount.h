@@ -54,6 +54,8 @@ void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc);
 int16_t WeekdayOf(int32_t jdn);
 std::string WeekdayName(int index, bool pad, int language);
 std::string TimeOfDayText(double fraction, bool withSeconds);
+// "HH:MM" or "HH:MM:SS" of a second of the day (0..86399).
+std::string SecondOfDayText(int second, bool withSeconds);
 // The minute of the day that TimeOfDayText shows for a day fraction (0..1439), -1 for a fraction
 // outside [0, 1).
 int MinuteOfDay(double fraction);

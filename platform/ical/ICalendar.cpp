@@ -34,7 +34,6 @@ icaltimetype UtcOf(const EventTime& t) {
   return icaltime_set_timezone(&d, icaltimezone_get_utc_timezone());
 }
 
-
 void Add(icalcomponent* component, icalproperty* property) {
   if (property == nullptr) throw std::runtime_error(icalerror_strerror(icalerrno));
   icalcomponent_add_property(component, property);

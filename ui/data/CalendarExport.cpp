@@ -10,13 +10,13 @@
 #include "core/ephemeris/Ephemeris.h"
 #include "ui/data/ListingTexts.h"
 #include "ui/main/MainTables.h"
+#include "util/Numbers.h"
+#include "util/Text.h"
 
 namespace mirvo {
 namespace {
 
 constexpr const char* kUidDomain = "@mirvo";
-
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 EventTime CeDayOf(int32_t jdn) {
   const CalendarDate ce = listing::DateOfJdn(jdn, false);
@@ -29,11 +29,7 @@ EventTime CeDayOf(int32_t jdn) {
 
 std::string CeText(int32_t jdn) { return listing::DateText(listing::DateOfJdn(jdn, false)) + " CE"; }
 
-// "05" for month 5, "6*" for leap month 6, as the lunar dates write them.
-std::string MonthLabel(const ChlDate& date) {
-  return date.leap ? std::to_string(date.month) + "*" : TwoDigits(date.month);
-}
-// The same for identifiers: "05", "06L".
+// The month for identifiers: "05", "06L" (MonthLabel writes "05", "6*").
 std::string MonthKey(const ChlDate& date) { return TwoDigits(date.month) + (date.leap ? "L" : ""); }
 
 std::string Meridian(int longitude) { return "E" + std::to_string(longitude); }
@@ -119,17 +115,18 @@ CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const Month
   const ChlDate& d = start.date;
   e.uid = "lunar-month-" + std::to_string(LunarYearOf(d, dates.epoch)) + "-" + MonthKey(d) + "-" +
           Meridian(dates.longitude) + kUidDomain;
-  e.summary = (d.leap ? "Leap month " : "Lunar month ") + MonthLabel(d) + " begins";
+  e.summary = (d.leap ? "Leap month " : "Lunar month ") + MonthLabel(d.month, d.leap) + " begins";
   e.description = r.ChlDateText(d, 0, "CHL") + " = " + CeText(d.jdn) + ", the first day of " +
-                  (d.leap ? "leap month " : "month ") + MonthLabel(d) + " (" +
+                  (d.leap ? "leap month " : "month ") + MonthLabel(d.month, d.leap) + " (" +
                   std::to_string(start.length) + " days).\n" +
                   PlaceText(dates.country, dates.longitude);
   e.start = CeDayOf(d.jdn);
   return e;
 }
 
-std::string TimeText(int second) {
-  return TwoDigits(second / 3600) + ":" + TwoDigits(second / 60 % 60) + ":" + TwoDigits(second % 60);
+// Lunar new years: the anniversaries of 01-01 (not leap).
+bool StartsOnNewYear(const ListedDates& dates) {
+  return dates.start.month == 1 && dates.start.day == 1 && !dates.start.leap;
 }
 
 }  // namespace
@@ -174,7 +171,7 @@ ListedDates MonthStartDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear
 }
 
 std::string DefaultAnniversaryTitle(const ChlDate& start) {
-  return "Lunar anniversary " + MonthLabel(start) + "-" + TwoDigits(start.day);
+  return "Lunar anniversary " + MonthLabel(start.month, start.leap) + "-" + TwoDigits(start.day);
 }
 
 std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& dates,
@@ -184,8 +181,7 @@ std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& d
     for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m));
     return events;
   }
-  const bool newYears = title.empty() && dates.start.month == 1 && dates.start.day == 1 &&
-                        !dates.start.leap;
+  const bool newYears = title.empty() && StartsOnNewYear(dates);
   const std::string name = title.empty() ? DefaultAnniversaryTitle(dates.start) : title;
   for (const AnniversaryYear& year : dates.years) {
     if (!year.found) continue;
@@ -205,8 +201,8 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
     // second shown at the meridian moved by a whole number of seconds.
     const CivilSecond civil = CivilSecondOf(a);
     const int64_t utc = static_cast<int64_t>(civil.jdn) * 86400 + civil.second - longitude * 240;
-    const int64_t utcDay = utc >= 0 ? utc / 86400 : -((-utc + 86399) / 86400);
-    const int utcSecond = static_cast<int>(utc - utcDay * 86400);
+    const int64_t utcDay = FloorDiv(utc, 86400);
+    const int utcSecond = static_cast<int>(FloorMod(utc, 86400));
     CalendarEvent e;
     e.allDay = false;
     e.start = CeDayOf(static_cast<int32_t>(utcDay));
@@ -214,9 +210,9 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
     e.start.minute = utcSecond / 60 % 60;
     e.start.second = utcSecond % 60;
     const std::string when = listing::DateText(listing::DateOfJdn(static_cast<int32_t>(utcDay), false)) +
-                             " " + TimeText(utcSecond) + " UTC = " +
+                             " " + SecondOfDayText(utcSecond, true) + " UTC = " +
                              listing::DateText(listing::DateOfJdn(civil.jdn, false)) + " " +
-                             TimeText(civil.second) + " " + zone + " (longitude " +
+                             SecondOfDayText(civil.second, true) + " " + zone + " (longitude " +
                              std::to_string(longitude) + "º E).";
     if (a.kind == kAlmanacSolarTerm) {
       const std::string name = std::string(TermCode(a.number)) + " " + std::string(TermName(a.number)) +
@@ -241,7 +237,7 @@ std::string ListedCalendarName(const ListedDates& dates, const std::string& titl
     return (dates.leapMonthsOnly ? "Leap months" : "Lunar month starts") + place;
   }
   if (!title.empty()) return title;
-  if (dates.start.month == 1 && dates.start.day == 1 && !dates.start.leap) return "Lunar new years" + place;
+  if (StartsOnNewYear(dates)) return "Lunar new years" + place;
   return DefaultAnniversaryTitle(dates.start) + place;
 }
 
@@ -249,7 +245,7 @@ std::string ListedFileName(const ListedDates& dates) {
   if (dates.kind == ListedDates::kMonthStarts) {
     return dates.leapMonthsOnly ? "leap-months.ics" : "lunar-month-starts.ics";
   }
-  if (dates.start.month == 1 && dates.start.day == 1 && !dates.start.leap) return "lunar-new-years.ics";
+  if (StartsOnNewYear(dates)) return "lunar-new-years.ics";
   return "lunar-anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + ".ics";
 }
 

@@ -1,5 +1,6 @@
 #include "ui/data/LunarRecords.h"
 
+#include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 
 namespace mirvo {
@@ -53,10 +54,7 @@ bool AnniversarySeries::Next(AnniversaryYear& year) {
   year.wanted.position = position_;
   year.wanted.valid = 0;
   year.wanted.jdn = 0;
-  if (++position_ > 60) {
-    position_ = 1;
-    ++cycle_;
-  }
+  StepYears(cycle_, position_, 1);
 
   ChlDate exact = year.wanted;
   const int16_t status = reckoner_.ChlToDay(exact);
@@ -128,10 +126,7 @@ void AnniversarySeries::ResolveLater(AnniversaryYear& year) {
     date.leap = 0;
     if (++date.month > 12) {
       date.month = 1;
-      if (++date.position > 60) {
-        date.position = 1;
-        ++date.cycle;
-      }
+      StepYears(date.cycle, date.position, 1);
     }
   }
   ChlDate month = date;

@@ -379,8 +379,7 @@ void frmData::StartListing(std::unique_ptr<Listing> listing) {
   listingMode_ = intWindow;
   listingSettings_ = CalendarSettings();
   listing_ = std::move(listing);
-  listed_ = ListedDates{};
-  cmdSaveICalendar->setEnabled(false);
+  ForgetListedDates();
   bool started = false;
   try {
     started = listing_->Start(*output_);
@@ -473,8 +472,7 @@ void frmData::AbandonListing() {
   output_->pending.clear();
   output_->queued.clear();
   listing_.reset();
-  listed_ = ListedDates{};
-  cmdSaveICalendar->setEnabled(false);
+  ForgetListedDates();
   ++generation_;
   lblYears->setText(LanguageText(17, kYearsCaption));
   cmdClose->setText(LanguageText(18, kCloseCaption));
@@ -532,10 +530,12 @@ void frmData::cmdCopyToClipboard_Click() {
 
 void frmData::ShowSaveButton(bool listOfDates) {
   cmdSaveICalendar->setVisible(listOfDates && sources_.fileDialogs && sources_.files && messages_);
-  if (!listOfDates) {
-    listed_ = ListedDates{};
-    cmdSaveICalendar->setEnabled(false);
-  }
+  if (!listOfDates) ForgetListedDates();
+}
+
+void frmData::ForgetListedDates() {
+  listed_ = ListedDates{};
+  cmdSaveICalendar->setEnabled(false);
 }
 
 // The dates the list shows, under the settings it was made with, as all-day events.

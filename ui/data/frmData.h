@@ -100,6 +100,7 @@ class frmData : public QWidget {
   void cmdCopyToClipboard_Click();
   void cmdSaveICalendar_Click();
   void ShowSaveButton(bool listOfDates);
+  void ForgetListedDates();
   QString LanguageText(int number, const char* english) const;
   std::array<int, 4> CalendarSettings() const;
 
