@@ -17,8 +17,8 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtTextFiles.h"
 #include "ui/calendar/frmCalendar.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/StateFile.h"
+#include "features/session/MainRules.h"
+#include "features/state/StateFile.h"
 #include "ui/main/frmMain.h"
 #include "util/DataFolder.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/data/Listings.h"
+#include "features/listings/Listings.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 
 namespace {
 

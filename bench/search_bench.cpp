@@ -5,9 +5,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/MultipleSearchRules.h"
-#include "ui/main/SearchRules.h"
+#include "features/session/MainRules.h"
+#include "features/search/MultipleSearchRules.h"
+#include "features/search/SearchRules.h"
 
 namespace {
 

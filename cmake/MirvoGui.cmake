@@ -2,11 +2,10 @@
 # are used, to keep the build small.
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
 
-# The Qt library: the widget files of ui/ (frm*.cpp, *Widget*.cpp) and the Qt services.
+# The Qt library: everything under ui/ (windows, panels, widgets, drawing) and the Qt services.
 file(GLOB_RECURSE mirvo_gui_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/ui/*.cpp ${PROJECT_SOURCE_DIR}/ui/*.h
   ${PROJECT_SOURCE_DIR}/platform/qt/*.cpp ${PROJECT_SOURCE_DIR}/platform/qt/*.h)
-list(FILTER mirvo_gui_sources INCLUDE REGEX "${MIRVO_QT_FILE_REGEX}")
 add_library(mirvo_gui STATIC ${mirvo_gui_sources})
 set_target_properties(mirvo_gui PROPERTIES AUTOMOC ON)
 target_include_directories(mirvo_gui PUBLIC ${PROJECT_SOURCE_DIR})

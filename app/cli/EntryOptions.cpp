@@ -3,7 +3,7 @@
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 #include "util/Text.h"
 
 namespace mirvo::cli {

@@ -17,9 +17,9 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/AlmanacEvents.h"
 #include "platform/ical/ICalendar.h"
-#include "ui/data/CalendarExport.h"
-#include "ui/data/Listings.h"
-#include "ui/main/MainRules.h"
+#include "features/export/CalendarExport.h"
+#include "features/listings/Listings.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo::cli {
 namespace {

@@ -6,8 +6,8 @@
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "ui/log/LogEntry.h"
-#include "ui/main/MainRules.h"
+#include "features/log/LogEntry.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo::cli {
 namespace {

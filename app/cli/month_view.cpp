@@ -9,8 +9,8 @@
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/calendar/MonthView.h"
-#include "ui/main/MainRules.h"
+#include "features/monthpage/MonthView.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo::cli {
 namespace {

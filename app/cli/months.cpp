@@ -9,7 +9,7 @@
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/UncertainDay.h"
+#include "features/display/UncertainDay.h"
 
 namespace mirvo::cli {
 namespace {

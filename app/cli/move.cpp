@@ -8,8 +8,8 @@
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/MoveRules.h"
+#include "features/session/MainRules.h"
+#include "features/move/MoveRules.h"
 
 namespace mirvo::cli {
 namespace {

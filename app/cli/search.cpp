@@ -10,8 +10,8 @@
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/SearchRules.h"
+#include "features/session/MainRules.h"
+#include "features/search/SearchRules.h"
 #include "util/Text.h"
 
 namespace mirvo::cli {

@@ -6,7 +6,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
-#include "ui/data/Listings.h"
+#include "features/listings/Listings.h"
 
 namespace mirvo::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo::cli {
 namespace {

@@ -5,8 +5,8 @@
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "ui/data/Listings.h"
-#include "ui/main/MainRules.h"
+#include "features/listings/Listings.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo::cli {
 namespace {

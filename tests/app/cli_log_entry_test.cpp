@@ -5,8 +5,8 @@
 
 #include "core/chinese/Reckoner.h"
 #include "tests/app/CliRun.h"
-#include "ui/log/LogEntry.h"
-#include "ui/main/MainRules.h"
+#include "features/log/LogEntry.h"
+#include "features/session/MainRules.h"
 
 namespace mirvo {
 namespace {

@@ -15,7 +15,7 @@
 #include "core/daycount/DayCount.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/TestDoubles.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 
 using namespace mirvo;
 

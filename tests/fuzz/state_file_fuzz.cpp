@@ -8,7 +8,7 @@
 
 #include "core/daycount/DayCount.h"
 #include "tests/fuzz/FuzzCheck.h"
-#include "ui/main/StateFile.h"
+#include "features/state/StateFile.h"
 
 using namespace mirvo;
 

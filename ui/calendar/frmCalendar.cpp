@@ -14,8 +14,9 @@
 #include "core/daycount/DayCount.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
-#include "ui/calendar/CalendarImage.h"
-#include "ui/main/MoonPictureWidget.h"
+#include "features/monthpage/CalendarImage.h"
+#include "ui/common/MoonPictureWidget.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 namespace {
@@ -26,8 +27,6 @@ const QColor kPageColour(198, 0, 0);
 const QColor kTextColour(255, 255, 0);
 constexpr int kLunarDays = 30;
 constexpr int kRightMargin = 7;  // 100 twips
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QFont PointFont(int points, bool bold, bool underline = false) {
   QFont f;

@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/calendar/MonthView.h"
+#include "features/monthpage/MonthView.h"
 
 class QLabel;
 class QPushButton;

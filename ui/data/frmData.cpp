@@ -22,7 +22,7 @@
 #include <exception>
 
 #include "core/chinese/Reckoner.h"
-#include "ui/data/CalendarExport.h"
+#include "features/export/CalendarExport.h"
 #include "util/ProgramTexts.h"
 
 namespace mirvo {

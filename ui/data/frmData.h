@@ -11,8 +11,8 @@
 #include <string>
 
 #include "platform/services/Services.h"
-#include "ui/data/Listings.h"
-#include "ui/main/EntryModel.h"
+#include "features/listings/Listings.h"
+#include "features/entry/EntryModel.h"
 
 class QCheckBox;
 class QGroupBox;

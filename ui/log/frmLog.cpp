@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/services/Services.h"
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 #include "util/ProgramTexts.h"
 
 namespace mirvo {

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 

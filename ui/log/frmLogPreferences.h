@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/log/LogPreferences.h"
+#include "features/log/LogPreferences.h"
 
 class QCheckBox;
 class QPushButton;

@@ -8,7 +8,7 @@
 #include "platform/services/WebLink.h"
 #include "ui/help/frmBVsoftware.h"
 #include "ui/help/frmHelp.h"
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 

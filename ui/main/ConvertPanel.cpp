@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/main/MainTables.h"
-#include "ui/main/PanelKit.h"
+#include "features/tables/MainTables.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
@@ -70,9 +70,23 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
   connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
     if (HasDate() && HasPlusMinus()) Q_EMIT convertRequested();
   });
-  connect(txbDate, &QLineEdit::textChanged, this, [this] {
-    if (!writing_) Q_EMIT dateTextChanged();
+  connect(txbDate, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!writing_) Q_EMIT dateEdited(S(text));
   });
+  connect(txbTime, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!writing_) Q_EMIT timeEdited(S(text));
+  });
+  connect(txbPlusMinus, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!writing_) Q_EMIT plusMinusEdited(S(text));
+  });
+  connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this](int zone) {
+    if (!writing_) Q_EMIT zoneEdited(zone);
+  });
+  auto elementAnimal = [this] {
+    if (!writing_) Q_EMIT elementAnimalEdited(cboElement->currentIndex(), cboAnimal->currentIndex());
+  };
+  connect(cboElement, &QComboBox::currentIndexChanged, this, elementAnimal);
+  connect(cboAnimal, &QComboBox::currentIndexChanged, this, elementAnimal);
   connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneChosen);
   // After a choice of element or animal the next step is to convert.
   // The Search row takes the focus instead when its target is one of the element-animal kinds.
@@ -106,16 +120,6 @@ void ConvertPanel::SetZoneLabel(const std::string& zoneLabel) {
   cboTimeZone->setItemText(kTimeZoneReference, Q(zoneLabel));
 }
 
-void ConvertPanel::Collect(EntryModel& m) const {
-  m.date = S(txbDate->text());
-  m.time = S(txbTime->text());
-  m.timeZone = cboTimeZone->currentIndex();
-  m.plusMinus = S(txbPlusMinus->text());
-  m.plus = optPlus->isChecked();
-  m.element = cboElement->currentIndex();
-  m.animal = cboAnimal->currentIndex();
-}
-
 void ConvertPanel::ShowEntry(const EntryModel& m) {
   writing_ = true;
   if (S(txbDate->text()) != m.date) txbDate->setText(Q(m.date));
@@ -136,8 +140,8 @@ void ConvertPanel::ShowElementAnimal(const EntryModel& m) {
   SetIndexQuietly(cboAnimal, m.animal);
 }
 
-void ConvertPanel::TakeFocus() {
-  if (txbDate->isEnabled() && !txbDate->text().isEmpty()) {
+void ConvertPanel::TakeFocus(bool hasDate) {
+  if (txbDate->isEnabled() && hasDate) {
     txbDate->setFocus();
     txbDate->setCursorPosition(txbDate->text().size());
   } else if (cmdNow->isEnabled() && cmdNow->isVisible()) {

@@ -1,12 +1,12 @@
 // The Convert group of the main window: the date, time and zone boxes, plus/minus days, the
 // element and animal choices of a "?" lunar entry or an element-animal search, and the Convert,
-// Clear and Now buttons. It collects what was typed into the entry model and shows the model
-// back; the rules of entry live in the entry model and the main rules.
+// Clear and Now buttons. Every edit is reported as it happens, so that the session's entry model
+// holds what the boxes show; the boxes are written only from the model.
 #pragma once
 
 #include <QGroupBox>
 
-#include "ui/main/EntryModel.h"
+#include "features/entry/EntryModel.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -26,14 +26,12 @@ class ConvertPanel : public QGroupBox {
   void FillLists(int country, const std::string& zoneLabel);
   void SetAnimalNames(int country);
   void SetZoneLabel(const std::string& zoneLabel);  // the second zone entry
-  // The boxes as typed into the model (the entry calendar and search target are not boxes).
-  void Collect(EntryModel& model) const;
   // The model into the boxes. Writing the boxes is not typing: no change is reported.
   void ShowEntry(const EntryModel& model);
   void ShowElementAnimal(const EntryModel& model);
-  // The focus where the user most likely continues: after the date text when the date box holds
+  // The focus where the user most likely continues: after the date text when the entry holds
   // one, else on Now (when it can take it).
-  void TakeFocus();
+  void TakeFocus(bool hasDate);
   bool HasDate() const;
   bool HasPlusMinus() const;
 
@@ -45,7 +43,12 @@ class ConvertPanel : public QGroupBox {
   void convertRequested();
   void clearRequested();
   void nowRequested();
-  void dateTextChanged();     // typed, pasted or emptied by the user
+  // Edits by the user (typed, pasted, emptied or chosen); writing the boxes reports nothing.
+  void dateEdited(const std::string& date);
+  void timeEdited(const std::string& time);
+  void plusMinusEdited(const std::string& days);
+  void zoneEdited(int zone);
+  void elementAnimalEdited(int element, int animal);
   void zoneChosen();
   void plusChosen(bool plus);
   void elementAnimalChosen();  // the Search row names the element-animal targets by it

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 namespace {

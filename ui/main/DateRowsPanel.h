@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/main/Display.h"
+#include "features/display/Display.h"
 
 class QLabel;
 

@@ -5,9 +5,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/main/MoonPictureWidget.h"
-#include "ui/main/PanelKit.h"
-#include "ui/main/StemBranchWidget.h"
+#include "ui/common/MoonPictureWidget.h"
+#include "ui/common/PanelKit.h"
+#include "ui/common/StemBranchWidget.h"
 
 namespace mirvo {
 

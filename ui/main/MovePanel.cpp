@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 namespace {
@@ -29,9 +29,7 @@ MovePanel::MovePanel(MainRules& rules, QWidget* parent)
   directionGroup_ = OptionPair(this, optMoveDirection[0], optMoveDirection[1], this,
                                [this](bool forward) {
                                  rules_.SetMoveForward(forward);
-                                 if (!isVisible()) return;
-                                 SaveStateEnabled();
-                                 TakeFocus();
+                                 if (isVisible()) TakeFocus();
                                });
   lblOne = Caption("1");
   cboMoveStep = Combo("cboMoveStep");
@@ -84,7 +82,6 @@ MovePanel::MovePanel(MainRules& rules, QWidget* parent)
     rules_.SetMoveStep(i);
     if (!isVisible()) return;
     UpdateKeepBoxes();
-    SaveStateEnabled();
     TakeFocus();
   });
   connect(chkRepeatedly, &QCheckBox::toggled, this, [this](bool on) {
@@ -146,15 +143,10 @@ void MovePanel::UpdateKeepBoxes() {
   ColourByTick(chkKeepLeap);
 }
 
-void MovePanel::SaveStateEnabled() {
-  if (rules_.hooks().saveStateEnabled) rules_.hooks().saveStateEnabled(true);
-}
-
 // ---------------------------------------------------------------------------------------------
 // The Move command and its run
 
 void MovePanel::cmdMove_Click() {
-  Q_EMIT collectEntry();
   const bool adopted = move_.Begin();
   Q_EMIT entryChanged();
   if (!adopted) return;
@@ -234,7 +226,6 @@ void MovePanel::EndOfCommand() {
     Q_EMIT runningChanged(false);
   }
   UpdateKeepBoxes();
-  SaveStateEnabled();
   TakeFocus();
 }
 

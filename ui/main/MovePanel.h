@@ -7,8 +7,8 @@
 #include <QGroupBox>
 #include <array>
 
-#include "ui/main/MainRules.h"
-#include "ui/main/MoveRules.h"
+#include "features/session/MainRules.h"
+#include "features/move/MoveRules.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -41,8 +41,6 @@ class MovePanel : public QGroupBox {
   void SetClockScale(double scale) { clockScale_ = scale; }
 
  Q_SIGNALS:
-  // Before the Move command reads the date box: the window copies its boxes into the entry.
-  void collectEntry();
   // After it: the window shows the entry again (the boxes are emptied once a date is adopted).
   void entryChanged();
   // A repeated move starts or ends: the window offers only Stop, Pause, the period and Quit.
@@ -60,7 +58,6 @@ class MovePanel : public QGroupBox {
   void SetRowEnabled(bool enabled);
   void SetPeriodEnabled(bool enabled);
   int ClockInterval() const;
-  void SaveStateEnabled();
 
   MainRules& rules_;
   MoveRules move_;

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QRadioButton>
 
-#include "ui/main/PanelKit.h"
+#include "ui/common/PanelKit.h"
 #include "ui/main/frmMultiple_El_An.h"
 
 namespace mirvo {
@@ -17,7 +17,6 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
   optPrevious = Named(new QRadioButton("previous"), "optPrevious");
   nextPreviousGroup_ = OptionPair(this, optNext, optPrevious, this, [this](bool next) {
     rules_.SetSearchNext(next);
-    if (window()->isVisible() && rules_.hooks().saveStateEnabled) rules_.hooks().saveStateEnabled(true);
     Q_EMIT directionChosen();
   });
   cboTarget = Combo("cboTarget");
@@ -74,12 +73,10 @@ void SearchPanel::ShowSearching(const std::string& text, bool visible) {
 void SearchPanel::TargetChosen(int target) {
   rules_.SetSearchTarget(target);
   if (!window()->isVisible()) return;
-  Q_EMIT collectEntry();
   UpdateElementAnimalControls(rules_.entry());
   ShowTargetTexts();
   Q_EMIT searched();
   (cmdSearch->isEnabled() ? cmdSearch : window()->findChild<QPushButton*>("cmdHelp"))->setFocus();
-  if (rules_.hooks().saveStateEnabled) rules_.hooks().saveStateEnabled(true);
 }
 
 void SearchPanel::ElementAnimalChosen() {
@@ -90,7 +87,6 @@ void SearchPanel::ElementAnimalChosen() {
 }
 
 void SearchPanel::cmdSearch_Click() {
-  Q_EMIT collectEntry();
   const SearchOutcome outcome = search_.Search();
   Q_EMIT searched();
   if (outcome == SearchOutcome::kMultipleWindow) OpenMultipleWindow();

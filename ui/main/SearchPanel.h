@@ -6,8 +6,8 @@
 
 #include <QGroupBox>
 
-#include "ui/main/MainRules.h"
-#include "ui/main/SearchRules.h"
+#include "features/session/MainRules.h"
+#include "features/search/SearchRules.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -41,7 +41,6 @@ class SearchPanel : public QGroupBox {
 
  Q_SIGNALS:
   void directionChosen();  // the focus goes back to where the user continues
-  void collectEntry();     // the boxes are wanted in the entry model
   void searched();         // the instant, the entry or the display switches may have changed
 
  private:

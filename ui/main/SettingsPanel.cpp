@@ -5,12 +5,12 @@
 #include <QVBoxLayout>
 
 #include "core/ephemeris/Ephemeris.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/PanelKit.h"
+#include "features/session/MainRules.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
-SettingsPanel::SettingsPanel(MainRules& rules, QWidget* parent) : QGroupBox("Settings", parent) {
+SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox("Settings", parent) {
   setObjectName("fraSettings");
   auto* v = new QVBoxLayout(this);
   auto* line1 = new QHBoxLayout;
@@ -49,26 +49,12 @@ SettingsPanel::SettingsPanel(MainRules& rules, QWidget* parent) : QGroupBox("Set
           [this](int i) { Q_EMIT countryChosen(std::max(0, i)); });
   connect(cboLongitude, &QComboBox::currentIndexChanged, this,
           [this](int i) { Q_EMIT longitudeChosen(kMinLongitude + std::max(0, i)); });
-  connect(cboEpoch, &QComboBox::currentIndexChanged, this, [this, &rules](int i) {
-    rules.ChooseEpoch(EpochOfEntry(i));
-    Q_EMIT calendarSettingChanged();
-  });
-  connect(cboMethod, &QComboBox::currentIndexChanged, this, [this, &rules](int i) {
-    rules.ChooseSunMethod(i == 1 ? kMeanSun : kTrueSun);
-    Q_EMIT calendarSettingChanged();
-  });
-  connect(chkShowVMC, &QCheckBox::toggled, this, [this, &rules](bool show) {
-    rules.SetShowVmc(show);
-    Q_EMIT displaySwitchToggled();
-  });
-  connect(chkShowCJDs, &QCheckBox::toggled, this, [this, &rules](bool show) {
-    rules.SetShowCjds(show);
-    Q_EMIT displaySwitchToggled();
-  });
-  connect(chkAutoLog, &QCheckBox::toggled, this, [this, &rules](bool on) {
-    rules.SetAutoLog(on);
-    Q_EMIT autoLogToggled();
-  });
+  connect(cboEpoch, &QComboBox::currentIndexChanged, this, [this](int i) { Q_EMIT epochChosen(EpochOfEntry(i)); });
+  connect(cboMethod, &QComboBox::currentIndexChanged, this,
+          [this](int i) { Q_EMIT sunMethodChosen(i == 1 ? kMeanSun : kTrueSun); });
+  connect(chkShowVMC, &QCheckBox::toggled, this, &SettingsPanel::showVmcToggled);
+  connect(chkShowCJDs, &QCheckBox::toggled, this, &SettingsPanel::showCjdsToggled);
+  connect(chkAutoLog, &QCheckBox::toggled, this, &SettingsPanel::autoLogToggled);
 }
 
 void SettingsPanel::FillLists() {

@@ -1,12 +1,11 @@
 // The Settings group of the main window: country, reference longitude with its zone label, epoch,
 // Sun method and the three switches (Vellomir Calendar, chronological JDs, auto log). It shows
-// the settings record; the epoch, method and switches go straight to the main rules, the country
-// and longitude (which redraw much of the window) are reported.
+// the settings record and reports every choice.
 #pragma once
 
 #include <QGroupBox>
 
-#include "ui/main/MainSettings.h"
+#include "features/session/MainSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,13 +13,12 @@ class QLineEdit;
 
 namespace mirvo {
 
-class MainRules;
 
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  explicit SettingsPanel(MainRules& rules, QWidget* parent = nullptr);
+  explicit SettingsPanel(QWidget* parent = nullptr);
 
   void FillLists();
   // The record into the controls, without reporting it back.
@@ -29,9 +27,11 @@ class SettingsPanel : public QGroupBox {
  Q_SIGNALS:
   void countryChosen(int country);
   void longitudeChosen(int longitude);
-  void calendarSettingChanged();  // the epoch or the method: the dates depend on them
-  void displaySwitchToggled();    // the Vellomir or chronological-JD rows
-  void autoLogToggled();
+  void epochChosen(int epoch);       // the dates depend on the epoch and the method
+  void sunMethodChosen(int method);
+  void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
+  void showCjdsToggled(bool show);
+  void autoLogToggled(bool on);
 
  private:
   QComboBox* cboRefLong = nullptr;

@@ -5,21 +5,17 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "ui/calendar/frmCalendar.h"
-#include "ui/data/Listings.h"
+#include "features/listings/Listings.h"
 #include "ui/data/frmData.h"
 #include "ui/main/CommandPanel.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/frmMain.h"
+#include "features/session/MainRules.h"
+#include "ui/main/MainServices.h"
 
 namespace mirvo {
 
-WindowsPanel::WindowsPanel(frmMain& main, CommandPanel& commands, const MainServices& services,
-                           const ProgramTextStore& texts)
-    : QObject(&main), main_(main), services_(services), texts_(texts) {
-  // The CE and JC values choose the data window's European calendar once it exists.
-  main.rules().hooks().dataWindowCalendar = [this](char letter) {
-    if (data_) data_->SetEuropeanCalendar(letter);
-  };
+WindowsPanel::WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& commands,
+                           const MainServices& services, const ProgramTextStore& texts)
+    : QObject(&window), window_(window), rules_(rules), services_(services), texts_(texts) {
   connect(commands.button("cmdDisplayYearData"), &QPushButton::clicked, this, [this] { Data().DisplayYearData(); });
   const std::pair<const char*, int> lists[] = {{"cmdListLunarNewYears", kModeNewYears},
                                                {"cmdListLeapMonths", kModeMonths},
@@ -29,18 +25,21 @@ WindowsPanel::WindowsPanel(frmMain& main, CommandPanel& commands, const MainServ
   }
   connect(commands.button("cmdTest"), &QPushButton::clicked, this, [this] { Data().DoTest(); });
   connect(commands.button("cmdDisplayCalendar"), &QPushButton::clicked, this, [this] {
-    MainRules& rules = main_.rules();
-    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceLongitude())), &main_);
+    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules_.currentAjd(), rules_.reckoner().ReferenceLongitude())), &window_);
   });
+}
+
+void WindowsPanel::SetEuropeanCalendar(char letter) {
+  if (data_) data_->SetEuropeanCalendar(letter);
 }
 
 frmData& WindowsPanel::Data() {
   if (data_) return *data_;
-  MainRules& rules = main_.rules();
+  MainRules& rules = rules_;
   DataWindowSources sources;
   sources.inputs = [this, &rules] {
     ListingInputs inputs = InputsOf(rules.reckoner(), rules.currentAjd());
-    inputs.epochMethod = main_.EpochMethod(true);
+    inputs.epochMethod = EpochMethod(rules.settings().epoch, rules.settings().sunMethod, true);
     inputs.zoneLabel = rules.settings().zoneLabel();
     return inputs;
   };
@@ -53,18 +52,18 @@ frmData& WindowsPanel::Data() {
     model.plusMinus.clear();
     return rules.Parse(model);
   };
-  sources.mainWindow = &main_;
+  sources.mainWindow = &window_;
   sources.texts = &texts_;
   sources.fileDialogs = services_.fileDialogs;
   sources.files = services_.files;
-  data_ = new frmData(rules.reckoner(), services_.clipboard, services_.messages, std::move(sources), &main_);
-  connect(data_, &frmData::closed, &main_, &frmMain::SetTheFocus);
+  data_ = new frmData(rules.reckoner(), services_.clipboard, services_.messages, std::move(sources), &window_);
+  connect(data_, &frmData::closed, this, &WindowsPanel::focusWanted);
   return *data_;
 }
 
 frmCalendar& WindowsPanel::Calendar() {
   if (calendar_) return *calendar_;
-  MainRules& rules = main_.rules();
+  MainRules& rules = rules_;
   CalendarServices services;
   services.messages = services_.messages;
   services.fileDialogs = services_.fileDialogs;
@@ -72,7 +71,7 @@ frmCalendar& WindowsPanel::Calendar() {
   services.currentDay = [&rules] {
     return JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceLongitude()));
   };
-  calendar_ = new frmCalendar(rules.reckoner(), std::move(services), &main_);
+  calendar_ = new frmCalendar(rules.reckoner(), std::move(services), &window_);
   return *calendar_;
 }
 

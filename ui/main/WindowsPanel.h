@@ -5,10 +5,11 @@
 #pragma once
 
 #include <QObject>
+#include <QWidget>
 
 namespace mirvo {
 
-class frmMain;
+class MainRules;
 class frmData;
 class frmCalendar;
 class CommandPanel;
@@ -20,16 +21,23 @@ class WindowsPanel : public QObject {
   Q_OBJECT
 
  public:
-  WindowsPanel(frmMain& main, CommandPanel& commands, const MainServices& services,
+  // window: the main window, which the data and month windows belong to.
+  WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& commands, const MainServices& services,
                const ProgramTextStore& texts);
 
   frmData& Data();
   frmCalendar& Calendar();
   // The program ends: both windows are closed.
   void CloseWindows();
+  // The data window's European calendar ('G' or 'J'), once it exists.
+  void SetEuropeanCalendar(char letter);
+
+ Q_SIGNALS:
+  void focusWanted();  // the data window closed
 
  private:
-  frmMain& main_;
+  QWidget& window_;
+  MainRules& rules_;
   const MainServices& services_;
   const ProgramTextStore& texts_;
   frmData* data_ = nullptr;

@@ -14,16 +14,16 @@
 #include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
 #include "platform/services/WebLink.h"
-#include "ui/log/LogPanel.h"
+#include "ui/main/LogPanel.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/ConvertPanel.h"
 #include "ui/main/DateRowsPanel.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 #include "ui/main/WindowsPanel.h"
 #include "ui/main/MoonNamesPanel.h"
 #include "ui/main/MovePanel.h"
-#include "ui/main/PanelKit.h"
-#include "ui/main/SavedState.h"
+#include "ui/common/PanelKit.h"
+#include "features/state/SavedState.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/SettingsPanel.h"
 
@@ -34,6 +34,7 @@ frmMain::frmMain(MainServices services, QWidget* parent)
       services_(std::move(services)),
       reckoner_(std::make_unique<Reckoner>()),
       rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard)) {
+  rules_->SetPhase(SessionPhase::kStarting);
   setObjectName("frmMain");
   setWindowTitle("Mirvo");
   BuildPanels();
@@ -52,10 +53,10 @@ void frmMain::BuildPanels() {
   convert_ = new ConvertPanel;
   move_ = new MovePanel(*rules_);
   search_ = new SearchPanel(*rules_);
-  settings_ = new SettingsPanel(*rules_);
+  settings_ = new SettingsPanel;
   commands_ = new CommandPanel(*services_.browser, *services_.messages, services_.programFolder);
-  log_ = new LogPanel(*this, *commands_, *services_.messages, *services_.clipboard, texts_);
-  windows_ = new WindowsPanel(*this, *commands_, services_, texts_);
+  log_ = new LogPanel(*this, *rules_, *commands_, *services_.messages, *services_.clipboard, texts_);
+  windows_ = new WindowsPanel(*this, *rules_, *commands_, services_, texts_);
   state_ = std::make_unique<SavedState>(*rules_, log_->preferences(),
       StateServices{services_.files, services_.settings, services_.messages, services_.stateFile});
 
@@ -76,58 +77,94 @@ void frmMain::BuildPanels() {
   Timer1->setInterval(1000);
 }
 
-void frmMain::ConnectPanels() {
-  auto optionChosen = [this] {
-    if (isVisible()) SetTheFocus();
-  };
-  connect(rows_, &DateRowsPanel::rowClicked, this, &frmMain::RowClicked);
-
-  connect(convert_, &ConvertPanel::convertRequested, this, [this] {
-    RunEntryCommand([this] { rules_->Convert(); });
-    HighlightCurrentCalendar();
+// Every edit of a box goes into the entry model at once: the model is what the commands read.
+void frmMain::ConnectEntry() {
+  EntryModel& entry = rules_->entry();
+  connect(convert_, &ConvertPanel::dateEdited, this, [this](const std::string& date) {
+    rules_->DateTextChanged(date);
+    convert_->ShowElementAnimal(rules_->entry());
   });
-  connect(convert_, &ConvertPanel::nowRequested, this,
-          [this] { RunEntryCommand([this] { rules_->ResetToNow(mirvo::CurrentAjd()); }); });
+  connect(convert_, &ConvertPanel::timeEdited, this, [&entry](const std::string& t) { entry.time = t; });
+  connect(convert_, &ConvertPanel::plusMinusEdited, this, [&entry](const std::string& d) { entry.plusMinus = d; });
+  connect(convert_, &ConvertPanel::zoneEdited, this, [&entry](int zone) { entry.timeZone = zone; });
+  connect(convert_, &ConvertPanel::elementAnimalEdited, this, [&entry](int element, int animal) {
+    entry.element = element;
+    entry.animal = animal;
+  });
+  connect(convert_, &ConvertPanel::plusChosen, this, [this](bool plus) {
+    rules_->entry().plus = plus;
+    if (isVisible()) SetTheFocus();
+  });
+  connect(convert_, &ConvertPanel::zoneChosen, this, &frmMain::SetTheFocus);
+  connect(convert_, &ConvertPanel::elementAnimalChosen, search_, &SearchPanel::ElementAnimalChosen);
+  connect(convert_, &ConvertPanel::convertRequested, this, [this] {
+    rules_->Convert();
+    EntryCommandDone();
+  });
+  connect(convert_, &ConvertPanel::nowRequested, this, [this] {
+    rules_->ResetToNow(mirvo::CurrentAjd());
+    EntryCommandDone();
+  });
   connect(convert_, &ConvertPanel::clearRequested, this, [this] {
     rules_->ClearDate();
     ShowEntry();
     SetTheFocus();
   });
-  connect(convert_, &ConvertPanel::dateTextChanged, this, &frmMain::DateTextChanged);
-  connect(convert_, &ConvertPanel::zoneChosen, this, &frmMain::SetTheFocus);
-  connect(convert_, &ConvertPanel::plusChosen, this, [this, optionChosen](bool plus) {
-    rules_->entry().plus = plus;
-    optionChosen();
-  });
+  connect(rows_, &DateRowsPanel::rowClicked, this, &frmMain::RowClicked);
+}
 
-  connect(move_, &MovePanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
+void frmMain::ConnectPanels() {
+  ConnectEntry();
   connect(move_, &MovePanel::entryChanged, this, &frmMain::ShowEntry);
   connect(move_, &MovePanel::runningChanged, this, [this](bool running) { EnableMainControls(!running); });
   connect(search_, &SearchPanel::directionChosen, this, [this] {
     if (isVisible()) cmdSearchSetFocus();
   });
-  connect(search_, &SearchPanel::collectEntry, this, [this] { convert_->Collect(rules_->entry()); });
   connect(search_, &SearchPanel::searched, this, [this] {
     ShowEntry();
     settings_->ShowSettings(rules_->settings());
   });
-  connect(convert_, &ConvertPanel::elementAnimalChosen, this, [this] {
-    convert_->Collect(rules_->entry());
-    search_->ElementAnimalChosen();
-  });
 
-  connect(settings_, &SettingsPanel::countryChosen, this, &frmMain::CountryChosen);
-  connect(settings_, &SettingsPanel::longitudeChosen, this, &frmMain::LongitudeChosen);
-  connect(settings_, &SettingsPanel::calendarSettingChanged, this, &frmMain::CalendarSettingChanged);
-  connect(settings_, &SettingsPanel::displaySwitchToggled, this, &frmMain::DisplaySwitchToggled);
-  connect(settings_, &SettingsPanel::autoLogToggled, this, [this] {
-    if (!blnInitializing) CmdSaveStateEnabled(true);
+  connect(settings_, &SettingsPanel::countryChosen, this, [this](int country) {
+    rules_->ChooseCountry(country);
+    SettingsChanged(kRedrawCountry);
+  });
+  connect(settings_, &SettingsPanel::longitudeChosen, this, [this](int longitude) {
+    rules_->ChooseLongitude(longitude);
+    SettingsChanged(kRedrawMeridian | kRedrawDates);
+  });
+  connect(settings_, &SettingsPanel::epochChosen, this, [this](int epoch) {
+    rules_->ChooseEpoch(epoch);
+    SettingsChanged(kRedrawDates);
+  });
+  connect(settings_, &SettingsPanel::sunMethodChosen, this, [this](int method) {
+    rules_->ChooseSunMethod(method);
+    SettingsChanged(kRedrawDates);
+  });
+  connect(settings_, &SettingsPanel::showVmcToggled, this, [this](bool show) {
+    rules_->SetShowVmc(show);
+    SettingsChanged(kRedrawDates);
+  });
+  connect(settings_, &SettingsPanel::showCjdsToggled, this, [this](bool show) {
+    rules_->SetShowCjds(show);
+    SettingsChanged(kRedrawDates);
+  });
+  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) {
+    rules_->SetAutoLog(on);
     SetTheFocus();
   });
 
+  connect(log_, &LogPanel::focusWanted, this, &frmMain::SetTheFocus);
+  connect(log_, &LogPanel::entryFailed, this, [this] { rules_->StopRepeating(); });
+  connect(log_, &LogPanel::preferencesChanged, this, [this] {
+    rules_->MarkChanged();
+    SetTheFocus();
+  });
+  connect(windows_, &WindowsPanel::focusWanted, this, &frmMain::SetTheFocus);
+
   connect(commands_->button("cmdReset"), &QPushButton::clicked, this, &frmMain::cmdReset_Click);
   connect(commands_->button("cmdSaveState"), &QPushButton::clicked, this, [this] {
-    CmdSaveStateEnabled(!state_->Save());  // stays enabled when the file was not written
+    rules_->MarkSaved(state_->Save());  // stays offered when the file was not written
     SetTheFocus();
   });
   connect(commands_->button("cmdRestoreState"), &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
@@ -148,15 +185,11 @@ void frmMain::ConnectRules() {
   MainHooks& hooks = rules_->hooks();
   hooks.displayed = [this](const DisplayTexts& d) { ShowDisplay(d); };
   hooks.redrawMoon = [this] { ShowMoon(); };
-  hooks.repeatStopped = [this] { blnRepeat = false; move_->ShowSettings(); };  // the log failed
-  hooks.saveStateEnabled = [this](bool enabled) { CmdSaveStateEnabled(enabled); };
-  hooks.setTheFocus = [this] {
-    if (deferFocus_) {
-      focusPending_ = true;
-    } else {
-      SetTheFocus();
-    }
-  };
+  hooks.autoLog = [this](int action) { log_->AutoLog(action); };
+  hooks.repeatStopped = [this] { move_->ShowSettings(); };  // the log failed
+  hooks.saveStateChanged = [this] { ShowSaveState(); };
+  hooks.setTheFocus = [this] { SetTheFocus(); };
+  hooks.dataWindowCalendar = [this](char letter) { windows_->SetEuropeanCalendar(letter); };
 }
 
 // F1 in the date box, on Now, Move, Help, or on Resume, opens the help.
@@ -180,7 +213,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // Start-up
 
 bool frmMain::Start() {
-  blnStartupCompleted = false;
+  rules_->SetPhase(SessionPhase::kStarting);
   const std::string loadError = LoadProgramTexts(texts_, services_.programFolder, "mirvo.dat");
   if (!loadError.empty()) {
     services_.messages->Show("", loadError, MessageIcon::kError, MessageButtons::kOk);
@@ -192,7 +225,6 @@ bool frmMain::Start() {
   names_->ShowMoonPicture(false);
   show();
 
-  blnInitializing = true;
   commands_->button("cmdClearLog")->hide();
   // The saved state, or the defaults of Reset; what a short file held before it ended is kept.
   const bool restored = state_->ReadAtStartUp();
@@ -200,19 +232,20 @@ bool frmMain::Start() {
   ShowEntry();
   if (!restored) cmdReset_Click();
   SetTheFocus();
-  blnInitializing = false;
 
   // The saved instant, or the present moment.
+  rules_->SetPhase(SessionPhase::kOpening);
   if (restored) DisplayDatesAndTimes();
-  else RunEntryCommand([this] { rules_->ResetToNow(mirvo::CurrentAjd()); });
+  else rules_->ResetToNow(mirvo::CurrentAjd());
+  ShowEntry();
   rules_->entry().calendar = kCalCHL;
   HighlightCurrentCalendar();
   SetTheFocus();
 
-  blnStartupCompleted = true;
+  rules_->SetPhase(SessionPhase::kReady);
   names_->ShowMoonPicture(true);
-  ApplyCountry();
-  CmdSaveStateEnabled(!restored);
+  SettingsChanged(kRedrawCountry);
+  rules_->MarkSaved(restored);
   Timer1->start();
   return true;
 }
@@ -246,71 +279,50 @@ void frmMain::ShowSettings() {
   search_->ShowSettings();
 }
 
-void frmMain::CountryChosen(int country) {
-  rules_->ChooseCountry(country);
-  if (blnStartupCompleted) ApplyCountry();
-}
-
-// The country's meridian, names and colour, and the display in them.
-void frmMain::ApplyCountry() {
-  const int country = rules_->settings().country;
-  ShowLongitude();
-  move_->SetStepNames(country);
-  convert_->SetAnimalNames(country);
-  search_->SetTargetAnimalNames(country);
-  DisplayDatesAndTimes();
-  ApplyCountryColours();
-}
-
-void frmMain::LongitudeChosen(int longitude) {
-  rules_->ChooseLongitude(longitude);
-  ShowLongitude();
-}
-
-void frmMain::ShowLongitude() {
-  settings_->ShowSettings(rules_->settings());
-  convert_->SetZoneLabel(rules_->settings().zoneLabel());
-  ShowEntry();
-  if (blnStartupCompleted) CalendarSettingChanged();
-}
-
-// A change of a setting the lunar and solar dates depend on.
-void frmMain::CalendarSettingChanged() {
-  if (!blnStartupCompleted) return;
-  DisplayDatesAndTimes();
-  CmdSaveStateEnabled(true);
-  SetTheFocus();
-}
-
-// The VMC and CJD rows (and the year and month names, which share their place with the CJD
-// rows) follow the switches at the next display.
-void frmMain::DisplaySwitchToggled() {
-  DisplayDatesAndTimes();
-  if (!blnInitializing) CmdSaveStateEnabled(true);
+// The one place that redraws after a change of the settings (chosen, reset or restored). Before
+// the window is ready only the controls follow; the dates wait for the first display.
+void frmMain::SettingsChanged(unsigned redraw) {
+  const MainSettings& s = rules_->settings();
+  if (redraw & kRedrawNames) {
+    move_->SetStepNames(s.country);
+    convert_->SetAnimalNames(s.country);
+    search_->SetTargetAnimalNames(s.country);
+  }
+  if (redraw & kRedrawMeridian) {
+    settings_->ShowSettings(s);
+    convert_->SetZoneLabel(s.zoneLabel());
+    ShowEntry();
+  }
+  if (!rules_->ready()) return;
+  if (redraw & kRedrawDates) DisplayDatesAndTimes();
+  if (redraw & kRedrawColours) ApplyCountryColours();
   SetTheFocus();
 }
 
 void frmMain::ApplyCountryColours() {
   ApplyCountryPalette(this, ToColor(CountryOf(rules_->settings().country).colour));
-  if (blnStartupCompleted) ShowMoon();
+  if (rules_->ready()) ShowMoon();
 }
+
+void frmMain::ShowSaveState() { commands_->SetSaveStateEnabled(rules_->saveOffered()); }
 
 void frmMain::cmdReset_Click() {
   rules_->Reset();
   ShowSettings();
   ShowEntry();
-  DisplaySwitchToggled();
+  SettingsChanged(kRedrawDates);
   HighlightCurrentCalendar();
-  CmdSaveStateEnabled(true);
 }
 
 void frmMain::cmdRestoreState_Click() {
-  if (!state_->Restore()) return;
+  rules_->SetPhase(SessionPhase::kRestoring);
+  const bool restored = state_->Restore();
+  rules_->SetPhase(SessionPhase::kReady);
+  if (!restored) return;
   ShowSettings();
   log_->ShowPreferences();
-  ShowLongitude();  // the zone label and the boxes, then the display in the restored settings
-  ShowMoon();
-  CmdSaveStateEnabled(false);
+  SettingsChanged(kRedrawCountry);  // the zone label and the boxes, then the display in them
+  rules_->MarkSaved(true);
 }
 
 void frmMain::EndProgram() {
@@ -322,17 +334,10 @@ void frmMain::EndProgram() {
   windows_->CloseWindows();
 }
 
-std::string frmMain::EpochMethod(bool capitalE) const {
-  return mirvo::EpochMethod(rules_->settings().epoch, rules_->settings().sunMethod, capitalE);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Entry and display
 
-void frmMain::DisplayDatesAndTimes() {
-  if (blnInitializing) return;
-  rules_->DisplayDatesAndTimes();  // ShowDisplay and SetTheFocus run from the hooks
-}
+void frmMain::DisplayDatesAndTimes() { rules_->DisplayDatesAndTimes(); }
 
 void frmMain::ShowDisplay(const DisplayTexts& d) {
   rows_->ShowDisplay(d);
@@ -365,18 +370,11 @@ void frmMain::SetInstant(double ajd) {
   Recalculate(2);
 }
 
-// The rules work on a copy of the boxes and ask for the focus part-way (at the end of a display);
-// the focus is given only once the boxes show the command's result, since where it goes depends
-// on whether the date box holds text.
-template <typename Command>
-void frmMain::RunEntryCommand(Command&& command) {
-  convert_->Collect(rules_->entry());
-  deferFocus_ = true;
-  focusPending_ = false;
-  command();
-  deferFocus_ = false;
+// After Convert or Now: the boxes show the model the command left.
+void frmMain::EntryCommandDone() {
   ShowEntry();
-  if (focusPending_) SetTheFocus();
+  HighlightCurrentCalendar();
+  SetTheFocus();
 }
 
 void frmMain::ShowEntry() {
@@ -384,14 +382,7 @@ void frmMain::ShowEntry() {
   search_->ShowTargetTexts();  // the chosen element-animal target names the entry's choice
 }
 
-void frmMain::DateTextChanged() {
-  convert_->Collect(rules_->entry());
-  rules_->DateTextChanged(rules_->entry().date);
-  convert_->ShowElementAnimal(rules_->entry());
-}
-
 void frmMain::RowClicked(RowId row, bool valueLabel) {
-  convert_->Collect(rules_->entry());
   rules_->ClickRow(row, valueLabel);
   if (RowCalendar(row) == kCalNone) return;  // the Moon rows only copy
   ShowEntry();
@@ -408,20 +399,18 @@ std::vector<std::pair<std::string, std::string>> frmMain::RowTexts() const {
 // ---------------------------------------------------------------------------------------------
 // Focus and highlight
 
-void frmMain::CmdSaveStateEnabled(bool enabled) { commands_->SetSaveStateEnabled(enabled && !blnRepeat); }
-
 void frmMain::SetTheFocus() {
-  if (isVisible()) convert_->TakeFocus();
-  commands_->ShowLogButtons(log_->HasText(), blnRepeat);
+  if (isVisible()) convert_->TakeFocus(!rules_->entry().date.empty());
+  log_->ShowButtons();
 }
 
 void frmMain::cmdMoveSetFocus() { move_->TakeFocus(); }
 
 // While a repeated move runs, only its own Stop, Pause and period, and Quit, are offered.
 void frmMain::EnableMainControls(bool enable) {
-  blnRepeat = !enable;
   if (enable) {
     runLock_.Release();
+    ShowSaveState();  // the lock gave back what Save showed before the run
     SetTheFocus();
     return;
   }

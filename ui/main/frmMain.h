@@ -1,7 +1,7 @@
 // The main window: shows the current instant in every reckoning, takes dates to convert, and
-// holds the settings the calendars depend on. It builds its panels and wires them to the Qt-free
-// main rules, which own the instant, the entry and the settings record; the window only shows
-// and collects.
+// holds the settings the calendars depend on. It builds its panels and is the one place where
+// their signals are connected to the session rules, which own the instant, the entry model, the
+// settings record and the life-cycle; the window only shows and collects.
 #pragma once
 
 #include <QWidget>
@@ -12,8 +12,9 @@
 
 #include "platform/services/Services.h"
 #include "platform/services/TextFiles.h"
-#include "ui/main/Display.h"
-#include "ui/main/PanelKit.h"
+#include "ui/main/MainServices.h"
+#include "features/display/Display.h"
+#include "ui/common/PanelKit.h"
 #include "util/ProgramTexts.h"
 
 class QTimer;
@@ -34,18 +35,6 @@ class WindowsPanel;
 class FileDialogs;
 class SavedState;
 
-// What the window needs from the desktop; tests pass recording doubles.
-struct MainServices {
-  Messages* messages = nullptr;
-  Clipboard* clipboard = nullptr;
-  SettingsStore* settings = nullptr;
-  WebBrowser* browser = nullptr;
-  std::string programFolder;  // holds mirvo.dat and manual.html
-  TextFiles* files = nullptr;  // none: no saved state is kept
-  std::string stateFile = "";  // the saved state ("" when no folder for it could be made)
-  FileDialogs* fileDialogs = nullptr;  // none: the month picture cannot be saved
-};
-
 class frmMain : public QWidget {
   Q_OBJECT
 
@@ -57,21 +46,15 @@ class frmMain : public QWidget {
   // shown and the program should end).
   bool Start();
 
-  // State read by the other windows.
+  // State read by the tests and the scripted uses.
   double CurrentAjd() const;    // the current instant (AJD)
   int CurrentCalendar() const;  // the current entry calendar (column of the code table)
-  bool blnInitializing = false;
-  bool blnStartupCompleted = false;
-  bool blnRepeat = false;
-  // "Epoch = -2696, method = true sun" (lower-case "epoch" unless capitalE), for the log and lists.
-  std::string EpochMethod(bool capitalE) const;
   MainRules& rules() { return *rules_; }
   Reckoner& reckoner() { return *reckoner_; }
 
   // Commands.
   void Recalculate(int autoLogValue);
   void DisplayDatesAndTimes();
-  void CmdSaveStateEnabled(bool enabled);
   void SetTheFocus();
   void cmdMoveSetFocus();    // on Move when it is shown and enabled, else nowhere
   void EnableMainControls(bool enable);
@@ -88,19 +71,24 @@ class frmMain : public QWidget {
 
  private:
   void BuildPanels();
+  void ConnectEntry();
   void ConnectPanels();
   void ConnectRules();
   void Initialization();
 
-  // Settings.
-  void CountryChosen(int country);
-  void ApplyCountry();
-  void LongitudeChosen(int longitude);
-  void ShowLongitude();
-  void CalendarSettingChanged();
-  void DisplaySwitchToggled();
+  // What a change of the settings affects: the country's names (steps, animals, targets), the
+  // meridian's zone label and the emptied boxes, the dates, the country's colours and Moon.
+  enum Redraw : unsigned {
+    kRedrawNames = 1,
+    kRedrawMeridian = 2,
+    kRedrawDates = 4,
+    kRedrawColours = 8,
+    kRedrawCountry = kRedrawNames | kRedrawMeridian | kRedrawDates | kRedrawColours,
+  };
+  void SettingsChanged(unsigned redraw);
   void ShowSettings();
   void ApplyCountryColours();
+  void ShowSaveState();
   void cmdReset_Click();
   void cmdRestoreState_Click();
   void EndProgram();  // what Quit and closing the window both do
@@ -109,18 +97,14 @@ class frmMain : public QWidget {
   void ShowDisplay(const DisplayTexts& display);
   void ShowMoon();
   void RowClicked(RowId row, bool valueLabel);
-  void DateTextChanged();
   void ShowEntry();
-  template <typename Command>
-  void RunEntryCommand(Command&& command);
+  void EntryCommandDone();
 
   MainServices services_;
   std::unique_ptr<Reckoner> reckoner_;
   std::unique_ptr<MainRules> rules_;  // instant, entry, settings, conversion and display
   ProgramTextStore texts_;
   bool quitting_ = false;
-  bool deferFocus_ = false;    // a command of the rules is running on a copy of the boxes
-  bool focusPending_ = false;  // it asked for SetTheFocus
   ControlLock runLock_;        // what a repeated move takes away
 
   DateRowsPanel* rows_ = nullptr;

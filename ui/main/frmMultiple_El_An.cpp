@@ -9,9 +9,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/MultipleSearchRules.h"
-#include "ui/main/PanelKit.h"
+#include "features/session/MainRules.h"
+#include "features/search/MultipleSearchRules.h"
+#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 

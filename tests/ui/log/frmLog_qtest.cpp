@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "tests/support/WindowFixture.h"
-#include "ui/main/MainRules.h"
+#include "features/session/MainRules.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;
@@ -80,7 +80,7 @@ class LogWindowTest : public QObject {
 
   void autoLogHeadsTheEntries() {
     Fixture f;
-    f.window->CmdSaveStateEnabled(false);
+    f.window->rules().MarkSaved(true);
     QTest::mouseClick(f.Find<QCheckBox>("chkAutoLog"), Qt::LeftButton, {}, QPoint(4, 4));
     QVERIFY(f.window->rules().settings().autoLog);
     QVERIFY(f.Find("cmdSaveState")->isEnabled());
@@ -90,7 +90,7 @@ class LogWindowTest : public QObject {
     QVERIFY(f.Log().contains("\nMove forward one day \n---------------------\n"));
     QVERIFY(f.Shown("cmdViewLog"));
     // A repeated run disables View and Clear, and keeps the state from being saved meanwhile.
-    f.window->blnRepeat = true;
+    f.window->rules().SetRepeating(true);
     f.window->Recalculate(3);
     QVERIFY(!f.Find("cmdViewLog")->isEnabled() && !f.Find("cmdClearLog")->isEnabled());
     QVERIFY(!f.Find("cmdSaveState")->isEnabled() && !f.Find("cmdRestoreState")->isEnabled());
@@ -109,7 +109,7 @@ class LogWindowTest : public QObject {
     f.Click("cmdSetClear_0");
     QVERIFY(ganzhi->isEnabled() && f.Find<QCheckBox>("chkViewLogWhenAdd")->isChecked());
     f.Click("cmdSetClear_1");
-    f.window->CmdSaveStateEnabled(false);
+    f.window->rules().MarkSaved(true);
     QTest::mouseClick(prefs->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
     QVERIFY(!prefs->isVisible());
     // Nothing ticked: the lunar date is.

@@ -18,8 +18,8 @@
 #include "core/ephemeris/Ephemeris.h"
 #include "platform/qt/QtTextFiles.h"
 #include "tests/support/WindowFixture.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/StateFile.h"
+#include "features/session/MainRules.h"
+#include "features/state/StateFile.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;

@@ -13,10 +13,11 @@
 #include <memory>
 
 #include "core/daycount/DayCount.h"
+#include "features/session/MainRules.h"
 #include "platform/services/Registry.h"
 #include "ui/calendar/frmCalendar.h"
 #include "ui/data/frmData.h"
-#include "ui/main/StemBranchWidget.h"
+#include "ui/common/StemBranchWidget.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
 #include "tests/support/WindowFixture.h"
@@ -402,7 +403,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Combo("cboLongitude"), QString("130"));
     QVERIFY(f.Combo("cboEpoch").startsWith("-2636"));
     QCOMPARE(f.Combo("cboMethod"), QString("mean sun"));
-    QCOMPARE(f.window->EpochMethod(true), std::string("Epoch = -2636, method = mean sun"));
+    QCOMPARE(EpochMethod(f.window->rules().settings().epoch, f.window->rules().settings().sunMethod, true),
+             std::string("Epoch = -2636, method = mean sun"));
     QCOMPARE(f.window->CurrentCalendar(), 2);
     QCOMPARE(f.CaptionColour("lblChineseLunarDate_0"), kWhite);
     QVERIFY(f.Shown("lblVellomirCalendarGMT_1"));

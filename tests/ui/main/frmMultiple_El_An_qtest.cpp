@@ -14,8 +14,8 @@
 
 #include "core/daycount/DayCount.h"
 #include "tests/support/WindowFixture.h"
-#include "ui/main/MainRules.h"
-#include "ui/main/MultipleSearchRules.h"
+#include "features/session/MainRules.h"
+#include "features/search/MultipleSearchRules.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMultiple_El_An.h"

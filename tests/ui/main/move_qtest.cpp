@@ -60,7 +60,7 @@ struct Fixture : WindowFixture {
     for (const char* name : kDisabledByRun) QVERIFY2(Enabled(name), name);
     QVERIFY(!Find<QCheckBox>("chkRepeatedly")->isChecked());
     QVERIFY(!clock->isActive());
-    QVERIFY(!window->blnRepeat);
+    QVERIFY(!window->rules().repeating());
     QCOMPARE(Focus(), Find<QWidget>("cmdMove"));
   }
 };
@@ -102,7 +102,7 @@ class MoveRowTest : public QObject {
     f.Repeatedly(2);  // day
     f.Click("cmdMove");
     QCOMPARE(f.Ajd(), 2451546.0);  // the first step at once
-    QVERIFY(f.window->blnRepeat);
+    QVERIFY(f.window->rules().repeating());
     QVERIFY(f.Shown("fraStopPauseResume"));
     for (const char* name : kHiddenByRun) QVERIFY2(!f.Shown(name), name);
     for (const char* name : kDisabledByRun) QVERIFY2(!f.Enabled(name), name);
@@ -167,8 +167,8 @@ class MoveRowTest : public QObject {
     if (!forward) QTest::mouseClick(f.Find<QWidget>("optMoveDirection_1"), Qt::LeftButton);
     f.Repeatedly(step);
     f.Click("cmdMove");
-    QVERIFY(f.window->blnRepeat);
-    QTRY_VERIFY(!f.window->blnRepeat);
+    QVERIFY(f.window->rules().repeating());
+    QTRY_VERIFY(!f.window->rules().repeating());
     f.ExpectIdle();
     QTEST(f.Ajd(), "end");
     QCOMPARE(f.messages.shown.size(), size_t(1));

@@ -1,0 +1,220 @@
+#include "features/display/Display.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
+#include "core/ephemeris/MoonPhase.h"
+#include "core/daycount/DayCount.h"
+#include "core/vellomir/Vellomir.h"
+#include "platform/services/Services.h"
+#include "features/display/UncertainDay.h"
+#include "util/Text.h"
+
+namespace mirvo {
+namespace {
+
+constexpr std::array<std::string_view, kRowCount> kRowLabelNames{
+    "lblCommonEraDate",          "lblJulianCalendarDate",
+    "lblChineseLunarDate",       "lblChineseSolarDate",
+    "lblVellomirCalendarGMT",    "lblVellomirCalendarCCT",
+    "lblChronologicalJulianDateLondon", "lblChronologicalJulianDateBeijing",
+    "lblAstronomicalJulianDate", "lblPhaseOfMoon",
+    "lblAgeOfMoon",              "lblDeltaT"};
+
+constexpr std::array<int, kRowCount> kRowCalendars{
+    kCalCE, kCalJC, kCalCHL, kCalCHS, kCalVMCGMT, kCalVMCCCT, kCalCJDL, kCalCJDC, kCalAJD,
+    kCalNone, kCalNone, kCalNone};
+
+double Fraction(double x) { return x - std::floor(x); }
+
+}  // namespace
+
+std::string_view RowLabelName(RowId row) { return kRowLabelNames[static_cast<size_t>(row)]; }
+int RowCalendar(RowId row) { return kRowCalendars[static_cast<size_t>(row)]; }
+
+std::optional<RowId> RowOfCalendar(int calendar) {
+  for (size_t i = 0; i < kRowCalendars.size(); ++i) {
+    if (calendar != kCalNone && kRowCalendars[i] == calendar) return static_cast<RowId>(i);
+  }
+  return std::nullopt;
+}
+
+std::string LondonTime(double cjdl) { return TimeOfDayText(Fraction(cjdl), false) + " GMT"; }
+
+std::string BeijingTime(double cjdc, const std::string& zoneLabel) {
+  return TimeOfDayText(Fraction(cjdc), false) + " " + zoneLabel;
+}
+
+std::string ShowDeltaT(double minutes) {
+  if (minutes > 1440) return "More than 24 hours";
+  return DurationText(static_cast<long long>(minutes), true);
+}
+
+std::string GroupedNumber(double x, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, x);
+  std::string s = buffer;
+  size_t start = s[0] == '-' ? 1 : 0;
+  size_t point = s.find('.');
+  if (point == std::string::npos) point = s.size();
+  for (size_t i = point; i > start + 3; i -= 3) s.insert(i - 3, ",");
+  return s;
+}
+
+std::string CompareVmcWithChl(const ChlDate& chl, const CalendarDate& vmc) {
+  if (chl.leap) return "";
+  const int vm = vmc.month, vd = vmc.day, cm = chl.month, cd = chl.day;
+  if (vm == cm && vd == cd) return "VMC month & day same as CHL";
+  if (vm == cm && vd == cd + 1) return "VMC date 1 day ahead of CHL";
+  if (vm == cm && cd == vd + 1) return "VMC date 1 day behind CHL";
+  if (vd == cd && vm == cm + 1) return "VMC date 1 month ahead of CHL";
+  if (vd == cd && cm == vm + 1) return "VMC date 1 month behind CHL";
+  if (vm == cm) return "VMC month no. same as CHL";
+  if (vd == cd) return "VMC day no. same as CHL";
+  return "";
+}
+
+DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions& options) {
+  DisplayTexts d;
+  d.ajd = ajd;
+  const int country = reckoner.CountryIndex();
+  const int longitude = reckoner.ReferenceLongitude();
+  const bool china = country == kChina;
+  const CountryInfo& info = CountryOf(country);
+  // A date row's value is its entry (date with code, time, zone) followed by what only the
+  // display adds (the zone label, the weekday, the day's name); a click gives back the entry.
+  auto dateRow = [&d](RowId id, std::string date, std::string time, int zone) -> DisplayRow& {
+    DisplayRow& row = d.Row(id);
+    row.entry = {std::move(date), std::move(time), zone};
+    row.value = row.entry.date + " " + row.entry.time;
+    return row;
+  };
+  auto dayCountRow = [&d](RowId id, double count, const char* code) -> DisplayRow& {
+    DisplayRow& row = d.Row(id);
+    row.value = GroupedNumber(count, 4) + " " + code;
+    row.entry = {row.value, "", kTimeZoneNone};
+    return row;
+  };
+
+  d.Row(RowId::kAjd).caption = "Astronomical Julian date:";
+  dayCountRow(RowId::kAjd, ajd, "AJD");
+
+  // CE, JC and the London day count.
+  const double x = CjdlFromAjd(ajd);
+  d.Row(RowId::kCjdl).caption = "Chronological JD London:";
+  dayCountRow(RowId::kCjdl, x, "CJDL");
+  d.londonDay = JdnOf(x);
+  const std::string londonTime = TimeOfDayText(Fraction(x), false);
+  d.londonMinute = MinuteOfDay(Fraction(x));
+  const std::string weekday = WeekdayName(WeekdayOf(d.londonDay), false, 0);
+  CeAndJcFromDayCount(x, d.ce, d.jc);
+  DisplayRow& ce = dateRow(RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  ce.caption = "Common Era (Gregorian):";
+  ce.value += " GMT " + weekday;
+  ce.tooltip = CalendarDateSentence(d.ce) + " (London).";
+  DisplayRow& jc = dateRow(RowId::kJc, CalendarDateText(d.jc, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  jc.caption = "Julian Calendar:";
+  jc.value += " GMT " + weekday;
+  jc.tooltip = CalendarDateSentence(d.jc) + " (London).";
+
+  // The Chinese dates at the reference meridian.
+  const double y = CjdcFromAjd(ajd, longitude);
+  const std::string referenceTime = TimeOfDayText(Fraction(y), false);
+  d.Row(RowId::kCjdc).caption = "Chronological JD " + std::to_string(longitude) + "º East";
+  dayCountRow(RowId::kCjdc, y, "CJDC");
+  reckoner.DayToChinese(y, reckoner.Epoch(), d.chs, d.chl);
+  DisplayRow& chs = dateRow(RowId::kChs, reckoner.ChsDateText(d.chs, false), referenceTime, kTimeZoneReference);
+  chs.caption = std::string(info.adjective) + " Solar";
+  // On the first day of a term the term's code in parentheses takes the place of the zone label.
+  chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + referenceTime + " "
+                             : chs.value + " " + options.zoneLabel;
+  chs.tooltip = reckoner.ChsDateSentence(d.chs, false, false);
+  DisplayRow& chl = dateRow(RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), referenceTime, kTimeZoneReference);
+  chl.caption = std::string(info.adjective) + " Lunar";
+  chl.value += " " + options.zoneLabel;
+  chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
+  Reckoner::DayMargins margins;
+  if (d.chl.valid && reckoner.MarginsOfDay(d.chl.jdn, margins)) {
+    d.chlUncertainty = UncertainDayText(margins);
+    if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
+  }
+
+  // The day, year and month in the sexagenary cycle.
+  d.dayPosition = DayPosition(d.chl.jdn);
+  d.dayStem = StemOfPosition(d.dayPosition);
+  d.dayBranch = BranchOfPosition(d.dayPosition);
+  d.dayStemBranch = StemBranchText(d.dayPosition);
+  d.elementAnimalOfDay = ElementAnimalText(d.dayPosition, country) + " day";
+  d.yearStem = StemOfPosition(d.chl.position);
+  d.yearBranch = BranchOfPosition(d.chl.position);
+  auto [ye, ya] = YearElementAnimal(d.chl.position);
+  d.elementAnimalOfYear = std::string(ElementName(ye)) + "-" + std::string(AnimalName(ya, country)) + " year";
+  if (china) d.elementAnimalOfYear = StemBranchText(d.chl.position) + " " + d.elementAnimalOfYear;
+  d.elementAnimalOfMonth = MonthNameText(d.chl, country, china, china) + " month";
+  d.yearAndMonthVisible = !options.showCjds;
+  d.yearLabel = "Year " + std::to_string(YearCount(d.chl.cycle, d.chl.position, reckoner.Epoch()));
+  d.chinaOnlyVisible = china;
+
+  // The Vellomir Calendar for London and for the reference meridian.
+  d.vmcGmt = VmcDateOfDay(d.londonDay);
+  d.vmcReference = VmcDateOfDay(JdnOf(y));
+  DisplayRow& vmcGmt = dateRow(RowId::kVmcGmt, VmcDateText(d.vmcGmt, 1), londonTime, kTimeZoneGmt);
+  vmcGmt.caption = "Vellomir Calendar:";
+  vmcGmt.value += " GMT " + std::string(VmcDayName(d.vmcGmt.day));
+  vmcGmt.tooltip = VmcDateText(d.vmcGmt, 4) + " in the Vellomir Calendar (GMT timezone)";
+  DisplayRow& vmcReference =
+      dateRow(RowId::kVmcReference, VmcDateText(d.vmcReference, 1), referenceTime, kTimeZoneReference);
+  vmcReference.value += " " + options.zoneLabel + " " + std::string(VmcDayName(d.vmcReference.day));
+  // The tooltip names the zone of the row's time (JST, ICT, BEI …), as the value does; a fixed
+  // "CCT" would misname the zone for every meridian but 120 degrees.
+  vmcReference.tooltip =
+      VmcDateText(d.vmcReference, 4) + " in the Vellomir Calendar (" + options.zoneLabel + " timezone)";
+  vmcReference.caption = CompareVmcWithChl(d.chl, d.vmcReference);
+
+  // The Moon and Delta T.
+  MoonData moon = ComputeMoonData(reckoner.ephemeris(), ajd);
+  d.Row(RowId::kPhase).caption = "Phase of Moon, illumination:";
+  d.Row(RowId::kAge).caption = "[Lunation] Age of Moon:";
+  if (moon.ok) {
+    d.Row(RowId::kPhase).value = moon.phaseText;
+    d.Row(RowId::kAge).value = moon.ageText;
+  } else {
+    d.moonError = moon.error;
+  }
+  d.illumination = moon.w;
+  d.waxing = moon.waxing;
+  d.moonPicture = std::string(moon.picture);
+  d.deltaTMinutes = DeltaTMinutes(ajd);
+  d.Row(RowId::kDeltaT).caption = "Delta T:";
+  d.Row(RowId::kDeltaT).value = ShowDeltaT(d.deltaTMinutes);
+
+  d.Row(RowId::kVmcGmt).visible = d.Row(RowId::kVmcReference).visible = options.showVmc;
+  d.Row(RowId::kCjdl).visible = d.Row(RowId::kCjdc).visible = options.showCjds;
+  return d;
+}
+
+int LabelClick(const DisplayTexts& display, RowId id, bool valueLabel, EntryModel& model,
+               Clipboard* clipboard) {
+  const DisplayRow& row = display.Row(id);
+  if (clipboard) clipboard->SetText(row.value);
+  const int calendar = RowCalendar(id);
+  if (calendar == kCalNone) return 0;
+  model.calendar = calendar;
+  if (!valueLabel) return 0;
+  // A new date text runs the date box's own rule on the element and animal choices: they are
+  // kept only for a "?" lunar entry or while an element-animal search target uses them.
+  if (row.entry.date != model.date) {
+    model.date = row.entry.date;
+    UpdateElementAnimalControls(model);
+  }
+  model.time = row.entry.time;
+  model.timeZone = row.entry.timeZone;
+  if (calendar == kCalCE) return 'G';
+  if (calendar == kCalJC) return 'J';
+  return 0;
+}
+
+}  // namespace mirvo

@@ -1,0 +1,290 @@
+#include "features/export/CalendarExport.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+#include "core/chinese/Reckoner.h"
+#include "platform/services/FileDialogs.h"
+#include "platform/services/TextFiles.h"
+#include "core/daycount/DayCount.h"
+#include "core/ephemeris/Ephemeris.h"
+#include "features/listings/ListingTexts.h"
+#include "features/tables/MainTables.h"
+#include "util/Numbers.h"
+#include "util/Text.h"
+
+namespace mirvo {
+namespace {
+
+constexpr const char* kUidDomain = "@mirvo";
+
+EventTime CeDayOf(int32_t jdn) {
+  const CalendarDate ce = listing::DateOfJdn(jdn, false);
+  EventTime t;
+  t.year = ce.year;
+  t.month = ce.month;
+  t.day = ce.day;
+  return t;
+}
+
+std::string CeText(int32_t jdn) { return listing::DateText(listing::DateOfJdn(jdn, false)) + " CE"; }
+
+// The month for identifiers: "05", "06L" (MonthLabel writes "05", "6*").
+std::string MonthKey(const ChlDate& date) { return TwoDigits(date.month) + (date.leap ? "L" : ""); }
+
+std::string Meridian(int longitude) { return "E" + std::to_string(longitude); }
+
+std::string PlaceText(int country, int longitude) {
+  return std::string(CountryOf(country).adjective) + " calendar, longitude " +
+         std::to_string(longitude) + "º E, " + listing::CountryName(country) + ".";
+}
+
+int32_t LunarYearOf(const ChlDate& date, int epoch) {
+  return YearFromCycle(date.cycle, date.position, epoch);
+}
+
+// FNV-1a: the same title gives the same identifier on every machine and in every run.
+std::string TitleKey(const std::string& title) {
+  uint64_t h = 14695981039346656037ull;
+  for (unsigned char c : title) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016" PRIx64, h);
+  return text;
+}
+
+CalendarEvent NewYearEvent(Reckoner& r, const ListedDates& dates, const AnniversaryYear& year) {
+  CalendarEvent e;
+  const int32_t lunarYear = LunarYearOf(year.date, dates.epoch);
+  e.uid = "lunar-new-year-" + std::to_string(lunarYear) + "-" + Meridian(dates.longitude) + kUidDomain;
+  e.summary = "Lunar New Year";
+  e.description = r.ChlDateText(year.date, 0, "CHL") + " = " + CeText(year.date.jdn) +
+                  ", the first day of the lunar year " + std::to_string(lunarYear) + ".\n" +
+                  PlaceText(dates.country, dates.longitude);
+  e.start = CeDayOf(year.date.jdn);
+  return e;
+}
+
+// Why a year lacks the anniversary's own date.
+std::string MissingText(Reckoner& r, const AnniversaryYear& year) {
+  std::string text;
+  const std::string wanted = r.ChlDateText(year.wanted, 0, "CHL");
+  if (year.noSuchMonth) {
+    text = wanted + " does not exist: that lunar year has no leap month " +
+           std::to_string(year.wanted.month) + ".";
+    if (year.noSuchDay) {
+      text += " " + r.ChlDateText(year.missingDay, 0, "CHL") +
+              " does not exist either: that month has 29 days.";
+    }
+  } else if (year.noSuchDay) {
+    text = wanted + " does not exist: that month has 29 days.";
+  } else {
+    text = wanted + " could not be found.";
+  }
+  return text;
+}
+
+CalendarEvent AnniversaryEvent(Reckoner& r, const ListedDates& dates, const AnniversaryYear& year,
+                               const std::string& title, AnniversaryPolicy policy) {
+  CalendarEvent e;
+  e.uid = "anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + "-" +
+          TitleKey(title) + "-" + std::to_string(LunarYearOf(year.wanted, dates.epoch)) + "-" +
+          Meridian(dates.longitude) + kUidDomain;
+  e.summary = title;
+  const std::string after =
+      year.index == 0 ? ""
+                      : ", " + std::to_string(year.index) + (year.index == 1 ? " year" : " years") +
+                            " after " + r.ChlDateText(dates.start, 0, "CHL");
+  if (year.Moved()) {
+    e.description = "Lunar date " + r.ChlDateText(year.wanted, 0, "CHL") + after + ".\n" +
+                    MissingText(r, year) + " By the rule \"" + AnniversaryPolicyName(policy) +
+                    "\" the anniversary falls on " + r.ChlDateText(year.date, 0, "CHL") + " = " +
+                    CeText(year.date.jdn) + ".";
+  } else {
+    e.description = r.ChlDateText(year.date, 0, "CHL") + " = " + CeText(year.date.jdn) + after + ".";
+  }
+  e.description += "\n" + PlaceText(dates.country, dates.longitude);
+  e.start = CeDayOf(year.date.jdn);
+  return e;
+}
+
+CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const MonthStart& start) {
+  CalendarEvent e;
+  const ChlDate& d = start.date;
+  e.uid = "lunar-month-" + std::to_string(LunarYearOf(d, dates.epoch)) + "-" + MonthKey(d) + "-" +
+          Meridian(dates.longitude) + kUidDomain;
+  e.summary = (d.leap ? "Leap month " : "Lunar month ") + MonthLabel(d.month, d.leap) + " begins";
+  e.description = r.ChlDateText(d, 0, "CHL") + " = " + CeText(d.jdn) + ", the first day of " +
+                  (d.leap ? "leap month " : "month ") + MonthLabel(d.month, d.leap) + " (" +
+                  std::to_string(start.length) + " days).\n" +
+                  PlaceText(dates.country, dates.longitude);
+  e.start = CeDayOf(d.jdn);
+  return e;
+}
+
+// Lunar new years: the anniversaries of 01-01 (not leap).
+bool StartsOnNewYear(const ListedDates& dates) {
+  return dates.start.month == 1 && dates.start.day == 1 && !dates.start.leap;
+}
+
+}  // namespace
+
+ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years,
+                             AnniversaryPolicy policy) {
+  ListedDates dates;
+  dates.kind = ListedDates::kAnniversaries;
+  dates.longitude = reckoner.ReferenceLongitude();
+  dates.country = reckoner.CountryIndex();
+  dates.epoch = reckoner.Epoch();
+  AnniversarySeries series(reckoner, start, policy);
+  dates.start = series.start();
+  AnniversaryYear year;
+  while (static_cast<int>(dates.years.size()) < years && series.Next(year)) dates.years.push_back(year);
+  return dates;
+}
+
+ListedDates NewYearDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear) {
+  ChlDate first;
+  first.epoch = reckoner.Epoch();
+  first.cycle = CycleOf(fromYear, reckoner.Epoch());
+  first.position = PositionOf(fromYear);
+  first.month = 1;
+  first.day = 1;
+  return AnniversaryDates(reckoner, first, toYear - fromYear + 1, AnniversaryPolicy::kListing);
+}
+
+ListedDates MonthStartDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear, bool leapOnly) {
+  ListedDates dates;
+  dates.kind = ListedDates::kMonthStarts;
+  dates.leapMonthsOnly = leapOnly;
+  dates.longitude = reckoner.ReferenceLongitude();
+  dates.country = reckoner.CountryIndex();
+  dates.epoch = reckoner.Epoch();
+  for (int32_t y = fromYear; y <= toYear; ++y) {
+    for (const MonthStart& m : MonthStartsOfYear(reckoner, y, leapOnly)) {
+      if (m.status == kChlValid) dates.months.push_back(m);
+    }
+  }
+  return dates;
+}
+
+std::string DefaultAnniversaryTitle(const ChlDate& start) {
+  return "Lunar anniversary " + MonthLabel(start.month, start.leap) + "-" + TwoDigits(start.day);
+}
+
+std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& dates,
+                                        const std::string& title, AnniversaryPolicy policy) {
+  std::vector<CalendarEvent> events;
+  if (dates.kind == ListedDates::kMonthStarts) {
+    for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m));
+    return events;
+  }
+  const bool newYears = title.empty() && StartsOnNewYear(dates);
+  const std::string name = title.empty() ? DefaultAnniversaryTitle(dates.start) : title;
+  for (const AnniversaryYear& year : dates.years) {
+    if (!year.found) continue;
+    events.push_back(newYears ? NewYearEvent(reckoner, dates, year)
+                              : AnniversaryEvent(reckoner, dates, year, name, policy));
+  }
+  return events;
+}
+
+std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
+                                                 int longitude, bool terms) {
+  std::vector<CalendarEvent> out;
+  const std::string zone = ZoneLabel(longitude);
+  for (const AlmanacEvent& a : events) {
+    if ((a.kind == kAlmanacSolarTerm) != terms) continue;
+    // The meridian is a whole number of degrees, four minutes of time each: UTC is the civil
+    // second shown at the meridian moved by a whole number of seconds.
+    const CivilSecond civil = CivilSecondOf(a);
+    const int64_t utc = static_cast<int64_t>(civil.jdn) * 86400 + civil.second - longitude * 240;
+    const int64_t utcDay = FloorDiv(utc, 86400);
+    const int utcSecond = static_cast<int>(FloorMod(utc, 86400));
+    CalendarEvent e;
+    e.allDay = false;
+    e.start = CeDayOf(static_cast<int32_t>(utcDay));
+    e.start.hour = utcSecond / 3600;
+    e.start.minute = utcSecond / 60 % 60;
+    e.start.second = utcSecond % 60;
+    const std::string when = listing::DateText(listing::DateOfJdn(static_cast<int32_t>(utcDay), false)) +
+                             " " + SecondOfDayText(utcSecond, true) + " UTC = " +
+                             listing::DateText(listing::DateOfJdn(civil.jdn, false)) + " " +
+                             SecondOfDayText(civil.second, true) + " " + zone + " (longitude " +
+                             std::to_string(longitude) + "º E).";
+    if (a.kind == kAlmanacSolarTerm) {
+      const std::string name = std::string(TermCode(a.number)) + " " + std::string(TermName(a.number)) +
+                               " (" + std::string(TermEnglishName(a.number)) + ")";
+      e.uid = "solar-term-" + std::to_string(a.sui) + "-" + TwoDigits(a.number) + kUidDomain;
+      e.summary = name;
+      e.description = "Solar term " + name + ", the Sun at " +
+                      std::to_string((270 + 15 * (a.number - 1)) % 360) + "º: " + when;
+    } else {
+      e.uid = "moon-phase-" + std::to_string(a.number) + "-" + std::to_string(a.kind) + kUidDomain;
+      e.summary = std::string(AlmanacKindName(a.kind));
+      e.description = e.summary + " of lunation " + std::to_string(a.number) + ": " + when;
+    }
+    out.push_back(std::move(e));
+  }
+  return out;
+}
+
+std::string ListedCalendarName(const ListedDates& dates, const std::string& title) {
+  const std::string place = " (" + listing::CountryName(dates.country) + ")";
+  if (dates.kind == ListedDates::kMonthStarts) {
+    return (dates.leapMonthsOnly ? "Leap months" : "Lunar month starts") + place;
+  }
+  if (!title.empty()) return title;
+  if (StartsOnNewYear(dates)) return "Lunar new years" + place;
+  return DefaultAnniversaryTitle(dates.start) + place;
+}
+
+std::string ListedFileName(const ListedDates& dates) {
+  if (dates.kind == ListedDates::kMonthStarts) {
+    return dates.leapMonthsOnly ? "leap-months.ics" : "lunar-month-starts.ics";
+  }
+  if (StartsOnNewYear(dates)) return "lunar-new-years.ics";
+  return "lunar-anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + ".ics";
+}
+
+CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates,
+                                    FileDialogs& dialogs, TextFiles& files, Messages& messages) {
+  std::vector<CalendarEvent> events = ListedEvents(reckoner, dates);
+  const size_t listed = events.size();
+  std::erase_if(events, [](const CalendarEvent& e) { return !InICalendarYears(e.start); });
+  const size_t leftOut = listed - events.size();
+  const std::string leftOutText =
+      leftOut == 0 ? "" : std::to_string(leftOut) + (leftOut == 1 ? " date " : " dates ") + kDatesLeftOut;
+  if (events.empty()) {
+    messages.Show(kSaveICalendarTitle, std::string(kNothingToSave) + (leftOut == 0 ? "" : "\n" + leftOutText),
+                  MessageIcon::kInformation, MessageButtons::kOk);
+    return CalendarSaveOutcome::kNothing;
+  }
+  std::string text;
+  try {
+    text = ICalendarText(events, UtcNow(), ListedCalendarName(dates));
+  } catch (const std::exception& e) {
+    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + e.what(),
+                  MessageIcon::kError, MessageButtons::kOk);
+    return CalendarSaveOutcome::kFailed;
+  }
+  const std::string path = dialogs.SaveFileName(kSaveICalendarDialogTitle, kICalendarFilter,
+                                                ListedFileName(dates));
+  if (path.empty()) return CalendarSaveOutcome::kCancelled;
+  const std::string reason = files.Replace(path, text);
+  if (!reason.empty()) {
+    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + reason,
+                  MessageIcon::kError, MessageButtons::kOk);
+    return CalendarSaveOutcome::kFailed;
+  }
+  messages.Show(kSaveICalendarTitle,
+                std::string(kCalendarSaved) + " (" + std::to_string(events.size()) +
+                    (events.size() == 1 ? " event" : " events") + "):\n" + path +
+                    (leftOut == 0 ? "" : "\n" + leftOutText),
+                MessageIcon::kInformation, MessageButtons::kOk);
+  return CalendarSaveOutcome::kSaved;
+}
+
+}  // namespace mirvo

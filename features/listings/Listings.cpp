@@ -1,0 +1,98 @@
+#include "features/listings/Listings.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "features/listings/ListingTexts.h"
+#include "features/tables/MainTables.h"
+#include "util/Text.h"
+
+namespace mirvo {
+
+ListingInputs InputsOf(Reckoner& reckoner, double ajd) {
+  ListingInputs in;
+  in.ajd = ajd;
+  in.epochMethod = EpochMethod(reckoner.Epoch(), reckoner.SunMethod(), true);
+  in.country = reckoner.CountryIndex();
+  in.zoneLabel = ZoneLabel(reckoner.ReferenceLongitude());
+  return in;
+}
+
+void RunListing(Listing& listing, ListingOutput& out, int mode, const std::string& errorTitle) {
+  try {
+    if (listing.Start(out)) {
+      while (!out.StopRequested() && listing.Step(out)) {
+      }
+    }
+  } catch (const std::exception& e) {
+    out.Message(errorTitle, e.what(),
+                mode == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
+  }
+  listing.Finish(out);
+}
+
+std::string ListingText(Listing& listing, int mode) {
+  TextOutput out;
+  RunListing(listing, out, mode);
+  return out.text;
+}
+
+int DefaultListYears(int mode, bool leapMonthsOnly) {
+  if (mode == kModeMonths) return leapMonthsOnly ? 30 : 3;
+  return 20;
+}
+
+int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly,
+                    std::string& boxText) {
+  const size_t slot = mode >= 1 && mode <= 5 ? static_cast<size_t>(mode) : 0;
+  if (!boxText.empty()) {
+    boxText = KeepCharacters(boxText, "0123456789");
+    // Leading zeros and any length of digits: the value is capped, never overflowed.
+    const size_t first = boxText.find_first_not_of('0');
+    const std::string digits = first == std::string::npos ? "0" : boxText.substr(first);
+    remembered[slot] = digits.size() > 4 ? kMaxListYears
+                                         : std::min(std::stoi(digits), kMaxListYears);
+  }
+  const int years = remembered[slot] > 0 ? remembered[slot] : DefaultListYears(mode, leapMonthsOnly);
+  boxText = std::to_string(years);
+  return years;
+}
+
+namespace listing {
+
+std::string CountryName(int country) { return std::string(CountryOf(country).name); }
+
+CalendarDate DateOfJdn(int32_t jdn, bool julian) {
+  CalendarDate date;
+  date.calendar = julian ? 'J' : 'G';
+  date.jdn = jdn;
+  CalendarDateFromJdn(date);
+  return date;
+}
+
+std::string DateText(const CalendarDate& date) { return CalendarDateText(date, 2, '-', ',', false); }
+
+size_t CharacterCount(std::string_view text) {
+  size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+void CyclePlace::Advance() {
+  if (++position > 60) {
+    position = 1;
+    ++cycle;
+  }
+}
+
+void CyclePlace::Back() {
+  if (--position < 1) {
+    position = 60;
+    --cycle;
+  }
+}
+
+}  // namespace listing
+}  // namespace mirvo

@@ -1,0 +1,182 @@
+// The listings of the data window without the widgets: the year data (dark moons and solar terms
+// of three sui), lunar new years or anniversaries, month starts or leap months, the lunar dates of
+// European new years, and the conversion self-test. Each list writes its text, piece by piece,
+// into a ListingOutput, which the window shows live (and can stop) and the command-line tool
+// prints. The calendar work is the Reckoner's; these only drive the years, retry and format.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/calendarlib/CalendarRecords.h"
+#include "platform/services/Services.h"
+#include "features/listings/LunarRecords.h"
+
+namespace mirvo {
+
+class Reckoner;
+
+// The modes of the data window.
+enum DataMode : int {
+  kModeNewYears = 1,       // lunar new years or anniversaries
+  kModeMonths = 2,         // starts of all months, or of the leap months only
+  kModeYearData = 3,       // dark moons and solar terms of three sui
+  kModeTest = 4,           // conversions to day numbers and back
+  kModeEuroNewYears = 5,   // lunar dates of the European new years
+};
+
+// Window captions and messages of the listings.
+inline constexpr const char* kYearDataCaption = "Dates, times and CJDs of dark moons and solar terms";
+inline constexpr const char* kNewYearsCaption = "Lunar new years & anniversaries";
+inline constexpr const char* kMonthsCaption = "Lunar month starts & leap months";
+inline constexpr const char* kEuroNewYearsCaption = "Julian and CE new years";
+inline constexpr const char* kTestCaption = "Test";
+inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
+inline constexpr const char* kOutputFull = "Output window is full.";
+// Language texts 17, 18 and 19 in English, for callers without the program texts.
+inline constexpr const char* kYearsCaption = "years";
+inline constexpr const char* kCloseCaption = "Close";
+inline constexpr const char* kListingErrorTitle = "Error in listing";
+
+// The European new years stop once the text holds this many characters.
+inline constexpr size_t kEuroNewYearsTextLimit = 0xFC00;
+// The most years a list takes: any more would run past the years the calendar serves.
+inline constexpr int kMaxListYears = 9999;
+
+// What a listing reads from the main window when it starts.
+struct ListingInputs {
+  double ajd = 2451545.0;                               // the current instant
+  std::string epochMethod = "Epoch = -2696, method = true sun";
+  int country = 1;                                      // country list index (1 China)
+  std::string zoneLabel = "CCT";                        // label of the reference meridian
+};
+// The inputs for an instant under the Reckoner's own settings (country, longitude, epoch, method).
+ListingInputs InputsOf(Reckoner& reckoner, double ajd);
+
+// The options of the data window.
+struct ListingOptions {
+  bool julian = false;          // JC rather than CE dates
+  bool majorTerms = true;       // year data: the major solar terms (Z)
+  bool minorTerms = false;      // year data: the minor solar terms (J)
+  bool termNames = false;       // year data: the names of the terms
+  bool leapMonthsOnly = false;  // month starts: the leap months only
+  bool omitInvalid = false;     // anniversaries: no lines for dates that do not exist
+  int years = 0;                // number of years of a list (not positive: the mode's default)
+};
+
+// Where a listing writes. Messages are boxes with an OK button; an empty title is the program's.
+class ListingOutput {
+ public:
+  virtual ~ListingOutput() = default;
+  virtual void Append(std::string_view text) = 0;
+  virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+  virtual bool StopRequested() const { return false; }
+};
+
+// An output that keeps the text and the messages (the command-line tool and the tests).
+class TextOutput : public ListingOutput {
+ public:
+  struct Shown { std::string title, text; MessageIcon icon; };
+  std::string text;
+  std::vector<Shown> messages;
+  void Append(std::string_view piece) override { text += piece; }
+  void Message(const std::string& title, const std::string& message, MessageIcon icon) override {
+    messages.push_back({title, message, icon});
+  }
+};
+
+// The dates a list of lunar new years, anniversaries or month starts has listed so far (what the
+// calendar export writes), with the meridian they were computed for.
+struct ListedDates {
+  enum Kind { kNone, kAnniversaries, kMonthStarts } kind = kNone;
+  ChlDate start;                        // anniversaries: the lunar date of the first year
+  std::vector<AnniversaryYear> years;   // anniversaries (or new years), one per lunar year
+  std::vector<MonthStart> months;       // month starts, valid ones only
+  bool leapMonthsOnly = false;
+  int longitude = 120;
+  int country = 1;
+  int epoch = -2696;
+  bool empty() const { return years.empty() && months.empty(); }
+};
+
+// A listing done in small steps (one year, one attempt, one pair), so that a window can run it
+// from its event loop and stop it between any two steps.
+class Listing {
+ public:
+  virtual ~Listing() = default;
+  // Writes the header; false when there is nothing to list (a message has been shown).
+  virtual bool Start(ListingOutput& out) = 0;
+  // The next step; false when the listing has ended.
+  virtual bool Step(ListingOutput& out) = 0;
+  // Writes what is still held back; called once after the last step or a stop.
+  virtual void Finish(ListingOutput&) {}
+  // While a long list runs, Close reads "Stop" and the years label shows this caption.
+  virtual bool Long() const { return false; }
+  virtual std::string RunningYearsCaption() const { return ""; }
+  // The dates listed, for the lists that have them.
+  virtual const ListedDates* Dates() const { return nullptr; }
+};
+
+// Start, steps until the end or a stop request, Finish. An exception thrown by a step ends the
+// listing with its description in a box titled errorTitle (error icon for the new years, warning
+// for the others).
+void RunListing(Listing& listing, ListingOutput& out, int mode,
+                const std::string& errorTitle = kListingErrorTitle);
+// The text of a whole listing (messages dropped), for the command-line tool and the tests.
+std::string ListingText(Listing& listing, int mode);
+
+// The default number of years of a list mode.
+int DefaultListYears(int mode, bool leapMonthsOnly);
+// The number of years as the List button settles it: the digits of the box (written back) become
+// the mode's remembered value, capped at kMaxListYears; when that is not positive the mode's
+// default is used. The box then shows the number used, which is returned.
+int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly,
+                    std::string& boxText);
+
+// Year data: the dark moons of the sui before, of and after the instant's sui, with their lunar
+// month labels and counts of major terms, the chosen solar terms between them, and the length of
+// every sui and nian.
+std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
+                         const ListingOptions& options);
+
+// The lists of modes 1, 2 and 5 (options.years as settled; any other mode gives null).
+std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInputs& inputs,
+                                  const ListingOptions& options);
+
+// Months of the nian that begins on newYear (a valid lunar new year's day), with the number of
+// solar terms of each type (0 = Z11 … 3 = J1, 4 = Z1 … 23 = J11) whose day falls in it. -1 when
+// the year tables do not hold that nian; termCounts is then left as it was.
+int NianStatistics(Reckoner& reckoner, const ChlDate& newYear, std::array<int, 24>& termCounts);
+
+// The random self-test: `count` pairs of a solar and a lunar date, drawn partly out of range;
+// each valid one is converted to its day number and back. Writes "0" for an invalid date, "1" for
+// a date that comes back unchanged, and a report of the first one that does not, which ends it.
+class RandomSelfTest : public Listing {
+ public:
+  RandomSelfTest(Reckoner& reckoner, int count, uint64_t seed);
+  bool Start(ListingOutput& out) override;
+  bool Step(ListingOutput& out) override;
+  bool Long() const override { return true; }
+  bool failed() const { return failed_; }
+  int done() const { return done_; }
+
+ private:
+  Reckoner& reckoner_;
+  int count_;
+  int done_ = 0;
+  bool failed_ = false;
+  std::mt19937_64 random_;
+};
+
+// The test of one pair: "0"/"1" for each date or the report of a mismatch; false on a mismatch.
+bool TestChineseDates(Reckoner& reckoner, ChsDate chs, ChlDate chl, ListingOutput& out);
+// The date test: the Chinese dates of the instant's day at the reference meridian, tested as a
+// pair; for an entry that did not parse, "Error code =" and the status.
+bool TestDateEntry(Reckoner& reckoner, int parseStatus, double ajd, ListingOutput& out);
+
+}  // namespace mirvo

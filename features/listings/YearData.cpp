@@ -1,0 +1,131 @@
+// The year data: every dark moon of three sui with its date, time, chronological Julian date,
+// lunation number, month label and count of major terms, the chosen solar terms of each month
+// after its dark moon, and one line on the length of each sui and nian.
+#include <string>
+
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "core/ephemeris/Ephemeris.h"
+#include "features/listings/ListingTexts.h"
+#include "features/listings/Listings.h"
+#include "features/display/Display.h"
+#include "util/Text.h"
+
+namespace mirvo {
+namespace {
+
+using listing::CyclePlace;
+
+// Date, time, zone and chronological Julian date of an event, the columns shared by the dark-moon
+// and the solar-term lines. The year is right-aligned in five places.
+std::string EventColumns(int32_t jdn, double cjd, bool julian, const std::string& zone) {
+  const CalendarDate date = listing::DateOfJdn(jdn, julian);
+  return AlignmentSpaces(date.year, 5) + listing::DateText(date) + (julian ? " JC " : " CE ") +
+         TimeOfDayText(cjd - JdnOf(cjd), false) + " " + zone + "  " + GroupedNumber(cjd, 4);
+}
+
+// "Sui 79-41 was a normal sui, with 12 months." for a year of 11 to 13 months; nothing for the
+// partial year before the first boundary (its count starts far below zero).
+void Summary(std::string& text, const char* kind, const char* word, const CyclePlace& place,
+             int months) {
+  if (months <= 10) return;
+  text += kind + Spaced(place.cycle) + "-" + std::to_string(place.position);
+  if (months == 11) text += std::string(" was a short ") + word + ", with 11 months.\n";
+  else if (months == 12) text += std::string(" was a normal ") + word + ", with 12 months.\n";
+  else if (months == 13) text += std::string(" was a long ") + word + ", with 13 months.\n";
+}
+
+}  // namespace
+
+std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
+                         const ListingOptions& options) {
+  const int longitude = reckoner.ReferenceLongitude();
+  const bool julian = options.julian;
+  const double cjdc = CjdcFromAjd(inputs.ajd, longitude);
+  const int32_t day = JdnOf(cjdc);
+  const int32_t sui = reckoner.ephemeris().SuiYearOf(day, longitude);
+  const CyclePlace first{CycleOf(sui - 1, reckoner.Epoch()), PositionOf(sui - 1)};
+  const bool withTerms = options.majorTerms || options.minorTerms;
+
+  std::string text = "Dates, times and chronological Julian dates of dark moons\n";
+  if (withTerms) text += "and solar terms ";
+  text += "for 3 solar years beginning" + Spaced(first.cycle) + "-" +
+          std::to_string(first.position) + " (" + std::to_string(sui - 1) +
+          (julian ? " JC" : " CE") + "),\n";
+  text += inputs.epochMethod + ".  Times are " + inputs.zoneLabel + " times,\n";
+  text += "which assume longitude" + Spaced(longitude) + "º E (" +
+          listing::CountryName(inputs.country) + ") as reference meridian.\n";
+  // The tables reach no further than the days the calendar serves.
+  if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
+
+  // Both counts start one place before the first sui; a count of months starts far below zero so
+  // that the partial years before the first boundaries get no summary.
+  CyclePlace suiPlace = first;
+  suiPlace.Back();
+  CyclePlace nianPlace = suiPlace;
+  int monthsOfSui = -100, monthsOfNian = -100, suiBegun = 0;
+
+  reckoner.BuildYearTables(cjdc);
+  const LunarMonthTable& table = reckoner.lunarMonthTable();
+  const SolarTermTable& terms = reckoner.solarTermTable();
+  const auto& months = table.months;
+  const int count = table.count();
+  if (count == 0) return text;
+  size_t t = 0;
+  while (t <= 78 && terms.entry[t].jdn < months[0].day) ++t;
+
+  std::string body;
+  for (int m = 0; m < count; ++m) {
+    const LunarMonth& month = months[static_cast<size_t>(m)];
+    if (month.label == kStopHereMark) break;
+    const bool suiStarts = month.label == "11";
+    const bool nianStarts = month.label == "01";
+    if (suiStarts) {
+      Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
+      body += "\n";
+      monthsOfSui = 0;
+      if (++suiBegun == 4) return text + body;
+    }
+    if (nianStarts) {
+      Summary(body, "Nian", "nian", nianPlace, monthsOfNian);
+      body += "\n";
+      monthsOfNian = 0;
+    }
+    if (withTerms) body += "---------- ";
+    if (suiStarts) {
+      suiPlace.Advance();
+      body += "Sui" + Spaced(suiPlace.cycle) + "-" + std::to_string(suiPlace.position);
+    }
+    if (nianStarts) {
+      nianPlace.Advance();
+      body += "Nian " + Spaced(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
+    }
+    if (suiStarts || nianStarts || withTerms) body += "\n";
+    body += EventColumns(month.day, month.cjdc, julian, inputs.zoneLabel) + "  LN" +
+            Spaced(table.firstLunation + m) + " M" + month.label + " (" +
+            std::to_string(month.majorTerms) + " zq)\n";
+    ++monthsOfSui;
+    ++monthsOfNian;
+
+    // The terms of the month: from its first day to the day before the next dark moon, so a term
+    // on the day of a dark moon is listed under the month that begins then.
+    if (m + 1 >= count) continue;
+    const int32_t next = months[static_cast<size_t>(m) + 1].day;
+    for (; t <= 78 && terms.entry[t].jdn < next; ++t) {
+      const bool major = t % 2 == 0;
+      if (!(major ? options.majorTerms : options.minorTerms)) continue;
+      const int type = static_cast<int>(t % 24);
+      body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, julian, inputs.zoneLabel) +
+              "  ST" + Spaced(type + 1) + " " + std::string(TermCode(type + 1));
+      if (options.termNames) {
+        body += " (" + std::string(TermName(type + 1)) + " " +
+                std::string(TermEnglishName(type + 1)) + ")";
+      }
+      body += "\n";
+    }
+  }
+  Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
+  return text + body;
+}
+
+}  // namespace mirvo

@@ -1,0 +1,66 @@
+// The texts of the log without the window: the entry for the current instant in every combination
+// of the log preferences, the headings of the automatic entries, and the number format of the day
+// counts. They are built from the main rules' records (the display, the settings record and the
+// entry boxes), never from texts read back from the window. Lines end with "\n".
+#pragma once
+
+#include <string>
+
+#include "features/log/LogPreferences.h"
+#include "features/display/Display.h"
+#include "features/entry/EntryModel.h"
+#include "features/session/MainSettings.h"
+
+namespace mirvo {
+
+class Reckoner;
+
+// What an entry is made of: the display of the instant, the settings and the entry boxes (the
+// plus/minus days, the element and animal of a search target), and the calendar context.
+struct LogSources {
+  const DisplayTexts& display;
+  const MainSettings& settings;
+  const EntryModel& entry;
+  Reckoner& reckoner;
+};
+
+// Actions that head an automatic entry.
+enum LogAction : int {
+  kLogNow = 1,
+  kLogConvert = 2,  // a converted date or plus/minus days
+  kLogMove = 3,
+  kLogSearch = 4,
+  kLogOneDay = 5,
+};
+
+// A day count as the log writes it: four decimals, thousands grouped ("2,451,545.0000").
+std::string LogNumber(double x);
+
+// The entry for the display's instant, ended by an empty line.
+std::string LogEntryText(const LogSources& sources, const LogPreferences& preferences);
+
+// The heading of an automatic entry for the action ("" for an unknown one): "Now", "Plus 100
+// days", "Move forward 1 CHL month", "Search for next full moon", "Move back one day".
+std::string AutoLogHeading(int action, const LogSources& sources);
+// The heading and its line, underlined with "-" in expanded entries.
+std::string AutoLogHeadingLines(int action, const LogSources& sources, const LogPreferences& preferences);
+
+// The conditions of the multiple element-animal search in one phrase:
+// "wood-rat (jia-zi) day in a fire-ox (ding-chou) month", "day in an -ox (-chou) month".
+std::string MultipleElementAnimalDescription(const MainSettings& settings);
+
+// What one addition to the log appends: the main window's caption and an empty line when the log
+// was empty, an automatic heading when asked, then the entry. A failure part-way is reported in
+// `error` (its description); what was built before it is in `text` and stays in the log.
+struct LogAddition {
+  std::string text;
+  std::string error;
+};
+// AddToLog.
+LogAddition AddToLog(const std::string& log, const std::string& caption, const LogSources& sources,
+                     const LogPreferences& preferences);
+// AutoLog: nothing unless "Auto log" is ticked and the action is one of the five.
+LogAddition AutoLog(int action, const std::string& log, const std::string& caption,
+                    const LogSources& sources, const LogPreferences& preferences);
+
+}  // namespace mirvo

@@ -1,0 +1,246 @@
+#include "features/search/MultipleSearchRules.h"
+
+#include <cmath>
+
+#include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+
+namespace mirvo {
+
+namespace {
+
+constexpr int32_t kHundredYearsDays = 36890;
+constexpr int32_t kThousandYearsDays = 365608;
+constexpr const char* kRowWords[3] = {" day", " month", " year"};
+
+std::string PhraseElement(int element) {
+  return std::string(element == 2 ? "in an " : "in a ") + std::string(ElementName(element));
+}
+
+}  // namespace
+
+std::vector<std::string> WithinEntries() {
+  std::vector<std::string> entries;
+  for (int years : kWithinYears) {
+    entries.push_back("within " + std::to_string(years) + (years == 1 ? " year" : " years"));
+  }
+  return entries;
+}
+
+bool ElementAnimalRows::HasElement(int row) const {
+  const int e = element[static_cast<size_t>(row)];
+  return e >= 0 && e < kNoElementEntry;
+}
+
+bool ElementAnimalRows::HasAnimal(int row) const {
+  const int a = animal[static_cast<size_t>(row)];
+  return a >= 0 && a < kNoAnimalEntry;
+}
+
+bool ElementAnimalRows::Matches(int row, int e, int a) const {
+  return (!HasElement(row) || element[static_cast<size_t>(row)] == e) &&
+         (!HasAnimal(row) || animal[static_cast<size_t>(row)] == a);
+}
+
+ElementAnimalRows RowsChosenIn(const MainSettings& settings) {
+  ElementAnimalRows rows;
+  rows.element = settings.multipleElement;
+  rows.animal = settings.multipleAnimal;
+  return rows;
+}
+
+void ElementAnimalRows::Clear() {
+  element.fill(kNoElementEntry);
+  animal.fill(kNoAnimalEntry);
+}
+
+std::vector<std::string> MultipleElementEntries(int row, int animal) {
+  std::vector<std::string> entries;
+  for (int e = 0; e < 5; ++e) {
+    entries.push_back(row == kDayRow ? std::string(ElementName(e)) : PhraseElement(e));
+  }
+  entries.push_back(row == kDayRow ? "" : animal == 1 ? "in an" : "in a");
+  return entries;
+}
+
+std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int country) {
+  if (!rows.IsSet(row)) return "";
+  const bool hasElement = rows.HasElement(row), hasAnimal = rows.HasAnimal(row);
+  const int e = rows.element[static_cast<size_t>(row)];
+  const int a = rows.animal[static_cast<size_t>(row)];
+  std::string text;
+  if (hasElement) text = row == kDayRow ? std::string(ElementName(e)) : PhraseElement(e);
+  text += "-";
+  if (hasAnimal) text += AnimalName(a, country);
+  text += " (";
+  if (hasElement && hasAnimal) {
+    text += StemBranchText(PositionOfElementAnimal(e, a));
+  } else if (hasElement) {
+    text += std::string(StemName(2 * e + 1)) + "-, " + std::string(StemName(2 * e + 2)) + "-";
+  } else {
+    text += "-" + std::string(BranchName(a + 1));
+  }
+  return text + ")" + kRowWords[row];
+}
+
+std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country) {
+  std::string sentence = rows.IsSet(kDayRow) ? RowElementAnimalText(rows, kDayRow, country) : "day";
+  for (int row : {kMonthRow, kYearRow}) {
+    const std::string text = RowElementAnimalText(rows, row, country);
+    if (text.empty()) continue;
+    sentence += (text.front() == '-' ? " in a " : " ") + text;
+  }
+  for (size_t at = sentence.find("a -ox"); at != std::string::npos; at = sentence.find("a -ox", at + 6)) {
+    sentence.replace(at, 5, "an -ox");
+  }
+  return sentence;
+}
+
+double NoonOfDay(int32_t day, int longitude) { return AjdFromCjdc(day + 0.5, longitude); }
+
+int32_t FirstAdmittedDay(int longitude) {
+  return static_cast<int32_t>(std::ceil(kMinAjd + longitude / 360.0));
+}
+
+int32_t LastAdmittedDay(int longitude) {
+  return static_cast<int32_t>(std::floor(kMaxAjd + longitude / 360.0));
+}
+
+std::string NotFoundText(int withinYears, bool fromToday, bool rangeEnded, bool next) {
+  if (rangeEnded) {
+    return next ? "There is no such day before 3000-01-01 CE, the latest admitted date."
+                : "There is no such day after -3000-01-01 CE, the earliest admitted date.";
+  }
+  return "There is no such day within " + std::to_string(withinYears) +
+         (withinYears == 1 ? " year" : " years") + (fromToday ? " of today" : "") + ".";
+}
+
+MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows,
+                                                         int32_t startDay, bool next, int withinYears,
+                                                         int epoch)
+    : reckoner_(reckoner),
+      rows_(rows),
+      s_(next ? 1 : -1),
+      epoch_(epoch),
+      a_(startDay),
+      limit_(startDay),
+      firstDay_(FirstAdmittedDay(reckoner.ReferenceLongitude())),
+      lastDay_(LastAdmittedDay(reckoner.ReferenceLongitude())),
+      day_(startDay) {
+  if (withinYears >= 100) {
+    limit_ = startDay + s_ * (withinYears >= 1000 ? kThousandYearsDays : kHundredYearsDays);
+    return;
+  }
+  // The same lunar date one or ten lunar years on. Where the lunar calendar ends first, the
+  // admitted range ends the search.
+  ChlDate d;
+  reckoner_.DayToChl(startDay + 0.5, epoch_, d);
+  bool reached = d.valid == 1;
+  for (int k = 0; k < withinYears && reached; ++k) reached = reckoner_.StepChlYear(d, next, true, true);
+  if (reached && reckoner_.ChlToDay(d) == kChlValid) {
+    limit_ = d.jdn;
+  } else {
+    limit_ = next ? lastDay_ + 1 : firstDay_ - 1;
+  }
+}
+
+bool MultipleElementAnimalSearch::InRange(int64_t day) const { return day >= firstDay_ && day <= lastDay_; }
+
+void MultipleElementAnimalSearch::End(int32_t day, bool notFound, bool rangeEnded) {
+  day_ = day;
+  ended_ = true;
+  notFound_ = notFound;
+  rangeEnded_ = rangeEnded;
+}
+
+// The nearest year from d's on in the search's direction whose pair meets the year row: forward
+// its new year's day, backward its last day.
+bool MultipleElementAnimalSearch::JumpToMatchingYear(int32_t& i, ChlDate& d) {
+  int32_t cycle = d.cycle, position = d.position;
+  do {
+    StepYears(cycle, position, s_);
+  } while (!rows_.Matches(kYearRow, ElementOfPosition(position), AnimalOfPosition(position)));
+  ChlDate newYear;
+  newYear.cycle = cycle;
+  newYear.position = position;
+  newYear.month = 1;
+  newYear.day = 1;
+  if (s_ < 0) StepYears(newYear.cycle, newYear.position, 1);
+  if (reckoner_.ChlToDay(newYear) != kChlValid) return false;
+  if (s_ > 0) {
+    i = newYear.jdn;
+    d = newYear;
+    return true;
+  }
+  i = newYear.jdn - 1;
+  reckoner_.DayToChl(i + 0.5, epoch_, d);
+  return d.valid == 1;
+}
+
+bool MultipleElementAnimalSearch::Run(long maxPasses) {
+  for (long k = 0; k < maxPasses && !ended_; ++k) {
+    const int64_t next = int64_t{a_} + s_;
+    if (!InRange(next)) {
+      End(a_, true, true);
+      break;
+    }
+    auto i = static_cast<int32_t>(next);
+    ChlDate d;
+    reckoner_.DayToChl(i + 0.5, epoch_, d);
+    if (d.valid != 1) {
+      End(i, true, true);
+      break;
+    }
+    const auto [yearElement, yearAnimal] = YearElementAnimal(d.position);
+    if (rows_.IsSet(kYearRow) && !rows_.Matches(kYearRow, yearElement, yearAnimal)) {
+      if (!JumpToMatchingYear(i, d) || !InRange(i)) {
+        End(i, true, true);
+        break;
+      }
+    }
+    const int dayPosition = DayPosition(i);
+    const int dayElement = ElementOfPosition(dayPosition), dayAnimal = AnimalOfPosition(dayPosition);
+    bool match = rows_.Matches(kDayRow, dayElement, dayAnimal);
+    if (match && rows_.IsSet(kMonthRow)) {
+      const auto [monthElement, monthAnimal] = MonthElementAnimal(d);
+      match = rows_.Matches(kMonthRow, monthElement, monthAnimal);
+    }
+    if (match) {
+      End(i, false, false);
+      break;
+    }
+    if ((s_ > 0 && i > limit_) || (s_ < 0 && i < limit_)) {
+      End(i, true, false);
+      break;
+    }
+    day_ = i;
+    if (passes_ % 20 == 0) {
+      CalendarDate ce;
+      ce.calendar = 'G';
+      ce.jdn = i;
+      CalendarDateFromJdn(ce);
+      progress_ = "Searching ...    " + reckoner_.ChlDateText(d, 0, "CHL") + "   " +
+                  CalendarDateText(ce, 2, '-', ',', false) + " CE";
+    }
+    ++passes_;
+    // After a day of the wanted animal (or pair) the next one is 12 (or 60) days on.
+    a_ = i;
+    if (rows_.HasAnimal(kDayRow) && rows_.Matches(kDayRow, dayElement, dayAnimal)) {
+      a_ = i + s_ * (rows_.HasElement(kDayRow) ? 59 : 11);
+    }
+  }
+  return ended_;
+}
+
+int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
+                                    bool next, int withinYears, int epoch, bool& notFound, bool* rangeEnded) {
+  MultipleElementAnimalSearch search(reckoner, rows, startDay, next, withinYears, epoch);
+  while (!search.Run(1 << 20)) {
+  }
+  notFound = search.notFound();
+  if (rangeEnded) *rangeEnded = search.rangeEnded();
+  return search.day();
+}
+
+}  // namespace mirvo

@@ -1,0 +1,393 @@
+#include "features/search/SearchRules.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "features/tables/Limits.h"
+#include "features/session/MainRules.h"
+
+namespace mirvo {
+
+namespace {
+
+constexpr std::array<std::string_view, kSearchTargetCount> kTargetNames{
+    "full-moon",          "dark-moon",
+    "lunar-quarter",      "lunar-new-year",
+    "winter-solstice",    "vernal-equinox",
+    "summer-solstice",    "autumnal-equinox",
+    "solstice-or-equinox", "solar-term",
+    "solar-term-dark-moon", "solar-term-full-moon",
+    "winter-solstice-dark-moon", "solstice-equinox-dark-moon",
+    "solstice-equinox-full-moon", "element-animal-day",
+    "element-animal-month", "element-animal-year",
+    "triple-coincidence", "same-element-animal-day-month",
+    "multiple-element-animal", "intercalary-month"};
+
+constexpr int kDarkMoon = 0;
+constexpr int kFullMoon = 2;
+constexpr int kSyzygyPassLimit = 1000;
+
+bool IsWantedTerm(int target, int entry) {
+  const int k = entry % 24;
+  switch (target) {
+    case kTargetWinterSolstice: return k == 0;
+    case kTargetVernalEquinox: return k == 6;
+    case kTargetSummerSolstice: return k == 12;
+    case kTargetAutumnalEquinox: return k == 18;
+    case kTargetSolsticeOrEquinox: return k % 6 == 0;
+    default: return true;
+  }
+}
+
+}  // namespace
+
+int SearchTargetOfName(const std::string& name) {
+  for (size_t i = 0; i < kTargetNames.size(); ++i) {
+    if (kTargetNames[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const char* SearchTargetName(int target) {
+  return target >= 0 && target < kSearchTargetCount ? kTargetNames[static_cast<size_t>(target)].data() : "";
+}
+
+SearchRules::SearchRules(MainRules& rules) : rules_(rules) {}
+
+void SearchRules::Label(const std::string& text, bool visible) {
+  if (label_) label_(text, visible);
+}
+
+ElementAnimalRows SearchRules::MultipleRows() const { return RowsChosenIn(rules_.settings()); }
+
+SearchOutcome SearchRules::Search() {
+  if (!rules_.AdoptTypedDate()) return SearchOutcome::kRefused;
+  const int target = rules_.settings().searchTarget;
+  const bool next = rules_.settings().searchNext;
+  if (target == kTargetSameDayAndMonth || target == kTargetMultiple) {
+    if (target == kTargetSameDayAndMonth) FillSameDayAndMonth();
+    return SearchOutcome::kMultipleWindow;
+  }
+  const std::optional<double> found = Find(target, next);
+  if (!found) return SearchOutcome::kFailed;
+  // The element-animal rows take the place of the chronological Julian dates.
+  if (target >= kTargetElementAnimalDay && target <= kTargetTripleCoincidence) rules_.SetShowCjds(false);
+  if (target == kTargetIntercalaryMonth) rules_.entry().calendar = kCalCHL;
+  rules_.SetCurrentAjd(*found);
+  rules_.Recalculate(4);
+  return SearchOutcome::kFound;
+}
+
+void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
+  Label("", false);
+  rules_.SetShowCjds(false);
+  if (cancelled) {
+    rules_.DisplayDatesAndTimes();
+  } else {
+    rules_.SetCurrentAjd(NoonOfDay(day, rules_.reckoner().ReferenceLongitude()));
+  }
+  rules_.Recalculate(cancelled ? 0 : 4);  // a stopped search found nothing to log
+}
+
+void SearchRules::FillSameDayAndMonth() {
+  const std::optional<ChlDate> shown = ShownLunarDate(false);
+  if (!shown) return;
+  const int day = DayPosition(shown->jdn);
+  const auto [monthElement, monthAnimal] = MonthElementAnimal(*shown);
+  rules_.SetMultipleRow(kDayRow, ElementOfPosition(day), AnimalOfPosition(day));
+  rules_.SetMultipleRow(kMonthRow, monthElement, monthAnimal);
+  rules_.SetMultipleRow(kYearRow, kNoElementEntry, kNoAnimalEntry);
+}
+
+std::optional<double> SearchRules::Find(int target, bool next) {
+  std::optional<double> found;
+  switch (target) {
+    case kTargetFullMoon:
+    case kTargetDarkMoon:
+    case kTargetLunarQuarter: found = MoonPhase(target, next); break;
+    case kTargetLunarNewYear: found = LunarNewYear(next); break;
+    case kTargetWinterSolstice:
+    case kTargetVernalEquinox:
+    case kTargetSummerSolstice:
+    case kTargetAutumnalEquinox:
+    case kTargetSolsticeOrEquinox:
+    case kTargetSolarTerm: found = SolarTerm(target, next); break;
+    case kTargetTermDarkMoon:
+    case kTargetTermFullMoon:
+    case kTargetWinterSolsticeDarkMoon:
+    case kTargetSolsticeEquinoxDarkMoon:
+    case kTargetSolsticeEquinoxFullMoon: found = SyzygyOnTermDay(target, next); break;
+    case kTargetElementAnimalDay: found = ElementAnimalDay(next); break;
+    case kTargetElementAnimalMonth: found = ElementAnimalMonth(next); break;
+    case kTargetElementAnimalYear: found = ElementAnimalYear(next); break;
+    case kTargetTripleCoincidence: found = TripleCoincidence(next); break;
+    case kTargetIntercalaryMonth: found = IntercalaryMonth(next); break;
+    default: return std::nullopt;
+  }
+  if (!found) return std::nullopt;
+  // The instant stays within the range every other command admits.
+  const std::string range = DateRangeMessage(*found);
+  if (!range.empty()) {
+    rules_.Say(kDateRangeTitle, range, MessageIcon::kWarning);
+    return std::nullopt;
+  }
+  return found;
+}
+
+// The lunar date shown for the current instant (an instant adopted from the date box is displayed
+// first, so that the search starts from it and not from the date shown before).
+std::optional<ChlDate> SearchRules::ShownLunarDate(bool report) {
+  if (rules_.display().ajd != rules_.currentAjd()) rules_.DisplayDatesAndTimes();
+  const ChlDate& date = rules_.display().chl;
+  if (date.valid == 1) return date;
+  if (report) rules_.Say("", kLunarDateInvalidText, MessageIcon::kNone);
+  return std::nullopt;
+}
+
+std::optional<double> SearchRules::MoonPhase(int target, bool next) {
+  Ephemeris& ephemeris = rules_.reckoner().ephemeris();
+  const double a = rules_.currentAjd();
+  int32_t n = ephemeris.LunationAt(a);
+  bool exact = false;
+  const int p = ephemeris.GetPhase(n, a, exact);
+  int phase = 0;
+  if (target == kTargetLunarQuarter) {
+    if (next) {
+      phase = p + 1;
+    } else {
+      phase = exact ? p - 1 : p;
+    }
+    if (phase > 3) {
+      phase = 0;
+      ++n;
+    } else if (phase < 0) {
+      phase = 3;
+      --n;
+    }
+  } else {
+    const int q = target == kTargetFullMoon ? kFullMoon : kDarkMoon;
+    phase = q;
+    if (next) {
+      if (p >= q) ++n;
+    } else if (q > p || (q == p && exact)) {
+      --n;
+    }
+  }
+  return ephemeris.SyzygyUt(n, phase);
+}
+
+std::optional<double> SearchRules::NoonOfLunarDate(ChlDate date) {
+  const int16_t status = rules_.reckoner().ChlToDay(date);
+  if (status != kChlValid) {
+    rules_.Say(kSearchTitle,
+               "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.",
+               MessageIcon::kWarning);
+    return std::nullopt;
+  }
+  return NoonOfDay(date.jdn, rules_.reckoner().ReferenceLongitude());
+}
+
+std::optional<double> SearchRules::LunarNewYear(bool next) {
+  std::optional<ChlDate> date = ShownLunarDate(true);
+  if (!date) return std::nullopt;
+  // Back from any day but the new year's day itself (a leap first month is later in the year)
+  // the year's own new year comes first.
+  if (next || (date->day == 1 && date->month == 1 && !date->leap)) {
+    StepYears(date->cycle, date->position, next ? 1 : -1);
+  }
+  date->month = 1;
+  date->leap = 0;
+  date->day = 1;
+  return NoonOfLunarDate(*date);
+}
+
+std::optional<double> SearchRules::SolarTerm(int target, bool next) {
+  Reckoner& reckoner = rules_.reckoner();
+  const double c = CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceLongitude());
+  reckoner.BuildYearTables(c);
+  const auto& entry = reckoner.solarTermTable().entry;
+  const int last = static_cast<int>(entry.size()) - 1;
+  int i = -1;
+  if (next) {
+    for (int k = 0; k <= 72; ++k) {
+      if (entry[static_cast<size_t>(k)].cjdc > c + kSameTermDays) {
+        i = k;
+        break;
+      }
+    }
+  } else {
+    for (int k = 72; k >= 0; --k) {
+      if (entry[static_cast<size_t>(k)].cjdc < c - kSameTermDays) {
+        i = k;
+        break;
+      }
+    }
+  }
+  while (i >= 0 && i <= last && !IsWantedTerm(target, i)) i += next ? 1 : -1;
+  if (i < 0 || i > last) {
+    // Not reached for an instant in the admitted range: the table spans three sui years around it.
+    rules_.Say(kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone);
+    return std::nullopt;
+  }
+  // A term of the sui before or after the table's own is taken from its own sui's table, where
+  // a search that starts from it finds it again: the tables of neighbouring years give the terms
+  // between the quarter points with different values of Delta T, seconds apart in remote eras.
+  double cjdc = entry[static_cast<size_t>(i)].cjdc;
+  if (i < 24 || i > 47) {
+    reckoner.BuildYearTables(entry[static_cast<size_t>(i)].jdn);
+    cjdc = reckoner.solarTermTable().entry[static_cast<size_t>(24 + i % 24)].cjdc;
+  }
+  return AjdFromCjdc(cjdc, reckoner.ReferenceLongitude());
+}
+
+std::optional<double> SearchRules::SyzygyOnTermDay(int target, bool next) {
+  Reckoner& reckoner = rules_.reckoner();
+  Ephemeris& ephemeris = reckoner.ephemeris();
+  const int q = target == kTargetTermFullMoon || target == kTargetSolsticeEquinoxFullMoon ? kFullMoon : kDarkMoon;
+  double x = rules_.currentAjd();
+  int32_t n = ephemeris.LunationAt(x);
+  std::string label = kSearchingText;
+  Label(label, true);
+  for (int k = 1;; ++k) {
+    if (label.size() < 60 && k % 16 == 0) {
+      label += ". ";
+      Label(label, true);
+    }
+    bool exact = false;
+    const int p = ephemeris.GetPhase(n, x, exact);
+    if (next) {
+      if (p >= q) ++n;
+    } else if (q > p || (q == p && exact)) {
+      --n;
+    }
+    x = ephemeris.SyzygyUt(n, q);
+    ChsDate chs;
+    ChlDate chl;
+    reckoner.DayToChinese(CjdcFromAjd(x, reckoner.ReferenceLongitude()), reckoner.Epoch(), chs, chl);
+    bool success = chs.valid == 1 && chs.day == 1;
+    if (target == kTargetWinterSolsticeDarkMoon) success = success && chs.term == 1;
+    if (target == kTargetSolsticeEquinoxDarkMoon || target == kTargetSolsticeEquinoxFullMoon) {
+      success = success && chs.term % 6 == 1;
+    }
+    if (success) {
+      Label(label, false);
+      return x;
+    }
+    if (k + 1 > kSyzygyPassLimit) {
+      Label("", true);
+      rules_.Say(kFailedTitle, kNoSyzygyText, MessageIcon::kNone);
+      return std::nullopt;
+    }
+  }
+}
+
+bool SearchRules::HasElementAnimalChoice() {
+  const EntryModel& e = rules_.entry();
+  const bool element = e.element >= 0 && e.element < kNoElementEntry;
+  const bool animal = e.animal >= 0 && e.animal < kNoAnimalEntry;
+  if (element || animal) return true;
+  rules_.Say(kErrorTitle, kNoElementAnimalText, MessageIcon::kWarning);
+  return false;
+}
+
+std::optional<double> SearchRules::ElementAnimalDay(bool next) {
+  if (!HasElementAnimalChoice()) return std::nullopt;
+  ElementAnimalRows rows;
+  rows.element[kDayRow] = rules_.entry().element;
+  rows.animal[kDayRow] = rules_.entry().animal;
+  const int longitude = rules_.reckoner().ReferenceLongitude();
+  int32_t d = JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude));
+  do {
+    d += next ? 1 : -1;
+  } while (!rows.Matches(kDayRow, ElementOfPosition(DayPosition(d)), AnimalOfPosition(DayPosition(d))));
+  return NoonOfDay(d, longitude);
+}
+
+std::optional<double> SearchRules::ElementAnimalMonth(bool next) {
+  if (!HasElementAnimalChoice()) return std::nullopt;
+  ElementAnimalRows rows;
+  rows.element[kMonthRow] = rules_.entry().element;
+  rows.animal[kMonthRow] = rules_.entry().animal;
+  std::string label = kSearchingText;
+  Label(label, true);
+  std::optional<ChlDate> date = ShownLunarDate(true);
+  if (!date) {
+    Label("", true);
+    return std::nullopt;
+  }
+  date->day = 1;
+  Reckoner& reckoner = rules_.reckoner();
+  for (int pass = 0;; ++pass) {
+    if (pass % 2 == 0) {
+      label += " .";
+      Label(label, true);
+    }
+    if (!reckoner.StepChlMonth(*date, next, false)) {
+      // Only at the ends of the span in which lunar months are computed.
+      Label("", true);
+      rules_.Say(kInabilityTitle, InabilityMessage(next, "lunar month"), MessageIcon::kWarning);
+      return std::nullopt;
+    }
+    const auto [element, animal] = MonthElementAnimal(*date);
+    if (rows.Matches(kMonthRow, element, animal)) break;
+  }
+  std::optional<double> noon = NoonOfLunarDate(*date);
+  Label("", true);
+  return noon;
+}
+
+std::optional<double> SearchRules::ElementAnimalYear(bool next) {
+  if (!HasElementAnimalChoice()) return std::nullopt;
+  ElementAnimalRows rows;
+  rows.element[kYearRow] = rules_.entry().element;
+  rows.animal[kYearRow] = rules_.entry().animal;
+  std::optional<ChlDate> date = ShownLunarDate(true);
+  if (!date) return std::nullopt;
+  do {
+    StepYears(date->cycle, date->position, next ? 1 : -1);
+  } while (!rows.Matches(kYearRow, ElementOfPosition(date->position), AnimalOfPosition(date->position)));
+  date->month = 1;
+  date->leap = 0;
+  date->day = 1;
+  return NoonOfLunarDate(*date);
+}
+
+std::optional<double> SearchRules::TripleCoincidence(bool next) {
+  Reckoner& reckoner = rules_.reckoner();
+  const int longitude = reckoner.ReferenceLongitude();
+  Label(kSearchingText, true);
+  const int32_t d =
+      reckoner.FindTripleCoincidence(JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude)), next, reckoner.Epoch());
+  Label("", true);
+  if (d < 0) {
+    rules_.Say(kFailedTitle, kNoTripleCoincidenceText, MessageIcon::kNone);
+    return std::nullopt;
+  }
+  return NoonOfDay(d, longitude);
+}
+
+std::optional<double> SearchRules::IntercalaryMonth(bool next) {
+  std::optional<ChlDate> date = ShownLunarDate(true);
+  if (!date) return std::nullopt;
+  // From day 1 no step has a day 30 to keep.
+  date->day = 1;
+  Reckoner& reckoner = rules_.reckoner();
+  const std::string inability = InabilityMessage(next, "intercalary month");
+  if (!reckoner.StepChlMonth(*date, next, false)) {
+    rules_.Say(kInabilityTitle, inability, MessageIcon::kWarning);
+    return std::nullopt;
+  }
+  while (!date->leap) {
+    if (!reckoner.StepChlMonth(*date, next, false)) {
+      // The lunar months end before the next leap month.
+      rules_.Say(kInabilityTitle, inability, MessageIcon::kWarning);
+      return std::nullopt;
+    }
+  }
+  return NoonOfDay(date->jdn, reckoner.ReferenceLongitude());
+}
+
+}  // namespace mirvo

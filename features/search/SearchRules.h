@@ -1,0 +1,113 @@
+// The Search row of the main window without the widgets: the 22 kinds of event it finds after or
+// before the current instant (phases of the Moon, lunar new years, solstices, equinoxes and solar
+// terms, syzygies on the first day of a term, element-animal days, months and years, triple
+// coincidences, intercalary months), the messages of a search that finds nothing, and the hand-over
+// to the multiple element-animal search for the two targets that need its conditions.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "features/search/MultipleSearchRules.h"
+
+namespace mirvo {
+
+class MainRules;
+
+// The entries of the target list.
+enum SearchTargetIndex : int {
+  kTargetFullMoon = 0,
+  kTargetDarkMoon = 1,
+  kTargetLunarQuarter = 2,
+  kTargetLunarNewYear = 3,
+  kTargetWinterSolstice = 4,
+  kTargetVernalEquinox = 5,
+  kTargetSummerSolstice = 6,
+  kTargetAutumnalEquinox = 7,
+  kTargetSolsticeOrEquinox = 8,
+  kTargetSolarTerm = 9,
+  kTargetTermDarkMoon = 10,
+  kTargetTermFullMoon = 11,
+  kTargetWinterSolsticeDarkMoon = 12,
+  kTargetSolsticeEquinoxDarkMoon = 13,
+  kTargetSolsticeEquinoxFullMoon = 14,
+  kTargetElementAnimalDay = 15,
+  kTargetElementAnimalMonth = 16,
+  kTargetElementAnimalYear = 17,
+  kTargetTripleCoincidence = 18,
+  kTargetSameDayAndMonth = 19,
+  kTargetMultiple = 20,
+  kTargetIntercalaryMonth = 21,
+};
+
+inline constexpr const char* kSearchTitle = "Search";
+inline constexpr const char* kFailedTitle = "Failed";
+inline constexpr const char* kErrorTitle = "Error";
+inline constexpr const char* kLunarDateInvalidText = "Lunar date is invalid.";
+inline constexpr const char* kNoElementAnimalText = "You must specify an element, an animal or both.";
+inline constexpr const char* kNoSyzygyText = "Cannot find required dark moon.";
+inline constexpr const char* kNoTripleCoincidenceText = "Cannot find a triple coincidence day.";
+
+// Two solar-term tables built for neighbouring sui years give the terms between the quarter points
+// with the Delta T of the table's year, so the same term differs between them (by a fraction of a
+// second today, by seconds in remote eras). A term found is therefore taken from its own sui's
+// table, and a start within this of a term is on that term, never a term to find.
+inline constexpr double kSameTermDays = 1.0 / 86400;
+
+// The list entries as words for scripts: "full-moon" … "intercalary-month"; -1 for another word.
+int SearchTargetOfName(const std::string& name);
+const char* SearchTargetName(int target);
+
+enum class SearchOutcome {
+  kFound,           // the instant moved and the window was recomputed
+  kFailed,          // its message has been shown; the instant is as it was
+  kRefused,         // the typed date was refused (with its message)
+  kMultipleWindow,  // targets 19 and 20: the multiple element-animal search takes over
+};
+
+// The searching label: its text and whether it is shown.
+using SearchingLabel = std::function<void(const std::string& text, bool visible)>;
+
+class SearchRules {
+ public:
+  explicit SearchRules(MainRules& rules);
+  void SetSearchingLabel(SearchingLabel label) { label_ = std::move(label); }
+
+  // "Search for": the typed date adopted, then the target and direction of the settings record.
+  // For "Same element-animal day and month" the day and month rows of the multiple search are
+  // first set to the current day's and month's pairs and the year row cleared.
+  SearchOutcome Search();
+  // The end of a search by the multiple element-animal window: noon of day unless cancelled, the
+  // element-animal rows shown instead of the chronological Julian dates, and the recomputation.
+  void FinishMultiple(bool cancelled, int32_t day);
+
+  // The instant of the next (previous) event of the target from the current instant, or nothing
+  // after the failure's message. Targets 19 and 20 are not searched here.
+  std::optional<double> Find(int target, bool next);
+
+  // The conditions of the multiple search as the settings record holds them.
+  ElementAnimalRows MultipleRows() const;
+
+ private:
+  std::optional<double> MoonPhase(int target, bool next);
+  std::optional<double> LunarNewYear(bool next);
+  std::optional<double> SolarTerm(int target, bool next);
+  std::optional<double> SyzygyOnTermDay(int target, bool next);
+  std::optional<double> ElementAnimalDay(bool next);
+  std::optional<double> ElementAnimalMonth(bool next);
+  std::optional<double> ElementAnimalYear(bool next);
+  std::optional<double> TripleCoincidence(bool next);
+  std::optional<double> IntercalaryMonth(bool next);
+  bool HasElementAnimalChoice();
+  std::optional<ChlDate> ShownLunarDate(bool report);
+  std::optional<double> NoonOfLunarDate(ChlDate date);
+  void FillSameDayAndMonth();
+  void Label(const std::string& text, bool visible);
+
+  MainRules& rules_;
+  SearchingLabel label_;
+};
+
+}  // namespace mirvo

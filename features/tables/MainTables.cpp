@@ -1,0 +1,128 @@
+#include "features/tables/MainTables.h"
+
+#include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
+
+namespace mirvo {
+namespace {
+
+constexpr std::array<CountryInfo, kCountryCount> kCountries{{
+    {"Vietnam", "Vietnamese", 5, 105, "ICT", "VMC month (ICT)", "VMC year (ICT)", {0, 128, 0}, "_vn"},
+    {"China", "Chinese", 20, 120, "CCT", "VMC month (CCT)", "VMC year (CCT)", {192, 0, 0}, ""},
+    {"Japan", "Japanese", 35, 135, "JST", "VMC month (JST)", "VMC year (JST)", {64, 64, 224}, "_jp"},
+}};
+
+constexpr std::array<std::string_view, 16> kMoveSteps{
+    "minute",         "hour",           "day",           "CE month",
+    "CE year",        "CE century",     "CHL month",     "CHL year",
+    "60-year cycle (CHL)", "CHS solar term", "CHS year", "60-year cycle (CHS)",
+    "60-day cycle",   "80-year cycle (JC)", "VMC month (CCT)", "VMC year (CCT)"};
+
+constexpr std::array<std::string_view, kSearchTargetCount> kTargets{
+    "Full moon", "Dark moon", "Lunar quarter", "Lunar new year", "Winter solstice",
+    "Vernal equinox", "Summer solstice", "Autumnal equinox", "Solstice or equinox", "Solar term",
+    "Solar term + dark moon", "Solar term + full moon", "Winter solstice + dark moon",
+    "Solstice/equinox + dark moon", "Solstice/equinox + full moon", "Element-animal day",
+    "Element-animal month", "Element-animal year", "Triple coincidence day",
+    "Same element-animal day and month", "Multiple element-animal day", "Intercalary month"};
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (size_t p = text.find(from); p != std::string::npos; p = text.find(from, p + to.size())) {
+    text.replace(p, from.size(), to);
+  }
+}
+
+}  // namespace
+
+int GetCalendar(std::string_view code) {
+  for (const auto& row : kCalendarCodeTable) {
+    for (size_t i = 0; i < row.size(); ++i) {
+      if (row[i] == code) return static_cast<int>(i);
+    }
+  }
+  return kCalNone;
+}
+
+std::string_view CalendarCodeOf(int calendar) {
+  if (calendar < 0 || calendar >= static_cast<int>(kCalendarCodeTable[1].size())) return "";
+  return kCalendarCodeTable[1][static_cast<size_t>(calendar)];
+}
+
+const CountryInfo& CountryOf(int country) {
+  if (country < 0 || country >= kCountryCount) country = 1;
+  return kCountries[static_cast<size_t>(country)];
+}
+
+int CountryFromStoredText(std::string_view text) {
+  if (text == "0") return 0;
+  if (text == "2") return 2;
+  return 1;
+}
+
+std::string EpochMethod(int epoch, int sunMethod, bool capitalE) {
+  return std::string(capitalE ? "Epoch" : "epoch") + " = " + std::to_string(epoch) +
+         ", method = " + (sunMethod == kMeanSun ? "mean sun" : "true sun");
+}
+
+std::vector<std::string> EpochEntries() { return {"-2696 = 2697 BC", "-2636 = 2637 BC"}; }
+int EpochOfEntry(int index) { return index == 0 ? -2696 : -2636; }
+std::vector<std::string> MethodEntries() { return {"true sun", "mean sun"}; }
+
+std::vector<std::string> MoveStepEntries(int country) {
+  std::vector<std::string> list(kMoveSteps.begin(), kMoveSteps.end());
+  list[14] = CountryOf(country).moveStep14;
+  list[15] = CountryOf(country).moveStep15;
+  return list;
+}
+
+std::vector<std::string> RefreshPeriodEntries() { return {"0.5", "1", "2", "5"}; }
+
+std::vector<std::string> ElementEntries() {
+  std::vector<std::string> list;
+  for (int e = 0; e < 5; ++e) list.emplace_back(ElementName(e));
+  list.emplace_back();
+  return list;
+}
+
+std::vector<std::string> AnimalEntries(int country) {
+  std::vector<std::string> list;
+  for (int a = 0; a < 12; ++a) list.emplace_back(AnimalName(a, country));
+  list.emplace_back();
+  return list;
+}
+
+std::vector<std::string> TimeZoneEntries(const std::string& zoneLabel) { return {"GMT", zoneLabel}; }
+
+std::vector<std::string> LongitudeEntries() {
+  std::vector<std::string> list;
+  for (int l = 100; l <= 145; ++l) list.push_back(std::to_string(l));
+  return list;
+}
+
+std::vector<std::string> CountryEntries() { return {"Vietnam", "China", "Japan"}; }
+
+std::vector<SearchTarget> SearchTargets() {
+  std::vector<SearchTarget> list;
+  for (size_t i = 0; i < kTargets.size(); ++i) {
+    list.push_back({std::string(kTargets[i]), i == 0 ? 2 : i == 1 ? 0 : -1});
+  }
+  return list;
+}
+
+std::string ApplyCountryTargetNames(std::string text, int country) {
+  if (country == kVietnam) {
+    ReplaceAll(text, "rabbit", "cat");
+    ReplaceAll(text, "sheep", "goat");
+  } else {
+    ReplaceAll(text, "cat", "rabbit");
+    ReplaceAll(text, "goat", "sheep");
+  }
+  if (country == kJapan) {
+    ReplaceAll(text, "pig", "boar");
+  } else {
+    ReplaceAll(text, "boar", "pig");
+  }
+  return text;
+}
+
+}  // namespace mirvo

@@ -1,0 +1,113 @@
+#include "features/tables/MainTables.h"
+
+#include <gtest/gtest.h>
+
+namespace mirvo {
+namespace {
+
+TEST(MainTables, CalendarCodesSearchTheFirstRowFirst) {
+  const std::pair<const char*, int> cases[] = {
+      {"CE", 0},  {"JC", 1},    {"CHL", 2},    {"CHS", 3},    {"AJD", 4},  {"CJDC", 5},
+      {"CJDL", 6}, {"VMC", 7},  {"VMCGMT", 7}, {"VMCCCT", 8}, {"XYZ", -1}, {"ce", -1},
+      {"", -1},   {"VMCICT", -1}};
+  for (const auto& [code, index] : cases) EXPECT_EQ(GetCalendar(code), index) << code;
+  for (int i = 0; i <= 8; ++i) EXPECT_EQ(GetCalendar(CalendarCodeOf(i)), i) << i;
+  EXPECT_EQ(CalendarCodeOf(-1), "");
+  EXPECT_EQ(CalendarCodeOf(9), "");
+}
+
+TEST(MainTables, CountriesFixMeridianNamesAndColours) {
+  const auto& vn = CountryOf(0);
+  EXPECT_EQ(vn.longitude, 105);
+  EXPECT_EQ(vn.longitudeIndex, 5);
+  EXPECT_EQ(vn.zoneLabel, "ICT");
+  EXPECT_EQ(vn.colour, (Rgb{0, 128, 0}));
+  EXPECT_EQ(vn.pictureSuffix, "_vn");
+  const auto& jp = CountryOf(2);
+  EXPECT_EQ(jp.longitude, 135);
+  EXPECT_EQ(jp.longitudeIndex, 35);
+  EXPECT_EQ(jp.adjective, "Japanese");
+  EXPECT_EQ(jp.colour, (Rgb{64, 64, 224}));
+  EXPECT_EQ(CountryOf(1).adjective, "Chinese");
+  EXPECT_EQ(CountryOf(1).pictureSuffix, "");
+  EXPECT_EQ(CountryOf(7).name, "China") << "an unknown index falls back to China";
+  for (int c = 0; c < kCountryCount; ++c) {
+    EXPECT_EQ(CountryOf(c).longitude, 100 + CountryOf(c).longitudeIndex);
+  }
+  EXPECT_EQ(CountryFromStoredText("0"), 0);
+  EXPECT_EQ(CountryFromStoredText("2"), 2);
+  for (const char* bad : {"", "3", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), 1) << bad;
+}
+
+TEST(MainTables, ListsAndDefaults) {
+  EXPECT_EQ(EpochEntries(), (std::vector<std::string>{"-2696 = 2697 BC", "-2636 = 2637 BC"}));
+  EXPECT_EQ(EpochOfEntry(0), -2696);
+  EXPECT_EQ(EpochOfEntry(1), -2636);
+  EXPECT_EQ(MethodEntries()[kMainDefaults.methodEntry], "true sun");
+  EXPECT_EQ(RefreshPeriodEntries()[kMainDefaults.refreshPeriod], "1");
+  const auto steps = MoveStepEntries(1);
+  ASSERT_EQ(steps.size(), 16u);
+  EXPECT_EQ(steps[kMainDefaults.moveStep], "CHL month");
+  EXPECT_EQ(steps[13], "80-year cycle (JC)");
+  EXPECT_EQ(MoveStepEntries(2)[14], "VMC month (JST)");
+  EXPECT_EQ(MoveStepEntries(2)[15], "VMC year (JST)");
+  EXPECT_EQ(MoveStepEntries(0)[14], "VMC month (ICT)");
+  const auto elements = ElementEntries();
+  ASSERT_EQ(elements.size(), 6u);
+  EXPECT_EQ(elements[1], "fire");
+  EXPECT_EQ(elements[kNoElementEntry], "");
+  const auto animalsVn = AnimalEntries(0), animalsJp = AnimalEntries(2);
+  ASSERT_EQ(animalsVn.size(), 13u);
+  EXPECT_EQ(animalsVn[3], "cat");
+  EXPECT_EQ(animalsVn[7], "goat");
+  EXPECT_EQ(animalsJp[11], "boar");
+  EXPECT_EQ(AnimalEntries(1)[3], "rabbit");
+  EXPECT_EQ(animalsJp[kNoAnimalEntry], "");
+  EXPECT_EQ(TimeZoneEntries("BEI"), (std::vector<std::string>{"GMT", "BEI"}));
+  const auto longitudes = LongitudeEntries();
+  ASSERT_EQ(longitudes.size(), 46u);
+  EXPECT_EQ(longitudes.front(), "100");
+  EXPECT_EQ(longitudes.back(), "145");
+  EXPECT_EQ(CountryEntries()[kMainDefaults.country], "China");
+  EXPECT_TRUE(kMainDefaults.showVmc);
+  EXPECT_FALSE(kMainDefaults.showCjds);
+  EXPECT_EQ(kMainDefaults.calendar, GetCalendar("CHL"));
+}
+
+TEST(MainTables, SearchTargets) {
+  const auto targets = SearchTargets();
+  ASSERT_EQ(targets.size(), 22u);
+  EXPECT_EQ(targets[0].text, "Full moon");
+  EXPECT_EQ(targets[0].data, 2);
+  EXPECT_EQ(targets[1].text, "Dark moon");
+  EXPECT_EQ(targets[1].data, 0);
+  EXPECT_EQ(targets[kFirstElementAnimalTarget].text, "Element-animal day");
+  EXPECT_EQ(targets[kLastElementAnimalTarget].text, "Element-animal year");
+  EXPECT_EQ(targets[21].text, "Intercalary month");
+  EXPECT_FALSE(IsElementAnimalTarget(14));
+  EXPECT_TRUE(IsElementAnimalTarget(16));
+  EXPECT_FALSE(IsElementAnimalTarget(18));
+}
+
+TEST(MainTables, TargetAnimalWordsFollowTheCountry) {
+  struct Case { const char* text; int country; const char* expected; };
+  const Case cases[] = {
+      {"water-rabbit (gui-mao) day", 0, "water-cat (gui-mao) day"},
+      {"-sheep (-wei) year", 0, "-goat (-wei) year"},
+      {"water-cat (gui-mao) day", 1, "water-rabbit (gui-mao) day"},
+      {"-goat (-wei) month", 2, "-sheep (-wei) month"},
+      {"water-pig (gui-hai) day", 2, "water-boar (gui-hai) day"},
+      {"water-boar (gui-hai) day", 0, "water-pig (gui-hai) day"},
+      {"water-boar (gui-hai) day", 1, "water-pig (gui-hai) day"},
+      {"Element-animal day", 0, "Element-animal day"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ApplyCountryTargetNames(c.text, c.country), c.expected) << c.text;
+}
+
+TEST(MainTables, EpochMethodText) {
+  EXPECT_EQ(EpochMethod(-2696, 0, true), "Epoch = -2696, method = true sun");
+  EXPECT_EQ(EpochMethod(-2636, 1, false), "epoch = -2636, method = mean sun");
+}
+
+}  // namespace
+}  // namespace mirvo

@@ -1,0 +1,148 @@
+// Small helpers shared by the windows and panels: text conversion, named controls (the
+// control names are how tests and readers find them), list filling and the text colours of the
+// window's two-tone captions.
+#pragma once
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "features/tables/MainTables.h"
+
+namespace mirvo {
+
+inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+inline std::string S(const QString& s) { return s.toStdString(); }
+inline QColor ToColor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+
+inline void SetTextColour(QWidget* w, const QColor& c) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Active, QPalette::WindowText, c);
+  p.setColor(QPalette::Inactive, QPalette::WindowText, c);
+  w->setPalette(p);
+}
+
+// The window in the country colour with white texts; disabled texts are white mixed into the
+// background, readable but plainly not active.
+inline void ApplyCountryPalette(QWidget* window, const QColor& colour) {
+  QPalette p = window->palette();
+  p.setColor(QPalette::Window, colour);
+  p.setColor(QPalette::WindowText, Qt::white);
+  const auto mix = [](int c) { return (c * 45 + 255 * 55) / 100; };
+  p.setColor(QPalette::Disabled, QPalette::WindowText,
+             QColor(mix(colour.red()), mix(colour.green()), mix(colour.blue())));
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(112, 112, 112));
+  window->setPalette(p);
+  window->setAutoFillBackground(true);
+}
+
+// The name used for one element of a two-element control array: "lblCommonEraDate_1".
+inline QString ArrayName(std::string_view name, int index) {
+  return Q(name) + '_' + QString::number(index);
+}
+
+template <typename T>
+T* Named(T* w, const QString& name) {
+  w->setObjectName(name);
+  return w;
+}
+
+inline QPushButton* Button(const char* name, const char* caption) {
+  return Named(new QPushButton(QString::fromUtf8(caption)), name);
+}
+
+inline QCheckBox* Check(const char* name, const char* caption) {
+  return Named(new QCheckBox(QString::fromUtf8(caption)), name);
+}
+
+inline QComboBox* Combo(const char* name) {
+  auto* c = Named(new QComboBox, name);
+  c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  return c;
+}
+
+inline QLabel* Caption(const char* text) { return new QLabel(QString::fromUtf8(text)); }
+
+inline void FillList(QComboBox* box, const std::vector<std::string>& entries) {
+  const QSignalBlocker block(box);
+  box->clear();
+  for (const auto& e : entries) box->addItem(Q(e));
+}
+
+// Selects an entry without running the list's change handlers.
+inline void SetIndexQuietly(QComboBox* box, int index) {
+  const QSignalBlocker block(box);
+  box->setCurrentIndex(index);
+}
+
+inline void SetCheckedQuietly(QAbstractButton* b, bool checked) {
+  const QSignalBlocker block(b);
+  b->setChecked(checked);
+}
+
+// The selected one of two option buttons is written in white, the other in grey.
+inline void HighlightOptionPair(QButtonGroup* group) {
+  for (QAbstractButton* b : group->buttons()) {
+    SetTextColour(b, ToColor(b->isChecked() ? kHighlightColour : kDehighlightColour));
+  }
+}
+
+// Two option buttons in a group; checking the first or the second runs changed(first checked).
+template <typename Receiver, typename Slot>
+QButtonGroup* OptionPair(QObject* owner, QAbstractButton* first, QAbstractButton* second,
+                         Receiver* receiver, Slot changed) {
+  auto* group = new QButtonGroup(owner);
+  group->addButton(first);
+  group->addButton(second);
+  QObject::connect(group, &QButtonGroup::buttonToggled, receiver,
+                   [group, first, changed](QAbstractButton*, bool checked) {
+                     if (!checked) return;
+                     HighlightOptionPair(group);
+                     changed(first->isChecked());
+                   });
+  return group;
+}
+
+// Takes named controls of a window away for a while (disabled, or hidden) and later gives back
+// exactly the state it took, so that a control that was not offered before is not offered after.
+class ControlLock {
+ public:
+  void Lock(QWidget* window, std::initializer_list<const char*> disable,
+            std::initializer_list<const char*> hide) {
+    Release();
+    for (const char* name : disable) Take(window, name, true);
+    for (const char* name : hide) Take(window, name, false);
+  }
+  void Release() {
+    for (const auto& t : taken_) {
+      if (!t.widget) continue;
+      if (t.disabled) t.widget->setEnabled(t.was);
+      else t.widget->setVisible(t.was);
+    }
+    taken_.clear();
+  }
+
+ private:
+  struct Taken { QPointer<QWidget> widget; bool disabled; bool was; };
+  void Take(QWidget* window, const char* name, bool disable) {
+    QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!w) return;
+    if (disable) {
+      taken_.push_back({w, true, !w->testAttribute(Qt::WA_ForceDisabled)});
+      w->setEnabled(false);
+    } else {
+      taken_.push_back({w, false, !w->isHidden()});
+      w->hide();
+    }
+  }
+  std::vector<Taken> taken_;
+};
+
+}  // namespace mirvo
