@@ -130,6 +130,11 @@ void MainRules::ClearDate() {
   entry_.timeZone = kTimeZoneNone;
 }
 
+void MainRules::ClearEntry() {
+  ClearDate();
+  entry_.plusMinus.clear();
+}
+
 void MainRules::Warn(const std::string& title, const std::string& text) {
   Say(title, text, MessageIcon::kWarning);
 }

@@ -106,8 +106,10 @@ class MainRules {
   // The date text changed (typed, pasted or cleared): the reset rule of the element and animal
   // choices.
   void DateTextChanged(const std::string& date);
-  // "Clear": empties the date and time boxes and the zone.
+  // Empties the date and time boxes and the zone (a date adopted, the present moment).
   void ClearDate();
+  // "Clear": every entry box, the days to add or subtract included.
+  void ClearEntry();
 
   double currentAjd() const { return currentAjd_; }
   // Sets the instant without any command rule (start-up, a restored state) and displays it.

@@ -172,6 +172,7 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
   cmdClose = new QPushButton("Close", this);
   cmdClose->setObjectName("cmdClose");
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  ClickOnEscape(this, cmdClose);
   buttons->addWidget(cmdClose);
 
   auto* layout = new QVBoxLayout(this);

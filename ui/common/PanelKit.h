@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <string>
 #include <string_view>
@@ -46,6 +47,16 @@ inline void ApplyCountryPalette(QWidget* window, const QColor& colour) {
 // The name used for one element of a two-element control array: "lblCommonEraDate_1".
 inline QString ArrayName(std::string_view name, int index) {
   return Q(name) + '_' + QString::number(index);
+}
+
+// A control that is shown and hidden keeps its place in the layout while hidden, so that nothing
+// around it moves when it appears.
+template <typename T>
+T* KeepPlace(T* w) {
+  QSizePolicy policy = w->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  w->setSizePolicy(policy);
+  return w;
 }
 
 template <typename T>
@@ -94,6 +105,32 @@ inline void HighlightOptionPair(QButtonGroup* group) {
   }
 }
 
+// Esc in the window does what the button does (Close, or Stop of a running move) while the button
+// is offered. It is taken when it reaches the window: a control that uses Esc itself (an open
+// list) keeps it.
+class EscapeClicks : public QObject {
+ public:
+  EscapeClicks(QWidget* window, QAbstractButton* button) : QObject(window), button_(button) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape ||
+        static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier || !button_ || !button_->isVisible() ||
+        !button_->isEnabled()) {
+      return QObject::eventFilter(watched, event);
+    }
+    button_->click();
+    return true;
+  }
+
+ private:
+  QPointer<QAbstractButton> button_;
+};
+
+inline void ClickOnEscape(QWidget* window, QAbstractButton* button) { new EscapeClicks(window, button); }
+
 // Two option buttons in a group; checking the first or the second runs changed(first checked).
 template <typename Receiver, typename Slot>
 QButtonGroup* OptionPair(QObject* owner, QAbstractButton* first, QAbstractButton* second,
@@ -139,6 +176,7 @@ class ControlLock {
       w->setEnabled(false);
     } else {
       taken_.push_back({w, false, !w->isHidden()});
+      KeepPlace(w);
       w->hide();
     }
   }

@@ -22,6 +22,7 @@
 #include <exception>
 
 #include "core/chinese/Reckoner.h"
+#include "ui/common/PanelKit.h"
 #include "features/export/CalendarExport.h"
 #include "util/ProgramTexts.h"
 
@@ -171,6 +172,7 @@ void frmData::BuildControls() {
 
 void frmData::ConnectHandlers() {
   connect(cmdClose, &QPushButton::clicked, this, &frmData::cmdClose_Click);
+  ClickOnEscape(this, cmdClose);
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmData::cmdCopyToClipboard_Click);
   connect(cmdSaveICalendar, &QPushButton::clicked, this, &frmData::cmdSaveICalendar_Click);
   connect(cmdStop, &QPushButton::clicked, this, [this] { stopRequest_ = true; });

@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/common/PanelKit.h"
+
 namespace mirvo {
 
 QString HelpText() {
@@ -109,6 +111,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     credits_->raise();
   });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  ClickOnEscape(this, close);
   resize(640, 560);
 }
 
@@ -136,6 +139,7 @@ frmCredits::frmCredits(QWidget* parent) : QWidget(parent, Qt::Window) {
   v->addWidget(text);
   v->addWidget(close, 0, Qt::AlignRight);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  ClickOnEscape(this, close);
   setMinimumWidth(460);
 }
 

@@ -50,6 +50,7 @@ frmLog::frmLog(const ProgramTextStore& texts, Messages& messages, Clipboard& cli
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLog::cmdCopyToClipboard_Click);
   connect(cmdClear, &QPushButton::clicked, this, &frmLog::cmdClear_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmLog::cmdClose_Click);
+  ClickOnEscape(this, cmdClose);
 }
 
 std::string frmLog::Text() const { return S(txbText->toPlainText()); }

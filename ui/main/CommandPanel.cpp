@@ -27,7 +27,7 @@ CommandPanel::CommandPanel(WebBrowser& browser, Messages& messages, std::string 
         Button("cmdViewLog", "View log"), Button("cmdClearLog", "Clear log"),
         Button("cmdLogPreferences", "Configure log"), Button("cmdSaveState", "Save state"),
         Button("cmdRestoreState", "Restore state")}) {
-    v->addWidget(b);
+    v->addWidget(KeepPlace(b));  // the log buttons come and go, a repeated move hides the lists
   }
   v->addSpacing(8);
   auto* last = new QGridLayout;

@@ -49,8 +49,9 @@ DateRowsPanel::DateRowsPanel(QWidget* parent) : QWidget(parent) {
       }
     }
     const int gridRow = i + (i >= kFirstMoonRow ? 1 : 0);  // a gap between the dates and the Moon
-    grid->addWidget(r.caption, gridRow, 0);
-    grid->addWidget(r.value, gridRow, 1);
+    // Rows that come and go with the switches keep their place: nothing below them moves.
+    grid->addWidget(KeepPlace(r.caption), gridRow, 0);
+    grid->addWidget(KeepPlace(r.value), gridRow, 1);
   }
   grid->setRowMinimumHeight(kFirstMoonRow, 6);
   grid->setColumnStretch(1, 1);

@@ -54,6 +54,10 @@ MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   cycles->addLayout(dayText, 2, 2);
   cycles->setColumnStretch(2, 1);
   v->addLayout(cycles);
+  v->addStretch(1);
+  // As large as with every name shown (China's stem-branch characters and year count), so that
+  // the button column below keeps its place in every country and with the year names hidden.
+  setMinimumSize(sizeHint());
 }
 
 void MoonNamesPanel::ShowNames(const DisplayTexts& d) {

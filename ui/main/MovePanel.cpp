@@ -47,7 +47,7 @@ MovePanel::MovePanel(MainRules& rules, QWidget* parent)
   cmdMoveOneDay = Button("cmdMoveOneDay", "one day");
   chkKeep30th = Check("chkKeep30th", "keep 30th");
   chkKeepLeap = Check("chkKeepLeap", "keep leap");
-  fraStopPauseResume = Named(new QGroupBox, "fraStopPauseResume");
+  fraStopPauseResume = KeepPlace(Named(new QGroupBox, "fraStopPauseResume"));
   fraStopPauseResume->setFlat(true);
   auto* spr = new QHBoxLayout(fraStopPauseResume);
   spr->setContentsMargins(0, 0, 0, 0);

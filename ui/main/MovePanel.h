@@ -36,6 +36,7 @@ class MovePanel : public QGroupBox {
   void TakeFocus();  // on Move when it is shown and enabled, else nowhere
   QPushButton* moveButton() const { return cmdMove; }
   QPushButton* pauseResumeButton() const { return cmdPauseResume; }
+  QPushButton* stopButton() const { return cmdStop; }
   MoveRules& moveRules() { return move_; }
   // The clock's interval is the chosen period times scale (1 in the program; tests run faster).
   void SetClockScale(double scale) { clockScale_ = scale; }

@@ -21,6 +21,10 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
   });
   cboTarget = Combo("cboTarget");
   lblSearching = Named(new QLabel, "lblSearching");
+  // A long search text is cut at the window's edge rather than widening the window, and the row
+  // keeps its arrangement while the label is hidden.
+  lblSearching->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  KeepPlace(lblSearching);
   h->addWidget(cmdSearch);
   h->addWidget(optNext);
   h->addWidget(optPrevious);

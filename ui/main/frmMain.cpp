@@ -1,8 +1,6 @@
 #include "ui/main/frmMain.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -44,8 +42,7 @@ frmMain::frmMain(MainServices services, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
-// ---------------------------------------------------------------------------------------------
-// Panels and wiring
+// ---- Panels and wiring
 
 void frmMain::BuildPanels() {
   rows_ = new DateRowsPanel;
@@ -97,19 +94,10 @@ void frmMain::ConnectEntry() {
   });
   connect(convert_, &ConvertPanel::zoneChosen, this, &frmMain::SetTheFocus);
   connect(convert_, &ConvertPanel::elementAnimalChosen, search_, &SearchPanel::ElementAnimalChosen);
-  connect(convert_, &ConvertPanel::convertRequested, this, [this] {
-    rules_->Convert();
-    EntryCommandDone();
-  });
-  connect(convert_, &ConvertPanel::nowRequested, this, [this] {
-    rules_->ResetToNow(mirvo::CurrentAjd());
-    EntryCommandDone();
-  });
-  connect(convert_, &ConvertPanel::clearRequested, this, [this] {
-    rules_->ClearDate();
-    ShowEntry();
-    SetTheFocus();
-  });
+  // After each command the boxes show the model it left.
+  connect(convert_, &ConvertPanel::convertRequested, this, [this] { rules_->Convert(); EntryCommandDone(); });
+  connect(convert_, &ConvertPanel::nowRequested, this, [this] { rules_->ResetToNow(mirvo::CurrentAjd()); EntryCommandDone(); });
+  connect(convert_, &ConvertPanel::clearRequested, this, [this] { rules_->ClearEntry(); EntryCommandDone(); });
   connect(rows_, &DateRowsPanel::rowClicked, this, &frmMain::RowClicked);
 }
 
@@ -125,30 +113,19 @@ void frmMain::ConnectPanels() {
     settings_->ShowSettings(rules_->settings());
   });
 
-  connect(settings_, &SettingsPanel::countryChosen, this, [this](int country) {
-    rules_->ChooseCountry(country);
-    SettingsChanged(kRedrawCountry);
-  });
-  connect(settings_, &SettingsPanel::longitudeChosen, this, [this](int longitude) {
-    rules_->ChooseLongitude(longitude);
-    SettingsChanged(kRedrawMeridian | kRedrawDates);
-  });
-  connect(settings_, &SettingsPanel::epochChosen, this, [this](int epoch) {
-    rules_->ChooseEpoch(epoch);
-    SettingsChanged(kRedrawDates);
-  });
-  connect(settings_, &SettingsPanel::sunMethodChosen, this, [this](int method) {
-    rules_->ChooseSunMethod(method);
-    SettingsChanged(kRedrawDates);
-  });
-  connect(settings_, &SettingsPanel::showVmcToggled, this, [this](bool show) {
-    rules_->SetShowVmc(show);
-    SettingsChanged(kRedrawDates);
-  });
-  connect(settings_, &SettingsPanel::showCjdsToggled, this, [this](bool show) {
-    rules_->SetShowCjds(show);
-    SettingsChanged(kRedrawDates);
-  });
+  // Each setting goes to the session rules, then the window redraws what it affects.
+  auto setting = [this](auto signal, auto choose, unsigned redraw) {
+    connect(settings_, signal, this, [this, choose, redraw](auto value) {
+      (rules_.get()->*choose)(value);
+      SettingsChanged(redraw);
+    });
+  };
+  setting(&SettingsPanel::countryChosen, &MainRules::ChooseCountry, kRedrawCountry);
+  setting(&SettingsPanel::longitudeChosen, &MainRules::ChooseLongitude, kRedrawMeridian | kRedrawDates);
+  setting(&SettingsPanel::epochChosen, &MainRules::ChooseEpoch, kRedrawDates);
+  setting(&SettingsPanel::sunMethodChosen, &MainRules::ChooseSunMethod, kRedrawDates);
+  setting(&SettingsPanel::showVmcToggled, &MainRules::SetShowVmc, kRedrawDates);
+  setting(&SettingsPanel::showCjdsToggled, &MainRules::SetShowCjds, kRedrawDates);
   connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) {
     rules_->SetAutoLog(on);
     SetTheFocus();
@@ -174,9 +151,9 @@ void frmMain::ConnectPanels() {
   });
   connect(commands_, &CommandPanel::manualOpened, this, &frmMain::SetTheFocus);
   connect(Timer1, &QTimer::timeout, commands_, &CommandPanel::ResetLinkLabels);
-  for (QWidget* w : {static_cast<QWidget*>(convert_->dateBox()), static_cast<QWidget*>(convert_->nowButton()),
-                     static_cast<QWidget*>(move_->moveButton()), static_cast<QWidget*>(commands_->button("cmdHelp")),
-                     static_cast<QWidget*>(move_->pauseResumeButton())}) {
+  ClickOnEscape(this, move_->stopButton());
+  for (QWidget* w : std::initializer_list<QWidget*>{convert_->dateBox(), convert_->nowButton(), move_->moveButton(),
+                                                    commands_->button("cmdHelp"), move_->pauseResumeButton()}) {
     w->installEventFilter(this);
   }
 }
@@ -209,8 +186,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Start-up
+// ---- Start-up
 
 bool frmMain::Start() {
   rules_->SetPhase(SessionPhase::kStarting);
@@ -224,7 +200,6 @@ bool frmMain::Start() {
   setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);
   names_->ShowMoonPicture(false);
   show();
-
   commands_->button("cmdClearLog")->hide();
   // The saved state, or the defaults of Reset; what a short file held before it ended is kept.
   const bool restored = state_->ReadAtStartUp();
@@ -262,15 +237,13 @@ void frmMain::Initialization() {
                     stored, false, "");
   rules_->ChooseCountry(CountryFromStoredText(stored));
   ShowSettings();
-
   rows_->ClearValues();
   names_->ClearYearAndMonth();
   ApplyCountryColours();
   search_->SetSearchingText("");
 }
 
-// ---------------------------------------------------------------------------------------------
-// Settings
+// ---- Settings
 
 void frmMain::ShowSettings() {
   const MainSettings& s = rules_->settings();
@@ -334,8 +307,7 @@ void frmMain::EndProgram() {
   windows_->CloseWindows();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Entry and display
+// ---- Entry and display
 
 void frmMain::DisplayDatesAndTimes() { rules_->DisplayDatesAndTimes(); }
 
@@ -370,7 +342,7 @@ void frmMain::SetInstant(double ajd) {
   Recalculate(2);
 }
 
-// After Convert or Now: the boxes show the model the command left.
+// After Convert, Now or Clear: the boxes show the model the command left.
 void frmMain::EntryCommandDone() {
   ShowEntry();
   HighlightCurrentCalendar();
@@ -396,8 +368,7 @@ std::vector<std::pair<std::string, std::string>> frmMain::RowTexts() const {
   return out;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Focus and highlight
+// ---- Focus and highlight
 
 void frmMain::SetTheFocus() {
   if (isVisible()) convert_->TakeFocus(!rules_->entry().date.empty());
@@ -415,7 +386,7 @@ void frmMain::EnableMainControls(bool enable) {
     return;
   }
   runLock_.Lock(this, {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
-                       "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cboEpoch"},
+                       "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cmdReset", "cboEpoch"},
                 {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
 }
 

@@ -297,6 +297,13 @@ class MainWindowTest : public QObject {
     f.Click("cmdCompute");
     QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
     QCOMPARE(f.window->CurrentAjd(), 2451545.0 + 1000);
+
+    // Clear empties every box, the days too: the next date is not shifted by them.
+    f.Click("cmdClearDate");
+    for (const char* box : {"txbDate", "txbTime", "txbPlusMinus"}) QVERIFY2(f.Find<QLineEdit>(box)->text().isEmpty(), box);
+    f.Type("txbDate", "2025-01-01 CE");
+    f.Click("cmdCompute");
+    QCOMPARE(f.window->CurrentAjd(), JdnOfCeDate(2025, 1, 1) + 0.0);
   }
 
   void invalidEntriesShowTheirMessageAndChangeNothing_data() {

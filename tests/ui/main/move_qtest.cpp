@@ -35,7 +35,7 @@ double At(int year, int month, int day, double hoursGmt) {
 const char* const kHiddenByRun[] = {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears",
                                     "cmdListLeapMonths", "cmdNow"};
 const char* const kDisabledByRun[] = {"cmdMove", "cmdMoveOneDay", "cboMoveStep", "chkRepeatedly", "fraConvert",
-                                      "cboEpoch", "cmdHelp", "cmdBVSoftware"};
+                                      "cboEpoch", "cmdHelp", "cmdBVSoftware", "cmdReset"};
 
 struct Fixture : WindowFixture {
   QTimer* clock = nullptr;
