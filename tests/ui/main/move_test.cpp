@@ -207,6 +207,27 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
+// A single step may leave the admitted range, but no step from within it goes further than the
+// saved state reads back.
+TEST_F(MoveTest, NoStepFromWithinTheRangeGoesBeyondReach) {
+  const double lastMinute = At(2999, 12, 31, 23 + 59.0 / 60);
+  const double firstMinute = At(-2999, 1, 1, 0);
+  for (int step = 0; step < kMoveStepCount; ++step) {
+    for (bool forward : {true, false}) {
+      for (double start : forward ? std::vector{kMaxAjd, lastMinute, kMaxAjd - 400.3}
+                                  : std::vector{kMinAjd, firstMinute, kMinAjd + 400.3}) {
+        Prepare(start, step, forward, false);
+        move_.Step(step, forward, false, false);
+        EXPECT_GE(rules_.currentAjd(), kMinReachableAjd) << MoveStepName(step) << " from " << start;
+        EXPECT_LE(rules_.currentAjd(), kMaxReachableAjd) << MoveStepName(step) << " from " << start;
+      }
+    }
+  }
+  Prepare(lastMinute, kStepCeCentury, true, false);
+  EXPECT_EQ(move_.Step(kStepCeCentury, true, false, false), StepOutcome::kMoved);
+  EXPECT_GT(rules_.currentAjd(), kMaxAjd + 36000);
+}
+
 // The log switches "repeatedly" off when it cannot keep an entry: the step shown stays, the run ends.
 TEST_F(MoveTest, ARunEndsOnceRepeatedlyIsSwitchedOff) {
   Prepare(At(2024, 2, 10, 4), kStepDay);
