@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "core/chinese/Reckoner.h"
@@ -168,6 +169,32 @@ TEST(Listings, YearDataOf2024WithEveryCombinationOfOptions) {
     ExpectSameText(YearDataFrom(all, o.majorTerms, o.minorTerms, o.termNames, o.julian),
                    YearDataText(r, InputsOf(r, Noon(2024, 6, 1)), o), false);
   }
+}
+
+// Every dark moon listed begins a numbered month. When the December solstice that opens the table
+// falls on the day of a dark moon, the table starts with the lunation before it, which belongs to
+// no listed sui: the listing opens with the first sui as in any other year.
+TEST(Listings, YearDataListsOnlyNumberedMonths) {
+  Reckoner r;
+  const std::regex numbered(".*  LN ?-?[0-9]+ M[0-9]{1,2}\\*? \\([0-3] zq\\)");
+  ListingOptions monthsOnly;
+  monthsOnly.majorTerms = false;
+  int openedByAnUnnumberedMonth = 0;
+  for (int year = 1900; year <= 2100; ++year) {
+    const double ajd = Noon(year, 6, 1);
+    r.BuildYearTables(CjdcFromAjd(ajd, 120));
+    openedByAnUnnumberedMonth += r.lunarMonthTable().months[0].label.empty();
+    const auto lines = Lines(YearDataText(r, InputsOf(r, ajd), monthsOnly));
+    ASSERT_GT(lines.size(), 6u);
+    EXPECT_EQ(lines[4], "") << year;
+    EXPECT_EQ(lines[5].rfind("Sui ", 0), 0u) << year << ": " << lines[5];
+    for (const std::string& line : lines) {
+      if (line.find("  LN") != std::string::npos) {
+        EXPECT_TRUE(std::regex_match(line, numbered)) << year << ": " << line;
+      }
+    }
+  }
+  EXPECT_GT(openedByAnUnnumberedMonth, 0);
 }
 
 TEST(Listings, HeadersFollowTheNumberOfYearsTheMeridianAndTheCalendar) {
