@@ -67,15 +67,45 @@ class LogWindowTest : public QObject {
     QVERIFY(f.Log().startsWith(f.window->windowTitle() + "\n\n"));
   }
 
-  void theCloseBoxLosesTheLog() {
+  // The close box warns that the log is lost: Cancel goes back to it, OK discards it.
+  void theCloseBoxLosesTheLogUnlessTheUserGoesBack() {
     Fixture f;
     f.Click("cmdAddToLog");
     f.Click("cmdViewLog");
-    f.Find("frmLog")->close();
-    QCOMPARE(f.messages.shown.back().title, std::string("X"));
-    QCOMPARE(f.messages.shown.back().icon, MessageIcon::kWarning);
+    QWidget* log = f.Find("frmLog");
+    QCOMPARE(f.Find<QPushButton>("cmdClear", log)->text(), QString("Clear log"));
+    const QString kept = f.Log();
+    f.messages.answers = {MessageAnswer::kCancel};
+    log->close();
+    const RecordingMessages::Shown asked = f.messages.shown.back();
+    QCOMPARE(asked.title, std::string("Close log"));
+    QCOMPARE(asked.icon, MessageIcon::kWarning);
+    QCOMPARE(asked.buttons, MessageButtons::kOkCancel);
+    QVERIFY(asked.text.find("\n ") == std::string::npos && asked.text.find("Cancel") != std::string::npos);
+    QVERIFY(log->isVisible());
+    QCOMPARE(f.Log(), kept);
+    QVERIFY(f.Shown("cmdViewLog"));
+
+    f.messages.answers = {MessageAnswer::kOk};
+    log->close();
+    QVERIFY(!log->isVisible());
     QVERIFY(f.Log().isEmpty());
     QVERIFY(!f.Shown("cmdViewLog") && !f.Shown("cmdClearLog"));
+  }
+
+  // Text typed at the end of the log keeps its line: an automatic heading starts a new one.
+  void anAutomaticHeadingStartsOnANewLine() {
+    Fixture f;
+    f.Find<QCheckBox>("chkAutoLog")->click();
+    f.Click("cmdAddToLog");
+    f.Click("cmdViewLog");
+    auto* text = f.Find<QPlainTextEdit>("txbText");
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text, "Written by hand.");
+    QVERIFY(f.Log().endsWith("\nWritten by hand."));
+    f.Click("cmdClose", f.Find("frmLog"));
+    f.Click("cmdMove");
+    QVERIFY2(f.Log().contains("\nWritten by hand.\nMove forward 1 CHL month\n"), qPrintable(f.Log()));
   }
 
   void autoLogHeadsTheEntries() {
