@@ -151,6 +151,9 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
                   PointFont(10, true));
     lblColumnHeading[static_cast<size_t>(k)]->setText(Q(MonthColumnHeading(k)));
   }
+  PageLabel(picCalendar, "lblRowsHeading",
+            QRect(G::kLeft - 10, G::kTop - 24, kLunadayColumn * G::kCellWidth - 10, 18), PointFont(10, true))
+      ->setText(kMonthRowsHeading);
 
   const char* captions[2] = {"Show previous month", "Show next month"};
   auto* buttons = new QHBoxLayout;

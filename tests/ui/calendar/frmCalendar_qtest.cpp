@@ -67,6 +67,19 @@ class CalendarWindowTest : public QObject {
     QVERIFY(!f.window.isVisible());
   }
 
+  // Day 1 of the leap month is a Thursday in the first column: no heading names a weekday.
+  void headingsNameTheQuartersNotWeekdays() {
+    Fixture f;
+    f.window.show();
+    const QStringList weekdays{"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    for (QLabel* label : f.window.findChildren<QLabel*>()) {
+      if (!label->objectName().startsWith("lblColumnHeading") && label->objectName() != "lblRowsHeading") continue;
+      for (const QString& day : weekdays) QVERIFY2(!label->text().contains(day), qPrintable(label->text()));
+    }
+    QCOMPARE(f.Label("lblColumnHeading_7"), QString("Lunaday"));
+    QVERIFY(f.Label("lblRowsHeading").contains("quarter of the lunar month"));
+  }
+
   // The top right cell names what other tables may give differently, with the sentences in its
   // tooltip, and is empty for a month as sure as can be.
   void notesAnUncertainMonth() {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,9 +68,34 @@ TEST_F(MonthViewTest, TextsOfTheLeapMonth) {
   EXPECT_EQ(view.CellOfLunarDay(15)->dayNumberText, "15");
   EXPECT_EQ(view.CellOfLunarDay(11)->dateText, "Sun Jan 1");
   EXPECT_EQ(MonthViewCaption(reckoner_, kLeapMonth11 + 2), "79-50-11*-03 CHL");
-  EXPECT_EQ(MonthColumnHeading(0), "   Mon");
-  EXPECT_EQ(MonthColumnHeading(6), "   Sun");
-  EXPECT_EQ(MonthColumnHeading(7), "Lunaday");
+}
+
+// The rows follow the Moon, not the week: over a run of months every column holds every weekday,
+// so no heading may name one. Day 15 and day 30 stay under "Lunaday".
+TEST_F(MonthViewTest, HeadingsNameNoWeekdayTheColumnsDoNotHold) {
+  std::array<std::set<int>, kMonthViewColumns> weekdays;
+  int32_t day = kLeapMonth11;
+  for (int month = 0; month < 24; ++month) {
+    const MonthView view = View(day);
+    for (const MonthCell& cell : view.cells) {
+      if (cell.visible) weekdays[static_cast<size_t>(cell.column)].insert(cell.weekday);
+    }
+    EXPECT_EQ(view.CellOfLunarDay(15)->column, kLunadayColumn);
+    day = view.nextFirstDay;
+  }
+  for (int k = 0; k < kMonthViewColumns; ++k) {
+    const std::string heading = MonthColumnHeading(k);
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      const std::string name = WeekdayName(weekday, false, 0);
+      const bool named = heading.find(name.substr(0, 3)) != std::string::npos;
+      const bool held = weekdays[static_cast<size_t>(k)] == std::set<int>{weekday};
+      EXPECT_TRUE(!named || held) << "column " << k << " is headed " << heading;
+    }
+  }
+  for (int weekday = 0; weekday < 7; ++weekday) {
+    EXPECT_EQ(std::string(kMonthRowsHeading).find(WeekdayName(weekday, false, 0).substr(0, 3)), std::string::npos);
+  }
+  EXPECT_EQ(MonthColumnHeading(kLunadayColumn), "Lunaday");
 }
 
 // The month before has 30 days (month 11) or 29 (leap month 11*): day 1 lies 30 or 29 days back.
