@@ -273,10 +273,10 @@ bool frmCalendar::WritePage(const std::string& path, const char* format) const {
 
 void frmCalendar::cmdSaveCalendarImage_Click() {
   if (services_.fileDialogs == nullptr || services_.messages == nullptr) return;
-  SaveCalendarImage(*services_.fileDialogs, *services_.messages,
-                    [this](const std::string& path, const char* format) {
-                      return WritePage(path, format);
-                    });
+  SaveCalendarImage(
+      *services_.fileDialogs, *services_.messages,
+      [this](const std::string& path, const char* format) { return WritePage(path, format); },
+      view_.valid ? CalendarImageFileName(view_.chl) : "");
 }
 
 void frmCalendar::changeEvent(QEvent* event) {

@@ -1,11 +1,14 @@
 // The calendar month window as a user meets it: step buttons, today's frame, saving through a
 // scripted Save dialog with the messages recorded.
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -121,6 +124,12 @@ class CalendarWindowTest : public QObject {
     Fixture f;
     f.Click("cmdSaveCalendarImage");
     QCOMPARE(f.dialogs.asked.size(), size_t{1});
+    // The dialog offers a name for the month shown, in the user's pictures folder.
+    QCOMPARE(f.dialogs.fileName, std::string("lunar-month-2033-11-leap.png"));
+    QCOMPARE(f.dialogs.folder, StartFolder::kPictures);
+    f.Click("cmdShowPreviousOrNext_1");
+    f.Click("cmdSaveCalendarImage");
+    QCOMPARE(f.dialogs.fileName, std::string("lunar-month-2033-12.png"));
     QVERIFY(f.messages.shown.empty());
     QTemporaryDir dir;
     f.dialogs.answer = dir.filePath("no such folder/month.png").toStdString();
@@ -128,6 +137,30 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(f.messages.shown.size(), size_t{1});
     QCOMPARE(f.messages.shown[0].text, std::string("Error when attempting to save image.  Please try again."));
     QVERIFY(QDir(dir.path()).isEmpty());
+  }
+
+  // The real Save dialog opens in the pictures or documents folder of the user's home (the home
+  // itself when that folder is missing) with the name offered.
+  void theSaveDialogOpensInTheUsersFolder() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    QVERIFY(QDir(home.path()).mkpath("Pictures"));
+    QtFileDialogs dialogs;
+    QString folder, name;
+    for (StartFolder start : {StartFolder::kPictures, StartFolder::kDocuments}) {
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        folder = dialog->directory().absolutePath();
+        name = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->reject();
+      });
+      QCOMPARE(dialogs.SaveFileName("Save", "PNG graphics file (*.png) | *.png", "month.png", start), std::string());
+      QCOMPARE(folder, start == StartFolder::kPictures ? QDir(home.path()).filePath("Pictures") : QDir(home.path()).absolutePath());
+      QCOMPARE(name, QString("month.png"));
+    }
+    qputenv("HOME", oldHome);
   }
 
   void qtFilterOfTheSaveDialog() {

@@ -198,12 +198,14 @@ TEST(CalendarImage, SavesPngOrFallsBackToBmp) {
         SaveCalendarImage(dialogs, messages, [&](const std::string& path, const char* format) {
           written.push_back(std::string(format) + " " + path);
           return std::string(format) == "PNG" ? c.pngWorks : c.bmpWorks;
-        });
+        }, "lunar-month-2033-11-leap.png");
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(written, c.written);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0],
               "Save image of this calendar month as a PNG file|PNG graphics file (*.png) | *.png");
+    EXPECT_EQ(dialogs.fileName, "lunar-month-2033-11-leap.png");
+    EXPECT_EQ(dialogs.folder, StartFolder::kPictures);
     if (c.message.empty()) {
       EXPECT_TRUE(messages.shown.empty());
     } else {
