@@ -154,7 +154,7 @@ class SavedStateWindowTest : public QObject {
     Run r(store_, files_, Path());
     QVERIFY(NearNow(r.window->CurrentAjd()));
     QCOMPARE(r.Find<QComboBox>("cboMethod")->currentText(), QString("mean sun"));
-    QCOMPARE(r.Find<QLineEdit>("txbCCT")->text(), QString("PEK"));
+    QCOMPARE(r.Find<QLabel>("txbCCT")->text(), QString("PEK"));
     QVERIFY(r.messages.shown.empty());
   }
 
@@ -163,14 +163,14 @@ class SavedStateWindowTest : public QObject {
     {
       Run r(store_, files_, Path());
       QCOMPARE(r.window->CurrentAjd(), 2440000.25);
-      QCOMPARE(r.Find<QLineEdit>("txbCCT")->text(), QString("PEK"));
+      QCOMPARE(r.Find<QLabel>("txbCCT")->text(), QString("PEK"));
       QVERIFY(r.Find<QLabel>("lblChineseLunarDate_1")->text().endsWith(" PEK"));
       QCOMPARE(r.Find<QComboBox>("cboMethod")->currentText(), QString("mean sun"));
       r.Click("cmdSaveState");
     }
     QVERIFY(FileBytes(Path()).contains("\r\n\"PEK\"\r\n"));
     Run r(store_, files_, Path());
-    QCOMPARE(r.Find<QLineEdit>("txbCCT")->text(), QString("PEK"));
+    QCOMPARE(r.Find<QLabel>("txbCCT")->text(), QString("PEK"));
   }
 
   void damagedFilesLeadToTheDefaultsAndThePresent_data() {
