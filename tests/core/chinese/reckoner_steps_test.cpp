@@ -275,36 +275,6 @@ TEST(ReckonerSolar, MeanSunEntry) {
   EXPECT_EQ(solstice.jdn, Day(2023, 12, 22));
 }
 
-// The solar date of a day by either method is the one that converts back to that day under the
-// same method; with the true sun it is the date DayToChinese gives.
-TEST(ReckonerSolar, DayToChsByEitherMethodComesBack) {
-  Reckoner r;
-  r.SetEpoch(-2636);
-  int differing = 0;
-  for (int method : {kTrueSun, kMeanSun}) {
-    r.SetSunMethod(method);
-    for (int32_t first : {Day(2023, 11, 1), Day(-2500, 3, 1), Day(2990, 6, 1)}) {
-      for (int32_t day = first; day < first + 800; ++day) {
-        ChsDate date;
-        r.DayToChs(day + 0.5, -2636, method, date);
-        ASSERT_EQ(date.valid, 1) << day;
-        ChsDate shown;
-        ChlDate lunar;
-        r.DayToChinese(day + 0.5, -2636, shown, lunar);
-        if (method == kTrueSun) {
-          EXPECT_EQ(r.ChsDateText(date, false), r.ChsDateText(shown, false)) << day;
-        }
-        differing += r.ChsDateText(date, false) != r.ChsDateText(shown, false);
-        ChsDate back = date;
-        back.jdn = 0;
-        ASSERT_TRUE(r.ChsToDay(back)) << r.ChsDateText(date, false);
-        EXPECT_EQ(back.jdn, day) << r.ChsDateText(date, false) << (method == kMeanSun ? " mean" : " true");
-      }
-    }
-  }
-  EXPECT_GT(differing, 1000);  // the mean terms lie days away from the true ones
-}
-
 TEST(ReckonerSolar, Steps) {
   Reckoner r;
   struct Case {

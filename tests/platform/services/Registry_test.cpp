@@ -104,7 +104,6 @@ TEST(WebLink, FailureTextsByCode) {
        "Error launching web browser, error code = 31.\r\n\r\nNo program to open '.html' files was found."},
       {31, "https://example.org/manual.html",
        "Error launching web browser, error code = 31.\r\n\r\nNo program to open web pages was found."},
-      {31, "README", "Error launching web browser, error code = 31.\r\n\r\nNo program to open this file was found."},
       {8, "x", "Error launching web browser, error code = 8.\r\n\r\nOut of memory."},
       {2, "x", "Error launching web browser, error code = 2.\r\n\r\nPlease try once more."},
       {0, "x", "Error launching web browser, error code = 0."},

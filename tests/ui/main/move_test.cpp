@@ -207,25 +207,16 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
-// A single step may leave the admitted range, but no step from within it goes further than the
-// saved state reads back.
+// A single step may leave the admitted range, but none goes further than the saved state reads back.
 TEST_F(MoveTest, NoStepFromWithinTheRangeGoesBeyondReach) {
-  const double lastMinute = At(2999, 12, 31, 23 + 59.0 / 60);
-  const double firstMinute = At(-2999, 1, 1, 0);
   for (int step = 0; step < kMoveStepCount; ++step) {
-    for (bool forward : {true, false}) {
-      for (double start : forward ? std::vector{kMaxAjd, lastMinute, kMaxAjd - 400.3}
-                                  : std::vector{kMinAjd, firstMinute, kMinAjd + 400.3}) {
-        Prepare(start, step, forward, false);
-        move_.Step(step, forward, false, false);
-        EXPECT_GE(rules_.currentAjd(), kMinReachableAjd) << MoveStepName(step) << " from " << start;
-        EXPECT_LE(rules_.currentAjd(), kMaxReachableAjd) << MoveStepName(step) << " from " << start;
-      }
+    for (double start : {kMaxAjd, At(2999, 12, 31, 23.9), kMinAjd, At(-2999, 1, 1, 0)}) {
+      Prepare(start, step, start > kMaxAjd - 1, false);  // forward from the end, back from the start
+      move_.Step(step, rules_.settings().moveForward, false, false);
+      EXPECT_TRUE(rules_.currentAjd() >= kMinReachableAjd && rules_.currentAjd() <= kMaxReachableAjd)
+          << MoveStepName(step) << " from " << start;
     }
   }
-  Prepare(lastMinute, kStepCeCentury, true, false);
-  EXPECT_EQ(move_.Step(kStepCeCentury, true, false, false), StepOutcome::kMoved);
-  EXPECT_GT(rules_.currentAjd(), kMaxAjd + 36000);
 }
 
 // The log switches "repeatedly" off when it cannot keep an entry: the step shown stays, the run ends.

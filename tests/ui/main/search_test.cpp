@@ -90,23 +90,16 @@ TEST(EventSearch, SolsticesAndTermsAreSkippedFromTheirOwnInstant) {
   EXPECT_EQ(s.Find(kTargetSummerSolstice, false, march), AjdFromCjdc(s.eph().JuneSolsticeCjdc(2023, kLongitude), kLongitude));
 }
 
-// Only the instant a search starts from is passed over: half a second before or after a term, in
-// any era and at a sui's boundary as well as inside it, the search finds that term.
+// Only the instant a search starts from is passed over: half a second before or after a term (at
+// a sui's boundary or inside it, in any era) the search finds that term.
 TEST(EventSearch, TermsHalfASecondAwayAreFound) {
   Searcher s;
   for (int year : {2024, -2000, 2900}) {
-    s.reckoner.BuildYearTables(Day(year, 6, 1));
-    std::vector<double> terms;
-    for (int i : {24, 25, 35, 47}) {
-      terms.push_back(AjdFromCjdc(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc, kLongitude));
-    }
-    for (double term : terms) {
-      EXPECT_EQ(s.Find(kTargetSolarTerm, true, term - 0.5 * kSecond), term) << year << " next to " << term;
-      EXPECT_EQ(s.Find(kTargetSolarTerm, false, term + 0.5 * kSecond), term) << year << " previous to " << term;
-      const std::optional<double> after = s.Find(kTargetSolarTerm, true, term);
-      ASSERT_TRUE(after);
-      EXPECT_GT(*after, term + 13);
-      EXPECT_EQ(s.Find(kTargetSolarTerm, false, *after), term) << year;
+    for (int i : {24, 25, 47}) {
+      s.reckoner.BuildYearTables(Day(year, 6, 1));
+      const double term = AjdFromCjdc(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc, kLongitude);
+      EXPECT_EQ(s.Find(kTargetSolarTerm, true, term - 0.5 * kSecond), term) << year << " entry " << i;
+      EXPECT_EQ(s.Find(kTargetSolarTerm, false, term + 0.5 * kSecond), term) << year << " entry " << i;
     }
   }
 }
