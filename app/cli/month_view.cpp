@@ -49,8 +49,10 @@ void WritePage(const MonthView& view, bool withVmc, std::ostream& out) {
   out << view.title << "\n" << view.heading << "\n";
   if (!view.uncertainty.empty()) out << "Uncertain: " << view.uncertainty << "\n";
   out << "\n";
-  std::string headings;
-  for (int k = 0; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k)));
+  // The rows heading spans the seven day columns, the Lunaday column has its own.
+  std::string headings = kMonthRowsHeading;
+  headings.resize(std::max(headings.size() + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)), ' ');
+  for (int k = kLunadayColumn; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k)));
   std::vector<std::string> lines = {headings};
   for (int row = 0; row < kMonthViewRows; ++row) {
     std::string numbers, dates, vmc;

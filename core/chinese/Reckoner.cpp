@@ -341,11 +341,22 @@ void Reckoner::DayToChineseDates(double x, int epoch, ChsDate* solar, ChlDate& c
     }
   }
 
-  if (!solar) return;
-  ChsDate& chs = *solar;
+  if (solar) SolarDateInTable(solarTerms_, c, epoch, *solar);
+}
+
+void Reckoner::DayToChs(double x, int epoch, int method, ChsDate& chs) {
+  if (!InChineseRange(x)) {
+    chs.valid = 0;
+    return;
+  }
+  const int32_t c = static_cast<int32_t>(std::floor(x));
+  SolarDateInTable(TablesFor(c, method, false).terms, c, epoch, chs);
+}
+
+void Reckoner::SolarDateInTable(const SolarTermTable& terms, int32_t c, int epoch, ChsDate& chs) {
   // Entry 0 is the December solstice of sui b - 1; every 24 entries the sui (and so the year
   // named by cycle and position) advances by one.
-  const auto& e = solarTerms_.entry;
+  const auto& e = terms.entry;
   const int32_t y0 = CeYearOfJdn(e[0].jdn);
   int32_t cycle = CycleOf(y0, epoch);
   int32_t position = PositionOf(y0);

@@ -109,6 +109,9 @@ class Reckoner {
   void DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl);
   // The lunar half only.
   void DayToChl(double x, int epoch, ChlDate& chl);
+  // The solar half with the terms of either Sun method (DayToChinese, and so the window, always
+  // uses the true sun); the date that ChsToDay under `method` gives the same day.
+  void DayToChs(double x, int epoch, int method, ChsDate& chs);
   void RefreshChlDate(ChlDate& date);
   // 29 or 30, or the negative ChlToDay status; the date itself is left as it was.
   int16_t ChlMonthLength(ChlDate& date);
@@ -165,6 +168,7 @@ class Reckoner {
  private:
   // DayToChinese with the solar half when chs is given.
   void DayToChineseDates(double x, int epoch, ChsDate* chs, ChlDate& chl);
+  static void SolarDateInTable(const SolarTermTable& terms, int32_t day, int epoch, ChsDate& chs);
   bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);
   bool PreferLeapMonth(ChlDate& date, bool keepLeap);
   bool TryChl(ChlDate& date) { return ChlToDay(date) == kChlValid; }

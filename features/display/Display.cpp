@@ -127,13 +127,13 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   dayCountRow(RowId::kCjdc, y, "CJDC");
   reckoner.DayToChinese(y, reckoner.Epoch(), d.chs, d.chl);
   DisplayRow& chs = dateRow(RowId::kChs, reckoner.ChsDateText(d.chs, false), referenceTime, kTimeZoneReference);
-  chs.caption = std::string(info.adjective) + " Solar";
+  chs.caption = std::string(info.adjective) + " Solar:";
   // On the first day of a term the term's code in parentheses takes the place of the zone label.
   chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + referenceTime + " "
                              : chs.value + " " + options.zoneLabel;
   chs.tooltip = reckoner.ChsDateSentence(d.chs, false, false);
   DisplayRow& chl = dateRow(RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), referenceTime, kTimeZoneReference);
-  chl.caption = std::string(info.adjective) + " Lunar";
+  chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
   chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
   Reckoner::DayMargins margins;

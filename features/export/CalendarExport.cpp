@@ -271,7 +271,7 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
     return CalendarSaveOutcome::kFailed;
   }
   const std::string path = dialogs.SaveFileName(kSaveICalendarDialogTitle, kICalendarFilter,
-                                                ListedFileName(dates));
+                                                ListedFileName(dates), StartFolder::kDocuments);
   if (path.empty()) return CalendarSaveOutcome::kCancelled;
   const std::string reason = files.Replace(path, text);
   if (!reason.empty()) {

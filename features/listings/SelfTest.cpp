@@ -13,7 +13,6 @@
 namespace mirvo {
 namespace {
 
-
 // A date of either kind that converts to a day number must come back from that day unchanged.
 template <typename Date, typename Same, typename Text>
 bool RoundTrip(Reckoner& reckoner, Date date, bool valid, Same same, Text text, ListingOutput& out) {
@@ -21,13 +20,14 @@ bool RoundTrip(Reckoner& reckoner, Date date, bool valid, Same same, Text text, 
     out.Append("0");
     return true;
   }
-  ChsDate chs;
-  ChlDate chl;
-  reckoner.DayToChinese(date.jdn, reckoner.Epoch(), chs, chl);
-  const Date& back = [&]() -> const Date& {
-    if constexpr (std::is_same_v<Date, ChsDate>) return chs;
-    else return chl;
-  }();
+  // A solar date goes back through the terms of the Sun method that gave its day, as ChsToDay
+  // honours the setting; the date the window shows is always the true sun's.
+  Date back;
+  if constexpr (std::is_same_v<Date, ChsDate>) {
+    reckoner.DayToChs(date.jdn, reckoner.Epoch(), reckoner.SunMethod(), back);
+  } else {
+    reckoner.DayToChl(date.jdn, reckoner.Epoch(), back);
+  }
   if (back.valid && same(date, back)) {
     out.Append("1");
     return true;

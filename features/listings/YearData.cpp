@@ -78,6 +78,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
   for (int m = 0; m < count; ++m) {
     const LunarMonth& month = months[static_cast<size_t>(m)];
     if (month.label == kStopHereMark) break;
+    // When the opening December solstice falls on the day of a dark moon, the table begins with
+    // the lunation before it, which belongs to no sui listed here and holds none of its terms.
+    if (month.label.empty()) continue;
     const bool suiStarts = month.label == "11";
     const bool nianStarts = month.label == "01";
     if (suiStarts) {

@@ -183,6 +183,8 @@ LogAddition Add(const std::string& log, const std::string& caption, Build&& buil
   LogAddition a;
   try {
     if (log.empty()) a.text = caption + "\n\n";
+    // Text typed at the end of the log keeps its own line; what is added starts on a new one.
+    else if (log.back() != '\n') a.text = "\n";
     build(a.text);
   } catch (const std::exception& e) {
     a.error = e.what();

@@ -50,7 +50,8 @@ std::string AutoLogHeadingLines(int action, const LogSources& sources, const Log
 std::string MultipleElementAnimalDescription(const MainSettings& settings);
 
 // What one addition to the log appends: the main window's caption and an empty line when the log
-// was empty, an automatic heading when asked, then the entry. A failure part-way is reported in
+// was empty, a line break when it does not end with one, an automatic heading when asked, then
+// the entry. A failure part-way is reported in
 // `error` (its description); what was built before it is in `text` and stays in the log.
 struct LogAddition {
   std::string text;

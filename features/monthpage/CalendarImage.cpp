@@ -1,5 +1,6 @@
 #include "features/monthpage/CalendarImage.h"
 
+#include "core/chinese/Cycles.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
 #include "util/Text.h"
@@ -15,9 +16,15 @@ std::string BmpPathBeside(const std::string& pngPath) {
   return pngPath + ".bmp";
 }
 
-ImageSaveOutcome SaveCalendarImage(FileDialogs& dialogs, Messages& messages,
-                                   const ImageWriter& write) {
-  const std::string png = dialogs.SaveFileName(kSaveCalendarDialogTitle, kSaveCalendarFilter, "");
+std::string CalendarImageFileName(const ChlDate& month) {
+  return "lunar-month-" + std::to_string(YearFromCycle(month.cycle, month.position, month.epoch)) + "-" +
+         (month.month < 10 ? "0" : "") + std::to_string(month.month) + (month.leap ? "-leap" : "") + ".png";
+}
+
+ImageSaveOutcome SaveCalendarImage(FileDialogs& dialogs, Messages& messages, const ImageWriter& write,
+                                   const std::string& fileName) {
+  const std::string png =
+      dialogs.SaveFileName(kSaveCalendarDialogTitle, kSaveCalendarFilter, fileName, StartFolder::kPictures);
   if (png.empty()) return ImageSaveOutcome::kCancelled;
   if (write(png, "PNG")) {
     messages.Show(kSaveImageTitle, std::string(kSavedAsPngText) + "\n" + png,

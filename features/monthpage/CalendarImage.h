@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/calendarlib/CalendarRecords.h"
+
 namespace mirvo {
 
 class FileDialogs;
@@ -28,9 +30,14 @@ using ImageWriter = std::function<bool(const std::string& path, const char* form
 
 enum class ImageSaveOutcome { kCancelled, kPng, kBmp, kFailed };
 
-// "Save as PNG image": asks for the file; Cancel ends silently. Otherwise writes PNG, or BMP
-// beside it when that fails, and tells the user which file holds the image, or that none does.
-ImageSaveOutcome SaveCalendarImage(FileDialogs& dialogs, Messages& messages,
-                                   const ImageWriter& write);
+// The name a saved page is offered under: "lunar-month-2033-11-leap.png" for the leap 11th month
+// of the lunar year that begins in 2033 (the month's day-1 date).
+std::string CalendarImageFileName(const ChlDate& month);
+
+// "Save as PNG image": asks for the file, in the user's pictures folder with fileName offered;
+// Cancel ends silently. Otherwise writes PNG, or BMP beside it when that fails, and tells the user
+// which file holds the image, or that none does.
+ImageSaveOutcome SaveCalendarImage(FileDialogs& dialogs, Messages& messages, const ImageWriter& write,
+                                   const std::string& fileName);
 
 }  // namespace mirvo

@@ -112,13 +112,7 @@ std::string CeHeading(const CalendarDate& first, const CalendarDate& last) {
   return "Common Era year " + y1 + " (" + m1 + "-" + m2 + ")";
 }
 
-std::string MonthColumnHeading(int column) {
-  // WeekdayName counts from Sunday; the page's week begins on Monday.
-  if (column >= 0 && column < kLunadayColumn) {
-    return "   " + FirstThree(WeekdayName((column + 1) % 7, false, 0));
-  }
-  return column == kLunadayColumn ? "Lunaday" : "";
-}
+std::string MonthColumnHeading(int column) { return column == kLunadayColumn ? "Lunaday" : ""; }
 
 std::string MonthViewCaption(Reckoner& reckoner, int32_t day) {
   const ChlDate chl = LunarDateOf(reckoner, day);

@@ -210,17 +210,21 @@ std::optional<double> SearchRules::SolarTerm(int target, bool next) {
   reckoner.BuildYearTables(c);
   const auto& entry = reckoner.solarTermTable().entry;
   const int last = static_cast<int>(entry.size()) - 1;
+  // A term is compared as the instant a search returns: one found before starts a search exactly
+  // on it, and only that instant itself is passed over.
+  const double start = rules_.currentAjd();
+  auto instant = [&](int k) { return AjdFromCjdc(entry[static_cast<size_t>(k)].cjdc, reckoner.ReferenceLongitude()); };
   int i = -1;
   if (next) {
     for (int k = 0; k <= 72; ++k) {
-      if (entry[static_cast<size_t>(k)].cjdc > c + kSameTermDays) {
+      if (instant(k) > start) {
         i = k;
         break;
       }
     }
   } else {
     for (int k = 72; k >= 0; --k) {
-      if (entry[static_cast<size_t>(k)].cjdc < c - kSameTermDays) {
+      if (instant(k) < start) {
         i = k;
         break;
       }
@@ -232,9 +236,8 @@ std::optional<double> SearchRules::SolarTerm(int target, bool next) {
     rules_.Say(kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone);
     return std::nullopt;
   }
-  // A term of the sui before or after the table's own is taken from its own sui's table, where
-  // a search that starts from it finds it again: the tables of neighbouring years give the terms
-  // between the quarter points with different values of Delta T, seconds apart in remote eras.
+  // A term of the sui before or after the table's own is taken from its own sui's table, the one
+  // a search that starts from it builds.
   double cjdc = entry[static_cast<size_t>(i)].cjdc;
   if (i < 24 || i > 47) {
     reckoner.BuildYearTables(entry[static_cast<size_t>(i)].jdn);

@@ -50,12 +50,6 @@ inline constexpr const char* kNoElementAnimalText = "You must specify an element
 inline constexpr const char* kNoSyzygyText = "Cannot find required dark moon.";
 inline constexpr const char* kNoTripleCoincidenceText = "Cannot find a triple coincidence day.";
 
-// Two solar-term tables built for neighbouring sui years give the terms between the quarter points
-// with the Delta T of the table's year, so the same term differs between them (by a fraction of a
-// second today, by seconds in remote eras). A term found is therefore taken from its own sui's
-// table, and a start within this of a term is on that term, never a term to find.
-inline constexpr double kSameTermDays = 1.0 / 86400;
-
 // The list entries as words for scripts: "full-moon" … "intercalary-month"; -1 for another word.
 int SearchTargetOfName(const std::string& name);
 const char* SearchTargetName(int target);

@@ -1,5 +1,6 @@
 #include "features/state/SavedState.h"
 
+#include "core/daycount/DayCount.h"
 #include "platform/services/Registry.h"
 #include "features/session/MainRules.h"
 
@@ -41,6 +42,7 @@ bool SavedState::ReadAtStartUp() {
   const auto text = services_.files->Read(services_.path, kMaxStateFileBytes);
   if (!text) return false;
   StateRecord state = Current();
+  state.ajd = CurrentAjd();  // unless the file holds an instant the program can show
   const bool complete = ReadStateText(*text, state);
   Apply(state);
   return complete;
@@ -51,6 +53,7 @@ bool SavedState::Restore() {
   const auto text = services_.files->Read(services_.path, kMaxStateFileBytes);
   if (!text) return false;
   StateRecord state = Current();
+  state.ajd = CurrentAjd();
   if (!ReadStateText(*text, state)) return false;
   // Asked only about a file that can be restored.
   if (services_.messages && !services_.messages->AskYesNo(kRestoreStateTitle, kRestoreLogQuestion)) {

@@ -40,7 +40,8 @@ class SavedState {
   bool Save();
   // Start-up: the file with its log configuration. The values read before a line that is
   // missing or does not fit are kept (the defaults of Reset and the present moment then follow
-  // in the window). True when the whole file was read.
+  // in the window). True when the whole file was read; an instant beyond any a step can reach
+  // is then the present moment.
   bool ReadAtStartUp();
   // "Restore state": takes the file only when all of it can be read (a failed read changes
   // nothing and says nothing), asking first whether the log configuration is restored too.

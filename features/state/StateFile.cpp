@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/daycount/DayCount.h"
+#include "features/tables/Limits.h"
 
 namespace mirvo {
 namespace {
@@ -30,6 +31,17 @@ std::string_view TextValue(std::string_view line) {
   line = Trimmed(line);
   if (line.size() >= 2 && line.front() == '"' && line.back() == '"') return line.substr(1, line.size() - 2);
   return line;
+}
+
+// A finite number in plain decimal notation, blanks around it allowed.
+std::optional<double> RealOf(std::string_view line) {
+  const std::string_view s = Trimmed(line);
+  double value = 0;
+  const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (s.empty() || result.ec != std::errc() || result.ptr != s.data() + s.size() || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
 }
 
 // The lines of the file, one after another; nothing once they run out.
@@ -67,16 +79,6 @@ class LineReader {
     auto v = Integer(0, 1, true);
     if (!v) return std::nullopt;
     return *v == 1;
-  }
-
-  std::optional<double> Real() {
-    const auto line = Next();
-    if (!line) return std::nullopt;
-    const std::string_view s = Trimmed(*line);
-    double value = 0;
-    const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (s.empty() || result.ec != std::errc() || result.ptr != s.data() + s.size()) return std::nullopt;
-    return value;
   }
 
  private:
@@ -123,11 +125,14 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
   MainSettings& s = state.settings;
   LineReader in(text);
 
-  // An instant outside the admitted range would send every conversion beyond what the calendar
-  // computes: such a file is not read at all.
-  const auto ajd = in.Real();
-  if (!ajd || !std::isfinite(*ajd) || *ajd < kMinAjd || *ajd > kMaxAjd) return false;
-  state.ajd = *ajd;
+  // A step may carry the instant beyond the admitted range, and the program saves it there: every
+  // instant a step can reach is restored. One beyond that, or no number, leaves the instant the
+  // caller put in `state` (the present moment), and the other lines are read all the same.
+  const auto line = in.Next();
+  if (!line) return false;
+  if (const auto ajd = RealOf(*line); ajd && *ajd >= kMinReachableAjd && *ajd <= kMaxReachableAjd) {
+    state.ajd = *ajd;
+  }
   const auto calendar = in.Integer(kCalCE, kCalVMCCCT);
   if (!calendar) return false;
   state.calendar = *calendar;

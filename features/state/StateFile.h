@@ -33,9 +33,11 @@ std::string StateFileText(const StateRecord& state);
 
 // Reads the lines in file order into `state`, each as soon as it is read, and stops at the first
 // line that is missing or whose value does not fit (a number that is not one, an index outside
-// its list, an instant that is not a finite number inside the admitted range): the values read
-// before it stay in `state`. True when all 79 lines were read. Reading also switches "repeatedly",
-// "keep 30th" and "keep leap" off, as it passes the method's line.
+// its list): the values read before it stay in `state`. The instant is the exception: one that is
+// no finite number, or lies beyond every instant a step can reach (kMinReachableAjd ..
+// kMaxReachableAjd), leaves `state.ajd` as the caller set it, and the reading goes on. True when
+// all 79 lines were read. Reading also switches "repeatedly", "keep 30th" and "keep leap" off, as
+// it passes the method's line.
 // countrySelected: a country is chosen (always, in the window), and the stored longitude gives way
 // to the country's meridian; without one the stored longitude picks the country.
 bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelected = true);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/daycount/DayCount.h"
+
 namespace mirvo {
 
 inline constexpr const char* kOutOfRangeTitle = "Out of range";
@@ -15,6 +17,12 @@ inline constexpr int32_t kMinCycle = 0;
 inline constexpr int32_t kMaxCycle = 96;
 inline constexpr int32_t kMinYear = -3000;
 inline constexpr int32_t kMaxYear = 3000;
+// A single step may leave the admitted range (a repeated run stops only after the step that left
+// it). The longest, a CE century, spans at most 36,525 days, so every instant the program itself
+// reaches from within the range lies within this much of it.
+inline constexpr double kLongestStepDays = 36525;
+inline constexpr double kMinReachableAjd = kMinAjd - kLongestStepDays;
+inline constexpr double kMaxReachableAjd = kMaxAjd + kLongestStepDays;
 
 // "Earliest admissible date reached." going back from cycle kMinCycle (or below), "Latest
 // admissible date reached." going forward from kMaxCycle (or above), else "".

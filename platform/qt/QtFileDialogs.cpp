@@ -1,6 +1,9 @@
 #include "platform/qt/QtFileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace mirvo {
@@ -27,9 +30,15 @@ QString QtFilterOf(const std::string& filter) {
   return entries.join(";;");
 }
 
+QString StartFolderPath(StartFolder folder) {
+  const QString path = QStandardPaths::writableLocation(
+      folder == StartFolder::kPictures ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
+  return !path.isEmpty() && QFileInfo(path).isDir() ? path : QDir::homePath();
+}
+
 std::string QtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
-                                        const std::string& fileName) {
-  QFileDialog dialog(parent_, QString::fromStdString(title), QString(), QtFilterOf(filter));
+                                        const std::string& fileName, StartFolder folder) {
+  QFileDialog dialog(parent_, QString::fromStdString(title), StartFolderPath(folder), QtFilterOf(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));

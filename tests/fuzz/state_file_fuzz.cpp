@@ -1,6 +1,6 @@
 // The state-file reader: any text, with or without a country chosen. A text it reads whole is
 // written out again and read back to the same record; every text, whole or not, leaves values in
-// the record that the window can show (indexes inside their lists, an instant in range).
+// the record that the window can show (indexes inside their lists, an instant a step can reach).
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include "core/daycount/DayCount.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "features/state/StateFile.h"
+#include "features/tables/Limits.h"
 
 using namespace mirvo;
 
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   StateRecord state;
   const bool whole = ReadStateText(text, state, countrySelected);
   const MainSettings& s = state.settings;
-  FUZZ_CHECK(std::isfinite(state.ajd) && state.ajd >= (state.ajd == 0 ? 0 : kMinAjd) && state.ajd <= kMaxAjd,
+  FUZZ_CHECK(std::isfinite(state.ajd) && state.ajd >= (state.ajd == 0 ? 0 : kMinReachableAjd) &&
+                 state.ajd <= kMaxReachableAjd,
              "instant %f", state.ajd);
   FUZZ_CHECK(state.calendar >= kCalCE && state.calendar <= kCalVMCCCT, "calendar %d", state.calendar);
   FUZZ_CHECK(s.moveStep >= 0 && s.moveStep <= 15 && s.searchTarget >= 0 &&

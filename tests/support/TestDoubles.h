@@ -80,10 +80,12 @@ class ScriptedDialogs : public FileDialogs {
   std::string answer;  // the path chosen; empty: cancelled
   std::vector<std::string> asked;
   std::string fileName;
-  std::string SaveFileName(const std::string& title, const std::string& filter,
-                           const std::string& name) override {
+  StartFolder folder = StartFolder::kDocuments;
+  std::string SaveFileName(const std::string& title, const std::string& filter, const std::string& name,
+                           StartFolder start) override {
     asked.push_back(title + "|" + filter);
     fileName = name;
+    folder = start;
     return answer;
   }
 };

@@ -150,6 +150,9 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
                   PointFont(10, true));
     lblColumnHeading[static_cast<size_t>(k)]->setText(Q(MonthColumnHeading(k)));
   }
+  PageLabel(picCalendar, "lblRowsHeading",
+            QRect(G::kLeft - 10, G::kTop - 24, kLunadayColumn * G::kCellWidth - 10, 18), PointFont(10, true))
+      ->setText(kMonthRowsHeading);
 
   const char* captions[2] = {"Show previous month", "Show next month"};
   auto* buttons = new QHBoxLayout;
@@ -270,10 +273,10 @@ bool frmCalendar::WritePage(const std::string& path, const char* format) const {
 
 void frmCalendar::cmdSaveCalendarImage_Click() {
   if (services_.fileDialogs == nullptr || services_.messages == nullptr) return;
-  SaveCalendarImage(*services_.fileDialogs, *services_.messages,
-                    [this](const std::string& path, const char* format) {
-                      return WritePage(path, format);
-                    });
+  SaveCalendarImage(
+      *services_.fileDialogs, *services_.messages,
+      [this](const std::string& path, const char* format) { return WritePage(path, format); },
+      view_.valid ? CalendarImageFileName(view_.chl) : "");
 }
 
 void frmCalendar::changeEvent(QEvent* event) {

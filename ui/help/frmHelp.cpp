@@ -15,7 +15,9 @@ QString HelpText() {
 <h2>Mirvo: calendar converter</h2>
 <p>The main window keeps one <b>current instant</b> and shows it at once in every reckoning.
 Type a date in any of them, press <b>Convert</b> (or Enter), and every row follows. <b>Now</b>
-returns to the present moment.</p>
+returns to the present moment; <b>Move</b> steps the instant, <b>Search for</b> finds events, and
+the buttons on the right open the listings, the lunar calendar month and the log. The user manual
+(the link "Online documentation") tells all of it in detail.</p>
 
 <h3>The reckonings</h3>
 <ul>
@@ -64,6 +66,44 @@ ahead.</p>
 <p>A click on a row copies its value to the clipboard and makes that calendar the entry calendar;
 a click on the value also puts it into the entry boxes, ready to be edited and converted.</p>
 <p>Dates from -3000-01-01 CE to 3000-01-01 CE are accepted.</p>
+<p>When a lunar month's first day, number or leap status rests on a new moon or solar term closer
+to midnight than the uncertainty of its time, the tooltip of the lunar date says so and names the
+day other tables may give; the lunar calendar month notes it in its top right cell.</p>
+
+<h3>Moving and searching</h3>
+<p><b>Move</b> forward or back 1 step: a minute, hour, day or 60 days, or a month, year or
+century of the CE, lunar (CHL), solar (CHS), Julian or Vellomir calendar, each in its own
+arithmetic (a CHL month goes through leap months). With <b>repeatedly</b> it steps again at the
+refresh period until <b>Stop</b>, with <b>Pause</b> and <b>Resume</b>; <b>keep 30th</b> and
+<b>keep leap</b> then bring a lunar date back to day 30 or into its leap month where they exist.
+<b>one day</b> moves exactly one day.</p>
+<p><b>Search for</b> the next or previous full moon, dark moon, quarter, lunar new year, solstice,
+equinox or solar term, a dark or full moon on the first day of a term, a day, month or year of the
+element and animal chosen beside the date box, a triple coincidence day or a leap month. "Multiple
+element-animal day" opens a window for conditions on the day, the month and the year at once.</p>
+
+<h3>Listings and the month view</h3>
+<p><b>Dark moons &amp; solar terms</b> lists the dark moons and solar terms of three solar years.
+<b>Lunar new years</b>, <b>Month starts / leap months</b> and <b>European new years</b> list, over
+a number of years, the lunar new years (or anniversaries of the lunar date shown), the first days
+of the months or of the leap months, and the lunar date of each 1 January; <b>Stop</b> ends a long
+list, and <b>Save as iCalendar…</b> writes the lunar dates listed into a file that desktop, web and
+phone calendars import. <b>Show lunar calendar month</b> draws the lunar month as a page of four
+rows, one quarter of the month each, with day 15 and day 30 in the "Lunaday" column; it steps
+through the months and saves the page as a PNG image.</p>
+
+<h3>The log and the saved state</h3>
+<p><b>Add to log</b> writes the instant into the log in the reckonings chosen under <b>Configure
+log</b>; <b>View log</b> shows it for editing and copying, <b>Clear log</b> empties it. With
+<b>Auto log</b> every Now, conversion, move and search adds an entry headed by what was done.
+<b>Save state</b>, <b>Quit</b> and closing the window keep the instant and every choice for the
+next start; <b>Restore state</b> goes back to them.</p>
+
+<h3>The command-line tool</h3>
+<p><code>mirvo-cli</code> prints the same calendar for scripts: <code>show</code>,
+<code>move</code>, <code>search</code>, <code>list</code>, <code>year-data</code>,
+<code>month-view</code>, <code>log-entry</code>, <code>export</code> (iCalendar files) and more;
+<code>mirvo-cli --help</code> lists them all.</p>
 
 <h3>Settings</h3>
 <ul>
@@ -78,12 +118,13 @@ meridians.</li>
 the cycle numbers, not the dates.</li>
 <li><b>Method</b>: "true sun" places the solar terms by the Sun's apparent longitude; "mean sun"
 divides the tropical year evenly, as the calendar did before 1645.</li>
-<li><b>Show Vellomir Calendar</b> and <b>Show chronological JDs</b> show or hide those rows.</li>
+<li><b>Show Vellomir Calendar</b> and <b>Show chronological JDs</b> show or hide those rows;
+<b>Auto log</b> is described above.</li>
 <li><b>Reset</b> restores the entry calendar, the display switches and the options, but keeps
 the country, longitude, epoch and method.</li>
 </ul>
-<p>F1 opens this help from the date box and the main buttons. <b>Quit</b> remembers the country
-and ends the program.</p>
+<p><b>Help</b> (F1 in the date box, on Now, Move or Help) opens this window; <b>Brisvale
+software</b> lists the maker's programs.</p>
 )");
 }
 

@@ -1,5 +1,5 @@
-// The help window: how the program reckons, how to type each kind of date, what the settings do;
-// a button opens the credits.
+// The help window: how the program reckons, how to type each kind of date, what the commands,
+// windows and settings do; a button opens the credits.
 #pragma once
 
 #include <QWidget>

@@ -31,7 +31,7 @@ frmLog::frmLog(const ProgramTextStore& texts, Messages& messages, Clipboard& cli
   txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
   txbText->viewport()->installEventFilter(this);
   cmdCopyToClipboard = Button("cmdCopyToClipboard", "Copy to clipboard");
-  cmdClear = Button("cmdClear", "Clear");
+  cmdClear = Button("cmdClear", "Clear log");
   cmdClose = Button("cmdClose", "Close");
 
   auto* v = new QVBoxLayout(this);
@@ -88,12 +88,14 @@ void frmLog::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-// The close box unloads the window in the original design, losing the log: say so first.
+// The close box unloads the window in the original design, losing the log: the user may still go
+// back and keep it.
 void frmLog::closeEvent(QCloseEvent* event) {
-  messages_.Show("X",
-                 "Closing the log window in this way\r\n causes its contents to be lost.\r\n\r\n"
-                 "To preserve the contents\r\nuse the 'Close' button.",
-                 MessageIcon::kWarning, MessageButtons::kOk);
+  if (messages_.Show(kCloseLogTitle, kCloseLogQuestion, MessageIcon::kWarning, MessageButtons::kOkCancel) !=
+      MessageAnswer::kOk) {
+    event->ignore();
+    return;
+  }
   Clear();
   event->accept();
   Q_EMIT closed();

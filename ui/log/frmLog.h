@@ -1,5 +1,6 @@
 // The log window: the entries added so far, in a fixed-pitch text area the user may edit, with
-// Copy, Clear and Close. Close only hides it; its own close box loses the log, after a warning.
+// Copy, Clear log and Close. Close only hides it; its own close box loses the log, unless the user
+// goes back at the warning.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,12 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace mirvo {
+
+inline constexpr char kCloseLogTitle[] = "Close log";
+// OK discards the log, Cancel goes back to it.
+inline constexpr char kCloseLogQuestion[] =
+    "Closing the log window in this way\ncauses its contents to be lost.\n\n"
+    "To preserve the contents, choose Cancel\nand use the 'Close' button.\n\nDiscard the log?";
 
 class Clipboard;
 class Messages;

@@ -12,7 +12,7 @@ namespace mirvo {
 namespace {
 
 constexpr const char* kStartCaptions[kRowCount] = {
-    "Common Era (Gregorian):", "Julian Calendar:", "Chinese Lunar", "Chinese Solar",
+    "Common Era (Gregorian):", "Julian Calendar:", "Chinese Lunar:", "Chinese Solar:",
     "Vellomir Calendar:", "", "Chronological JD London:", "Chronological JD 120º East",
     "Astronomical Julian date:", "Phase of Moon, illumination:", "[Lunation] Age of Moon:",
     "Delta T:"};
@@ -22,8 +22,8 @@ constexpr const char* kStartCaptions[kRowCount] = {
 constexpr const char* kOtherCaptions[] = {
     "VMC month & day same as CHL", "VMC date 1 day ahead of CHL", "VMC date 1 day behind CHL",
     "VMC date 1 month ahead of CHL", "VMC date 1 month behind CHL", "VMC month no. same as CHL",
-    "VMC day no. same as CHL", "Chronological JD 145º East", "Vietnamese Solar",
-    "Vietnamese Lunar", "Japanese Solar"};
+    "VMC day no. same as CHL", "Chronological JD 145º East", "Vietnamese Solar:",
+    "Vietnamese Lunar:", "Japanese Solar:"};
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #include "ui/main/SettingsPanel.h"
 
 #include <QHBoxLayout>
-#include <QLineEdit>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "core/ephemeris/Ephemeris.h"
@@ -17,9 +17,9 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox("Settings", parent) {
   cboRefLong = Combo("cboRefLong");
   cboLongitude = Combo("cboLongitude");
   cboLongitude->setMaxVisibleItems(16);
-  txbCCT = Named(new QLineEdit, "txbCCT");
-  txbCCT->setReadOnly(true);
-  txbCCT->setFocusPolicy(Qt::NoFocus);
+  // The label follows the meridian and cannot be typed over, so it is text on the window, not a box.
+  txbCCT = Named(new QLabel, "txbCCT");
+  txbCCT->setToolTip("The zone label of the reference meridian");
   txbCCT->setFixedWidth(QFontMetrics(txbCCT->font()).horizontalAdvance("MMMM") + 16);
   cboEpoch = Combo("cboEpoch");
   cboMethod = Combo("cboMethod");

@@ -9,7 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
+class QLabel;
 
 namespace mirvo {
 
@@ -36,7 +36,7 @@ class SettingsPanel : public QGroupBox {
  private:
   QComboBox* cboRefLong = nullptr;
   QComboBox* cboLongitude = nullptr;
-  QLineEdit* txbCCT = nullptr;
+  QLabel* txbCCT = nullptr;  // the zone label: shown, not typed
   QComboBox* cboEpoch = nullptr;
   QComboBox* cboMethod = nullptr;
   QCheckBox* chkShowVMC = nullptr;

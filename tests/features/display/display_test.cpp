@@ -35,8 +35,8 @@ TEST_F(DisplayTest, RowsOfTheFirstDayOf2000) {
             "The 1st day of January in the year 2000 in the Common Era Calendar (London).");
   EXPECT_EQ(d.Row(RowId::kJc).value, "1999-12-19 JC 12:00 GMT Saturday");
   EXPECT_EQ(d.Row(RowId::kChl).value, "79-16-11-25 CHL 20:00 CCT");
-  EXPECT_EQ(d.Row(RowId::kChl).caption, "Chinese Lunar");
-  EXPECT_EQ(d.Row(RowId::kChs).caption, "Chinese Solar");
+  EXPECT_EQ(d.Row(RowId::kChl).caption, "Chinese Lunar:");
+  EXPECT_EQ(d.Row(RowId::kChs).caption, "Chinese Solar:");
   EXPECT_EQ(d.Row(RowId::kVmcGmt).value, "4696-11-25 VMC 12:00 GMT " + std::string(VmcDayName(25)));
   EXPECT_EQ(d.Row(RowId::kVmcReference).caption, "VMC month & day same as CHL");
   EXPECT_EQ(d.Row(RowId::kVmcGmt).tooltip,
@@ -68,7 +68,7 @@ TEST_F(DisplayTest, CountryNamesAndSwitches) {
   options_.showCjds = true;
   options_.showVmc = false;
   DisplayTexts d = At(2451545.0);
-  EXPECT_EQ(d.Row(RowId::kChl).caption, "Vietnamese Lunar");
+  EXPECT_EQ(d.Row(RowId::kChl).caption, "Vietnamese Lunar:");
   EXPECT_EQ(d.Row(RowId::kCjdc).caption, "Chronological JD 105º East");
   EXPECT_EQ(d.elementAnimalOfYear, "earth-cat year") << "no Chinese names outside China";
   EXPECT_FALSE(d.chinaOnlyVisible);
@@ -79,7 +79,7 @@ TEST_F(DisplayTest, CountryNamesAndSwitches) {
   EXPECT_NE(d.Row(RowId::kVmcReference).tooltip.find("(ICT timezone)"), std::string::npos);
   SetCountry(kJapan);
   d = At(2451545.0);
-  EXPECT_EQ(d.Row(RowId::kChs).caption, "Japanese Solar");
+  EXPECT_EQ(d.Row(RowId::kChs).caption, "Japanese Solar:");
 }
 
 TEST_F(DisplayTest, LongitudeApartFromTheCountry) {

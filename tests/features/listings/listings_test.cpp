@@ -170,6 +170,19 @@ TEST(Listings, YearDataOf2024WithEveryCombinationOfOptions) {
   }
 }
 
+// Every dark moon listed begins a numbered month, also when the December solstice that opens the
+// table falls on the day of a dark moon (2016 and others): the listing opens with the first sui.
+TEST(Listings, YearDataListsOnlyNumberedMonths) {
+  Reckoner r;
+  ListingOptions monthsOnly;
+  monthsOnly.majorTerms = false;
+  for (int year = 1900; year <= 2100; ++year) {
+    const std::string text = YearDataText(r, InputsOf(r, Noon(year, 6, 1)), monthsOnly);
+    EXPECT_EQ(Lines(text)[5].rfind("Sui ", 0), 0u) << year;
+    EXPECT_EQ(text.find(" M ("), std::string::npos) << year;
+  }
+}
+
 TEST(Listings, HeadersFollowTheNumberOfYearsTheMeridianAndTheCalendar) {
   Reckoner r;
   r.SetCountry(kJapan);
@@ -263,15 +276,19 @@ TEST(Listings, NumberOfYearsSettledFromTheBox) {
   }
 }
 
-// Random solar and lunar dates come back from their day numbers at the three meridians; the date
-// test of an entry that did not parse reports its code.
-TEST(Listings, SelfTestPassesAtEveryMeridian) {
+// Random solar and lunar dates come back from their day numbers at the three meridians and with
+// either Sun method; the date test of an entry that did not parse reports its code.
+TEST(Listings, SelfTestPassesAtEveryMeridianByEitherMethod) {
   for (int longitude : {120, 105, 135}) {
     Reckoner r;
     r.SetReferenceLongitude(longitude);
     RandomSelfTest test(r, 300, static_cast<uint64_t>(longitude));
     const std::string text = ListingText(test, kModeTest);
     EXPECT_FALSE(test.failed()) << longitude << text;
+    r.SetSunMethod(kMeanSun);  // its terms lie days away from the true ones the window shows
+    RandomSelfTest mean(r, 300, 1);
+    ListingText(mean, kModeTest);
+    EXPECT_FALSE(mean.failed()) << longitude << " mean sun";
     const std::string head = "\nDoing 300 random solar,lunar -> JDN -> solar,lunar";
     ASSERT_EQ(text.substr(0, head.size()), head);
     const std::string digits = text.substr(head.size());

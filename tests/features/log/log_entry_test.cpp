@@ -158,20 +158,23 @@ TEST_F(LogEntryTest, AdditionsToTheLog) {
   const std::string entry = "79-31-9*-12 CHL 12:00 CCT\n\n";
   // The caption opens an empty log only.
   EXPECT_EQ(AddToLog("", "Vantrel 1.06", Sources(), preferences).text, "Vantrel 1.06\n\n" + entry);
-  EXPECT_EQ(AddToLog("x", "Vantrel 1.06", Sources(), preferences).text, entry);
+  EXPECT_EQ(AddToLog("x\n", "Vantrel 1.06", Sources(), preferences).text, entry);
+  // Text typed without a line break at the end keeps its line.
+  EXPECT_EQ(AddToLog("by hand.", "Vantrel 1.06", Sources(), preferences).text, "\n" + entry);
 
   // Automatic entries only with "Auto log" ticked and a known kind of action.
-  EXPECT_EQ(AutoLog(kLogNow, "x", "", Sources(), preferences).text, "");
+  EXPECT_EQ(AutoLog(kLogNow, "x\n", "", Sources(), preferences).text, "");
   rules_.SetAutoLog(true);
-  EXPECT_EQ(AutoLog(kLogNow, "x", "", Sources(), preferences).text, "Now\n" + entry);
-  EXPECT_EQ(AutoLog(0, "x", "", Sources(), preferences).text, "");
+  EXPECT_EQ(AutoLog(kLogNow, "x\n\n", "", Sources(), preferences).text, "Now\n" + entry);
+  EXPECT_EQ(AutoLog(kLogNow, "by hand.", "", Sources(), preferences).text, "\nNow\n" + entry);
+  EXPECT_EQ(AutoLog(0, "x\n", "", Sources(), preferences).text, "");
   EXPECT_EQ(AutoLog(kLogNow, "", "Vantrel", Sources(), preferences).text, "Vantrel\n\nNow\n" + entry);
 
   // A failure part-way keeps what was written before it and says why.
   DisplayTexts broken = rules_.display();
   broken.moonError = "Error-2 when calling GetPhase() in DisplayMoonData().";
   const LogSources sources{broken, rules_.settings(), rules_.entry(), reckoner_};
-  const LogAddition failed = AddToLog("x", "", sources, *ParseLogPreferenceList("chl,phase"));
+  const LogAddition failed = AddToLog("x\n", "", sources, *ParseLogPreferenceList("chl,phase"));
   EXPECT_EQ(failed.text, "79-31-9*-12 CHL 12:00 CCT\n");
   EXPECT_EQ(failed.error, broken.moonError);
 }

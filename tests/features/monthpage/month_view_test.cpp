@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -66,9 +68,24 @@ TEST_F(MonthViewTest, TextsOfTheLeapMonth) {
   EXPECT_EQ(view.CellOfLunarDay(15)->dayNumberText, "15");
   EXPECT_EQ(view.CellOfLunarDay(11)->dateText, "Sun Jan 1");
   EXPECT_EQ(MonthViewCaption(reckoner_, kLeapMonth11 + 2), "79-50-11*-03 CHL");
-  EXPECT_EQ(MonthColumnHeading(0), "   Mon");
-  EXPECT_EQ(MonthColumnHeading(6), "   Sun");
-  EXPECT_EQ(MonthColumnHeading(7), "Lunaday");
+}
+
+// The rows follow the Moon, not the week: over a year of months each column holds every weekday,
+// so no heading may name one. Day 15 stays under "Lunaday".
+TEST_F(MonthViewTest, HeadingsNameNoWeekdayTheColumnsDoNotHold) {
+  std::array<std::set<int>, kMonthViewColumns> weekdays;
+  for (int32_t day = kLeapMonth11; day < kLeapMonth11 + 365; day = View(day).nextFirstDay) {
+    for (const MonthCell& cell : View(day).cells) {
+      if (cell.visible) weekdays[static_cast<size_t>(cell.column)].insert(cell.weekday);
+    }
+  }
+  for (int k = 0; k < kMonthViewColumns; ++k) {
+    EXPECT_EQ(weekdays[static_cast<size_t>(k)].size(), 7u) << k;
+    for (int weekday = 0; weekday < 7; ++weekday) {
+      EXPECT_EQ(MonthColumnHeading(k).find(WeekdayName(weekday, false, 0).substr(0, 3)), std::string::npos) << k;
+    }
+  }
+  EXPECT_EQ(MonthColumnHeading(kLunadayColumn), "Lunaday");
 }
 
 // The month before has 30 days (month 11) or 29 (leap month 11*): day 1 lies 30 or 29 days back.
@@ -171,12 +188,14 @@ TEST(CalendarImage, SavesPngOrFallsBackToBmp) {
         SaveCalendarImage(dialogs, messages, [&](const std::string& path, const char* format) {
           written.push_back(std::string(format) + " " + path);
           return std::string(format) == "PNG" ? c.pngWorks : c.bmpWorks;
-        });
+        }, "lunar-month-2033-11-leap.png");
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(written, c.written);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0],
               "Save image of this calendar month as a PNG file|PNG graphics file (*.png) | *.png");
+    EXPECT_EQ(dialogs.fileName, "lunar-month-2033-11-leap.png");
+    EXPECT_EQ(dialogs.folder, StartFolder::kPictures);
     if (c.message.empty()) {
       EXPECT_TRUE(messages.shown.empty());
     } else {

@@ -207,6 +207,18 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
+// A single step may leave the admitted range, but none goes further than the saved state reads back.
+TEST_F(MoveTest, NoStepFromWithinTheRangeGoesBeyondReach) {
+  for (int step = 0; step < kMoveStepCount; ++step) {
+    for (double start : {kMaxAjd, At(2999, 12, 31, 23.9), kMinAjd, At(-2999, 1, 1, 0)}) {
+      Prepare(start, step, start > kMaxAjd - 1, false);  // forward from the end, back from the start
+      move_.Step(step, rules_.settings().moveForward, false, false);
+      EXPECT_TRUE(rules_.currentAjd() >= kMinReachableAjd && rules_.currentAjd() <= kMaxReachableAjd)
+          << MoveStepName(step) << " from " << start;
+    }
+  }
+}
+
 // The log switches "repeatedly" off when it cannot keep an entry: the step shown stays, the run ends.
 TEST_F(MoveTest, ARunEndsOnceRepeatedlyIsSwitchedOff) {
   Prepare(At(2024, 2, 10, 4), kStepDay);

@@ -90,6 +90,20 @@ TEST(EventSearch, SolsticesAndTermsAreSkippedFromTheirOwnInstant) {
   EXPECT_EQ(s.Find(kTargetSummerSolstice, false, march), AjdFromCjdc(s.eph().JuneSolsticeCjdc(2023, kLongitude), kLongitude));
 }
 
+// Only the instant a search starts from is passed over: half a second before or after a term (at
+// a sui's boundary or inside it, in any era) the search finds that term.
+TEST(EventSearch, TermsHalfASecondAwayAreFound) {
+  Searcher s;
+  for (int year : {2024, -2000, 2900}) {
+    for (int i : {24, 25, 47}) {
+      s.reckoner.BuildYearTables(Day(year, 6, 1));
+      const double term = AjdFromCjdc(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc, kLongitude);
+      EXPECT_EQ(s.Find(kTargetSolarTerm, true, term - 0.5 * kSecond), term) << year << " entry " << i;
+      EXPECT_EQ(s.Find(kTargetSolarTerm, false, term + 0.5 * kSecond), term) << year << " entry " << i;
+    }
+  }
+}
+
 // Every term takes the Delta T of its quarter point's year, so the tables of two neighbouring
 // years give the same term at the same instant, even in remote eras where Delta T changes by tens
 // of seconds a year. Walking back and forth over the solstice, every search moves on to the

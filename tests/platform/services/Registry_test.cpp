@@ -100,9 +100,10 @@ TEST(WebLink, FailureTextsByCode) {
       {42, "https://example.org/", ""},
       {33, "x", ""},
       {32, "x", "Error launching web browser, error code = 32."},
-      {31, "C:\\docs\\Manual.HTML",
-       "Error launching web browser, error code = 31.\r\n\r\nFile extension '.html' is not "
-       "associated with any application program."},
+      {31, "/usr/share/vantrel/Manual.HTML",
+       "Error launching web browser, error code = 31.\r\n\r\nNo program to open '.html' files was found."},
+      {31, "https://example.org/manual.html",
+       "Error launching web browser, error code = 31.\r\n\r\nNo program to open web pages was found."},
       {8, "x", "Error launching web browser, error code = 8.\r\n\r\nOut of memory."},
       {2, "x", "Error launching web browser, error code = 2.\r\n\r\nPlease try once more."},
       {0, "x", "Error launching web browser, error code = 0."},

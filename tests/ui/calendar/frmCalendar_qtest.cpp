@@ -108,6 +108,12 @@ class CalendarWindowTest : public QObject {
     Fixture f;
     f.Click("cmdSaveCalendarImage");
     QCOMPARE(f.dialogs.asked.size(), size_t{1});
+    // The dialog offers a name for the month shown, in the user's pictures folder.
+    QCOMPARE(f.dialogs.fileName, std::string("lunar-month-2033-11-leap.png"));
+    QCOMPARE(f.dialogs.folder, StartFolder::kPictures);
+    f.Click("cmdShowPreviousOrNext_1");
+    f.Click("cmdSaveCalendarImage");
+    QCOMPARE(f.dialogs.fileName, std::string("lunar-month-2033-12.png"));
     QVERIFY(f.messages.shown.empty());
     QTemporaryDir dir;
     f.dialogs.answer = dir.filePath("no such folder/month.png").toStdString();
@@ -115,6 +121,18 @@ class CalendarWindowTest : public QObject {
     QCOMPARE(f.messages.shown.size(), size_t{1});
     QCOMPARE(f.messages.shown[0].text, std::string("Error when attempting to save image.  Please try again."));
     QVERIFY(QDir(dir.path()).isEmpty());
+  }
+
+  // Save dialogs open in the user's pictures or documents folder, or home when there is none.
+  void theSaveDialogsStartInTheUsersFolders() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");  // no folders of the user's own choosing
+    QVERIFY(QDir(home.path()).mkpath("Pictures"));
+    QCOMPARE(StartFolderPath(StartFolder::kPictures), QDir(home.path()).filePath("Pictures"));
+    QCOMPARE(StartFolderPath(StartFolder::kDocuments), QDir(home.path()).absolutePath());
+    qputenv("HOME", oldHome);
   }
 
   void qtFilterOfTheSaveDialog() {

@@ -195,6 +195,7 @@ class DataWindowTest : public QObject {
     QCOMPARE(f.files.replaced, 0);
     QVERIFY(f.messages.shown.empty());
     QCOMPARE(f.dialogs.fileName, std::string("lunar-new-years.ics"));
+    QCOMPARE(f.dialogs.folder, StartFolder::kDocuments);
 
     f.dialogs.answer = "new-years.ics";
     f.Click("cmdSaveICalendar");

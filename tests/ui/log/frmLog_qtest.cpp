@@ -67,15 +67,33 @@ class LogWindowTest : public QObject {
     QVERIFY(f.Log().startsWith(f.window->windowTitle() + "\n\n"));
   }
 
-  void theCloseBoxLosesTheLog() {
+  // The close box warns that the log is lost: Cancel goes back to it, OK discards it.
+  void theCloseBoxLosesTheLogUnlessTheUserGoesBack() {
     Fixture f;
     f.Click("cmdAddToLog");
     f.Click("cmdViewLog");
-    f.Find("frmLog")->close();
-    QCOMPARE(f.messages.shown.back().title, std::string("X"));
-    QCOMPARE(f.messages.shown.back().icon, MessageIcon::kWarning);
-    QVERIFY(f.Log().isEmpty());
+    QWidget* log = f.Find("frmLog");
+    QCOMPARE(f.Find<QPushButton>("cmdClear", log)->text(), QString("Clear log"));
+    f.messages.answers = {MessageAnswer::kCancel};
+    log->close();
+    QCOMPARE(f.messages.shown.back().title, std::string("Close log"));
+    QCOMPARE(f.messages.shown.back().buttons, MessageButtons::kOkCancel);
+    QVERIFY(log->isVisible() && !f.Log().isEmpty());
+    log->close();  // OK
+    QVERIFY(!log->isVisible() && f.Log().isEmpty());
     QVERIFY(!f.Shown("cmdViewLog") && !f.Shown("cmdClearLog"));
+  }
+
+  // Text typed at the end of the log keeps its line: an automatic heading starts a new one.
+  void anAutomaticHeadingStartsOnANewLine() {
+    Fixture f;
+    f.Find<QCheckBox>("chkAutoLog")->click();
+    f.Click("cmdAddToLog");
+    f.Click("cmdViewLog");
+    f.Find<QPlainTextEdit>("txbText")->moveCursor(QTextCursor::End);
+    QTest::keyClicks(f.Find<QPlainTextEdit>("txbText"), "By hand.");
+    f.Click("cmdMove");
+    QVERIFY2(f.Log().contains("\nBy hand.\nMove forward 1 CHL month\n"), qPrintable(f.Log()));
   }
 
   void autoLogHeadsTheEntries() {

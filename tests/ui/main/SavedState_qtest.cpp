@@ -101,19 +101,43 @@ class SavedStateWindowTest : public QObject {
     QVERIFY(r.messages.shown.empty());
   }
 
+  // A CE century from 2950 shows 3050, beyond the admitted range: that instant and every choice
+  // come back at the next start and from "Restore state".
+  void aMoveBeyondTheRangeIsKept() {
+    const double beyond = JdnOfCeDate(3050, 6, 1) - 0.5 + 9.0 / 24;
+    {
+      Run r(store_, files_, Path());
+      r.window->SetInstant(JdnOfCeDate(2950, 6, 1) - 0.5 + 9.0 / 24);
+      r.Choose("cboMoveStep", 5);  // CE century
+      r.Choose("cboMethod", 1);
+      r.Find<QCheckBox>("chkShowVMC")->click();
+      r.Click("cmdMove");
+      QVERIFY(r.Text("lblCommonEraDate_1").startsWith("3050-06-01 CE 09:00 GMT"));
+      r.Click("cmdQuit");
+    }
+    Run r(store_, files_, Path());
+    QCOMPARE(r.window->CurrentAjd(), beyond);
+    QCOMPARE(r.Find<QComboBox>("cboMoveStep")->currentIndex(), 5);
+    QCOMPARE(r.Find<QComboBox>("cboMethod")->currentText(), QString("mean sun"));
+    QVERIFY(!r.Find<QCheckBox>("chkShowVMC")->isChecked());
+    r.window->SetInstant(2451545);
+    r.Click("cmdRestoreState");
+    QCOMPARE(r.window->CurrentAjd(), beyond);
+  }
+
   void anEditedZoneLabelSurvives() {
     WriteFile(Path(), PreparedState());
     {
       Run r(store_, files_, Path());
       QCOMPARE(r.window->CurrentAjd(), 2440000.25);
-      QCOMPARE(r.Find<QLineEdit>("txbCCT")->text(), QString("PEK"));
+      QCOMPARE(r.Find<QLabel>("txbCCT")->text(), QString("PEK"));
       QVERIFY(r.Find<QLabel>("lblChineseLunarDate_1")->text().endsWith(" PEK"));
       QCOMPARE(r.Find<QComboBox>("cboMethod")->currentText(), QString("mean sun"));
       r.Click("cmdSaveState");
     }
     QVERIFY(FileBytes(Path()).contains("\r\n\"PEK\"\r\n"));
     Run r(store_, files_, Path());
-    QCOMPARE(r.Find<QLineEdit>("txbCCT")->text(), QString("PEK"));
+    QCOMPARE(r.Find<QLabel>("txbCCT")->text(), QString("PEK"));
   }
 
   void damagedFilesLeadToTheDefaultsAndThePresent_data() {
