@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace mirvo::test {
@@ -13,6 +15,14 @@ struct CliRun {
   std::string out;  // stdout, and stderr too unless it was dropped
   int code = -1;    // exit code, or -1 when the program did not exit normally
 };
+
+// The bytes of a file the program wrote ("" when there is none).
+inline std::string File(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 // The program's path, quoted for the shell.
 inline std::string CliCommand() { return std::string("'") + MIRVO_CLI_PATH + "'"; }

@@ -18,6 +18,7 @@
 namespace mirvo {
 namespace {
 
+using test::File;
 using test::RunCli;
 
 // The events of an export, after checking the form every file must have.
@@ -56,13 +57,6 @@ std::vector<std::string> ListedDates(const std::string& text) {
     if (at != std::string::npos) dates.push_back(l.substr(l.find_first_of("0123456789", at), 10));
   }
   return dates;
-}
-
-std::string File(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 TEST(CliExport, TheNewYearsOf2024To2043AreThoseTheListPrints) {

@@ -141,28 +141,19 @@ TEST(OrdinalText, EnglishSuffixes) {
   for (const auto& c : cases) EXPECT_EQ(OrdinalText(c.n), c.text) << c.n;
 }
 
-// Quoted input stays one line that a terminal only shows: controls, C1 codes and overlong forms
-// escaped, at most the given number of characters, never half of one.
+// Quoted input stays one line that a terminal only shows: C0, DEL, C1 and overlong forms escaped,
+// at most the given number of characters, never half of one.
 TEST(QuotedText, EscapesControlsAndCutsLongValues) {
   const struct {
     std::string text;
     size_t max;
     std::string quoted;
   } cases[] = {
-      {"2000-01-01 JC", 80, "'2000-01-01 JC'"},
-      {"a\nb\tc\rd", 80, "'a\\nb\\tc\\rd'"},
-      {"\x1B[31mred\x7F", 80, "'\\x1B[31mred\\x7F'"},
-      {"\xC2\x9B" "2J", 80, "'\\u009B2J'"},                   // C1 CSI
-      {"\xC0\x9B", 80, "'\\xC0\\x9B'"},                       // overlong ESC
-      {"\xFF", 80, "'\\xFF'"},                                // malformed byte
-      {"M\xC3\xA4rz", 80, "'M\xC3\xA4rz'"},                       // UTF-8 kept
-      {"abcdef", 3, "'abc…'"},
-      {"\xC3\xA4\xC3\xA4\xC3\xA4", 2, "'\xC3\xA4\xC3\xA4…'"},
-      {"", 80, "''"},
+      {"a\nb\t\x1B[31m\x7F", 80, "'a\\nb\\t\\x1B[31m\\x7F'"},
+      {"\xC2\x9B" "2J \xC0\x9B \xFF", 80, "'\\u009B2J \\xC0\\x9B \\xFF'"},  // C1 CSI, overlong ESC, stray byte
+      {"M\xC3\xA4rz M\xC3\xA4rz", 4, "'M\xC3\xA4rz…'"},                     // UTF-8 kept and cut
   };
   for (const auto& c : cases) EXPECT_EQ(QuotedText(c.text, c.max), c.quoted) << c.text;
-  EXPECT_EQ(QuotedText(std::string(200, 'x')).size(), 2 + 80 + std::string("…").size());
-  EXPECT_EQ(EscapedText("--bogus\n"), "--bogus\\n");
 }
 
 }  // namespace
