@@ -21,6 +21,8 @@
 #include "features/state/StateFile.h"
 #include "ui/main/frmMain.h"
 #include "util/DataFolder.h"
+#include "util/Files.h"
+#include "util/Text.h"
 
 #ifndef MIRVO_DATA_FROM_PROGRAMS
 #define MIRVO_DATA_FROM_PROGRAMS "../share/vantrel"
@@ -102,8 +104,9 @@ int SaveCalendarPng(const std::string& file, const std::string& entry) {
   const int32_t day = mirvo::JdnOf(mirvo::CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
   mirvo::frmCalendar calendar(reckoner, mirvo::CalendarServices{});
   calendar.setJdn1stOfMonth(day);
-  if (!calendar.view().valid || !calendar.WritePage(file, "PNG")) {
-    std::fprintf(stderr, "mirvo: cannot write %s\n", file.c_str());
+  std::string reason = "the month cannot be drawn";
+  if (!calendar.view().valid || !calendar.WritePage(file, "PNG", &reason)) {
+    std::fprintf(stderr, "mirvo: cannot write %s: %s\n", mirvo::QuotedText(file).c_str(), reason.c_str());
     return 1;
   }
   return 0;
@@ -170,16 +173,28 @@ int main(int argc, char** argv) {
   if (!window.Start()) return 1;  // shows the window
 
   if (printLabels) {
-    for (const auto& [caption, value] : window.RowTexts()) {
-      std::printf("%s\t%s\n", caption.c_str(), value.c_str());
+    // A tab or line break inside a text would shift the columns of the lines that follow.
+    auto field = [](std::string text) {
+      for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+      }
+      return text;
+    };
+    std::string lines;
+    for (const auto& [caption, value] : window.RowTexts()) lines += field(caption) + '\t' + field(value) + '\n';
+    // Lost output (a full disk, a reader that has gone) is a failure, not a success.
+    if (const std::string reason = mirvo::WriteToDescriptor(1, lines); !reason.empty()) {
+      std::fprintf(stderr, "mirvo: the output could not be written: %s\n", reason.c_str());
+      return 1;
     }
     return 0;
   }
   if (!screenshot.empty()) {
     window.adjustSize();
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromStdString(screenshot), "PNG")) {
-      std::fprintf(stderr, "mirvo: cannot write %s\n", screenshot.c_str());
+    if (const std::string reason = mirvo::SaveImageFile(window.grab().toImage(), screenshot, "PNG");
+        !reason.empty()) {
+      std::fprintf(stderr, "mirvo: cannot write %s: %s\n", mirvo::QuotedText(screenshot).c_str(), reason.c_str());
       return 1;
     }
     return 0;

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/cli/Args.h"
+#include "util/Files.h"
+#include "util/Text.h"
 
 #ifndef MIRVO_VERSION
 #define MIRVO_VERSION "0"
@@ -25,22 +27,20 @@ void PrintUsage(std::ostream& out) {
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The command's exit code, with what it wrote to `out` and `err`.
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   using namespace mirvo::cli;
-  std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    std::cerr << "mirvo-cli: no command given\n";
-    PrintUsage(std::cerr);
+    err << "mirvo-cli: no command given\n";
+    PrintUsage(err);
     return kExitBadInput;
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    PrintUsage(std::cout);
+    PrintUsage(out);
     return kExitOk;
   }
   if (args[0] == "--version") {
-    std::cout << "mirvo-cli (Vantrel) " << MIRVO_VERSION << "\n";
+    out << "mirvo-cli (Vantrel) " << MIRVO_VERSION << "\n";
     return kExitOk;
   }
   for (const auto& c : Commands()) {
@@ -48,16 +48,33 @@ int main(int argc, char** argv) {
     try {
       Args parsed(std::vector<std::string>(args.begin() + 1, args.end()), c.valueOptions, c.flagOptions);
       if (parsed.help()) {
-        std::cout << c.usage;
+        out << c.usage;
         return kExitOk;
       }
-      return c.run(parsed, std::cout, std::cerr);
+      return c.run(parsed, out, err);
     } catch (const UsageError& e) {
-      std::cerr << "mirvo-cli " << c.name << ": " << e.what() << "\n" << c.usage;
+      err << "mirvo-cli " << c.name << ": " << e.what() << "\n" << c.usage;
       return kExitBadInput;
     }
   }
-  std::cerr << "mirvo-cli: unknown command '" << args[0] << "'\n";
-  PrintUsage(std::cerr);
+  err << "mirvo-cli: unknown command " << mirvo::QuotedText(args[0]) << "\n";
+  PrintUsage(err);
   return kExitBadInput;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Standard output through a buffer that keeps why a write failed: output lost to a full disk,
+  // a closed descriptor or a reader that has gone is a failure, never a success.
+  mirvo::DescriptorBuffer buffer(1);
+  std::ostream out(&buffer);
+  std::cerr.tie(&out);  // a message follows what was printed before it
+  const int code = RunCommand(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr);
+  out.flush();
+  if (!buffer.error().empty()) {
+    std::cerr << "mirvo-cli: the output could not be written: " << buffer.error() << "\n";
+    return mirvo::cli::kExitFailure;
+  }
+  return code;
 }

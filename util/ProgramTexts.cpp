@@ -1,9 +1,9 @@
 #include "util/ProgramTexts.h"
 
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "util/Files.h"
 
 namespace mirvo {
 namespace {
@@ -38,20 +38,15 @@ int LineCode(int base, int line) { return base - (line <= 500 ? line : 500); }
 int ProgramTextStore::lt(const std::string& path) {
   texts_.clear();
   errorLine_ = 0;
-  // A folder opens as a stream here and reports a size of its own; it is no text file.
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return kTextsCannotOpen;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return kTextsCannotOpen;
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0) return kTextsReadError;
-  if (size == 0) return kTextsEmptyFile;
-  if (size > kMaxFileBytes) return kTextsTooMuch;
-  in.seekg(0, std::ios::beg);
-  std::string content(static_cast<size_t>(size), '\0');
-  if (!in.read(content.data(), size)) return kTextsReadError;
-  return Read(content);
+  // Only a regular file is read: a folder, a device or a FIFO (which would wait for a writer)
+  // cannot be opened as the program texts.
+  const FileContent file = ReadRegularFile(path, static_cast<size_t>(kMaxFileBytes));
+  switch (file.status) {
+    case FileContent::kRead: break;
+    case FileContent::kTooLarge: return kTextsTooMuch;
+    default: return kTextsCannotOpen;
+  }
+  return Read(file.bytes);
 }
 
 int ProgramTextStore::Read(std::string_view content) {

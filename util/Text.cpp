@@ -1,5 +1,6 @@
 #include "util/Text.h"
 
+#include <cstdio>
 
 namespace mirvo {
 namespace {
@@ -255,6 +256,48 @@ std::string RemoveLineBreaks(std::string_view text) {
     if (c != '\r' && c != '\n') out += c;
   }
   return out;
+}
+
+std::string EscapedText(std::string_view text, size_t maxCharacters) {
+  std::string out;
+  size_t count = 0;
+  for (size_t i = 0; i < text.size();) {
+    if (count == maxCharacters) {
+      out += "…";
+      break;
+    }
+    const size_t n = SequenceLength(text, i);
+    const std::string_view ch = text.substr(i, n);
+    i += n;
+    ++count;
+    const auto b = static_cast<unsigned char>(ch[0]);
+    char escape[12];
+    if (n == 1 && (b < 0x20 || b >= 0x7F)) {
+      if (b == '\n') out += "\\n";
+      else if (b == '\t') out += "\\t";
+      else if (b == '\r') out += "\\r";
+      else {
+        std::snprintf(escape, sizeof escape, "\\x%02X", b);
+        out += escape;
+      }
+    } else if (n == 2 && Decode(ch) < 0x80) {
+      // An overlong form of an ASCII character, which some terminals would read as that character.
+      for (const char c : ch) {
+        std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
+        out += escape;
+      }
+    } else if (n == 2 && Decode(ch) <= 0x9F) {
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(Decode(ch)));
+      out += escape;
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+std::string QuotedText(std::string_view text, size_t maxCharacters) {
+  return "'" + EscapedText(text, maxCharacters) + "'";
 }
 
 }  // namespace mirvo

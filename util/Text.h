@@ -68,6 +68,14 @@ std::string TrimmedText(std::string_view text, std::string_view characters = " "
 // The text without its CR and LF characters.
 std::string RemoveLineBreaks(std::string_view text);
 
+// A value that came from outside (an argument, a file name) as a message quotes it: in single
+// quotes, at most the first maxCharacters characters (then "…"), and every control character
+// (C0, DEL, C1) and malformed byte written as an escape ("\n", "\t", "\x1B", "\u009B"), so
+// that a message stays on one line and a terminal never acts on what it shows.
+std::string QuotedText(std::string_view text, size_t maxCharacters = 80);
+// The same without the quotes.
+std::string EscapedText(std::string_view text, size_t maxCharacters = 80);
+
 // A duration of whole minutes. Long form: "1 day, 1 hour and 5 minutes", "2 days", "1 hour",
 // "0 minutes". Short form: "1d 1h 5m", "1h 5m", "0h 5m". A negative duration is written as the
 // duration of its magnitude preceded by "-".

@@ -2,12 +2,23 @@
 
 #include <charconv>
 
+#include "util/Text.h"
+
 namespace mirvo::cli {
 
 Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& valueOptions,
            const std::set<std::string>& flagOptions) {
+  bool optionsEnded = false;
   for (size_t i = 0; i < argv.size(); ++i) {
     const std::string& a = argv[i];
+    if (optionsEnded) {
+      positional_.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      optionsEnded = true;
+      continue;
+    }
     // "--name" options; a lone "-" or a negative number such as "-44-03-15" is positional.
     if (a.size() > 2 && a[0] == '-' && a[1] == '-') {
       std::string name = a.substr(2);
@@ -29,7 +40,7 @@ Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& va
           values_[name] = argv[++i];
         }
       } else {
-        throw UsageError("unknown option --" + name);
+        throw UsageError("unknown option --" + EscapedText(name));
       }
     } else {
       positional_.push_back(a);
@@ -58,7 +69,7 @@ std::optional<long> Args::integer(const std::string& name, long lo, long hi) con
   if (first != last && *first == '+') ++first;
   auto [ptr, ec] = std::from_chars(first, last, n);
   if (ec != std::errc() || ptr != last || first == last)
-    throw UsageError("--" + name + " needs a whole number, not '" + *v + "'");
+    throw UsageError("--" + name + " needs a whole number, not " + QuotedText(*v));
   if (n < lo || n > hi)
     throw UsageError("--" + name + " must be from " + std::to_string(lo) + " to " + std::to_string(hi));
   return n;

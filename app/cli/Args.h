@@ -1,6 +1,8 @@
 // Command-line conventions of mirvo-cli: `mirvo-cli COMMAND [ARGS…] [--name value] [--flag]`.
-// Errors are one line on stderr; exit 0 success, 2 bad input or out of range, 3 a search or step
-// that found nothing or failed.
+// Errors are one line on stderr; exit 0 success, 1 a file or stream that could not be read or
+// written (lost output included), 2 bad input or out of range, 3 a search, step, list or export
+// that found nothing or ended short of what was asked (after writing what it found).
+// A lone "--" ends the options: every argument after it is positional.
 #pragma once
 
 #include <map>
@@ -14,6 +16,7 @@
 namespace mirvo::cli {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
 inline constexpr int kExitBadInput = 2;
 inline constexpr int kExitNotFound = 3;
 

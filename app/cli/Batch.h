@@ -34,14 +34,15 @@ inline size_t BatchBlockLength(size_t total, size_t shortest, size_t longest) {
 // Writes makeWorker()(b) for b = 0 .. blocks - 1 to out, in that order. makeWorker is called once
 // per worker thread and returns a callable std::string(size_t block) that owns that worker's
 // context. At most a few blocks per worker run ahead of the one being written, so that memory
-// stays bounded on long spans. An exception in a block is rethrown here, in block order.
+// stays bounded on long spans. An exception in a block is rethrown here, in block order. Once the
+// stream has failed (a full disk, a reader that has gone) no further block is made.
 template <class MakeWorker>
 void WriteBlocksInOrder(size_t blocks, MakeWorker makeWorker, std::ostream& out,
                         unsigned workers = 0) {
   if (workers == 0) workers = BatchWorkers(blocks);
   if (workers <= 1) {
     auto work = makeWorker();
-    for (size_t b = 0; b < blocks; ++b) out << work(b);
+    for (size_t b = 0; b < blocks && out; ++b) out << work(b);
     return;
   }
   struct Slot {
@@ -87,7 +88,7 @@ void WriteBlocksInOrder(size_t blocks, MakeWorker makeWorker, std::ostream& out,
   for (unsigned w = 0; w < workers; ++w) threads.emplace_back(run);
 
   std::exception_ptr error;
-  for (size_t b = 0; b < blocks && !error; ++b) {
+  for (size_t b = 0; b < blocks && !error && out; ++b) {
     std::string text;
     {
       std::unique_lock lock(mutex);

@@ -6,6 +6,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 
@@ -30,11 +31,32 @@ std::string Fixed6(double x) {
   return buffer;
 }
 
+namespace {
+
+// Exactly the form the commands' help names: an optional minus, then the year, month and day in
+// digits joined by dashes. The date box's reader drops every other character, which would read
+// "2000-01-01 JC" as a CE date and "2000-01-01 (day 5)" as 2000-01-15.
+bool IsIsoDateForm(const std::string& text) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  for (int field = 0; field < 3; ++field) {
+    if (field > 0) {
+      if (i >= text.size() || text[i] != '-') return false;
+      ++i;
+    }
+    const size_t start = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (i == start) return false;
+  }
+  return i == text.size();
+}
+
+}  // namespace
+
 int32_t CeDateArgument(const std::string& text, const std::string& prefix) {
   CalendarDate date;
   date.calendar = 'G';
-  if (ParseCalendarDate(text, date) != 1)
-    throw UsageError(prefix + " a CE date such as 2024-02-10, not '" + text + "'");
+  if (!IsIsoDateForm(text) || ParseCalendarDate(text, date) != 1)
+    throw UsageError(prefix + " a CE date such as 2024-02-10, not " + QuotedText(text));
   return date.jdn;
 }
 
@@ -44,7 +66,7 @@ bool InChineseDaySpan(int32_t first, int32_t last) {
 
 void RefusePositional(const Args& args) {
   if (!args.positional().empty())
-    throw UsageError("unexpected argument '" + args.positional().front() + "'");
+    throw UsageError("unexpected argument " + QuotedText(args.positional().front()));
 }
 
 std::pair<long, long> YearSpanOptions(const Args& args, long lo, long hi) {

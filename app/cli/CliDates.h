@@ -21,8 +21,9 @@ std::string IsoDateOfJdn(int32_t jdn);
 // A day count with six decimals, as the TSV columns write AJD, CJD and JDE.
 std::string Fixed6(double x);
 
-// The day number of a CE date argument such as "2024-02-10". A text that is no date, or no date
-// that exists, is a UsageError: prefix + " a CE date such as 2024-02-10, not '" + text + "'".
+// The day number of a CE date argument such as "2024-02-10" or "-44-03-15": digits and dashes
+// only. Any other text, or a date that does not exist, is a UsageError: prefix + " a CE date
+// such as 2024-02-10, not " + the text quoted.
 int32_t CeDateArgument(const std::string& text, const std::string& prefix);
 
 // Whether the days first..last all lie in the span the Chinese commands serve, -3000-01-01 to

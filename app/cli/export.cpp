@@ -1,25 +1,26 @@
 // mirvo-cli export: lunar anniversaries, lunar new years, month starts, leap months, solar terms
 // and the Moon's phases as an iCalendar file for the user's own calendar program.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
+#include <functional>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/AlmanacEvents.h"
 #include "platform/ical/ICalendar.h"
 #include "features/export/CalendarExport.h"
+#include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/session/MainRules.h"
+#include "util/Files.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -31,7 +32,9 @@ constexpr const char* kUsage =
     "       mirvo-cli export new-years|months|leap-months|terms|phases --from YEAR --to YEAR\n"
     "                        [--country vietnam|china|japan | --longitude L] [--epoch E]\n"
     "                        [--format ics] [--output FILE]\n"
-    "Writes an iCalendar file (RFC 5545) to stdout, or to FILE (replaced only once complete):\n"
+    "Writes an iCalendar file (RFC 5545) to stdout (also with --output -), or to FILE: a regular\n"
+    "file (a symbolic link is followed to it) is replaced only once complete and keeps its\n"
+    "permissions, one you may not write is refused; a device or a FIFO is written to.\n"
     "  anniversaries  the day the lunar date of ENTRY (a date with its calendar code, as for\n"
     "                 `show`; default the present moment) falls on in N lunar years (default 20)\n"
     "                 from its own lunar year or the lunar year beginning in CE year Y, as the\n"
@@ -51,45 +54,54 @@ constexpr const char* kUsage =
     "Dates are all-day events (VALUE=DATE, the same day in every time zone); solar terms and\n"
     "phases are instants in UTC to the second, as `almanac` shows them at the meridian. Years\n"
     "run from 1 to 3000. Every event's UID follows its lunar year, month, term or lunation, so\n"
-    "importing a file again updates the events instead of doubling them.\n";
+    "importing a file again updates the events instead of doubling them. --title takes at most\n"
+    "1000 characters.\n"
+    "Events beyond the years 1 to 3000 that a file can hold (the last months of the lunar year\n"
+    "3000 begin in 3001) are left out: the file holds the others, stderr says how many were\n"
+    "left out, and the exit code is 3. A file that cannot be written exits with 1, bad input\n"
+    "with 2.\n";
 
-// Writes beside the target and renames over it, so that the file is either the old one or the
-// whole new one.
-std::string ReplaceFile(const std::string& path, const std::string& content) {
-  std::string temp = path + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) return std::strerror(errno);
-  size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = write(fd, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const std::string reason = n < 0 ? std::strerror(errno) : "nothing written";
-      close(fd);
-      unlink(temp.c_str());
-      return reason;
-    }
-    done += static_cast<size_t>(n);
-  }
-  // mkstemp makes the file for its owner only; a calendar file is as readable as any other.
-  const mode_t mask = umask(0);
-  umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  if (fsync(fd) != 0 || close(fd) != 0) {
-    const std::string reason = std::strerror(errno);
-    unlink(temp.c_str());
-    return reason;
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string reason = std::strerror(errno);
-    unlink(temp.c_str());
-    return reason;
-  }
-  return "";
-}
+// The longest title taken: a calendar shows a line of a few dozen characters, and every event
+// of a file repeats its title.
+constexpr size_t kMaxTitleCharacters = 1000;
+// Lunar years (or CE years of terms and phases) made into events at a time: the file is written
+// as it is made, so that memory stays small however many years are asked for.
+constexpr int32_t kYearsPerBlock = 64;
 
-std::vector<CalendarEvent> AnniversaryEvents(const Args& args, std::string& name, std::ostream& err,
-                                             bool& refused) {
+// The file being written: a FileReplacement of --output, or standard output, whose failure the
+// program reports as it reports that of any command.
+class CalendarSink {
+ public:
+  CalendarSink(std::ostream& out, const std::optional<std::string>& path) : out_(out) {
+    if (path && *path != "-") file_.emplace(*path);
+  }
+  std::string error() const { return file_ ? file_->error() : ""; }
+  // False once nothing more can be written.
+  bool Write(std::string_view text) {
+    if (file_) return file_->Write(text);
+    return static_cast<bool>(out_ << text);
+  }
+  std::string Commit() { return file_ ? file_->Commit() : ""; }
+
+ private:
+  std::ostream& out_;
+  std::optional<FileReplacement> file_;
+};
+
+// The events of an export, made a block of years at a time: each call fills `events` with the
+// next block's and returns false once every block has been made.
+using EventBlocks = std::function<bool(std::vector<CalendarEvent>& events)>;
+
+struct ExportPlan {
+  std::string name;                 // the calendar's name
+  EventBlocks blocks;
+  size_t yearsBeyond = 0;           // anniversaries asked for in lunar years after kLastICalendarYear
+  std::unique_ptr<Reckoner> reckoner;
+};
+
+// Anniversaries, or the lunar new years of a start on 01-01 without a title. Lunar years that
+// begin after the last year a file can hold are not made: all their days lie beyond it.
+bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
   const int years = static_cast<int>(args.integer("years", 1, kMaxListYears).value_or(20));
   AnniversaryPolicy policy = AnniversaryPolicy::kListing;
   if (auto p = args.value("policy"); p && !ParseAnniversaryPolicy(*p, policy)) {
@@ -97,29 +109,90 @@ std::vector<CalendarEvent> AnniversaryEvents(const Args& args, std::string& name
   }
   const auto fromYear = args.integer("from-year", kFirstICalendarYear, kLastICalendarYear);
   const std::string title = args.value("title", "");
+  if (listing::CharacterCount(title) > kMaxTitleCharacters) {
+    throw UsageError("--title must be at most " + std::to_string(kMaxTitleCharacters) + " characters");
+  }
 
-  Reckoner reckoner;
+  plan.reckoner = std::make_unique<Reckoner>();
+  Reckoner& reckoner = *plan.reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   if (!ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
     err << "mirvo-cli export: " << OneLineMessage(rules.lastMessage()) << "\n";
-    refused = true;
-    return {};
+    return false;
   }
   ChlDate start;
   reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()), reckoner.Epoch(),
                     start);
   if (!start.valid) {
     err << "mirvo-cli export: " << kLunarDateInvalid << "\n";
-    refused = true;
-    return {};
+    return false;
   }
   if (fromYear) {
     start.cycle = CycleOf(static_cast<int32_t>(*fromYear), reckoner.Epoch());
     start.position = PositionOf(static_cast<int32_t>(*fromYear));
   }
-  const ListedDates dates = AnniversaryDates(reckoner, start, years, policy);
-  name = ListedCalendarName(dates, title);
-  return ListedEvents(reckoner, dates, title, policy);
+  const int32_t firstYear = YearFromCycle(start.cycle, start.position, reckoner.Epoch());
+  const int made = static_cast<int>(std::clamp<int64_t>(int64_t{kLastICalendarYear} - firstYear + 1, 0, years));
+  plan.yearsBeyond = static_cast<size_t>(years - made);
+  ListedDates dates = AnniversaryDates(reckoner, start, made, policy);
+  plan.name = ListedCalendarName(dates, title);
+  auto listed = std::make_shared<std::vector<AnniversaryYear>>(std::move(dates.years));
+  dates.years.clear();
+  plan.blocks = [&reckoner, dates, listed, title, policy, next = size_t{0}](std::vector<CalendarEvent>& events) mutable {
+    if (next >= listed->size()) return false;
+    const size_t end = std::min(listed->size(), next + kYearsPerBlock);
+    ListedDates block = dates;
+    block.years.assign(listed->begin() + static_cast<ptrdiff_t>(next), listed->begin() + static_cast<ptrdiff_t>(end));
+    next = end;
+    events = ListedEvents(reckoner, block, title, policy);
+    return true;
+  };
+  return true;
+}
+
+// New years, month starts or leap months of the lunar years from..to; solar terms or phases of
+// the CE years from..to.
+void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
+  if (args.positional().size() > 1) {
+    throw UsageError("no ENTRY for " + kind + ": it takes --from and --to");
+  }
+  const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
+  const ChineseSettings settings = ChineseOptions(args);
+  plan.reckoner = std::make_unique<Reckoner>();
+  Reckoner& reckoner = *plan.reckoner;
+  ApplyChineseSettings(settings, reckoner);
+  const auto first = static_cast<int32_t>(from), last = static_cast<int32_t>(to);
+  auto blockEnd = [last](int32_t year) { return std::min(last, year + kYearsPerBlock - 1); };
+  if (kind == "terms" || kind == "phases") {
+    const bool terms = kind == "terms";
+    plan.name = terms ? "Solar terms" : "Phases of the Moon";
+    plan.blocks = [&reckoner, terms, longitude = settings.longitude, blockEnd, last,
+                   year = first](std::vector<CalendarEvent>& events) mutable {
+      if (year > last) return false;
+      std::vector<AlmanacEvent> almanac;
+      for (const int32_t end = blockEnd(year); year <= end; ++year) {
+        const auto ofYear = AlmanacEventsOfYear(reckoner.ephemeris(), year, longitude);
+        almanac.insert(almanac.end(), ofYear.begin(), ofYear.end());
+      }
+      events = AlmanacCalendarEvents(almanac, longitude, terms);
+      return true;
+    };
+    return;
+  }
+  const bool newYears = kind == "new-years", leapOnly = kind == "leap-months";
+  auto datesOf = [&reckoner, newYears, leapOnly](int32_t a, int32_t b) {
+    return newYears ? NewYearDates(reckoner, a, b) : MonthStartDates(reckoner, a, b, leapOnly);
+  };
+  // The name follows the kind of list only (and the start on 01-01 of the new years): an empty
+  // span of month starts, one year of new years.
+  plan.name = ListedCalendarName(datesOf(first, newYears ? first : first - 1));
+  plan.blocks = [&reckoner, datesOf, blockEnd, last, year = first](std::vector<CalendarEvent>& events) mutable {
+    if (year > last) return false;
+    const int32_t end = blockEnd(year);
+    events = ListedEvents(reckoner, datesOf(year, end));
+    year = end + 1;
+    return true;
+  };
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
@@ -128,54 +201,49 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (args.value("format", "ics") != "ics") throw UsageError("--format must be ics");
   const std::string& kind = args.positional()[0];
-  std::vector<CalendarEvent> events;
-  std::string name;
+  ExportPlan plan;
   if (kind == "anniversaries") {
-    bool refused = false;
-    events = AnniversaryEvents(args, name, err, refused);
-    if (refused) return kExitBadInput;
+    if (!PlanAnniversaries(args, plan, err)) return kExitBadInput;
   } else if (kind == "new-years" || kind == "months" || kind == "leap-months" || kind == "terms" ||
              kind == "phases") {
-    if (args.positional().size() > 1) throw UsageError("no ENTRY for " + kind + ": it takes --from and --to");
-    const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
-    const ChineseSettings settings = ChineseOptions(args);
-    Reckoner reckoner;
-    ApplyChineseSettings(settings, reckoner);
-    const auto first = static_cast<int32_t>(from), last = static_cast<int32_t>(to);
-    if (kind == "terms" || kind == "phases") {
-      std::vector<AlmanacEvent> almanac;
-      for (int32_t y = first; y <= last; ++y) {
-        const auto year = AlmanacEventsOfYear(reckoner.ephemeris(), y, settings.longitude);
-        almanac.insert(almanac.end(), year.begin(), year.end());
-      }
-      events = AlmanacCalendarEvents(almanac, settings.longitude, kind == "terms");
-      name = kind == "terms" ? "Solar terms" : "Phases of the Moon";
-    } else {
-      const ListedDates dates = kind == "new-years"
-                                    ? NewYearDates(reckoner, first, last)
-                                    : MonthStartDates(reckoner, first, last, kind == "leap-months");
-      events = ListedEvents(reckoner, dates);
-      name = ListedCalendarName(dates);
-    }
+    PlanSpan(args, kind, plan);
   } else {
-    throw UsageError("unknown export '" + kind + "'");
+    throw UsageError("unknown export " + QuotedText(kind));
   }
 
-  std::string text;
+  const auto path = args.value("output");
+  auto cannotWrite = [&](const std::string& reason) {
+    err << "mirvo-cli export: cannot write " << (path && *path != "-" ? QuotedText(*path) : "the output")
+        << ": " << reason << "\n";
+    return kExitFailure;
+  };
+  CalendarSink sink(out, path);
+  if (!sink.error().empty()) return cannotWrite(sink.error());
+  const EventTime stamp = UtcNow();
+  size_t leftOut = plan.yearsBeyond;
+  bool writing = true;
   try {
-    text = ICalendarText(events, UtcNow(), name);
-  } catch (const std::exception& e) {
-    err << "mirvo-cli export: " << e.what() << "\n";
-    return kExitBadInput;
-  }
-  if (auto path = args.value("output")) {
-    const std::string reason = ReplaceFile(*path, text);
-    if (!reason.empty()) {
-      err << "mirvo-cli export: cannot write " << *path << ": " << reason << "\n";
-      return kExitBadInput;
+    writing = sink.Write(ICalendarHead(plan.name));
+    std::vector<CalendarEvent> events;
+    while (writing && plan.blocks(events)) {
+      for (const CalendarEvent& e : events) {
+        if (!InICalendarYears(e.start)) {
+          ++leftOut;
+          continue;
+        }
+        if (!(writing = sink.Write(ICalendarEventText(e, stamp)))) break;
+      }
     }
-  } else {
-    out << text;
+    if (writing) writing = sink.Write(ICalendarTail());
+  } catch (const std::exception& e) {
+    return cannotWrite(e.what());
+  }
+  // Lost standard output is reported by the program as for any command; a file says why here.
+  if (const std::string reason = sink.Commit(); !reason.empty()) return cannotWrite(reason);
+  if (!writing) return kExitFailure;
+  if (leftOut > 0) {
+    err << "mirvo-cli export: " << leftOut << (leftOut == 1 ? " date " : " dates ") << kDatesLeftOut << "\n";
+    return kExitNotFound;
   }
   return kExitOk;
 }

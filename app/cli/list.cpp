@@ -4,9 +4,11 @@
 
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "app/cli/StreamOutput.h"
 #include "core/chinese/Reckoner.h"
 #include "features/listings/Listings.h"
 #include "features/session/MainRules.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -29,7 +31,9 @@ constexpr const char* kUsage =
     "                  (default 20)\n"
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
     "--omit-invalid drops the lines of anniversaries that do not exist in a year. The window's\n"
-    "messages go to stderr; an entry error or an invalid lunar date exits with 2.\n";
+    "messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
+    "message leaves short (\"Output window is full.\", an error in listing) with 3 after the\n"
+    "lines it made.\n";
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) {
@@ -42,7 +46,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   else if (kind == "months") mode = kModeMonths;
   else if (kind == "leap-months") mode = kModeMonths, options.leapMonthsOnly = true;
   else if (kind == "euro-new-years") mode = kModeEuroNewYears;
-  else throw UsageError("unknown list '" + kind + "'");
+  else throw UsageError("unknown list " + QuotedText(kind));
   options.julian = args.has("jc");
   options.omitInvalid = args.has("omit-invalid");
   options.years = static_cast<int>(args.integer("years", 1, kMaxListYears)
@@ -56,15 +60,17 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());
   inputs.zoneLabel = rules.settings().zoneLabel();
-  TextOutput text;
+  StreamOutput text(out);
   RunListing(*MakeList(mode, reckoner, inputs, options), text, mode);
-  out << text.text;
+  // A message of the window means the list is not what was asked: an invalid lunar date lists
+  // nothing; any other (a full output window, an error) leaves it short.
   bool refused = false;
   for (const auto& m : text.messages) {
     err << "mirvo-cli list: " << OneLineMessage(m.text) << "\n";
     refused = refused || m.text == kLunarDateInvalid;
   }
-  return refused ? kExitBadInput : kExitOk;
+  if (refused) return kExitBadInput;
+  return text.messages.empty() ? kExitOk : kExitNotFound;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/chinese/Reckoner.h"
 #include "features/session/MainRules.h"
 #include "features/move/MoveRules.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -52,7 +53,7 @@ std::string AjdText(double ajd) {
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) throw UsageError("STEP is missing");
   const int step = MoveStepOfName(args.positional()[0]);
-  if (step < 0) throw UsageError("unknown STEP '" + args.positional()[0] + "'");
+  if (step < 0) throw UsageError("unknown STEP " + QuotedText(args.positional()[0]));
   const long count = args.integer("count", 1, 100000).value_or(1);
   const bool tsv = args.tsv();
 
@@ -73,7 +74,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   move.Begin();
   if (tsv) out << "step\tut_ajd\tce\tchl\tchs\tvmc\n";
   const int width = static_cast<int>(std::to_string(count).size());
-  for (long i = 1; i <= count; ++i) {
+  for (long i = 1; i <= count && out; ++i) {
     const MoveTick tick = move.Advance();
     if (tick.moved) {
       const DisplayTexts& d = rules.display();

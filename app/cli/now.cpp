@@ -5,6 +5,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -18,7 +19,7 @@ std::string LondonDateLine(const CalendarDate& date, double cjdl) {
 
 int RunNow(const Args& args, std::ostream& out, std::ostream&) {
   if (!args.positional().empty())
-    throw UsageError("unexpected argument '" + args.positional().front() + "'");
+    throw UsageError("unexpected argument " + QuotedText(args.positional().front()));
   const bool tsv = args.tsv();
   const double ajd = CurrentAjd();
   const double cjdl = CjdlFromAjd(ajd);

@@ -67,8 +67,8 @@ std::pair<int, int> ElementAnimalOption(const std::string& option, const std::st
   const int element = elementName.empty() ? kNoElementEntry : ElementIndexOf(elementName);
   const int animal = animalName.empty() ? kNoAnimalEntry : AnimalOfName(animalName, country);
   if (element < 0 || animal < 0 || (elementName.empty() && animalName.empty())) {
-    throw UsageError("--" + option + " must be an element-animal such as wood-dragon, wood- or -dragon, not '" +
-                     text + "'");
+    throw UsageError("--" + option + " must be an element-animal such as wood-dragon, wood- or -dragon, not " +
+                     QuotedText(text));
   }
   return {element, animal};
 }
@@ -76,7 +76,7 @@ std::pair<int, int> ElementAnimalOption(const std::string& option, const std::st
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) throw UsageError("TARGET is missing");
   const int target = SearchTargetOfName(args.positional()[0]);
-  if (target < 0) throw UsageError("unknown TARGET '" + args.positional()[0] + "'");
+  if (target < 0) throw UsageError("unknown TARGET " + QuotedText(args.positional()[0]));
   const long count = args.integer("count", 1, 10000).value_or(1);
   long within = 100;
   if (args.has("within")) {
@@ -126,7 +126,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     err << "mirvo-cli search: " << OneLineMessage(message) << "\n";
     return kExitNotFound;
   };
-  for (long n = 1; n <= count; ++n) {
+  for (long n = 1; n <= count && out; ++n) {
     const SearchOutcome outcome = search.Search();
     if (outcome == SearchOutcome::kFailed || outcome == SearchOutcome::kRefused) return fail(rules.lastMessage());
     if (outcome == SearchOutcome::kMultipleWindow) {

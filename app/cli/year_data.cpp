@@ -12,7 +12,7 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli year-data [ENTRY] [--major] [--minor] [--names] [--jc]\n"
+    "Usage: mirvo-cli year-data [ENTRY] [--no-major] [--minor] [--names] [--jc]\n"
     "                           [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
     "                           [--country vietnam|china|japan] [--longitude L]\n"
     "                           [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
@@ -21,8 +21,10 @@ constexpr const char* kUsage =
     "calendar code, as for `show`; its words need no quotes) or the present moment: the dark\n"
     "moons of the sui before, of and after the instant's sui with their dates, times at the\n"
     "reference meridian, chronological Julian dates, lunation numbers, month labels and counts\n"
-    "of major terms, and the length of every sui and nian. --major and --minor add the major (Z)\n"
-    "and minor (J) solar terms, --names their names; --jc gives Julian Calendar dates.\n"
+    "of major terms, and the length of every sui and nian, with the major (Z) solar terms, as the\n"
+    "window lists them by default. --no-major leaves the major terms out (--major, their default,\n"
+    "is still accepted), --minor adds the minor (J) terms, --names the terms' names; --jc gives\n"
+    "Julian Calendar dates.\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
@@ -33,7 +35,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   ListingOptions options;
-  options.majorTerms = args.has("major");
+  if (args.has("major") && args.has("no-major")) throw UsageError("--major and --no-major exclude each other");
+  options.majorTerms = !args.has("no-major");
   options.minorTerms = args.has("minor");
   options.termNames = args.has("names");
   options.julian = args.has("jc");
@@ -47,7 +50,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command YearDataCommand() {
   return {"year-data", "the dark moons and solar terms of three sui, as the data window lists them",
-          kUsage, Run, EntryOptionNames(), {"major", "minor", "names", "jc"}};
+          kUsage, Run, EntryOptionNames(), {"major", "no-major", "minor", "names", "jc"}};
 }
 
 }  // namespace mirvo::cli

@@ -122,6 +122,8 @@ std::string StateFileText(const StateRecord& state) {
 }
 
 bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelected) {
+  // An editor may have saved the file again with a UTF-8 byte-order mark in front.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   MainSettings& s = state.settings;
   LineReader in(text);
 

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 namespace mirvo {
 namespace {
@@ -46,8 +47,20 @@ bool InICalendarYears(const EventTime& t) {
          t.month <= 12 && t.day >= 1 && t.day <= 31;
 }
 
-std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventTime& stamp,
-                          const std::string& calendarName) {
+namespace {
+
+constexpr std::string_view kCalendarEnd = "END:VCALENDAR\r\n";
+
+// The serialiser's text belongs to libical's ring buffer: it is copied before anything else runs.
+std::string Serialised(icalcomponent* component) {
+  const char* text = icalcomponent_as_ical_string(component);
+  if (text == nullptr) throw std::runtime_error("the calendar could not be written");
+  return std::string(text);
+}
+
+}  // namespace
+
+std::string ICalendarHead(const std::string& calendarName) {
   Component calendar(icalcomponent_new_vcalendar());
   Add(calendar.get(), icalproperty_new_prodid("-//Brisvale Systems//Mirvo//EN"));
   Add(calendar.get(), icalproperty_new_version("2.0"));
@@ -57,35 +70,46 @@ std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventT
     icalproperty_set_x_name(name, "X-WR-CALNAME");
     Add(calendar.get(), name);
   }
-  const icaltimetype dtstamp = UtcOf(stamp);
-  for (const CalendarEvent& e : events) {
-    if (!InICalendarYears(e.start)) {
-      throw std::out_of_range("iCalendar dates run from the year " + std::to_string(kFirstICalendarYear) +
-                              " to " + std::to_string(kLastICalendarYear) + ", not " +
-                              std::to_string(e.start.year));
-    }
-    icalcomponent* event = icalcomponent_new_vevent();
-    icalcomponent_add_component(calendar.get(), event);
-    Add(event, icalproperty_new_uid(e.uid.c_str()));
-    Add(event, icalproperty_new_dtstamp(dtstamp));
-    if (e.allDay) {
-      const icaltimetype day = DateOf(e.start);
-      Add(event, icalproperty_new_dtstart(day));
-      // One day long; calendars that ignore the implied length of a date without an end still
-      // show the event on its day only. The last day libical can hold goes without.
-      const icaltimetype next = icaltime_add(day, icaldurationtype_from_int(86400));
-      if (next.year <= kLastICalendarYear) Add(event, icalproperty_new_dtend(next));
-    } else {
-      Add(event, icalproperty_new_dtstart(UtcOf(e.start)));
-    }
-    Add(event, icalproperty_new_summary(e.summary.c_str()));
-    if (!e.description.empty()) Add(event, icalproperty_new_description(e.description.c_str()));
-    Add(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+  // The calendar's own lines are those of an empty calendar without its last line; the events
+  // come between, each serialised as libical nests it.
+  std::string text = Serialised(calendar.get());
+  if (!text.ends_with(kCalendarEnd)) throw std::runtime_error("the calendar could not be written");
+  text.resize(text.size() - kCalendarEnd.size());
+  return text;
+}
+
+std::string ICalendarEventText(const CalendarEvent& e, const EventTime& stamp) {
+  if (!InICalendarYears(e.start)) {
+    throw std::out_of_range("iCalendar dates run from the year " + std::to_string(kFirstICalendarYear) +
+                            " to " + std::to_string(kLastICalendarYear) + ", not " +
+                            std::to_string(e.start.year));
   }
-  // The serialiser's text belongs to libical's ring buffer: copy it before anything else runs.
-  const char* text = icalcomponent_as_ical_string(calendar.get());
-  if (text == nullptr) throw std::runtime_error("the calendar could not be written");
-  return std::string(text);
+  Component event(icalcomponent_new_vevent());
+  Add(event.get(), icalproperty_new_uid(e.uid.c_str()));
+  Add(event.get(), icalproperty_new_dtstamp(UtcOf(stamp)));
+  if (e.allDay) {
+    const icaltimetype day = DateOf(e.start);
+    Add(event.get(), icalproperty_new_dtstart(day));
+    // One day long; calendars that ignore the implied length of a date without an end still
+    // show the event on its day only. The last day libical can hold goes without.
+    const icaltimetype next = icaltime_add(day, icaldurationtype_from_int(86400));
+    if (next.year <= kLastICalendarYear) Add(event.get(), icalproperty_new_dtend(next));
+  } else {
+    Add(event.get(), icalproperty_new_dtstart(UtcOf(e.start)));
+  }
+  Add(event.get(), icalproperty_new_summary(e.summary.c_str()));
+  if (!e.description.empty()) Add(event.get(), icalproperty_new_description(e.description.c_str()));
+  Add(event.get(), icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+  return Serialised(event.get());
+}
+
+std::string ICalendarTail() { return std::string(kCalendarEnd); }
+
+std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventTime& stamp,
+                          const std::string& calendarName) {
+  std::string text = ICalendarHead(calendarName);
+  for (const CalendarEvent& e : events) text += ICalendarEventText(e, stamp);
+  return text + ICalendarTail();
 }
 
 EventTime UtcNow() {

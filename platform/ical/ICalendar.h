@@ -43,6 +43,12 @@ struct CalendarEvent {
 std::string ICalendarText(const std::vector<CalendarEvent>& events, const EventTime& stamp,
                           const std::string& calendarName);
 
+// The same file in pieces, for writing it one event at a time: the head (everything before the
+// first event), each event, and the tail. ICalendarText is their concatenation.
+std::string ICalendarHead(const std::string& calendarName);
+std::string ICalendarEventText(const CalendarEvent& event, const EventTime& stamp);
+std::string ICalendarTail();
+
 // The present moment in UTC, to the second (the DTSTAMP of a file written now).
 EventTime UtcNow();
 

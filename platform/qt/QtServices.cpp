@@ -3,12 +3,14 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+#include <sys/stat.h>
 
 #include "platform/services/Registry.h"
 
@@ -58,8 +60,24 @@ std::string QtClipboard::Text() const {
   return cb ? cb->text().toStdString() : std::string();
 }
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(kMakerName, kProgramSettingsName)) {}
+namespace {
+
+// QSettings reads its file as soon as it is made: a FIFO or a device in the file's place would
+// hold the program up at start for ever. Such a file is ignored, as a damaged one is: the settings
+// then last for this run only, and saving them says that they could not be saved.
+std::unique_ptr<QSettings> OpenSettings() {
+  const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                       kMakerName + '/' + kProgramSettingsName + ".conf";
+  struct stat st;
+  if (stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+  }
+  return std::make_unique<QSettings>(kMakerName, kProgramSettingsName);
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore() : settings_(OpenSettings()) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

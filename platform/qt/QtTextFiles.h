@@ -1,9 +1,13 @@
-// Text files on disk. A replacement is written to a temporary file beside the target and renamed
-// over it only when every byte has been written (QSaveFile), so that a full disk or a crash
-// during a save leaves the previous file as it was.
+// Text files and pictures on disk, through the program's one way of writing a file (util/Files):
+// a regular file is replaced by a temporary file renamed over it only when every byte has been
+// written, so that a full disk or a crash during a save leaves the previous file as it was; a
+// symbolic link is followed; a device or a FIFO is written to, never replaced. Only regular files
+// are read, so that a FIFO in place of a file cannot hold the window up.
 #pragma once
 
 #include "platform/services/TextFiles.h"
+
+class QImage;
 
 namespace mirvo {
 
@@ -12,5 +16,8 @@ class QtTextFiles : public TextFiles {
   std::optional<std::string> Read(const std::string& path, size_t maxBytes) const override;
   std::string Replace(const std::string& path, const std::string& content) override;
 };
+
+// The image in `format` ("PNG" …) written to path as above: "" on success, otherwise the reason.
+std::string SaveImageFile(const QImage& image, const std::string& path, const char* format);
 
 }  // namespace mirvo

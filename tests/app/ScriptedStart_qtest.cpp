@@ -1,14 +1,54 @@
 // The scripted starts of the desktop program when its data files are missing: with no one to
-// close a message box, the error must end the run with a line on stderr, not wait for ever.
+// close a message box, the error must end the run with a line on stderr, not wait for ever. And
+// what it reads at a start: a FIFO in place of the saved state or the settings, a state file
+// with a byte-order mark.
+#include <sys/stat.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "features/state/StateFile.h"
+
+namespace {
+
+struct Run {
+  int code = -1;  // -1 when it did not end within a minute
+  QString out, err;
+  qint64 milliseconds = 0;
+};
+
+// The program of the build, with its data and settings folders in dir.
+Run RunMirvo(const QTemporaryDir& dir, const QStringList& arguments, const QString& stdoutFile = {}) {
+  QProcess mirvo;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_DATA_HOME", dir.filePath("data"));
+  env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  mirvo.setProcessEnvironment(env);
+  if (!stdoutFile.isEmpty()) mirvo.setStandardOutputFile(stdoutFile);
+  QElapsedTimer clock;
+  clock.start();
+  mirvo.start(QString(MIRVO_DATA_DIR) + "/mirvo", arguments);
+  Run run;
+  if (mirvo.waitForFinished(60000)) run.code = mirvo.exitCode();
+  run.milliseconds = clock.elapsed();
+  run.out = QString::fromUtf8(mirvo.readAllStandardOutput());
+  run.err = QString::fromUtf8(mirvo.readAllStandardError());
+  return run;
+}
+
+}  // namespace
+
 class ScriptedStartTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void specialAndMarkedStateFiles();
   void missingProgramTextsEndTheRunWithAnError() {
     QTemporaryDir dir;
     const QString program = dir.filePath("mirvo");
@@ -33,6 +73,41 @@ class ScriptedStartTest : public QObject {
     }
   }
 };
+
+// A FIFO where the saved state and the settings belong is ignored, as a damaged file is: the
+// window starts at the present moment as fast as from a state file. A state file that an editor
+// saved with a byte-order mark is read, and a tab in one of its zone labels adds no column to
+// --print-labels, whose lost output is a failure.
+void ScriptedStartTest::specialAndMarkedStateFiles() {
+  QTemporaryDir dir;
+  QVERIFY(QDir().mkpath(dir.filePath("data/Brisvale_Systems")) && QDir().mkpath(dir.filePath("config/Brisvale Systems")));
+  const QString state = dir.filePath("data/Brisvale_Systems/mirvo.usr");
+  mirvo::StateRecord saved;
+  saved.ajd = 2451545.0;  // 2000-01-01 12:00 UT
+  saved.settings.zoneLabels[20] = "C\tCT";
+  QFile file(state);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("\xEF\xBB\xBF" + QByteArray::fromStdString(mirvo::StateFileText(saved)));
+  file.close();
+  const Run marked = RunMirvo(dir, {"--print-labels"});
+  QCOMPARE(marked.code, 0);
+  QVERIFY2(marked.out.startsWith("Common Era (Gregorian):\t2000-01-01 CE"), qPrintable(marked.out));
+  QVERIFY2(marked.out.count('\t') == marked.out.count('\n') && marked.out.contains("C CT"), qPrintable(marked.out));
+
+  QVERIFY(QFile::remove(state));
+  QCOMPARE(mkfifo(QFile::encodeName(state).constData(), 0644), 0);
+  QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("config/Brisvale Systems/MIRVO.conf")).constData(), 0644), 0);
+  const Run fifo = RunMirvo(dir, {"--print-labels"});
+  QCOMPARE(fifo.code, 0);
+  const QString today = QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd");
+  QVERIFY2(fifo.out.contains("\t" + today + " CE"), qPrintable(fifo.out));
+  QVERIFY2(fifo.milliseconds < marked.milliseconds + 1000, qPrintable(QString::number(fifo.milliseconds)));
+
+  // Output that is lost is a failure.
+  const Run full = RunMirvo(dir, {"--print-labels"}, "/dev/full");
+  QCOMPARE(full.code, 1);
+  QVERIFY2(full.err.contains("the output could not be written: No space left on device"), qPrintable(full.err));
+}
 
 QTEST_MAIN(ScriptedStartTest)
 #include "ScriptedStart_qtest.moc"

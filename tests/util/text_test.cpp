@@ -141,5 +141,20 @@ TEST(OrdinalText, EnglishSuffixes) {
   for (const auto& c : cases) EXPECT_EQ(OrdinalText(c.n), c.text) << c.n;
 }
 
+// Quoted input stays one line that a terminal only shows: C0, DEL, C1 and overlong forms escaped,
+// at most the given number of characters, never half of one.
+TEST(QuotedText, EscapesControlsAndCutsLongValues) {
+  const struct {
+    std::string text;
+    size_t max;
+    std::string quoted;
+  } cases[] = {
+      {"a\nb\t\x1B[31m\x7F", 80, "'a\\nb\\t\\x1B[31m\\x7F'"},
+      {"\xC2\x9B" "2J \xC0\x9B \xFF", 80, "'\\u009B2J \\xC0\\x9B \\xFF'"},  // C1 CSI, overlong ESC, stray byte
+      {"M\xC3\xA4rz M\xC3\xA4rz", 4, "'M\xC3\xA4rz…'"},                     // UTF-8 kept and cut
+  };
+  for (const auto& c : cases) EXPECT_EQ(QuotedText(c.text, c.max), c.quoted) << c.text;
+}
+
 }  // namespace
 }  // namespace mirvo

@@ -3,15 +3,14 @@
 #include <QEvent>
 #include <algorithm>
 #include <QHBoxLayout>
-#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/daycount/DayCount.h"
+#include "platform/qt/QtTextFiles.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
 #include "features/monthpage/CalendarImage.h"
@@ -259,16 +258,10 @@ QImage frmCalendar::PageImage() const {
   return image;
 }
 
-bool frmCalendar::WritePage(const std::string& path, const char* format) const {
-  const QImage image = PageImage();
-  QSaveFile file(Q(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, QByteArray(format).toLower());
-  if (!writer.write(image)) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+bool frmCalendar::WritePage(const std::string& path, const char* format, std::string* reason) const {
+  const std::string error = SaveImageFile(PageImage(), path, format);
+  if (reason != nullptr) *reason = error;
+  return error.empty();
 }
 
 void frmCalendar::cmdSaveCalendarImage_Click() {

@@ -62,8 +62,9 @@ class frmCalendar : public QWidget {
 
   // The page as the window draws it, without the button row.
   QImage PageImage() const;
-  // Writes PageImage() in format "PNG" or "BMP"; false when no complete file was written.
-  bool WritePage(const std::string& path, const char* format) const;
+  // Writes PageImage() in format "PNG" or "BMP" (as any file of the program, see util/Files.h);
+  // false when no complete file was written, with the reason in *reason when asked.
+  bool WritePage(const std::string& path, const char* format, std::string* reason = nullptr) const;
   // "Save as PNG image".
   void cmdSaveCalendarImage_Click();
   void cmdShowPreviousOrNext_Click(int index);  // 0 previous, 1 next
