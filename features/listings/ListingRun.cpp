@@ -1,33 +1,13 @@
 #include "features/listings/ListingRun.h"
 
-#include <deque>
 #include <utility>
 
 #include "core/chinese/Reckoner.h"
 
 namespace mirvo {
 
-// What the steps write, held until the window takes it.
-class ListingRun::Output : public ListingOutput {
- public:
-  explicit Output(const bool& stopAsked) : stopAsked_(stopAsked) {}
-  void Append(std::string_view piece) override { text.append(piece); }
-  void Message(const std::string& title, const std::string& message, MessageIcon icon) override {
-    queued.push_back({title, message, icon});
-  }
-  bool StopRequested() const override { return stopAsked_; }
-
-  std::string text;
-  std::deque<ListingRun::Message> queued;
-
- private:
-  const bool& stopAsked_;
-};
-
 ListingRun::ListingRun(Reckoner& reckoner, std::function<Clock::time_point()> now)
-    : reckoner_(reckoner), now_(std::move(now)), out_(std::make_unique<Output>(stopAsked_)) {}
-
-ListingRun::~ListingRun() = default;
+    : reckoner_(reckoner), now_(std::move(now)) {}
 
 ListingRun::Settings ListingRun::Current() const {
   return {reckoner_.CountryIndex(), reckoner_.ReferenceLongitude(), reckoner_.Epoch(), reckoner_.SunMethod()};
@@ -53,7 +33,7 @@ bool ListingRun::Start(std::unique_ptr<Listing> listing, int mode, const std::st
   stopAsked_ = false;
   bool started = false;
   try {
-    started = listing_->Start(*out_);
+    started = listing_->Start(out_);
   } catch (const std::exception& e) {
     Failed(e);
   }
@@ -70,7 +50,7 @@ bool ListingRun::Step(Clock::duration budget) {
   const Clock::time_point end = now_() + budget;
   bool more = true;
   try {
-    while ((more = listing_->Step(*out_)) && out_->queued.empty() && now_() < end) {
+    while ((more = listing_->Step(out_)) && out_.messages.empty() && now_() < end) {
     }
   } catch (const std::exception& e) {
     Failed(e);
@@ -85,8 +65,8 @@ void ListingRun::End() {
 }
 
 void ListingRun::Abandon() {
-  out_->text.clear();
-  out_->queued.clear();
+  out_.text.clear();
+  out_.messages.clear();
   listed_ = ListedDates{};
   if (!listing_) return;
   listing_.reset();
@@ -97,29 +77,29 @@ std::optional<int32_t> ListingRun::yearReached() const {
   return listing_ ? listing_->YearReached() : std::nullopt;
 }
 
-std::string ListingRun::TakeText() { return std::exchange(out_->text, {}); }
+std::string ListingRun::TakeText() { return std::exchange(out_.text, {}); }
 
 bool ListingRun::TakeMessage(Message& message) {
-  if (out_->queued.empty()) return false;
-  message = std::move(out_->queued.front());
-  out_->queued.pop_front();
+  if (out_.messages.empty()) return false;
+  message = std::move(out_.messages.front());
+  out_.messages.erase(out_.messages.begin());
   return true;
 }
 
 // An error ends the listing with its description in a box: the error icon for the new years,
 // the warning icon for the others.
 void ListingRun::Failed(const std::exception& e) {
-  out_->Message(errorTitle_, e.what(), mode_ == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
+  out_.Message(errorTitle_, e.what(), mode_ == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
 }
 
 // The end of every listing: what it holds back, the line of an early end, and its dates.
 void ListingRun::Close(std::string_view why, bool early) {
   try {
-    listing_->Finish(*out_);
+    listing_->Finish(out_);
   } catch (const std::exception&) {
     // Only held-back text is written here; nothing to report beyond the step's own error.
   }
-  if (early && ListsYears(mode_)) out_->Append(EndedEarlyLine(listing_->YearReached(), why));
+  if (early && ListsYears(mode_)) out_.Append(EndedEarlyLine(listing_->YearReached(), why));
   if (const ListedDates* dates = listing_->Dates()) listed_ = *dates;
   listing_.reset();
   ++generation_;

@@ -26,7 +26,6 @@ class ListingRun {
   using Message = TextOutput::Shown;
 
   explicit ListingRun(Reckoner& reckoner, std::function<Clock::time_point()> now = Clock::now);
-  ~ListingRun();
   ListingRun(const ListingRun&) = delete;
   ListingRun& operator=(const ListingRun&) = delete;
 
@@ -62,7 +61,6 @@ class ListingRun {
   void ForgetListed() { listed_ = ListedDates{}; }
 
  private:
-  class Output;
   struct Settings {
     int country, longitude, epoch, method;
     bool operator==(const Settings&) const = default;
@@ -75,7 +73,7 @@ class ListingRun {
 
   Reckoner& reckoner_;
   std::function<Clock::time_point()> now_;
-  std::unique_ptr<Output> out_;
+  TextOutput out_;  // what the steps wrote and asked to show, until the window takes it
   std::unique_ptr<Listing> listing_;
   int mode_ = 0;
   std::string errorTitle_;
