@@ -15,13 +15,21 @@ namespace mirvo::cli {
 class StreamOutput : public ListingOutput {
  public:
   explicit StreamOutput(std::ostream& out) : out_(out) {}
-  void Append(std::string_view text) override { out_ << text; }
+  void Append(std::string_view text) override {
+    out_ << text;
+    // The closing lines of a list cut at an end of the admitted range: it holds fewer years than
+    // were asked for.
+    for (const std::string& line : {RangeEndLine(), RangeStartLine()}) {
+      if (text.find(line) != std::string_view::npos) cutLines.push_back(line);
+    }
+  }
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override {
     messages.push_back({title, text, icon});
   }
   bool StopRequested() const override { return !out_; }
 
   std::vector<TextOutput::Shown> messages;
+  std::vector<std::string> cutLines;  // the closing lines of the admitted range that were written
 
  private:
   std::ostream& out_;

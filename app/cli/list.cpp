@@ -32,8 +32,8 @@ constexpr const char* kUsage =
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
     "--omit-invalid drops the lines of anniversaries that do not exist in a year. The window's\n"
     "messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
-    "message leaves short (\"Output window is full.\", an error in listing) with 3 after the\n"
-    "lines it made.\n";
+    "message leaves short (an error in listing) or that the admitted range (-3000-01-01 CE to\n"
+    "3000-01-01 CE) cuts short with 3 after the lines it made, its closing line also on stderr.\n";
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) {
@@ -70,7 +70,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     refused = refused || m.text == kLunarDateInvalid;
   }
   if (refused) return kExitBadInput;
-  return text.messages.empty() ? kExitOk : kExitNotFound;
+  for (const std::string& line : text.cutLines) err << "mirvo-cli list: " << TrimmedText(line, " \n") << "\n";
+  return text.messages.empty() && text.cutLines.empty() ? kExitOk : kExitNotFound;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/daycount/DayCount.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo::listing {
@@ -15,6 +16,10 @@ std::string CountryName(int country);
 CalendarDate DateOfJdn(int32_t jdn, bool julian);
 // Year-month-day with "-", years beyond four digits grouped with ",".
 std::string DateText(const CalendarDate& date);
+// The days a list may show: those of the admitted range of the instant (-3000-01-01 CE to
+// 3000-01-01 CE, the civil days of its two ends).
+inline constexpr int32_t kFirstListedDay = kMinJdnMirvo;
+inline int32_t LastListedDay() { return JdnOf(CjdlFromAjd(kMaxAjd)); }
 // Characters of a UTF-8 text ("º" is one).
 size_t CharacterCount(std::string_view text);
 

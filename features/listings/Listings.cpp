@@ -39,6 +39,33 @@ std::string ListingText(Listing& listing, int mode) {
   return out.text;
 }
 
+bool ListsYears(int mode) {
+  return mode == kModeNewYears || mode == kModeMonths || mode == kModeEuroNewYears;
+}
+
+std::string RangeEndLine() {
+  return "List ended at " + listing::DateText(listing::DateOfJdn(listing::LastListedDay(), false)) +
+         " CE, the end of the admitted range.\n";
+}
+
+std::string RangeStartLine() {
+  return "Dates before " + listing::DateText(listing::DateOfJdn(listing::kFirstListedDay, false)) +
+         " CE, the start of the admitted range, are left out.\n";
+}
+
+std::string EndedEarlyLine(std::optional<int32_t> yearReached, std::string_view why) {
+  const std::string where =
+      yearReached ? "after the year " + std::to_string(*yearReached) : "before its first year";
+  if (why.empty()) return "List stopped by the user " + where + ".\n";
+  return "List ended " + where + ": " + std::string(why) + " was changed.\n";
+}
+
+std::string RunningYearsCaption(std::optional<int32_t> yearReached) {
+  std::string caption = "years     Calculating ...";
+  if (yearReached) caption += " year " + std::to_string(*yearReached);
+  return caption;
+}
+
 int DefaultListYears(int mode, bool leapMonthsOnly) {
   if (mode == kModeMonths) return leapMonthsOnly ? 30 : 3;
   return 20;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -37,15 +38,13 @@ inline constexpr const char* kMonthsCaption = "Lunar month starts & leap months"
 inline constexpr const char* kEuroNewYearsCaption = "Julian and CE new years";
 inline constexpr const char* kTestCaption = "Test";
 inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
-inline constexpr const char* kOutputFull = "Output window is full.";
 // Language texts 17, 18 and 19 in English, for callers without the program texts.
 inline constexpr const char* kYearsCaption = "years";
 inline constexpr const char* kCloseCaption = "Close";
 inline constexpr const char* kListingErrorTitle = "Error in listing";
 
-// The European new years stop once the text holds this many characters.
-inline constexpr size_t kEuroNewYearsTextLimit = 0xFC00;
-// The most years a list takes: any more would run past the years the calendar serves.
+// The most years a list takes. A list also ends at the end of the admitted range of the instant,
+// and leaves out the dates before its start: it shows no day the main window would refuse.
 inline constexpr int kMaxListYears = 9999;
 
 // What a listing reads from the main window when it starts.
@@ -115,9 +114,11 @@ class Listing {
   virtual bool Step(ListingOutput& out) = 0;
   // Writes what is still held back; called once after the last step or a stop.
   virtual void Finish(ListingOutput&) {}
-  // While a long list runs, Close reads "Stop" and the years label shows this caption.
+  // While a long list runs, Close reads "Stop" and the years label shows how far it has come.
   virtual bool Long() const { return false; }
-  virtual std::string RunningYearsCaption() const { return ""; }
+  // The last year the list has gone through (European, or the lunar year of the month starts),
+  // for the lists over years; none before the first.
+  virtual std::optional<int32_t> YearReached() const { return std::nullopt; }
   // The dates listed, for the lists that have them.
   virtual const ListedDates* Dates() const { return nullptr; }
 };
@@ -129,6 +130,19 @@ void RunListing(Listing& listing, ListingOutput& out, int mode,
                 const std::string& errorTitle = kListingErrorTitle);
 // The text of a whole listing (messages dropped), for the command-line tool and the tests.
 std::string ListingText(Listing& listing, int mode);
+
+// The lists over years (new years, month starts, European new years), which end with a line
+// when they end before their number of years.
+bool ListsYears(int mode);
+// The closing line of a list that reached the end of the admitted range.
+std::string RangeEndLine();
+// The line of a list that leaves out dates before the start of the admitted range.
+std::string RangeStartLine();
+// The closing line of a list ended early: by the user (why empty) or because a setting it
+// names in its header changed (why: "the country", …), after the year it reached.
+std::string EndedEarlyLine(std::optional<int32_t> yearReached, std::string_view why);
+// The years label of a long list while it runs, with the year it has reached.
+std::string RunningYearsCaption(std::optional<int32_t> yearReached);
 
 // The default number of years of a list mode.
 int DefaultListYears(int mode, bool leapMonthsOnly);

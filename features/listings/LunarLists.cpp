@@ -3,6 +3,7 @@
 // and the lunar dates of the European new years.
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/chinese/Reckoner.h"
@@ -24,6 +25,23 @@ bool InCalendarYears(int32_t year) {
 
 std::string LongitudeText(int longitude) { return std::to_string(longitude) + "º E, "; }
 
+// A list that shows only days of the admitted range: the dates before it are left out with one
+// line that says so, and the first date after it ends the list with its closing line.
+class RangedList : public Listing {
+ protected:
+  // True for a day before the range; the first one adds the line to text.
+  bool BeforeRange(int32_t jdn, std::string& text) {
+    if (jdn >= listing::kFirstListedDay) return false;
+    if (!startNoted_) text += RangeStartLine();
+    startNoted_ = true;
+    return true;
+  }
+  static bool AfterRange(int32_t jdn) { return jdn > listing::LastListedDay(); }
+
+ private:
+  bool startNoted_ = false;
+};
+
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
 ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
   ChlDate chl;
@@ -34,7 +52,7 @@ ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
 // Lunar new year's days, or the yearly return of any other lunar date: a date missing in a year
 // is retried as day 29 (for day 30) and as the ordinary month (for a leap month), one lunar year a
 // step.
-class NewYearsList : public Listing {
+class NewYearsList : public RangedList {
  public:
   NewYearsList(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options)
       : reckoner_(reckoner), inputs_(inputs), options_(options) {}
@@ -68,10 +86,19 @@ class NewYearsList : public Listing {
   }
 
   bool Step(ListingOutput& out) override {
-    if (Listed() >= options_.years) return false;
+    if (done_ >= options_.years) return false;
     AnniversaryYear year;
     if (!series_->Next(year)) return false;
+    if (year.found && AfterRange(year.date.jdn)) {
+      out.Append(RangeEndLine());
+      return false;
+    }
+    ++done_;
     std::string text;
+    if (year.found && BeforeRange(year.date.jdn, text)) {
+      out.Append(text);
+      return done_ < options_.years;
+    }
     if (!options_.omitInvalid) {
       for (const ChlDate& tried : year.invalid) text += reckoner_.ChlDateText(tried, 0, "CHL") + " is invalid\n";
     }
@@ -81,6 +108,7 @@ class NewYearsList : public Listing {
       text += reckoner_.ChlDateText(year.date, 0, "CHL") + " = " +
               listing::DateText(listing::DateOfJdn(year.date.jdn, options_.julian)) +
               (options_.julian ? " JC = " : " CE = ") + Spaced(year.date.jdn) + " JDN";
+      reached_ = listing::DateOfJdn(year.date.jdn, options_.julian).year;
       if (newYears_) {
         const int months = NianStatistics(reckoner_, year.date, termCounts_);
         text += " " + std::to_string(months) + "m J1:" + std::to_string(termCounts_[3]) +
@@ -92,16 +120,14 @@ class NewYearsList : public Listing {
     }
     out.Append(text);
     listed_.years.push_back(std::move(year));
-    return Listed() < options_.years;
+    return done_ < options_.years;
   }
 
   bool Long() const override { return options_.years > 30; }
-  std::string RunningYearsCaption() const override { return Long() ? "years     " : ""; }
+  std::optional<int32_t> YearReached() const override { return reached_; }
   const ListedDates* Dates() const override { return &listed_; }
 
  private:
-  int Listed() const { return static_cast<int>(listed_.years.size()); }
-
   Reckoner& reckoner_;
   ListingInputs inputs_;
   ListingOptions options_;
@@ -109,11 +135,13 @@ class NewYearsList : public Listing {
   std::unique_ptr<AnniversarySeries> series_;
   ListedDates listed_;
   std::array<int, 24> termCounts_{};  // kept from year to year when a nian is not found
+  int done_ = 0;                      // years gone through, listed or not
+  std::optional<int32_t> reached_;
 };
 
 // The first day of every month (or every leap month) of N lunar years centred on the year of the
 // instant's CE date, one year a step.
-class MonthStartsList : public Listing {
+class MonthStartsList : public RangedList {
  public:
   MonthStartsList(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options)
       : reckoner_(reckoner), inputs_(inputs), options_(options) {}
@@ -123,7 +151,7 @@ class MonthStartsList : public Listing {
     if (n <= 0) return false;
     CalendarDate ce, jc;
     CeAndJcFromDayCount(CjdlFromAjd(inputs_.ajd), ce, jc);
-    year_ = ce.year - n / 2 + (n % 2 == 0 ? 1 : 0);
+    year_ = first_ = ce.year - n / 2 + (n % 2 == 0 ? 1 : 0);
     last_ = year_ + n - 1;
     const std::string letters = options_.julian ? "JC" : "CE";
     const std::string span = "for " + std::to_string(n) + " year" + (n > 1 ? "s" : "") + " from " +
@@ -147,15 +175,32 @@ class MonthStartsList : public Listing {
     return true;
   }
 
+  // A lunar year begins between 21 January and 20 February of its CE year, so the months of a
+  // lunar year more than one before the range's first CE year all begin before the range, and
+  // those of a year after its last CE year all after it: these are not computed.
   bool Step(ListingOutput& out) override {
     if (year_ > last_ || !InCalendarYears(year_)) return false;
     std::string lines;
+    if (year_ > CeYearOfJdn(listing::LastListedDay())) {
+      out.Append(RangeEndLine());
+      return false;
+    }
+    if (year_ < CeYearOfJdn(listing::kFirstListedDay) - 1) {
+      BeforeRange(listing::kFirstListedDay - 1, lines);  // the line, once
+      out.Append(lines);
+      return ++year_ <= last_;
+    }
     for (const MonthStart& start : MonthStartsOfYear(reckoner_, year_, options_.leapMonthsOnly)) {
       if (start.status < 0) {
         out.Message("", "intM =" + Spaced(start.date.month) + "  Error code =" + Spaced(start.status),
                     MessageIcon::kNone);
         continue;
       }
+      if (AfterRange(start.date.jdn)) {
+        out.Append(lines + RangeEndLine());
+        return false;
+      }
+      if (BeforeRange(start.date.jdn, lines)) continue;
       lines += Line(start) + "\n";
       listed_.months.push_back(start);
     }
@@ -164,8 +209,9 @@ class MonthStartsList : public Listing {
   }
 
   bool Long() const override { return options_.years > 10; }
-  std::string RunningYearsCaption() const override {
-    return Long() ? "years     Calculating ..." : "";
+  std::optional<int32_t> YearReached() const override {
+    if (year_ <= first_) return std::nullopt;
+    return year_ - 1;
   }
   const ListedDates* Dates() const override { return &listed_; }
 
@@ -190,14 +236,13 @@ class MonthStartsList : public Listing {
   Reckoner& reckoner_;
   ListingInputs inputs_;
   ListingOptions options_;
-  int32_t year_ = 0, last_ = -1;
+  int32_t first_ = 0, year_ = 0, last_ = -1;
   ListedDates listed_;
 };
 
 // The lunar date and its stem-branch names of January 1 of N European years from the year of the
-// instant's London date. The text goes out ten years at a time and stops once it fills the
-// window's text limit.
-class EuroNewYearsList : public Listing {
+// instant's London date. The text goes out ten years at a time.
+class EuroNewYearsList : public RangedList {
  public:
   EuroNewYearsList(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options)
       : reckoner_(reckoner), inputs_(inputs), options_(options) {}
@@ -209,7 +254,7 @@ class EuroNewYearsList : public Listing {
         (options_.julian ? "Julian Calendar" : "Common Era Calendar") + "\n(" +
         inputs_.epochMethod + ", longitude " + LongitudeText(reckoner_.ReferenceLongitude()) +
         listing::CountryName(inputs_.country) + ")\n";
-    Write(out, header);
+    out.Append(header);
     return true;
   }
 
@@ -217,34 +262,34 @@ class EuroNewYearsList : public Listing {
     if (listed_ >= options_.years) return false;
     CalendarDate january = MakeCalendarDate(year_ + listed_, 1, 1, options_.julian ? 'J' : 'G');
     const int32_t jdn = JdnFromCalendarDate(january);
-    ChlDate chl;
-    reckoner_.DayToChl(jdn, reckoner_.Epoch(), chl);
-    if (!chl.valid) return false;
-    buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
-               reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + reckoner_.ChlDateStemBranchText(chl) +
-               "\n";
-    ++listed_;
-    if (listed_ % 10 == 0) {
-      Write(out, buffer_);
-      buffer_.clear();
-    }
-    if (written_ >= kEuroNewYearsTextLimit) {
-      out.Message(kEuroNewYearsCaption, kOutputFull, MessageIcon::kNone);
+    if (AfterRange(jdn)) {
+      buffer_ += RangeEndLine();  // written by Finish, after the years still held
       return false;
     }
+    if (!BeforeRange(jdn, buffer_)) {
+      ChlDate chl;
+      reckoner_.DayToChl(jdn, reckoner_.Epoch(), chl);
+      if (!chl.valid) return false;
+      buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
+                 reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + reckoner_.ChlDateStemBranchText(chl) +
+                 "\n";
+    }
+    ++listed_;
+    if (listed_ % 10 == 0) Write(out);
     return listed_ < options_.years;
   }
 
-  void Finish(ListingOutput& out) override {
-    Write(out, buffer_);
-    buffer_.clear();
+  void Finish(ListingOutput& out) override { Write(out); }
+  bool Long() const override { return options_.years > 30; }
+  std::optional<int32_t> YearReached() const override {
+    if (listed_ == 0) return std::nullopt;
+    return year_ + listed_ - 1;
   }
 
  private:
-  void Write(ListingOutput& out, const std::string& text) {
-    if (text.empty()) return;
-    out.Append(text);
-    written_ += listing::CharacterCount(text);
+  void Write(ListingOutput& out) {
+    if (!buffer_.empty()) out.Append(buffer_);
+    buffer_.clear();
   }
 
   Reckoner& reckoner_;
@@ -253,7 +298,6 @@ class EuroNewYearsList : public Listing {
   int32_t year_ = 0;
   int listed_ = 0;
   std::string buffer_;
-  size_t written_ = 0;
 };
 
 }  // namespace

@@ -1,33 +1,29 @@
 // The data window: one text area in a fixed-pitch font in which the year data, the lists over
 // many years and the self-test appear, with the options of each listing and buttons to copy,
-// stop and close. The listings themselves are the Qt-free code of Listings.h; long ones run a
-// slice at a time from the event loop, so the window stays responsive and Stop ends them at once.
+// stop and close. The listings and their run are the Qt-free code of features/listings; long ones
+// run a slice at a time from the event loop, so the window stays responsive and Stop ends them at
+// once, and the view follows the newest lines unless the user has scrolled up.
 #pragma once
 
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/services/Services.h"
+#include "ui/data/DataWindowForm.h"
+#include "features/listings/ListingRun.h"
 #include "features/listings/Listings.h"
 #include "features/entry/EntryModel.h"
-
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTimer;
 
 namespace mirvo {
 
 class FileDialogs;
 class ProgramTextStore;
 class Reckoner;
+class SliceTimer;
 class TextFiles;
 
 // What the data window takes from the main window.
@@ -45,7 +41,7 @@ struct DataWindowSources {
   TextFiles* files = nullptr;
 };
 
-class frmData : public QWidget {
+class frmData : public QWidget, private DataWindowForm {
   Q_OBJECT
 
  public:
@@ -82,18 +78,17 @@ class frmData : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  class WindowOutput;
-
-  void BuildControls();
   void ConnectHandlers();
-  void SetWindowSize();
-  void PrepareForList();
   void ShowForMode(const char* caption);
+  ListingOptions Options() const;
+  void PrepareForList();
   void StartListing(std::unique_ptr<Listing> listing);
-  void RunSlice();
+  bool RunSlice(std::chrono::milliseconds budget);
+  void ShowProgress();
   void EndListing();
   void AbandonListing();
-  void FlushPending();
+  void RestoreCaptions();
+  void AppendText(const std::string& text);
   bool ShowQueuedMessages();
   void FinalFocus();
   void cmdClose_Click();
@@ -102,43 +97,15 @@ class frmData : public QWidget {
   void ShowSaveButton(bool listOfDates);
   void ForgetListedDates();
   QString LanguageText(int number, const char* english) const;
-  std::array<int, 4> CalendarSettings() const;
 
   Reckoner& reckoner_;
   Clipboard* clipboard_;
   Messages* messages_;
   DataWindowSources sources_;
-
-  QPlainTextEdit* txbText = nullptr;
-  QPushButton* cmdCopyToClipboard = nullptr;
-  QPushButton* cmdSaveICalendar = nullptr;
-  QPushButton* cmdClose = nullptr;
-  QPushButton* cmdStop = nullptr;
-  QPushButton* cmdList = nullptr;
-  QLineEdit* txbNumYears = nullptr;
-  QLabel* lblYears = nullptr;
-  QCheckBox* chkLargeWindow = nullptr;
-  QCheckBox* chkIncludeMajorSolarTerms = nullptr;
-  QCheckBox* chkIncludeMinorSolarTerms = nullptr;
-  QCheckBox* chkDisplaySolarTermNames = nullptr;
-  QCheckBox* chkLeapMonthsOnly = nullptr;
-  QCheckBox* chkOmitInvalidDates = nullptr;
-  QGroupBox* fraEuroCal = nullptr;
-  QRadioButton* optCE = nullptr;
-  QRadioButton* optJC = nullptr;
-  QLineEdit* txbStart = nullptr;
-  QLineEdit* txbEnd = nullptr;
-
-  int normalWidth_ = 0, wideWidth_ = 0, mediumWidth_ = 0;
-  bool stopRequest_ = false;
   std::array<int, 6> rememberedYears_{};
-  std::unique_ptr<Listing> listing_;
-  ListedDates listed_;  // the dates of the last list, for "Save as iCalendar…"
-  int listingMode_ = 0;
-  std::array<int, 4> listingSettings_{};  // country, longitude, epoch and Sun method at its start
-  std::unique_ptr<WindowOutput> output_;
-  unsigned generation_ = 0;  // counts listings begun and ended
-  QTimer* slices_ = nullptr;
+  ListingRun run_;
+  int listingMode_ = 0;  // the mode of the listing running or last run
+  SliceTimer* slices_ = nullptr;
 };
 
 }  // namespace mirvo

@@ -3,15 +3,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <chrono>
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "features/session/MainRules.h"
 #include "features/search/MultipleSearchRules.h"
 #include "ui/common/PanelKit.h"
+#include "ui/common/SliceTimer.h"
 
 namespace mirvo {
 
@@ -63,9 +62,7 @@ frmMultiple_El_An::frmMultiple_El_An(MainRules& rules, QWidget* mainWindow)
   }
   v->addLayout(buttons);
 
-  slices_ = new QTimer(this);
-  slices_->setInterval(0);
-  connect(slices_, &QTimer::timeout, this, &frmMultiple_El_An::RunSlice);
+  slices_ = new SliceTimer(kSliceTime, this);
   connect(cmdSearch, &QPushButton::clicked, this, &frmMultiple_El_An::cmdSearch_Click);
   connect(cmdClear, &QPushButton::clicked, this, &frmMultiple_El_An::cmdClear_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmMultiple_El_An::cmdClose_Click);
@@ -162,7 +159,7 @@ void frmMultiple_El_An::cmdSearch_Click() {
     SetSearching(false);
     blnStop = true;
     if (searchingLabel) searchingLabel("", false);
-    slices_->stop();
+    slices_->Stop();
     EndSearch();
     return;
   }
@@ -181,21 +178,22 @@ void frmMultiple_El_An::cmdSearch_Click() {
   if (searchingLabel) searchingLabel(kSearchingText, true);
   search_ = std::make_unique<MultipleElementAnimalSearch>(reckoner, rows, lngCJDN, rules_.settings().searchNext,
                                                           within_, rules_.settings().epoch);
-  slices_->start();
+  slices_->Start([this](std::chrono::milliseconds budget) { return RunSlice(budget); });
 }
 
-void frmMultiple_El_An::RunSlice() {
-  if (!search_) return;
-  const auto end = std::chrono::steady_clock::now() + kSliceTime;
+bool frmMultiple_El_An::RunSlice(std::chrono::milliseconds budget) {
+  if (!search_) return false;
+  const auto end = std::chrono::steady_clock::now() + budget;
   while (!search_->Run(kPassesBetweenClockReadings) && std::chrono::steady_clock::now() < end) {
   }
   lngCJDN = search_->day();
   if (!search_->ended()) {
     if (searchingLabel && !search_->progressText().empty()) searchingLabel(search_->progressText(), true);
-    return;
+    return true;
   }
-  slices_->stop();
+  slices_->Stop();
   EndSearch();
+  return false;
 }
 
 // The end of a search that found a day, reached its limit or was stopped.

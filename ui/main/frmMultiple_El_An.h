@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,12 +16,12 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-class QTimer;
 
 namespace mirvo {
 
 class MainRules;
 class MultipleElementAnimalSearch;
+class SliceTimer;
 
 class frmMultiple_El_An : public QDialog {
   Q_OBJECT
@@ -55,7 +56,7 @@ class frmMultiple_El_An : public QDialog {
   void cmdClose_Click();
   void RowChosen(int row);
   void ShowRows();
-  void RunSlice();
+  bool RunSlice(std::chrono::milliseconds budget);
   void EndSearch();
   void SetSearching(bool on);
   void HideAndHandBack();
@@ -69,7 +70,7 @@ class frmMultiple_El_An : public QDialog {
   QPushButton* cmdSearch = nullptr;
   QPushButton* cmdClear = nullptr;
   QPushButton* cmdClose = nullptr;
-  QTimer* slices_ = nullptr;
+  SliceTimer* slices_ = nullptr;
   std::unique_ptr<MultipleElementAnimalSearch> search_;
   bool fromToday_ = false;  // of the running search
   int within_ = 100;

@@ -208,28 +208,63 @@ TEST(Listings, HeadersFollowTheNumberOfYearsTheMeridianAndTheCalendar) {
             "which assume longitude 135º E (Japan) as reference meridian.");
 }
 
-// The European new years stop at the first tenth year after the text reaches 64512 characters.
-TEST(Listings, EuropeanNewYearsStopWhenTheTextIsFull) {
-  Reckoner r;
-  ListingOptions options;
-  options.years = kMaxListYears;
-  auto list = MakeList(kModeEuroNewYears, r, InputsOf(r, Noon(2024, 6, 1)), options);
-  TextOutput out;
-  RunListing(*list, out, kModeEuroNewYears);
-  ASSERT_EQ(out.messages.size(), 1u);
-  EXPECT_EQ(out.messages[0].title, kEuroNewYearsCaption);
-  EXPECT_EQ(out.messages[0].text, kOutputFull);
-  const auto lines = Lines(out.text);
-  const size_t years = (lines.size() - 2) / 2;
-  EXPECT_EQ(years % 10, 0u);
-  auto characters = [](const std::string& s) {
-    return static_cast<size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+// Every list holds what its years produce, whatever the length of its text, and shows only days
+// of the admitted range (-3000-01-01 to 3000-01-01 CE): the first date after it ends the list with
+// a line that says so, the dates before it are left out with one line. The day numbers of the
+// lines are the oracle, and the month next to the last (or before the first) lies outside.
+TEST(Listings, ListsKeepToTheAdmittedRange) {
+  constexpr int32_t kFirstDay = 625333, kLastDay = 2816788;  // -3000-01-01 and 3000-01-01 CE
+  const struct {
+    int mode;
+    double ajd;
+    int years;
+    bool endsAtRange, startsBeforeRange;
+    const char* lastListed;
+  } cases[] = {
+      {kModeEuroNewYears, Noon(2024, 6, 1), kMaxListYears, true, false, "3000-01-01 CE = "},
+      {kModeNewYears, Noon(2990, 6, 1), 20, true, false, nullptr},
+      {kModeMonths, Noon(2990, 6, 1), 30, true, false, nullptr},
+      {kModeMonths, Noon(-2990, 6, 1), 30, false, true, nullptr},
+      {kModeEuroNewYears, Noon(-3010, 6, 1), 20, false, true, "-2991-01-01 CE = "},
+      {kModeMonths, Noon(2024, 6, 1), 3, false, false, nullptr},
   };
-  EXPECT_GE(characters(out.text), kEuroNewYearsTextLimit);
-  std::string tenYearsLess;
-  for (size_t i = 0; i < lines.size() - 20; ++i) tenYearsLess += lines[i] + "\n";
-  EXPECT_LT(characters(tenYearsLess), kEuroNewYearsTextLimit);
-  EXPECT_EQ(lines.back().substr(0, 1), "(");
+  Reckoner r;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " from " << c.ajd);
+    ListingOptions options;
+    options.years = c.years;
+    auto list = MakeList(c.mode, r, InputsOf(r, c.ajd), options);
+    TextOutput out;
+    RunListing(*list, out, c.mode);
+    EXPECT_TRUE(out.messages.empty());
+    const auto lines = Lines(out.text);
+    std::vector<std::pair<int32_t, int>> days;  // day number and month length of each line
+    for (const auto& line : lines) {
+      const size_t jdn = line.find(" JDN");
+      if (jdn == std::string::npos || line.find(" = ") == std::string::npos) continue;
+      days.emplace_back(std::stoi(line.substr(line.rfind("  ", jdn) + 2)),
+                        line.find("30 days") != std::string::npos ? 30 : 29);
+      EXPECT_GE(days.back().first, kFirstDay) << line;
+      EXPECT_LE(days.back().first, kLastDay) << line;
+    }
+    EXPECT_EQ(lines.back() + "\n" == RangeEndLine(), c.endsAtRange) << lines.back();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), RangeStartLine().substr(0, RangeStartLine().size() - 1)),
+              c.startsBeforeRange ? 1 : 0);
+    if (c.lastListed) {
+      const std::string& last = lines[lines.size() - (c.endsAtRange ? 3 : 2)];
+      EXPECT_EQ(last.substr(0, std::string(c.lastListed).size()), c.lastListed);
+    }
+    if (c.mode == kModeMonths && c.endsAtRange) EXPECT_GT(days.back().first + days.back().second, kLastDay);
+    if (c.mode == kModeMonths && c.startsBeforeRange) EXPECT_LT(days.front().first - 29, kFirstDay);
+  }
+  // The 2001 European new years from 1000 to 3000, three times the 64,512 characters of an old
+  // text box: two lines each between the header and the closing line.
+  ListingOptions all;
+  all.years = kMaxListYears;
+  const std::string text =
+      ListingText(*MakeList(kModeEuroNewYears, r, InputsOf(r, Noon(1000, 6, 1)), all), kModeEuroNewYears);
+  EXPECT_GT(text.size(), 3 * 64512u);
+  EXPECT_EQ(Lines(text).size(), 2 + 2 * 2001 + 1u);
 }
 
 TEST(Listings, NewYearsOfALunarDateOutsideTheCalendarAreRefused) {
@@ -242,11 +277,12 @@ TEST(Listings, NewYearsOfALunarDateOutsideTheCalendarAreRefused) {
   EXPECT_EQ(out.text, "");
   ASSERT_EQ(out.messages.size(), 1u);
   EXPECT_EQ(out.messages[0].text, kLunarDateInvalid);
-  // A list that runs into the end of the calendar's years stops there.
+  // A list that runs into the end of the years it may show stops there: ten anniversaries from
+  // 2990, the last in lunar year 2999, then the closing line.
   options.years = 20;
-  const auto lines = Lines(List(r, kModeNewYears, Noon(9990, 6, 1), options));
-  EXPECT_EQ(lines.back().substr(0, 7), "212-36-");  // 9999 under the epoch -2696
-  EXPECT_EQ(lines.size(), 3 + 10u);
+  const auto lines = Lines(List(r, kModeNewYears, Noon(2990, 6, 1), options));
+  EXPECT_EQ(lines[lines.size() - 2].substr(0, 6), "95-56-");  // 2999 under the epoch -2696
+  EXPECT_EQ(lines.size(), 3 + 10 + 1u);
 }
 
 TEST(Listings, NumberOfYearsSettledFromTheBox) {

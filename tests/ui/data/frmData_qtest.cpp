@@ -5,9 +5,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -44,6 +48,12 @@ struct Fixture {
   bool WaitForEnd(int ms = 20000) {
     QSignalSpy ended(&window, &frmData::listingEnded);
     return !window.IsListing() || ended.wait(ms);
+  }
+  void ListYears(int mode, const char* years) {
+    window.OpenList(mode);
+    QVERIFY(WaitForEnd());
+    Find<QLineEdit>("txbNumYears")->setText(years);
+    Click("cmdList");
   }
 };
 
@@ -133,6 +143,96 @@ class DataWindowTest : public QObject {
     QVERIFY(f.window.IsListing());
     f.reckoner.SetReferenceLongitude(105);
     QVERIFY(f.WaitForEnd(1000));
+  }
+
+  // Every list holds all its years: the European new years run to the end of the admitted range
+  // (977 years, where a 64,512-character text box once ended them after about 650) and read
+  // "Stop" on Close like the other long lists. The window answers between slices while the
+  // longest list, 74,000 lines of month starts, goes in; its text is that of mirvo-cli.
+  void LongListsHoldAllTheirYearsWhileTheWindowAnswers() {
+    Fixture f;
+    f.ListYears(kModeEuroNewYears, "9999");
+    QCOMPARE(f.Find<QPushButton>("cmdClose")->text(), QString("Stop"));
+    QVERIFY(f.WaitForEnd());
+    QVERIFY(f.messages.shown.empty());
+    QCOMPARE(f.Lines().size(), 2 + 2 * 977 + 1);
+
+    QElapsedTimer sinceTurn;
+    qint64 longestTurn = 0;
+    QTimer turns;
+    QObject::connect(&turns, &QTimer::timeout, [&] {
+      longestTurn = std::max(longestTurn, sinceTurn.restart());
+    });
+    f.ListYears(kModeMonths, "9999");
+    sinceTurn.start();
+    turns.start(0);
+    QVERIFY(f.WaitForEnd(120000));
+    turns.stop();
+    QVERIFY2(longestTurn < 250, qPrintable(QString::number(longestTurn) + " ms"));
+    QCOMPARE(f.window.Text().toStdString(), test::RunCli("list months --years 9999 2024-02-10 CE", false).out);
+  }
+
+  // A list ends at the end of the admitted range with a line that says so, as mirvo-cli prints
+  // it; a list stopped, or ended by a changed setting, says after which year and why: the lunar
+  // year whose first month is the last one listed.
+  void ListsSayWhereAndWhyTheyEnded() {
+    Fixture f;
+    f.ajd = JdnOfCeDate(2990, 6, 1);
+    f.window.OpenList(kModeEuroNewYears);
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(f.Lines().back(), QString("List ended at 3000-01-01 CE, the end of the admitted range."));
+    QVERIFY(f.Lines()[f.Lines().size() - 3].startsWith("3000-01-01 CE = "));
+    QCOMPARE(f.window.Text().toStdString(), test::RunCli("list euro-new-years 2990-06-01 CE", false).out);
+
+    f.ajd = JdnOfCeDate(2024, 2, 10);
+    for (const bool stop : {true, false}) {
+      f.ListYears(kModeMonths, "9999");
+      QTest::qWait(150);
+      QVERIFY(f.window.IsListing());
+      if (stop) f.Click("cmdClose");
+      else f.reckoner.SetReferenceLongitude(105);
+      QVERIFY(f.WaitForEnd());
+      const QStringList lines = f.Lines();
+      const QRegularExpression closing(stop ? "^List stopped by the user after the year (-?\\d+)\\.$"
+                                            : "^List ended after the year (-?\\d+): the reference longitude was changed\\.$");
+      const auto match = closing.match(lines.back());
+      QVERIFY2(match.hasMatch(), qPrintable(lines.back()));
+      const QString lastNewYear = *std::find_if(lines.rbegin(), lines.rend(),
+                                                [](const QString& l) { return l.contains("-01-01  CHL"); });
+      QCOMPARE(lastNewYear.mid(lastNewYear.indexOf("=  ") + 3).section('-', 0, -3), match.captured(1));
+      f.reckoner.SetReferenceLongitude(120);
+    }
+  }
+
+  // A long list shows the year it has reached, and the view stays on the newest lines unless the
+  // user scrolls up; back at the bottom it follows again.
+  void LongListsShowTheYearReachedAndFollowTheNewestLines() {
+    Fixture f;
+    f.ListYears(kModeMonths, "9999");
+    QLabel* label = f.Find<QLabel>("lblYears");
+    QScrollBar* bar = f.Find<QPlainTextEdit>("txbText")->verticalScrollBar();
+    const QRegularExpression reached("^years +Calculating \\.\\.\\. year (-?\\d+)$");
+    QTRY_VERIFY(reached.match(label->text()).hasMatch() && bar->maximum() > 0);
+    const int first = reached.match(label->text()).captured(1).toInt();
+    QTest::qWait(100);
+    QVERIFY(f.window.IsListing());
+    QVERIFY(reached.match(label->text()).captured(1).toInt() > first);
+    QCOMPARE(bar->value(), bar->maximum());
+
+    bar->setValue(bar->maximum() / 2);
+    const int kept = bar->value(), maximum = bar->maximum();
+    QTest::qWait(100);
+    QVERIFY(f.window.IsListing());
+    QVERIFY(bar->maximum() > maximum);
+    QCOMPARE(bar->value(), kept);
+
+    bar->setValue(bar->maximum());
+    QTest::qWait(100);
+    QVERIFY(f.window.IsListing());
+    QCOMPARE(bar->value(), bar->maximum());
+    f.Click("cmdClose");
+    QVERIFY(f.WaitForEnd());
+    QCOMPARE(label->text(), QString("years"));
   }
 
   // Copy takes the selection, or everything when nothing is selected; an empty window leaves

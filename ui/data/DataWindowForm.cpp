@@ -1,0 +1,164 @@
+#include "ui/data/DataWindowForm.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "features/export/CalendarExport.h"
+#include "features/listings/Listings.h"
+#include "ui/common/PanelKit.h"
+
+namespace mirvo {
+namespace {
+
+// The pixel offsets of the placement beside the main window: the data window begins a little
+// below the main window's top (under its first date rows) and ends at its bottom.
+constexpr int kTopBelowMainWindow = 60;
+constexpr int kLargeWindowTop = 7;
+constexpr int kMinimumHeight = 200;
+
+}  // namespace
+
+void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, const QString& closeCaption,
+                               const QString& yearsCaption) {
+  txbText = Named(new QPlainTextEdit, "txbText");
+  txbText->setReadOnly(true);
+  txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  txbText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  cmdCopyToClipboard = Named(new QPushButton(copyCaption), "cmdCopyToClipboard");
+  cmdSaveICalendar = Button("cmdSaveICalendar", kSaveICalendarCaption);
+  cmdSaveICalendar->hide();
+  cmdClose = Named(new QPushButton(closeCaption), "cmdClose");
+  cmdStop = Button("cmdStop", "Stop");
+  cmdList = Button("cmdList", "List");
+  txbNumYears = Named(new QLineEdit, "txbNumYears");
+  txbNumYears->setMaximumWidth(QFontMetrics(txbNumYears->font()).horizontalAdvance("000000") + 16);
+  lblYears = Named(new QLabel(yearsCaption), "lblYears");
+  chkLargeWindow = Check("chkLargeWindow", "Large window");
+  chkIncludeMajorSolarTerms = Check("chkIncludeMajorSolarTerms", "Include major solar terms (the Zs)");
+  chkIncludeMinorSolarTerms = Check("chkIncludeMinorSolarTerms", "Include minor solar terms (the Js)");
+  chkDisplaySolarTermNames = Check("chkDisplaySolarTermNames", "Display solar term names");
+  chkLeapMonthsOnly = Check("chkLeapMonthsOnly", "Leap months only");
+  chkOmitInvalidDates = Check("chkOmitInvalidDates", "Omit invalid dates");
+  fraEuroCal = Named(new QGroupBox, "fraEuroCal");
+  optCE = Named(new QRadioButton("CE"), "optCE");
+  optJC = Named(new QRadioButton("JC"), "optJC");
+  txbStart = Named(new QLineEdit, "txbStart");
+  txbStart->setPlaceholderText("Second test: a date to test");
+  txbEnd = Named(new QLineEdit, "txbEnd");
+  chkIncludeMajorSolarTerms->setChecked(true);
+
+  auto* euro = new QHBoxLayout(fraEuroCal);
+  euro->setContentsMargins(4, 0, 4, 0);
+  euro->addWidget(Named(new QLabel("European calendar:"), "Label1"));
+  euro->addWidget(optCE);
+  euro->addWidget(optJC);
+
+  auto* row1 = new QHBoxLayout;
+  row1->addWidget(cmdList);
+  row1->addWidget(txbNumYears);
+  row1->addWidget(lblYears);
+  row1->addSpacing(12);
+  row1->addWidget(chkLeapMonthsOnly);
+  row1->addWidget(chkOmitInvalidDates);
+  row1->addWidget(cmdStop);
+  row1->addWidget(txbStart, 1);
+  row1->addWidget(txbEnd, 1);
+  row1->addStretch(1);
+  row1->addWidget(cmdCopyToClipboard);
+  row1->addWidget(cmdSaveICalendar);
+  row1->addWidget(cmdClose);
+
+  auto* row2 = new QHBoxLayout;
+  row2->addWidget(chkIncludeMajorSolarTerms);
+  row2->addWidget(chkIncludeMinorSolarTerms);
+  row2->addStretch(1);
+
+  auto* row3 = new QHBoxLayout;
+  row3->addWidget(chkDisplaySolarTermNames);
+  row3->addStretch(1);
+  row3->addWidget(chkLargeWindow);
+  row3->addWidget(fraEuroCal);
+
+  auto* v = new QVBoxLayout(window);
+  v->addLayout(row1);
+  v->addLayout(row2);
+  v->addLayout(row3);
+  v->addWidget(txbText, 1);
+
+  for (QWidget* w : {static_cast<QWidget*>(cmdStop), static_cast<QWidget*>(txbStart),
+                     static_cast<QWidget*>(txbEnd)}) {
+    w->hide();
+  }
+  optCE->setChecked(true);
+  window->setMinimumHeight(kMinimumHeight);
+  // Room for the longest lines of the lists; the year data with the names of the solar terms is
+  // 1.3 times as wide, the European new years 1.1 times.
+  const QFontMetrics fixed(txbText->font());
+  normalWidth_ = std::max(fixed.horizontalAdvance(QString(66, QLatin1Char('0'))) + 60,
+                          window->sizeHint().width());
+  wideWidth_ = normalWidth_ * 13 / 10;
+  mediumWidth_ = normalWidth_ * 11 / 10;
+}
+
+void DataWindowForm::ShowControlsOf(int mode) {
+  for (QWidget* w : {chkIncludeMajorSolarTerms, chkIncludeMinorSolarTerms, chkDisplaySolarTermNames}) {
+    w->setVisible(mode == kModeYearData);
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{cmdList, txbNumYears, lblYears}) {
+    w->setVisible(ListsYears(mode));
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{txbStart, txbEnd, cmdStop}) {
+    w->setVisible(mode == kModeTest);
+  }
+  chkOmitInvalidDates->setVisible(mode == kModeNewYears);
+  chkLeapMonthsOnly->setVisible(mode == kModeMonths);
+}
+
+void DataWindowForm::PlaceWindow(QWidget* window, const QWidget* main, int mode) {
+  if (window->isMinimized()) return;
+  QScreen* screen = main ? main->screen() : window->screen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+  const bool names = chkDisplaySolarTermNames->isChecked();
+  const int width = mode == kModeEuroNewYears ? mediumWidth_
+                    : mode == kModeYearData && names ? wideWidth_
+                                                     : normalWidth_;
+  const bool beside = main && main->isVisible() &&
+                      !(main->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                               Qt::WindowFullScreen));
+  int top, height, left;
+  if (chkLargeWindow->isChecked()) {
+    top = area.top() + kLargeWindowTop;
+    height = area.height() * 9 / 10;
+  } else if (beside) {
+    top = main->frameGeometry().top() + kTopBelowMainWindow;
+    height = main->frameGeometry().bottom() - top;
+  } else {
+    top = area.top() + area.height() / 4;
+    height = area.height() / 2;
+  }
+  if (beside) {
+    left = main->frameGeometry().right() - width;
+  } else {
+    const int part = mode == kModeEuroNewYears ? 5 : mode == kModeYearData && names ? 6 : 3;
+    left = area.left() + area.width() / part;
+  }
+  // The frame is not part of the client size.
+  const int frameWidth = window->frameGeometry().width() - window->geometry().width();
+  const int frameHeight = window->frameGeometry().height() - window->geometry().height();
+  window->resize(std::max(width - frameWidth, window->minimumSizeHint().width()),
+                 std::max(height - frameHeight, kMinimumHeight));
+  window->move(left, top);
+}
+
+}  // namespace mirvo

@@ -1,0 +1,55 @@
+// The controls of the data window as a form: built once with the object names by which tests and
+// readers find them, laid out in three rows over the text area; which of them each mode shows;
+// and the window's size and place beside the main window. The data window inherits the form and
+// gives the controls their behaviour.
+#pragma once
+
+#include <QString>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace mirvo {
+
+struct DataWindowForm {
+  // Builds the controls into window; the captions given are the window's program texts.
+  void BuildForm(QWidget* window, const QString& copyCaption, const QString& closeCaption,
+                 const QString& yearsCaption);
+  // Shows the options and buttons of a mode (DataMode), hides the others'.
+  void ShowControlsOf(int mode);
+  // Sizes and places the window for a mode: beside the main window, from a little below its top
+  // to its bottom, when that is shown normally; else in the middle of the screen; and nearly
+  // the screen's height with "Large window".
+  void PlaceWindow(QWidget* window, const QWidget* mainWindow, int mode);
+
+  QPlainTextEdit* txbText = nullptr;
+  QPushButton* cmdCopyToClipboard = nullptr;
+  QPushButton* cmdSaveICalendar = nullptr;
+  QPushButton* cmdClose = nullptr;
+  QPushButton* cmdStop = nullptr;
+  QPushButton* cmdList = nullptr;
+  QLineEdit* txbNumYears = nullptr;
+  QLabel* lblYears = nullptr;
+  QCheckBox* chkLargeWindow = nullptr;
+  QCheckBox* chkIncludeMajorSolarTerms = nullptr;
+  QCheckBox* chkIncludeMinorSolarTerms = nullptr;
+  QCheckBox* chkDisplaySolarTermNames = nullptr;
+  QCheckBox* chkLeapMonthsOnly = nullptr;
+  QCheckBox* chkOmitInvalidDates = nullptr;
+  QGroupBox* fraEuroCal = nullptr;
+  QRadioButton* optCE = nullptr;
+  QRadioButton* optJC = nullptr;
+  QLineEdit* txbStart = nullptr;
+  QLineEdit* txbEnd = nullptr;
+
+ private:
+  int normalWidth_ = 0, wideWidth_ = 0, mediumWidth_ = 0;
+};
+
+}  // namespace mirvo
