@@ -46,7 +46,9 @@ TEST(ListingRun, ASliceTakesItsBudgetAndStopsAtAMessage) {
   ListingRun::Message message;
   for (const auto& s : slices) {
     EXPECT_EQ(run.Step(std::chrono::milliseconds(s.budgetMs)), s.more);
-    if (s.more) EXPECT_EQ(listing.steps, s.stepsAfter);
+    if (s.more) {
+      EXPECT_EQ(listing.steps, s.stepsAfter);
+    }
     EXPECT_EQ(run.TakeMessage(message), s.stepsAfter == 7);
   }
   EXPECT_EQ(message.text, "seventh");

@@ -254,8 +254,12 @@ TEST(Listings, ListsKeepToTheAdmittedRange) {
       const std::string& last = lines[lines.size() - (c.endsAtRange ? 3 : 2)];
       EXPECT_EQ(last.substr(0, std::string(c.lastListed).size()), c.lastListed);
     }
-    if (c.mode == kModeMonths && c.endsAtRange) EXPECT_GT(days.back().first + days.back().second, kLastDay);
-    if (c.mode == kModeMonths && c.startsBeforeRange) EXPECT_LT(days.front().first - 29, kFirstDay);
+    if (c.mode == kModeMonths && c.endsAtRange) {
+      EXPECT_GT(days.back().first + days.back().second, kLastDay);
+    }
+    if (c.mode == kModeMonths && c.startsBeforeRange) {
+      EXPECT_LT(days.front().first - 29, kFirstDay);
+    }
   }
   // The 2001 European new years from 1000 to 3000, three times the 64,512 characters of an old
   // text box: two lines each between the header and the closing line.
