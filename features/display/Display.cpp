@@ -210,8 +210,9 @@ int LabelClick(const DisplayTexts& display, RowId id, bool valueLabel, EntryMode
     model.date = row.entry.date;
     UpdateElementAnimalControls(model);
   }
-  model.time = row.entry.time;
-  model.timeZone = row.entry.timeZone;
+  const std::string_view code = kCalendarCodeTable[0][static_cast<size_t>(calendar)];
+  model.WriteTime(row.entry.time, code);
+  model.WriteZone(row.entry.timeZone, code);
   if (calendar == kCalCE) return 'G';
   if (calendar == kCalJC) return 'J';
   return 0;

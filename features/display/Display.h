@@ -109,9 +109,10 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
 
 // A click on a row: the clipboard gets the row's value and the row's calendar becomes the entry
 // calendar. A click on the value (valueLabel) also fills the entry boxes with the row's entry
-// (date with its code, time and zone); a changed date text resets the element and animal choices
-// as typing does (UpdateElementAnimalControls). The Moon rows only copy. Returns the European
-// calendar to select in the data window ('G' or 'J'), or 0.
+// (date with its code, time and zone, the last two written for that code: a date typed next in
+// another reckoning does not inherit them); a changed date text resets the element and animal
+// choices as typing does (UpdateElementAnimalControls). The Moon rows only copy. Returns the
+// European calendar to select in the data window ('G' or 'J'), or 0.
 int LabelClick(const DisplayTexts& display, RowId row, bool valueLabel, EntryModel& model,
                Clipboard* clipboard);
 

@@ -243,14 +243,22 @@ bool AskForCode(std::string& s, bool hadSpaces, EntryModel& model, EntryContext&
   return FindCode(s, parser) && parser != nullptr && parser->code == current;
 }
 
+// A time or zone the program wrote for a date of another code is no entry of the user's: a date
+// typed in another reckoning is read without it, as it is read alone.
+void DropWrittenForOtherCode(EntryModel& model, std::string_view code) {
+  if (!model.timeWrittenFor.empty() && model.timeWrittenFor != code) model.EditTime("");
+  if (!model.zoneWrittenFor.empty() && model.zoneWrittenFor != code) model.EditZone(kTimeZoneNone);
+}
+
 // A day count brings its own time, that of its instant in its own zone; beyond the range only
 // the zone is shown.
-void ShowTimeOfDayCount(EntryModel& model, int zone, double instant, int longitude) {
+void ShowTimeOfDayCount(EntryModel& model, const CodeParser& parser, double instant, int longitude) {
+  const int zone = parser.defaultZone;
   if (instant <= kMaxAjd) {
     const double count = zone == kTimeZoneReference ? CjdcFromAjd(instant, longitude) : CjdlFromAjd(instant);
-    model.time = TimeOfDayText(count - std::floor(count), false).substr(0, 5);
+    model.WriteTime(TimeOfDayText(count - std::floor(count), false).substr(0, 5), parser.code);
   }
-  model.timeZone = zone;
+  model.WriteZone(zone, parser.code);
 }
 
 double InstantOfDay(int32_t day, int minutes, int zone, int longitude) {
@@ -417,19 +425,20 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   if (Contains(s, ":")) return fail(kEntryTimeInDate);
 
   // 8.
-  if (model.time.empty()) model.time = "12:00";
+  DropWrittenForOtherCode(model, parser->code);
+  if (model.time.empty()) model.WriteTime("12:00", parser->code);
 
   // 9. The date without its code, by its calendar's parser.
   s.resize(s.size() - parser->code.size());
   const DateReading date = parser->read(s, model, context.reckoner);
   if (date.status != kEntryOk) return fail(date.status);
   model.calendar = parser->calendar;
-  if (!parser->dayCount && model.timeZone == kTimeZoneNone) model.timeZone = parser->defaultZone;
+  if (!parser->dayCount && model.timeZone == kTimeZoneNone) model.WriteZone(parser->defaultZone, parser->code);
 
   // 10. The time of day.
   const int longitude = context.reckoner.ReferenceLongitude();
   if (parser->dayCount) {
-    ShowTimeOfDayCount(model, parser->defaultZone, date.instant, longitude);
+    ShowTimeOfDayCount(model, *parser, date.instant, longitude);
     result.ajd = date.instant;
     return result;
   }
