@@ -366,22 +366,10 @@ void UpdateElementAnimalControls(EntryModel& model) {
 
 std::string BuildElementAnimalTargetText(int target, int element, int animal, int country) {
   static constexpr std::array<std::string_view, 3> kKinds{" day", " month", " year"};
-  int k = target - kFirstElementAnimalTarget;
+  const int k = target - kFirstElementAnimalTarget;
   if (k < 0 || k > 2) return "";
-  bool hasElement = element >= 0 && element < 5;
-  bool hasAnimal = animal >= 0 && animal < 12;
-  std::string t;
-  if (!hasElement && !hasAnimal) return "Element-animal" + std::string(kKinds[static_cast<size_t>(k)]);
-  t = (hasElement ? std::string(ElementName(element)) : "") + "-" +
-      (hasAnimal ? std::string(AnimalName(animal, country)) : "") + " (";
-  if (hasElement && hasAnimal) {
-    t += StemBranchText(PositionOfElementAnimal(element, animal));
-  } else if (hasElement) {
-    t += std::string(StemName(2 * element + 1)) + "-, " + std::string(StemName(2 * element + 2)) + "-";
-  } else {
-    t += "-" + std::string(BranchName(animal + 1));
-  }
-  return t + ")" + std::string(kKinds[static_cast<size_t>(k)]);
+  const std::string phrase = ChosenElementAnimalPhrase(element, animal, country);
+  return (phrase.empty() ? "Element-animal" : phrase) + std::string(kKinds[static_cast<size_t>(k)]);
 }
 
 ParseResult ParseDate(EntryModel& model, EntryContext& context) {
@@ -433,7 +421,9 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   const DateReading date = parser->read(s, model, context.reckoner);
   if (date.status != kEntryOk) return fail(date.status);
   model.calendar = parser->calendar;
-  if (!parser->dayCount && model.timeZone == kTimeZoneNone) model.WriteZone(parser->defaultZone, parser->code);
+  if (!parser->dayCount && model.timeZone == kTimeZoneNone) {
+    model.WriteZone(parser->defaultZone, parser->code);
+  }
 
   // 10. The time of day.
   const int longitude = context.reckoner.ReferenceLongitude();
