@@ -78,6 +78,11 @@ struct DisplayTexts {
                                      // then empty and the window keeps its previous texts
   double illumination = 0;           // 0..1
   bool waxing = true;
+  // The numbers of the age row: the lunation, the days since its dark moon and the part of the
+  // lunation they are (0..1).
+  int32_t lunation = 0;
+  double moonAge = 0;
+  double moonAgeFraction = 0;
   std::string moonPicture;           // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
 
   // The records behind the texts.
