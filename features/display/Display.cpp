@@ -162,8 +162,7 @@ void ShowSexagenaryNames(DisplayTexts& d, const Reckoner& reckoner, const Displa
   d.elementAnimalOfDay = ElementAnimalText(d.dayPosition, country) + " day";
   d.yearStem = StemOfPosition(d.chl.position);
   d.yearBranch = BranchOfPosition(d.chl.position);
-  auto [ye, ya] = YearElementAnimal(d.chl.position);
-  d.elementAnimalOfYear = std::string(ElementName(ye)) + "-" + std::string(AnimalName(ya, country)) + " year";
+  d.elementAnimalOfYear = ElementAnimalText(d.chl.position, country) + " year";
   if (china) d.elementAnimalOfYear = StemBranchText(d.chl.position) + " " + d.elementAnimalOfYear;
   d.elementAnimalOfMonth = MonthNameText(d.chl, country, china, china) + " month";
   d.yearAndMonthVisible = !options.showCjds;
