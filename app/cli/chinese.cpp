@@ -58,12 +58,9 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
       << "CHS:           " << r.ChsDateText(chs, true) << "\n"
       << "CHL sentence:  " << OneLine(r.ChlDateSentence(chl, true, true, true, false, true)) << "\n"
       << "CHS sentence:  " << r.ChsDateSentence(chs, true, true) << "\n"
-      << "Day:           " << DayElementAnimalText(jdn, r.CountryIndex()) << " (" << DayStemBranchText(jdn)
-      << ")\n"
-      << "Month:         " << ElementAnimalText(monthPosition, r.CountryIndex()) << " ("
-      << StemBranchText(monthPosition) << ")\n"
-      << "Year:          " << ElementAnimalText(chl.position, r.CountryIndex()) << " ("
-      << StemBranchText(chl.position) << ")\n"
+      << "Day:           " << ElementAnimalPhrase(DayPosition(jdn), r.CountryIndex()) << "\n"
+      << "Month:         " << ElementAnimalPhrase(monthPosition, r.CountryIndex()) << "\n"
+      << "Year:          " << ElementAnimalPhrase(chl.position, r.CountryIndex()) << "\n"
       << "VMC:           " << VmcDateText(VmcDateOfDay(jdn), 2) << "\n";
   return kExitOk;
 }

@@ -109,6 +109,23 @@ std::string StemBranchText(int p) {
   return text;
 }
 
+std::string ElementAnimalPhrase(int p, int country) {
+  return ElementAnimalText(p, country) + " (" + StemBranchText(p) + ")";
+}
+
+std::string ChosenElementAnimalPhrase(int element, int animal, int country) {
+  const bool hasElement = element >= 0 && element < 5;
+  const bool hasAnimal = animal >= 0 && animal < 12;
+  if (hasElement && hasAnimal) return ElementAnimalPhrase(PositionOfElementAnimal(element, animal), country);
+  // An element alone stands for its two stems, an animal alone for its branch.
+  if (hasElement) {
+    return std::string(ElementName(element)) + "- (" + std::string(StemName(2 * element + 1)) + "-, " +
+           std::string(StemName(2 * element + 2)) + "-)";
+  }
+  if (!hasAnimal) return "";
+  return "-" + std::string(AnimalName(animal, country)) + " (-" + std::string(BranchName(animal + 1)) + ")";
+}
+
 std::string DayElementAnimalText(int32_t jdn, int country) {
   return ElementAnimalText(DayPosition(jdn), country);
 }

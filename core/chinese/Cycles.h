@@ -41,6 +41,11 @@ std::string_view StemName(int stem);                   // 1..10: "jia" …
 std::string_view BranchName(int branch);               // 1..12: "zi" …
 std::string ElementAnimalText(int p, int country);     // "metal-monkey"
 std::string StemBranchText(int p);                     // "geng-shen"
+// The element-animal of a position with its stem-branch: "metal-monkey (geng-shen)".
+std::string ElementAnimalPhrase(int p, int country);
+// The same for a chosen element (0..4) and animal (0..11), either of which may be missing (any
+// other index): "fire-dog (bing-xu)", "fire- (bing-, ding-)", "-dog (-xu)"; "" without both.
+std::string ChosenElementAnimalPhrase(int element, int animal, int country);
 std::string DayElementAnimalText(int32_t jdn, int country);
 std::string DayStemBranchText(int32_t jdn);
 std::string MonthNameText(const ChlDate& date, int country, bool withStemBranch, bool stemBranchFirst);

@@ -62,9 +62,11 @@ std::string PhaseOfMoonText(double w, bool waxing) {
   return MoonPhaseLabel(w, waxing) + ", " + OneDecimal(100 * w) + "%";
 }
 
+std::string LunationPercentText(double fraction) { return OneDecimal(100 * fraction); }
+
 std::string AgeOfMoonText(int32_t lunation, double age, double lunationLength) {
   return "[" + std::to_string(lunation) + "] " + AgeText(age) + " (" +
-         OneDecimal(100 * age / lunationLength) + "%)";
+         LunationPercentText(age / lunationLength) + "%)";
 }
 
 std::string GetPhaseErrorText(int code) {

@@ -28,6 +28,8 @@ std::string AgeText(double days);
 std::string MoonPhaseLabel(double w, bool waxing);
 // The phase label: "Crescent moon (waxing), 23.4%".
 std::string PhaseOfMoonText(double w, bool waxing);
+// The part of its lunation the Moon's age is (0..1) in per cent with one decimal: "41.6".
+std::string LunationPercentText(double fraction);
 // The age label: "[305] 12 days, 5 hrs, 33 mins (41.6%)".
 std::string AgeOfMoonText(int32_t lunation, double age, double lunationLength);
 // "Error-2 when calling GetPhase() in DisplayMoonData()."

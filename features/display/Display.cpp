@@ -77,62 +77,70 @@ std::string CompareVmcWithChl(const ChlDate& chl, const CalendarDate& vmc) {
   return "";
 }
 
-DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions& options) {
-  DisplayTexts d;
-  d.ajd = ajd;
-  const int country = reckoner.CountryIndex();
-  const int longitude = reckoner.ReferenceLongitude();
-  const bool china = country == kChina;
-  const CountryInfo& info = CountryOf(country);
-  // A date row's value is its entry (date with code, time, zone) followed by what only the
-  // display adds (the zone label, the weekday, the day's name); a click gives back the entry.
-  auto dateRow = [&d](RowId id, std::string date, std::string time, int zone) -> DisplayRow& {
-    DisplayRow& row = d.Row(id);
-    row.entry = {std::move(date), std::move(time), zone};
-    row.value = row.entry.date + " " + row.entry.time;
-    return row;
-  };
-  auto dayCountRow = [&d](RowId id, double count, const char* code) -> DisplayRow& {
-    DisplayRow& row = d.Row(id);
-    row.value = GroupedNumber(count, 4) + " " + code;
-    row.entry = {row.value, "", kTimeZoneNone};
-    return row;
-  };
+namespace {
 
+// The instant on the two clocks of the display: London's (CE, JC, the first VMC row) and the
+// reference meridian's (the lunar and solar dates, the second VMC row).
+struct Clocks {
+  double london;              // CJDL
+  double reference;           // CJDC
+  std::string londonTime;     // "hh:mm"
+  std::string referenceTime;
+};
+
+// A date row's value is its entry (date with code, time, zone) followed by what only the display
+// adds (the zone label, the weekday, the day's name); a click gives back the entry.
+DisplayRow& DateRow(DisplayTexts& d, RowId id, std::string date, std::string time, int zone) {
+  DisplayRow& row = d.Row(id);
+  row.entry = {std::move(date), std::move(time), zone};
+  row.value = row.entry.date + " " + row.entry.time;
+  return row;
+}
+
+DisplayRow& DayCountRow(DisplayTexts& d, RowId id, double count, const char* code) {
+  DisplayRow& row = d.Row(id);
+  row.value = GroupedNumber(count, 4) + " " + code;
+  row.entry = {row.value, "", kTimeZoneNone};
+  return row;
+}
+
+void ShowDayCounts(DisplayTexts& d, const Clocks& clocks, int longitude) {
   d.Row(RowId::kAjd).caption = "Astronomical Julian date:";
-  dayCountRow(RowId::kAjd, ajd, "AJD");
-
-  // CE, JC and the London day count.
-  const double x = CjdlFromAjd(ajd);
+  DayCountRow(d, RowId::kAjd, d.ajd, "AJD");
   d.Row(RowId::kCjdl).caption = "Chronological JD London:";
-  dayCountRow(RowId::kCjdl, x, "CJDL");
-  d.londonDay = JdnOf(x);
-  const std::string londonTime = TimeOfDayText(Fraction(x), false);
-  d.londonMinute = MinuteOfDay(Fraction(x));
+  DayCountRow(d, RowId::kCjdl, clocks.london, "CJDL");
+  d.Row(RowId::kCjdc).caption = "Chronological JD " + std::to_string(longitude) + "º East";
+  DayCountRow(d, RowId::kCjdc, clocks.reference, "CJDC");
+}
+
+void ShowEuropeanDates(DisplayTexts& d, const Clocks& clocks) {
+  d.londonDay = JdnOf(clocks.london);
+  d.londonMinute = MinuteOfDay(Fraction(clocks.london));
   const std::string weekday = WeekdayName(WeekdayOf(d.londonDay), false, 0);
-  CeAndJcFromDayCount(x, d.ce, d.jc);
-  DisplayRow& ce = dateRow(RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  CeAndJcFromDayCount(clocks.london, d.ce, d.jc);
+  const std::string& time = clocks.londonTime;
+  DisplayRow& ce = DateRow(d, RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), time, kTimeZoneGmt);
   ce.caption = "Common Era (Gregorian):";
   ce.value += " GMT " + weekday;
   ce.tooltip = CalendarDateSentence(d.ce) + " (London).";
-  DisplayRow& jc = dateRow(RowId::kJc, CalendarDateText(d.jc, 2, '-', ',', true), londonTime, kTimeZoneGmt);
+  DisplayRow& jc = DateRow(d, RowId::kJc, CalendarDateText(d.jc, 2, '-', ',', true), time, kTimeZoneGmt);
   jc.caption = "Julian Calendar:";
   jc.value += " GMT " + weekday;
   jc.tooltip = CalendarDateSentence(d.jc) + " (London).";
+}
 
-  // The Chinese dates at the reference meridian.
-  const double y = CjdcFromAjd(ajd, longitude);
-  const std::string referenceTime = TimeOfDayText(Fraction(y), false);
-  d.Row(RowId::kCjdc).caption = "Chronological JD " + std::to_string(longitude) + "º East";
-  dayCountRow(RowId::kCjdc, y, "CJDC");
-  reckoner.DayToChinese(y, reckoner.Epoch(), d.chs, d.chl);
-  DisplayRow& chs = dateRow(RowId::kChs, reckoner.ChsDateText(d.chs, false), referenceTime, kTimeZoneReference);
+void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
+                      const DisplayOptions& options) {
+  const CountryInfo& info = CountryOf(reckoner.CountryIndex());
+  const std::string& time = clocks.referenceTime;
+  reckoner.DayToChinese(clocks.reference, reckoner.Epoch(), d.chs, d.chl);
+  DisplayRow& chs = DateRow(d, RowId::kChs, reckoner.ChsDateText(d.chs, false), time, kTimeZoneReference);
   chs.caption = std::string(info.adjective) + " Solar:";
   // On the first day of a term the term's code in parentheses takes the place of the zone label.
-  chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + referenceTime + " "
+  chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + time + " "
                              : chs.value + " " + options.zoneLabel;
   chs.tooltip = reckoner.ChsDateSentence(d.chs, false, false);
-  DisplayRow& chl = dateRow(RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), referenceTime, kTimeZoneReference);
+  DisplayRow& chl = DateRow(d, RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), time, kTimeZoneReference);
   chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
   chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
@@ -141,8 +149,12 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
     d.chlUncertainty = UncertainDayText(margins);
     if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
   }
+}
 
-  // The day, year and month in the sexagenary cycle.
+// The day, year and month of the lunar date in the sexagenary cycle.
+void ShowSexagenaryNames(DisplayTexts& d, const Reckoner& reckoner, const DisplayOptions& options) {
+  const int country = reckoner.CountryIndex();
+  const bool china = country == kChina;
   d.dayPosition = DayPosition(d.chl.jdn);
   d.dayStem = StemOfPosition(d.dayPosition);
   d.dayBranch = BranchOfPosition(d.dayPosition);
@@ -150,46 +162,71 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   d.elementAnimalOfDay = ElementAnimalText(d.dayPosition, country) + " day";
   d.yearStem = StemOfPosition(d.chl.position);
   d.yearBranch = BranchOfPosition(d.chl.position);
-  auto [ye, ya] = YearElementAnimal(d.chl.position);
-  d.elementAnimalOfYear = std::string(ElementName(ye)) + "-" + std::string(AnimalName(ya, country)) + " year";
+  d.elementAnimalOfYear = ElementAnimalText(d.chl.position, country) + " year";
   if (china) d.elementAnimalOfYear = StemBranchText(d.chl.position) + " " + d.elementAnimalOfYear;
   d.elementAnimalOfMonth = MonthNameText(d.chl, country, china, china) + " month";
   d.yearAndMonthVisible = !options.showCjds;
   d.yearLabel = "Year " + std::to_string(YearCount(d.chl.cycle, d.chl.position, reckoner.Epoch()));
   d.chinaOnlyVisible = china;
+}
 
-  // The Vellomir Calendar for London and for the reference meridian.
+// The Vellomir Calendar for London and for the reference meridian.
+void ShowVellomirDates(DisplayTexts& d, const Clocks& clocks, const DisplayOptions& options) {
   d.vmcGmt = VmcDateOfDay(d.londonDay);
-  d.vmcReference = VmcDateOfDay(JdnOf(y));
-  DisplayRow& vmcGmt = dateRow(RowId::kVmcGmt, VmcDateText(d.vmcGmt, 1), londonTime, kTimeZoneGmt);
+  d.vmcReference = VmcDateOfDay(JdnOf(clocks.reference));
+  DisplayRow& vmcGmt = DateRow(d, RowId::kVmcGmt, VmcDateText(d.vmcGmt, 1), clocks.londonTime, kTimeZoneGmt);
   vmcGmt.caption = "Vellomir Calendar:";
   vmcGmt.value += " GMT " + std::string(VmcDayName(d.vmcGmt.day));
   vmcGmt.tooltip = VmcDateText(d.vmcGmt, 4) + " in the Vellomir Calendar (GMT timezone)";
-  DisplayRow& vmcReference =
-      dateRow(RowId::kVmcReference, VmcDateText(d.vmcReference, 1), referenceTime, kTimeZoneReference);
+  DisplayRow& vmcReference = DateRow(d, RowId::kVmcReference, VmcDateText(d.vmcReference, 1),
+                                     clocks.referenceTime, kTimeZoneReference);
   vmcReference.value += " " + options.zoneLabel + " " + std::string(VmcDayName(d.vmcReference.day));
   // The tooltip names the zone of the row's time (JST, ICT, BEI …), as the value does; a fixed
   // "CCT" would misname the zone for every meridian but 120 degrees.
   vmcReference.tooltip =
       VmcDateText(d.vmcReference, 4) + " in the Vellomir Calendar (" + options.zoneLabel + " timezone)";
   vmcReference.caption = CompareVmcWithChl(d.chl, d.vmcReference);
+}
 
-  // The Moon and Delta T.
-  MoonData moon = ComputeMoonData(reckoner.ephemeris(), ajd);
+void ShowMoonAndDeltaT(DisplayTexts& d, Reckoner& reckoner) {
+  MoonData moon = ComputeMoonData(reckoner.ephemeris(), d.ajd);
   d.Row(RowId::kPhase).caption = "Phase of Moon, illumination:";
   d.Row(RowId::kAge).caption = "[Lunation] Age of Moon:";
   if (moon.ok) {
     d.Row(RowId::kPhase).value = moon.phaseText;
     d.Row(RowId::kAge).value = moon.ageText;
+    d.lunation = moon.lunation;
+    d.moonAge = moon.age;
+    d.moonAgeFraction = moon.age / moon.lunationLength;
   } else {
     d.moonError = moon.error;
   }
   d.illumination = moon.w;
   d.waxing = moon.waxing;
   d.moonPicture = std::string(moon.picture);
-  d.deltaTMinutes = DeltaTMinutes(ajd);
+  d.deltaTMinutes = DeltaTMinutes(d.ajd);
   d.Row(RowId::kDeltaT).caption = "Delta T:";
   d.Row(RowId::kDeltaT).value = ShowDeltaT(d.deltaTMinutes);
+}
+
+}  // namespace
+
+DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions& options) {
+  DisplayTexts d;
+  d.ajd = ajd;
+  const int longitude = reckoner.ReferenceLongitude();
+  Clocks clocks;
+  clocks.london = CjdlFromAjd(ajd);
+  clocks.reference = CjdcFromAjd(ajd, longitude);
+  clocks.londonTime = TimeOfDayText(Fraction(clocks.london), false);
+  clocks.referenceTime = TimeOfDayText(Fraction(clocks.reference), false);
+
+  ShowDayCounts(d, clocks, longitude);
+  ShowEuropeanDates(d, clocks);
+  ShowChineseDates(d, reckoner, clocks, options);
+  ShowSexagenaryNames(d, reckoner, options);
+  ShowVellomirDates(d, clocks, options);
+  ShowMoonAndDeltaT(d, reckoner);
 
   d.Row(RowId::kVmcGmt).visible = d.Row(RowId::kVmcReference).visible = options.showVmc;
   d.Row(RowId::kCjdl).visible = d.Row(RowId::kCjdc).visible = options.showCjds;
@@ -210,8 +247,9 @@ int LabelClick(const DisplayTexts& display, RowId id, bool valueLabel, EntryMode
     model.date = row.entry.date;
     UpdateElementAnimalControls(model);
   }
-  model.time = row.entry.time;
-  model.timeZone = row.entry.timeZone;
+  const std::string_view code = kCalendarCodeTable[0][static_cast<size_t>(calendar)];
+  model.WriteTime(row.entry.time, code);
+  model.WriteZone(row.entry.timeZone, code);
   if (calendar == kCalCE) return 'G';
   if (calendar == kCalJC) return 'J';
   return 0;

@@ -78,6 +78,11 @@ struct DisplayTexts {
                                      // then empty and the window keeps its previous texts
   double illumination = 0;           // 0..1
   bool waxing = true;
+  // The numbers of the age row: the lunation, the days since its dark moon and the part of the
+  // lunation they are (0..1).
+  int32_t lunation = 0;
+  double moonAge = 0;
+  double moonAgeFraction = 0;
   std::string moonPicture;           // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
 
   // The records behind the texts.
@@ -109,9 +114,10 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
 
 // A click on a row: the clipboard gets the row's value and the row's calendar becomes the entry
 // calendar. A click on the value (valueLabel) also fills the entry boxes with the row's entry
-// (date with its code, time and zone); a changed date text resets the element and animal choices
-// as typing does (UpdateElementAnimalControls). The Moon rows only copy. Returns the European
-// calendar to select in the data window ('G' or 'J'), or 0.
+// (date with its code, time and zone, the last two written for that code: a date typed next in
+// another reckoning does not inherit them); a changed date text resets the element and animal
+// choices as typing does (UpdateElementAnimalControls). The Moon rows only copy. Returns the
+// European calendar to select in the data window ('G' or 'J'), or 0.
 int LabelClick(const DisplayTexts& display, RowId row, bool valueLabel, EntryModel& model,
                Clipboard* clipboard);
 

@@ -16,9 +16,6 @@
 namespace mirvo {
 namespace {
 
-// The codes in the order an entry is searched for them: the first one found decides.
-constexpr std::array<std::string_view, 8> kEntryCodes{"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "VMC"};
-
 // The sentence that opens messages 6 to 13 is followed by two spaces.
 std::string Invalid(std::string_view what) { return "Invalid " + std::string(what) + " date.  "; }
 
@@ -88,8 +85,185 @@ bool ParseChs(const std::string& text, ChsDate& date, int country) {
   return chs_datestr_to_chsdate(text, date, ResolverFor(country)) && date.valid == 1;
 }
 
-std::string LondonTimeText(double cjdl) {
-  return TimeOfDayText(cjdl - std::floor(cjdl), false);
+// A year-month-day lunar date with the Overseas Chinese year count (China only).
+bool ParseChlYearCount(const std::string& text, ChlDate& date, int country, int32_t epoch) {
+  const size_t dash = text.find('-');
+  const long count = SmallNumber(SignedDigits(text.substr(0, dash), false, false));
+  if (count < 0) return false;
+  auto [cycle, position] = CycleFromYearCount(static_cast<int32_t>(count), epoch);
+  return ParseChl(std::to_string(cycle) + "-" + std::to_string(position) + text.substr(dash), date, country);
+}
+
+// A "?" position names its element and animal in the text the date parsers read.
+std::string WithElementAnimal(const std::string& text, const EntryModel& model, int country) {
+  return Contains(text, "-?-") ? text + ElementAnimalSuffix(model, country) : text;
+}
+
+// What the parser of one calendar code makes of the date without its code.
+struct DateReading {
+  int status = kEntryOk;
+  int32_t day = 0;           // a calendar date's day number, a civil day at the date's zone
+  double instant = 0;        // a day count's instant, or one standing for a date beyond the range
+  bool beyondRange = false;  // a calendar date far beyond the range: no time of day applies
+};
+
+DateReading Refused(int status) { return {status}; }
+DateReading OnDay(int32_t day) { return {kEntryOk, day}; }
+DateReading BeyondRangeOf(int32_t year) { return {kEntryOk, 0, BeyondRange(year), true}; }
+
+DateReading ReadEuropean(const std::string& text, char calendar, int bad) {
+  CalendarDate date;
+  date.calendar = calendar;
+  if (ParseCalendarDate(text, date) != 1) return Refused(bad);
+  if (date.year < -kMaxEuropeanYear) return Refused(kEntryTooEarly);
+  if (date.year > kMaxEuropeanYear) return BeyondRangeOf(date.year);
+  const int32_t day = JdnFromCalendarDate(date);
+  return day < kMinJdnMirvo ? Refused(kEntryTooEarly) : OnDay(day);
+}
+
+DateReading ReadCe(const std::string& text, const EntryModel&, Reckoner&) {
+  return ReadEuropean(text, 'G', kEntryBadCe);
+}
+
+DateReading ReadJc(const std::string& text, const EntryModel&, Reckoner&) {
+  return ReadEuropean(text, 'J', kEntryBadJc);
+}
+
+DateReading ReadVmc(const std::string& text, const EntryModel&, Reckoner&) {
+  VmcDate date;
+  date.calendar = kVmcLetter;
+  if (ParseCalendarDate(text, date) != 1 || !VmcToDay(date)) return Refused(kEntryBadVmc);
+  return date.jdn < kMinJdnMirvo ? Refused(kEntryTooEarly) : OnDay(date.jdn);
+}
+
+// The far-year rule of the lunar and solar dates. A year before those the calendar core computes
+// is too early. A year after them stands for an instant beyond the range when its month (or term)
+// and day could exist in any year, and is refused with `bad` otherwise. Any other year is
+// converted by toDay, which returns kEntryOk or the entry error.
+template <typename ChineseDate, typename ToDay>
+DateReading ReadChineseDay(ChineseDate& date, bool partsCouldExist, int bad, ToDay toDay) {
+  const FarYear far = ChineseYearCheck(date.cycle, date.position, date.epoch);
+  if (far == FarYear::kTooEarly) return Refused(kEntryTooEarly);
+  if (far == FarYear::kTooLate) return partsCouldExist ? BeyondRangeOf(date.cycle) : Refused(bad);
+  if (const int status = toDay(date); status != kEntryOk) return Refused(status);
+  return date.jdn < kMinJdnMirvo ? Refused(kEntryTooEarly) : OnDay(date.jdn);
+}
+
+DateReading ReadChl(const std::string& s, const EntryModel& model, Reckoner& reckoner) {
+  const int country = reckoner.CountryIndex();
+  const std::string text = WithElementAnimal(s, model, country);
+  ChlDate date;
+  bool parsed = ParseChl(text, date, country);
+  if (!parsed && country == kChina && Contains(text, "-")) {
+    parsed = ParseChlYearCount(text, date, country, reckoner.Epoch());
+  }
+  if (!parsed) return Refused(kEntryBadChl);
+  date.epoch = reckoner.Epoch();
+  const bool couldExist = date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 30;
+  return ReadChineseDay(date, couldExist, kEntryBadChl, [&reckoner](ChlDate& d) -> int {
+    const int16_t status = reckoner.ChlToDay(d);
+    if (status == kChlDayBeyondMonth) return kEntryChlDayBeyondMonth;
+    return status == kChlValid ? kEntryOk : kEntryBadChl;
+  });
+}
+
+DateReading ReadChs(const std::string& s, const EntryModel& model, Reckoner& reckoner) {
+  const int country = reckoner.CountryIndex();
+  ChsDate date;
+  if (!ParseChs(WithElementAnimal(s, model, country), date, country)) return Refused(kEntryBadChs);
+  date.epoch = reckoner.Epoch();
+  const bool couldExist = date.term >= 1 && date.term <= 24 && date.day >= 1 && date.day <= 16;
+  return ReadChineseDay(date, couldExist, kEntryBadChs, [&reckoner](ChsDate& d) -> int {
+    return reckoner.ChsToDay(d) ? kEntryOk : kEntryBadChs;
+  });
+}
+
+DateReading ReadDayCount(double instant) {
+  if (!(instant >= kMinAjd)) return Refused(kEntryTooEarly);
+  return {kEntryOk, 0, instant};
+}
+
+DateReading ReadAjd(const std::string& text, const EntryModel&, Reckoner&) {
+  return ReadDayCount(LeadingNumber(text));
+}
+
+DateReading ReadCjdl(const std::string& text, const EntryModel&, Reckoner&) {
+  return ReadDayCount(AjdFromCjdl(LeadingNumber(text)));
+}
+
+DateReading ReadCjdc(const std::string& text, const EntryModel&, Reckoner& reckoner) {
+  return ReadDayCount(AjdFromCjdc(LeadingNumber(text), reckoner.ReferenceLongitude()));
+}
+
+struct CodeParser {
+  std::string_view code;
+  DateReading (*read)(const std::string& text, const EntryModel& model, Reckoner& reckoner);
+  int calendar;     // the entry calendar after a date of this code
+  int defaultZone;  // the zone when none is chosen; a day count's own zone, that of the time it brings
+  bool dayCount;
+};
+
+// The codes in the order an entry is searched for them: the first one found decides.
+constexpr std::array<CodeParser, 8> kCodeParsers{{
+    {"CE", ReadCe, kCalCE, kTimeZoneGmt, false},
+    {"JC", ReadJc, kCalJC, kTimeZoneGmt, false},
+    {"CHL", ReadChl, kCalCHL, kTimeZoneReference, false},
+    {"CHS", ReadChs, kCalCHS, kTimeZoneReference, false},
+    {"AJD", ReadAjd, kCalAJD, kTimeZoneGmt, true},
+    {"CJDC", ReadCjdc, kCalCJDC, kTimeZoneReference, true},
+    {"CJDL", ReadCjdl, kCalCJDL, kTimeZoneGmt, true},
+    {"VMC", ReadVmc, kCalVMCGMT, kTimeZoneGmt, false},
+}};
+
+// The parser of the calendar code: the first of the codes found must end the text. False when one
+// is found elsewhere; `parser` stays null when there is none.
+bool FindCode(const std::string& s, const CodeParser*& parser) {
+  for (const CodeParser& p : kCodeParsers) {
+    const size_t at = s.find(p.code);
+    if (at == std::string::npos) continue;
+    if (at + p.code.size() != s.size()) return false;
+    parser = &p;
+    break;
+  }
+  return true;
+}
+
+// An entry without a code, after a Yes to "Is this a … Calendar date?", is a date of the entry
+// calendar: its code is joined to the text. The joined text must read as that code, as it will
+// when the box is converted again: "2451545CJD" with CJDC holds "CJDC" before its end.
+bool AskForCode(std::string& s, bool hadSpaces, EntryModel& model, EntryContext& context,
+                const CodeParser*& parser) {
+  if (hadSpaces || context.questions == nullptr || model.calendar < 0 || model.calendar > 8) return false;
+  const std::string current(kCalendarCodeTable[0][static_cast<size_t>(model.calendar)]);
+  if (!context.questions->AskYesNo(kCalendarQuestionTitle, "Is this a " + current + " Calendar date?")) {
+    return false;
+  }
+  s += current;
+  model.date += " " + current;
+  return FindCode(s, parser) && parser != nullptr && parser->code == current;
+}
+
+// A time or zone the program wrote for a date of another code is no entry of the user's: a date
+// typed in another reckoning is read without it, as it is read alone.
+void DropWrittenForOtherCode(EntryModel& model, std::string_view code) {
+  if (!model.timeWrittenFor.empty() && model.timeWrittenFor != code) model.EditTime("");
+  if (!model.zoneWrittenFor.empty() && model.zoneWrittenFor != code) model.EditZone(kTimeZoneNone);
+}
+
+// A day count brings its own time, that of its instant in its own zone; beyond the range only
+// the zone is shown.
+void ShowTimeOfDayCount(EntryModel& model, const CodeParser& parser, double instant, int longitude) {
+  const int zone = parser.defaultZone;
+  if (instant <= kMaxAjd) {
+    const double count = zone == kTimeZoneReference ? CjdcFromAjd(instant, longitude) : CjdlFromAjd(instant);
+    model.WriteTime(TimeOfDayText(count - std::floor(count), false).substr(0, 5), parser.code);
+  }
+  model.WriteZone(zone, parser.code);
+}
+
+double InstantOfDay(int32_t day, int minutes, int zone, int longitude) {
+  const double x = day + minutes / 1440.0;
+  return zone == kTimeZoneGmt ? AjdFromCjdl(x) : AjdFromCjdc(x, longitude);
 }
 
 }  // namespace
@@ -192,28 +366,13 @@ void UpdateElementAnimalControls(EntryModel& model) {
 
 std::string BuildElementAnimalTargetText(int target, int element, int animal, int country) {
   static constexpr std::array<std::string_view, 3> kKinds{" day", " month", " year"};
-  int k = target - kFirstElementAnimalTarget;
+  const int k = target - kFirstElementAnimalTarget;
   if (k < 0 || k > 2) return "";
-  bool hasElement = element >= 0 && element < 5;
-  bool hasAnimal = animal >= 0 && animal < 12;
-  std::string t;
-  if (!hasElement && !hasAnimal) return "Element-animal" + std::string(kKinds[static_cast<size_t>(k)]);
-  t = (hasElement ? std::string(ElementName(element)) : "") + "-" +
-      (hasAnimal ? std::string(AnimalName(animal, country)) : "") + " (";
-  if (hasElement && hasAnimal) {
-    t += StemBranchText(PositionOfElementAnimal(element, animal));
-  } else if (hasElement) {
-    t += std::string(StemName(2 * element + 1)) + "-, " + std::string(StemName(2 * element + 2)) + "-";
-  } else {
-    t += "-" + std::string(BranchName(animal + 1));
-  }
-  return t + ")" + std::string(kKinds[static_cast<size_t>(k)]);
+  const std::string phrase = ChosenElementAnimalPhrase(element, animal, country);
+  return (phrase.empty() ? "Element-animal" : phrase) + std::string(kKinds[static_cast<size_t>(k)]);
 }
 
 ParseResult ParseDate(EntryModel& model, EntryContext& context) {
-  Reckoner& reckoner = context.reckoner;
-  const int country = reckoner.CountryIndex();
-  const int longitude = reckoner.ReferenceLongitude();
   ParseResult result;
   auto fail = [&](int status) {
     result.status = status;
@@ -239,35 +398,10 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
     return fail(kEntryNoDate);
   }
 
-  // 5. The calendar code: the first of the codes found must end the text. False when one is
-  // found elsewhere; `code` stays empty when there is none.
-  std::string code;
-  auto findCode = [&s](std::string& found) {
-    for (std::string_view c : kEntryCodes) {
-      size_t p = s.find(c);
-      if (p == std::string::npos) continue;
-      if (p + c.size() != s.size()) return false;
-      found = c;
-      break;
-    }
-    return true;
-  };
-  if (!findCode(code)) return fail(kEntryNoCalendar);
-  if (code.empty()) {
-    if (hadSpaces || context.questions == nullptr || model.calendar < 0 || model.calendar > 8) {
-      return fail(kEntryNoCalendar);
-    }
-    std::string current(kCalendarCodeTable[0][static_cast<size_t>(model.calendar)]);
-    if (!context.questions->AskYesNo(kCalendarQuestionTitle, "Is this a " + current + " Calendar date?")) {
-      return fail(kEntryNoCalendar);
-    }
-    s += current;
-    model.date += " " + current;
-    // The code joined to the text must read as that code, as it will when the box is converted
-    // again: "2451545CJD" with CJDC holds "CJDC" before its end.
-    if (!findCode(code) || code != current) return fail(kEntryNoCalendar);
-  }
-  const bool dayCount = code == "CJDC" || code == "CJDL" || code == "AJD";
+  // 5. The calendar code, asked for when there is none.
+  const CodeParser* parser = nullptr;
+  if (!FindCode(s, parser)) return fail(kEntryNoCalendar);
+  if (parser == nullptr && !AskForCode(s, hadSpaces, model, context, parser)) return fail(kEntryNoCalendar);
 
   // 6, 7. Separators and times inside the date. A day-count code anywhere in the text, not only
   // the one that ends it, admits points and refuses a second "-".
@@ -279,125 +413,28 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   if (Contains(s, ":")) return fail(kEntryTimeInDate);
 
   // 8.
-  if (model.time.empty()) model.time = "12:00";
+  DropWrittenForOtherCode(model, parser->code);
+  if (model.time.empty()) model.WriteTime("12:00", parser->code);
 
-  // 9. The date without its code, by calendar.
-  s.resize(s.size() - code.size());
-  int32_t day = 0;
-  double instant = 0;
-  bool beyondRange = false;
-  auto defaultZone = [&](int zone) {
-    if (model.timeZone == kTimeZoneNone) model.timeZone = zone;
-  };
-
-  if (code == "VMC") {
-    VmcDate date;
-    date.calendar = kVmcLetter;
-    if (ParseCalendarDate(s, date) != 1 || !VmcToDay(date)) return fail(kEntryBadVmc);
-    if (date.jdn < kMinJdnMirvo) return fail(kEntryTooEarly);
-    day = date.jdn;
-    model.calendar = GetCalendar("VMC");
-    defaultZone(kTimeZoneGmt);
-  } else if (code == "CE" || code == "JC") {
-    const bool ce = code == "CE";
-    CalendarDate date;
-    date.calendar = ce ? 'G' : 'J';
-    if (ParseCalendarDate(s, date) != 1) return fail(ce ? kEntryBadCe : kEntryBadJc);
-    if (date.year < -kMaxEuropeanYear) return fail(kEntryTooEarly);
-    if (date.year > kMaxEuropeanYear) {
-      beyondRange = true;
-      instant = BeyondRange(date.year);
-    } else {
-      day = JdnFromCalendarDate(date);
-      if (day < kMinJdnMirvo) return fail(kEntryTooEarly);
-    }
-    model.calendar = ce ? kCalCE : kCalJC;
-    defaultZone(kTimeZoneGmt);
-  } else if (code == "CHL") {
-    std::string text = s;
-    if (Contains(text, "-?-")) text += ElementAnimalSuffix(model, country);
-    ChlDate date;
-    bool parsed = ParseChl(text, date, country);
-    if (!parsed && country == kChina && Contains(text, "-")) {
-      // year-month-day with the Overseas Chinese year count.
-      size_t dash = text.find('-');
-      long count = SmallNumber(SignedDigits(text.substr(0, dash), false, false));
-      if (count >= 0) {
-        auto [cycle, position] = CycleFromYearCount(static_cast<int32_t>(count), reckoner.Epoch());
-        text = std::to_string(cycle) + "-" + std::to_string(position) + text.substr(dash);
-        parsed = ParseChl(text, date, country);
-      }
-    }
-    if (!parsed) return fail(kEntryBadChl);
-    date.epoch = reckoner.Epoch();
-    FarYear far = ChineseYearCheck(date.cycle, date.position, date.epoch);
-    if (far == FarYear::kTooEarly) return fail(kEntryTooEarly);
-    if (far == FarYear::kTooLate) {
-      if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return fail(kEntryBadChl);
-      beyondRange = true;
-      instant = BeyondRange(date.cycle);
-    } else {
-      int16_t status = reckoner.ChlToDay(date);
-      if (status == kChlDayBeyondMonth) return fail(kEntryChlDayBeyondMonth);
-      if (status != kChlValid) return fail(kEntryBadChl);
-      if (date.jdn < kMinJdnMirvo) return fail(kEntryTooEarly);
-      day = date.jdn;
-    }
-    model.calendar = kCalCHL;
-    defaultZone(kTimeZoneReference);
-  } else if (code == "CHS") {
-    std::string text = s;
-    if (Contains(text, "-?-")) text += ElementAnimalSuffix(model, country);
-    ChsDate date;
-    if (!ParseChs(text, date, country)) return fail(kEntryBadChs);
-    date.epoch = reckoner.Epoch();
-    FarYear far = ChineseYearCheck(date.cycle, date.position, date.epoch);
-    if (far == FarYear::kTooEarly) return fail(kEntryTooEarly);
-    if (far == FarYear::kTooLate) {
-      if (date.term < 1 || date.term > 24 || date.day < 1 || date.day > 16) return fail(kEntryBadChs);
-      beyondRange = true;
-      instant = BeyondRange(date.cycle);
-    } else {
-      if (!reckoner.ChsToDay(date)) return fail(kEntryBadChs);
-      if (date.jdn < kMinJdnMirvo) return fail(kEntryTooEarly);
-      day = date.jdn;
-    }
-    model.calendar = kCalCHS;
-    defaultZone(kTimeZoneReference);
-  } else if (dayCount) {
-    double number = LeadingNumber(s);
-    instant = code == "CJDC" ? AjdFromCjdc(number, longitude)
-              : code == "CJDL" ? AjdFromCjdl(number) : number;
-    if (!(instant >= kMinAjd)) return fail(kEntryTooEarly);
-    model.calendar = GetCalendar(code);
-    model.timeZone = kTimeZoneNone;
-  } else {
-    return fail(kEntryParseError);
+  // 9. The date without its code, by its calendar's parser.
+  s.resize(s.size() - parser->code.size());
+  const DateReading date = parser->read(s, model, context.reckoner);
+  if (date.status != kEntryOk) return fail(date.status);
+  model.calendar = parser->calendar;
+  if (!parser->dayCount && model.timeZone == kTimeZoneNone) {
+    model.WriteZone(parser->defaultZone, parser->code);
   }
 
   // 10. The time of day.
-  if (dayCount) {
-    if (instant <= kMaxAjd) {
-      if (code == "CJDC") {
-        double y = CjdcFromAjd(instant, longitude);
-        model.time = TimeOfDayText(y - std::floor(y), false).substr(0, 5);
-        model.timeZone = kTimeZoneReference;
-      } else {
-        model.time = LondonTimeText(CjdlFromAjd(instant)).substr(0, 5);
-        model.timeZone = kTimeZoneGmt;
-      }
-    } else {
-      model.timeZone = code == "CJDC" ? kTimeZoneReference : kTimeZoneGmt;
-    }
-  } else {
-    int minutes = ParseTimeOfDay(model.time);
-    if (minutes < 0) return fail(kEntryBadTime);
-    if (!beyondRange) {
-      double x = day + minutes / 1440.0;
-      instant = model.timeZone == kTimeZoneGmt ? AjdFromCjdl(x) : AjdFromCjdc(x, longitude);
-    }
+  const int longitude = context.reckoner.ReferenceLongitude();
+  if (parser->dayCount) {
+    ShowTimeOfDayCount(model, *parser, date.instant, longitude);
+    result.ajd = date.instant;
+    return result;
   }
-  result.ajd = instant;
+  const int minutes = ParseTimeOfDay(model.time);
+  if (minutes < 0) return fail(kEntryBadTime);
+  result.ajd = date.beyondRange ? date.instant : InstantOfDay(date.day, minutes, model.timeZone, longitude);
   return result;
 }
 

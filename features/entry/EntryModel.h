@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "features/tables/MainTables.h"
 
@@ -23,6 +25,31 @@ struct EntryModel {
   int animal = kNoAnimalEntry;       // cboAnimal index, 12 = none
   int calendar = kCalCHL;            // intCalendar, the current entry calendar
   int target = 0;                    // cboTarget index (its element-animal targets keep the choice)
+  // The code of the date for which the program wrote the time, and the zone ("CE", "CHL", "VMC"
+  // …): a default, a clicked row's time, a day count's own time. "" when the box holds what the
+  // user typed or chose. A written value is no entry of the user's: a date typed with another
+  // code is read without it.
+  std::string timeWrittenFor;
+  std::string zoneWrittenFor;
+
+  // The user's edits of the time and zone boxes.
+  void EditTime(std::string text) {
+    time = std::move(text);
+    timeWrittenFor.clear();
+  }
+  void EditZone(int zone) {
+    timeZone = zone;
+    zoneWrittenFor.clear();
+  }
+  // What the program writes into them for a date of `code`.
+  void WriteTime(std::string text, std::string_view code) {
+    time = std::move(text);
+    timeWrittenFor = code;
+  }
+  void WriteZone(int zone, std::string_view code) {
+    timeZone = zone;
+    zoneWrittenFor = code;
+  }
 };
 
 // Statuses of ParseDate besides 0 (success).
@@ -92,8 +119,8 @@ struct ParseResult {
 
 // Parses model.date (with model.time and model.timeZone) into an instant. Rewrites the model as
 // the window's boxes are rewritten: the date upper-cased and trimmed (and the code appended after
-// a Yes to the question), a default time "12:00", a default zone, the time of a day-count entry,
-// and on success the entry calendar.
+// a Yes to the question), a time or zone written for a date of another code dropped, a default
+// time "12:00", a default zone, the time of a day-count entry, and on success the entry calendar.
 ParseResult ParseDate(EntryModel& model, EntryContext& context);
 
 // The numeric value of the start of a text, as far as it reads as a decimal number (sign, digits,

@@ -9,6 +9,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/ephemeris/MoonPhase.h"
 #include "features/tables/MainTables.h"
 #include "features/search/MultipleSearchRules.h"
 #include "util/Text.h"
@@ -168,12 +169,8 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
   if ((p.phase || p.lunation) && !d.moonError.empty()) throw std::runtime_error(d.moonError);
   if (p.phase) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
   if (p.lunation) {
-    // The age row reads "[lunation] age (fraction)"; the log names the lunation in words.
-    const std::string& ageRow = d.Row(RowId::kAge).value;
-    const size_t bracket = ageRow.find(']');
-    std::string age = bracket == std::string::npos ? ageRow : ageRow.substr(std::min(ageRow.size(), bracket + 2));
-    if (expanded) age = age.substr(0, age.find(')')) + " of lunation)";
-    out += "Lunation " + std::to_string(s.reckoner.ephemeris().LunationAt(d.ajd)) + ", age of Moon = " + age + "\n";
+    out += "Lunation " + std::to_string(d.lunation) + ", age of Moon = " + AgeText(d.moonAge) + " (" +
+           LunationPercentText(d.moonAgeFraction) + (expanded ? "% of lunation)\n" : "%)\n");
   }
   out += "\n";
 }

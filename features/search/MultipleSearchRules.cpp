@@ -14,9 +14,10 @@ constexpr int32_t kHundredYearsDays = 36890;
 constexpr int32_t kThousandYearsDays = 365608;
 constexpr const char* kRowWords[3] = {" day", " month", " year"};
 
-std::string PhraseElement(int element) {
-  return std::string(element == 2 ? "in an " : "in a ") + std::string(ElementName(element));
-}
+// "in an earth", "in a fire": an element read before the animal of a month or year.
+std::string ElementArticle(int element) { return element == 2 ? "in an " : "in a "; }
+
+std::string PhraseElement(int element) { return ElementArticle(element) + std::string(ElementName(element)); }
 
 }  // namespace
 
@@ -66,22 +67,11 @@ std::vector<std::string> MultipleElementEntries(int row, int animal) {
 
 std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int country) {
   if (!rows.IsSet(row)) return "";
-  const bool hasElement = rows.HasElement(row), hasAnimal = rows.HasAnimal(row);
   const int e = rows.element[static_cast<size_t>(row)];
   const int a = rows.animal[static_cast<size_t>(row)];
-  std::string text;
-  if (hasElement) text = row == kDayRow ? std::string(ElementName(e)) : PhraseElement(e);
-  text += "-";
-  if (hasAnimal) text += AnimalName(a, country);
-  text += " (";
-  if (hasElement && hasAnimal) {
-    text += StemBranchText(PositionOfElementAnimal(e, a));
-  } else if (hasElement) {
-    text += std::string(StemName(2 * e + 1)) + "-, " + std::string(StemName(2 * e + 2)) + "-";
-  } else {
-    text += "-" + std::string(BranchName(a + 1));
-  }
-  return text + ")" + kRowWords[row];
+  // The month and year rows read as a phrase after the day: "in a fire-ox (ding-chou) month".
+  const std::string lead = row != kDayRow && rows.HasElement(row) ? ElementArticle(e) : "";
+  return lead + ChosenElementAnimalPhrase(e, a, country) + kRowWords[row];
 }
 
 std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country) {

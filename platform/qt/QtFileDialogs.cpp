@@ -1,5 +1,7 @@
 #include "platform/qt/QtFileDialogs.h"
 
+#include "platform/qt/QtServices.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,7 +40,7 @@ QString StartFolderPath(StartFolder folder) {
 
 std::string QtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& fileName, StartFolder folder) {
-  QFileDialog dialog(parent_, QString::fromStdString(title), StartFolderPath(folder), QtFilterOf(filter));
+  QFileDialog dialog(DialogOwner(parent_), QString::fromStdString(title), StartFolderPath(folder), QtFilterOf(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));

@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -21,9 +22,14 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+QWidget* DialogOwner(QWidget* fallback) {
+  QWidget* active = QApplication::activeWindow();
+  return active && active->isVisible() ? active : fallback;
+}
+
 MessageAnswer QtMessages::Show(const std::string& title, const std::string& text,
                                MessageIcon icon, MessageButtons buttons) {
-  QMessageBox box(parent_);
+  QMessageBox box(DialogOwner(parent_));
   box.setWindowTitle(title.empty() ? QString(kProgramTitle) : Q(title));
   box.setText(Q(text));
   switch (icon) {

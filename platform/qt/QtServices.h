@@ -18,6 +18,11 @@ inline constexpr char kMakerName[] = "Brisvale Systems";
 inline constexpr char kProgramSettingsName[] = "MIRVO";
 inline constexpr char kDataFolderName[] = "Brisvale_Systems";
 
+// The window a message box or dialog belongs to: the window the user is working in when there is
+// one (the data window, the month view), so that the box does not raise another window over it;
+// otherwise fallback.
+QWidget* DialogOwner(QWidget* fallback);
+
 // QMessageBox; an empty title shows the program title.
 class QtMessages : public Messages {
  public:

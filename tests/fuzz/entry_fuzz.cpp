@@ -61,14 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   EntryModel& entry = rules.entry();
   entry.plus = (data[2] & 4) == 0;
-  entry.timeZone = (data[2] >> 4) % 3 - 1;
+  entry.EditZone((data[2] >> 4) % 3 - 1);
   entry.calendar = data[3] % 9;
   entry.element = data[4] % (kNoElementEntry + 1);
   entry.animal = data[5] % (kNoAnimalEntry + 1);
   entry.target = data[6] % kSearchTargetCount;
   std::string_view rest(reinterpret_cast<const char*>(data + 7), size - 7);
   entry.date = std::string(NextPart(rest));
-  entry.time = std::string(NextPart(rest));
+  entry.EditTime(std::string(NextPart(rest)));
   entry.plusMinus = std::string(rest);
 
   EntryModel first = entry;

@@ -22,6 +22,7 @@ namespace {
 // The pixel offsets of the placement beside the main window: the data window begins a little
 // below the main window's top (under its first date rows) and ends at its bottom.
 constexpr int kTopBelowMainWindow = 60;
+constexpr int kGapToButtonColumn = 4;
 constexpr int kLargeWindowTop = 7;
 constexpr int kMinimumHeight = 200;
 
@@ -147,17 +148,34 @@ void DataWindowForm::PlaceWindow(QWidget* window, const QWidget* main, int mode)
     top = area.top() + area.height() / 4;
     height = area.height() / 2;
   }
+  // The frame is not part of the client size; before the window is first shown its frame is not
+  // known, and the main window's tells.
+  const QWidget* framed = window->isVisible() || !main ? window : main;
+  const int frameWidth = std::max(0, framed->frameGeometry().width() - framed->geometry().width());
+  const int frameHeight = std::max(0, framed->frameGeometry().height() - framed->geometry().height());
+  int clientWidth = std::max(width - frameWidth, window->minimumSizeHint().width());
   if (beside) {
-    left = main->frameGeometry().right() - width;
+    // Over the rows of the main window, beside its button column, which stays in reach: to the
+    // right of the main window when the rows leave too little room, else narrowed to that room.
+    int edge = main->frameGeometry().right() + 1;
+    if (const QWidget* column = main->findChild<QWidget*>("cmdDisplayCalendar")) {
+      edge = column->mapToGlobal(QPoint(0, 0)).x() - kGapToButtonColumn;
+    }
+    const int room = edge - area.left() - frameWidth;
+    const int rightOfMain = main->frameGeometry().right() + 1;
+    if (clientWidth <= room) {
+      left = edge - clientWidth - frameWidth;
+    } else if (area.right() + 1 - rightOfMain >= clientWidth + frameWidth) {
+      left = rightOfMain;
+    } else {
+      clientWidth = std::max(room, window->minimumSizeHint().width());
+      left = std::max(area.left(), edge - clientWidth - frameWidth);
+    }
   } else {
     const int part = mode == kModeEuroNewYears ? 5 : mode == kModeYearData && names ? 6 : 3;
     left = area.left() + area.width() / part;
   }
-  // The frame is not part of the client size.
-  const int frameWidth = window->frameGeometry().width() - window->geometry().width();
-  const int frameHeight = window->frameGeometry().height() - window->geometry().height();
-  window->resize(std::max(width - frameWidth, window->minimumSizeHint().width()),
-                 std::max(height - frameHeight, kMinimumHeight));
+  window->resize(clientWidth, std::max(height - frameHeight, kMinimumHeight));
   window->move(left, top);
 }
 

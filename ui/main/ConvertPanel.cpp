@@ -87,6 +87,8 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
   };
   connect(cboElement, &QComboBox::currentIndexChanged, this, elementAnimal);
   connect(cboAnimal, &QComboBox::currentIndexChanged, this, elementAnimal);
+  // A zone picked again is the user's choice too, no longer the one the program wrote.
+  connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneEdited);
   connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneChosen);
   // After a choice of element or animal the next step is to convert.
   // The Search row takes the focus instead when its target is one of the element-animal kinds.

@@ -81,9 +81,9 @@ void frmMain::ConnectEntry() {
     rules_->DateTextChanged(date);
     convert_->ShowElementAnimal(rules_->entry());
   });
-  connect(convert_, &ConvertPanel::timeEdited, this, [&entry](const std::string& t) { entry.time = t; });
+  connect(convert_, &ConvertPanel::timeEdited, this, [&entry](const std::string& t) { entry.EditTime(t); });
   connect(convert_, &ConvertPanel::plusMinusEdited, this, [&entry](const std::string& d) { entry.plusMinus = d; });
-  connect(convert_, &ConvertPanel::zoneEdited, this, [&entry](int zone) { entry.timeZone = zone; });
+  connect(convert_, &ConvertPanel::zoneEdited, this, [&entry](int zone) { entry.EditZone(zone); });
   connect(convert_, &ConvertPanel::elementAnimalEdited, this, [&entry](int element, int animal) {
     entry.element = element;
     entry.animal = animal;

@@ -185,6 +185,21 @@ TEST(CyclesNames, AnimalNamesFollowTheCountry) {
   EXPECT_EQ(AnimalName(3, kJapan), "rabbit");
 }
 
+// A chosen pair names the position it stands for; a part left out keeps the place of its name.
+TEST(CyclesNames, ElementAnimalPhrases) {
+  EXPECT_EQ(ElementAnimalPhrase(57, kChina), "metal-monkey (geng-shen)");
+  EXPECT_EQ(ElementAnimalPhrase(40, kVietnam), "water-cat (gui-mao)");
+  for (int country = 0; country < 3; ++country) {
+    for (int p = 1; p <= 60; ++p) {
+      EXPECT_EQ(ChosenElementAnimalPhrase(ElementOfPosition(p), AnimalOfPosition(p), country),
+                ElementAnimalPhrase(p, country)) << p;
+    }
+  }
+  EXPECT_EQ(ChosenElementAnimalPhrase(2, 12, kChina), "earth- (wu-, ji-)");
+  EXPECT_EQ(ChosenElementAnimalPhrase(5, 11, kVietnam), "-pig (-hai)");
+  EXPECT_EQ(ChosenElementAnimalPhrase(-1, 12, kChina), "");
+}
+
 TEST(CyclesNames, IndexOfNamesIgnoresCaseAndFollowsTheCountry) {
   EXPECT_EQ(ElementIndexOf("wood"), 0);
   EXPECT_EQ(ElementIndexOf("WATER"), 4);

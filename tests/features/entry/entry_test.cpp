@@ -387,6 +387,52 @@ TEST_F(EntryTest, ConvertingTheShownDateAgainChangesNothing) {
   EXPECT_EQ(rules_.entry().timeZone, kTimeZoneNone);
 }
 
+// A time and zone the program wrote (the default noon and zone, a clicked row's time, a day
+// count's own time) belong to the date they were written for: a date typed next with another code
+// reads as it reads alone (as mirvo-cli show reads it), while what the user typed or chose stays.
+TEST_F(EntryTest, WrittenTimeAndZoneStayWithTheirReckoning) {
+  struct Case {
+    const char* first;     // converted first; "" for a click on the CE value at 18:00 GMT
+    const char* time;      // then typed into the time box, or nullptr
+    int zone;              // then chosen, or kTimeZoneNone
+    const char* next;      // the date typed next
+    const char* nextTime;  // the boxes it is read with
+    int nextZone;
+  };
+  const Case cases[] = {
+      {"2024-02-10 CE", nullptr, kTimeZoneNone, "79-50-11*-01 CHL", "12:00", kTimeZoneReference},
+      {"", nullptr, kTimeZoneNone, "79-16-11-28 CHL", "12:00", kTimeZoneReference},
+      {"", nullptr, kTimeZoneNone, "2000-01-05 CE", "18:00", kTimeZoneGmt},
+      {"", nullptr, kTimeZoneNone, "2000-01-05 JC", "12:00", kTimeZoneGmt},
+      {"2451545.3 AJD", nullptr, kTimeZoneNone, "2000-01-05 CE", "12:00", kTimeZoneGmt},
+      {"79-16-11-25 CHL", nullptr, kTimeZoneNone, "4696-11-25 VMC", "12:00", kTimeZoneGmt},
+      {"2024-02-10 CE", "08:00", kTimeZoneNone, "79-50-11*-01 CHL", "08:00", kTimeZoneReference},
+      {"2024-02-10 CE", nullptr, kTimeZoneGmt, "79-50-11*-01 CHL", "12:00", kTimeZoneGmt},
+      {"", "8:00", kTimeZoneReference, "79-16-11-28 CHL", "8:00", kTimeZoneReference},
+  };
+  for (const auto& c : cases) {
+    rules_.SetCurrentAjd(2451545.25);
+    EntryModel& e = rules_.entry();
+    e = EntryModel{};
+    if (*c.first == '\0') {
+      rules_.ClickRow(RowId::kCe, true);
+    } else {
+      e.date = c.first;
+      ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << c.first;
+    }
+    if (c.time) e.EditTime(c.time);
+    if (c.zone != kTimeZoneNone) e.EditZone(c.zone);
+    rules_.DateTextChanged(c.next);
+    ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << c.next;
+    const double converted = rules_.currentAjd();
+    EXPECT_EQ(rules_.entry().time, c.nextTime) << c.first << " then " << c.next;
+    EXPECT_EQ(rules_.entry().timeZone, c.nextZone) << c.first << " then " << c.next;
+    const ParseResult alone = Parse(c.next, c.nextTime, c.nextZone);
+    ASSERT_EQ(alone.status, kEntryOk);
+    EXPECT_DOUBLE_EQ(converted, alone.ajd) << c.first << " then " << c.next;
+  }
+}
+
 TEST_F(EntryTest, FarDatesAreRefusedNotWrapped) {
   // Years whose day numbers do not fit in 32 bits must not wrap into the admitted range.
   for (const char* entry : {"6000000-01-01 CE", "99999999999-01-01 JC", "5881000-01-01 CE"}) {

@@ -1,10 +1,13 @@
 // The Qt services against the real Qt facilities, in Qt's test locations so that the user's own
 // settings and files are never touched.
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include "platform/qt/QtServices.h"
 #include "platform/services/Registry.h"
@@ -21,6 +24,26 @@ class QtServicesTest : public QObject {
     QSettings(kMakerName, kProgramSettingsName).clear();
   }
   void cleanupTestCase() { QSettings(kMakerName, kProgramSettingsName).clear(); }
+
+  // A message asked for while the user works in another window belongs to that window, so it
+  // does not bring the main window up over it.
+  void messagesBelongToTheWindowInUse() {
+    QWidget main, other;
+    main.show();
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(DialogOwner(nullptr), &other);
+    QtMessages messages(&main);
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (box) owner = box->parentWidget();
+      if (box) box->close();
+    });
+    messages.Show("Save image", "saved", MessageIcon::kInformation, MessageButtons::kOk);
+    QCOMPARE(owner, &other);
+  }
 
   void registryKeysMapOntoTheProgramsSettings() {
     const std::string root = std::string(kRegistryRoot) + kProgramKeyPart;

@@ -309,6 +309,33 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.window->CurrentAjd(), JdnOfCeDate(2025, 1, 1) + 0.0);
   }
 
+  // The noon and zone the window wrote for a CE date are not carried over to a lunar date typed
+  // next: it is read at noon of the reference meridian, as mirvo-cli show reads it. A zone the
+  // user chose, even the one shown, is the user's and stays.
+  void writtenTimeAndZoneStayWithTheirReckoning() {
+    Fixture f;
+    f.Start();
+    QLineEdit* date = f.Find<QLineEdit>("txbDate");
+    f.Type("txbDate", "2024-02-10 CE");
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(f.Combo("cboTimeZone"), QString("GMT"));
+    f.Type("txbDate", "79-50-11*-01 CHL");
+    QTest::keyClick(date, Qt::Key_Return);
+    QVERIFY2(f.messages.shown.empty(), f.LastMessage().c_str());
+    QVERIFY2(f.Text("lblChineseLunarDate_1").startsWith("79-50-11*-01 CHL 12:00 CCT"),
+             qPrintable(f.Text("lblChineseLunarDate_1")));
+    QCOMPARE(f.Find<QLineEdit>("txbTime")->text(), QString("12:00"));
+    QCOMPARE(f.Combo("cboTimeZone"), QString("CCT"));
+
+    f.Type("txbDate", "2024-02-10 CE");
+    QTest::keyClick(date, Qt::Key_Return);
+    Q_EMIT f.Find<QComboBox>("cboTimeZone")->activated(kTimeZoneGmt);  // GMT picked from the list
+    f.Type("txbDate", "79-50-11*-01 CHL");
+    QTest::keyClick(date, Qt::Key_Return);
+    QVERIFY2(f.Text("lblChineseLunarDate_1").startsWith("79-50-11*-01 CHL 20:00 CCT"),
+             qPrintable(f.Text("lblChineseLunarDate_1")));
+  }
+
   void invalidEntriesShowTheirMessageAndChangeNothing_data() {
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("time");

@@ -101,6 +101,19 @@ class LayoutTest : public QObject {
     f.ExpectUnmoved(start, "the multiple element-animal search");
   }
 
+  void theDataWindowLeavesTheButtonColumnFree() {
+    Fixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QWidget* column = f.Find("cmdDisplayCalendar");
+    const QRect columnArea(column->mapToGlobal(QPoint()), f.Find("cmdRestoreState")->mapToGlobal(QPoint(column->width(), 20)));
+    for (const char* list : {"cmdDisplayYearData", "cmdListLunarNewYears", "cmdListJulianCENewYears"}) {
+      f.Click(list);
+      QWidget* data = f.window->findChild<QWidget*>("frmData");
+      QVERIFY(data && data->isVisible());
+      QVERIFY2(!data->frameGeometry().intersects(columnArea), list);
+    }
+  }
+
   void escapeClosesAndStops() {
     Fixture f;
     f.window->activateWindow();
