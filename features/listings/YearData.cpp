@@ -35,6 +35,23 @@ void Summary(std::string& text, const char* kind, const char* word, const CycleP
   else if (months == 13) text += std::string(" was a long ") + word + ", with 13 months.\n";
 }
 
+// The lines of the terms from term t up to the day before next, those the options ask for; t is
+// left at the first term not listed.
+void TermLines(std::string& body, const SolarTermTable& terms, size_t& t, int32_t next,
+               const ListingOptions& options, const std::string& zoneLabel) {
+  for (; t <= 78 && terms.entry[t].jdn < next; ++t) {
+    const bool major = t % 2 == 0;
+    if (!(major ? options.majorTerms : options.minorTerms)) continue;
+    const int type = static_cast<int>(t % 24);
+    body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, options.julian, zoneLabel) + "  ST" +
+            Spaced(type + 1) + " " + std::string(TermCode(type + 1));
+    if (options.termNames) {
+      body += " (" + std::string(TermName(type + 1)) + " " + std::string(TermEnglishName(type + 1)) + ")";
+    }
+    body += "\n";
+  }
+}
+
 }  // namespace
 
 std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
@@ -113,19 +130,7 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     // The terms of the month: from its first day to the day before the next dark moon, so a term
     // on the day of a dark moon is listed under the month that begins then.
     if (m + 1 >= count) continue;
-    const int32_t next = months[static_cast<size_t>(m) + 1].day;
-    for (; t <= 78 && terms.entry[t].jdn < next; ++t) {
-      const bool major = t % 2 == 0;
-      if (!(major ? options.majorTerms : options.minorTerms)) continue;
-      const int type = static_cast<int>(t % 24);
-      body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, julian, inputs.zoneLabel) +
-              "  ST" + Spaced(type + 1) + " " + std::string(TermCode(type + 1));
-      if (options.termNames) {
-        body += " (" + std::string(TermName(type + 1)) + " " +
-                std::string(TermEnglishName(type + 1)) + ")";
-      }
-      body += "\n";
-    }
+    TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel);
   }
   Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
   return text + body;

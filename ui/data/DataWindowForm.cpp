@@ -109,7 +109,7 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
   normalWidth_ = std::max(fixed.horizontalAdvance(QString(66, QLatin1Char('0'))) + 60,
                           window->sizeHint().width());
   wideWidth_ = normalWidth_ * 13 / 10;
-  mediumWidth_ = normalWidth_ * 11 / 10;
+  mediumWidth_ = normalWidth_ * 11 / 10;  ClickOnEscape(window, cmdClose);  // Esc closes as Close does
 }
 
 void DataWindowForm::ShowControlsOf(int mode) {

@@ -47,7 +47,6 @@ frmData::~frmData() = default;
 
 void frmData::ConnectHandlers() {
   connect(cmdClose, &QPushButton::clicked, this, &frmData::cmdClose_Click);
-  ClickOnEscape(this, cmdClose);
   connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmData::cmdCopyToClipboard_Click);
   connect(cmdSaveICalendar, &QPushButton::clicked, this, &frmData::cmdSaveICalendar_Click);
   connect(cmdStop, &QPushButton::clicked, this, [this] { run_.Stop(); });
