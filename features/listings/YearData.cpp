@@ -6,6 +6,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/names/Names.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/display/Display.h"
@@ -120,7 +121,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
       const int type = static_cast<int>(t % 24);
       body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, julian, inputs.zoneLabel) +
               "  ST" + Spaced(type + 1) + " " + std::string(TermCode(type + 1));
-      if (options.termNames) {
+      if (options.termNames && inputs.language != Language::kEnglish) {
+        body += " (" + std::string(names::SolarTerm(inputs.language, type + 1)) + ")";
+      } else if (options.termNames) {
         body += " (" + std::string(TermName(type + 1)) + " " +
                 std::string(TermEnglishName(type + 1)) + ")";
       }
