@@ -70,20 +70,25 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     lines.emplace_back("CHL sentence:", OneLine(r.ChlDateSentence(chl, true, true, true, false, true)));
     lines.emplace_back("CHS sentence:", r.ChsDateSentence(chs, true, true));
     lines.emplace_back("Day:", DayElementAnimalText(jdn, country) + " (" + DayStemBranchText(jdn) + ")");
-    lines.emplace_back("Month:", ElementAnimalText(monthPosition, country) + " (" + StemBranchText(monthPosition) + ")");
-    lines.emplace_back("Year:", ElementAnimalText(chl.position, country) + " (" + StemBranchText(chl.position) + ")");
+    lines.emplace_back("Month:", ElementAnimalText(monthPosition, country) + " (" +
+                                     StemBranchText(monthPosition) + ")");
+    lines.emplace_back("Year:", ElementAnimalText(chl.position, country) + " (" +
+                                    StemBranchText(chl.position) + ")");
   } else {
     // The sentences become the calendar's own words: the lunar date with the names of its year,
     // month and day, and the day of the solar term.
     const Language l = language;
-    lines.emplace_back(PhraseText(l, Phrase::kLunarYearCaption),
-                       r.ChlDateText(chl, 1) + Parenthesized(l, ElementAnimalOf(l, chl.position, country, CycleUnit::kYear)));
+    auto add = [&](Phrase caption, std::string value) {
+      lines.emplace_back(PhraseText(l, caption), std::move(value));
+    };
+    add(Phrase::kLunarYearCaption,
+        r.ChlDateText(chl, 1) + Parenthesized(l, ElementAnimalOf(l, chl.position, country, CycleUnit::kYear)));
     lines.emplace_back("CHS:", r.ChsDateText(chs, true));
-    lines.emplace_back(PhraseText(l, Phrase::kLunarDateCaption), LunarDateWords(l, chl, jdn, country, true));
-    lines.emplace_back(PhraseText(l, Phrase::kTermDayCaption), SolarTermDayWords(l, chs));
-    lines.emplace_back(PhraseText(l, Phrase::kDayNamesCaption), CycleNames(l, DayPosition(jdn), country, CycleUnit::kDay));
-    lines.emplace_back(PhraseText(l, Phrase::kMonthNamesCaption), CycleNames(l, monthPosition, country, CycleUnit::kMonth));
-    lines.emplace_back(PhraseText(l, Phrase::kYearNamesCaption), CycleNames(l, chl.position, country, CycleUnit::kYear));
+    add(Phrase::kLunarDateCaption, LunarDateWords(l, chl, jdn, country, true));
+    add(Phrase::kTermDayCaption, SolarTermDayWords(l, chs));
+    add(Phrase::kDayNamesCaption, CycleNames(l, DayPosition(jdn), country, CycleUnit::kDay));
+    add(Phrase::kMonthNamesCaption, CycleNames(l, monthPosition, country, CycleUnit::kMonth));
+    add(Phrase::kYearNamesCaption, CycleNames(l, chl.position, country, CycleUnit::kYear));
   }
   lines.emplace_back("VMC:", VmcDateText(VmcDateOfDay(jdn), 2));
   // The values start in one column, two after the widest caption (15 in English).

@@ -49,7 +49,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
 
-  const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner, rules.settings().language};
+  const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner,
+                           rules.settings().language};
   if (action) out << AutoLogHeadingLines(static_cast<int>(*action), sources, preferences);
   out << LogEntryText(sources, preferences);
   return kExitOk;

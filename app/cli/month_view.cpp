@@ -66,7 +66,8 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
   const size_t headingColumns = TextColumns(headings);
   headings += std::string(std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) -
                               headingColumns, ' ');
-  for (int k = kLunadayColumn; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k, language)));
+  for (int k = kLunadayColumn; k < kMonthViewColumns; ++k)
+    headings += column(Trimmed(MonthColumnHeading(k, language)));
   std::vector<std::string> lines = {headings};
   for (int row = 0; row < kMonthViewRows; ++row) {
     std::string numbers, dates, vmc;

@@ -70,42 +70,39 @@ std::vector<Line> Lines(const DisplayTexts& d, const std::string& zoneLabel) {
 // The values of the rows are their codes and numbers as in English; the Moon's phase is named
 // in the language, its age and Delta T keep the English units.
 std::vector<Line> LanguageLines(const DisplayTexts& d, const MainSettings& settings, Language l) {
-  const std::string country(CountryWord(l, settings.country));
-  auto caption = [l](Phrase phrase, std::initializer_list<std::string_view> texts = {}) {
-    return Phrased(l, phrase, texts);
+  std::vector<Line> lines;
+  auto add = [&](Phrase caption, std::initializer_list<std::string_view> texts, std::string value) {
+    lines.push_back({"", Phrased(l, caption, texts), std::move(value)});
   };
   auto row = [&d](RowId id) { return d.Row(id).value; };
   // The European rows up to their zone, as the window writes them, and the weekday in the language.
   const std::string weekday(names::Weekday(l, WeekdayOf(d.londonDay)));
   auto european = [&](RowId id) { return d.Row(id).entry.date + " " + d.Row(id).entry.time + " GMT " + weekday; };
-  std::vector<Line> lines;
-  lines.push_back({"", caption(Phrase::kCommonEraCaption), european(RowId::kCe)});
-  lines.push_back({"", caption(Phrase::kJulianCaption), european(RowId::kJc)});
-  lines.push_back({"", caption(Phrase::kLunarCaption, {country}), row(RowId::kChl)});
-  lines.push_back({"", caption(Phrase::kLunarDateCaption), d.nativeDate});
-  if (!d.solarTerm.empty()) lines.push_back({"", caption(Phrase::kSolarTermCaption), d.solarTerm});
-  if (!d.chlUncertainty.empty()) lines.push_back({"", caption(Phrase::kUncertainDayCaption), d.chlUncertainty});
-  lines.push_back({"", caption(Phrase::kSolarCaption, {country}), row(RowId::kChs)});
-  lines.push_back({"", caption(Phrase::kVellomirCaption), row(RowId::kVmcGmt)});
-  lines.push_back({"", caption(Phrase::kVellomirZoneCaption, {settings.zoneLabel()}), row(RowId::kVmcReference)});
-  lines.push_back({"", caption(Phrase::kVellomirNoteCaption), CompareVmcWithChl(l, d.chl, d.vmcReference)});
-  lines.push_back({"", caption(Phrase::kCjdLondonCaption), row(RowId::kCjdl)});
-  lines.push_back({"", caption(Phrase::kCjdMeridianCaption, {std::to_string(settings.longitude)}), row(RowId::kCjdc)});
-  lines.push_back({"", caption(Phrase::kAjdCaption), row(RowId::kAjd)});
-  lines.push_back({"", caption(Phrase::kPhaseCaption),
-                   d.moonError.empty() ? MoonPhaseWords(l, d.illumination, d.waxing) : ""});
-  lines.push_back({"", caption(Phrase::kAgeCaption), row(RowId::kAge)});
-  lines.push_back({"", caption(Phrase::kDeltaTCaption), row(RowId::kDeltaT)});
-  const int monthPosition = [&d] {
-    const auto [element, animal] = MonthElementAnimal(d.chl);
-    return PositionOfElementAnimal(element, animal);
-  }();
-  lines.push_back({"", caption(Phrase::kYearNamesCaption), CycleNames(l, d.chl.position, settings.country, CycleUnit::kYear)});
-  lines.push_back({"", caption(Phrase::kMonthNamesCaption), CycleNames(l, monthPosition, settings.country, CycleUnit::kMonth)});
-  lines.push_back({"", caption(Phrase::kDayNamesCaption), CycleNames(l, d.dayPosition, settings.country, CycleUnit::kDay)});
+  const std::string_view country = CountryWord(l, settings.country);
+  add(Phrase::kCommonEraCaption, {}, european(RowId::kCe));
+  add(Phrase::kJulianCaption, {}, european(RowId::kJc));
+  add(Phrase::kLunarCaption, {country}, row(RowId::kChl));
+  add(Phrase::kLunarDateCaption, {}, d.nativeDate);
+  if (!d.solarTerm.empty()) add(Phrase::kSolarTermCaption, {}, d.solarTerm);
+  if (!d.chlUncertainty.empty()) add(Phrase::kUncertainDayCaption, {}, d.chlUncertainty);
+  add(Phrase::kSolarCaption, {country}, row(RowId::kChs));
+  add(Phrase::kVellomirCaption, {}, row(RowId::kVmcGmt));
+  add(Phrase::kVellomirZoneCaption, {settings.zoneLabel()}, row(RowId::kVmcReference));
+  add(Phrase::kVellomirNoteCaption, {}, CompareVmcWithChl(l, d.chl, d.vmcReference));
+  add(Phrase::kCjdLondonCaption, {}, row(RowId::kCjdl));
+  add(Phrase::kCjdMeridianCaption, {std::to_string(settings.longitude)}, row(RowId::kCjdc));
+  add(Phrase::kAjdCaption, {}, row(RowId::kAjd));
+  add(Phrase::kPhaseCaption, {}, d.moonError.empty() ? MoonPhaseWords(l, d.illumination, d.waxing) : "");
+  add(Phrase::kAgeCaption, {}, row(RowId::kAge));
+  add(Phrase::kDeltaTCaption, {}, row(RowId::kDeltaT));
+  const auto [monthElement, monthAnimal] = MonthElementAnimal(d.chl);
+  const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
+    add(Phrase::kYearNamesCaption, {}, CycleNames(l, d.chl.position, settings.country, CycleUnit::kYear));
+  add(Phrase::kMonthNamesCaption, {}, CycleNames(l, monthPosition, settings.country, CycleUnit::kMonth));
+  add(Phrase::kDayNamesCaption, {}, CycleNames(l, d.dayPosition, settings.country, CycleUnit::kDay));
   if (d.chinaOnlyVisible) {
     const std::string count = std::to_string(YearCount(d.chl.cycle, d.chl.position, settings.epoch));
-    lines.push_back({"", caption(Phrase::kYearCountCaption), caption(Phrase::kYearCount, {count})});
+    add(Phrase::kYearCountCaption, {}, Phrased(l, Phrase::kYearCount, {count}));
   }
   return lines;
 }
