@@ -1,6 +1,7 @@
 // mirvo-cli: the calendar core from the command line, for scripts and checks.
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,7 +18,10 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
   out << "Usage: mirvo-cli COMMAND [ARGUMENTS] [OPTIONS]\n"
-         "       mirvo-cli --help | --version | COMMAND --help\n\nCommands:\n";
+         "       mirvo-cli --help | --version | COMMAND --help\n\n"
+         "Every command takes --lang en|zh-Hans|zh-Hant|vi|ja|ko: the words of show, chinese,\n"
+         "month-view, list, year-data, log-entry and the event titles of export in that language\n"
+         "(default English); codes, numbers and TSV output stay the same.\n\nCommands:\n";
   size_t width = 0;
   for (const auto& c : mirvo::cli::Commands()) width = std::max(width, std::strlen(c.name));
   for (const auto& c : mirvo::cli::Commands()) {
@@ -46,7 +50,10 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   for (const auto& c : Commands()) {
     if (args[0] != c.name) continue;
     try {
-      Args parsed(std::vector<std::string>(args.begin() + 1, args.end()), c.valueOptions, c.flagOptions);
+      std::set<std::string> valueOptions = c.valueOptions;
+      valueOptions.insert(kLanguageOption);
+      Args parsed(std::vector<std::string>(args.begin() + 1, args.end()), valueOptions, c.flagOptions);
+      LanguageOption(parsed);  // a bad --lang is refused by every command alike
       if (parsed.help()) {
         out << c.usage;
         return kExitOk;

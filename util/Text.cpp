@@ -300,4 +300,22 @@ std::string QuotedText(std::string_view text, size_t maxCharacters) {
   return "'" + EscapedText(text, maxCharacters) + "'";
 }
 
+// East Asian Wide and Fullwidth ranges of Unicode's EastAsianWidth.txt (UAX #11) that the
+// program's texts use, and the combining diacritical marks (U+0300..U+036F), which take none.
+size_t TextColumns(std::string_view text) {
+  size_t columns = 0;
+  for (const std::string_view ch : Characters(text)) {
+    const char32_t c = SequenceLength(ch, 0) == ch.size() && ch.size() > 1 ? Decode(ch) : 0x20;
+    if (c >= 0x300 && c <= 0x36F) continue;
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
+                      (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+                      (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    columns += wide ? 2 : 1;
+  }
+  return columns;
+}
+
 }  // namespace mirvo

@@ -85,4 +85,8 @@ std::string DurationText(long long minutes, bool longForm);
 // A negative n gives just its number.
 std::string OrdinalText(long long n);
 
+// The columns a text takes in a terminal: two for the wide characters of East Asian scripts (Han,
+// Kana, Hangul, fullwidth forms), none for combining marks, one for any other character.
+size_t TextColumns(std::string_view text);
+
 }  // namespace mirvo

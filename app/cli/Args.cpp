@@ -100,4 +100,11 @@ std::pair<int, int> MeridianOptions(const Args& args) {
   return {country, longitude};
 }
 
+Language LanguageOption(const Args& args) {
+  const auto tag = args.value(kLanguageOption);
+  if (!tag) return Language::kEnglish;
+  if (auto language = LanguageFromTag(*tag)) return *language;
+  throw UsageError("--lang must be en, zh-Hans, zh-Hant, vi, ja or ko, not " + QuotedText(*tag));
+}
+
 }  // namespace mirvo::cli

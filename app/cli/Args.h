@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "core/names/Language.h"
+
 namespace mirvo::cli {
 
 inline constexpr int kExitOk = 0;
@@ -61,5 +63,11 @@ const std::vector<Command>& Commands();
 // Reference meridian from --longitude L (100..145) or --country vietnam|china|japan (default
 // China, 120). Returns (country index, longitude).
 std::pair<int, int> MeridianOptions(const Args& args);
+
+// --lang en|zh-Hans|zh-Hant|vi|ja|ko, taken by every command: the language of the words of the
+// text outputs (default English). Codes, numbers and every TSV or iCalendar field a program reads
+// stay the same in every language.
+inline constexpr const char* kLanguageOption = "lang";
+Language LanguageOption(const Args& args);
 
 }  // namespace mirvo::cli

@@ -24,6 +24,7 @@ bool ConvertEntryOptions(const Args& args, MainRules& rules) {
 
 bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
   auto [country, longitude] = MeridianOptions(args);
+  rules.SetLanguage(LanguageOption(args));
   rules.ChooseCountry(country);
   rules.ChooseLongitude(longitude);
   if (auto e = args.value("epoch")) {

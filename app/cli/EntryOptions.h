@@ -18,7 +18,7 @@ namespace mirvo::cli {
 // Their names and the command's own value options, for a Command's valueOptions.
 std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more = {});
 
-// Sets the rules' settings from the options (meridian, epoch, Sun method), the present moment,
+// Sets the rules' settings from the options (meridian, epoch, Sun method, language), the present moment,
 // and converts ENTRY (at most one positional argument) or the present moment moved by
 // --plus/--minus. False when the entry was refused or lies out of range: rules.lastMessage() says
 // why. A bad option is a UsageError.

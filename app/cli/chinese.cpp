@@ -1,23 +1,30 @@
 // mirvo-cli chinese: the Chinese lunar and solar dates of one day, spelled out, with the
 // element-animal names of its day, month and year and its Vellomir date.
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
+#include "features/display/Phrases.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
     "Usage: mirvo-cli chinese DATE | --jdn N [--longitude L | --country vietnam|china|japan]\n"
-    "                         [--epoch -2696|-2636]\n"
+    "                         [--epoch -2696|-2636] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "The Chinese lunar (CHL) and solar (CHS) dates of the CE date DATE (year-month-day,\n"
     "astronomical years) or of the day number N, from -3000-01-01 to 3000-12-31, at the reference\n"
     "meridian (default China, 120 degrees east): their texts and sentences, the element-animal\n"
-    "names of the day, the lunar month and the lunar year, and the Vellomir (VMC) date.\n";
+    "names of the day, the lunar month and the lunar year, and the Vellomir (VMC) date.\n"
+    "With --lang other than en the sentences give way to the lunar date as the language's\n"
+    "calendars write it, with the names of its year, month and day, and the day of the term.\n";
 
 std::string OneLine(std::string text) {
   std::string out;
@@ -51,17 +58,42 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const auto [monthElement, monthAnimal] = MonthElementAnimal(chl);
   const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
 
-  out << "CE:            " << IsoDateOfJdn(jdn) << " CE (JDN " << jdn << ", "
-      << ZoneLabel(settings.longitude) << ")\n"
-      << "CHL:           " << r.ChlDateText(chl, 0) << "\n"
-      << "CHL year:      " << r.ChlDateText(chl, 2) << "\n"
-      << "CHS:           " << r.ChsDateText(chs, true) << "\n"
-      << "CHL sentence:  " << OneLine(r.ChlDateSentence(chl, true, true, true, false, true)) << "\n"
-      << "CHS sentence:  " << r.ChsDateSentence(chs, true, true) << "\n"
-      << "Day:           " << ElementAnimalPhrase(DayPosition(jdn), r.CountryIndex()) << "\n"
-      << "Month:         " << ElementAnimalPhrase(monthPosition, r.CountryIndex()) << "\n"
-      << "Year:          " << ElementAnimalPhrase(chl.position, r.CountryIndex()) << "\n"
-      << "VMC:           " << VmcDateText(VmcDateOfDay(jdn), 2) << "\n";
+  const int country = r.CountryIndex();
+  const Language language = LanguageOption(args);
+  std::vector<std::pair<std::string, std::string>> lines;
+  lines.emplace_back("CE:", IsoDateOfJdn(jdn) + " CE (JDN " + std::to_string(jdn) + ", " +
+                                ZoneLabel(settings.longitude) + ")");
+  lines.emplace_back("CHL:", r.ChlDateText(chl, 0));
+  if (language == Language::kEnglish) {
+    lines.emplace_back("CHL year:", r.ChlDateText(chl, 2));
+    lines.emplace_back("CHS:", r.ChsDateText(chs, true));
+    lines.emplace_back("CHL sentence:", OneLine(r.ChlDateSentence(chl, true, true, true, false, true)));
+    lines.emplace_back("CHS sentence:", r.ChsDateSentence(chs, true, true));
+    lines.emplace_back("Day:", ElementAnimalPhrase(DayPosition(jdn), country));
+    lines.emplace_back("Month:", ElementAnimalPhrase(monthPosition, country));
+    lines.emplace_back("Year:", ElementAnimalPhrase(chl.position, country));
+  } else {
+    // The sentences become the calendar's own words: the lunar date with the names of its year,
+    // month and day, and the day of the solar term.
+    const Language l = language;
+    auto add = [&](Phrase caption, std::string value) {
+      lines.emplace_back(PhraseText(l, caption), std::move(value));
+    };
+    add(Phrase::kLunarYearCaption,
+        r.ChlDateText(chl, 1) + Parenthesized(l, ElementAnimalOf(l, chl.position, country, CycleUnit::kYear)));
+    lines.emplace_back("CHS:", r.ChsDateText(chs, true));
+    add(Phrase::kLunarDateCaption, LunarDateWords(l, chl, jdn, country, true));
+    add(Phrase::kTermDayCaption, SolarTermDayWords(l, chs));
+    add(Phrase::kDayNamesCaption, CycleNames(l, DayPosition(jdn), country, CycleUnit::kDay));
+    add(Phrase::kMonthNamesCaption, CycleNames(l, monthPosition, country, CycleUnit::kMonth));
+    add(Phrase::kYearNamesCaption, CycleNames(l, chl.position, country, CycleUnit::kYear));
+  }
+  lines.emplace_back("VMC:", VmcDateText(VmcDateOfDay(jdn), 2));
+  // The values start in one column, two after the widest caption (15 in English).
+  size_t width = 0;
+  for (const auto& [caption, value] : lines) width = std::max(width, TextColumns(caption));
+  for (const auto& [caption, value] : lines)
+    out << caption << std::string(width + 2 - TextColumns(caption), ' ') << value << "\n";
   return kExitOk;
 }
 

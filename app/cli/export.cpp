@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "                        [--format ics] [--output FILE]\n"
     "       mirvo-cli export new-years|months|leap-months|terms|phases --from YEAR --to YEAR\n"
     "                        [--country vietnam|china|japan | --longitude L] [--epoch E]\n"
-    "                        [--format ics] [--output FILE]\n"
+    "                        [--format ics] [--output FILE] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Writes an iCalendar file (RFC 5545) to stdout (also with --output -), or to FILE: a regular\n"
     "file (a symbolic link is followed to it) is replaced only once complete and keeps its\n"
     "permissions, one you may not write is refused; a device or a FIFO is written to.\n"
@@ -55,7 +55,8 @@ constexpr const char* kUsage =
     "phases are instants in UTC to the second, as `almanac` shows them at the meridian. Years\n"
     "run from 1 to 3000. Every event's UID follows its lunar year, month, term or lunation, so\n"
     "importing a file again updates the events instead of doubling them. --title takes at most\n"
-    "1000 characters.\n"
+    "1000 characters. --lang names the events (SUMMARY) in that language: 春节, 农历闰四月初一,\n"
+    "立春, 满月; their UIDs, dates and descriptions stay the same.\n"
     "Events beyond the years 1 to 3000 that a file can hold (the last months of the lunar year\n"
     "3000 begin in 3001) are left out: the file holds the others, stderr says how many were\n"
     "left out, and the exit code is 3. A file that cannot be written exits with 1, bad input\n"
@@ -138,13 +139,14 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
   plan.name = ListedCalendarName(dates, title);
   auto listed = std::make_shared<std::vector<AnniversaryYear>>(std::move(dates.years));
   dates.years.clear();
-  plan.blocks = [&reckoner, dates, listed, title, policy, next = size_t{0}](std::vector<CalendarEvent>& events) mutable {
+  const Language language = rules.settings().language;
+  plan.blocks = [&reckoner, dates, listed, title, policy, language, next = size_t{0}](std::vector<CalendarEvent>& events) mutable {
     if (next >= listed->size()) return false;
     const size_t end = std::min(listed->size(), next + kYearsPerBlock);
     ListedDates block = dates;
     block.years.assign(listed->begin() + static_cast<ptrdiff_t>(next), listed->begin() + static_cast<ptrdiff_t>(end));
     next = end;
-    events = ListedEvents(reckoner, block, title, policy);
+    events = ListedEvents(reckoner, block, title, policy, language);
     return true;
   };
   return true;
@@ -162,11 +164,12 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
   Reckoner& reckoner = *plan.reckoner;
   ApplyChineseSettings(settings, reckoner);
   const auto first = static_cast<int32_t>(from), last = static_cast<int32_t>(to);
+  const Language language = LanguageOption(args);
   auto blockEnd = [last](int32_t year) { return std::min(last, year + kYearsPerBlock - 1); };
   if (kind == "terms" || kind == "phases") {
     const bool terms = kind == "terms";
     plan.name = terms ? "Solar terms" : "Phases of the Moon";
-    plan.blocks = [&reckoner, terms, longitude = settings.longitude, blockEnd, last,
+    plan.blocks = [&reckoner, terms, longitude = settings.longitude, blockEnd, last, language,
                    year = first](std::vector<CalendarEvent>& events) mutable {
       if (year > last) return false;
       std::vector<AlmanacEvent> almanac;
@@ -174,7 +177,7 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
         const auto ofYear = AlmanacEventsOfYear(reckoner.ephemeris(), year, longitude);
         almanac.insert(almanac.end(), ofYear.begin(), ofYear.end());
       }
-      events = AlmanacCalendarEvents(almanac, longitude, terms);
+      events = AlmanacCalendarEvents(almanac, longitude, terms, language);
       return true;
     };
     return;
@@ -186,10 +189,10 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
   // The name follows the kind of list only (and the start on 01-01 of the new years): an empty
   // span of month starts, one year of new years.
   plan.name = ListedCalendarName(datesOf(first, newYears ? first : first - 1));
-  plan.blocks = [&reckoner, datesOf, blockEnd, last, year = first](std::vector<CalendarEvent>& events) mutable {
+  plan.blocks = [&reckoner, datesOf, blockEnd, last, language, year = first](std::vector<CalendarEvent>& events) mutable {
     if (year > last) return false;
     const int32_t end = blockEnd(year);
-    events = ListedEvents(reckoner, datesOf(year, end));
+    events = ListedEvents(reckoner, datesOf(year, end), "", AnniversaryPolicy::kListing, language);
     year = end + 1;
     return true;
   };

@@ -18,7 +18,7 @@ constexpr const char* kUsage =
     "                      [--jc] [--omit-invalid] [--time HH:MM] [--zone gmt|ref]\n"
     "                      [--plus N | --minus N] [--country vietnam|china|japan] [--longitude L]\n"
     "                      [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                      [--animal NAME]\n"
+    "                      [--animal NAME] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Prints the text of a list of the data window for the instant of ENTRY (a date with its\n"
     "calendar code, as for `show`; its words need no quotes) or the present moment:\n"
     "  new-years       from the lunar date of the instant on: its lunar new years (when it is\n"
@@ -30,7 +30,8 @@ constexpr const char* kUsage =
     "  euro-new-years  the lunar date of January 1 of N years from the CE (or JC) year\n"
     "                  (default 20)\n"
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
-    "--omit-invalid drops the lines of anniversaries that do not exist in a year. The window's\n"
+    "--omit-invalid drops the lines of anniversaries that do not exist in a year. --lang names\n"
+    "the European new years' lunar dates, years, months and days in that language. The window's\n"
     "messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
     "message leaves short (an error in listing) or that the admitted range (-3000-01-01 CE to\n"
     "3000-01-01 CE) cuts short with 3 after the lines it made, its closing line also on stderr.\n";
@@ -60,6 +61,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());
   inputs.zoneLabel = rules.settings().zoneLabel();
+  inputs.language = rules.settings().language;
   StreamOutput text(out);
   RunListing(*MakeList(mode, reckoner, inputs, options), text, mode);
   // A message of the window means the list is not what was asked: an invalid lunar date lists

@@ -23,7 +23,10 @@ constexpr const char* kUsage =
     "--auto OP puts the heading of an automatic entry first: 1 now, 2 convert or plus/minus days,\n"
     "3 a move step, 4 a search, 5 one day. The move heading names step N (0..15 in the list of\n"
     "the main window, default 6, CHL month) and --back; the search heading names target N (0..21,\n"
-    "default 0, full moon) and --previous; targets 15..17 take --element and --animal.\n";
+    "default 0, full moon) and --previous; targets 15..17 take --element and --animal.\n"
+    "--lang other than en writes the expanded lunar and solar lines in the calendar words of that\n"
+    "language (the lunar date with the names of its year, month and day, the day of the term)\n"
+    "and names the Moon's phase in it; the rest of the entry stays English.\n";
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   LogPreferences preferences = DefaultLogPreferences(false);
@@ -46,7 +49,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
 
-  const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner};
+  const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner,
+                           rules.settings().language};
   if (action) out << AutoLogHeadingLines(static_cast<int>(*action), sources, preferences);
   out << LogEntryText(sources, preferences);
   return kExitOk;

@@ -9,8 +9,10 @@
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/display/Phrases.h"
 #include "features/monthpage/MonthView.h"
 #include "features/session/MainRules.h"
+#include "util/Text.h"
 
 namespace mirvo::cli {
 namespace {
@@ -20,16 +22,20 @@ constexpr const char* kUsage =
     "                            [--country vietnam|china|japan] [--longitude L]\n"
     "                            [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
     "                            [--animal NAME] [--no-vmc] [--format text|tsv]\n"
+    "                            [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "The Chinese lunar month holding the day of ENTRY (a date with its calendar code, as for\n"
     "`show`; default: today), laid out as the \"Show lunar calendar month\" window shows it: four\n"
     "rows of seven days, with day 15 and day 30 in the eighth (\"Lunaday\") column. Every cell\n"
     "gives the lunar day, the weekday and CE date, and the Vellomir date (not with --no-vmc);\n"
     "today's lunar day is in [brackets].\n"
+    "--lang writes the title, headings and cells in that language (初一 … for the lunar days).\n"
     "TSV: one line per day: lunar_day, jdn, ce_date, weekday, vmc, row, col (row 0-3, col 0-7).\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
 
+// Widths are terminal columns: a Han character or a Hangul syllable takes two.
 std::string RightAligned(const std::string& text, size_t width) {
-  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+  const size_t columns = TextColumns(text);
+  return std::string(width > columns ? width - columns : 0, ' ') + text;
 }
 
 std::string Trimmed(const std::string& text) {
@@ -40,26 +46,38 @@ std::string Trimmed(const std::string& text) {
 
 // Every column is the widest text right-aligned and one blank; today's number is bracketed, its
 // right bracket standing in that blank.
-void WritePage(const MonthView& view, bool withVmc, std::ostream& out) {
-  size_t width = std::string("Lunaday").size();
+void WritePage(const MonthView& view, bool withVmc, Language language, std::ostream& out) {
+  size_t width = TextColumns(MonthColumnHeading(kLunadayColumn, language));
   for (const MonthCell& cell : view.cells) {
-    width = std::max({width, cell.dateText.size(), withVmc ? cell.vmcText.size() : 0});
+    width = std::max({width, TextColumns(cell.dateText), TextColumns(cell.dayNumberText) + 1,
+                      withVmc ? TextColumns(cell.vmcText) : 0});
   }
   auto column = [width](const std::string& text) { return RightAligned(text, width) + " "; };
   out << view.title << "\n" << view.heading << "\n";
-  if (!view.uncertainty.empty()) out << "Uncertain: " << view.uncertainty << "\n";
+  if (!view.uncertainty.empty()) {
+    // The caption is the language's; the sentences are English.
+    out << (language == Language::kEnglish ? "Uncertain:" : PhraseText(language, Phrase::kUncertainCaption))
+        << " " << view.uncertainty << "\n";
+  }
   out << "\n";
   // The rows heading spans the seven day columns, the Lunaday column has its own.
-  std::string headings = kMonthRowsHeading;
-  headings.resize(std::max(headings.size() + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)), ' ');
-  for (int k = kLunadayColumn; k < kMonthViewColumns; ++k) headings += column(Trimmed(MonthColumnHeading(k)));
+  std::string headings(language == Language::kEnglish ? kMonthRowsHeading
+                                                       : PhraseText(language, Phrase::kMonthRowsHeading));
+  const size_t headingColumns = TextColumns(headings);
+  headings += std::string(std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) -
+                              headingColumns, ' ');
+  for (int k = kLunadayColumn; k < kMonthViewColumns; ++k)
+    headings += column(Trimmed(MonthColumnHeading(k, language)));
   std::vector<std::string> lines = {headings};
   for (int row = 0; row < kMonthViewRows; ++row) {
     std::string numbers, dates, vmc;
     for (int k = 0; k < kMonthViewColumns; ++k) {
       const int n = row * kMonthViewColumns + k;
       const MonthCell& cell = view.cells[static_cast<size_t>(n)];
-      const std::string day = cell.visible ? std::to_string(cell.lunarDay) : "";
+      // English writes the day's number, the other languages its name (初七, mùng 7, 7日).
+      const std::string day = !cell.visible                   ? ""
+                              : language == Language::kEnglish ? std::to_string(cell.lunarDay)
+                                                               : cell.dayNumberText;
       numbers += n == view.todayCell ? RightAligned("[" + day, width) + "]" : column(day);
       dates += column(cell.visible ? cell.dateText : "");
       vmc += column(cell.visible ? cell.vmcText : "");
@@ -84,13 +102,14 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
-  const MonthView view = BuildMonthView(reckoner, day, TodayJdn());
+  const Language language = tsv ? Language::kEnglish : LanguageOption(args);
+  const MonthView view = BuildMonthView(reckoner, day, TodayJdn(), language);
   if (!view.valid) {
     err << "mirvo-cli month-view: Date out of range\n";
     return kExitBadInput;
   }
   if (!tsv) {
-    WritePage(view, !args.has("no-vmc"), out);
+    WritePage(view, !args.has("no-vmc"), language, out);
     return kExitOk;
   }
   out << "lunar_day\tjdn\tce_date\tweekday\tvmc\trow\tcol\n";

@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "                           [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
     "                           [--country vietnam|china|japan] [--longitude L]\n"
     "                           [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                           [--animal NAME]\n"
+    "                           [--animal NAME] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Prints the text of the data window's year data for the instant of ENTRY (a date with its\n"
     "calendar code, as for `show`; its words need no quotes) or the present moment: the dark\n"
     "moons of the sui before, of and after the instant's sui with their dates, times at the\n"
@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "of major terms, and the length of every sui and nian, with the major (Z) solar terms, as the\n"
     "window lists them by default. --no-major leaves the major terms out (--major, their default,\n"
     "is still accepted), --minor adds the minor (J) terms, --names the terms' names; --jc gives\n"
-    "Julian Calendar dates.\n"
+    "Julian Calendar dates. --lang writes the terms' names in that language (立春, Lập xuân).\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
@@ -42,6 +42,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   options.julian = args.has("jc");
   ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());
   inputs.zoneLabel = rules.settings().zoneLabel();
+  inputs.language = rules.settings().language;
   out << YearDataText(reckoner, inputs, options);
   return kExitOk;
 }

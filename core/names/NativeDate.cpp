@@ -35,6 +35,30 @@ std::string NativeLunarDate(Language language, const ChlDate& date) {
   }
 }
 
+std::string NativeLunarMonth(Language language, int position, int month, bool leap) {
+  if (position < 1 || position > 60 || month < 1 || month > 12) return {};
+  const std::string year = names::StemBranch(language, position);
+  if (year.empty()) return {};
+  const std::string name = names::MonthWithLeap(language, month, leap);
+  switch (language) {
+    case Language::kSimplifiedChinese:
+    case Language::kTraditionalChinese:
+      return year + "年" + name;
+    case Language::kVietnamese:
+      return name + " năm " + year;
+    case Language::kJapanese:
+      return year + "年 旧暦" + name;
+    case Language::kKorean:
+      return year + "년 음력 " + name;
+    case Language::kEnglish:
+    default: {
+      std::string text = year + " year, " + name;
+      if (text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+      return text;
+    }
+  }
+}
+
 std::string NativeLunarDateOfDay(Language language, Reckoner& reckoner, int32_t jdn) {
   ChlDate chl;
   reckoner.DayToChl(jdn + 0.5, reckoner.Epoch(), chl);

@@ -22,6 +22,11 @@ class Reckoner;
 // for a record not marked valid, or whose position, month or day lies outside 1..60, 1..12, 1..30.
 std::string NativeLunarDate(Language language, const ChlDate& date);
 
+// The lunar month of a cycle position (1..60) alone, as the same calendars head a month's page:
+// 癸丑年闰十一月, tháng Mười Một nhuận năm Quý Sửu, 癸丑年 旧暦閏11月, 계축년 음력 윤11월,
+// "Gui-chou year, leap month 11". Empty for a position or month out of range.
+std::string NativeLunarMonth(Language language, int position, int month, bool leap);
+
 // The same for the civil day numbered jdn at the reckoner's meridian, in the reckoner's lunar
 // calendar; empty outside the days it computes.
 std::string NativeLunarDateOfDay(Language language, Reckoner& reckoner, int32_t jdn);

@@ -8,8 +8,11 @@
 #include "core/chinese/Reckoner.h"
 #include "core/ephemeris/MoonPhase.h"
 #include "core/daycount/DayCount.h"
+#include "core/names/Names.h"
+#include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
+#include "features/display/Phrases.h"
 #include "features/display/UncertainDay.h"
 #include "util/Text.h"
 
@@ -65,15 +68,20 @@ std::string GroupedNumber(double x, int decimals) {
 }
 
 std::string CompareVmcWithChl(const ChlDate& chl, const CalendarDate& vmc) {
+  return CompareVmcWithChl(Language::kEnglish, chl, vmc);
+}
+
+std::string CompareVmcWithChl(Language language, const ChlDate& chl, const CalendarDate& vmc) {
   if (chl.leap) return "";
   const int vm = vmc.month, vd = vmc.day, cm = chl.month, cd = chl.day;
-  if (vm == cm && vd == cd) return "VMC month & day same as CHL";
-  if (vm == cm && vd == cd + 1) return "VMC date 1 day ahead of CHL";
-  if (vm == cm && cd == vd + 1) return "VMC date 1 day behind CHL";
-  if (vd == cd && vm == cm + 1) return "VMC date 1 month ahead of CHL";
-  if (vd == cd && cm == vm + 1) return "VMC date 1 month behind CHL";
-  if (vm == cm) return "VMC month no. same as CHL";
-  if (vd == cd) return "VMC day no. same as CHL";
+  auto note = [language](Phrase phrase) { return std::string(PhraseText(language, phrase)); };
+  if (vm == cm && vd == cd) return note(Phrase::kVmcSameMonthAndDay);
+  if (vm == cm && vd == cd + 1) return note(Phrase::kVmcDayAhead);
+  if (vm == cm && cd == vd + 1) return note(Phrase::kVmcDayBehind);
+  if (vd == cd && vm == cm + 1) return note(Phrase::kVmcMonthAhead);
+  if (vd == cd && cm == vm + 1) return note(Phrase::kVmcMonthBehind);
+  if (vm == cm) return note(Phrase::kVmcSameMonth);
+  if (vd == cd) return note(Phrase::kVmcSameDay);
   return "";
 }
 
@@ -149,6 +157,9 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
     d.chlUncertainty = UncertainDayText(margins);
     if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
   }
+  d.nativeDate = NativeLunarDate(options.language, d.chl);
+  // Day 1 of a solar term is the civil day of its instant at the meridian (SolarTermOfDay).
+  if (d.chs.valid && d.chs.day == 1) d.solarTerm = std::string(names::SolarTerm(options.language, d.chs.term));
 }
 
 // The day, year and month of the lunar date in the sexagenary cycle.

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 #include "features/entry/EntryModel.h"
 
@@ -21,6 +22,8 @@ struct DisplayOptions {
   std::string zoneLabel = "CCT";   // strCCT
   bool showVmc = true;             // chkShowVMC
   bool showCjds = false;           // chkShowCJDs
+  // The language of the native lunar date and the solar term's name.
+  Language language = Language::kEnglish;
 };
 
 // The rows of the display in window order: the dates, the day counts, then the Moon and Delta T.
@@ -64,6 +67,10 @@ struct DisplayTexts {
   std::string dayStemBranch;        // lblElementAnimalOfDay(0), China only
   std::string elementAnimalOfDay;   // lblElementAnimalOfDay(1)
   std::string yearLabel;            // lblYear, China only
+  // The lunar date as a calendar of the options' language writes it (甲辰年正月初一), and the
+  // name of the solar term whose day it is ("" on the other days).
+  std::string nativeDate;
+  std::string solarTerm;
   // Why other tables may give this day another lunar date ("" for most days); the lunar row's
   // tooltip ends with it.
   std::string chlUncertainty;
@@ -105,6 +112,8 @@ std::string ShowDeltaT(double minutes);
 // The note in the caption of the second VMC row: how its month and day compare with the lunar
 // date ("" for a leap month or when neither matches).
 std::string CompareVmcWithChl(const ChlDate& chl, const CalendarDate& vmcReference);
+// The same note in a language.
+std::string CompareVmcWithChl(Language language, const ChlDate& chl, const CalendarDate& vmcReference);
 // A number with thousands grouping and four decimals: "2,451,545.0000".
 std::string GroupedNumber(double x, int decimals);
 

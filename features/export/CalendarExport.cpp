@@ -8,6 +8,8 @@
 #include "platform/services/TextFiles.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/names/Names.h"
+#include "features/display/Phrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/tables/MainTables.h"
 #include "util/Numbers.h"
@@ -55,11 +57,12 @@ std::string TitleKey(const std::string& title) {
   return text;
 }
 
-CalendarEvent NewYearEvent(Reckoner& r, const ListedDates& dates, const AnniversaryYear& year) {
+CalendarEvent NewYearEvent(Reckoner& r, const ListedDates& dates, const AnniversaryYear& year,
+                           Language language) {
   CalendarEvent e;
   const int32_t lunarYear = LunarYearOf(year.date, dates.epoch);
   e.uid = "lunar-new-year-" + std::to_string(lunarYear) + "-" + Meridian(dates.longitude) + kUidDomain;
-  e.summary = "Lunar New Year";
+  e.summary = PhraseText(language, Phrase::kNewYearSummary);
   e.description = r.ChlDateText(year.date, 0, "CHL") + " = " + CeText(year.date.jdn) +
                   ", the first day of the lunar year " + std::to_string(lunarYear) + ".\n" +
                   PlaceText(dates.country, dates.longitude);
@@ -86,13 +89,16 @@ std::string MissingText(Reckoner& r, const AnniversaryYear& year) {
   return text;
 }
 
+// The UID follows the title in English (`title`), so that a file written in another language
+// updates the same events; the summary is the title in the language.
 CalendarEvent AnniversaryEvent(Reckoner& r, const ListedDates& dates, const AnniversaryYear& year,
-                               const std::string& title, AnniversaryPolicy policy) {
+                               const std::string& title, const std::string& summary,
+                               AnniversaryPolicy policy) {
   CalendarEvent e;
   e.uid = "anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + "-" +
           TitleKey(title) + "-" + std::to_string(LunarYearOf(year.wanted, dates.epoch)) + "-" +
           Meridian(dates.longitude) + kUidDomain;
-  e.summary = title;
+  e.summary = summary;
   const std::string after =
       year.index == 0 ? ""
                       : ", " + std::to_string(year.index) + (year.index == 1 ? " year" : " years") +
@@ -110,12 +116,16 @@ CalendarEvent AnniversaryEvent(Reckoner& r, const ListedDates& dates, const Anni
   return e;
 }
 
-CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const MonthStart& start) {
+CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const MonthStart& start,
+                              Language language) {
   CalendarEvent e;
   const ChlDate& d = start.date;
   e.uid = "lunar-month-" + std::to_string(LunarYearOf(d, dates.epoch)) + "-" + MonthKey(d) + "-" +
           Meridian(dates.longitude) + kUidDomain;
-  e.summary = (d.leap ? "Leap month " : "Lunar month ") + MonthLabel(d.month, d.leap) + " begins";
+  // Other languages name the month's first day as their calendars do (农历闰四月初一).
+  e.summary = language == Language::kEnglish
+                  ? (d.leap ? "Leap month " : "Lunar month ") + MonthLabel(d.month, d.leap) + " begins"
+                  : LunarMonthDayWords(language, d.month, d.leap != 0, 1);
   e.description = r.ChlDateText(d, 0, "CHL") + " = " + CeText(d.jdn) + ", the first day of " +
                   (d.leap ? "leap month " : "month ") + MonthLabel(d.month, d.leap) + " (" +
                   std::to_string(start.length) + " days).\n" +
@@ -175,24 +185,29 @@ std::string DefaultAnniversaryTitle(const ChlDate& start) {
 }
 
 std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& dates,
-                                        const std::string& title, AnniversaryPolicy policy) {
+                                        const std::string& title, AnniversaryPolicy policy,
+                                        Language language) {
   std::vector<CalendarEvent> events;
   if (dates.kind == ListedDates::kMonthStarts) {
-    for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m));
+    for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m, language));
     return events;
   }
   const bool newYears = title.empty() && StartsOnNewYear(dates);
   const std::string name = title.empty() ? DefaultAnniversaryTitle(dates.start) : title;
+  const std::string summary =
+      title.empty() && language != Language::kEnglish
+          ? LunarMonthDayWords(language, dates.start.month, dates.start.leap != 0, dates.start.day)
+          : name;
   for (const AnniversaryYear& year : dates.years) {
     if (!year.found) continue;
-    events.push_back(newYears ? NewYearEvent(reckoner, dates, year)
-                              : AnniversaryEvent(reckoner, dates, year, name, policy));
+    events.push_back(newYears ? NewYearEvent(reckoner, dates, year, language)
+                              : AnniversaryEvent(reckoner, dates, year, name, summary, policy));
   }
   return events;
 }
 
 std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
-                                                 int longitude, bool terms) {
+                                                 int longitude, bool terms, Language language) {
   std::vector<CalendarEvent> out;
   const std::string zone = ZoneLabel(longitude);
   for (const AlmanacEvent& a : events) {
@@ -218,13 +233,14 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
       const std::string name = std::string(TermCode(a.number)) + " " + std::string(TermName(a.number)) +
                                " (" + std::string(TermEnglishName(a.number)) + ")";
       e.uid = "solar-term-" + std::to_string(a.sui) + "-" + TwoDigits(a.number) + kUidDomain;
-      e.summary = name;
+      e.summary = language == Language::kEnglish ? name : std::string(names::SolarTerm(language, a.number));
       e.description = "Solar term " + name + ", the Sun at " +
                       std::to_string((270 + 15 * (a.number - 1)) % 360) + "º: " + when;
     } else {
+      const std::string name(AlmanacKindName(a.kind));
       e.uid = "moon-phase-" + std::to_string(a.number) + "-" + std::to_string(a.kind) + kUidDomain;
-      e.summary = std::string(AlmanacKindName(a.kind));
-      e.description = e.summary + " of lunation " + std::to_string(a.number) + ": " + when;
+      e.summary = language == Language::kEnglish ? name : std::string(names::MoonPhase(language, a.kind));
+      e.description = name + " of lunation " + std::to_string(a.number) + ": " + when;
     }
     out.push_back(std::move(e));
   }

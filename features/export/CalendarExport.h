@@ -33,17 +33,23 @@ ListedDates MonthStartDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear
 // One event per lunar year that has a day: the lunar new years when the dates start on 01-01 and
 // no title is given, otherwise the anniversaries titled `title` (a default names the lunar date).
 // Each description gives the lunar date and, when the policy moved it, why and where to.
-// Month starts: one event per month (leap months named so).
+// Month starts: one event per month (leap months named so). In another language than English
+// the summaries of the new years, of the default titles and of the month starts are its
+// calendar's words (春节, 农历五月三十, 农历闰四月初一); UIDs and descriptions are the same in every
+// language.
 std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& dates,
                                         const std::string& title = "",
-                                        AnniversaryPolicy policy = AnniversaryPolicy::kListing);
+                                        AnniversaryPolicy policy = AnniversaryPolicy::kListing,
+                                        Language language = Language::kEnglish);
 // "Lunar anniversary 05-30", "Lunar anniversary 6*-30".
 std::string DefaultAnniversaryTitle(const ChlDate& start);
 
 // The solar terms (terms) or the four phases (otherwise) among the events, with their instants
-// in UTC as the almanac shows them at the meridian, cut to the second.
+// in UTC as the almanac shows them at the meridian, cut to the second; their summaries name the
+// term or phase in the language.
 std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
-                                                 int longitude, bool terms);
+                                                 int longitude, bool terms,
+                                                 Language language = Language::kEnglish);
 
 // A name for the calendar file of some dates ("Lunar new years (China)").
 std::string ListedCalendarName(const ListedDates& dates, const std::string& title = "");

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 #include "platform/services/Services.h"
 #include "features/listings/LunarRecords.h"
@@ -53,6 +54,9 @@ struct ListingInputs {
   std::string epochMethod = "Epoch = -2696, method = true sun";
   int country = 1;                                      // country list index (1 China)
   std::string zoneLabel = "CCT";                        // label of the reference meridian
+  // The language of the calendar names in the lists (the terms' names of the year data, the
+  // stem-branch names of the European new years); headers and codes stay English.
+  Language language = Language::kEnglish;
 };
 // The inputs for an instant under the Reckoner's own settings (country, longitude, epoch, method).
 ListingInputs InputsOf(Reckoner& reckoner, double ajd);

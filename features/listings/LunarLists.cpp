@@ -8,6 +8,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/display/Phrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/listings/LunarRecords.h"
@@ -270,9 +271,14 @@ class EuroNewYearsList : public RangedList {
       ChlDate chl;
       reckoner_.DayToChl(jdn, reckoner_.Epoch(), chl);
       if (!chl.valid) return false;
+      // The second line names the day, month and year: by their stem-branch names in English,
+      // by the lunar date with its names in the other languages.
+      const std::string names =
+          inputs_.language == Language::kEnglish
+              ? reckoner_.ChlDateStemBranchText(chl)
+              : LunarDateWords(inputs_.language, chl, jdn, inputs_.country, true);
       buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
-                 reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + reckoner_.ChlDateStemBranchText(chl) +
-                 "\n";
+                 reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + names + "\n";
     }
     ++listed_;
     if (listed_ % 10 == 0) Write(out);

@@ -6,6 +6,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/names/Names.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/display/Display.h"
@@ -38,14 +39,16 @@ void Summary(std::string& text, const char* kind, const char* word, const CycleP
 // The lines of the terms from term t up to the day before next, those the options ask for; t is
 // left at the first term not listed.
 void TermLines(std::string& body, const SolarTermTable& terms, size_t& t, int32_t next,
-               const ListingOptions& options, const std::string& zoneLabel) {
+               const ListingOptions& options, const std::string& zoneLabel, Language language) {
   for (; t <= 78 && terms.entry[t].jdn < next; ++t) {
     const bool major = t % 2 == 0;
     if (!(major ? options.majorTerms : options.minorTerms)) continue;
     const int type = static_cast<int>(t % 24);
     body += EventColumns(terms.entry[t].jdn, terms.entry[t].cjdc, options.julian, zoneLabel) + "  ST" +
             Spaced(type + 1) + " " + std::string(TermCode(type + 1));
-    if (options.termNames) {
+    if (options.termNames && language != Language::kEnglish) {
+      body += " (" + std::string(names::SolarTerm(language, type + 1)) + ")";
+    } else if (options.termNames) {
       body += " (" + std::string(TermName(type + 1)) + " " + std::string(TermEnglishName(type + 1)) + ")";
     }
     body += "\n";
@@ -130,7 +133,8 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     // The terms of the month: from its first day to the day before the next dark moon, so a term
     // on the day of a dark moon is listed under the month that begins then.
     if (m + 1 >= count) continue;
-    TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel);
+    TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel,
+              inputs.language);
   }
   Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
   return text + body;

@@ -10,6 +10,7 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/ephemeris/MoonPhase.h"
+#include "features/display/Phrases.h"
 #include "features/tables/MainTables.h"
 #include "features/search/MultipleSearchRules.h"
 #include "util/Text.h"
@@ -136,15 +137,20 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
   const int longitude = s.settings.longitude;
   const std::string country(CountryOf(s.settings.country).name);
 
+  const bool english = s.language == Language::kEnglish;
   if (p.chs) {
     out += d.Row(RowId::kChs).value + "\n";
-    if (expanded) out += ChsSentenceLines(s, chineseTerms);
+    if (expanded && english) out += ChsSentenceLines(s, chineseTerms);
+    if (expanded && !english) out += "= " + SolarTermDayWords(s.language, d.chs) + "\n";
   }
   if (p.chl) {
     out += d.Row(RowId::kChl).value + "\n";
-    if (expanded) {
+    if (expanded && english) {
       out += LogLines(ContinuedSentence(s.reckoner.ChlDateSentence(d.chl, true, true, chineseTerms, false, true))) +
              "\n";
+    }
+    if (expanded && !english) {
+      out += "= " + LunarDateWords(s.language, d.chl, d.chl.jdn, s.settings.country, chineseTerms) + "\n";
     }
   }
   if (p.cjdc) {
@@ -167,7 +173,8 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
   if (p.ajd) out += LogNumber(d.ajd) + " AJD" + (expanded ? " (astronomical Julian date)" : "") + "\n";
   // Without the Moon's phase the entry cannot go on: the error stops it (and a repeated run).
   if ((p.phase || p.lunation) && !d.moonError.empty()) throw std::runtime_error(d.moonError);
-  if (p.phase) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
+  if (p.phase && english) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
+  if (p.phase && !english) out += MoonPhaseWords(s.language, d.illumination, d.waxing) + "\n";
   if (p.lunation) {
     out += "Lunation " + std::to_string(d.lunation) + ", age of Moon = " + AgeText(d.moonAge) + " (" +
            LunationPercentText(d.moonAgeFraction) + (expanded ? "% of lunation)\n" : "%)\n");

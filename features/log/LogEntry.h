@@ -22,6 +22,11 @@ struct LogSources {
   const MainSettings& settings;
   const EntryModel& entry;
   Reckoner& reckoner;
+  // The language of the expanded lunar and solar sentences and of the Moon's phase: in English
+  // the sentences, in the others the lunar date with the names of its year, month and day and the
+  // day of the term. The rest of an entry (the European dates, the day counts, the Moon's age and
+  // the automatic headings) stays English.
+  Language language = Language::kEnglish;
 };
 
 // Actions that head an automatic entry.

@@ -4,8 +4,12 @@
 #include <numbers>
 
 #include "core/chinese/Reckoner.h"
+#include "core/chinese/Cycles.h"
 #include "core/daycount/DayCount.h"
+#include "core/names/Names.h"
+#include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
+#include "features/display/Phrases.h"
 #include "features/display/UncertainDay.h"
 
 namespace mirvo {
@@ -24,7 +28,7 @@ ChlDate LunarDateOf(Reckoner& reckoner, int32_t day) {
 
 std::string FirstThree(std::string_view name) { return std::string(name.substr(0, 3)); }
 
-void FillCell(MonthCell& cell, int lunarDay, int32_t jdn) {
+void FillCell(MonthCell& cell, int lunarDay, int32_t jdn, Language language) {
   cell.lunarDay = lunarDay;
   cell.jdn = jdn;
   cell.ce = CalendarDate{};
@@ -33,9 +37,16 @@ void FillCell(MonthCell& cell, int lunarDay, int32_t jdn) {
   CalendarDateFromJdn(cell.ce);
   cell.weekday = WeekdayOf(jdn);
   cell.weekend = cell.weekday == kSaturday || cell.weekday == kSunday;
-  cell.dayNumberText = std::to_string(lunarDay) + (lunarDay < 10 ? " " : "");
-  cell.dateText = FirstThree(WeekdayName(cell.weekday, false, 0)) + " " +
-                  FirstThree(MonthName(cell.ce.month, false, 0)) + " " + std::to_string(cell.ce.day);
+  if (language == Language::kEnglish) {
+    cell.dayNumberText = std::to_string(lunarDay) + (lunarDay < 10 ? " " : "");
+    cell.dateText = FirstThree(WeekdayName(cell.weekday, false, 0)) + " " +
+                    FirstThree(MonthName(cell.ce.month, false, 0)) + " " + std::to_string(cell.ce.day);
+  } else {
+    cell.dayNumberText = std::string(names::Day(language, lunarDay));
+    cell.dateText = Phrased(language, Phrase::kCellDate,
+                            {ShortWeekday(language, cell.weekday), std::to_string(cell.ce.month),
+                             std::to_string(cell.ce.day)});
+  }
   const VmcDate vmc = VmcDateOfDay(jdn);
   cell.vmcText = std::string(VmcMonthName(vmc.month)) + " " + std::to_string(vmc.day);
 }
@@ -59,7 +70,7 @@ int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day) {
   return chl.valid ? day - (chl.day - 1) : day;
 }
 
-MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
+MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Language language) {
   MonthView view;
   ChlDate chl = LunarDateOf(reckoner, day);
   if (!chl.valid) return view;
@@ -75,7 +86,11 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
   // The preceding month has 29 days exactly when the day 29 days back is its day 1.
   view.previousFirstDay = LunarDateOf(reckoner, view.firstDay - 29).day == 1 ? view.firstDay - 29
                                                                                : view.firstDay - 30;
-  view.title = reckoner.ChlDateSentence(chl, false, false, false, false, false);
+  view.title = language == Language::kEnglish
+                   ? reckoner.ChlDateSentence(chl, false, false, false, false, false)
+                   : NativeLunarMonth(language, chl.position, chl.month, chl.leap != 0) +
+                         Parenthesized(language, ElementAnimalName(language, chl.position,
+                                                                   reckoner.CountryIndex()));
 
   int lunarDay = 0;
   const MonthCell* first = nullptr;
@@ -87,12 +102,12 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
     cell.visible = MonthCellVisible(n, length);
     if (!cell.visible) continue;
     ++lunarDay;
-    FillCell(cell, lunarDay, view.firstDay + lunarDay - 1);
+    FillCell(cell, lunarDay, view.firstDay + lunarDay - 1, language);
     if (cell.jdn == today) view.todayCell = n;
     if (first == nullptr) first = &cell;
     last = &cell;
   }
-  view.heading = CeHeading(first->ce, last->ce);
+  view.heading = CeHeading(first->ce, last->ce, language);
   Reckoner::DayMargins atFirst, atLast;
   if (reckoner.MarginsOfDay(view.firstDay, atFirst) && reckoner.MarginsOfDay(view.nextFirstDay - 1, atLast)) {
     view.uncertainty = UncertainMonthPageText(atFirst.month, atLast.next, length);
@@ -102,7 +117,14 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
   return view;
 }
 
-std::string CeHeading(const CalendarDate& first, const CalendarDate& last) {
+std::string CeHeading(const CalendarDate& first, const CalendarDate& last, Language language) {
+  if (language != Language::kEnglish) {
+    const std::string m1 = std::to_string(first.month), m2 = std::to_string(last.month);
+    const std::string y1 = std::to_string(first.year), y2 = std::to_string(last.year);
+    if (first.year != last.year) return Phrased(language, Phrase::kTwoYearsHeading, {y1, m1, y2, m2});
+    if (first.month == last.month) return Phrased(language, Phrase::kOneMonthHeading, {y1, m1});
+    return Phrased(language, Phrase::kTwoMonthsHeading, {y1, m1, m2});
+  }
   const std::string m1(MonthName(first.month, false, 0)), m2(MonthName(last.month, false, 0));
   const std::string y1 = std::to_string(first.year), y2 = std::to_string(last.year);
   if (first.year != last.year) {
@@ -112,7 +134,9 @@ std::string CeHeading(const CalendarDate& first, const CalendarDate& last) {
   return "Common Era year " + y1 + " (" + m1 + "-" + m2 + ")";
 }
 
-std::string MonthColumnHeading(int column) { return column == kLunadayColumn ? "Lunaday" : ""; }
+std::string MonthColumnHeading(int column, Language language) {
+  return column == kLunadayColumn ? std::string(PhraseText(language, Phrase::kLunadayHeading)) : "";
+}
 
 std::string MonthViewCaption(Reckoner& reckoner, int32_t day) {
   const ChlDate chl = LunarDateOf(reckoner, day);

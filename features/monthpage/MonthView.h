@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo {
@@ -29,8 +30,8 @@ struct MonthCell {
   CalendarDate ce;     // its CE date
   int weekday = 0;     // 0 Sunday .. 6 Saturday
   bool weekend = false;
-  std::string dayNumberText;  // "7 ", "15"
-  std::string dateText;       // "Mon Jan 6"
+  std::string dayNumberText;  // "7 ", "15"; 初七, mùng 7 … in other languages
+  std::string dateText;       // "Mon Jan 6"; 1月6日 周一, T2 6/1 …
   std::string vmcText;        // "Apollo 5"
 };
 
@@ -41,7 +42,8 @@ struct MonthView {
   int length = 0;             // 29 or 30
   int32_t nextFirstDay = 0;   // day 1 of the following month
   int32_t previousFirstDay = 0;
-  // "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)"
+  // "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)";
+  // 癸丑年闰十一月（水牛）, tháng Mười Một nhuận năm Quý Sửu (Trâu Thủy) … in other languages
   std::string title;
   std::string heading;        // "Common Era year 2033 (December) - 2034 (January)"
   std::array<MonthCell, kMonthViewCells> cells{};
@@ -60,18 +62,20 @@ bool MonthCellVisible(int n, int monthLength);
 
 // The month holding `day` (any day of it, not only day 1), with today's cell marked when `today`
 // lies in it. The Reckoner's settings (meridian, epoch, country) apply, and its last-built tables
-// are those of the month afterwards.
-MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today);
+// are those of the month afterwards. The texts are in the language; codes and numbers stay.
+MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today,
+                         Language language = Language::kEnglish);
 
 // Day 1 of the lunar month holding `day`, or `day` itself when the calendar has no date for it.
 int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day);
 
 // The heading over the grid for the CE dates of the first and the last day of the month.
-std::string CeHeading(const CalendarDate& first, const CalendarDate& last);
+std::string CeHeading(const CalendarDate& first, const CalendarDate& last,
+                      Language language = Language::kEnglish);
 
 // Column k (0..7): "" over the seven day columns, which hold no fixed weekday (each cell names
 // its own), and "Lunaday" over the eighth. The rows heading spans the seven day columns.
-std::string MonthColumnHeading(int column);
+std::string MonthColumnHeading(int column, Language language = Language::kEnglish);
 inline constexpr char kMonthRowsHeading[] = "One quarter of the lunar month in each row";
 
 // The window's caption: the lunar date of `day` as the main window's CHL row writes it, up to its

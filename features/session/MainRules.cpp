@@ -18,7 +18,7 @@ MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboar
 }
 
 DisplayOptions MainRules::Options() const {
-  return {settings_.zoneLabel(), settings_.showVmc, settings_.showCjds};
+  return {settings_.zoneLabel(), settings_.showVmc, settings_.showCjds, settings_.language};
 }
 
 void MainRules::ChooseCountry(int country) {
@@ -82,7 +82,10 @@ void MainRules::RestoreState(double ajd, int calendar, bool plus, const MainSett
   currentAjd_ = ajd;
   entry_.calendar = calendar;
   entry_.plus = plus;
+  // The state file holds no language: a restored state keeps the window's.
+  const Language language = settings_.language;
   settings_ = settings;
+  settings_.language = language;
   reckoner_.SetCountry(settings.country);
   ChooseEpoch(settings.epoch);
   ChooseSunMethod(settings.sunMethod);

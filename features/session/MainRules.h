@@ -88,6 +88,9 @@ class MainRules {
   void SetKeep30th(bool on) { settings_.keep30th = on; }
   void SetKeepLeap(bool on) { settings_.keepLeap = on; }
   void SetRefreshPeriod(int index) { settings_.refreshPeriod = index; }
+  // The language of the calendar words; the state file does not keep it, so no save is asked for.
+  // Takes effect with the next display.
+  void SetLanguage(Language language) { settings_.language = language; }
   void SetSearchTarget(int target);
   void SetSearchNext(bool next) { settings_.searchNext = next; MarkChanged(); }
   // A row (0 day, 1 month, 2 year) of the multiple element-animal search: list indexes, 5 and 12
@@ -98,7 +101,8 @@ class MainRules {
   // country and longitude stay.
   void Reset();
   // A saved state taken as it is: the instant (not displayed yet), the entry calendar, the plus
-  // option and the settings record; no zone is selected and the date and time boxes are emptied.
+  // option and the settings record but its language, which the state file does not hold; no zone
+  // is selected and the date and time boxes are emptied.
   void RestoreState(double ajd, int calendar, bool plus, const MainSettings& settings);
   // "repeatedly" off, and the running repetition told to stop.
   void StopRepeating();

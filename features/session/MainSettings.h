@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/daycount/DayCount.h"
+#include "core/names/Language.h"
 #include "features/tables/MainTables.h"
 
 namespace mirvo {
@@ -38,6 +39,9 @@ struct MainSettings {
   // element-animal search (list indexes; 5 and 12 mean none).
   std::array<int, 3> multipleElement{kNoElementEntry, kNoElementEntry, kNoElementEntry};
   std::array<int, 3> multipleAnimal{kNoAnimalEntry, kNoAnimalEntry, kNoAnimalEntry};
+  // The language of the window's calendar words (the native lunar date). Kept with the window's
+  // settings, not in the state file.
+  Language language = Language::kEnglish;
 
   // The label of the reference meridian (strCCT).
   const std::string& zoneLabel() const;

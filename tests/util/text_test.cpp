@@ -19,6 +19,19 @@ TEST(TruncateText, CountsCharactersNotBytes) {
   EXPECT_EQ(TruncateText("", 3), "");
 }
 
+// Han, Kana, Hangul and the fullwidth colon take two columns of a terminal; Vietnamese letters
+// one, whether precomposed or with a combining mark; a malformed byte one.
+TEST(TextColumns, WideEastAsianCharacters) {
+  EXPECT_EQ(TextColumns("Delta T:"), 8u);
+  EXPECT_EQ(TextColumns("120º East"), 9u);
+  EXPECT_EQ(TextColumns("农历日期："), 10u);
+  EXPECT_EQ(TextColumns("旧暦の日付"), 10u);
+  EXPECT_EQ(TextColumns("음력 날짜:"), 10u);
+  EXPECT_EQ(TextColumns("Ngày âm lịch"), 12u);
+  EXPECT_EQ(TextColumns("Nga\xCC\x80y"), 4u);
+  EXPECT_EQ(TextColumns("\xE5\x86"), 2u);
+}
+
 TEST(LowerCaseText, FoldsTheAccentTable) {
   EXPECT_EQ(LowerCaseText("ABC"), "abc");
   EXPECT_EQ(LowerCaseText("ÄÖÜ"), "äöü");

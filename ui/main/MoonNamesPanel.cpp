@@ -52,6 +52,18 @@ MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   cycles->addWidget(picStem[1], 2, 0);
   cycles->addWidget(picBranch[1], 2, 1);
   cycles->addLayout(dayText, 2, 2);
+  // The native date and the term across the panel, each with the room of one line whether it has
+  // a text or not, and never wider than the panel: a long date (Vietnamese, a leap month) does not
+  // move what lies below or beside; its tooltip holds the whole text.
+  lblNativeDate = Named(new QLabel, "lblNativeDate");
+  lblSolarTerm = Named(new QLabel, "lblSolarTerm");
+  for (QLabel* l : {lblNativeDate, lblSolarTerm}) {
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    l->setFixedHeight(l->fontMetrics().height());
+    l->setTextFormat(Qt::PlainText);
+  }
+  cycles->addWidget(lblNativeDate, 3, 0, 1, 3);
+  cycles->addWidget(lblSolarTerm, 4, 0, 1, 3);
   cycles->setColumnStretch(2, 1);
   v->addLayout(cycles);
   v->addStretch(1);
@@ -67,6 +79,9 @@ void MoonNamesPanel::ShowNames(const DisplayTexts& d) {
   lblElementAnimalOfDay[0]->setText(Q(d.dayStemBranch));
   lblElementAnimalOfDay[1]->setText(Q(d.elementAnimalOfDay));
   lblYear->setText(Q(d.yearLabel));
+  lblNativeDate->setText(Q(d.nativeDate));
+  lblNativeDate->setToolTip(Q(d.nativeDate));
+  lblSolarTerm->setText(Q(d.solarTerm));
   picStem[0]->SetNumber(d.yearStem);
   picBranch[0]->SetNumber(d.yearBranch);
   picStem[1]->SetNumber(d.dayStem);
@@ -109,6 +124,8 @@ std::vector<std::pair<std::string, std::string>> MoonNamesPanel::NameTexts() con
   single("Day (Chinese):", lblElementAnimalOfDay[0]);
   single("Day:", lblElementAnimalOfDay[1]);
   single("Year count:", lblYear);
+  single("Lunar date:", lblNativeDate);
+  if (!lblSolarTerm->text().isEmpty()) single("Solar term:", lblSolarTerm);
   return out;
 }
 

@@ -1,5 +1,7 @@
-// The top right of the main window: the Moon as it is lit, and the element-animal names of the
-// lunar year, month and day (for China with their stem-branch characters and the year count).
+// The top right of the main window: the Moon as it is lit, the element-animal names of the
+// lunar year, month and day (for China with their stem-branch characters and the year count),
+// and under them the lunar date as a calendar of the window's language writes it, with the
+// solar term of the day.
 #pragma once
 
 #include <QWidget>
@@ -44,6 +46,8 @@ class MoonNamesPanel : public QWidget {
   QLabel* lblElementAnimalOfMonth = nullptr;
   std::array<QLabel*, 2> lblElementAnimalOfDay{};
   QLabel* lblYear = nullptr;
+  QLabel* lblNativeDate = nullptr;
+  QLabel* lblSolarTerm = nullptr;
 };
 
 }  // namespace mirvo

@@ -115,6 +115,39 @@ TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
   EXPECT_GE(firstDays, 3);
 }
 
+// The lunar date as each language's calendars print it, and the solar term on its day only, for
+// published dates at noon at the meridian: the day before the Chinese New Year 2024 has the
+// term 立春 six days before it, 啓蟄 fell on 5 March 2024 in Japan, Đông chí on 21 December 2024
+// in Vietnam. Without a language the record is English and the other texts stay as they were.
+TEST_F(DisplayTest, NativeDateAndSolarTermInTheLanguage) {
+  struct Row { int year, month, day, country; Language language; const char* date; const char* term; };
+  const Row rows[] = {
+      {2024, 2, 10, kChina, Language::kSimplifiedChinese, "甲辰年正月初一", ""},
+      {2025, 1, 28, kChina, Language::kSimplifiedChinese, "甲辰年腊月廿九", ""},
+      {2024, 2, 4, kChina, Language::kTraditionalChinese, "癸卯年臘月廿五", "立春"},
+      {2024, 3, 5, kJapan, Language::kJapanese, "甲辰年 旧暦1月25日", "啓蟄"},
+      {2024, 12, 21, kVietnam, Language::kVietnamese, "ngày 21 tháng Mười Một năm Giáp Thìn", "Đông chí"},
+      {2024, 12, 21, kVietnam, Language::kEnglish, "Jia-chen year, month 11, day 21", "Winter solstice"},
+  };
+  for (const Row& r : rows) {
+    SetCountry(r.country);
+    options_.language = r.language;
+    const double noon = JdnOfCeDate(r.year, r.month, r.day) - CountryOf(r.country).longitude / 360.0;
+    const DisplayTexts d = At(noon);
+    EXPECT_EQ(d.nativeDate, r.date) << r.year << "-" << r.month << "-" << r.day;
+    EXPECT_EQ(d.solarTerm, r.term) << r.year << "-" << r.month << "-" << r.day;
+  }
+  SetCountry(kChina);
+  DisplayOptions english;
+  english.zoneLabel = options_.zoneLabel;
+  const DisplayTexts d = ComputeDisplay(2451545.0, reckoner_, english);
+  EXPECT_EQ(d.nativeDate, "Ji-mao year, month 11, day 25");
+  options_.language = Language::kKorean;
+  const DisplayTexts korean = At(2451545.0);
+  for (int i = 0; i < kRowCount; ++i) EXPECT_EQ(korean.rows[static_cast<size_t>(i)].value, d.rows[static_cast<size_t>(i)].value);
+  EXPECT_EQ(korean.elementAnimalOfYear, d.elementAnimalOfYear);
+}
+
 // The lunar row's tooltip says when other tables may date the day differently: in the month of
 // 2057 whose new moon falls just after midnight, on the day before it, in a month of 2089 whose new
 // moon falls just before midnight, and in a month of -2849 numbered by a solar term five minutes

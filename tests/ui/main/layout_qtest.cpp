@@ -3,6 +3,7 @@
 // closes the windows it opens and stops a repeated move.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
@@ -79,6 +80,17 @@ class LayoutTest : public QObject {
     f.Find<QCheckBox>("chkShowCJDs")->click();
     f.ExpectUnmoved(start, "ticking the chronological JDs");
     f.Find<QCheckBox>("chkShowCJDs")->click();
+
+    // The lunar date in the window's language and the day's solar term keep to the room of their
+    // lines, the longest forms (Vietnamese, past the tenth day) included.
+    f.Choose("cboRefLong", 0);
+    f.window->rules().SetLanguage(Language::kVietnamese);
+    f.window->SetInstant(NoonOfDay(JdnOfCeDate(2024, 12, 21), 105));
+    QCOMPARE(f.Find<QLabel>("lblNativeDate")->text(), QString("ngày 21 tháng Mười Một năm Giáp Thìn"));
+    QCOMPARE(f.Find<QLabel>("lblSolarTerm")->text(), QString("Đông chí"));
+    f.ExpectUnmoved(start, "a long lunar date and a solar term");
+    f.window->rules().SetLanguage(Language::kEnglish);
+    f.Choose("cboRefLong", 1);
 
     f.Click("cmdAddToLog");
     f.window->activateWindow();
