@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <sys/stat.h>
 
+#include "platform/qt/QtTranslate.h"
 #include "platform/services/Registry.h"
 
 namespace mirvo {
@@ -24,8 +25,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 MessageAnswer QtMessages::Show(const std::string& title, const std::string& text,
                                MessageIcon icon, MessageButtons buttons) {
   QMessageBox box(parent_);
-  box.setWindowTitle(title.empty() ? QString(kProgramTitle) : Q(title));
-  box.setText(Q(text));
+  // The rules speak English; the box speaks the window's language where a translation has the words.
+  box.setWindowTitle(title.empty() ? QString(kProgramTitle) : TranslateText("Messages", title));
+  box.setText(TranslateText("Messages", text));
   switch (icon) {
     case MessageIcon::kInformation: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;

@@ -24,6 +24,7 @@
 #include "features/state/SavedState.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/SettingsPanel.h"
+#include "ui/common/WindowLanguage.h"
 
 namespace mirvo {
 
@@ -130,6 +131,7 @@ void frmMain::ConnectPanels() {
     rules_->SetAutoLog(on);
     SetTheFocus();
   });
+  connect(settings_, &SettingsPanel::languageChosen, this, &frmMain::LanguageChosen);
 
   connect(log_, &LogPanel::focusWanted, this, &frmMain::SetTheFocus);
   connect(log_, &LogPanel::entryFailed, this, [this] { rules_->StopRepeating(); });
@@ -173,7 +175,7 @@ void frmMain::ConnectRules() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
     auto* pauseResume = move_->pauseResumeButton();
-    if (watched != pauseResume || pauseResume->text() == "Resume") {
+    if (watched != pauseResume || move_->paused()) {
       commands_->cmdHelp_Click();
       return true;
     }
@@ -197,7 +199,7 @@ bool frmMain::Start() {
   }
   Initialization();
   const QString version = QString("%1.%2%3").arg(MIRVO_VERSION_MAJOR).arg(MIRVO_VERSION_MINOR).arg(6);
-  setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);
+  setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);  // the product's name, in every language
   names_->ShowMoonPicture(false);
   show();
   commands_->button("cmdClearLog")->hide();
@@ -228,6 +230,7 @@ bool frmMain::Start() {
 void frmMain::Initialization() {
   names_->SetChina(false);
   settings_->FillLists();
+  settings_->ShowLanguage(ReadLanguageChoice(*services_.settings, *services_.messages));
   move_->FillLists(kMainDefaults.country);
   search_->FillTargets();
   convert_->FillLists(kMainDefaults.country, rules_->settings().zoneLabel());
@@ -277,6 +280,20 @@ void frmMain::ApplyCountryColours() {
   if (rules_->ready()) ShowMoon();
 }
 
+// The choice is kept at once, as the window's own setting (not in the state file), and every
+// window takes the language as soon as the translations are installed.
+void frmMain::LanguageChosen(LanguageChoice choice) {
+  SaveLanguageChoice(*services_.settings, *services_.messages, choice);
+  if (services_.translations && !services_.translations->ApplyChoice(choice)) {
+    services_.messages->Show(
+        S(tr("Language")),
+        S(tr("The translation of the windows into %1 could not be loaded; they stay in English.")
+              .arg(Q(LanguageOwnName(ResolveLanguage(choice))))),
+        MessageIcon::kWarning, MessageButtons::kOk);
+  }
+  SetTheFocus();
+}
+
 void frmMain::ShowSaveState() { commands_->SetSaveStateEnabled(rules_->saveOffered()); }
 
 void frmMain::cmdReset_Click() {
@@ -313,7 +330,7 @@ void frmMain::DisplayDatesAndTimes() { rules_->DisplayDatesAndTimes(); }
 
 void frmMain::ShowDisplay(const DisplayTexts& d) {
   rows_->ShowDisplay(d);
-  names_->ShowNames(d);
+  names_->ShowNames(d, rules_->settings().country);
   HighlightCurrentCalendar();
   move_->UpdateKeepBoxes();
 }
@@ -323,7 +340,7 @@ void frmMain::ShowDisplay(const DisplayTexts& d) {
 void frmMain::ShowMoon() {
   const DisplayTexts& d = rules_->display();
   if (!d.moonError.empty()) {
-    services_.messages->Show("Error", d.moonError, MessageIcon::kWarning, MessageButtons::kOk);
+    services_.messages->Show(S(tr("Error")), d.moonError, MessageIcon::kWarning, MessageButtons::kOk);
     return;
   }
   names_->ShowMoon(d, ToColor(CountryOf(rules_->settings().country).colour));
