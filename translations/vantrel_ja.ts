@@ -632,6 +632,38 @@
         <source>Please try once more.</source>
         <translation>もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>Is this a CE Calendar date?</source>
+        <translation>これは CE の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a JC Calendar date?</source>
+        <translation>これは JC の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a CHL Calendar date?</source>
+        <translation>これは CHL の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a CHS Calendar date?</source>
+        <translation>これは CHS の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a AJD Calendar date?</source>
+        <translation>これは AJD の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a CJDC Calendar date?</source>
+        <translation>これは CJDC の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a CJDL Calendar date?</source>
+        <translation>これは CJDL の日付ですか？</translation>
+    </message>
+    <message>
+        <source>Is this a VMC Calendar date?</source>
+        <translation>これは VMC の日付ですか？</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>

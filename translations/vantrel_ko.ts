@@ -632,6 +632,38 @@
         <source>Please try once more.</source>
         <translation>한 번 더 해 보십시오.</translation>
     </message>
+    <message>
+        <source>Is this a CE Calendar date?</source>
+        <translation>이것은 CE 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a JC Calendar date?</source>
+        <translation>이것은 JC 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a CHL Calendar date?</source>
+        <translation>이것은 CHL 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a CHS Calendar date?</source>
+        <translation>이것은 CHS 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a AJD Calendar date?</source>
+        <translation>이것은 AJD 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a CJDC Calendar date?</source>
+        <translation>이것은 CJDC 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a CJDL Calendar date?</source>
+        <translation>이것은 CJDL 날짜입니까?</translation>
+    </message>
+    <message>
+        <source>Is this a VMC Calendar date?</source>
+        <translation>이것은 VMC 날짜입니까?</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -815,7 +847,7 @@
     </message>
     <message>
         <source>Dark moon</source>
-        <translation>삭 (그믐)</translation>
+        <translation>삭 (신월)</translation>
     </message>
     <message>
         <source>Lunar quarter</source>

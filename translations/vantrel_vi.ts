@@ -632,6 +632,38 @@
         <source>Please try once more.</source>
         <translation>Vui lòng thử lại lần nữa.</translation>
     </message>
+    <message>
+        <source>Is this a CE Calendar date?</source>
+        <translation>Đây có phải là ngày CE không?</translation>
+    </message>
+    <message>
+        <source>Is this a JC Calendar date?</source>
+        <translation>Đây có phải là ngày JC không?</translation>
+    </message>
+    <message>
+        <source>Is this a CHL Calendar date?</source>
+        <translation>Đây có phải là ngày CHL không?</translation>
+    </message>
+    <message>
+        <source>Is this a CHS Calendar date?</source>
+        <translation>Đây có phải là ngày CHS không?</translation>
+    </message>
+    <message>
+        <source>Is this a AJD Calendar date?</source>
+        <translation>Đây có phải là ngày AJD không?</translation>
+    </message>
+    <message>
+        <source>Is this a CJDC Calendar date?</source>
+        <translation>Đây có phải là ngày CJDC không?</translation>
+    </message>
+    <message>
+        <source>Is this a CJDL Calendar date?</source>
+        <translation>Đây có phải là ngày CJDL không?</translation>
+    </message>
+    <message>
+        <source>Is this a VMC Calendar date?</source>
+        <translation>Đây có phải là ngày VMC không?</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -819,7 +851,7 @@
     </message>
     <message>
         <source>Lunar quarter</source>
-        <translation>Trăng bán nguyệt</translation>
+        <translation>Thượng/hạ huyền</translation>
     </message>
     <message>
         <source>Lunar new year</source>
@@ -1462,7 +1494,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Search for&lt;/b&gt; the next or previous full moon, dark moon, quarter, lunar new year, solstice, equinox or solar term, a dark or full moon on the first day of a term, a day, month or year of the element and animal chosen beside the date box, a triple coincidence day or a leap month. &quot;Multiple element-animal day&quot; opens a window for conditions on the day, the month and the year at once.</source>
-        <translation>&lt;b&gt;Tìm&lt;/b&gt; lần trăng tròn, sóc, trăng bán nguyệt, Tết âm lịch, chí, phân hay tiết khí kế tiếp hoặc trước đó, sóc hay vọng rơi vào ngày đầu một tiết khí, ngày, tháng hay năm có hành và con giáp chọn bên cạnh ô ngày, ngày trùng hợp ba hoặc tháng nhuận. &quot;Ngày nhiều điều kiện hành, con giáp&quot; mở một cửa sổ đặt điều kiện cho ngày, tháng và năm cùng lúc.</translation>
+        <translation>&lt;b&gt;Tìm&lt;/b&gt; lần trăng tròn, sóc, thượng huyền, hạ huyền, Tết âm lịch, chí, phân hay tiết khí kế tiếp hoặc trước đó, sóc hay vọng rơi vào ngày đầu một tiết khí, ngày, tháng hay năm có hành và con giáp chọn bên cạnh ô ngày, ngày trùng hợp ba hoặc tháng nhuận. &quot;Ngày nhiều điều kiện hành, con giáp&quot; mở một cửa sổ đặt điều kiện cho ngày, tháng và năm cùng lúc.</translation>
     </message>
     <message>
         <source>Listings and the month view</source>

@@ -632,6 +632,38 @@
         <source>Please try once more.</source>
         <translation>請再試一次。</translation>
     </message>
+    <message>
+        <source>Is this a CE Calendar date?</source>
+        <translation>這是 CE 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a JC Calendar date?</source>
+        <translation>這是 JC 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a CHL Calendar date?</source>
+        <translation>這是 CHL 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a CHS Calendar date?</source>
+        <translation>這是 CHS 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a AJD Calendar date?</source>
+        <translation>這是 AJD 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a CJDC Calendar date?</source>
+        <translation>這是 CJDC 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a CJDL Calendar date?</source>
+        <translation>這是 CJDL 日期嗎？</translation>
+    </message>
+    <message>
+        <source>Is this a VMC Calendar date?</source>
+        <translation>這是 VMC 日期嗎？</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>

@@ -95,6 +95,9 @@ class frmCalendar::Page : public QWidget {
     if (!view.valid) return;
     const bool showVmc = !window_.services_.showVmc || window_.services_.showVmc();
     const QFont number = PointFont(18, true);
+    const QFont dayName = PointFont(15, true);
+    const Language language = WindowLanguage();
+    const bool chineseDays = language == Language::kSimplifiedChinese || language == Language::kTraditionalChinese;
     for (size_t n = 0; n < view.cells.size(); ++n) {
       const MonthCell& cell = view.cells[n];
       if (!cell.visible) continue;
@@ -107,9 +110,16 @@ class frmCalendar::Page : public QWidget {
                          QPoint(x + G::kCellWidth - 20, y + G::kCellHeight - 4)));
       }
       const int numberTop = y + G::kDayNumberDown;
-      p.setFont(number);
-      p.drawText(QRect(x + G::kCellWidth / 5, numberTop, G::kCellWidth, G::kDateDown),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, window_.DayNumberText(cell));
+      if (chineseDays) {
+        // The two characters of a lunar day (初一, 廿三) stand on the date line, as the figures do.
+        p.setFont(dayName);
+        p.drawText(QRect(x + G::kCellWidth / 8, numberTop, G::kCellWidth, G::kDateDown),
+                   Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, window_.DayNumberText(cell));
+      } else {
+        p.setFont(number);
+        p.drawText(QRect(x + G::kCellWidth / 5, numberTop, G::kCellWidth, G::kDateDown),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, window_.DayNumberText(cell));
+      }
       // Saturday and Sunday are told by their underlined date lines, not by the day number.
       p.setFont(PointFont(10, false, cell.weekend));
       const int dateTop = numberTop + G::kDateDown;
@@ -216,11 +226,13 @@ QString frmCalendar::TitleText() const {
                                 Q(names::Animal(language, reckoner_.CountryIndex(), animal)));
   //: %1 the lunar month, %2 the year's stems and branches, %3 its element and animal, %4 the
   //: year's place in the 60-year cycle, %5 the cycle's number, %6 the year counted from the epoch.
-  return tr("%1 of the %2 year (%3), position %4 of cycle %5 (year %6)")
-      .arg(month, year, sign)
-      .arg(chl.position)
-      .arg(chl.cycle)
-      .arg(YearCount(chl.cycle, chl.position, reckoner_.Epoch()));
+  QString title = tr("%1 of the %2 year (%3), position %4 of cycle %5 (year %6)")
+                      .arg(month, year, sign)
+                      .arg(chl.position)
+                      .arg(chl.cycle)
+                      .arg(YearCount(chl.cycle, chl.position, reckoner_.Epoch()));
+  if (!title.isEmpty()) title[0] = title[0].toUpper();  // tháng Tám opens the title as Tháng Tám
+  return title;
 }
 
 // The Common Era months of the page with the language's own month names.

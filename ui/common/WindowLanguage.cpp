@@ -148,15 +148,12 @@ bool WindowTranslations::Apply(Language language) {
       program_ = std::move(program);
     }
   }
-  // Latin texts keep the start font; the characters of Chinese, Japanese and Korean come from
-  // the face of the language, so that 骨 or 直 take the form its readers expect.
+  // Chinese, Japanese and Korean windows are written in the regional face of their script, so
+  // that a character shared by the scripts (骨, 直, 次) takes the form its readers expect; its
+  // Latin letters serve the codes and figures. The other languages keep the start font.
   QFont font = startFont_;
   const QString family = loaded ? ScriptFamily(language) : QString();
-  if (!family.isEmpty()) {
-    QStringList families = startFont_.families();
-    if (families.isEmpty()) families << startFont_.family();
-    font.setFamilies(families << family);
-  }
+  if (!family.isEmpty()) font.setFamilies({family});
   QApplication::setFont(font);
   return loaded;
 }
