@@ -199,7 +199,7 @@ bool frmMain::Start() {
   }
   Initialization();
   const QString version = QString("%1.%2%3").arg(MIRVO_VERSION_MAJOR).arg(MIRVO_VERSION_MINOR).arg(6);
-  setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);  // the product's name, in every language
+  setWindowTitle(Q(ProgramText(texts_, 1)) + ' ' + version);
   names_->ShowMoonPicture(false);
   show();
   commands_->button("cmdClearLog")->hide();
