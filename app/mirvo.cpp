@@ -3,12 +3,15 @@
 // --screenshot FILE saves a PNG of the window, --print-labels prints the caption and value of
 // every row. A third draws the lunar
 // calendar month of a date into a PNG file without showing any window: --calendar-png FILE.
+// --lang TAG gives the windows a language for that run (en, zh-Hans, zh-Hant, vi, ja, ko), over
+// the one chosen in Settings.
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "core/chinese/Reckoner.h"
@@ -19,6 +22,7 @@
 #include "ui/calendar/frmCalendar.h"
 #include "features/session/MainRules.h"
 #include "features/state/StateFile.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/main/frmMain.h"
 #include "util/DataFolder.h"
 #include "util/Files.h"
@@ -73,7 +77,9 @@ class ScriptMessages : public mirvo::Messages {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: mirvo [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
+               "usage: mirvo [--lang TAG] [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
+               "  --lang TAG           the language of the windows for this run: en, zh-Hans, zh-Hant,\n"
+               "                       vi, ja or ko (default: the one chosen in Settings)\n"
                "  --screenshot FILE    save a PNG of the main window as it starts (the saved instant,\n"
                "                       or the present moment)\n"
                "  --print-labels       print the caption and value of every row, tab-separated\n"
@@ -116,6 +122,7 @@ int SaveCalendarPng(const std::string& file, const std::string& entry) {
 
 int main(int argc, char** argv) {
   std::string screenshot, calendarPng, calendarDate;
+  std::optional<mirvo::Language> language;
   bool printLabels = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
@@ -126,6 +133,12 @@ int main(int argc, char** argv) {
       calendarPng = argv[++i];
     } else if (std::strcmp(argv[i], "--date") == 0 && i + 1 < argc) {
       calendarDate = argv[++i];
+    } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+      language = mirvo::LanguageFromTag(argv[++i]);
+      if (!language) {
+        std::fprintf(stderr, "mirvo: unknown language %s\n", mirvo::QuotedText(argv[i]).c_str());
+        return Usage();
+      }
     } else {
       return Usage();
     }
@@ -137,6 +150,13 @@ int main(int argc, char** argv) {
     if (!HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotes);
     const QApplication app(argc, argv);
+    // English unless asked: the picture does not depend on the user's settings.
+    mirvo::WindowTranslations translations(
+        mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS));
+    if (language && !translations.Apply(*language)) {
+      std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
+      return 1;
+    }
     return SaveCalendarPng(calendarPng, calendarDate);
   }
   if (!HasDisplay()) {
@@ -161,11 +181,17 @@ int main(int argc, char** argv) {
   mirvo::QtWebBrowser browser;
   mirvo::QtTextFiles files;
   mirvo::QtFileDialogs fileDialogs;
-  mirvo::MainServices services{&messages, &clipboard, &settings, &browser,
-                               mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(),
-                                                        MIRVO_DATA_FROM_PROGRAMS),
-                               &files,
-                               mirvo::DataFilePath(mirvo::kStateFileName), &fileDialogs};
+  const std::string programFolder =
+      mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
+  // The language before the first window: every text is made in it.
+  mirvo::WindowTranslations translations(programFolder);
+  if (language) translations.SetCommandLine(*language);
+  if (!translations.ApplyAtStart(mirvo::ReadLanguageChoice(settings, messages)) && language) {
+    std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
+    return 1;
+  }
+  mirvo::MainServices services{&messages, &clipboard, &settings, &browser, programFolder, &files,
+                               mirvo::DataFilePath(mirvo::kStateFileName), &fileDialogs, &translations};
   mirvo::frmMain window(services);
   boxes.SetParent(&window);
   fileDialogs.SetParent(&window);

@@ -9,8 +9,12 @@ packages=(g++ cmake ninja-build pkgconf libgtest-dev libgmock-dev libbenchmark-d
 if [ "${MIRVO_NO_GUI:-0}" != 1 ]; then
   # Qt 6 Widgets for the window, a CJK font for the stem and branch characters, Xvfb for
   # scripted screenshots on machines without a display, and the checker of the desktop entry
-  # that the install test runs.
-  packages+=(qt6-base-dev libgl-dev fonts-wqy-microhei xvfb desktop-file-utils)
+  # that the install test runs. The windows' translations: Qt's lupdate and lrelease, and Qt's
+  # own translations of its dialogs; the fonts of their scripts: Noto Sans CJK (Hangul, kana and
+  # the Simplified and Traditional forms of the Han characters) and DejaVu Sans (Latin with the
+  # stacked diacritics of Vietnamese).
+  packages+=(qt6-base-dev libgl-dev fonts-wqy-microhei xvfb desktop-file-utils
+             qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core)
 fi
 if [ "${MIRVO_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

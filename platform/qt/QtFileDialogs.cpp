@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "platform/qt/QtTranslate.h"
+
 namespace mirvo {
 namespace {
 
@@ -16,7 +18,7 @@ QList<QPair<QString, QString>> FilterPairs(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split('|');
   QList<QPair<QString, QString>> pairs;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    pairs.append({parts[i].trimmed(), parts[i + 1].trimmed()});
+    pairs.append({TranslateText("FileDialogs", parts[i].trimmed().toStdString()), parts[i + 1].trimmed()});
   }
   return pairs;
 }
@@ -40,7 +42,7 @@ QString StartFolderPath(StartFolder folder) {
 
 std::string QtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& fileName, StartFolder folder) {
-  QFileDialog dialog(DialogOwner(parent_), QString::fromStdString(title), StartFolderPath(folder), QtFilterOf(filter));
+  QFileDialog dialog(DialogOwner(parent_), TranslateText("FileDialogs", title), StartFolderPath(folder), QtFilterOf(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));

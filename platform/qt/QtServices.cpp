@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <sys/stat.h>
 
+#include "platform/qt/QtTranslate.h"
 #include "platform/services/Registry.h"
 
 namespace mirvo {
@@ -30,8 +31,9 @@ QWidget* DialogOwner(QWidget* fallback) {
 MessageAnswer QtMessages::Show(const std::string& title, const std::string& text,
                                MessageIcon icon, MessageButtons buttons) {
   QMessageBox box(DialogOwner(parent_));
-  box.setWindowTitle(title.empty() ? QString(kProgramTitle) : Q(title));
-  box.setText(Q(text));
+  // The rules speak English; the box speaks the window's language where a translation has the words.
+  box.setWindowTitle(title.empty() ? QString(kProgramTitle) : TranslateText("Messages", title));
+  box.setText(TranslateText("Messages", text));
   switch (icon) {
     case MessageIcon::kInformation: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;

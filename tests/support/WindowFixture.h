@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/support/TestDoubles.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/main/frmMain.h"
 
 namespace mirvo {
@@ -31,12 +32,13 @@ struct WindowFixture {
   MemorySettingsStore settings;
   MemorySettingsStore* store = &settings;  // another store lets runs share one
   RecordingBrowser browser;
+  WindowTranslations* translations = nullptr;  // none: the windows speak English
   std::unique_ptr<frmMain> window;
 
   // Builds the window with the program's data and starts it; a state file needs its files.
   bool Open(TextFiles* files = nullptr, const std::string& stateFile = "") {
     window = std::make_unique<frmMain>(
-        MainServices{&messages, &clipboard, store, &browser, MIRVO_DATA_DIR, files, stateFile});
+        MainServices{&messages, &clipboard, store, &browser, MIRVO_DATA_DIR, files, stateFile, nullptr, translations});
     return window->Start();
   }
   template <typename T = QWidget>

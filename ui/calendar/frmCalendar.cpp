@@ -1,21 +1,27 @@
 #include "ui/calendar/frmCalendar.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "core/names/Names.h"
 #include "platform/qt/QtTextFiles.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
 #include "features/monthpage/CalendarImage.h"
 #include "ui/common/MoonPictureWidget.h"
 #include "ui/common/PanelKit.h"
+#include "ui/common/WindowLanguage.h"
 
 namespace mirvo {
 namespace {
@@ -89,6 +95,9 @@ class frmCalendar::Page : public QWidget {
     if (!view.valid) return;
     const bool showVmc = !window_.services_.showVmc || window_.services_.showVmc();
     const QFont number = PointFont(18, true);
+    const QFont dayName = PointFont(15, true);
+    const Language language = WindowLanguage();
+    const bool chineseDays = language == Language::kSimplifiedChinese || language == Language::kTraditionalChinese;
     for (size_t n = 0; n < view.cells.size(); ++n) {
       const MonthCell& cell = view.cells[n];
       if (!cell.visible) continue;
@@ -101,14 +110,21 @@ class frmCalendar::Page : public QWidget {
                          QPoint(x + G::kCellWidth - 20, y + G::kCellHeight - 4)));
       }
       const int numberTop = y + G::kDayNumberDown;
-      p.setFont(number);
-      p.drawText(QRect(x + G::kCellWidth / 5, numberTop, G::kCellWidth, G::kDateDown),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.dayNumberText));
+      if (chineseDays) {
+        // The two characters of a lunar day (初一, 廿三) stand on the date line, as the figures do.
+        p.setFont(dayName);
+        p.drawText(QRect(x + G::kCellWidth / 8, numberTop, G::kCellWidth, G::kDateDown),
+                   Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, window_.DayNumberText(cell));
+      } else {
+        p.setFont(number);
+        p.drawText(QRect(x + G::kCellWidth / 5, numberTop, G::kCellWidth, G::kDateDown),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, window_.DayNumberText(cell));
+      }
       // Saturday and Sunday are told by their underlined date lines, not by the day number.
       p.setFont(PointFont(10, false, cell.weekend));
       const int dateTop = numberTop + G::kDateDown;
       p.drawText(QRect(x - 4, dateTop, G::kCellWidth, G::kVmcDown + 4),
-                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.dateText));
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, window_.DateText(cell));
       if (showVmc) {
         p.drawText(QRect(x - 4, dateTop + G::kVmcDown, G::kCellWidth, G::kVmcDown + 4),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.vmcText));
@@ -147,31 +163,29 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
         PageLabel(picCalendar, name.toLatin1().constData(),
                   QRect(k * G::kCellWidth + G::kLeft, G::kTop - 24, G::kCellWidth - 10, 18),
                   PointFont(10, true));
-    lblColumnHeading[static_cast<size_t>(k)]->setText(Q(MonthColumnHeading(k)));
   }
-  PageLabel(picCalendar, "lblRowsHeading",
-            QRect(G::kLeft - 10, G::kTop - 24, kLunadayColumn * G::kCellWidth - 10, 18), PointFont(10, true))
-      ->setText(kMonthRowsHeading);
+  lblRowsHeading = PageLabel(picCalendar, "lblRowsHeading",
+                             QRect(G::kLeft - 10, G::kTop - 24, kLunadayColumn * G::kCellWidth - 10, 18),
+                             PointFont(10, true));
 
-  const char* captions[2] = {"Show previous month", "Show next month"};
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(G::kLeft, 8, G::kLeft, 12);
   buttons->setSpacing(10);
   for (int i = 0; i < 2; ++i) {
-    auto* b = new QPushButton(captions[i], this);
+    auto* b = new QPushButton(this);
     b->setObjectName("cmdShowPreviousOrNext_" + QString::number(i));
     connect(b, &QPushButton::clicked, this, [this, i] { cmdShowPreviousOrNext_Click(i); });
     cmdShowPreviousOrNext[static_cast<size_t>(i)] = b;
     buttons->addWidget(b);
   }
   buttons->addStretch();
-  cmdSaveCalendarImage = new QPushButton("Save as PNG image", this);
+  cmdSaveCalendarImage = new QPushButton(this);
   cmdSaveCalendarImage->setObjectName("cmdSaveCalendarImage");
   connect(cmdSaveCalendarImage, &QPushButton::clicked, this,
           [this] { cmdSaveCalendarImage_Click(); });
   buttons->addWidget(cmdSaveCalendarImage);
   buttons->addStretch();
-  cmdClose = new QPushButton("Close", this);
+  cmdClose = new QPushButton(this);
   cmdClose->setObjectName("cmdClose");
   connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   ClickOnEscape(this, cmdClose);
@@ -183,8 +197,77 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(picCalendar);
   layout->addLayout(buttons);
+  Retranslate();
 }
 
+void frmCalendar::Retranslate() {
+  for (int k = 0; k < kMonthViewColumns; ++k) {
+    lblColumnHeading[static_cast<size_t>(k)]->setText(TranslateText("MonthView", MonthColumnHeading(k)));
+  }
+  lblRowsHeading->setText(TranslateText("MonthView", kMonthRowsHeading));
+  cmdShowPreviousOrNext[0]->setText(tr("Show previous month"));
+  cmdShowPreviousOrNext[1]->setText(tr("Show next month"));
+  cmdSaveCalendarImage->setText(tr("Save as PNG image"));
+  cmdClose->setText(tr("Close"));
+}
+
+// English keeps the month view's own sentence ("Leap month 11*  in the water-ox year (nian) at
+// position 50 of cycle 79 (year 4730)"); the other languages name the year and the month as
+// their calendars do (癸丑年 闰十一月, tháng Mười Một nhuận năm Quý Sửu).
+QString frmCalendar::TitleText() const {
+  const Language language = WindowLanguage();
+  if (language == Language::kEnglish) return Q(view_.title);
+  const ChlDate& chl = view_.chl;
+  const auto [element, animal] = YearElementAnimal(chl.position);
+  const QString month = Q(names::MonthWithLeap(language, chl.month, chl.leap));
+  const QString year = Q(names::StemBranch(language, chl.position));
+  const QString sign = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
+                           .arg(Q(names::Element(language, element)),
+                                Q(names::Animal(language, reckoner_.CountryIndex(), animal)));
+  //: %1 the lunar month, %2 the year's stems and branches, %3 its element and animal, %4 the
+  //: year's place in the 60-year cycle, %5 the cycle's number, %6 the year counted from the epoch.
+  QString title = tr("%1 of the %2 year (%3), position %4 of cycle %5 (year %6)")
+                      .arg(month, year, sign)
+                      .arg(chl.position)
+                      .arg(chl.cycle)
+                      .arg(YearCount(chl.cycle, chl.position, reckoner_.Epoch()));
+  if (!title.isEmpty()) title[0] = title[0].toUpper();  // tháng Tám opens the title as Tháng Tám
+  return title;
+}
+
+// The Common Era months of the page with the language's own month names.
+QString frmCalendar::HeadingText() const {
+  const Language language = WindowLanguage();
+  const MonthCell* first = view_.CellOfLunarDay(1);
+  const MonthCell* last = view_.CellOfLunarDay(view_.length);
+  if (language == Language::kEnglish || !first || !last) return Q(view_.heading);
+  const QLocale locale(TranslationLocale(language));
+  const QString m1 = locale.standaloneMonthName(first->ce.month), m2 = locale.standaloneMonthName(last->ce.month);
+  if (first->ce.year != last->ce.year) {
+    //: The Common Era years and months of the lunar month: 2033 (December) - 2034 (January).
+    return tr("Common Era year %1 (%2) - %3 (%4)").arg(first->ce.year).arg(m1).arg(last->ce.year).arg(m2);
+  }
+  if (first->ce.month == last->ce.month) return tr("Common Era year %1, month of %2").arg(first->ce.year).arg(m1);
+  return tr("Common Era year %1 (%2-%3)").arg(first->ce.year).arg(m1, m2);
+}
+
+// Chinese calendars number the lunar days 初一 … 三十; the others keep the figures.
+QString frmCalendar::DayNumberText(const MonthCell& cell) const {
+  const Language language = WindowLanguage();
+  if (language == Language::kSimplifiedChinese || language == Language::kTraditionalChinese) {
+    return Q(names::Day(language, cell.lunarDay));
+  }
+  return Q(cell.dayNumberText);
+}
+
+QString frmCalendar::DateText(const MonthCell& cell) const {
+  const Language language = WindowLanguage();
+  if (language == Language::kEnglish) return Q(cell.dateText);
+  const QLocale locale(TranslationLocale(language));
+  const int qtDay = cell.weekday == 0 ? 7 : cell.weekday;  // Qt counts from Monday
+  //: A cell's Common Era date: %1 the weekday's short name, %2 the month's number, %3 the day.
+  return tr("%1 %2/%3").arg(locale.dayName(qtDay, QLocale::ShortFormat)).arg(cell.ce.month).arg(cell.ce.day);
+}
 frmCalendar::~frmCalendar() = default;
 
 const QImage& frmCalendar::MoonPicture(int lunarDay) const {
@@ -209,11 +292,17 @@ void frmCalendar::Redraw() {
     requestedDay_ = view_.firstDay;
     const int32_t captionDay = services_.currentDay ? services_.currentDay() : view_.firstDay;
     setWindowTitle(Q(MonthViewCaption(reckoner_, captionDay)));
-    lblTitle->setText(Q(view_.title));
-    lblYearAndMonth->setText(Q(view_.heading));
-    lblUncertain->setText(view_.uncertainNote.empty() ? QString() : Q("Uncertain " + view_.uncertainNote));
-    lblUncertain->setToolTip(Q(view_.uncertainty));
+    ShowTexts();
   }
+  picCalendar->update();
+}
+
+void frmCalendar::ShowTexts() {
+  if (!view_.valid) return;
+  lblTitle->setText(TitleText());
+  lblYearAndMonth->setText(HeadingText());
+  lblUncertain->setText(view_.uncertainNote.empty() ? QString() : tr("Uncertain") + ' ' + Q(view_.uncertainNote));
+  lblUncertain->setToolTip(Q(view_.uncertainty));
   picCalendar->update();
 }
 
@@ -274,6 +363,10 @@ void frmCalendar::cmdSaveCalendarImage_Click() {
 
 void frmCalendar::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    ShowTexts();
+  }
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Redraw();
 }
 

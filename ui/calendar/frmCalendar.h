@@ -80,6 +80,13 @@ class frmCalendar : public QWidget {
 
  private:
   class Page;
+  void Retranslate();
+  void ShowTexts();  // the title, heading and note of the month shown
+  // The texts of the page in the window's language: the Qt-free month view writes English.
+  QString TitleText() const;
+  QString HeadingText() const;
+  QString DayNumberText(const MonthCell& cell) const;
+  QString DateText(const MonthCell& cell) const;
 
   Reckoner& reckoner_;
   CalendarServices services_;
@@ -94,6 +101,7 @@ class frmCalendar : public QWidget {
   // end differently.
   QLabel* lblUncertain = nullptr;
   std::array<QLabel*, kMonthViewColumns> lblColumnHeading{};
+  QLabel* lblRowsHeading = nullptr;
   std::array<QPushButton*, 2> cmdShowPreviousOrNext{};
   QPushButton* cmdSaveCalendarImage = nullptr;
   QPushButton* cmdClose = nullptr;

@@ -11,11 +11,13 @@
 #include <QPointer>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "features/tables/MainTables.h"
+#include "platform/qt/QtTranslate.h"
 
 namespace mirvo {
 
@@ -65,13 +67,9 @@ T* Named(T* w, const QString& name) {
   return w;
 }
 
-inline QPushButton* Button(const char* name, const char* caption) {
-  return Named(new QPushButton(QString::fromUtf8(caption)), name);
-}
-
-inline QCheckBox* Check(const char* name, const char* caption) {
-  return Named(new QCheckBox(QString::fromUtf8(caption)), name);
-}
+// The captions are set by the windows' Retranslate, in the window's language.
+inline QPushButton* Button(const char* name) { return Named(new QPushButton, name); }
+inline QCheckBox* Check(const char* name) { return Named(new QCheckBox, name); }
 
 inline QComboBox* Combo(const char* name) {
   auto* c = Named(new QComboBox, name);
@@ -79,12 +77,25 @@ inline QComboBox* Combo(const char* name) {
   return c;
 }
 
-inline QLabel* Caption(const char* text) { return new QLabel(QString::fromUtf8(text)); }
+// Entries of the Qt-free tables are English; with a context they are shown in the window's
+// language (TranslateText), without one as they are (numbers, codes).
+inline QString ListText(const std::string& entry, const char* context) {
+  return context ? TranslateText(context, entry) : Q(entry);
+}
 
-inline void FillList(QComboBox* box, const std::vector<std::string>& entries) {
+inline void FillList(QComboBox* box, const std::vector<std::string>& entries, const char* context = nullptr) {
   const QSignalBlocker block(box);
   box->clear();
-  for (const auto& e : entries) box->addItem(Q(e));
+  for (const auto& e : entries) box->addItem(ListText(e, context));
+}
+
+// The texts of a filled list again (after a change of language or of country), keeping the
+// entry chosen and running no change handler.
+inline void RetitleList(QComboBox* box, const std::vector<std::string>& entries, const char* context = nullptr) {
+  const QSignalBlocker block(box);
+  for (int i = 0; i < box->count() && i < static_cast<int>(entries.size()); ++i) {
+    box->setItemText(i, ListText(entries[static_cast<size_t>(i)], context));
+  }
 }
 
 // Selects an entry without running the list's change handlers.
@@ -130,6 +141,33 @@ class EscapeClicks : public QObject {
 };
 
 inline void ClickOnEscape(QWidget* window, QAbstractButton* button) { new EscapeClicks(window, button); }
+
+// A key released in a widget runs an action while offered() says so (and goes no further then).
+class KeyReleaseAction : public QObject {
+ public:
+  KeyReleaseAction(QWidget* widget, int key, std::function<bool()> offered, std::function<void()> action)
+      : QObject(widget), key_(key), offered_(std::move(offered)), action_(std::move(action)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == key_ && offered_()) {
+      action_();
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int key_;
+  std::function<bool()> offered_;
+  std::function<void()> action_;
+};
+
+inline void OnKeyRelease(QWidget* widget, int key, std::function<bool()> offered, std::function<void()> action) {
+  new KeyReleaseAction(widget, key, std::move(offered), std::move(action));
+}
 
 // Two option buttons in a group; checking the first or the second runs changed(first checked).
 template <typename Receiver, typename Slot>

@@ -1,6 +1,7 @@
 #include "ui/data/DataWindowForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,31 +38,31 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
   txbText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   cmdCopyToClipboard = Named(new QPushButton(copyCaption), "cmdCopyToClipboard");
-  cmdSaveICalendar = Button("cmdSaveICalendar", kSaveICalendarCaption);
+  cmdSaveICalendar = Button("cmdSaveICalendar");
   cmdSaveICalendar->hide();
   cmdClose = Named(new QPushButton(closeCaption), "cmdClose");
-  cmdStop = Button("cmdStop", "Stop");
-  cmdList = Button("cmdList", "List");
+  cmdStop = Button("cmdStop");
+  cmdList = Button("cmdList");
   txbNumYears = Named(new QLineEdit, "txbNumYears");
   txbNumYears->setMaximumWidth(QFontMetrics(txbNumYears->font()).horizontalAdvance("000000") + 16);
   lblYears = Named(new QLabel(yearsCaption), "lblYears");
-  chkLargeWindow = Check("chkLargeWindow", "Large window");
-  chkIncludeMajorSolarTerms = Check("chkIncludeMajorSolarTerms", "Include major solar terms (the Zs)");
-  chkIncludeMinorSolarTerms = Check("chkIncludeMinorSolarTerms", "Include minor solar terms (the Js)");
-  chkDisplaySolarTermNames = Check("chkDisplaySolarTermNames", "Display solar term names");
-  chkLeapMonthsOnly = Check("chkLeapMonthsOnly", "Leap months only");
-  chkOmitInvalidDates = Check("chkOmitInvalidDates", "Omit invalid dates");
+  chkLargeWindow = Check("chkLargeWindow");
+  chkIncludeMajorSolarTerms = Check("chkIncludeMajorSolarTerms");
+  chkIncludeMinorSolarTerms = Check("chkIncludeMinorSolarTerms");
+  chkDisplaySolarTermNames = Check("chkDisplaySolarTermNames");
+  chkLeapMonthsOnly = Check("chkLeapMonthsOnly");
+  chkOmitInvalidDates = Check("chkOmitInvalidDates");
   fraEuroCal = Named(new QGroupBox, "fraEuroCal");
   optCE = Named(new QRadioButton("CE"), "optCE");
   optJC = Named(new QRadioButton("JC"), "optJC");
   txbStart = Named(new QLineEdit, "txbStart");
-  txbStart->setPlaceholderText("Second test: a date to test");
   txbEnd = Named(new QLineEdit, "txbEnd");
   chkIncludeMajorSolarTerms->setChecked(true);
 
   auto* euro = new QHBoxLayout(fraEuroCal);
   euro->setContentsMargins(4, 0, 4, 0);
-  euro->addWidget(Named(new QLabel("European calendar:"), "Label1"));
+  lblEuroCal = Named(new QLabel, "Label1");
+  euro->addWidget(lblEuroCal);
   euro->addWidget(optCE);
   euro->addWidget(optJC);
 
@@ -102,6 +103,7 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
     w->hide();
   }
   optCE->setChecked(true);
+  RetranslateForm();
   window->setMinimumHeight(kMinimumHeight);
   // Room for the longest lines of the lists; the year data with the names of the solar terms is
   // 1.3 times as wide, the European new years 1.1 times.
@@ -110,6 +112,24 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
                           window->sizeHint().width());
   wideWidth_ = normalWidth_ * 13 / 10;
   mediumWidth_ = normalWidth_ * 11 / 10;  ClickOnEscape(window, cmdClose);  // Esc closes as Close does
+}
+
+void DataWindowForm::RetranslateForm() {
+  cmdSaveICalendar->setText(TranslateText("Listings", kSaveICalendarCaption));
+  cmdStop->setText(QCoreApplication::translate("DataWindowForm", "Stop"));
+  cmdList->setText(QCoreApplication::translate("DataWindowForm", "List"));
+  chkLargeWindow->setText(QCoreApplication::translate("DataWindowForm", "Large window"));
+  //: Z1 … Z12, the codes of the major terms, stay as they are.
+  chkIncludeMajorSolarTerms->setText(
+      QCoreApplication::translate("DataWindowForm", "Include major solar terms (the Zs)"));
+  //: J1 … J12, the codes of the minor terms, stay as they are.
+  chkIncludeMinorSolarTerms->setText(
+      QCoreApplication::translate("DataWindowForm", "Include minor solar terms (the Js)"));
+  chkDisplaySolarTermNames->setText(QCoreApplication::translate("DataWindowForm", "Display solar term names"));
+  chkLeapMonthsOnly->setText(QCoreApplication::translate("DataWindowForm", "Leap months only"));
+  chkOmitInvalidDates->setText(QCoreApplication::translate("DataWindowForm", "Omit invalid dates"));
+  lblEuroCal->setText(QCoreApplication::translate("DataWindowForm", "European calendar:"));
+  txbStart->setPlaceholderText(QCoreApplication::translate("DataWindowForm", "Second test: a date to test"));
 }
 
 void DataWindowForm::ShowControlsOf(int mode) {

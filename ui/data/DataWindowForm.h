@@ -21,6 +21,8 @@ struct DataWindowForm {
   // Builds the controls into window; the captions given are the window's program texts.
   void BuildForm(QWidget* window, const QString& copyCaption, const QString& closeCaption,
                  const QString& yearsCaption);
+  // The captions that are no program texts, in the window's language.
+  void RetranslateForm();
   // Shows the options and buttons of a mode (DataMode), hides the others'.
   void ShowControlsOf(int mode);
   // Sizes and places the window for a mode: beside the main window, from a little below its top
@@ -43,6 +45,7 @@ struct DataWindowForm {
   QCheckBox* chkLeapMonthsOnly = nullptr;
   QCheckBox* chkOmitInvalidDates = nullptr;
   QGroupBox* fraEuroCal = nullptr;
+  QLabel* lblEuroCal = nullptr;
   QRadioButton* optCE = nullptr;
   QRadioButton* optJC = nullptr;
   QLineEdit* txbStart = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,7 +14,6 @@
 #include <exception>
 
 #include "core/chinese/Reckoner.h"
-#include "ui/common/PanelKit.h"
 #include "features/export/CalendarExport.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/SliceTimer.h"
@@ -76,12 +76,30 @@ void frmData::ConnectHandlers() {
   });
 }
 
+// The program text, or the English one when there is none, in the window's language.
 QString frmData::LanguageText(int number, const char* english) const {
   if (sources_.texts) {
     const std::string text = ProgramText(*sources_.texts, number);
-    if (!text.empty()) return Q(text);
+    if (!text.empty()) return TranslateText("ProgramTexts", text);
   }
-  return QString::fromUtf8(english);
+  return TranslateText("ProgramTexts", english);
+}
+
+void frmData::Retranslate() {
+  RetranslateForm();
+  if (*caption_) setWindowTitle(TranslateText("Listings", caption_));
+  const bool stopOffered = run_.running() && run_.longList() && listingMode_ != kModeTest;
+  cmdClose->setText(stopOffered ? tr("Stop") : LanguageText(18, kCloseCaption));
+  const bool selected = txbText->textCursor().hasSelection();
+  cmdCopyToClipboard->setText(selected ? LanguageText(10, "Copy selected text to clipboard")
+                                       : LanguageText(11, "Copy to clipboard"));
+  if (run_.running()) ShowProgress();
+  else lblYears->setText(LanguageText(17, kYearsCaption));
+}
+
+void frmData::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 bool frmData::IsListing() const { return run_.running(); }
@@ -89,7 +107,8 @@ bool frmData::IsListing() const { return run_.running(); }
 QString frmData::Text() const { return txbText->toPlainText(); }
 
 void frmData::ShowForMode(const char* caption) {
-  setWindowTitle(QString::fromUtf8(caption));
+  caption_ = caption;
+  setWindowTitle(TranslateText("Listings", caption));
   if (isMinimized()) showNormal();
   show();
   raise();
@@ -194,7 +213,7 @@ void frmData::StartListing(std::unique_ptr<Listing> listing) {
   }
   if (run_.longList()) {
     ShowProgress();
-    if (listingMode_ != kModeTest) cmdClose->setText("Stop");
+    if (listingMode_ != kModeTest) cmdClose->setText(tr("Stop"));
     if (listingMode_ == kModeMonths) chkLeapMonthsOnly->hide();
     txbText->viewport()->setCursor(Qt::BusyCursor);
   }
@@ -215,7 +234,9 @@ bool frmData::RunSlice(std::chrono::milliseconds budget) {
 
 // The years label of a long list tells how far it has come.
 void frmData::ShowProgress() {
-  if (run_.longList() && ListsYears(listingMode_)) lblYears->setText(Q(RunningYearsCaption(run_.yearReached())));
+  if (run_.longList() && ListsYears(listingMode_)) {
+    lblYears->setText(TranslateText("Listings", RunningYearsCaption(run_.yearReached())));
+  }
 }
 
 // False when the window began or ended a listing while a message was shown: the caller's listing

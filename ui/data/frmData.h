@@ -76,6 +76,7 @@ class frmData : public QWidget, private DataWindowForm {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void ConnectHandlers();
@@ -97,6 +98,7 @@ class frmData : public QWidget, private DataWindowForm {
   void ShowSaveButton(bool listOfDates);
   void ForgetListedDates();
   QString LanguageText(int number, const char* english) const;
+  void Retranslate();
 
   Reckoner& reckoner_;
   Clipboard* clipboard_;
@@ -105,6 +107,7 @@ class frmData : public QWidget, private DataWindowForm {
   std::array<int, 6> rememberedYears_{};
   ListingRun run_;
   int listingMode_ = 0;  // the mode of the listing running or last run
+  const char* caption_ = "";  // the window's title, as the listings name it
   SliceTimer* slices_ = nullptr;
 };
 

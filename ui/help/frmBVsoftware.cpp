@@ -1,5 +1,7 @@
 #include "ui/help/frmBVsoftware.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -10,11 +12,14 @@ namespace mirvo {
 
 std::vector<CatalogueEntry> CatalogueEntries(const std::string& projectPage) {
   return {{"Vantrel (Mirvo)",
-           "A calendar converter and almanac for the Chinese lunisolar calendar and its "
-           "Vietnamese and Japanese variants: one instant shown in the Common Era and Julian "
-           "calendars, the Chinese lunar and solar calendars, the Vellomir Calendar and the "
-           "Julian day counts, with the element-animal names of the year, month and day, the "
-           "phase and age of the Moon and Delta T.",
+           QCoreApplication::translate(
+               "mirvo::frmBVsoftware",
+               "A calendar converter and almanac for the Chinese lunisolar calendar and its "
+               "Vietnamese and Japanese variants: one instant shown in the Common Era and Julian "
+               "calendars, the Chinese lunar and solar calendars, the Vellomir Calendar and the "
+               "Julian day counts, with the element-animal names of the year, month and day, the "
+               "phase and age of the Moon and Delta T.")
+               .toStdString(),
            projectPage}};
 }
 
@@ -24,7 +29,6 @@ frmBVsoftware::frmBVsoftware(std::function<void(const std::string&)> openPage,
       entries_(CatalogueEntries(projectPage)),
       openPage_(std::move(openPage)) {
   setObjectName("frmBVsoftware");
-  setWindowTitle("Brisvale Systems software");
   auto* v = new QVBoxLayout(this);
   list_ = new QListWidget;
   list_->setObjectName("lstPrograms");
@@ -34,10 +38,12 @@ frmBVsoftware::frmBVsoftware(std::function<void(const std::string&)> openPage,
   description_->setWordWrap(true);
   description_->setMinimumWidth(360);
   auto* buttons = new QHBoxLayout;
-  auto* open = new QPushButton("Open page");
-  open->setObjectName("cmdOpenPage");
-  auto* close = new QPushButton("Close");
-  close->setObjectName("cmdClose");
+  open_ = new QPushButton;
+  open_->setObjectName("cmdOpenPage");
+  close_ = new QPushButton;
+  close_->setObjectName("cmdClose");
+  auto* open = open_;
+  auto* close = close_;
   buttons->addStretch(1);
   buttons->addWidget(open);
   buttons->addWidget(close);
@@ -54,7 +60,23 @@ frmBVsoftware::frmBVsoftware(std::function<void(const std::string&)> openPage,
     if (row >= 0 && openPage_) openPage_(entries_[static_cast<size_t>(row)].address);
   });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  Retranslate();
   list_->setCurrentRow(0);
+}
+
+void frmBVsoftware::Retranslate() {
+  //: Brisvale Systems is the maker's name.
+  setWindowTitle(tr("Brisvale Systems software"));
+  open_->setText(tr("Open page"));
+  close_->setText(tr("Close"));
+  const std::string projectPage = entries_.empty() ? std::string() : entries_.front().address;
+  entries_ = CatalogueEntries(projectPage);
+  ShowEntry(list_->currentRow());
+}
+
+void frmBVsoftware::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void frmBVsoftware::ShowEntry(int row) {

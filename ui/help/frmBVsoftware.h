@@ -9,6 +9,7 @@
 
 class QListWidget;
 class QLabel;
+class QPushButton;
 
 namespace mirvo {
 
@@ -22,16 +23,24 @@ struct CatalogueEntry {
 std::vector<CatalogueEntry> CatalogueEntries(const std::string& projectPage);
 
 class frmBVsoftware : public QWidget {
+  Q_OBJECT
+
  public:
   frmBVsoftware(std::function<void(const std::string&)> openPage, const std::string& projectPage,
                 QWidget* parent = nullptr);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void ShowEntry(int row);
   std::vector<CatalogueEntry> entries_;
   std::function<void(const std::string&)> openPage_;
   QListWidget* list_ = nullptr;
   QLabel* description_ = nullptr;
+  QPushButton* open_ = nullptr;
+  QPushButton* close_ = nullptr;
 };
 
 }  // namespace mirvo

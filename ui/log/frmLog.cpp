@@ -1,6 +1,7 @@
 #include "ui/log/frmLog.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -30,9 +31,11 @@ frmLog::frmLog(const ProgramTextStore& texts, Messages& messages, Clipboard& cli
   txbText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   txbText->setLineWrapMode(QPlainTextEdit::NoWrap);
   txbText->viewport()->installEventFilter(this);
-  cmdCopyToClipboard = Button("cmdCopyToClipboard", "Copy to clipboard");
-  cmdClear = Button("cmdClear", "Clear log");
-  cmdClose = Button("cmdClose", "Close");
+  cmdCopyToClipboard = Button("cmdCopyToClipboard");
+  cmdClear = Button("cmdClear");
+  cmdClose = Button("cmdClose");
+  cmdClear->setText(tr("Clear log"));
+  cmdClose->setText(tr("Close"));
 
   auto* v = new QVBoxLayout(this);
   v->addWidget(txbText, 1);
@@ -51,6 +54,18 @@ frmLog::frmLog(const ProgramTextStore& texts, Messages& messages, Clipboard& cli
   connect(cmdClear, &QPushButton::clicked, this, &frmLog::cmdClear_Click);
   connect(cmdClose, &QPushButton::clicked, this, &frmLog::cmdClose_Click);
   ClickOnEscape(this, cmdClose);
+}
+
+void frmLog::Retranslate() {
+  cmdClear->setText(tr("Clear log"));
+  cmdClose->setText(tr("Close"));
+  ShowCopyCaption(selectionCaption_);
+  if (isVisible()) setWindowTitle(tr("Log for %1").arg(Q(ProgramText(texts_, 1))));
+}
+
+void frmLog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 std::string frmLog::Text() const { return S(txbText->toPlainText()); }
@@ -81,7 +96,7 @@ void frmLog::ShowOver(const QWidget& main) {
 }
 
 void frmLog::showEvent(QShowEvent* event) {
-  setWindowTitle("Log for " + Q(ProgramText(texts_, 1)));
+  setWindowTitle(tr("Log for %1").arg(Q(ProgramText(texts_, 1))));
   ShowCopyCaption(false);
   Append("");
   cmdClose->setFocus();
@@ -91,7 +106,11 @@ void frmLog::showEvent(QShowEvent* event) {
 // The close box unloads the window in the original design, losing the log: the user may still go
 // back and keep it.
 void frmLog::closeEvent(QCloseEvent* event) {
-  if (messages_.Show(kCloseLogTitle, kCloseLogQuestion, MessageIcon::kWarning, MessageButtons::kOkCancel) !=
+  // OK discards the log, Cancel goes back to it.
+  const QString question = tr("Closing the log window in this way\ncauses its contents to be lost.\n\n"
+                              "To preserve the contents, choose Cancel\nand use the 'Close' button.\n\n"
+                              "Discard the log?");
+  if (messages_.Show(S(tr("Close log")), S(question), MessageIcon::kWarning, MessageButtons::kOkCancel) !=
       MessageAnswer::kOk) {
     event->ignore();
     return;
@@ -111,11 +130,13 @@ bool frmLog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmLog::ShowCopyCaption(bool selection) {
-  cmdCopyToClipboard->setText(Q(ProgramText(texts_, selection ? 424 : 185)));
-  if (cmdCopyToClipboard->text().isEmpty()) {
-    cmdCopyToClipboard->setText(selection ? "Copy selected text to clipboard" : "Copy to clipboard");
-  }
-  cmdCopyToClipboard->setFixedWidth(selection ? kCopySelectionWidth : kCopyWidth);
+  selectionCaption_ = selection;
+  std::string caption = ProgramText(texts_, selection ? 424 : 185);
+  if (caption.empty()) caption = selection ? "Copy selected text to clipboard" : "Copy to clipboard";
+  cmdCopyToClipboard->setText(TranslateText("ProgramTexts", caption));
+  // A caption longer than the design's width (in some languages) widens the button.
+  const int design = selection ? kCopySelectionWidth : kCopyWidth;
+  cmdCopyToClipboard->setFixedWidth(std::max(design, cmdCopyToClipboard->sizeHint().width()));
 }
 
 void frmLog::cmdCopyToClipboard_Click() {
@@ -129,7 +150,7 @@ void frmLog::cmdCopyToClipboard_Click() {
 }
 
 void frmLog::cmdClear_Click() {
-  if (messages_.Show("Clear log", "Erase all data in the log?", MessageIcon::kQuestion,
+  if (messages_.Show(S(tr("Clear log")), S(tr("Erase all data in the log?")), MessageIcon::kQuestion,
                      MessageButtons::kOkCancel) != MessageAnswer::kOk) {
     return;
   }

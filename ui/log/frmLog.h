@@ -11,12 +11,6 @@ class QPushButton;
 
 namespace mirvo {
 
-inline constexpr char kCloseLogTitle[] = "Close log";
-// OK discards the log, Cancel goes back to it.
-inline constexpr char kCloseLogQuestion[] =
-    "Closing the log window in this way\ncauses its contents to be lost.\n\n"
-    "To preserve the contents, choose Cancel\nand use the 'Close' button.\n\nDiscard the log?";
-
 class Clipboard;
 class Messages;
 class ProgramTextStore;
@@ -44,9 +38,11 @@ class frmLog : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Retranslate();
   void cmdCopyToClipboard_Click();
   void cmdClear_Click();
   void cmdClose_Click();
@@ -59,6 +55,7 @@ class frmLog : public QWidget {
   QPushButton* cmdCopyToClipboard = nullptr;
   QPushButton* cmdClear = nullptr;
   QPushButton* cmdClose = nullptr;
+  bool selectionCaption_ = false;  // the copy button says it copies the selection
 };
 
 }  // namespace mirvo

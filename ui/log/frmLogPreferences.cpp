@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,19 +17,19 @@ namespace mirvo {
 frmLogPreferences::frmLogPreferences(LogPreferences& preferences, QWidget* parent)
     : QWidget(parent, Qt::Window), preferences_(preferences) {
   setObjectName("frmLogPreferences");
-  setWindowTitle("Configure log entries");
   QFont arial("Arial");
   arial.setBold(false);
   setFont(arial);
 
   auto* v = new QVBoxLayout(this);
-  v->addWidget(Named(new QLabel("Include in log entries:"), "lblInclude"));
+  lblInclude = Named(new QLabel, "lblInclude");
+  v->addWidget(lblInclude);
   auto* frames = new QHBoxLayout;
   std::array<QVBoxLayout*, 3> frameLayouts{};
-  const std::array<std::pair<const char*, const char*>, 3> kFrames{
-      {{"fraChinese", "Chinese"}, {"fraWestern", "Western"}, {"fraAstronomical", "Astronomical"}}};
+  const std::array<const char*, 3> kFrames{"fraChinese", "fraWestern", "fraAstronomical"};
   for (size_t i = 0; i < kFrames.size(); ++i) {
-    auto* frame = Named(new QGroupBox(kFrames[i].second), kFrames[i].first);
+    auto* frame = Named(new QGroupBox, kFrames[i]);
+    frames_[i] = frame;
     frameLayouts[i] = new QVBoxLayout(frame);
     frames->addWidget(frame);
   }
@@ -37,7 +38,7 @@ frmLogPreferences::frmLogPreferences(LogPreferences& preferences, QWidget* paren
   const std::array<int, kLogPreferenceCount> kWindowOrder{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 1, 2};
   for (int i : kWindowOrder) {
     const LogPreferenceInfo& info = LogPreferenceTable()[static_cast<size_t>(i)];
-    QCheckBox* box = Named(new QCheckBox(Q(info.caption)), Q(info.control));
+    QCheckBox* box = Named(new QCheckBox, Q(info.control));
     boxes_[static_cast<size_t>(i)] = box;
     if (info.group == LogGroup::kNone) {
       v->addWidget(box);
@@ -54,18 +55,38 @@ frmLogPreferences::frmLogPreferences(LogPreferences& preferences, QWidget* paren
   connect(chkVerbose, &QCheckBox::toggled, this, &frmLogPreferences::EnableChineseTerms);
 
   auto* buttons = new QHBoxLayout;
-  const std::array<const char*, 2> kSetClear{"Set all", "Clear all"};
   for (int i = 0; i < 2; ++i) {
-    QPushButton* b = Named(new QPushButton(kSetClear[static_cast<size_t>(i)]), ArrayName("cmdSetClear", i));
+    QPushButton* b = Named(new QPushButton, ArrayName("cmdSetClear", i));
+    cmdSetClear[static_cast<size_t>(i)] = b;
     connect(b, &QPushButton::clicked, this, [this, i] { cmdSetClear_Click(i); });
     buttons->addWidget(b);
   }
   buttons->addStretch(1);
-  cmdClose = Button("cmdClose", "Close");
+  cmdClose = Button("cmdClose");
   connect(cmdClose, &QPushButton::clicked, this, &frmLogPreferences::cmdClose_Click);
   buttons->addWidget(cmdClose);
   v->addLayout(buttons);
+  Retranslate();
   ShowPreferences();
+}
+
+void frmLogPreferences::Retranslate() {
+  setWindowTitle(tr("Configure log entries"));
+  lblInclude->setText(tr("Include in log entries:"));
+  frames_[0]->setTitle(tr("Chinese"));
+  frames_[1]->setTitle(tr("Western"));
+  frames_[2]->setTitle(tr("Astronomical"));
+  for (size_t i = 0; i < boxes_.size(); ++i) {
+    boxes_[i]->setText(TranslateText("Log", LogPreferenceTable()[i].caption));
+  }
+  cmdSetClear[0]->setText(tr("Set all"));
+  cmdSetClear[1]->setText(tr("Clear all"));
+  cmdClose->setText(tr("Close"));
+}
+
+void frmLogPreferences::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void frmLogPreferences::ShowPreferences() {

@@ -9,6 +9,8 @@
 #include "features/log/LogPreferences.h"
 
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace mirvo {
@@ -29,8 +31,10 @@ class frmLogPreferences : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void Retranslate();
   void cmdSetClear_Click(int index);
   void cmdClose_Click();
   void EnableChineseTerms();
@@ -40,6 +44,9 @@ class frmLogPreferences : public QWidget {
   QCheckBox* chkVerbose = nullptr;
   QCheckBox* chkIncludeGanzhi = nullptr;
   QPushButton* cmdClose = nullptr;
+  QLabel* lblInclude = nullptr;
+  std::array<QGroupBox*, 3> frames_{};
+  std::array<QPushButton*, 2> cmdSetClear{};
 };
 
 }  // namespace mirvo

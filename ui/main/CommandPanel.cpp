@@ -17,34 +17,28 @@ CommandPanel::CommandPanel(WebBrowser& browser, Messages& messages, std::string 
     : QWidget(parent), browser_(browser), messages_(messages), programFolder_(std::move(programFolder)) {
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
-  auto* yearData = Button("cmdDisplayYearData", "Dark moons && solar terms");
-  yearData->setToolTip("Dates/times/CJDs of dark moons & solar terms");
-  for (QPushButton* b :
-       {Button("cmdDisplayCalendar", "Show lunar calendar month"), yearData,
-        Button("cmdListLunarNewYears", "Lunar new years"),
-        Button("cmdListLeapMonths", "Month starts / leap months"),
-        Button("cmdListJulianCENewYears", "European new years"), Button("cmdAddToLog", "Add to log"),
-        Button("cmdViewLog", "View log"), Button("cmdClearLog", "Clear log"),
-        Button("cmdLogPreferences", "Configure log"), Button("cmdSaveState", "Save state"),
-        Button("cmdRestoreState", "Restore state")}) {
-    v->addWidget(KeepPlace(b));  // the log buttons come and go, a repeated move hides the lists
+  for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths",
+                           "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog", "cmdClearLog",
+                           "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
+    v->addWidget(KeepPlace(Button(name)));  // the log buttons come and go, a repeated move hides the lists
   }
   v->addSpacing(8);
   auto* last = new QGridLayout;
-  last->addWidget(Button("cmdReset", "Reset"), 0, 0);
-  last->addWidget(Button("cmdHelp", "Help"), 0, 1);
-  last->addWidget(Button("cmdBVSoftware", "Brisvale software"), 1, 0);
-  last->addWidget(Button("cmdQuit", "Quit"), 1, 1);
+  last->addWidget(Button("cmdReset"), 0, 0);
+  last->addWidget(Button("cmdHelp"), 0, 1);
+  last->addWidget(Button("cmdBVSoftware"), 1, 0);
+  last->addWidget(Button("cmdQuit"), 1, 1);
   v->addLayout(last);
   // Hidden commands for checking the calendar.
-  for (QPushButton* b : {Button("cmdTest", "Test"), Button("cmdCompareSuns", "Compare suns")}) {
+  for (const char* name : {"cmdTest", "cmdCompareSuns"}) {
+    QPushButton* b = Button(name);
     v->addWidget(b);
     b->hide();
   }
   v->addStretch(1);
 
-  lblBrisvaleSystems = Named(new QLabel("Brisvale Systems"), "lblBrisvaleSystems");
-  lblOnlineDocumentation = Named(new QLabel("Online documentation"), "lblOnlineDocumentation");
+  lblBrisvaleSystems = Named(new QLabel("Brisvale Systems"), "lblBrisvaleSystems");  // the maker's name
+  lblOnlineDocumentation = Named(new QLabel, "lblOnlineDocumentation");
   for (QLabel* l : {lblBrisvaleSystems, lblOnlineDocumentation}) {
     l->setAlignment(Qt::AlignHCenter);
     l->setCursor(Qt::PointingHandCursor);
@@ -53,6 +47,39 @@ CommandPanel::CommandPanel(WebBrowser& browser, Messages& messages, std::string 
   }
   connect(button("cmdHelp"), &QPushButton::clicked, this, [this] { cmdHelp_Click(); });
   connect(button("cmdBVSoftware"), &QPushButton::clicked, this, [this] { cmdBVSoftware_Click(); });
+  Retranslate();
+}
+
+void CommandPanel::Retranslate() {
+  const std::pair<const char*, QString> captions[] = {
+      {"cmdDisplayCalendar", tr("Show lunar calendar month")},
+      {"cmdDisplayYearData", tr("Dark moons && solar terms")},
+      {"cmdListLunarNewYears", tr("Lunar new years")},
+      {"cmdListLeapMonths", tr("Month starts / leap months")},
+      {"cmdListJulianCENewYears", tr("European new years")},
+      {"cmdAddToLog", tr("Add to log")},
+      {"cmdViewLog", tr("View log")},
+      {"cmdClearLog", tr("Clear log")},
+      {"cmdLogPreferences", tr("Configure log")},
+      {"cmdSaveState", tr("Save state")},
+      {"cmdRestoreState", tr("Restore state")},
+      {"cmdReset", tr("Reset")},
+      {"cmdHelp", tr("Help")},
+      //: The maker's programs; Brisvale is its name.
+      {"cmdBVSoftware", tr("Brisvale software")},
+      {"cmdQuit", tr("Quit")},
+      {"cmdTest", tr("Test")},
+      {"cmdCompareSuns", tr("Compare suns")},
+  };
+  for (const auto& [name, caption] : captions) button(name)->setText(caption);
+  button("cmdDisplayYearData")->setToolTip(tr("Dates/times/CJDs of dark moons & solar terms"));
+  lblOnlineDocumentation->setText(tr("Online documentation"));
+  ResetLinkLabels();
+}
+
+void CommandPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 QPushButton* CommandPanel::button(std::string_view name) const {
@@ -83,8 +110,8 @@ void CommandPanel::ResetLinkLabels() {
     l->setFont(f);
     SetTextColour(l, Qt::white);
   }
-  lblBrisvaleSystems->setToolTip(QString("Open the project page ") + kProjectPageAddress);
-  lblOnlineDocumentation->setToolTip("Open the user manual that came with the program");
+  lblBrisvaleSystems->setToolTip(tr("Open the project page %1").arg(kProjectPageAddress));
+  lblOnlineDocumentation->setToolTip(tr("Open the user manual that came with the program (in English)"));
 }
 
 bool CommandPanel::eventFilter(QObject* watched, QEvent* event) {

@@ -48,8 +48,10 @@ class CommandPanel : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  void Retranslate();
   void cmdBVSoftware_Click();
   void OpenLink(bool manual);
 

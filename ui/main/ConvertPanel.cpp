@@ -1,48 +1,52 @@
 #include "ui/main/ConvertPanel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "features/tables/MainTables.h"
+#include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
-ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
+ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
   setObjectName("fraConvert");
   auto* v = new QVBoxLayout(this);
 
   auto* line1 = new QHBoxLayout;
   txbDate = Named(new QLineEdit, "txbDate");
-  txbDate->setPlaceholderText("e.g. 2024-02-10 CE, 79-41-1-1 CHL, 4722-1-1 CHL");
   txbTime = Named(new QLineEdit, "txbTime");
   txbTime->setMaximumWidth(QFontMetrics(txbTime->font()).horizontalAdvance("000:000") + 16);
-  txbTime->setPlaceholderText("hh:mm");
   cboTimeZone = Combo("cboTimeZone");
-  line1->addWidget(Caption("Date"));
+  lblDate = Named(new QLabel, "lblDate");
+  lblTime = Named(new QLabel, "lblTime");
+  lblZone = Named(new QLabel, "lblZone");
+  line1->addWidget(lblDate);
   line1->addWidget(txbDate, 1);
-  line1->addWidget(Caption("Time"));
+  line1->addWidget(lblTime);
   line1->addWidget(txbTime);
-  line1->addWidget(Caption("Zone"));
+  line1->addWidget(lblZone);
   line1->addWidget(cboTimeZone);
   v->addLayout(line1);
 
   auto* line2 = new QHBoxLayout;
-  optPlus = Named(new QRadioButton("plus"), "optPlus");
-  optMinus = Named(new QRadioButton("minus"), "optMinus");
+  optPlus = Named(new QRadioButton, "optPlus");
+  optMinus = Named(new QRadioButton, "optMinus");
   plusMinusGroup_ = OptionPair(this, optPlus, optMinus, this, [this](bool plus) { Q_EMIT plusChosen(plus); });
   txbPlusMinus = Named(new QLineEdit, "txbPlusMinus");
   txbPlusMinus->setMaximumWidth(QFontMetrics(txbPlusMinus->font()).horizontalAdvance("0000,000.00") + 16);
-  lblElement = Named(new QLabel("element"), "lblElement");
-  lblAnimal = Named(new QLabel("animal"), "lblAnimal");
+  lblElement = Named(new QLabel, "lblElement");
+  lblAnimal = Named(new QLabel, "lblAnimal");
+  lblDays = Named(new QLabel, "lblDays");
   cboElement = Combo("cboElement");
   cboAnimal = Combo("cboAnimal");
   line2->addWidget(optPlus);
   line2->addWidget(optMinus);
   line2->addWidget(txbPlusMinus);
-  line2->addWidget(Caption("days"));
+  line2->addWidget(lblDays);
   line2->addStretch(1);
   line2->addWidget(lblElement);
   line2->addWidget(cboElement);
@@ -51,9 +55,9 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
   v->addLayout(line2);
 
   auto* line3 = new QHBoxLayout;
-  cmdCompute = Button("cmdCompute", "Convert");
-  cmdClearDate = Button("cmdClearDate", "Clear");
-  cmdNow = Button("cmdNow", "Now");
+  cmdCompute = Button("cmdCompute");
+  cmdClearDate = Button("cmdClearDate");
+  cmdNow = Button("cmdNow");
   line3->addWidget(cmdCompute);
   line3->addWidget(cmdClearDate);
   line3->addWidget(cmdNow);
@@ -98,11 +102,50 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox("Convert", parent) {
   };
   connect(cboElement, &QComboBox::activated, this, chosen);
   connect(cboAnimal, &QComboBox::activated, this, chosen);
+  Retranslate();
+}
+
+void ConvertPanel::Retranslate() {
+  setTitle(tr("Convert"));
+  lblDate->setText(tr("Date"));
+  lblTime->setText(tr("Time"));
+  lblZone->setText(tr("Zone"));
+  //: Examples of dates typed with their calendar's code; the codes stay as they are.
+  txbDate->setPlaceholderText(tr("e.g. 2024-02-10 CE, 79-41-1-1 CHL, 4722-1-1 CHL"));
+  //: Hours and minutes.
+  txbTime->setPlaceholderText(tr("hh:mm"));
+  optPlus->setText(tr("plus"));
+  optMinus->setText(tr("minus"));
+  lblDays->setText(tr("days"));
+  lblElement->setText(tr("element"));
+  lblAnimal->setText(tr("animal"));
+  cmdCompute->setText(tr("Convert"));
+  cmdClearDate->setText(tr("Clear"));
+  cmdNow->setText(tr("Now"));
+  ShowListTexts();
+}
+
+void ConvertPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QGroupBox::changeEvent(event);
+}
+
+void ConvertPanel::ShowListTexts() {
+  const QStringList elements = ElementListEntries(), animals = AnimalListEntries(country_);
+  const QSignalBlocker blockElements(cboElement), blockAnimals(cboAnimal);
+  for (int i = 0; i < cboElement->count() && i < elements.size(); ++i) cboElement->setItemText(i, elements[i]);
+  for (int i = 0; i < cboAnimal->count() && i < animals.size(); ++i) cboAnimal->setItemText(i, animals[i]);
 }
 
 void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {
-  FillList(cboElement, ElementEntries());
-  FillList(cboAnimal, AnimalEntries(country));
+  country_ = country;
+  {
+    const QSignalBlocker blockElements(cboElement), blockAnimals(cboAnimal);
+    cboElement->clear();
+    cboElement->addItems(ElementListEntries());
+    cboAnimal->clear();
+    cboAnimal->addItems(AnimalListEntries(country));
+  }
   FillList(cboTimeZone, TimeZoneEntries(zoneLabel));
   SetIndexQuietly(cboElement, kNoElementEntry);
   SetIndexQuietly(cboAnimal, kNoAnimalEntry);
@@ -110,11 +153,8 @@ void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {
 }
 
 void ConvertPanel::SetAnimalNames(int country) {
-  const std::vector<std::string> animals = AnimalEntries(country);
-  const QSignalBlocker block(cboAnimal);
-  for (int i = 0; i < cboAnimal->count() && i < static_cast<int>(animals.size()); ++i) {
-    cboAnimal->setItemText(i, Q(animals[static_cast<size_t>(i)]));
-  }
+  country_ = country;
+  ShowListTexts();
 }
 
 void ConvertPanel::SetZoneLabel(const std::string& zoneLabel) {

@@ -53,7 +53,18 @@ class ConvertPanel : public QGroupBox {
   void plusChosen(bool plus);
   void elementAnimalChosen();  // the Search row names the element-animal targets by it
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+  void ShowListTexts();  // element and animal lists in the window's language
+
+  int country_ = 1;
+  QLabel* lblDate = nullptr;
+  QLabel* lblTime = nullptr;
+  QLabel* lblZone = nullptr;
+  QLabel* lblDays = nullptr;
   QLineEdit* txbDate = nullptr;
   QLineEdit* txbTime = nullptr;
   QComboBox* cboTimeZone = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/main/DateRowsPanel.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -36,7 +37,8 @@ DateRowsPanel::DateRowsPanel(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < kRowCount; ++i) {
     const RowId id = static_cast<RowId>(i);
     Row& r = At(id);
-    r.caption = Named(new QLabel(QString::fromUtf8(kStartCaptions[i])), ArrayName(RowLabelName(id), 0));
+    captions_[static_cast<size_t>(i)] = kStartCaptions[i];
+    r.caption = Named(new QLabel, ArrayName(RowLabelName(id), 0));
     r.value = Named(new QLabel, ArrayName(RowLabelName(id), 1));
     r.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     r.value->setFont(fixed);
@@ -55,15 +57,25 @@ DateRowsPanel::DateRowsPanel(QWidget* parent) : QWidget(parent) {
   }
   grid->setRowMinimumHeight(kFirstMoonRow, 6);
   grid->setColumnStretch(1, 1);
+  Retranslate();
+}
+
+void DateRowsPanel::Retranslate() {
+  for (size_t i = 0; i < rows_.size(); ++i) rows_[i].caption->setText(TranslateText("Display", captions_[i]));
   const QFontMetrics captionFont(At(RowId::kCe).caption->font());
   int captionWidth = 0;
   for (const char* caption : kStartCaptions) {
-    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(QString::fromUtf8(caption)));
+    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(TranslateText("Display", caption)));
   }
   for (const char* caption : kOtherCaptions) {
-    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(QString::fromUtf8(caption)));
+    captionWidth = std::max(captionWidth, captionFont.horizontalAdvance(TranslateText("Display", caption)));
   }
-  grid->setColumnMinimumWidth(0, captionWidth);
+  static_cast<QGridLayout*>(layout())->setColumnMinimumWidth(0, captionWidth);
+}
+
+void DateRowsPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void DateRowsPanel::ShowDisplay(const DisplayTexts& d) {
@@ -72,7 +84,8 @@ void DateRowsPanel::ShowDisplay(const DisplayTexts& d) {
     if (i >= kFirstMoonRow && id != RowId::kDeltaT && !d.moonError.empty()) continue;
     const DisplayRow& row = d.Row(id);
     Row& r = At(id);
-    r.caption->setText(Q(row.caption));
+    captions_[static_cast<size_t>(i)] = row.caption;
+    r.caption->setText(TranslateText("Display", row.caption));
     r.value->setText(Q(row.value));
     r.value->setToolTip(Q(row.tooltip));
     r.caption->setVisible(row.visible);

@@ -35,6 +35,7 @@ class DateRowsPanel : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct Row {
@@ -42,7 +43,10 @@ class DateRowsPanel : public QWidget {
     QLabel* value = nullptr;
   };
   Row& At(RowId row) { return rows_[static_cast<size_t>(row)]; }
+  // The captions in the window's language, and the caption column as wide as the widest.
+  void Retranslate();
   std::array<Row, kRowCount> rows_{};
+  std::array<std::string, kRowCount> captions_{};  // as the display rules wrote them
 };
 
 }  // namespace mirvo

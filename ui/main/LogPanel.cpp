@@ -43,7 +43,7 @@ void LogPanel::Take(const LogAddition& addition) {
   Log().Append(addition.text);
   ShowButtons();
   if (addition.error.empty()) return;
-  messages_.Show("Error", addition.error, MessageIcon::kWarning, MessageButtons::kOk);
+  messages_.Show(S(tr("Error")), addition.error, MessageIcon::kWarning, MessageButtons::kOk);
   Q_EMIT entryFailed();
 }
 
@@ -72,7 +72,7 @@ void LogPanel::cmdAddToLog_Click() {
 
 void LogPanel::cmdViewLog_Click() {
   if (!HasText()) {
-    messages_.Show("View Log", "Log is empty", MessageIcon::kInformation, MessageButtons::kOk);
+    messages_.Show(S(tr("View Log")), S(tr("Log is empty")), MessageIcon::kInformation, MessageButtons::kOk);
     Q_EMIT focusWanted();
     return;
   }
@@ -80,7 +80,7 @@ void LogPanel::cmdViewLog_Click() {
 }
 
 void LogPanel::cmdClearLog_Click() {
-  if (messages_.Show("Clear log", "Erase all data in the log?", MessageIcon::kQuestion,
+  if (messages_.Show(S(tr("Clear log")), S(tr("Erase all data in the log?")), MessageIcon::kQuestion,
                      MessageButtons::kOkCancel) != MessageAnswer::kOk) {
     return;
   }

@@ -10,6 +10,7 @@
 namespace mirvo {
 
 class FileDialogs;
+class WindowTranslations;
 
 struct MainServices {
   Messages* messages = nullptr;
@@ -20,6 +21,8 @@ struct MainServices {
   TextFiles* files = nullptr;  // none: no saved state is kept
   std::string stateFile = "";  // the saved state ("" when no folder for it could be made)
   FileDialogs* fileDialogs = nullptr;  // none: the month picture cannot be saved
+  WindowTranslations* translations = nullptr;  // none: the windows stay English (a choice of
+                                               // language is still kept)
 };
 
 }  // namespace mirvo

@@ -1,15 +1,32 @@
 #include "ui/main/MoonNamesPanel.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/chinese/Cycles.h"
+#include "core/names/Names.h"
 #include "ui/common/MoonPictureWidget.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/StemBranchWidget.h"
+#include "ui/common/WindowLanguage.h"
 
 namespace mirvo {
+namespace {
+
+// The stems and branches and the element and animal of a cycle position, in a language.
+std::pair<QString, QString> NamesOf(Language language, int position, int country) {
+  const QString cycle = Q(names::StemBranch(language, position));
+  const QString sign = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
+                           .arg(Q(names::Element(language, ElementOfPosition(position))),
+                                Q(names::Animal(language, country, AnimalOfPosition(position))));
+  return {cycle, sign};
+}
+
+}  // namespace
 
 MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   auto* v = new QVBoxLayout(this);
@@ -26,17 +43,7 @@ MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   lblElementAnimalOfYear = Named(new QLabel, "lblElementAnimalOfYear");
   lblElementAnimalOfMonth = Named(new QLabel, "lblElementAnimalOfMonth");
   lblYear = Named(new QLabel, "lblYear");
-  // Room for the longest names, so that the panel keeps its width from one date to the next.
-  const QFontMetrics nameFont(lblElementAnimalOfMonth->font());
-  int nameWidth = 0;
-  for (const char* longest : {"geng-shen metal-monkey month", "gui-you water-rooster month",
-                              "xin-you metal-rooster month", "ren-chen water-dragon month",
-                              "geng-chen metal-dragon month", "ren-shen water-monkey month"}) {
-    nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(longest));
-  }
-  for (QLabel* l : {lblElementAnimalOfYear, lblElementAnimalOfMonth, lblElementAnimalOfDay[1]}) {
-    l->setMinimumWidth(nameWidth);
-  }
+  KeepWidthForNames();
   auto* cycles = new QGridLayout;
   auto* yearText = new QVBoxLayout;
   yearText->addWidget(lblElementAnimalOfYear);
@@ -72,16 +79,74 @@ MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   setMinimumSize(sizeHint());
 }
 
-void MoonNamesPanel::ShowNames(const DisplayTexts& d) {
-  lblElementAnimalOfYear->setText(Q(d.elementAnimalOfYear));
-  lblElementAnimalOfMonth->setText(Q(d.elementAnimalOfMonth));
-  SetYearAndMonthVisible(d.yearAndMonthVisible);
-  lblElementAnimalOfDay[0]->setText(Q(d.dayStemBranch));
-  lblElementAnimalOfDay[1]->setText(Q(d.elementAnimalOfDay));
-  lblYear->setText(Q(d.yearLabel));
+// Room for the longest names, so that the panel keeps its width from one date to the next.
+void MoonNamesPanel::KeepWidthForNames() {
+  const QFontMetrics nameFont(lblElementAnimalOfMonth->font());
+  int nameWidth = 0;
+  const Language language = WindowLanguage();
+  if (language == Language::kEnglish) {
+    for (const char* longest : {"geng-shen metal-monkey month", "gui-you water-rooster month",
+                                "xin-you metal-rooster month", "ren-chen water-dragon month",
+                                "geng-chen metal-dragon month", "ren-shen water-monkey month"}) {
+      nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(longest));
+    }
+  } else {
+    for (int country = 0; country < kCountryCount; ++country) {
+      for (int position = 1; position <= 60; ++position) {
+        const auto [cycle, sign] = NamesOf(language, position, country);
+        for (const QString& text : {tr("%1 year (%2)").arg(cycle, sign), tr("%1 month (%2)").arg(cycle, sign),
+                                    tr("%1 day (%2)").arg(cycle, sign)}) {
+          nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(text));
+        }
+      }
+    }
+  }
+  for (QLabel* l : {lblElementAnimalOfYear, lblElementAnimalOfMonth, lblElementAnimalOfDay[1]}) {
+    l->setMinimumWidth(nameWidth);
+  }
+}
+
+void MoonNamesPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange) {
+    KeepWidthForNames();
+    if (hasNames_) ShowNameTexts();
+  }
+  QWidget::changeEvent(event);
+}
+
+void MoonNamesPanel::ShowNameTexts() {
+  const DisplayTexts& d = shown_;
+  const Language language = WindowLanguage();
+  if (language == Language::kEnglish || !d.chl.valid) {
+    lblElementAnimalOfYear->setText(Q(d.elementAnimalOfYear));
+    lblElementAnimalOfMonth->setText(Q(d.elementAnimalOfMonth));
+    lblElementAnimalOfDay[0]->setText(Q(d.dayStemBranch));
+    lblElementAnimalOfDay[1]->setText(Q(d.elementAnimalOfDay));
+  } else {
+    const auto year = NamesOf(language, d.chl.position, country_);
+    //: The names panel: %1 the stems and branches (甲辰), %2 the element and animal.
+    lblElementAnimalOfYear->setText(tr("%1 year (%2)").arg(year.first, year.second));
+    const auto [element, animal] = MonthElementAnimal(d.chl);
+    const auto month = NamesOf(language, PositionOfElementAnimal(element, animal), country_);
+    lblElementAnimalOfMonth->setText(tr("%1 month (%2)").arg(month.first, month.second));
+    const auto day = NamesOf(language, d.dayPosition, country_);
+    // Beside the characters of the day, how they are read.
+    lblElementAnimalOfDay[0]->setText(Q(names::StemBranchReading(language, d.dayPosition)));
+    lblElementAnimalOfDay[1]->setText(tr("%1 day (%2)").arg(day.first, day.second));
+  }
+  lblYear->setText(TranslateText("Display", d.yearLabel));
+  // The lunar date as a calendar of the session's language writes it, and the day's solar term.
   lblNativeDate->setText(Q(d.nativeDate));
   lblNativeDate->setToolTip(Q(d.nativeDate));
   lblSolarTerm->setText(Q(d.solarTerm));
+}
+
+void MoonNamesPanel::ShowNames(const DisplayTexts& d, int country) {
+  shown_ = d;
+  country_ = country;
+  hasNames_ = true;
+  ShowNameTexts();
+  SetYearAndMonthVisible(d.yearAndMonthVisible);
   picStem[0]->SetNumber(d.yearStem);
   picBranch[0]->SetNumber(d.yearBranch);
   picStem[1]->SetNumber(d.dayStem);

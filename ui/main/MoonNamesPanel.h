@@ -20,12 +20,14 @@ class MoonPictureWidget;
 class StemBranchWidget;
 
 class MoonNamesPanel : public QWidget {
+  Q_OBJECT
+
  public:
   explicit MoonNamesPanel(QWidget* parent = nullptr);
 
-  // The names and characters of the display. The Moon is drawn apart (ShowMoon), in the country
-  // colour.
-  void ShowNames(const DisplayTexts& display);
+  // The names and characters of the display, the animals those of the country. The Moon is drawn
+  // apart (ShowMoon), in the country colour.
+  void ShowNames(const DisplayTexts& display, int country);
   // The Moon of the display with its dark side in `dark`; kept as it was when the display could
   // not find the phase.
   void ShowMoon(const DisplayTexts& display, const QColor& dark);
@@ -38,7 +40,18 @@ class MoonNamesPanel : public QWidget {
   // The names shown, as caption and text, in window order.
   std::vector<std::pair<std::string, std::string>> NameTexts() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // English shows the display's own texts; the other languages name the year, month and day by
+  // their stems and branches and their element and animal, as their calendars do.
+  void ShowNameTexts();
+  void KeepWidthForNames();
+
+  DisplayTexts shown_;
+  int country_ = 1;
+  bool hasNames_ = false;
   MoonPictureWidget* picMoon = nullptr;
   std::array<StemBranchWidget*, 2> picStem{};
   std::array<StemBranchWidget*, 2> picBranch{};

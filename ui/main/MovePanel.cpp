@@ -1,5 +1,6 @@
 #include "ui/main/MovePanel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QTimer>
@@ -19,21 +20,21 @@ void ColourByTick(QCheckBox* box) {
 }  // namespace
 
 MovePanel::MovePanel(MainRules& rules, QWidget* parent)
-    : QGroupBox("Move", parent), rules_(rules), move_(rules) {
+    : QGroupBox(parent), rules_(rules), move_(rules) {
   setObjectName("fraMove");
   auto* v = new QVBoxLayout(this);
   auto* line1 = new QHBoxLayout;
-  cmdMove = Button("cmdMove", "Move");
-  optMoveDirection[0] = Named(new QRadioButton("forward"), "optMoveDirection_0");
-  optMoveDirection[1] = Named(new QRadioButton("back"), "optMoveDirection_1");
+  cmdMove = Button("cmdMove");
+  optMoveDirection[0] = Named(new QRadioButton, "optMoveDirection_0");
+  optMoveDirection[1] = Named(new QRadioButton, "optMoveDirection_1");
   directionGroup_ = OptionPair(this, optMoveDirection[0], optMoveDirection[1], this,
                                [this](bool forward) {
                                  rules_.SetMoveForward(forward);
                                  if (isVisible()) TakeFocus();
                                });
-  lblOne = Caption("1");
+  lblOne = new QLabel("1");
   cboMoveStep = Combo("cboMoveStep");
-  chkRepeatedly = Check("chkRepeatedly", "repeatedly");
+  chkRepeatedly = Check("chkRepeatedly");
   line1->addWidget(cmdMove);
   line1->addWidget(optMoveDirection[0]);
   line1->addWidget(optMoveDirection[1]);
@@ -44,16 +45,16 @@ MovePanel::MovePanel(MainRules& rules, QWidget* parent)
   v->addLayout(line1);
 
   auto* line2 = new QHBoxLayout;
-  cmdMoveOneDay = Button("cmdMoveOneDay", "one day");
-  chkKeep30th = Check("chkKeep30th", "keep 30th");
-  chkKeepLeap = Check("chkKeepLeap", "keep leap");
+  cmdMoveOneDay = Button("cmdMoveOneDay");
+  chkKeep30th = Check("chkKeep30th");
+  chkKeepLeap = Check("chkKeepLeap");
   fraStopPauseResume = KeepPlace(Named(new QGroupBox, "fraStopPauseResume"));
   fraStopPauseResume->setFlat(true);
   auto* spr = new QHBoxLayout(fraStopPauseResume);
   spr->setContentsMargins(0, 0, 0, 0);
-  cmdStop = Button("cmdStop", "Stop");
-  cmdPauseResume = Button("cmdPauseResume", "Pause");
-  lblRefreshPeriod = Named(new QLabel("Refresh period (in seconds):"), "lblRefreshPeriod");
+  cmdStop = Button("cmdStop");
+  cmdPauseResume = Button("cmdPauseResume");
+  lblRefreshPeriod = Named(new QLabel, "lblRefreshPeriod");
   cboRefreshPeriod = Combo("cboRefreshPeriod");
   spr->addWidget(cmdStop);
   spr->addWidget(cmdPauseResume);
@@ -101,19 +102,35 @@ MovePanel::MovePanel(MainRules& rules, QWidget* parent)
     ColourByTick(chkKeepLeap);
     if (isVisible()) TakeFocus();
   });
+  Retranslate();
+}
+
+void MovePanel::Retranslate() {
+  setTitle(tr("Move"));
+  cmdMove->setText(tr("Move"));
+  optMoveDirection[0]->setText(tr("forward"));
+  optMoveDirection[1]->setText(tr("back"));
+  chkRepeatedly->setText(tr("repeatedly"));
+  cmdMoveOneDay->setText(tr("one day"));
+  chkKeep30th->setText(tr("keep 30th"));
+  chkKeepLeap->setText(tr("keep leap"));
+  cmdStop->setText(tr("Stop"));
+  cmdPauseResume->setText(paused() ? tr("Resume") : tr("Pause"));
+  lblRefreshPeriod->setText(tr("Refresh period (in seconds):"));
+  RetitleList(cboMoveStep, MoveStepEntries(rules_.settings().country), "Tables");
+}
+
+void MovePanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QGroupBox::changeEvent(event);
 }
 
 void MovePanel::FillLists(int country) {
-  FillList(cboMoveStep, MoveStepEntries(country));
+  FillList(cboMoveStep, MoveStepEntries(country), "Tables");
   FillList(cboRefreshPeriod, RefreshPeriodEntries());
 }
 
-void MovePanel::SetStepNames(int country) {
-  const CountryInfo& info = CountryOf(country);
-  const QSignalBlocker block(cboMoveStep);
-  cboMoveStep->setItemText(14, Q(info.moveStep14));
-  cboMoveStep->setItemText(15, Q(info.moveStep15));
-}
+void MovePanel::SetStepNames(int country) { RetitleList(cboMoveStep, MoveStepEntries(country), "Tables"); }
 
 void MovePanel::TakeFocus() {
   if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
@@ -163,7 +180,7 @@ void MovePanel::StartRun() {
   runShown_ = true;
   Q_EMIT runningChanged(true);
   SetRowEnabled(false);
-  cmdPauseResume->setText("Pause");
+  cmdPauseResume->setText(tr("Pause"));
   SetPeriodEnabled(false);
   fraStopPauseResume->show();
   cmdStop->setFocus();
@@ -191,12 +208,12 @@ void MovePanel::cmdPauseResume_Click() {
   if (move_.state() == RunState::kRunning) {
     move_.Pause();
     Clock->stop();
-    cmdPauseResume->setText("Resume");
+    cmdPauseResume->setText(tr("Resume"));
     SetPeriodEnabled(true);
     cmdPauseResume->setFocus();
   } else if (move_.state() == RunState::kPaused) {
     move_.Resume();
-    cmdPauseResume->setText("Pause");
+    cmdPauseResume->setText(tr("Pause"));
     SetPeriodEnabled(false);
     Clock->setInterval(ClockInterval());
     Clock->start();

@@ -38,6 +38,7 @@ class MovePanel : public QGroupBox {
   QPushButton* pauseResumeButton() const { return cmdPauseResume; }
   QPushButton* stopButton() const { return cmdStop; }
   MoveRules& moveRules() { return move_; }
+  bool paused() const { return move_.state() == RunState::kPaused; }
   // The clock's interval is the chosen period times scale (1 in the program; tests run faster).
   void SetClockScale(double scale) { clockScale_ = scale; }
 
@@ -47,7 +48,11 @@ class MovePanel : public QGroupBox {
   // A repeated move starts or ends: the window offers only Stop, Pause, the period and Quit.
   void runningChanged(bool running);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
   void cmdMove_Click();
   void cmdMoveOneDay_Click();
   void cmdStop_Click();

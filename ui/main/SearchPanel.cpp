@@ -1,20 +1,23 @@
 #include "ui/main/SearchPanel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
 
+#include "features/search/MultipleSearchRules.h"
+#include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
 #include "ui/main/frmMultiple_El_An.h"
 
 namespace mirvo {
 
 SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
-    : QGroupBox("Search", parent), rules_(rules), search_(rules) {
+    : QGroupBox(parent), rules_(rules), search_(rules) {
   setObjectName("fraSearch");
   auto* h = new QHBoxLayout(this);
-  cmdSearch = Button("cmdSearch", "Search for");
-  optNext = Named(new QRadioButton("next"), "optNext");
-  optPrevious = Named(new QRadioButton("previous"), "optPrevious");
+  cmdSearch = Button("cmdSearch");
+  optNext = Named(new QRadioButton, "optNext");
+  optPrevious = Named(new QRadioButton, "optPrevious");
   nextPreviousGroup_ = OptionPair(this, optNext, optPrevious, this, [this](bool next) {
     rules_.SetSearchNext(next);
     Q_EMIT directionChosen();
@@ -33,12 +36,39 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
   connect(cboTarget, &QComboBox::currentIndexChanged, this, &SearchPanel::TargetChosen);
   connect(cmdSearch, &QPushButton::clicked, this, &SearchPanel::cmdSearch_Click);
   search_.SetSearchingLabel([this](const std::string& text, bool visible) { ShowSearching(text, visible); });
+  Retranslate();
+}
+
+void SearchPanel::Retranslate() {
+  setTitle(tr("Search"));
+  cmdSearch->setText(tr("Search for"));
+  optNext->setText(tr("next"));
+  optPrevious->setText(tr("previous"));
+  const QSignalBlocker block(cboTarget);
+  const auto targets = SearchTargets();
+  for (int t = 0; t < cboTarget->count() && t < static_cast<int>(targets.size()); ++t) {
+    cboTarget->setItemText(t, TranslateText("Tables", targets[static_cast<size_t>(t)].text));
+  }
+  ShowTargetTexts();
+}
+
+void SearchPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QGroupBox::changeEvent(event);
 }
 
 void SearchPanel::FillTargets() {
   const QSignalBlocker block(cboTarget);
   cboTarget->clear();
-  for (const auto& t : SearchTargets()) cboTarget->addItem(Q(t.text), t.data);
+  for (const auto& t : SearchTargets()) cboTarget->addItem(TranslateText("Tables", t.text), t.data);
+}
+
+// The searches write English progress ("Searching . . ."); its first word is shown in the
+// window's language.
+QString SearchPanel::SearchingText(const std::string& text) {
+  const std::string_view word = std::string_view(kSearchingText).substr(0, 9);  // "Searching"
+  if (text.compare(0, word.size(), word) != 0) return Q(text);
+  return tr("Searching") + Q(std::string_view(text).substr(word.size()));
 }
 
 void SearchPanel::ShowTargetTexts() {
@@ -46,9 +76,8 @@ void SearchPanel::ShowTargetTexts() {
   const QSignalBlocker block(cboTarget);
   for (int t = kFirstElementAnimalTarget; t <= kLastElementAnimalTarget && t < cboTarget->count(); ++t) {
     const bool chosen = t == rules_.settings().searchTarget;
-    const std::string text = BuildElementAnimalTargetText(t, chosen ? e.element : kNoElementEntry,
-                                                          chosen ? e.animal : kNoAnimalEntry, rules_.settings().country);
-    cboTarget->setItemText(t, Q(text));
+    cboTarget->setItemText(t, ElementAnimalTargetText(t, chosen ? e.element : kNoElementEntry,
+                                                      chosen ? e.animal : kNoAnimalEntry, rules_.settings().country));
   }
 }
 
@@ -63,11 +92,11 @@ void SearchPanel::ShowSettings() {
   ShowTargetTexts();
 }
 
-void SearchPanel::SetSearchingText(const std::string& text) { lblSearching->setText(Q(text)); }
+void SearchPanel::SetSearchingText(const std::string& text) { lblSearching->setText(SearchingText(text)); }
 
 // Repainted at once: the searches of this row run to their end without serving the event loop.
 void SearchPanel::ShowSearching(const std::string& text, bool visible) {
-  lblSearching->setText(Q(text));
+  lblSearching->setText(SearchingText(text));
   lblSearching->setVisible(visible);
   if (visible) lblSearching->repaint();
 }
@@ -101,7 +130,7 @@ void SearchPanel::OpenMultipleWindow() {
   if (!multiple_) {
     multiple_ = new frmMultiple_El_An(rules_, window());
     multiple_->searchingLabel = [this](const std::string& text, bool visible) {
-      lblSearching->setText(Q(text));
+      lblSearching->setText(SearchingText(text));
       lblSearching->setVisible(visible);
     };
     connect(multiple_, &frmMultiple_El_An::hidden, this, [this] {

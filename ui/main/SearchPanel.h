@@ -43,7 +43,12 @@ class SearchPanel : public QGroupBox {
   void directionChosen();  // the focus goes back to where the user continues
   void searched();         // the instant, the entry or the display switches may have changed
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void Retranslate();
+  static QString SearchingText(const std::string& text);
   void cmdSearch_Click();
   void TargetChosen(int target);
   void OpenMultipleWindow();

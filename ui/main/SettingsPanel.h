@@ -1,11 +1,12 @@
 // The Settings group of the main window: country, reference longitude with its zone label, epoch,
-// Sun method and the three switches (Vellomir Calendar, chronological JDs, auto log). It shows
-// the settings record and reports every choice.
+// Sun method, the three switches (Vellomir Calendar, chronological JDs, auto log) and the
+// language of the windows. It shows the settings record and reports every choice.
 #pragma once
 
 #include <QGroupBox>
 
 #include "features/session/MainSettings.h"
+#include "ui/common/WindowLanguage.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,6 +24,8 @@ class SettingsPanel : public QGroupBox {
   void FillLists();
   // The record into the controls, without reporting it back.
   void ShowSettings(const MainSettings& settings);
+  // The language of the windows is no part of the record: it is the window's own setting.
+  void ShowLanguage(LanguageChoice choice);
 
  Q_SIGNALS:
   void countryChosen(int country);
@@ -32,16 +35,29 @@ class SettingsPanel : public QGroupBox {
   void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
   void showCjdsToggled(bool show);
   void autoLogToggled(bool on);
+  void languageChosen(mirvo::LanguageChoice choice);
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
+  void Retranslate();
+
+  QLabel* lblCountry = nullptr;
   QComboBox* cboRefLong = nullptr;
+  QLabel* lblLongitude = nullptr;
   QComboBox* cboLongitude = nullptr;
+  QLabel* lblEast = nullptr;
   QLabel* txbCCT = nullptr;  // the zone label: shown, not typed
+  QLabel* lblEpoch = nullptr;
   QComboBox* cboEpoch = nullptr;
+  QLabel* lblMethod = nullptr;
   QComboBox* cboMethod = nullptr;
   QCheckBox* chkShowVMC = nullptr;
   QCheckBox* chkShowCJDs = nullptr;
   QCheckBox* chkAutoLog = nullptr;
+  QLabel* lblLanguage = nullptr;
+  QComboBox* cboLanguage = nullptr;
 };
 
 }  // namespace mirvo

@@ -24,6 +24,7 @@
 #include "features/state/SavedState.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/SettingsPanel.h"
+#include "ui/common/WindowLanguage.h"
 
 namespace mirvo {
 
@@ -126,17 +127,12 @@ void frmMain::ConnectPanels() {
   setting(&SettingsPanel::sunMethodChosen, &MainRules::ChooseSunMethod, kRedrawDates);
   setting(&SettingsPanel::showVmcToggled, &MainRules::SetShowVmc, kRedrawDates);
   setting(&SettingsPanel::showCjdsToggled, &MainRules::SetShowCjds, kRedrawDates);
-  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) {
-    rules_->SetAutoLog(on);
-    SetTheFocus();
-  });
+  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) { rules_->SetAutoLog(on); SetTheFocus(); });
+  connect(settings_, &SettingsPanel::languageChosen, this, &frmMain::LanguageChosen);
 
   connect(log_, &LogPanel::focusWanted, this, &frmMain::SetTheFocus);
   connect(log_, &LogPanel::entryFailed, this, [this] { rules_->StopRepeating(); });
-  connect(log_, &LogPanel::preferencesChanged, this, [this] {
-    rules_->MarkChanged();
-    SetTheFocus();
-  });
+  connect(log_, &LogPanel::preferencesChanged, this, [this] { rules_->MarkChanged(); SetTheFocus(); });
   connect(windows_, &WindowsPanel::focusWanted, this, &frmMain::SetTheFocus);
 
   connect(commands_->button("cmdReset"), &QPushButton::clicked, this, &frmMain::cmdReset_Click);
@@ -145,16 +141,15 @@ void frmMain::ConnectPanels() {
     SetTheFocus();
   });
   connect(commands_->button("cmdRestoreState"), &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
-  connect(commands_->button("cmdQuit"), &QPushButton::clicked, this, [this] {
-    EndProgram();
-    close();
-  });
+  connect(commands_->button("cmdQuit"), &QPushButton::clicked, this, [this] { EndProgram(); close(); });
   connect(commands_, &CommandPanel::manualOpened, this, &frmMain::SetTheFocus);
   connect(Timer1, &QTimer::timeout, commands_, &CommandPanel::ResetLinkLabels);
   ClickOnEscape(this, move_->stopButton());
+  // F1 in the date box, on Now, Move, Help, or on Resume, opens the help.
   for (QWidget* w : std::initializer_list<QWidget*>{convert_->dateBox(), convert_->nowButton(), move_->moveButton(),
                                                     commands_->button("cmdHelp"), move_->pauseResumeButton()}) {
-    w->installEventFilter(this);
+    OnKeyRelease(w, Qt::Key_F1, [this, w] { return w != move_->pauseResumeButton() || move_->paused(); },
+                 [this] { commands_->cmdHelp_Click(); });
   }
 }
 
@@ -167,18 +162,6 @@ void frmMain::ConnectRules() {
   hooks.saveStateChanged = [this] { ShowSaveState(); };
   hooks.setTheFocus = [this] { SetTheFocus(); };
   hooks.dataWindowCalendar = [this](char letter) { windows_->SetEuropeanCalendar(letter); };
-}
-
-// F1 in the date box, on Now, Move, Help, or on Resume, opens the help.
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-    auto* pauseResume = move_->pauseResumeButton();
-    if (watched != pauseResume || pauseResume->text() == "Resume") {
-      commands_->cmdHelp_Click();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -208,7 +191,8 @@ bool frmMain::Start() {
   if (!restored) cmdReset_Click();
   SetTheFocus();
 
-  // The saved instant, or the present moment.
+  // The saved instant, or the present moment, with the native date in the window's language.
+  rules_->SetLanguage(WindowLanguage());
   rules_->SetPhase(SessionPhase::kOpening);
   if (restored) DisplayDatesAndTimes();
   else rules_->ResetToNow(mirvo::CurrentAjd());
@@ -228,6 +212,7 @@ bool frmMain::Start() {
 void frmMain::Initialization() {
   names_->SetChina(false);
   settings_->FillLists();
+  settings_->ShowLanguage(ReadLanguageChoice(*services_.settings, *services_.messages));
   move_->FillLists(kMainDefaults.country);
   search_->FillTargets();
   convert_->FillLists(kMainDefaults.country, rules_->settings().zoneLabel());
@@ -277,6 +262,19 @@ void frmMain::ApplyCountryColours() {
   if (rules_->ready()) ShowMoon();
 }
 
+// The choice is kept at once, as the window's own setting (not in the state file), and every
+// window takes the language as soon as the translations are installed.
+void frmMain::LanguageChosen(LanguageChoice choice) {
+  SaveLanguageChoice(*services_.settings, *services_.messages, choice);
+  if (services_.translations && !services_.translations->ApplyChoice(choice)) {
+    services_.messages->Show(S(tr("Language")), S(tr("The translation of the windows into %1 could not be loaded; they "
+                                                      "stay in English.").arg(Q(LanguageOwnName(ResolveLanguage(choice))))),
+                             MessageIcon::kWarning, MessageButtons::kOk);
+  }
+  rules_->SetLanguage(WindowLanguage());  // the native date line speaks it too
+  SettingsChanged(kRedrawDates);
+}
+
 void frmMain::ShowSaveState() { commands_->SetSaveStateEnabled(rules_->saveOffered()); }
 
 void frmMain::cmdReset_Click() {
@@ -313,7 +311,7 @@ void frmMain::DisplayDatesAndTimes() { rules_->DisplayDatesAndTimes(); }
 
 void frmMain::ShowDisplay(const DisplayTexts& d) {
   rows_->ShowDisplay(d);
-  names_->ShowNames(d);
+  names_->ShowNames(d, rules_->settings().country);
   HighlightCurrentCalendar();
   move_->UpdateKeepBoxes();
 }
@@ -323,7 +321,7 @@ void frmMain::ShowDisplay(const DisplayTexts& d) {
 void frmMain::ShowMoon() {
   const DisplayTexts& d = rules_->display();
   if (!d.moonError.empty()) {
-    services_.messages->Show("Error", d.moonError, MessageIcon::kWarning, MessageButtons::kOk);
+    services_.messages->Show(S(tr("Error")), d.moonError, MessageIcon::kWarning, MessageButtons::kOk);
     return;
   }
   names_->ShowMoon(d, ToColor(CountryOf(rules_->settings().country).colour));

@@ -15,6 +15,7 @@
 #include "ui/main/MainServices.h"
 #include "features/display/Display.h"
 #include "ui/common/PanelKit.h"
+#include "ui/common/WindowLanguage.h"
 #include "util/ProgramTexts.h"
 
 class QTimer;
@@ -66,7 +67,6 @@ class frmMain : public QWidget {
   std::vector<std::pair<std::string, std::string>> RowTexts() const;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -88,6 +88,7 @@ class frmMain : public QWidget {
   void SettingsChanged(unsigned redraw);
   void ShowSettings();
   void ApplyCountryColours();
+  void LanguageChosen(LanguageChoice choice);
   void ShowSaveState();
   void cmdReset_Click();
   void cmdRestoreState_Click();

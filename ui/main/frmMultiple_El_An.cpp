@@ -1,6 +1,7 @@
 #include "ui/main/frmMultiple_El_An.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -9,7 +10,9 @@
 #include "core/daycount/DayCount.h"
 #include "features/session/MainRules.h"
 #include "features/search/MultipleSearchRules.h"
+#include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/common/SliceTimer.h"
 
 namespace mirvo {
@@ -23,39 +26,59 @@ constexpr long kPassesBetweenClockReadings = 64;
 
 int TwipsToPixels(const QWidget* w, int twips) { return twips * w->logicalDpiX() / 1440; }
 
+// The element list of a row. English reads the month and year rows as a phrase before the animal
+// ("in a fire"); the other languages list the elements by their names.
+QStringList RowElementEntries(int row, int animal) {
+  if (WindowLanguage() != Language::kEnglish) return ElementListEntries();
+  QStringList list;
+  for (const auto& e : MultipleElementEntries(row, animal)) list << Q(e);
+  return list;
+}
+
+void SetListTexts(QComboBox* box, const QStringList& texts) {
+  const QSignalBlocker block(box);
+  if (box->count() != texts.size()) {
+    const int chosen = box->currentIndex();
+    box->clear();
+    box->addItems(texts);
+    box->setCurrentIndex(chosen);
+    return;
+  }
+  for (int i = 0; i < texts.size(); ++i) box->setItemText(i, texts[i]);
+}
+
 }  // namespace
 
 frmMultiple_El_An::frmMultiple_El_An(MainRules& rules, QWidget* mainWindow)
     : QDialog(mainWindow), rules_(rules), mainWindow_(mainWindow) {
   setObjectName("frmMultiple_El_An");
-  setWindowTitle("Search for multiple element-animal");
   setWindowModality(Qt::ApplicationModal);
 
   auto* v = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  static constexpr const char* kRowLabels[3] = {"day", "month", "year"};
   for (int row = 0; row < 3; ++row) {
     cboElement[static_cast<size_t>(row)] = Named(new QComboBox, ArrayName("cboElement", row));
     cboAnimal[static_cast<size_t>(row)] = Named(new QComboBox, ArrayName("cboAnimal", row));
     grid->addWidget(cboElement[static_cast<size_t>(row)], row, 0);
     grid->addWidget(cboAnimal[static_cast<size_t>(row)], row, 1);
-    grid->addWidget(Named(new QLabel(kRowLabels[row]), ArrayName("lblRow", row)), row, 2);
+    lblRow[static_cast<size_t>(row)] = Named(new QLabel, ArrayName("lblRow", row));
+    grid->addWidget(lblRow[static_cast<size_t>(row)], row, 2);
   }
   v->addLayout(grid);
   auto* within = new QHBoxLayout;
   cboWithin = Combo("cboWithin");
   const auto entries = WithinEntries();
-  for (size_t i = 0; i < entries.size(); ++i) cboWithin->addItem(Q(entries[i]), kWithinYears[i]);
+  for (size_t i = 0; i < entries.size(); ++i) cboWithin->addItem(QString(), kWithinYears[i]);
   cboWithin->setCurrentIndex(kDefaultWithinEntry);
-  chkStartingFromToday = Check("chkStartingFromToday", "starting from today");
+  chkStartingFromToday = Check("chkStartingFromToday");
   within->addWidget(cboWithin);
   within->addWidget(chkStartingFromToday);
   within->addStretch(1);
   v->addLayout(within);
   auto* buttons = new QHBoxLayout;
-  cmdSearch = Button("cmdSearch", "Search");
-  cmdClear = Button("cmdClear", "Clear");
-  cmdClose = Button("cmdClose", "Close");
+  cmdSearch = Button("cmdSearch");
+  cmdClear = Button("cmdClear");
+  cmdClose = Button("cmdClose");
   for (QPushButton* b : {cmdSearch, cmdClear, cmdClose}) {
     b->setAutoDefault(false);
     buttons->addWidget(b);
@@ -79,6 +102,35 @@ frmMultiple_El_An::frmMultiple_El_An(MainRules& rules, QWidget* mainWindow)
   }
   connect(cboWithin, &QComboBox::currentIndexChanged, this, focusSearch);
   connect(chkStartingFromToday, &QCheckBox::toggled, this, focusSearch);
+  Retranslate();
+}
+
+void frmMultiple_El_An::Retranslate() {
+  ShowTitle();
+  const QString rows[3] = {tr("day"), tr("month"), tr("year")};
+  for (size_t row = 0; row < 3; ++row) lblRow[row]->setText(rows[row]);
+  RetitleList(cboWithin, WithinEntries(), "Search");
+  chkStartingFromToday->setText(tr("starting from today"));
+  cmdSearch->setText(search_ ? tr("Stop") : tr("Search"));
+  cmdClear->setText(tr("Clear"));
+  cmdClose->setText(tr("Close"));
+  if (cboAnimal[0]->count() > 0) {
+    const MainSettings& s = rules_.settings();
+    for (int row = 0; row < 3; ++row) {
+      const auto r = static_cast<size_t>(row);
+      SetListTexts(cboElement[r], RowElementEntries(row, cboAnimal[r]->currentIndex()));
+      SetListTexts(cboAnimal[r], AnimalListEntries(s.country));
+    }
+  }
+}
+
+void frmMultiple_El_An::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
+}
+
+void frmMultiple_El_An::ShowTitle() {
+  setWindowTitle(rules_.settings().searchNext ? tr("Search for the next") : tr("Search for the previous"));
 }
 
 frmMultiple_El_An::~frmMultiple_El_An() = default;
@@ -93,7 +145,7 @@ void frmMultiple_El_An::Activate() {
     const int top = convert ? convert->mapTo(mainWindow_, QPoint(0, 0)).y() : 0;
     move(origin.x() + left + TwipsToPixels(this, 250), origin.y() + top - TwipsToPixels(this, 50));
   }
-  setWindowTitle(QString("Search for the ") + (rules_.settings().searchNext ? "next" : "previous"));
+  ShowTitle();
   blnCancel = false;
   show();
   raise();
@@ -107,8 +159,8 @@ void frmMultiple_El_An::ShowRows() {
   const MainSettings& s = rules_.settings();
   for (int row = 0; row < 3; ++row) {
     const auto r = static_cast<size_t>(row);
-    FillList(cboElement[r], MultipleElementEntries(row, s.multipleAnimal[r]));
-    FillList(cboAnimal[r], AnimalEntries(s.country));
+    SetListTexts(cboElement[r], RowElementEntries(row, s.multipleAnimal[r]));
+    SetListTexts(cboAnimal[r], AnimalListEntries(s.country));
     SetIndexQuietly(cboElement[r], s.multipleElement[r]);
     SetIndexQuietly(cboAnimal[r], s.multipleAnimal[r]);
   }
@@ -120,7 +172,7 @@ void frmMultiple_El_An::RowChosen(int row) {
   rules_.SetMultipleRow(row, cboElement[r]->currentIndex(), animal);
   if (row != kDayRow) {
     const QSignalBlocker block(cboElement[r]);
-    cboElement[r]->setItemText(kNoElementEntry, Q(MultipleElementEntries(row, animal).back()));
+    cboElement[r]->setItemText(kNoElementEntry, RowElementEntries(row, animal).back());
   }
 }
 
@@ -149,7 +201,7 @@ void frmMultiple_El_An::reject() {
 }
 
 void frmMultiple_El_An::SetSearching(bool on) {
-  cmdSearch->setText(on ? "Stop" : "Search");
+  cmdSearch->setText(on ? tr("Stop") : tr("Search"));
   cmdClear->setEnabled(!on);
   cmdClose->setEnabled(!on);
 }

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace mirvo {
@@ -48,9 +49,12 @@ class frmMultiple_El_An : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void reject() override;  // Escape: as Close, while no search runs
 
  private:
+  void Retranslate();
+  void ShowTitle();
   void cmdSearch_Click();
   void cmdClear_Click();
   void cmdClose_Click();
@@ -65,6 +69,7 @@ class frmMultiple_El_An : public QDialog {
   QWidget* mainWindow_;
   std::array<QComboBox*, 3> cboElement{};
   std::array<QComboBox*, 3> cboAnimal{};
+  std::array<QLabel*, 3> lblRow{};
   QComboBox* cboWithin = nullptr;
   QCheckBox* chkStartingFromToday = nullptr;
   QPushButton* cmdSearch = nullptr;
