@@ -222,6 +222,28 @@ TEST(Festivals, DaysInsidePeriodsAreCountedAndNamed) {
   }
 }
 
+// A day resting on an instant closer to midnight than its uncertainty says so, as month starts do:
+// the winter solstice of the year 16 (and the nines counted from it), the 9th month of 2057.
+TEST(Festivals, DaysOnUncertainInstantsCarryTheNote) {
+  struct Case { int year; const char* id; const char* note; };
+  const Case cases[] = {
+      {16, "dongzhi", "day: solar term Z11 3 minutes before midnight"},
+      {16, "shujiu-9", "day: solar term Z11 3 minutes before midnight"},
+      {16, "qingming", ""},
+      {2057, "chongyang", "first day: new moon 37 seconds after midnight"},
+      {2057, "mid-autumn", ""},
+  };
+  const FestivalCountry& china = *Table().Country("china");
+  Reckoner r;
+  for (const auto& c : cases) {
+    const auto days = FestivalDaysOfYear(r, china, c.year);
+    const FestivalDay* day = Find(days, c.id);
+    ASSERT_NE(day, nullptr) << c.id;
+    EXPECT_EQ(UncertainFestivalNote(*day), c.note) << c.id;
+    EXPECT_EQ(day->uncertain(), *c.note != 0) << c.id;
+  }
+}
+
 TEST(Festivals, BadLinesAreRefusedWithTheirLine) {
   const std::string names = " | a | b | c | d | e | f\n";
   struct Case { std::string text; const char* error; };
