@@ -128,6 +128,17 @@ class RuleReader {
     return true;
   }
 
+  // An optional +N or -N days.
+  bool Offset(FestivalRule& rule, std::string& error) {
+    if (at_ < t_.size() && (t_[at_].front() == '+' || t_[at_].front() == '-')) {
+      const auto n = Integer(t_[at_], -kMaxOffsetDays, kMaxOffsetDays);
+      if (!n) return Fail(error, "bad number of days " + std::string(t_[at_]));
+      rule.offset = *n;
+      ++at_;
+    }
+    return true;
+  }
+
   bool Day(FestivalRule& rule, std::string& error) {
     const auto word = Next();
     if (!word) return Fail(error, "no rule");
@@ -141,19 +152,12 @@ class RuleReader {
         if (!d) return Fail(error, "a lunar day from 1 to 30 must follow the month");
         rule.day = *d;
       }
-      return true;
+      return Offset(rule, error);
     }
     if (*word == "term" || *word == "sun") {
       --at_;
       rule.kind = FestivalRuleKind::kAnchorDay;
-      if (!Anchor(rule.anchor, error)) return false;
-      if (at_ < t_.size() && (t_[at_].front() == '+' || t_[at_].front() == '-')) {
-        const auto n = Integer(t_[at_], -kMaxOffsetDays, kMaxOffsetDays);
-        if (!n) return Fail(error, "bad number of days " + std::string(t_[at_]));
-        rule.offset = *n;
-        ++at_;
-      }
-      return true;
+      return Anchor(rule.anchor, error) && Offset(rule, error);
     }
     if (*word == "stem" || *word == "branch") {
       const bool stem = *word == "stem";
@@ -288,6 +292,7 @@ class YearDays {
       if (length < 29) return std::nullopt;
       result.jdn += length - 1;
     }
+    result.jdn += rule.offset;
     Reckoner::DayMargins margins;
     if (r_.MarginsOfDay(result.jdn, margins)) result.margins = margins;
     return result;
@@ -412,7 +417,8 @@ std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCo
     }
     if (day->margins) {
       if (day->margins->month.uncertain()) f.month = day->margins->month;
-      if (rule.kind == FestivalRuleKind::kLunarLast && day->margins->next.newMoon.uncertain()) {
+      // A month's last day ends with the next month's first.
+      if (day->margins->nextBeginsTomorrow && day->margins->next.newMoon.uncertain()) {
         f.nextMonth = day->margins->next;
       }
     }

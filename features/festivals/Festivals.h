@@ -36,7 +36,7 @@ struct FestivalRule {
   int month = 0;           // lunar rules
   int day = 0;             // kLunar
   FestivalAnchor anchor;   // the other rules
-  int offset = 0;          // kAnchorDay: days after the anchor's day (negative before it)
+  int offset = 0;          // days after the day the rule names (negative before it)
   int cyclic = 0;          // kStemDay 1..10 (甲..癸), kBranchDay 1..12 (子..亥)
   int count = 0;           // the count-th such day, or the count-th nine-day period
   int spanDays = 1;        // days of the period the day opens (9 for a nine-day period)
@@ -81,7 +81,7 @@ struct FestivalDay {
   // to midnight than the uncertainty of its time (only when the other civil day of that instant
   // would give another day).
   std::optional<MonthMargin> month;
-  std::optional<MonthMargin> nextMonth;   // kLunarLast: the month after, whose first day ends it
+  std::optional<MonthMargin> nextMonth;   // on a month's last day: the month after, whose first day ends it
   std::optional<DecidingInstant> anchor;
   double anchorLongitude = 0;
   bool uncertain() const;

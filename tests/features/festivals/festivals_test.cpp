@@ -163,7 +163,7 @@ TEST(Festivals, EveryFestivalOnceAYear1901To2100) {
           EXPECT_LE(days[i - 1].jdn, d.jdn);
         }
         if (rule.kind == FestivalRuleKind::kLunar || rule.kind == FestivalRuleKind::kLunarLast) {
-          const ChlDate chl = Lunar(r, d.jdn), next = Lunar(r, d.jdn + 1);
+          const ChlDate chl = Lunar(r, d.jdn - rule.offset), next = Lunar(r, d.jdn - rule.offset + 1);
           ASSERT_EQ(chl.leap, 0) << d.festival->id << " " << year;
           EXPECT_EQ(chl.month, rule.month) << d.festival->id << " " << year;
           EXPECT_EQ(YearFromCycle(chl.cycle, chl.position, r.Epoch()), year);
