@@ -17,4 +17,5 @@ Command MoveCommand();      // move.cpp
 Command SearchCommand();    // search.cpp
 Command LogEntryCommand();  // log_entry.cpp
 Command ExportCommand();    // export.cpp
+Command FestivalsCommand(); // festivals.cpp
 }  // namespace mirvo::cli

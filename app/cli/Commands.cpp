@@ -20,6 +20,7 @@ const std::vector<Command>& Commands() {
       SearchCommand(),
       LogEntryCommand(),
       ExportCommand(),
+      FestivalsCommand(),
   };
   return kCommands;
 }

@@ -10,6 +10,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "app/cli/FestivalOptions.h"
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -32,6 +33,9 @@ constexpr const char* kUsage =
     "       mirvo-cli export new-years|months|leap-months|terms|phases --from YEAR --to YEAR\n"
     "                        [--country vietnam|china|japan | --longitude L] [--epoch E]\n"
     "                        [--format ics] [--output FILE] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "       mirvo-cli export festivals --from YEAR --to YEAR [--country vietnam|china|japan|korea]\n"
+    "                        [--longitude L] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "                        [--format ics] [--output FILE]\n"
     "Writes an iCalendar file (RFC 5545) to stdout (also with --output -), or to FILE: a regular\n"
     "file (a symbolic link is followed to it) is replaced only once complete and keeps its\n"
     "permissions, one you may not write is refused; a device or a FIFO is written to.\n"
@@ -51,6 +55,9 @@ constexpr const char* kUsage =
     "  leap-months    the first day of their leap months\n"
     "  terms          the 24 solar terms whose civil day at the meridian lies in YEAR..YEAR\n"
     "  phases         new moons, first quarters, full moons and last quarters, likewise\n"
+    "  festivals      the festivals and seasonal days of the country's years YEAR..YEAR, as\n"
+    "                 `mirvo-cli festivals` lists them, named in the --lang language; the UID\n"
+    "                 follows the festival, its year and the country\n"
     "Dates are all-day events (VALUE=DATE, the same day in every time zone); solar terms and\n"
     "phases are instants in UTC to the second, as `almanac` shows them at the meridian. Years\n"
     "run from 1 to 3000. Every event's UID follows its lunar year, month, term or lunation, so\n"
@@ -198,9 +205,37 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
   };
 }
 
+// The festival days of the years from..to (their years as the festival table counts them).
+bool PlanFestivals(const Args& args, ExportPlan& plan, std::ostream& err) {
+  if (args.positional().size() > 1) throw UsageError("no ENTRY for festivals: it takes --from and --to");
+  const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
+  std::string error;
+  auto table = ProgramFestivalTable(error);
+  if (!table) {
+    err << "mirvo-cli export: " << error << "\n";
+    return false;
+  }
+  auto shared = std::make_shared<const FestivalTable>(std::move(*table));
+  const FestivalSettings s = FestivalOptions(args, *shared);
+  plan.reckoner = std::make_unique<Reckoner>();
+  plan.reckoner->SetReferenceLongitude(s.longitude);
+  plan.name = FestivalCalendarName(*s.country, s.language);
+  plan.blocks = [&reckoner = *plan.reckoner, shared, s, last = static_cast<int32_t>(to),
+                 year = static_cast<int32_t>(from)](std::vector<CalendarEvent>& events) mutable {
+    if (year > last) return false;
+    events.clear();
+    for (const int32_t end = std::min(last, year + kYearsPerBlock - 1); year <= end; ++year) {
+      const auto ofYear = FestivalEvents(reckoner, *s.country, FestivalDaysOfYear(reckoner, *s.country, year), s.language);
+      events.insert(events.end(), ofYear.begin(), ofYear.end());
+    }
+    return true;
+  };
+  return true;
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) {
-    throw UsageError("what to export: anniversaries, new-years, months, leap-months, terms or phases");
+    throw UsageError("what to export: anniversaries, new-years, months, leap-months, terms, phases or festivals");
   }
   if (args.value("format", "ics") != "ics") throw UsageError("--format must be ics");
   const std::string& kind = args.positional()[0];
@@ -210,6 +245,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   } else if (kind == "new-years" || kind == "months" || kind == "leap-months" || kind == "terms" ||
              kind == "phases") {
     PlanSpan(args, kind, plan);
+  } else if (kind == "festivals") {
+    if (!PlanFestivals(args, plan, err)) return kExitFailure;
   } else {
     throw UsageError("unknown export " + QuotedText(kind));
   }
@@ -256,7 +293,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 Command ExportCommand() {
   return {"export", "anniversaries, new years, months, terms and phases as an iCalendar file", kUsage,
           Run,
-          EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to"}),
+          EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to", "lang"}),
           {}};
 }
 

@@ -10,6 +10,7 @@
 #include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
 #include "features/display/Phrases.h"
+#include "core/names/NativeDate.h"
 #include "features/listings/ListingTexts.h"
 #include "features/tables/MainTables.h"
 #include "util/Numbers.h"
@@ -301,6 +302,30 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
                     (leftOut == 0 ? "" : "\n" + leftOutText),
                 MessageIcon::kInformation, MessageButtons::kOk);
   return CalendarSaveOutcome::kSaved;
+}
+
+std::vector<CalendarEvent> FestivalEvents(Reckoner& reckoner, const FestivalCountry& country,
+                                          const std::vector<FestivalDay>& days, Language language) {
+  std::vector<CalendarEvent> events;
+  events.reserve(days.size());
+  for (const FestivalDay& day : days) {
+    CalendarEvent e;
+    e.uid = "festival-" + day.festival->id + "-" + std::to_string(day.year) + "-" + country.name + kUidDomain;
+    e.summary = day.festival->name(language);
+    e.start = CeDayOf(day.jdn);
+    e.description = NativeLunarDateOfDay(language, reckoner, day.jdn) + ". Rule: " + day.festival->rule.text + ".";
+    if (day.lastJdn > day.jdn) e.description += " Until " + CeText(day.lastJdn) + ".";
+    if (const std::string note = UncertainFestivalNote(day); !note.empty()) {
+      e.description += " Other tables may give another day (" + note + ").";
+    }
+    events.push_back(std::move(e));
+  }
+  return events;
+}
+
+std::string FestivalCalendarName(const FestivalCountry& country, Language language) {
+  static constexpr const char* kWord[kLanguageCount] = {"Festivals", "节日", "節日", "Ngày lễ", "行事", "명절"};
+  return std::string(kWord[static_cast<int>(language)]) + " (" + country.name + ")";
 }
 
 }  // namespace mirvo

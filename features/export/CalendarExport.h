@@ -12,6 +12,7 @@
 #include "core/ephemeris/AlmanacEvents.h"
 #include "platform/ical/ICalendar.h"
 #include "features/listings/Listings.h"
+#include "features/festivals/Festivals.h"
 #include "features/listings/LunarRecords.h"
 
 namespace mirvo {
@@ -50,6 +51,15 @@ std::string DefaultAnniversaryTitle(const ChlDate& start);
 std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
                                                  int longitude, bool terms,
                                                  Language language = Language::kEnglish);
+
+// The festival days as all-day events named in the language, with the lunar date, the rule, the
+// period's last day and an uncertain day's note in the description. The UID follows the
+// festival's id, its year and the country ("festival-mid-autumn-2024-china@mirvo"): a file of
+// the same days written again, in any language, updates its events.
+std::vector<CalendarEvent> FestivalEvents(Reckoner& reckoner, const FestivalCountry& country,
+                                          const std::vector<FestivalDay>& days, Language language);
+// "Festivals (china)" named in English; other languages add their own word for festivals.
+std::string FestivalCalendarName(const FestivalCountry& country, Language language);
 
 // A name for the calendar file of some dates ("Lunar new years (China)").
 std::string ListedCalendarName(const ListedDates& dates, const std::string& title = "");

@@ -17,11 +17,13 @@ cd "$work/elsewhere"
 # No saved state of the person running the tests is read.
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 
-for f in bin/mirvo-cli share/vantrel/mirvo.dat share/vantrel/manual.html; do
+for f in bin/mirvo-cli share/vantrel/mirvo.dat share/vantrel/manual.html share/vantrel/festivals.txt; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 out=$("$prefix/bin/mirvo-cli" show "2024-02-10 CE")
 grep -q '^Chinese Lunar: *79-41-01-01 CHL' <<<"$out" || fail "mirvo-cli show printed: $out"
+out=$("$prefix/bin/mirvo-cli" festivals --from 2024 --to 2024) || fail "mirvo-cli festivals failed"
+grep -q '^2024-09-17  Mid-Autumn Festival' <<<"$out" || fail "mirvo-cli festivals printed: $out"
 
 if [ "$window" = 1 ]; then
   for f in bin/mirvo share/applications/mirvo.desktop share/icons/hicolor/scalable/apps/mirvo.svg \
