@@ -118,12 +118,20 @@ int SaveCalendarPng(const std::string& file, const std::string& entry) {
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The options of the scripted uses.
+struct Options {
   std::string screenshot, calendarPng, calendarDate;
   std::optional<mirvo::Language> language;
   bool printLabels = false;
+};
+
+// The options, or the exit code of a refusal (after the usage).
+std::optional<int> ReadOptions(int argc, char** argv, Options& o) {
+  std::string& screenshot = o.screenshot;
+  std::string& calendarPng = o.calendarPng;
+  std::string& calendarDate = o.calendarDate;
+  std::optional<mirvo::Language>& language = o.language;
+  bool& printLabels = o.printLabels;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
       screenshot = argv[++i];
@@ -144,8 +152,49 @@ int main(int argc, char** argv) {
     }
   }
   if (!calendarDate.empty() && calendarPng.empty()) return Usage();
+  if (!calendarPng.empty() && (!screenshot.empty() || printLabels)) return Usage();
+  return std::nullopt;
+}
+
+// The caption and value of every visible row, tab-separated, on standard output.
+int PrintLabels(const mirvo::frmMain& window) {
+  // A tab or line break inside a text would shift the columns of the lines that follow.
+  auto field = [](std::string text) {
+    for (char& c : text) {
+      if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
+  };
+  std::string lines;
+  for (const auto& [caption, value] : window.RowTexts()) lines += field(caption) + '\t' + field(value) + '\n';
+  // Lost output (a full disk, a reader that has gone) is a failure, not a success.
+  if (const std::string reason = mirvo::WriteToDescriptor(1, lines); !reason.empty()) {
+    std::fprintf(stderr, "mirvo: the output could not be written: %s\n", reason.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int SaveScreenshot(mirvo::frmMain& window, const std::string& file) {
+  window.adjustSize();
+  QApplication::processEvents();
+  if (const std::string reason = mirvo::SaveImageFile(window.grab().toImage(), file, "PNG"); !reason.empty()) {
+    std::fprintf(stderr, "mirvo: cannot write %s: %s\n", mirvo::QuotedText(file).c_str(), reason.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (const std::optional<int> refused = ReadOptions(argc, argv, options)) return *refused;
+  const std::string& screenshot = options.screenshot;
+  const std::string& calendarPng = options.calendarPng;
+  const std::optional<mirvo::Language>& language = options.language;
+  const bool printLabels = options.printLabels;
   if (!calendarPng.empty()) {
-    if (!screenshot.empty() || printLabels) return Usage();
     // Nothing is shown: without a desktop the picture is drawn off screen.
     if (!HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotes);
@@ -157,7 +206,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
       return 1;
     }
-    return SaveCalendarPng(calendarPng, calendarDate);
+    return SaveCalendarPng(calendarPng, options.calendarDate);
   }
   if (!HasDisplay()) {
     std::fprintf(stderr,
@@ -198,32 +247,7 @@ int main(int argc, char** argv) {
   window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips
   if (!window.Start()) return 1;  // shows the window
 
-  if (printLabels) {
-    // A tab or line break inside a text would shift the columns of the lines that follow.
-    auto field = [](std::string text) {
-      for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-      }
-      return text;
-    };
-    std::string lines;
-    for (const auto& [caption, value] : window.RowTexts()) lines += field(caption) + '\t' + field(value) + '\n';
-    // Lost output (a full disk, a reader that has gone) is a failure, not a success.
-    if (const std::string reason = mirvo::WriteToDescriptor(1, lines); !reason.empty()) {
-      std::fprintf(stderr, "mirvo: the output could not be written: %s\n", reason.c_str());
-      return 1;
-    }
-    return 0;
-  }
-  if (!screenshot.empty()) {
-    window.adjustSize();
-    QApplication::processEvents();
-    if (const std::string reason = mirvo::SaveImageFile(window.grab().toImage(), screenshot, "PNG");
-        !reason.empty()) {
-      std::fprintf(stderr, "mirvo: cannot write %s: %s\n", mirvo::QuotedText(screenshot).c_str(), reason.c_str());
-      return 1;
-    }
-    return 0;
-  }
+  if (printLabels) return PrintLabels(window);
+  if (!screenshot.empty()) return SaveScreenshot(window, screenshot);
   return QApplication::exec();
 }

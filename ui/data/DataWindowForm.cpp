@@ -16,6 +16,7 @@
 #include "features/export/CalendarExport.h"
 #include "features/listings/Listings.h"
 #include "ui/common/PanelKit.h"
+#include "util/ProgramTexts.h"
 
 namespace mirvo {
 namespace {
@@ -197,6 +198,20 @@ void DataWindowForm::PlaceWindow(QWidget* window, const QWidget* main, int mode)
   }
   window->resize(clientWidth, std::max(height - frameHeight, kMinimumHeight));
   window->move(left, top);
+}
+
+QString DataWindowForm::ProgramTextIn(const ProgramTextStore* texts, int number, const char* english) {
+  if (texts) {
+    const std::string text = ProgramText(*texts, number);
+    if (!text.empty()) return TranslateText("ProgramTexts", text);
+  }
+  return TranslateText("ProgramTexts", english);
+}
+
+void DataWindowForm::SetSolarTermOptions(bool major, bool minor, bool names) {
+  chkIncludeMajorSolarTerms->setChecked(major);
+  chkIncludeMinorSolarTerms->setChecked(minor);
+  chkDisplaySolarTermNames->setChecked(names);
 }
 
 }  // namespace mirvo

@@ -17,6 +17,8 @@ class QWidget;
 
 namespace mirvo {
 
+class ProgramTextStore;
+
 struct DataWindowForm {
   // Builds the controls into window; the captions given are the window's program texts.
   void BuildForm(QWidget* window, const QString& copyCaption, const QString& closeCaption,
@@ -29,6 +31,10 @@ struct DataWindowForm {
   // to its bottom, when that is shown normally; else in the middle of the screen; and nearly
   // the screen's height with "Large window".
   void PlaceWindow(QWidget* window, const QWidget* mainWindow, int mode);
+  // The year data's solar-term boxes.
+  void SetSolarTermOptions(bool major, bool minor, bool names);
+  // Program text number, or the English one when there is none, in the window's language.
+  static QString ProgramTextIn(const ProgramTextStore* texts, int number, const char* english);
 
   QPlainTextEdit* txbText = nullptr;
   QPushButton* cmdCopyToClipboard = nullptr;

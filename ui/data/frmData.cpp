@@ -17,7 +17,6 @@
 #include "features/export/CalendarExport.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/SliceTimer.h"
-#include "util/ProgramTexts.h"
 
 namespace mirvo {
 namespace {
@@ -58,10 +57,7 @@ void frmData::ConnectHandlers() {
     connect(c, &QCheckBox::clicked, this, [this] { DisplayYearData(); });
   }
   for (QRadioButton* o : {optCE, optJC}) {
-    connect(o, &QRadioButton::clicked, this, [this] {
-      if (intWindow == kModeYearData) DisplayYearData();
-      else FinalFocus();
-    });
+    connect(o, &QRadioButton::clicked, this, [this] { intWindow == kModeYearData ? DisplayYearData() : FinalFocus(); });
   }
   connect(chkLargeWindow, &QCheckBox::clicked, this, [this] {
     if (!isVisible()) return;
@@ -74,15 +70,6 @@ void frmData::ConnectHandlers() {
     cmdCopyToClipboard->setText(selected ? LanguageText(10, "Copy selected text to clipboard")
                                          : LanguageText(11, "Copy to clipboard"));
   });
-}
-
-// The program text, or the English one when there is none, in the window's language.
-QString frmData::LanguageText(int number, const char* english) const {
-  if (sources_.texts) {
-    const std::string text = ProgramText(*sources_.texts, number);
-    if (!text.empty()) return TranslateText("ProgramTexts", text);
-  }
-  return TranslateText("ProgramTexts", english);
 }
 
 void frmData::Retranslate() {
@@ -115,8 +102,7 @@ void frmData::ShowForMode(const char* caption) {
   activateWindow();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Listings
+// ---- Listings
 
 ListingOptions frmData::Options() const {
   ListingOptions options;
@@ -295,8 +281,7 @@ void frmData::FinalFocus() {
   if (isVisible()) cmdClose->setFocus();
 }
 
-// ---------------------------------------------------------------------------------------------
-// Options and buttons
+// ---- Options and buttons
 
 void frmData::SetEuropeanCalendar(char letter) {
   QRadioButton* chosen = letter == 'J' ? optJC : optCE;
@@ -304,12 +289,6 @@ void frmData::SetEuropeanCalendar(char letter) {
   chosen->setChecked(true);
   // The year data on show follows the choice; a hidden window is not brought up for it.
   if (intWindow == kModeYearData && isVisible() && !run_.running()) DisplayYearData();
-}
-
-void frmData::SetSolarTermOptions(bool major, bool minor, bool names) {
-  chkIncludeMajorSolarTerms->setChecked(major);
-  chkIncludeMinorSolarTerms->setChecked(minor);
-  chkDisplaySolarTermNames->setChecked(names);
 }
 
 void frmData::cmdCopyToClipboard_Click() {

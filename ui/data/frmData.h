@@ -63,7 +63,7 @@ class frmData : public QWidget, private DataWindowForm {
 
   // The European calendar of the dates (the main window's CE and JC values set it).
   void SetEuropeanCalendar(char letter);  // 'G' or 'J'
-  void SetSolarTermOptions(bool major, bool minor, bool names);
+  using DataWindowForm::SetSolarTermOptions;
 
   bool IsListing() const;
   QString Text() const;
@@ -97,7 +97,7 @@ class frmData : public QWidget, private DataWindowForm {
   void cmdSaveICalendar_Click();
   void ShowSaveButton(bool listOfDates);
   void ForgetListedDates();
-  QString LanguageText(int number, const char* english) const;
+  QString LanguageText(int number, const char* english) const { return ProgramTextIn(sources_.texts, number, english); }
   void Retranslate();
 
   Reckoner& reckoner_;

@@ -63,7 +63,12 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
   line3->addWidget(cmdNow);
   line3->addStretch(1);
   v->addLayout(line3);
+  ConnectControls();
+  Retranslate();
+}
 
+// Every edit is reported as it happens, unless the model is being shown (writing_).
+void ConvertPanel::ConnectControls() {
   connect(cmdCompute, &QPushButton::clicked, this, &ConvertPanel::convertRequested);
   connect(cmdClearDate, &QPushButton::clicked, this, &ConvertPanel::clearRequested);
   connect(cmdNow, &QPushButton::clicked, this, &ConvertPanel::nowRequested);
@@ -102,7 +107,6 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
   };
   connect(cboElement, &QComboBox::activated, this, chosen);
   connect(cboAnimal, &QComboBox::activated, this, chosen);
-  Retranslate();
 }
 
 void ConvertPanel::Retranslate() {

@@ -57,6 +57,7 @@ class ConvertPanel : public QGroupBox {
   void changeEvent(QEvent* event) override;
 
  private:
+  void ConnectControls();
   void Retranslate();
   void ShowListTexts();  // element and animal lists in the window's language
 
