@@ -79,6 +79,8 @@ int main(int argc, char** argv) {
   std::cerr.tie(&out);  // a message follows what was printed before it
   const int code = RunCommand(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr);
   out.flush();
+  // Standard error outlives out (it is flushed at exit): it must not point at it any longer.
+  std::cerr.tie(nullptr);
   if (!buffer.error().empty()) {
     std::cerr << "mirvo-cli: the output could not be written: " << buffer.error() << "\n";
     return mirvo::cli::kExitFailure;
