@@ -121,7 +121,7 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
     return false;
   }
   ChlDate start;
-  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()), reckoner.Epoch(),
+  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()), reckoner.Epoch(),
                     start);
   if (!start.valid) {
     err << "mirvo-cli export: " << kLunarDateInvalid << "\n";

@@ -83,7 +83,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     err << "mirvo-cli month-view: " << OneLineMessage(rules.lastMessage()) << "\n";
     return kExitBadInput;
   }
-  const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
+  const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
   const MonthView view = BuildMonthView(reckoner, day, TodayJdn());
   if (!view.valid) {
     err << "mirvo-cli month-view: Date out of range\n";

@@ -132,7 +132,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     if (outcome == SearchOutcome::kMultipleWindow) {
       const ElementAnimalRows rows = search.MultipleRows();
       if (!rows.AnySet()) return fail(kNoRowSetText);
-      const int longitude = reckoner.ReferenceLongitude();
+      const double longitude = reckoner.ReferenceDegrees();
       bool notFound = false, rangeEnded = false;
       const int32_t day = SearchMultipleElementAnimal(
           reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,

@@ -121,7 +121,7 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   jc.tooltip = CalendarDateSentence(d.jc) + " (London).";
 
   // The Chinese dates at the reference meridian.
-  const double y = CjdcFromAjd(ajd, longitude);
+  const double y = CjdcFromAjd(ajd, reckoner.ReferenceDegrees());
   const std::string referenceTime = TimeOfDayText(Fraction(y), false);
   d.Row(RowId::kCjdc).caption = "Chronological JD " + std::to_string(longitude) + "º East";
   dayCountRow(RowId::kCjdc, y, "CJDC");

@@ -213,7 +213,7 @@ std::string BuildElementAnimalTargetText(int target, int element, int animal, in
 ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   Reckoner& reckoner = context.reckoner;
   const int country = reckoner.CountryIndex();
-  const int longitude = reckoner.ReferenceLongitude();
+  const double longitude = reckoner.ReferenceDegrees();
   ParseResult result;
   auto fail = [&](int status) {
     result.status = status;

@@ -45,7 +45,7 @@ class RangedList : public Listing {
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
 ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
   ChlDate chl;
-  reckoner.DayToChl(CjdcFromAjd(ajd, reckoner.ReferenceLongitude()), reckoner.Epoch(), chl);
+  reckoner.DayToChl(CjdcFromAjd(ajd, reckoner.ReferenceDegrees()), reckoner.Epoch(), chl);
   return chl;
 }
 

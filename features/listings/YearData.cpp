@@ -3,6 +3,7 @@
 // after its dark moon, and one line on the length of each sui and nian.
 #include <string>
 
+#include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
@@ -41,9 +42,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
                          const ListingOptions& options) {
   const int longitude = reckoner.ReferenceLongitude();
   const bool julian = options.julian;
-  const double cjdc = CjdcFromAjd(inputs.ajd, longitude);
+  const double cjdc = CjdcFromAjd(inputs.ajd, reckoner.ReferenceDegrees());
   const int32_t day = JdnOf(cjdc);
-  const int32_t sui = reckoner.ephemeris().SuiYearOf(day, longitude);
+  const int32_t sui = reckoner.ephemeris().SuiYearOf(day, reckoner.ReferenceDegrees());
   const CyclePlace first{CycleOf(sui - 1, reckoner.Epoch()), PositionOf(sui - 1)};
   const bool withTerms = options.majorTerms || options.minorTerms;
 
@@ -55,6 +56,10 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
   text += inputs.epochMethod + ".  Times are " + inputs.zoneLabel + " times,\n";
   text += "which assume longitude" + Spaced(longitude) + "º E (" +
           listing::CountryName(inputs.country) + ") as reference meridian.\n";
+  if (reckoner.Historical()) {
+    text += "The months follow the calendar's history: a dark moon marked with a meridian is\n"
+            "that meridian's time, for which the almanac of its lunar year was computed.\n";
+  }
   // The tables reach no further than the days the calendar serves.
   if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
 
@@ -106,7 +111,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     if (suiStarts || nianStarts || withTerms) body += "\n";
     body += EventColumns(month.day, month.cjdc, julian, inputs.zoneLabel) + "  LN" +
             Spaced(table.firstLunation + m) + " M" + month.label + " (" +
-            std::to_string(month.majorTerms) + " zq)\n";
+            std::to_string(month.majorTerms) + " zq)";
+    if (month.meridian != reckoner.ReferenceMeridian()) body += " at " + MeridianText(month.meridian);
+    body += "\n";
     ++monthsOfSui;
     ++monthsOfNian;
 
