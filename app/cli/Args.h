@@ -58,8 +58,8 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
-// Reference meridian from --longitude L (100..145) or --country vietnam|china|japan (default
-// China, 120). Returns (country index, longitude).
+// Reference meridian from --longitude L (100..145) or --country vietnam|china|japan|korea
+// (default China, 120). Returns (country index, longitude).
 std::pair<int, int> MeridianOptions(const Args& args);
 
 }  // namespace mirvo::cli

@@ -6,14 +6,16 @@
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/tables/MainTables.h"
 #include "core/vellomir/Vellomir.h"
 
 namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli chinese DATE | --jdn N [--longitude L | --country vietnam|china|japan]\n"
-    "                         [--epoch -2696|-2636]\n"
+    "Usage: mirvo-cli chinese DATE | --jdn N\n"
+    "                         [--longitude L | --country vietnam|china|japan|korea]\n"
+    "                         [--epoch -2696|-2636] [--historical]\n"
     "The Chinese lunar (CHL) and solar (CHS) dates of the CE date DATE (year-month-day,\n"
     "astronomical years) or of the day number N, from -3000-01-01 to 3000-12-31, at the reference\n"
     "meridian (default China, 120 degrees east): their texts and sentences, the element-animal\n"
@@ -52,7 +54,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
 
   out << "CE:            " << IsoDateOfJdn(jdn) << " CE (JDN " << jdn << ", "
-      << ZoneLabel(settings.longitude) << ")\n"
+      << ZoneLabelOf(settings.country, settings.longitude) << ")\n"
       << "CHL:           " << r.ChlDateText(chl, 0) << "\n"
       << "CHL year:      " << r.ChlDateText(chl, 2) << "\n"
       << "CHS:           " << r.ChsDateText(chs, true) << "\n"
@@ -72,7 +74,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command ChineseCommand() {
   return {"chinese", "the Chinese lunar and solar dates of a day, with its element-animal names",
-          kUsage, Run, {"jdn", "longitude", "country", "epoch"}, {}};
+          kUsage, Run, {"jdn", "longitude", "country", "epoch"}, {"historical"}};
 }
 
 }  // namespace mirvo::cli

@@ -30,8 +30,8 @@ constexpr const char* kUsage =
     "                        [--policy listing|skip|earlier|later] [options of `show`]\n"
     "                        [--format ics] [--output FILE]\n"
     "       mirvo-cli export new-years|months|leap-months|terms|phases --from YEAR --to YEAR\n"
-    "                        [--country vietnam|china|japan | --longitude L] [--epoch E]\n"
-    "                        [--format ics] [--output FILE]\n"
+    "                        [--country vietnam|china|japan|korea | --longitude L] [--epoch E]\n"
+    "                        [--historical] [--format ics] [--output FILE]\n"
     "Writes an iCalendar file (RFC 5545) to stdout (also with --output -), or to FILE: a regular\n"
     "file (a symbolic link is followed to it) is replaced only once complete and keeps its\n"
     "permissions, one you may not write is refused; a device or a FIFO is written to.\n"
@@ -254,7 +254,7 @@ Command ExportCommand() {
   return {"export", "anniversaries, new years, months, terms and phases as an iCalendar file", kUsage,
           Run,
           EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to"}),
-          {}};
+          EntryFlagNames()};
 }
 
 }  // namespace mirvo::cli

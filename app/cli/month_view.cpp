@@ -17,9 +17,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: mirvo-cli month-view [ENTRY] [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                            [--country vietnam|china|japan] [--longitude L]\n"
+    "                            [--country vietnam|china|japan|korea] [--longitude L]\n"
     "                            [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                            [--animal NAME] [--no-vmc] [--format text|tsv]\n"
+    "                            [--animal NAME] [--no-vmc] [--historical] [--format text|tsv]\n"
     "The Chinese lunar month holding the day of ENTRY (a date with its calendar code, as for\n"
     "`show`; default: today), laid out as the \"Show lunar calendar month\" window shows it: four\n"
     "rows of seven days, with day 15 and day 30 in the eighth (\"Lunaday\") column. Every cell\n"
@@ -48,6 +48,7 @@ void WritePage(const MonthView& view, bool withVmc, std::ostream& out) {
   auto column = [width](const std::string& text) { return RightAligned(text, width) + " "; };
   out << view.title << "\n" << view.heading << "\n";
   if (!view.uncertainty.empty()) out << "Uncertain: " << view.uncertainty << "\n";
+  if (!view.history.empty()) out << "Calendar history: " << view.history << "\n";
   out << "\n";
   // The rows heading spans the seven day columns, the Lunaday column has its own.
   std::string headings = kMonthRowsHeading;
@@ -107,7 +108,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command MonthViewCommand() {
   return {"month-view", "the lunar month of a date as a calendar page of day cells", kUsage, Run,
-          EntryOptionNames({"format"}), {"no-vmc"}};
+          EntryOptionNames({"format"}), EntryFlagNames({"no-vmc"})};
 }
 
 }  // namespace mirvo::cli

@@ -217,16 +217,13 @@ void Reckoner::BuildHistoricalMonths(int32_t sui, int method, LunarMonthTable& m
     const int32_t year = CeYearOfJdn(m.day);
     const int meridian = AlmanacMeridian(country, year);
     const LunarMonthTable& table = tableOf(meridian);
-    int32_t lunation = -1;
-    for (int i = 0; i < table.count(); ++i) {
-      const LunarMonth& first = table.months[static_cast<size_t>(i)];
-      if (first.number == 1 && !first.leap && CeYearOfJdn(first.day) == year) {
-        lunation = table.firstLunation + i;
-        break;
-      }
-    }
-    if (lunation < 0) break;
-    starts.push_back({year, lunation, meridian});
+    int i = 0;
+    while (i < table.count() && !(table.months[static_cast<size_t>(i)].number == 1 &&
+                                  !table.months[static_cast<size_t>(i)].leap &&
+                                  CeYearOfJdn(table.months[static_cast<size_t>(i)].day) == year))
+      ++i;
+    if (i >= table.count()) break;
+    starts.push_back({year, table.firstLunation + i, meridian});
   }
   const int before = starts.empty() ? AlmanacMeridian(country, sui)
                                     : AlmanacMeridian(country, starts.front().year - 1);
@@ -473,6 +470,16 @@ void Reckoner::DayToChlWithHistory(int32_t day, bool historical, ChlDate& chl) {
   DayToChl(day + 0.5, epoch_, chl);
   historical_ = was;
   BuildYearTables(day + 0.5);
+}
+
+int16_t Reckoner::ChlToDayWithHistory(ChlDate& date, bool historical) {
+  ChlDate again = date;
+  const bool was = historical_;
+  historical_ = historical;
+  const int16_t status = ChlToDay(date);
+  historical_ = was;
+  ChlToDay(again);
+  return status;
 }
 
 // Works on a copy: asking for the length of a month leaves the caller's date as it was.

@@ -127,9 +127,11 @@ class Reckoner {
   // uses the true sun); the date that ChsToDay under `method` gives the same day.
   void DayToChs(double x, int epoch, int method, ChsDate& chs);
   void RefreshChlDate(ChlDate& date);
-  // The lunar date of a day with the calendar's history followed or not, whatever the setting;
-  // the settings and the last-built tables stay as they were.
+  // The lunar date of a day, and the day of a lunar date (as ChlToDay), with the calendar's
+  // history followed or not, whatever the setting; the setting stays, and the last-built tables
+  // are those of the day, or of the date's year, under it.
   void DayToChlWithHistory(int32_t day, bool historical, ChlDate& chl);
+  int16_t ChlToDayWithHistory(ChlDate& date, bool historical);
   // 29 or 30, or the negative ChlToDay status; the date itself is left as it was.
   int16_t ChlMonthLength(ChlDate& date);
 

@@ -39,9 +39,14 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox("Settings", parent) {
   chkShowVMC = Check("chkShowVMC", "Show Vellomir Calendar");
   chkShowCJDs = Check("chkShowCJDs", "Show chronological JDs");
   chkAutoLog = Check("chkAutoLog", "Auto log");
+  chkHistorical = Check("chkHistorical", "Follow the calendar's history");
+  chkHistorical->setToolTip(
+      "Compute each lunar year for the meridian of its country's almanac of the time "
+      "(China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)");
   line2->addWidget(chkShowVMC);
   line2->addWidget(chkShowCJDs);
   line2->addWidget(chkAutoLog);
+  line2->addWidget(chkHistorical);
   line2->addStretch(1);
   v->addLayout(line2);
 
@@ -55,6 +60,7 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox("Settings", parent) {
   connect(chkShowVMC, &QCheckBox::toggled, this, &SettingsPanel::showVmcToggled);
   connect(chkShowCJDs, &QCheckBox::toggled, this, &SettingsPanel::showCjdsToggled);
   connect(chkAutoLog, &QCheckBox::toggled, this, &SettingsPanel::autoLogToggled);
+  connect(chkHistorical, &QCheckBox::toggled, this, &SettingsPanel::historicalToggled);
 }
 
 void SettingsPanel::FillLists() {
@@ -73,6 +79,7 @@ void SettingsPanel::ShowSettings(const MainSettings& s) {
   SetCheckedQuietly(chkShowVMC, s.showVmc);
   SetCheckedQuietly(chkShowCJDs, s.showCjds);
   SetCheckedQuietly(chkAutoLog, s.autoLog);
+  SetCheckedQuietly(chkHistorical, s.historical);
 }
 
 }  // namespace mirvo

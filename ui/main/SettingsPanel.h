@@ -32,6 +32,7 @@ class SettingsPanel : public QGroupBox {
   void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
   void showCjdsToggled(bool show);
   void autoLogToggled(bool on);
+  void historicalToggled(bool on);   // follow the calendar's history
 
  private:
   QComboBox* cboRefLong = nullptr;
@@ -42,6 +43,7 @@ class SettingsPanel : public QGroupBox {
   QCheckBox* chkShowVMC = nullptr;
   QCheckBox* chkShowCJDs = nullptr;
   QCheckBox* chkAutoLog = nullptr;
+  QCheckBox* chkHistorical = nullptr;
 };
 
 }  // namespace mirvo

@@ -113,8 +113,9 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("longitude");
     QTest::newRow("Vietnam") << "0" << "Vietnam" << "105";
     QTest::newRow("Japan") << "2" << "Japan" << "135";
+    QTest::newRow("Korea") << "3" << "Korea" << "135";
     QTest::newRow("blank") << " " << "China" << "120";
-    QTest::newRow("other") << "3" << "China" << "120";
+    QTest::newRow("other") << "4" << "China" << "120";
     QTest::newRow("padded") << "2 " << "China" << "120";
   }
   void storedCountryIsUsedOnlyWhenValid() {
