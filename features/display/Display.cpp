@@ -5,11 +5,13 @@
 #include <cstdio>
 
 #include "core/chinese/Cycles.h"
+#include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "core/ephemeris/MoonPhase.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
+#include "features/display/CalendarHistory.h"
 #include "features/display/UncertainDay.h"
 #include "util/Text.h"
 
@@ -136,10 +138,19 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
   chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
+  d.chlHistory = CalendarHistoryDayText(reckoner, d.chl);
+  if (!d.chlHistory.empty()) chl.tooltip += " " + d.chlHistory;
   Reckoner::DayMargins margins;
   if (d.chl.valid && reckoner.MarginsOfDay(d.chl.jdn, margins)) {
     d.chlUncertainty = UncertainDayText(margins);
     if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
+  }
+  // The meridian the date was computed for, when the calendar's history puts it elsewhere.
+  if (d.chl.valid) {
+    const int meridian = reckoner.MeridianOfLunarYear(YearFromCycle(d.chl.cycle, d.chl.position, reckoner.Epoch()));
+    if (meridian != reckoner.ReferenceMeridian()) {
+      chl.caption = std::string(info.adjective) + " Lunar (" + MeridianText(meridian) + "):";
+    }
   }
 
   // The day, year and month in the sexagenary cycle.

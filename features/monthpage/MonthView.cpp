@@ -6,6 +6,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
+#include "features/display/CalendarHistory.h"
 #include "features/display/UncertainDay.h"
 
 namespace mirvo {
@@ -98,6 +99,9 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today) {
     view.uncertainty = UncertainMonthPageText(atFirst.month, atLast.next, length);
     view.uncertainNote = UncertainMonthPageNote(atFirst.month, atLast.next);
   }
+  const MonthHistory history = MonthHistoryOf(reckoner, chl, length);
+  view.history = CalendarHistoryMonthText(reckoner, history);
+  view.historyNote = CalendarHistoryMonthNote(history);
   view.valid = true;
   return view;
 }

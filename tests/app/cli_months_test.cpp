@@ -51,13 +51,13 @@ TEST(CliMonths, TsvOfChinaMatchesReferenceTableWhereCertain) {
   ASSERT_EQ(run.code, 0) << run.out.substr(0, 300);
   const auto lines = Lines(run.out);
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain");
+  EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule");
   const auto reference = ReferenceRows();
   ASSERT_EQ(lines.size(), reference.size() + 1);
   std::vector<std::string> uncertain;
   for (size_t i = 0; i < reference.size(); ++i) {
     const auto f = Fields(lines[i + 1]);
-    ASSERT_EQ(f.size(), 10u) << lines[i + 1];
+    ASSERT_EQ(f.size(), 11u) << lines[i + 1];
     const std::string row = f[0] + "," + f[3] + "," + f[4] + "," + f[5] + "," + f[7];
     const bool start = f[9] == "1";
     const bool end = i + 1 < reference.size() && Fields(lines[i + 2])[9] == "1";

@@ -211,8 +211,13 @@ void frmCalendar::Redraw() {
     setWindowTitle(Q(MonthViewCaption(reckoner_, captionDay)));
     lblTitle->setText(Q(view_.title));
     lblYearAndMonth->setText(Q(view_.heading));
-    lblUncertain->setText(view_.uncertainNote.empty() ? QString() : Q("Uncertain " + view_.uncertainNote));
-    lblUncertain->setToolTip(Q(view_.uncertainty));
+    // The corner holds the month's doubts: other tables, and the almanac of its time.
+    std::string corner = view_.uncertainNote.empty() ? "" : "Uncertain " + view_.uncertainNote;
+    if (!view_.historyNote.empty()) corner += (corner.empty() ? "" : "\n") + view_.historyNote;
+    std::string tip = view_.uncertainty;
+    if (!view_.history.empty()) tip += (tip.empty() ? "" : " ") + view_.history;
+    lblUncertain->setText(Q(corner));
+    lblUncertain->setToolTip(Q(tip));
   }
   picCalendar->update();
 }
