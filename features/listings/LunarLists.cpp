@@ -69,6 +69,7 @@ class NewYearsList : public RangedList {
     listed_.start = series_->start();
     listed_.longitude = reckoner_.ReferenceLongitude();
     listed_.country = inputs_.country;
+    listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
     std::string header;
     if (newYears_) {
@@ -171,6 +172,7 @@ class MonthStartsList : public RangedList {
     listed_.leapMonthsOnly = options_.leapMonthsOnly;
     listed_.longitude = reckoner_.ReferenceLongitude();
     listed_.country = inputs_.country;
+    listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
     return true;
   }

@@ -57,8 +57,8 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
   text += "which assume longitude" + Spaced(longitude) + "º E (" +
           listing::CountryName(inputs.country) + ") as reference meridian.\n";
   if (reckoner.Historical()) {
-    text += "The months follow the calendar's history: a dark moon marked with a meridian is\n"
-            "that meridian's time, for which the almanac of its lunar year was computed.\n";
+    text += "The months follow the calendar's history: a dark moon whose time is marked with a\n"
+            "meridian (E120) is that meridian's time, for which the almanac of its year was computed.\n";
   }
   // The tables reach no further than the days the calendar serves.
   if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
@@ -109,11 +109,10 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
       body += "Nian " + Spaced(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
     }
     if (suiStarts || nianStarts || withTerms) body += "\n";
-    body += EventColumns(month.day, month.cjdc, julian, inputs.zoneLabel) + "  LN" +
-            Spaced(table.firstLunation + m) + " M" + month.label + " (" +
-            std::to_string(month.majorTerms) + " zq)";
-    if (month.meridian != reckoner.ReferenceMeridian()) body += " at " + MeridianText(month.meridian);
-    body += "\n";
+    const bool ownMeridian = month.meridian == reckoner.ReferenceMeridian();
+    body += EventColumns(month.day, month.cjdc, julian, ownMeridian ? inputs.zoneLabel : MeridianCode(month.meridian)) +
+            "  LN" + Spaced(table.firstLunation + m) + " M" + month.label + " (" +
+            std::to_string(month.majorTerms) + " zq)\n";
     ++monthsOfSui;
     ++monthsOfNian;
 
