@@ -107,7 +107,7 @@ int SaveCalendarPng(const std::string& file, const std::string& entry) {
       return 2;
     }
   }
-  const int32_t day = mirvo::JdnOf(mirvo::CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
+  const int32_t day = mirvo::JdnOf(mirvo::CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
   mirvo::frmCalendar calendar(reckoner, mirvo::CalendarServices{});
   calendar.setJdn1stOfMonth(day);
   std::string reason = "the month cannot be drawn";

@@ -140,6 +140,46 @@
         <source>Year %1</source>
         <translation>黄帝紀元 %1 年</translation>
     </message>
+    <message>
+        <source>Korean Lunar:</source>
+        <translation>韓国の旧暦：</translation>
+    </message>
+    <message>
+        <source>Korean Solar:</source>
+        <translation>韓国の節気暦：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º E):</source>
+        <translation>ベトナムの旧暦（東経%1°）：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º%2′ E):</source>
+        <translation>ベトナムの旧暦（東経%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º E):</source>
+        <translation>中国の旧暦（東経%1°）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º%2′ E):</source>
+        <translation>中国の旧暦（東経%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º E):</source>
+        <translation>日本の旧暦（東経%1°）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º%2′ E):</source>
+        <translation>日本の旧暦（東経%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º E):</source>
+        <translation>韓国の旧暦（東経%1°）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º%2′ E):</source>
+        <translation>韓国の旧暦（東経%1°%2′）：</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -675,6 +715,58 @@
         <source>One quarter of the lunar month in each row</source>
         <translation>1 行に旧暦の月の 4 分の 1</translation>
     </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2)</source>
+        <translation>東経%1°で計算（%2年の暦）</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3)</source>
+        <translation>東経%1°%2′で計算（%3年の暦）</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month</source>
+        <translation>%1年の暦（東経%2°）にはこの月がない</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month</source>
+        <translation>%1年の暦（東経%2°%3′）にはこの月がない</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE</source>
+        <translation>%1年の暦（東経%2°）：西暦%4-%5-%6から%3日</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE</source>
+        <translation>%1年の暦（東経%2°%3′）：西暦%5-%6-%7から%4日</translation>
+    </message>
+    <message>
+        <source>modern rule: the almanac of the time may differ</source>
+        <translation>現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2); modern rule: the almanac of the time may differ</source>
+        <translation>東経%1°で計算（%2年の暦）；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3); modern rule: the almanac of the time may differ</source>
+        <translation>東経%1°%2′で計算（%3年の暦）；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年の暦（東経%2°）にはこの月がない；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年の暦（東経%2°%3′）にはこの月がない；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年の暦（東経%2°）：西暦%4-%5-%6から%3日；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年の暦（東経%2°%3′）：西暦%5-%6-%7から%4日；現代の規則による計算で、当時の暦とは異なる場合がある</translation>
+    </message>
 </context>
 <context>
     <name>NativeNames</name>
@@ -928,6 +1020,18 @@
     <message>
         <source>Intercalary month</source>
         <translation>閏月</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>韓国</translation>
+    </message>
+    <message>
+        <source>VMC month (KST)</source>
+        <translation>VMC の月（KST）</translation>
+    </message>
+    <message>
+        <source>VMC year (KST)</source>
+        <translation>VMC の年（KST）</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1352,14 @@
         <source>The language of the windows; System follows the locale (English where the program has no translation)</source>
         <translation>ウィンドウの言語。「システムに従う」はロケールに合わせます（翻訳がない場合は英語）</translation>
     </message>
+    <message>
+        <source>Follow the calendar&apos;s history</source>
+        <translation>暦法の沿革に従う</translation>
+    </message>
+    <message>
+        <source>Compute each lunar year for the meridian of its country&apos;s almanac of the time (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)</source>
+        <translation>各旧暦年を、その国の当時の暦が用いた子午線で計算します（中国は1928年まで東経116°25′、ベトナムは1967年まで東経120°、韓国は1911年まで東経120°）</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmBVsoftware</name>
@@ -1530,10 +1642,6 @@
         <translation>設定</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
-        <translation>&lt;b&gt;国&lt;/b&gt;：ベトナム、中国、日本。基準子午線（東経 105°、120°、135°）、十二支の動物名（ベトナムでは猫と山羊、日本では猪）、ウィンドウの色が決まります。選択は次回の起動まで保たれます。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Longitude&lt;/b&gt;: the reference meridian itself, 100° to 145° east, with its zone label (for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil day at this meridian, so a dark moon shortly before midnight can fall on different days for different meridians.</source>
         <translation>&lt;b&gt;経度&lt;/b&gt;：基準子午線そのもの（東経 100°～145°）と、その時間帯の略号（例：北京の子午線 116° は BEI）。月と節気はこの子午線での暦日に始まるので、真夜中直前の朔は子午線によって別の日になることがあります。</translation>
     </message>
@@ -1572,6 +1680,14 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, 135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
+        <translation>&lt;b&gt;国&lt;/b&gt;：ベトナム、中国、日本、韓国。基準子午線（東経 105°、120°、135°、135°）、十二支の動物名（ベトナムでは猫と山羊、日本では猪）、ウィンドウの色が決まります。選択は次回の起動まで保たれます。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
+        <translation>&lt;b&gt;暦法の沿革に従う&lt;/b&gt;：各旧暦年を、その国の暦がその年に用いた子午線で計算します（中国は1928年まで東経116°25′、ベトナムは1967年まで東経120°、韓国は1911年まで東経120°）。現代の規則が当時の暦を再現する年より前の日付（中国1912年、ベトナム1945年、韓国1900年、日本1873年）では、当時の暦と異なる場合があることをツールチップで示します。</translation>
     </message>
 </context>
 <context>

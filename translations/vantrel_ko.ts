@@ -140,6 +140,46 @@
         <source>Year %1</source>
         <translation>황제 기년 %1년</translation>
     </message>
+    <message>
+        <source>Korean Lunar:</source>
+        <translation>한국 음력:</translation>
+    </message>
+    <message>
+        <source>Korean Solar:</source>
+        <translation>한국 절기력:</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º E):</source>
+        <translation>베트남 음력 (동경 %1°):</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º%2′ E):</source>
+        <translation>베트남 음력 (동경 %1°%2′):</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º E):</source>
+        <translation>중국 음력 (동경 %1°):</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º%2′ E):</source>
+        <translation>중국 음력 (동경 %1°%2′):</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º E):</source>
+        <translation>일본 음력 (동경 %1°):</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º%2′ E):</source>
+        <translation>일본 음력 (동경 %1°%2′):</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º E):</source>
+        <translation>한국 음력 (동경 %1°):</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º%2′ E):</source>
+        <translation>한국 음력 (동경 %1°%2′):</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -675,6 +715,58 @@
         <source>One quarter of the lunar month in each row</source>
         <translation>한 줄에 음력 한 달의 4분의 1</translation>
     </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2)</source>
+        <translation>동경 %1° 기준으로 계산(%2년 역서)</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3)</source>
+        <translation>동경 %1°%2′ 기준으로 계산(%3년 역서)</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month</source>
+        <translation>%1년 역서(동경 %2°)에는 이 달이 없음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month</source>
+        <translation>%1년 역서(동경 %2°%3′)에는 이 달이 없음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE</source>
+        <translation>%1년 역서(동경 %2°): 서기 %4-%5-%6부터 %3일</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE</source>
+        <translation>%1년 역서(동경 %2°%3′): 서기 %5-%6-%7부터 %4일</translation>
+    </message>
+    <message>
+        <source>modern rule: the almanac of the time may differ</source>
+        <translation>현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2); modern rule: the almanac of the time may differ</source>
+        <translation>동경 %1° 기준으로 계산(%2년 역서); 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3); modern rule: the almanac of the time may differ</source>
+        <translation>동경 %1°%2′ 기준으로 계산(%3년 역서); 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1년 역서(동경 %2°)에는 이 달이 없음; 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1년 역서(동경 %2°%3′)에는 이 달이 없음; 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1년 역서(동경 %2°): 서기 %4-%5-%6부터 %3일; 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1년 역서(동경 %2°%3′): 서기 %5-%6-%7부터 %4일; 현대 규칙으로 계산, 당시 역서와 다를 수 있음</translation>
+    </message>
 </context>
 <context>
     <name>NativeNames</name>
@@ -928,6 +1020,18 @@
     <message>
         <source>Intercalary month</source>
         <translation>윤달</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>한국</translation>
+    </message>
+    <message>
+        <source>VMC month (KST)</source>
+        <translation>VMC 달 (KST)</translation>
+    </message>
+    <message>
+        <source>VMC year (KST)</source>
+        <translation>VMC 해 (KST)</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1352,14 @@
         <source>The language of the windows; System follows the locale (English where the program has no translation)</source>
         <translation>창의 언어. &quot;시스템 설정&quot;은 로캘을 따릅니다 (번역이 없으면 영어)</translation>
     </message>
+    <message>
+        <source>Follow the calendar&apos;s history</source>
+        <translation>역법의 연혁 따르기</translation>
+    </message>
+    <message>
+        <source>Compute each lunar year for the meridian of its country&apos;s almanac of the time (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)</source>
+        <translation>각 음력 해를 그 나라의 당시 역서가 쓴 자오선으로 계산합니다(중국 1928년까지 동경 116°25′, 베트남 1967년까지 동경 120°, 한국 1911년까지 동경 120°)</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmBVsoftware</name>
@@ -1530,10 +1642,6 @@
         <translation>설정</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
-        <translation>&lt;b&gt;나라&lt;/b&gt;: 베트남, 중국, 일본. 기준 자오선(동경 105°, 120°, 135°), 띠 동물의 이름(베트남은 고양이와 염소, 일본은 멧돼지), 창의 색을 정합니다. 고른 것은 다음 시작 때도 유지됩니다.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Longitude&lt;/b&gt;: the reference meridian itself, 100° to 145° east, with its zone label (for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil day at this meridian, so a dark moon shortly before midnight can fall on different days for different meridians.</source>
         <translation>&lt;b&gt;경도&lt;/b&gt;: 기준 자오선 자체(동경 100°~145°)와 그 시간대 약호(예: 베이징 자오선 116°는 BEI). 달과 절기는 이 자오선의 날에 시작하므로, 자정 직전의 삭은 자오선에 따라 다른 날에 들 수 있습니다.</translation>
     </message>
@@ -1572,6 +1680,14 @@
     <message>
         <source>Close</source>
         <translation>닫기</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, 135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
+        <translation>&lt;b&gt;나라&lt;/b&gt;: 베트남, 중국, 일본, 한국. 기준 자오선(동경 105°, 120°, 135°, 135°), 띠 동물의 이름(베트남은 고양이와 염소, 일본은 멧돼지), 창의 색을 정합니다. 고른 것은 다음 시작 때도 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
+        <translation>&lt;b&gt;역법의 연혁 따르기&lt;/b&gt;: 각 음력 해를 그 나라의 역서가 그해에 쓴 자오선으로 계산합니다(중국 1928년까지 동경 116°25′, 베트남 1967년까지 동경 120°, 한국 1911년까지 동경 120°). 현대 규칙이 당시 역서를 재현하는 해(중국 1912년, 베트남 1945년, 한국 1900년, 일본 1873년) 이전의 날짜는 당시 역서와 다를 수 있다고 도움말 풍선에 적습니다.</translation>
     </message>
 </context>
 <context>

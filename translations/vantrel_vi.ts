@@ -140,6 +140,46 @@
         <source>Year %1</source>
         <translation>Năm thứ %1</translation>
     </message>
+    <message>
+        <source>Korean Lunar:</source>
+        <translation>Âm lịch Hàn Quốc:</translation>
+    </message>
+    <message>
+        <source>Korean Solar:</source>
+        <translation>Tiết khí Hàn Quốc:</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º E):</source>
+        <translation>Âm lịch Việt Nam (%1° Đông):</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º%2′ E):</source>
+        <translation>Âm lịch Việt Nam (%1°%2′ Đông):</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º E):</source>
+        <translation>Âm lịch Trung Quốc (%1° Đông):</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º%2′ E):</source>
+        <translation>Âm lịch Trung Quốc (%1°%2′ Đông):</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º E):</source>
+        <translation>Âm lịch Nhật Bản (%1° Đông):</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º%2′ E):</source>
+        <translation>Âm lịch Nhật Bản (%1°%2′ Đông):</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º E):</source>
+        <translation>Âm lịch Hàn Quốc (%1° Đông):</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º%2′ E):</source>
+        <translation>Âm lịch Hàn Quốc (%1°%2′ Đông):</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -675,6 +715,58 @@
         <source>One quarter of the lunar month in each row</source>
         <translation>Mỗi hàng là một phần tư tháng âm lịch</translation>
     </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2)</source>
+        <translation>tính theo kinh tuyến %1° Đông (lịch năm %2)</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3)</source>
+        <translation>tính theo kinh tuyến %1°%2′ Đông (lịch năm %3)</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month</source>
+        <translation>lịch năm %1 (%2° Đông) không có tháng này</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month</source>
+        <translation>lịch năm %1 (%2°%3′ Đông) không có tháng này</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE</source>
+        <translation>lịch năm %1 (%2° Đông): tháng %3 ngày, bắt đầu từ %4-%5-%6 CN</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE</source>
+        <translation>lịch năm %1 (%2°%3′ Đông): tháng %4 ngày, bắt đầu từ %5-%6-%7 CN</translation>
+    </message>
+    <message>
+        <source>modern rule: the almanac of the time may differ</source>
+        <translation>tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2); modern rule: the almanac of the time may differ</source>
+        <translation>tính theo kinh tuyến %1° Đông (lịch năm %2); tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3); modern rule: the almanac of the time may differ</source>
+        <translation>tính theo kinh tuyến %1°%2′ Đông (lịch năm %3); tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>lịch năm %1 (%2° Đông) không có tháng này; tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>lịch năm %1 (%2°%3′ Đông) không có tháng này; tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE; modern rule: the almanac of the time may differ</source>
+        <translation>lịch năm %1 (%2° Đông): tháng %3 ngày, bắt đầu từ %4-%5-%6 CN; tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE; modern rule: the almanac of the time may differ</source>
+        <translation>lịch năm %1 (%2°%3′ Đông): tháng %4 ngày, bắt đầu từ %5-%6-%7 CN; tính theo quy tắc hiện đại, lịch đương thời có thể khác</translation>
+    </message>
 </context>
 <context>
     <name>NativeNames</name>
@@ -928,6 +1020,18 @@
     <message>
         <source>Intercalary month</source>
         <translation>Tháng nhuận</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>Hàn Quốc</translation>
+    </message>
+    <message>
+        <source>VMC month (KST)</source>
+        <translation>tháng VMC (KST)</translation>
+    </message>
+    <message>
+        <source>VMC year (KST)</source>
+        <translation>năm VMC (KST)</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1352,14 @@
         <source>The language of the windows; System follows the locale (English where the program has no translation)</source>
         <translation>Ngôn ngữ của các cửa sổ; &quot;Theo hệ thống&quot; dùng ngôn ngữ của máy (tiếng Anh nếu chương trình chưa có bản dịch)</translation>
     </message>
+    <message>
+        <source>Follow the calendar&apos;s history</source>
+        <translation>Theo lịch sử lịch pháp</translation>
+    </message>
+    <message>
+        <source>Compute each lunar year for the meridian of its country&apos;s almanac of the time (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)</source>
+        <translation>Tính mỗi năm âm lịch theo kinh tuyến mà lịch đương thời của nước đó dùng (Trung Quốc 116°25′ Đông đến năm 1928, Việt Nam 120° Đông đến năm 1967, Hàn Quốc 120° Đông đến năm 1911)</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmBVsoftware</name>
@@ -1530,10 +1642,6 @@
         <translation>Cài đặt</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
-        <translation>&lt;b&gt;Quốc gia&lt;/b&gt;: Việt Nam, Trung Quốc hoặc Nhật Bản. Lựa chọn này quyết định kinh tuyến chuẩn (105°, 120° hoặc 135° Đông), tên con giáp (Việt Nam có Mèo và Dê, Nhật Bản có Lợn rừng) và màu cửa sổ, và được giữ cho lần mở sau.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Longitude&lt;/b&gt;: the reference meridian itself, 100° to 145° east, with its zone label (for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil day at this meridian, so a dark moon shortly before midnight can fall on different days for different meridians.</source>
         <translation>&lt;b&gt;Kinh độ&lt;/b&gt;: chính kinh tuyến chuẩn, từ 100° đến 145° Đông, kèm nhãn múi giờ (ví dụ BEI cho 116°, kinh tuyến Bắc Kinh). Tháng và tiết khí bắt đầu theo ngày dân sự tại kinh tuyến này, nên một lần sóc ngay trước nửa đêm có thể rơi vào những ngày khác nhau ở các kinh tuyến khác nhau.</translation>
     </message>
@@ -1572,6 +1680,14 @@
     <message>
         <source>Close</source>
         <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, 135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
+        <translation>&lt;b&gt;Quốc gia&lt;/b&gt;: Việt Nam, Trung Quốc, Nhật Bản hoặc Hàn Quốc. Lựa chọn này quyết định kinh tuyến chuẩn (105°, 120°, 135° hoặc 135° Đông), tên con giáp (Việt Nam có Mèo và Dê, Nhật Bản có Lợn rừng) và màu cửa sổ, và được giữ cho lần mở sau.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
+        <translation>&lt;b&gt;Theo lịch sử lịch pháp&lt;/b&gt;: mỗi năm âm lịch được tính theo kinh tuyến mà lịch của nước đó dùng trong năm ấy (Trung Quốc 116°25′ Đông đến năm 1928, Việt Nam 120° Đông đến năm 1967, Hàn Quốc 120° Đông đến năm 1911). Các ngày trước những năm mà quy tắc hiện đại tái hiện đúng lịch đương thời (Trung Quốc 1912, Việt Nam 1945, Hàn Quốc 1900, Nhật Bản 1873) có ghi chú trong chú giải rằng lịch đương thời có thể khác.</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,46 @@
         <source>Year %1</source>
         <translation>黄帝纪年 %1</translation>
     </message>
+    <message>
+        <source>Korean Lunar:</source>
+        <translation>韩国阴历：</translation>
+    </message>
+    <message>
+        <source>Korean Solar:</source>
+        <translation>韩国节气历：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º E):</source>
+        <translation>越南阴历（东经%1°）：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º%2′ E):</source>
+        <translation>越南阴历（东经%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º E):</source>
+        <translation>中国农历（东经%1°）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º%2′ E):</source>
+        <translation>中国农历（东经%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º E):</source>
+        <translation>日本旧历（东经%1°）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º%2′ E):</source>
+        <translation>日本旧历（东经%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º E):</source>
+        <translation>韩国阴历（东经%1°）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º%2′ E):</source>
+        <translation>韩国阴历（东经%1°%2′）：</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -675,6 +715,58 @@
         <source>One quarter of the lunar month in each row</source>
         <translation>每行为农历月的四分之一</translation>
     </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2)</source>
+        <translation>按东经%1°推算（%2年历书）</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3)</source>
+        <translation>按东经%1°%2′推算（%3年历书）</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month</source>
+        <translation>%1年历书（东经%2°）无此月</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month</source>
+        <translation>%1年历书（东经%2°%3′）无此月</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE</source>
+        <translation>%1年历书（东经%2°）：此月%3天，始于公元%4-%5-%6</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE</source>
+        <translation>%1年历书（东经%2°%3′）：此月%4天，始于公元%5-%6-%7</translation>
+    </message>
+    <message>
+        <source>modern rule: the almanac of the time may differ</source>
+        <translation>按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2); modern rule: the almanac of the time may differ</source>
+        <translation>按东经%1°推算（%2年历书）；按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3); modern rule: the almanac of the time may differ</source>
+        <translation>按东经%1°%2′推算（%3年历书）；按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年历书（东经%2°）无此月；按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年历书（东经%2°%3′）无此月；按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年历书（东经%2°）：此月%3天，始于公元%4-%5-%6；按现代规则推算，与当年历书或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年历书（东经%2°%3′）：此月%4天，始于公元%5-%6-%7；按现代规则推算，与当年历书或有不同</translation>
+    </message>
 </context>
 <context>
     <name>NativeNames</name>
@@ -928,6 +1020,18 @@
     <message>
         <source>Intercalary month</source>
         <translation>闰月</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>韩国</translation>
+    </message>
+    <message>
+        <source>VMC month (KST)</source>
+        <translation>VMC 月（KST）</translation>
+    </message>
+    <message>
+        <source>VMC year (KST)</source>
+        <translation>VMC 年（KST）</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1352,14 @@
         <source>The language of the windows; System follows the locale (English where the program has no translation)</source>
         <translation>窗口使用的语言；“跟随系统”按系统区域设置选择（程序没有相应译文时用英文）</translation>
     </message>
+    <message>
+        <source>Follow the calendar&apos;s history</source>
+        <translation>依历法沿革推算</translation>
+    </message>
+    <message>
+        <source>Compute each lunar year for the meridian of its country&apos;s almanac of the time (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)</source>
+        <translation>每个农历年按其国家当年历书所用的子午线推算（中国东经116°25′至1928年，越南东经120°至1967年，韩国东经120°至1911年）</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmBVsoftware</name>
@@ -1530,10 +1642,6 @@
         <translation>设置</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
-        <translation>&lt;b&gt;国家&lt;/b&gt;：越南、中国或日本。它决定参考子午线（东经 105°、120° 或 135°）、生肖名称（越南为猫和山羊，日本为野猪）和窗口的颜色。所作选择在下次启动时保留。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Longitude&lt;/b&gt;: the reference meridian itself, 100° to 145° east, with its zone label (for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil day at this meridian, so a dark moon shortly before midnight can fall on different days for different meridians.</source>
         <translation>&lt;b&gt;经度&lt;/b&gt;：参考子午线本身，东经 100° 至 145°，附时区标记（例如 116° 为 BEI，即北京的经线）。月份和节气从这条子午线上的民用日开始，因此临近午夜的朔在不同子午线上可能落在不同的日子。</translation>
     </message>
@@ -1572,6 +1680,14 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, 135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
+        <translation>&lt;b&gt;国家&lt;/b&gt;：越南、中国、日本或韩国。它决定参考子午线（东经 105°、120°、135° 或 135°）、生肖名称（越南为猫和山羊，日本为野猪）和窗口的颜色。所作选择在下次启动时保留。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
+        <translation>&lt;b&gt;依历法沿革推算&lt;/b&gt;：每个农历年按其国家当年历书所用的子午线推算（中国东经116°25′至1928年，越南东经120°至1967年，韩国东经120°至1911年）。在现代规则能重现当年历书的年份之前（中国1912年、越南1945年、韩国1900年、日本1873年），日期的提示会说明当年历书或有不同。</translation>
     </message>
 </context>
 <context>

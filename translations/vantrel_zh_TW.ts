@@ -140,6 +140,46 @@
         <source>Year %1</source>
         <translation>黃帝紀年 %1</translation>
     </message>
+    <message>
+        <source>Korean Lunar:</source>
+        <translation>韓國陰曆：</translation>
+    </message>
+    <message>
+        <source>Korean Solar:</source>
+        <translation>韓國節氣曆：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º E):</source>
+        <translation>越南陰曆（東經%1°）：</translation>
+    </message>
+    <message>
+        <source>Vietnamese Lunar (%1º%2′ E):</source>
+        <translation>越南陰曆（東經%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º E):</source>
+        <translation>中國農曆（東經%1°）：</translation>
+    </message>
+    <message>
+        <source>Chinese Lunar (%1º%2′ E):</source>
+        <translation>中國農曆（東經%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º E):</source>
+        <translation>日本舊曆（東經%1°）：</translation>
+    </message>
+    <message>
+        <source>Japanese Lunar (%1º%2′ E):</source>
+        <translation>日本舊曆（東經%1°%2′）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º E):</source>
+        <translation>韓國陰曆（東經%1°）：</translation>
+    </message>
+    <message>
+        <source>Korean Lunar (%1º%2′ E):</source>
+        <translation>韓國陰曆（東經%1°%2′）：</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
@@ -675,6 +715,58 @@
         <source>One quarter of the lunar month in each row</source>
         <translation>每列為農曆月的四分之一</translation>
     </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2)</source>
+        <translation>按東經%1°推算（%2年曆書）</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3)</source>
+        <translation>按東經%1°%2′推算（%3年曆書）</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month</source>
+        <translation>%1年曆書（東經%2°）無此月</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month</source>
+        <translation>%1年曆書（東經%2°%3′）無此月</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE</source>
+        <translation>%1年曆書（東經%2°）：此月%3天，始於公元%4-%5-%6</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE</source>
+        <translation>%1年曆書（東經%2°%3′）：此月%4天，始於公元%5-%6-%7</translation>
+    </message>
+    <message>
+        <source>modern rule: the almanac of the time may differ</source>
+        <translation>按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>computed for %1º E (the almanac of %2); modern rule: the almanac of the time may differ</source>
+        <translation>按東經%1°推算（%2年曆書）；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>computed for %1º%2′ E (the almanac of %3); modern rule: the almanac of the time may differ</source>
+        <translation>按東經%1°%2′推算（%3年曆書）；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年曆書（東經%2°）無此月；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E) had no such month; modern rule: the almanac of the time may differ</source>
+        <translation>%1年曆書（東經%2°%3′）無此月；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º E): %3 days from %4-%5-%6 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年曆書（東經%2°）：此月%3天，始於公元%4-%5-%6；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
+    <message>
+        <source>the almanac of %1 (%2º%3′ E): %4 days from %5-%6-%7 CE; modern rule: the almanac of the time may differ</source>
+        <translation>%1年曆書（東經%2°%3′）：此月%4天，始於公元%5-%6-%7；按現代規則推算，與當年曆書或有不同</translation>
+    </message>
 </context>
 <context>
     <name>NativeNames</name>
@@ -928,6 +1020,18 @@
     <message>
         <source>Intercalary month</source>
         <translation>閏月</translation>
+    </message>
+    <message>
+        <source>Korea</source>
+        <translation>韓國</translation>
+    </message>
+    <message>
+        <source>VMC month (KST)</source>
+        <translation>VMC 月（KST）</translation>
+    </message>
+    <message>
+        <source>VMC year (KST)</source>
+        <translation>VMC 年（KST）</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1352,14 @@
         <source>The language of the windows; System follows the locale (English where the program has no translation)</source>
         <translation>視窗使用的語言；「依系統」按系統的地區設定選擇（程式沒有相應譯文時用英文）</translation>
     </message>
+    <message>
+        <source>Follow the calendar&apos;s history</source>
+        <translation>依曆法沿革推算</translation>
+    </message>
+    <message>
+        <source>Compute each lunar year for the meridian of its country&apos;s almanac of the time (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)</source>
+        <translation>每個農曆年按其國家當年曆書所用的子午線推算（中國東經116°25′至1928年，越南東經120°至1967年，韓國東經120°至1911年）</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmBVsoftware</name>
@@ -1530,10 +1642,6 @@
         <translation>設定</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
-        <translation>&lt;b&gt;國家&lt;/b&gt;：越南、中國或日本。它決定參考子午線（東經 105°、120° 或 135°）、生肖名稱（越南為貓和山羊，日本為野豬）和視窗的顏色。所作選擇在下次啟動時保留。</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;Longitude&lt;/b&gt;: the reference meridian itself, 100° to 145° east, with its zone label (for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil day at this meridian, so a dark moon shortly before midnight can fall on different days for different meridians.</source>
         <translation>&lt;b&gt;經度&lt;/b&gt;：參考子午線本身，東經 100° 至 145°，附時區標記（例如 116° 為 BEI，即北京的經線）。月份和節氣從這條子午線上的民用日開始，因此臨近午夜的朔在不同子午線上可能落在不同的日子。</translation>
     </message>
@@ -1572,6 +1680,14 @@
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Country&lt;/b&gt;: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, 135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the colour of the window. The choice is remembered for the next start.</source>
+        <translation>&lt;b&gt;國家&lt;/b&gt;：越南、中國、日本或韓國。它決定參考子午線（東經 105°、120°、135° 或 135°）、生肖名稱（越南為貓和山羊，日本為野豬）和視窗的顏色。所作選擇在下次啟動時保留。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
+        <translation>&lt;b&gt;依曆法沿革推算&lt;/b&gt;：每個農曆年按其國家當年曆書所用的子午線推算（中國東經116°25′至1928年，越南東經120°至1967年，韓國東經120°至1911年）。在現代規則能重現當年曆書的年份之前（中國1912年、越南1945年、韓國1900年、日本1873年），日期的提示會說明當年曆書或有不同。</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,8 @@ std::pair<int, int> MeridianOptions(const Args& args) {
     if (*c == "vietnam") { country = 0; longitude = 105; }
     else if (*c == "china") { country = 1; longitude = 120; }
     else if (*c == "japan") { country = 2; longitude = 135; }
-    else throw UsageError("--country must be vietnam, china or japan");
+    else if (*c == "korea") { country = 3; longitude = 135; }
+    else throw UsageError("--country must be vietnam, china, japan or korea");
   }
   if (auto l = args.integer("longitude", 100, 145)) {
     if (args.has("country") && *l != longitude) {

@@ -60,8 +60,8 @@ struct Command {
 
 const std::vector<Command>& Commands();
 
-// Reference meridian from --longitude L (100..145) or --country vietnam|china|japan (default
-// China, 120). Returns (country index, longitude).
+// Reference meridian from --longitude L (100..145) or --country vietnam|china|japan|korea
+// (default China, 120). Returns (country index, longitude).
 std::pair<int, int> MeridianOptions(const Args& args);
 
 // --lang en|zh-Hans|zh-Hant|vi|ja|ko, taken by every command: the language of the words of the

@@ -83,6 +83,7 @@ ChineseSettings ChineseOptions(const Args& args) {
   const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
   if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
   s.epoch = static_cast<int>(epoch);
+  s.historical = args.has("historical");
   return s;
 }
 
@@ -90,6 +91,7 @@ void ApplyChineseSettings(const ChineseSettings& settings, Reckoner& reckoner) {
   reckoner.SetReferenceLongitude(settings.longitude);
   reckoner.SetCountry(settings.country);
   reckoner.SetEpoch(settings.epoch);
+  reckoner.SetHistorical(settings.historical);
 }
 
 }  // namespace mirvo::cli

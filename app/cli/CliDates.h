@@ -36,12 +36,14 @@ void RefusePositional(const Args& args);
 // --from YEAR and --to YEAR, both required, each within [lo, hi], the first not after the second.
 std::pair<long, long> YearSpanOptions(const Args& args, long lo, long hi);
 
-// The reference meridian, the country that names the animals, and the epoch (-2696 or -2636,
-// default -2696) of --longitude, --country and --epoch.
+// The reference meridian, the country that names the animals, the epoch (-2696 or -2636,
+// default -2696) and whether the calendar's history is followed, of --longitude, --country,
+// --epoch and --historical.
 struct ChineseSettings {
   int country = 1;
   int longitude = 120;
   int epoch = -2696;
+  bool historical = false;
 };
 ChineseSettings ChineseOptions(const Args& args);
 void ApplyChineseSettings(const ChineseSettings& settings, Reckoner& reckoner);

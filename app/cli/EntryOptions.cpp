@@ -15,6 +15,24 @@ std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more) 
   return names;
 }
 
+std::set<std::string> EntryFlagNames(std::initializer_list<const char*> more) {
+  std::set<std::string> names = {"historical"};
+  names.insert(more.begin(), more.end());
+  return names;
+}
+
+Args EntryArgs(const Args& args, size_t first) {
+  std::vector<std::string> argv;
+  if (args.positional().size() > first) argv.assign(args.positional().begin() + static_cast<std::ptrdiff_t>(first), args.positional().end());
+  for (const std::string& name : EntryOptionNames()) {
+    if (auto value = args.value(name)) argv.push_back("--" + name + "=" + *value);
+  }
+  for (const std::string& name : EntryFlagNames()) {
+    if (args.has(name)) argv.push_back("--" + name);
+  }
+  return Args(argv, EntryOptionNames(), EntryFlagNames());
+}
+
 bool ConvertEntryOptions(const Args& args, MainRules& rules) {
   if (args.positional().size() > 1) {
     throw UsageError("at most one ENTRY (quote it when it holds blanks)");
@@ -27,6 +45,7 @@ bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rule
   rules.SetLanguage(LanguageOption(args));
   rules.ChooseCountry(country);
   rules.ChooseLongitude(longitude);
+  rules.ChooseHistorical(args.has("historical"));
   if (auto e = args.value("epoch")) {
     if (*e != "-2696" && *e != "-2636") throw UsageError("--epoch must be -2696 or -2636");
     rules.ChooseEpoch(std::stoi(*e));

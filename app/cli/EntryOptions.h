@@ -17,6 +17,11 @@ namespace mirvo::cli {
 
 // Their names and the command's own value options, for a Command's valueOptions.
 std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more = {});
+// Their flags (--historical) and the command's own, for a Command's flagOptions.
+std::set<std::string> EntryFlagNames(std::initializer_list<const char*> more = {});
+// The entry's arguments: the positional ones from the first-th on, with the entry options and
+// flags, for the commands whose first positional argument is their own.
+Args EntryArgs(const Args& args, size_t first);
 
 // Sets the rules' settings from the options (meridian, epoch, Sun method, language), the present moment,
 // and converts ENTRY (at most one positional argument) or the present moment moved by

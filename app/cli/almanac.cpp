@@ -11,6 +11,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
+#include "features/tables/MainTables.h"
 #include "core/ephemeris/AlmanacEvents.h"
 #include "core/ephemeris/Ephemeris.h"
 
@@ -18,7 +19,8 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli almanac --from YEAR --to YEAR [--longitude L | --country vietnam|china|japan]\n"
+    "Usage: mirvo-cli almanac --from YEAR --to YEAR\n"
+    "                         [--longitude L | --country vietnam|china|japan|korea]\n"
     "                         [--format text|tsv]\n"
     "Every new moon, first quarter, full moon, last quarter and solar term whose civil date at the\n"
     "reference meridian (default China, 120 degrees east) lies in the CE years YEAR..YEAR\n"
@@ -68,8 +70,8 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   RefusePositional(args);
   const auto [from, to] = YearSpanOptions(args, -3000, 3000);
   const bool tsv = args.tsv();
-  const int longitude = MeridianOptions(args).second;
-  const std::string zone = ZoneLabel(longitude);
+  const auto [country, longitude] = MeridianOptions(args);
+  const std::string zone = ZoneLabelOf(country, longitude);
 
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
   const auto years = static_cast<size_t>(to - from + 1);

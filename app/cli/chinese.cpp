@@ -9,6 +9,7 @@
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/tables/MainTables.h"
 #include "core/vellomir/Vellomir.h"
 #include "features/display/Phrases.h"
 #include "util/Text.h"
@@ -17,8 +18,10 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli chinese DATE | --jdn N [--longitude L | --country vietnam|china|japan]\n"
-    "                         [--epoch -2696|-2636] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "Usage: mirvo-cli chinese DATE | --jdn N\n"
+    "                         [--longitude L | --country vietnam|china|japan|korea]\n"
+    "                         [--epoch -2696|-2636] [--historical]\n"
+    "                         [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "The Chinese lunar (CHL) and solar (CHS) dates of the CE date DATE (year-month-day,\n"
     "astronomical years) or of the day number N, from -3000-01-01 to 3000-12-31, at the reference\n"
     "meridian (default China, 120 degrees east): their texts and sentences, the element-animal\n"
@@ -62,7 +65,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const Language language = LanguageOption(args);
   std::vector<std::pair<std::string, std::string>> lines;
   lines.emplace_back("CE:", IsoDateOfJdn(jdn) + " CE (JDN " + std::to_string(jdn) + ", " +
-                                ZoneLabel(settings.longitude) + ")");
+                                ZoneLabelOf(settings.country, settings.longitude) + ")");
   lines.emplace_back("CHL:", r.ChlDateText(chl, 0));
   if (language == Language::kEnglish) {
     lines.emplace_back("CHL year:", r.ChlDateText(chl, 2));
@@ -101,7 +104,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command ChineseCommand() {
   return {"chinese", "the Chinese lunar and solar dates of a day, with its element-animal names",
-          kUsage, Run, {"jdn", "longitude", "country", "epoch"}, {}};
+          kUsage, Run, {"jdn", "longitude", "country", "epoch"}, {"historical"}};
 }
 
 }  // namespace mirvo::cli

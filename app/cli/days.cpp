@@ -14,8 +14,9 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli days --from DATE --to DATE [--longitude L | --country vietnam|china|japan]\n"
-    "                      [--epoch -2696|-2636] [--format text|tsv]\n"
+    "Usage: mirvo-cli days --from DATE --to DATE\n"
+    "                      [--longitude L | --country vietnam|china|japan|korea]\n"
+    "                      [--epoch -2696|-2636] [--historical] [--format text|tsv]\n"
     "Every day of the CE dates DATE..DATE (year-month-day, astronomical years, from -3000-01-01 to\n"
     "3000-12-31), one row each. TSV columns: jdn, ce_date, cycle, position, month, leap, day\n"
     "(the lunar date), term, term_day (the solar date), vmc_date.\n";
@@ -99,7 +100,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command DaysCommand() {
   return {"days", "lunar, solar and Vellomir dates of every day of a span of CE dates", kUsage, Run,
-          {"from", "to", "longitude", "country", "epoch", "format"}, {}};
+          {"from", "to", "longitude", "country", "epoch", "format"}, {"historical"}};
 }
 
 }  // namespace mirvo::cli

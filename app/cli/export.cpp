@@ -31,8 +31,9 @@ constexpr const char* kUsage =
     "                        [--policy listing|skip|earlier|later] [options of `show`]\n"
     "                        [--format ics] [--output FILE]\n"
     "       mirvo-cli export new-years|months|leap-months|terms|phases --from YEAR --to YEAR\n"
-    "                        [--country vietnam|china|japan | --longitude L] [--epoch E]\n"
-    "                        [--format ics] [--output FILE] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "                        [--country vietnam|china|japan|korea | --longitude L] [--epoch E]\n"
+    "                        [--historical] [--format ics] [--output FILE]\n"
+    "                        [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "       mirvo-cli export festivals --from YEAR --to YEAR [--country vietnam|china|japan|korea]\n"
     "                        [--longitude L] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "                        [--format ics] [--output FILE]\n"
@@ -129,7 +130,7 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
     return false;
   }
   ChlDate start;
-  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()), reckoner.Epoch(),
+  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()), reckoner.Epoch(),
                     start);
   if (!start.valid) {
     err << "mirvo-cli export: " << kLunarDateInvalid << "\n";
@@ -294,7 +295,7 @@ Command ExportCommand() {
   return {"export", "anniversaries, new years, months, terms and phases as an iCalendar file", kUsage,
           Run,
           EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to", "lang"}),
-          {}};
+          EntryFlagNames()};
 }
 
 }  // namespace mirvo::cli

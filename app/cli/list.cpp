@@ -16,9 +16,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: mirvo-cli list new-years|months|leap-months|euro-new-years [--years N] [ENTRY]\n"
     "                      [--jc] [--omit-invalid] [--time HH:MM] [--zone gmt|ref]\n"
-    "                      [--plus N | --minus N] [--country vietnam|china|japan] [--longitude L]\n"
-    "                      [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                      [--animal NAME] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "                      [--plus N | --minus N] [--country vietnam|china|japan|korea]\n"
+    "                      [--longitude L] [--epoch -2696|-2636] [--method true|mean]\n"
+    "                      [--element NAME] [--animal NAME] [--historical]\n"
+    "                      [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Prints the text of a list of the data window for the instant of ENTRY (a date with its\n"
     "calendar code, as for `show`; its words need no quotes) or the present moment:\n"
     "  new-years       from the lunar date of the instant on: its lunar new years (when it is\n"
@@ -80,7 +81,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command ListCommand() {
   return {"list", "lunar new years or anniversaries, month starts, leap months, European new years",
-          kUsage, Run, EntryOptionNames({"years"}), {"jc", "omit-invalid"}};
+          kUsage, Run, EntryOptionNames({"years"}), EntryFlagNames({"jc", "omit-invalid"})};
 }
 
 }  // namespace mirvo::cli

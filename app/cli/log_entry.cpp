@@ -60,7 +60,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command LogEntryCommand() {
   return {"log-entry", "the log entry (and automatic heading) for an entered date or the present moment",
-          kUsage, Run, EntryOptionNames({"prefs", "auto", "step", "target"}), {"back", "previous"}};
+          kUsage, Run, EntryOptionNames({"prefs", "auto", "step", "target"}), EntryFlagNames({"back", "previous"})};
 }
 
 }  // namespace mirvo::cli

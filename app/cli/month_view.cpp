@@ -19,9 +19,9 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: mirvo-cli month-view [ENTRY] [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                            [--country vietnam|china|japan] [--longitude L]\n"
+    "                            [--country vietnam|china|japan|korea] [--longitude L]\n"
     "                            [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                            [--animal NAME] [--no-vmc] [--format text|tsv]\n"
+    "                            [--animal NAME] [--no-vmc] [--historical] [--format text|tsv]\n"
     "                            [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "The Chinese lunar month holding the day of ENTRY (a date with its calendar code, as for\n"
     "`show`; default: today), laid out as the \"Show lunar calendar month\" window shows it: four\n"
@@ -58,6 +58,10 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
     // The caption is the language's; the sentences are English.
     out << (language == Language::kEnglish ? "Uncertain:" : PhraseText(language, Phrase::kUncertainCaption))
         << " " << view.uncertainty << "\n";
+  }
+  if (!view.history.empty()) {
+    out << (language == Language::kEnglish ? "Calendar history:" : PhraseText(language, Phrase::kCalendarHistoryCaption))
+        << " " << view.history << "\n";
   }
   out << "\n";
   // The rows heading spans the seven day columns, the Lunaday column has its own.
@@ -101,7 +105,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     err << "mirvo-cli month-view: " << OneLineMessage(rules.lastMessage()) << "\n";
     return kExitBadInput;
   }
-  const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceLongitude()));
+  const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
   const Language language = tsv ? Language::kEnglish : LanguageOption(args);
   const MonthView view = BuildMonthView(reckoner, day, TodayJdn(), language);
   if (!view.valid) {
@@ -126,7 +130,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command MonthViewCommand() {
   return {"month-view", "the lunar month of a date as a calendar page of day cells", kUsage, Run,
-          EntryOptionNames({"format"}), {"no-vmc"}};
+          EntryOptionNames({"format"}), EntryFlagNames({"no-vmc"})};
 }
 
 }  // namespace mirvo::cli

@@ -18,9 +18,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: mirvo-cli move STEP [ENTRY] [--back] [--count N] [--keep30] [--keep-leap]\n"
     "                      [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                      [--country vietnam|china|japan] [--longitude L] [--epoch -2696|-2636]\n"
-    "                      [--method true|mean] [--element NAME] [--animal NAME]\n"
-    "                      [--format text|tsv]\n"
+    "                      [--country vietnam|china|japan|korea] [--longitude L]\n"
+    "                      [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
+    "                      [--animal NAME] [--historical] [--format text|tsv]\n"
     "Moves N times (default 1, at most 100000) by STEP, forward or --back, from ENTRY (a date with\n"
     "its calendar code and the options of `show`; without it, the present moment), as a repeated\n"
     "\"Move\" of the main window does, and prints after each step the CE, CHL, CHS and VMC\n"
@@ -34,15 +34,6 @@ constexpr const char* kUsage =
     "A cycle or year limit, a step the calendar cannot make, or a run beyond 3000-01-01 CE (or\n"
     "before -3000-01-01 CE) prints the message on stderr after the steps made and exits with 3;\n"
     "an entry error or a date out of range exits with 2.\n";
-
-// The ENTRY (after STEP) and the options of `show`, as ConvertEntryOptions takes them.
-Args EntryArgs(const Args& args) {
-  std::vector<std::string> argv(args.positional().begin() + 1, args.positional().end());
-  for (const std::string& name : EntryOptionNames()) {
-    if (auto value = args.value(name)) argv.push_back("--" + name + "=" + *value);
-  }
-  return Args(argv, EntryOptionNames(), {});
-}
 
 std::string AjdText(double ajd) {
   char buffer[32];
@@ -59,7 +50,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryOptions(EntryArgs(args), rules)) {
+  if (!ConvertEntryOptions(EntryArgs(args, 1), rules)) {
     err << "mirvo-cli move: " << OneLineMessage(rules.lastMessage()) << "\n";
     return kExitBadInput;
   }
@@ -104,7 +95,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command MoveCommand() {
   return {"move", "the Move command: N steps of a minute to an 80-year cycle from a date", kUsage, Run,
-          EntryOptionNames({"format", "count"}), {"back", "keep30", "keep-leap"}};
+          EntryOptionNames({"format", "count"}), EntryFlagNames({"back", "keep30", "keep-leap"})};
 }
 
 }  // namespace mirvo::cli

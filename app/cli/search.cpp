@@ -10,6 +10,7 @@
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/tables/MainTables.h"
 #include "features/session/MainRules.h"
 #include "features/search/SearchRules.h"
 #include "util/Text.h"
@@ -21,8 +22,9 @@ constexpr const char* kUsage =
     "Usage: mirvo-cli search TARGET [ENTRY] [--previous] [--count N] [--day E-A] [--month E-A]\n"
     "                        [--year E-A] [--within 1|10|100|1000]\n"
     "                        [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                        [--country vietnam|china|japan] [--longitude L]\n"
-    "                        [--epoch -2696|-2636] [--method true|mean] [--format text|tsv]\n"
+    "                        [--country vietnam|china|japan|korea] [--longitude L]\n"
+    "                        [--epoch -2696|-2636] [--method true|mean] [--historical]\n"
+    "                        [--format text|tsv]\n"
     "Finds the next (or --previous) event of TARGET from ENTRY (a date with its calendar code and\n"
     "the options of `show`; without it, the present moment), N times (default 1, at most 10000),\n"
     "each search starting from the result of the one before, as clicking \"Search for\" in the\n"
@@ -43,18 +45,9 @@ constexpr const char* kUsage =
 
 constexpr const char* kRowOptions[3] = {"day", "month", "year"};
 
-// The ENTRY (after TARGET) and the options of `show`, as ConvertEntryOptions takes them.
-Args EntryArgs(const Args& args) {
-  std::vector<std::string> argv(args.positional().begin() + 1, args.positional().end());
-  for (const std::string& name : EntryOptionNames()) {
-    if (auto value = args.value(name)) argv.push_back("--" + name + "=" + *value);
-  }
-  return Args(argv, EntryOptionNames(), {});
-}
-
 int AnimalOfName(const std::string& name, int country) {
   int animal = AnimalIndexOf(name, country);
-  for (int other = 0; animal < 0 && other < 3; ++other) animal = AnimalIndexOf(name, other);
+  for (int other = 0; animal < 0 && other < kCountryCount; ++other) animal = AnimalIndexOf(name, other);
   return animal;
 }
 
@@ -98,7 +91,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   rules.SetSearchTarget(target);
-  if (!ConvertEntryOptions(EntryArgs(args), rules)) {
+  if (!ConvertEntryOptions(EntryArgs(args, 1), rules)) {
     err << "mirvo-cli search: " << OneLineMessage(rules.lastMessage()) << "\n";
     return kExitBadInput;
   }
@@ -132,7 +125,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     if (outcome == SearchOutcome::kMultipleWindow) {
       const ElementAnimalRows rows = search.MultipleRows();
       if (!rows.AnySet()) return fail(kNoRowSetText);
-      const int longitude = reckoner.ReferenceLongitude();
+      const double longitude = reckoner.ReferenceDegrees();
       bool notFound = false, rangeEnded = false;
       const int32_t day = SearchMultipleElementAnimal(
           reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,
@@ -163,7 +156,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command SearchCommand() {
   return {"search", "the Search command: the next or previous of 22 kinds of event from a date", kUsage, Run,
-          EntryOptionNames({"format", "count", "day", "month", "year", "within"}), {"previous"}};
+          EntryOptionNames({"format", "count", "day", "month", "year", "within"}), EntryFlagNames({"previous"})};
 }
 
 }  // namespace mirvo::cli

@@ -14,8 +14,9 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli selftest [--count N] [--seed S] [--country vietnam|china|japan]\n"
+    "Usage: mirvo-cli selftest [--count N] [--seed S] [--country vietnam|china|japan|korea]\n"
     "                          [--longitude L] [--epoch -2696|-2636] [--method true|mean]\n"
+    "                          [--historical]\n"
     "Draws N (default 1000, at most 10000000) random pairs of a solar and a lunar date, partly\n"
     "beyond the valid fields, converts each valid one to its day number and back, and prints the\n"
     "test's text: \"0\" for an invalid date, \"1\" for one that came back unchanged, and a report\n"
@@ -76,7 +77,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command SelfTestCommand() {
   return {"selftest", "random lunar and solar dates to day numbers and back; exit 1 on a failure",
-          kUsage, Run, {"count", "seed", "country", "longitude", "epoch", "method"}, {}};
+          kUsage, Run, {"count", "seed", "country", "longitude", "epoch", "method"}, {"historical"}};
 }
 
 }  // namespace mirvo::cli

@@ -18,15 +18,20 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: mirvo-cli show [ENTRY] [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                      [--country vietnam|china|japan] [--longitude L] [--epoch -2696|-2636]\n"
-    "                      [--method true|mean] [--element NAME] [--animal NAME]\n"
-    "                      [--format text|tsv] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "                      [--country vietnam|china|japan|korea] [--longitude L]\n"
+    "                      [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
+    "                      [--animal NAME] [--historical] [--format text|tsv]\n"
+    "                      [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Shows every row of the main window for ENTRY (a date with its calendar code, e.g.\n"
     "\"2000-1-1 CE\", \"79-31-9*-12 CHL\", \"2,455,999.729 CJDL\"), converted as the \"Convert\"\n"
     "button does. Without ENTRY: the present moment (moved by --plus/--minus days from its lunar\n"
     "date). --element and --animal resolve a \"?\" position (\"70-?-12-30 CHL\").\n"
     "On a day whose lunar date rests on a new moon or solar term closer to midnight than its\n"
-    "uncertainty, a line \"Uncertain day:\" says so (other tables may give another date).\n"
+    "uncertainty, a line \"Uncertain day:\" says so (other tables may give another date); a line\n"
+    "\"Calendar history:\" says where the almanac of the time may differ, or differed.\n"
+    "--historical follows the calendar's history: each lunar year is computed for the meridian\n"
+    "its country's almanac used (China: 116 degrees 25 minutes east up to 1928; Vietnam: 120\n"
+    "degrees east up to 1967; Korea: 120 degrees east up to 1911).\n"
     "With --lang other than en the text is in that language, with a line for the lunar date as\n"
     "its calendars write it (甲辰年正月初一) and one for the solar term of the day; TSV stays\n"
     "the same in every language.\n"
@@ -53,6 +58,8 @@ std::vector<Line> Lines(const DisplayTexts& d, const std::string& zoneLabel) {
     // What the lunar row's tooltip adds on a day that other tables may date differently.
     if (id == RowId::kChl && !d.chlUncertainty.empty())
       lines.push_back({name + ".uncertain", "Uncertain day:", d.chlUncertainty});
+    if (id == RowId::kChl && !d.chlHistory.empty())
+      lines.push_back({name + ".history", "Calendar history:", d.chlHistory});
   }
   lines.push_back({"lblElementAnimalOfYear", "Year:", d.elementAnimalOfYear});
   lines.push_back({"lblElementAnimalOfMonth", "Month:", d.elementAnimalOfMonth});
@@ -85,6 +92,7 @@ std::vector<Line> LanguageLines(const DisplayTexts& d, const MainSettings& setti
   add(Phrase::kLunarDateCaption, {}, d.nativeDate);
   if (!d.solarTerm.empty()) add(Phrase::kSolarTermCaption, {}, d.solarTerm);
   if (!d.chlUncertainty.empty()) add(Phrase::kUncertainDayCaption, {}, d.chlUncertainty);
+  if (!d.chlHistory.empty()) add(Phrase::kCalendarHistoryCaption, {}, d.chlHistory);
   add(Phrase::kSolarCaption, {country}, row(RowId::kChs));
   add(Phrase::kVellomirCaption, {}, row(RowId::kVmcGmt));
   add(Phrase::kVellomirZoneCaption, {settings.zoneLabel()}, row(RowId::kVmcReference));
@@ -138,7 +146,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command ShowCommand() {
   return {"show", "every row of the main window for an entered date or the present moment",
-          kUsage, Run, EntryOptionNames({"format"}), {}};
+          kUsage, Run, EntryOptionNames({"format"}), EntryFlagNames()};
 }
 
 }  // namespace mirvo::cli

@@ -14,9 +14,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: mirvo-cli year-data [ENTRY] [--no-major] [--minor] [--names] [--jc]\n"
     "                           [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
-    "                           [--country vietnam|china|japan] [--longitude L]\n"
+    "                           [--country vietnam|china|japan|korea] [--longitude L]\n"
     "                           [--epoch -2696|-2636] [--method true|mean] [--element NAME]\n"
-    "                           [--animal NAME] [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
+    "                           [--animal NAME] [--historical]\n"
+    "                           [--lang en|zh-Hans|zh-Hant|vi|ja|ko]\n"
     "Prints the text of the data window's year data for the instant of ENTRY (a date with its\n"
     "calendar code, as for `show`; its words need no quotes) or the present moment: the dark\n"
     "moons of the sui before, of and after the instant's sui with their dates, times at the\n"
@@ -51,7 +52,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
 Command YearDataCommand() {
   return {"year-data", "the dark moons and solar terms of three sui, as the data window lists them",
-          kUsage, Run, EntryOptionNames(), {"major", "no-major", "minor", "names", "jc"}};
+          kUsage, Run, EntryOptionNames(), EntryFlagNames({"major", "no-major", "minor", "names", "jc"})};
 }
 
 }  // namespace mirvo::cli

@@ -11,7 +11,7 @@
 
 namespace mirvo {
 
-enum Country : int { kVietnam = 0, kChina = 1, kJapan = 2 };
+enum Country : int { kVietnam = 0, kChina = 1, kJapan = 2, kKorea = 3 };
 
 // Years and cycles. Epoch is the CE year of cycle 1, position 1: -2696 or -2636.
 int32_t YearFromCycle(int32_t cycle, int32_t position, int32_t epoch);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "core/chinese/History.h"
 #include "core/daycount/DayCount.h"
 
 namespace mirvo {
@@ -52,10 +53,12 @@ bool InChineseRange(double day) {
 }  // namespace
 
 // One sui's tables: the solar-term table of a method and, for the true sun, the lunar months
-// built on it. [suiStart, suiEnd) are the days whose sui year is b.
+// built on it (under a history plan, on the tables of each lunar year's meridian). [suiStart,
+// suiEnd) are the days whose sui year is b at the meridian.
 struct Reckoner::YearTables {
   int32_t sui = 0;
-  int longitude = 0;
+  int meridian = 0;  // arc-minutes east
+  int plan = 0;
   int method = 0;
   int32_t suiStart = 0;
   int32_t suiEnd = 0;
@@ -66,7 +69,7 @@ struct Reckoner::YearTables {
 };
 
 struct Reckoner::YearCache {
-  using Key = std::tuple<int, int, int32_t>;  // longitude, method, sui year
+  using Key = std::tuple<int, int, int, int32_t>;  // meridian, plan, method, sui year
   std::map<Key, std::unique_ptr<YearTables>> tables;
   uint64_t clock = 0;
   // The most recently used tables, tried before the map.
@@ -96,7 +99,17 @@ Reckoner::~Reckoner() = default;
 void Reckoner::SetReferenceLongitude(int degreesEast) {
   if (degreesEast < kMinLongitude || degreesEast > kMaxLongitude)
     throw std::out_of_range("reference longitude must be from 100 to 145 degrees east");
-  longitude_ = degreesEast;
+  meridian_ = ArcMinutes(degreesEast);
+}
+
+void Reckoner::SetReferenceMeridian(int arcMinutesEast) {
+  if (arcMinutesEast < ArcMinutes(kMinLongitude) || arcMinutesEast > ArcMinutes(kMaxLongitude))
+    throw std::out_of_range("reference meridian must be from 100 to 145 degrees east");
+  meridian_ = arcMinutesEast;
+}
+
+int Reckoner::MeridianOfLunarYear(int32_t year) const {
+  return historical_ ? AlmanacMeridian(country_, year) : meridian_;
 }
 
 void Reckoner::SetEpoch(int epoch) {
@@ -110,52 +123,121 @@ void Reckoner::SetSunMethod(int method) {
 }
 
 void Reckoner::SetCountry(int country) {
-  if (country < kVietnam || country > kJapan) throw std::out_of_range("unknown country");
+  if (country < kVietnam || country > kKorea) throw std::out_of_range("unknown country");
   country_ = country;
 }
 
 Reckoner::YearTables& Reckoner::TablesFor(int32_t day, int method, bool withMonths) {
-  YearCache& cache = *yearCache_;
+  const int plan = Plan();
   YearTables* found = nullptr;
-  for (YearTables* t : cache.recent) {
-    if (t && t->longitude == longitude_ && t->method == method && t->suiStart <= day &&
+  for (YearTables* t : yearCache_->recent) {
+    if (t && t->meridian == meridian_ && t->plan == plan && t->method == method && t->suiStart <= day &&
         day < t->suiEnd) {
       found = t;
       break;
     }
   }
-  if (!found) {
-    const int32_t sui = ephemeris_.SuiYearOf(day, longitude_);
-    const YearCache::Key key{longitude_, method, sui};
-    auto it = cache.tables.find(key);
-    if (it == cache.tables.end()) {
-      if (cache.tables.size() >= kYearCacheCapacity) {
-        auto oldest = std::min_element(cache.tables.begin(), cache.tables.end(),
-                                       [](const auto& a, const auto& b) {
-                                         return a.second->lastUse < b.second->lastUse;
-                                       });
-        cache.Forget(oldest->second.get());
-        cache.tables.erase(oldest);
-      }
-      auto t = std::make_unique<YearTables>();
-      t->sui = sui;
-      t->longitude = longitude_;
-      t->method = method;
-      t->suiStart = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui - 1, longitude_));
-      t->suiEnd = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui, longitude_));
-      ephemeris_.BuildSolarTermTable(static_cast<double>(day), method, longitude_, t->terms);
-      it = cache.tables.emplace(key, std::move(t)).first;
-    }
-    found = it->second.get();
-  }
-  cache.Touch(found);
-  if (withMonths && !found->monthsBuilt) {
-    BuildDarkMoonTable(found->terms, found->months);
-    LabelLunarMonths(found->terms, found->months);
-    FindMonthDeciders(found->terms, found->months);
-    found->monthsBuilt = true;
-  }
+  if (!found) found = &SuiTables(ephemeris_.SuiYearOf(day, ReferenceDegrees()), meridian_, method, plan);
+  yearCache_->Touch(found);
+  if (withMonths && !found->monthsBuilt) BuildMonths(*found);
   return *found;
+}
+
+Reckoner::YearTables& Reckoner::SuiTables(int32_t sui, int meridian, int method, int plan) {
+  YearCache& cache = *yearCache_;
+  const YearCache::Key key{meridian, plan, method, sui};
+  auto it = cache.tables.find(key);
+  if (it == cache.tables.end()) {
+    if (cache.tables.size() >= kYearCacheCapacity) {
+      auto oldest = std::min_element(cache.tables.begin(), cache.tables.end(),
+                                     [](const auto& a, const auto& b) {
+                                       return a.second->lastUse < b.second->lastUse;
+                                     });
+      cache.Forget(oldest->second.get());
+      cache.tables.erase(oldest);
+    }
+    const double degrees = DegreesOf(meridian);
+    auto t = std::make_unique<YearTables>();
+    t->sui = sui;
+    t->meridian = meridian;
+    t->plan = plan;
+    t->method = method;
+    t->suiStart = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui - 1, degrees));
+    t->suiEnd = JdnOf(ephemeris_.DecemberSolsticeCjdc(sui, degrees));
+    ephemeris_.BuildSolarTermTable(static_cast<double>(t->suiStart), method, degrees, t->terms);
+    it = cache.tables.emplace(key, std::move(t)).first;
+  }
+  cache.Touch(it->second.get());
+  return *it->second;
+}
+
+void Reckoner::BuildMonths(YearTables& tables) {
+  if (tables.plan == 0) {
+    BuildDarkMoonTable(tables.terms, tables.months);
+    LabelLunarMonths(tables.terms, tables.months);
+    FindMonthDeciders(tables.terms, tables.months);
+    for (LunarMonth& month : tables.months.months) month.meridian = tables.meridian;
+  } else {
+    BuildHistoricalMonths(tables.sui, tables.method, tables.months);
+  }
+  tables.monthsBuilt = true;
+}
+
+// Each lunar year takes its months from the table of its almanac's meridian, by lunation: a year
+// runs from the lunation that its own meridian makes its month 1 to the lunation before the next
+// year's month 1 at that year's meridian, so a month at a change of meridian ends where the next
+// year begins. The tables of one sui at every meridian start at the same lunation, the one in
+// progress at the same December solstice.
+void Reckoner::BuildHistoricalMonths(int32_t sui, int method, LunarMonthTable& months) {
+  months.months.clear();
+  const int country = Plan() - 1;
+  auto plainMonths = [&](int meridian) -> const LunarMonthTable& {
+    YearTables& t = SuiTables(sui, meridian, method, 0);
+    if (!t.monthsBuilt) BuildMonths(t);
+    return t.months;
+  };
+  // Copies: building one meridian's tables may push another's out of the cache.
+  const LunarMonthTable own = plainMonths(AlmanacMeridian(country, sui));
+  months.firstLunation = own.firstLunation;
+  struct YearStart {
+    int32_t year;
+    int32_t lunation;
+    int meridian;
+  };
+  std::vector<YearStart> starts;
+  std::map<int, LunarMonthTable> byMeridian;
+  auto tableOf = [&](int meridian) -> const LunarMonthTable& {
+    auto it = byMeridian.find(meridian);
+    if (it == byMeridian.end()) it = byMeridian.emplace(meridian, plainMonths(meridian)).first;
+    return it->second;
+  };
+  // The years that begin in the table, each at its own meridian.
+  for (const LunarMonth& m : own.months) {
+    if (m.number != 1 || m.leap) continue;
+    const int32_t year = CeYearOfJdn(m.day);
+    const int meridian = AlmanacMeridian(country, year);
+    const LunarMonthTable& table = tableOf(meridian);
+    int i = 0;
+    while (i < table.count() && !(table.months[static_cast<size_t>(i)].number == 1 &&
+                                  !table.months[static_cast<size_t>(i)].leap &&
+                                  CeYearOfJdn(table.months[static_cast<size_t>(i)].day) == year))
+      ++i;
+    if (i >= table.count()) break;
+    starts.push_back({year, table.firstLunation + i, meridian});
+  }
+  const int before = starts.empty() ? AlmanacMeridian(country, sui)
+                                    : AlmanacMeridian(country, starts.front().year - 1);
+  for (int i = 0; i < own.count(); ++i) {
+    const int32_t lunation = own.firstLunation + i;
+    int meridian = before;
+    for (const YearStart& start : starts) {
+      if (start.lunation <= lunation) meridian = start.meridian;
+    }
+    const LunarMonthTable& table = tableOf(meridian);
+    const int k = lunation - table.firstLunation;
+    if (k < 0 || k >= table.count()) break;
+    months.months.push_back(table.months[static_cast<size_t>(k)]);
+  }
 }
 
 void Reckoner::MakeCurrentTerms(const YearTables& tables) {
@@ -183,14 +265,15 @@ void Reckoner::BuildYearTables(double day) {
 // solar-term table and ends some 40 days after its last entry.
 void Reckoner::BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months) {
   months.months.clear();
-  const int32_t first = ephemeris_.LunationAt(AjdFromCjdc(terms.entry[0].cjdc, longitude_));
+  const double longitude = terms.longitude;
+  const int32_t first = ephemeris_.LunationAt(AjdFromCjdc(terms.entry[0].cjdc, longitude));
   months.firstLunation = first;
   const int32_t lastDay = terms.entry[78].jdn + 40;
   // A dark moon that surely falls after lastDay ends the table unsolved.
-  const double beyond = AjdFromCjdc(lastDay + 1, longitude_);
+  const double beyond = AjdFromCjdc(lastDay + 1, longitude);
   for (int k = 0; k <= kMaxLunarMonths; ++k) {
     if (Ephemeris::EarliestDarkMoonUt(first + k) > beyond) break;
-    const double t = CjdcFromAjd(ephemeris_.SyzygyUt(first + k, 0), longitude_);
+    const double t = CjdcFromAjd(ephemeris_.SyzygyUt(first + k, 0), longitude);
     const int32_t d = JdnOf(t);
     if (d > lastDay || k == kMaxLunarMonths) break;
     LunarMonth m;
@@ -379,6 +462,24 @@ void Reckoner::SolarDateInTable(const SolarTermTable& terms, int32_t c, int epoc
 
 void Reckoner::RefreshChlDate(ChlDate& date) {
   DayToChl(date.jdn + 0.5, date.epoch, date);
+}
+
+void Reckoner::DayToChlWithHistory(int32_t day, bool historical, ChlDate& chl) {
+  const bool was = historical_;
+  historical_ = historical;
+  DayToChl(day + 0.5, epoch_, chl);
+  historical_ = was;
+  BuildYearTables(day + 0.5);
+}
+
+int16_t Reckoner::ChlToDayWithHistory(ChlDate& date, bool historical) {
+  ChlDate again = date;
+  const bool was = historical_;
+  historical_ = historical;
+  const int16_t status = ChlToDay(date);
+  historical_ = was;
+  ChlToDay(again);
+  return status;
 }
 
 // Works on a copy: asking for the length of a month leaves the caller's date as it was.

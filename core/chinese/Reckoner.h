@@ -43,6 +43,7 @@ struct LunarMonth {
   int16_t majorTerms = 0;   // Z[i]
   int16_t number = 0;       // month number of a numbered month (1..12), 0 otherwise
   int16_t leap = 0;         // 1 for a leap month
+  int meridian = 0;         // arc-minutes east of the meridian the month was computed for
   // Of the deciders, the one nearest midnight in proportion to the uncertainty of its time.
   std::optional<MonthDecider> decider;
 };
@@ -89,8 +90,21 @@ class Reckoner {
   Reckoner& operator=(const Reckoner&) = delete;
 
   // Settings; a value outside the ranges below throws std::out_of_range.
-  int ReferenceLongitude() const { return longitude_; }
+  // The reference meridian: the civil day of an instant, and the months unless the calendar's
+  // history is followed. Kept in arc-minutes; ReferenceLongitude gives its whole degrees, which
+  // the lists and texts that name the user's choice show.
+  int ReferenceLongitude() const { return meridian_ / 60; }
   void SetReferenceLongitude(int degreesEast);  // 100..145
+  int ReferenceMeridian() const { return meridian_; }
+  double ReferenceDegrees() const { return meridian_ / 60.0; }
+  void SetReferenceMeridian(int arcMinutesEast);  // 6000..8700
+  // Follow the calendar's history: the months of each lunar year are computed for the meridian of
+  // the country's almanac of that year (AlmanacMeridian), whatever the reference meridian; a
+  // month at a change of meridian runs from its own first day to the first day of the next year.
+  bool Historical() const { return historical_; }
+  void SetHistorical(bool on) { historical_ = on; }
+  // Arc-minutes east of the meridian the months of a lunar year are computed for.
+  int MeridianOfLunarYear(int32_t year) const;
   int Epoch() const { return epoch_; }
   void SetEpoch(int epoch);                     // -2696 or -2636
   int SunMethod() const { return sunMethod_; }
@@ -113,6 +127,11 @@ class Reckoner {
   // uses the true sun); the date that ChsToDay under `method` gives the same day.
   void DayToChs(double x, int epoch, int method, ChsDate& chs);
   void RefreshChlDate(ChlDate& date);
+  // The lunar date of a day, and the day of a lunar date (as ChlToDay), with the calendar's
+  // history followed or not, whatever the setting; the setting stays, and the last-built tables
+  // are those of the day, or of the date's year, under it.
+  void DayToChlWithHistory(int32_t day, bool historical, ChlDate& chl);
+  int16_t ChlToDayWithHistory(ChlDate& date, bool historical);
   // 29 or 30, or the negative ChlToDay status; the date itself is left as it was.
   int16_t ChlMonthLength(ChlDate& date);
 
@@ -174,22 +193,30 @@ class Reckoner {
   bool TryChl(ChlDate& date) { return ChlToDay(date) == kChlValid; }
   bool TryChlOrDay29(ChlDate& date, int originalDay);
   void BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months);
+  // The months of each lunar year from the table of its almanac's meridian.
+  void BuildHistoricalMonths(int32_t sui, int method, LunarMonthTable& months);
   void LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& months) const;
   void FindMonthDeciders(const SolarTermTable& terms, LunarMonthTable& months) const;
   struct YearTables;
   // The cached tables of the sui holding day (built when missing); months only when wanted.
   YearTables& TablesFor(int32_t day, int method, bool withMonths);
+  // Those of a sui at a meridian (arc-minutes); plan 0 for one meridian, 1 + country for the
+  // country's history.
+  YearTables& SuiTables(int32_t sui, int meridian, int method, int plan);
+  void BuildMonths(YearTables& tables);
+  int Plan() const { return historical_ ? country_ + 1 : 0; }
   void MakeCurrentTerms(const YearTables& tables);
   void MakeCurrentMonths(const YearTables& tables);
 
-  int longitude_ = 120;
+  int meridian_ = 120 * 60;
+  bool historical_ = false;
   int epoch_ = -2696;
   int sunMethod_ = kTrueSun;
   int country_ = kChina;
   Ephemeris ephemeris_;
   SolarTermTable solarTerms_;
   LunarMonthTable lunarMonths_;
-  struct YearCache;  // built tables by (longitude, method, sui year), at most 256; see Reckoner.cpp
+  struct YearCache;  // built tables by (meridian, plan, method, sui year), at most 256; see Reckoner.cpp
   std::unique_ptr<YearCache> yearCache_;
 };
 

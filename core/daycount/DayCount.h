@@ -26,10 +26,11 @@ inline constexpr int kMaxLongitude = 145;
 
 inline double CjdlFromAjd(double x) { return x + 0.5; }
 inline double AjdFromCjdl(double x) { return x - 0.5; }
-inline double CjdcFromCjdl(double x, int longitude) { return x + longitude / 360.0; }
-inline double CjdlFromCjdc(double x, int longitude) { return x - longitude / 360.0; }
-inline double CjdcFromAjd(double x, int longitude) { return x + 0.5 + longitude / 360.0; }
-inline double AjdFromCjdc(double x, int longitude) { return x - longitude / 360.0 - 0.5; }
+// The meridian is in degrees east and need not be whole (Beijing's almanacs: 116 + 25/60).
+inline double CjdcFromCjdl(double x, double longitude) { return x + longitude / 360.0; }
+inline double CjdlFromCjdc(double x, double longitude) { return x - longitude / 360.0; }
+inline double CjdcFromAjd(double x, double longitude) { return x + 0.5 + longitude / 360.0; }
+inline double AjdFromCjdc(double x, double longitude) { return x - longitude / 360.0 - 0.5; }
 // The civil day of a chronological Julian date (integer part; all CJDs in use are positive).
 inline int32_t JdnOf(double cjd) { return static_cast<int32_t>(std::floor(cjd)); }
 

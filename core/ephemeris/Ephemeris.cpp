@@ -216,11 +216,11 @@ double Ephemeris::QuarterPointUt(int kind, int year) {
   return caches_->quarterPoints.at(key).ut;
 }
 
-double Ephemeris::QuarterPointCjdc(int kind, int year, int longitude) {
+double Ephemeris::QuarterPointCjdc(int kind, int year, double longitude) {
   return CjdcFromAjd(QuarterPointUt(kind, year), longitude);
 }
 
-int32_t Ephemeris::SuiYearOf(int32_t day, int longitude) {
+int32_t Ephemeris::SuiYearOf(int32_t day, double longitude) {
   CalendarDate date;
   date.calendar = 'G';
   date.jdn = day;
@@ -263,7 +263,7 @@ const std::array<double, 79>& Ephemeris::TrueSunTableUt(int32_t b) {
   return caches_->trueSunTables.emplace(b, ut).first->second;
 }
 
-void Ephemeris::BuildSolarTermTable(double day, int method, int longitude, SolarTermTable& table) {
+void Ephemeris::BuildSolarTermTable(double day, int method, double longitude, SolarTermTable& table) {
   const int32_t b = SuiYearOf(static_cast<int32_t>(std::floor(day)), longitude);
   table.suiYear = b;
   table.method = method;

@@ -37,7 +37,7 @@ struct SolarTermTable {
   std::array<SolarTermEntry, 79> entry{};
   int32_t suiYear = 0;   // b
   int method = kTrueSun;
-  int longitude = 120;
+  double longitude = 120;  // degrees east
 };
 
 class Ephemeris {
@@ -59,14 +59,14 @@ class Ephemeris {
 
   double QuarterPointTt(int kind, int year);
   double QuarterPointUt(int kind, int year);
-  double QuarterPointCjdc(int kind, int year, int longitude);
-  double MarchEquinoxCjdc(int year, int longitude) { return QuarterPointCjdc(kMarchEquinox, year, longitude); }
-  double JuneSolsticeCjdc(int year, int longitude) { return QuarterPointCjdc(kJuneSolstice, year, longitude); }
-  double SeptemberEquinoxCjdc(int year, int longitude) { return QuarterPointCjdc(kSeptemberEquinox, year, longitude); }
-  double DecemberSolsticeCjdc(int year, int longitude) { return QuarterPointCjdc(kDecemberSolstice, year, longitude); }
+  double QuarterPointCjdc(int kind, int year, double longitude);
+  double MarchEquinoxCjdc(int year, double longitude) { return QuarterPointCjdc(kMarchEquinox, year, longitude); }
+  double JuneSolsticeCjdc(int year, double longitude) { return QuarterPointCjdc(kJuneSolstice, year, longitude); }
+  double SeptemberEquinoxCjdc(int year, double longitude) { return QuarterPointCjdc(kSeptemberEquinox, year, longitude); }
+  double DecemberSolsticeCjdc(int year, double longitude) { return QuarterPointCjdc(kDecemberSolstice, year, longitude); }
 
-  int32_t SuiYearOf(int32_t day, int longitude);
-  void BuildSolarTermTable(double day, int method, int longitude, SolarTermTable& table);
+  int32_t SuiYearOf(int32_t day, double longitude);
+  void BuildSolarTermTable(double day, int method, double longitude, SolarTermTable& table);
 
  private:
   const std::array<double, 6>& TrueTermSetTt(int kind, int year);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/chinese/Cycles.h"
+#include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "core/ephemeris/MoonPhase.h"
 #include "core/daycount/DayCount.h"
@@ -12,6 +13,7 @@
 #include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
 #include "platform/services/Services.h"
+#include "features/display/CalendarHistory.h"
 #include "features/display/Phrases.h"
 #include "features/display/UncertainDay.h"
 #include "util/Text.h"
@@ -152,10 +154,19 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
   chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
   chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
+  d.chlHistory = CalendarHistoryDayText(reckoner, d.chl);
+  if (!d.chlHistory.empty()) chl.tooltip += " " + d.chlHistory;
   Reckoner::DayMargins margins;
   if (d.chl.valid && reckoner.MarginsOfDay(d.chl.jdn, margins)) {
     d.chlUncertainty = UncertainDayText(margins);
     if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
+  }
+  // The meridian the date was computed for, when the calendar's history puts it elsewhere.
+  if (d.chl.valid) {
+    const int meridian = reckoner.MeridianOfLunarYear(YearFromCycle(d.chl.cycle, d.chl.position, reckoner.Epoch()));
+    if (meridian != reckoner.ReferenceMeridian()) {
+      chl.caption = std::string(info.adjective) + " Lunar (" + MeridianText(meridian) + "):";
+    }
   }
   d.nativeDate = NativeLunarDate(options.language, d.chl);
   // Day 1 of a solar term is the civil day of its instant at the meridian (SolarTermOfDay).
@@ -228,7 +239,7 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   const int longitude = reckoner.ReferenceLongitude();
   Clocks clocks;
   clocks.london = CjdlFromAjd(ajd);
-  clocks.reference = CjdcFromAjd(ajd, longitude);
+  clocks.reference = CjdcFromAjd(ajd, reckoner.ReferenceDegrees());
   clocks.londonTime = TimeOfDayText(Fraction(clocks.london), false);
   clocks.referenceTime = TimeOfDayText(Fraction(clocks.reference), false);
 

@@ -74,6 +74,9 @@ struct DisplayTexts {
   // Why other tables may give this day another lunar date ("" for most days); the lunar row's
   // tooltip ends with it.
   std::string chlUncertainty;
+  // What the almanac of the day's time says otherwise, or may say (CalendarHistoryDayText); the
+  // lunar row's tooltip holds it before chlUncertainty.
+  std::string chlHistory;
   bool yearAndMonthVisible = true;  // hidden while the CJD rows are shown
   bool chinaOnlyVisible = true;     // lblYear, the stem and branch pictures, the day's Chinese name
 

@@ -119,6 +119,8 @@ constexpr PhraseRow kPhrases[] = {
       "各行が旧暦の月のおよそ四分の一", "한 줄이 음력 한 달의 약 4분의 1"}},
     {Phrase::kUncertainCaption,
      {"Uncertain:", "存疑：", "存疑：", "Chưa chắc chắn:", "不確か：", "불확실:"}},
+    {Phrase::kCalendarHistoryCaption,
+     {"Calendar history:", "历法沿革：", "曆法沿革：", "Lịch sử lịch pháp:", "暦法の沿革：", "역법의 연혁:"}},
     {Phrase::kCellDate,
      {"{0} {1} {2}", "{1}月{2}日 {0}", "{1}月{2}日 {0}", "{0} {2}/{1}", "{1}月{2}日({0})",
       "{1}월 {2}일({0})"}},
@@ -139,10 +141,11 @@ constexpr bool RowsInEnumOrder() {
 static_assert(RowsInEnumOrder(), "one row per phrase, in the order of the enum");
 
 // Countries in the order of Cycles.h.
-constexpr std::array<Texts, 3> kCountryWords{{
+constexpr std::array<Texts, 4> kCountryWords{{
     {"Vietnam", "越南", "越南", "Việt Nam", "ベトナム", "베트남"},
     {"China", "中国", "中國", "Trung Quốc", "中国", "중국"},
     {"Japan", "日本", "日本", "Nhật Bản", "日本", "일본"},
+    {"Korea", "韩国", "韓國", "Hàn Quốc", "韓国", "한국"},
 }};
 
 constexpr std::array<std::array<std::string_view, 7>, kLanguageCount> kShortWeekdays{{
@@ -262,7 +265,7 @@ std::string_view ListSeparator(Language language) {
 std::string_view CountryWord(Language language, int country) {
   const int l = IndexOf(language);
   if (l < 0) return {};
-  const int c = country == kVietnam || country == kJapan ? country : int{kChina};
+  const int c = country == kVietnam || country == kJapan || country == kKorea ? country : int{kChina};
   return kCountryWords[static_cast<size_t>(c)][static_cast<size_t>(l)];
 }
 

@@ -57,6 +57,7 @@ enum class Phrase : int {
   kLunadayHeading,
   kMonthRowsHeading,
   kUncertainCaption,
+  kCalendarHistoryCaption,
   kCellDate,               // {short weekday} {month} {day}
   // Calendar events and the day of a solar term.
   kNewYearSummary,

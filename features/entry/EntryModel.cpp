@@ -192,7 +192,7 @@ DateReading ReadCjdl(const std::string& text, const EntryModel&, Reckoner&) {
 }
 
 DateReading ReadCjdc(const std::string& text, const EntryModel&, Reckoner& reckoner) {
-  return ReadDayCount(AjdFromCjdc(LeadingNumber(text), reckoner.ReferenceLongitude()));
+  return ReadDayCount(AjdFromCjdc(LeadingNumber(text), reckoner.ReferenceDegrees()));
 }
 
 struct CodeParser {
@@ -252,7 +252,7 @@ void DropWrittenForOtherCode(EntryModel& model, std::string_view code) {
 
 // A day count brings its own time, that of its instant in its own zone; beyond the range only
 // the zone is shown.
-void ShowTimeOfDayCount(EntryModel& model, const CodeParser& parser, double instant, int longitude) {
+void ShowTimeOfDayCount(EntryModel& model, const CodeParser& parser, double instant, double longitude) {
   const int zone = parser.defaultZone;
   if (instant <= kMaxAjd) {
     const double count = zone == kTimeZoneReference ? CjdcFromAjd(instant, longitude) : CjdlFromAjd(instant);
@@ -261,7 +261,7 @@ void ShowTimeOfDayCount(EntryModel& model, const CodeParser& parser, double inst
   model.WriteZone(zone, parser.code);
 }
 
-double InstantOfDay(int32_t day, int minutes, int zone, int longitude) {
+double InstantOfDay(int32_t day, int minutes, int zone, double longitude) {
   const double x = day + minutes / 1440.0;
   return zone == kTimeZoneGmt ? AjdFromCjdl(x) : AjdFromCjdc(x, longitude);
 }
@@ -426,7 +426,7 @@ ParseResult ParseDate(EntryModel& model, EntryContext& context) {
   }
 
   // 10. The time of day.
-  const int longitude = context.reckoner.ReferenceLongitude();
+  const double longitude = context.reckoner.ReferenceDegrees();
   if (parser->dayCount) {
     ShowTimeOfDayCount(model, *parser, date.instant, longitude);
     result.ajd = date.instant;

@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cstdio>
 
+#include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/TextFiles.h"
@@ -37,13 +38,21 @@ std::string MonthKey(const ChlDate& date) { return TwoDigits(date.month) + (date
 
 std::string Meridian(int longitude) { return "E" + std::to_string(longitude); }
 
-std::string PlaceText(int country, int longitude) {
-  return std::string(CountryOf(country).adjective) + " calendar, longitude " +
-         std::to_string(longitude) + "º E, " + listing::CountryName(country) + ".";
-}
-
 int32_t LunarYearOf(const ChlDate& date, int epoch) {
   return YearFromCycle(date.cycle, date.position, epoch);
+}
+
+// The calendar of the dates, and the meridian of the almanac the lunar year was computed for when
+// the calendar's history puts it at another than the reference meridian.
+std::string PlaceText(const ListedDates& dates, int32_t lunarYear) {
+  std::string text = std::string(CountryOf(dates.country).adjective) + " calendar, longitude " +
+                     std::to_string(dates.longitude) + "º E, " + listing::CountryName(dates.country);
+  const int meridian = AlmanacMeridian(dates.country, lunarYear);
+  if (dates.historical && meridian != ArcMinutes(dates.longitude)) {
+    text += "; computed for " + MeridianText(meridian) + ", the meridian of the almanac of " +
+            std::to_string(lunarYear);
+  }
+  return text + ".";
 }
 
 // FNV-1a: the same title gives the same identifier on every machine and in every run.
@@ -66,7 +75,7 @@ CalendarEvent NewYearEvent(Reckoner& r, const ListedDates& dates, const Annivers
   e.summary = PhraseText(language, Phrase::kNewYearSummary);
   e.description = r.ChlDateText(year.date, 0, "CHL") + " = " + CeText(year.date.jdn) +
                   ", the first day of the lunar year " + std::to_string(lunarYear) + ".\n" +
-                  PlaceText(dates.country, dates.longitude);
+                  PlaceText(dates, lunarYear);
   e.start = CeDayOf(year.date.jdn);
   return e;
 }
@@ -112,7 +121,7 @@ CalendarEvent AnniversaryEvent(Reckoner& r, const ListedDates& dates, const Anni
   } else {
     e.description = r.ChlDateText(year.date, 0, "CHL") + " = " + CeText(year.date.jdn) + after + ".";
   }
-  e.description += "\n" + PlaceText(dates.country, dates.longitude);
+  e.description += "\n" + PlaceText(dates, LunarYearOf(year.date, dates.epoch));
   e.start = CeDayOf(year.date.jdn);
   return e;
 }
@@ -130,7 +139,7 @@ CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const Month
   e.description = r.ChlDateText(d, 0, "CHL") + " = " + CeText(d.jdn) + ", the first day of " +
                   (d.leap ? "leap month " : "month ") + MonthLabel(d.month, d.leap) + " (" +
                   std::to_string(start.length) + " days).\n" +
-                  PlaceText(dates.country, dates.longitude);
+                  PlaceText(dates, LunarYearOf(d, dates.epoch));
   e.start = CeDayOf(d.jdn);
   return e;
 }
@@ -147,6 +156,7 @@ ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years
   ListedDates dates;
   dates.kind = ListedDates::kAnniversaries;
   dates.longitude = reckoner.ReferenceLongitude();
+  dates.historical = reckoner.Historical();
   dates.country = reckoner.CountryIndex();
   dates.epoch = reckoner.Epoch();
   AnniversarySeries series(reckoner, start, policy);
@@ -171,6 +181,7 @@ ListedDates MonthStartDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear
   dates.kind = ListedDates::kMonthStarts;
   dates.leapMonthsOnly = leapOnly;
   dates.longitude = reckoner.ReferenceLongitude();
+  dates.historical = reckoner.Historical();
   dates.country = reckoner.CountryIndex();
   dates.epoch = reckoner.Epoch();
   for (int32_t y = fromYear; y <= toYear; ++y) {

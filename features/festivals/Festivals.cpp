@@ -259,7 +259,7 @@ class YearDays {
     const double near = jan1 + std::fmod(anchor.longitude - 280 + 360, 360) / 360 * 365.2422;
     const double tt = astro::solar_longitude_time(anchor.longitude * std::numbers::pi / 180, near);
     // Universal Time as the term tables take it: Delta T of the CE year.
-    return CjdcFromAjd(tt - astro::deltat(y) / 1440, r_.ReferenceLongitude());
+    return CjdcFromAjd(tt - astro::deltat(y) / 1440, r_.ReferenceDegrees());
   }
 
  private:
@@ -302,7 +302,7 @@ class YearDays {
     auto it = tables_.find(y);
     if (it == tables_.end()) {
       it = tables_.emplace(y, SolarTermTable{}).first;
-      r_.ephemeris().BuildSolarTermTable(JdnOfCeDate(y, 7, 1), kTrueSun, r_.ReferenceLongitude(), it->second);
+      r_.ephemeris().BuildSolarTermTable(JdnOfCeDate(y, 7, 1), kTrueSun, r_.ReferenceDegrees(), it->second);
     }
     return it->second;
   }

@@ -10,15 +10,17 @@ ListingRun::ListingRun(Reckoner& reckoner, std::function<Clock::time_point()> no
     : reckoner_(reckoner), now_(std::move(now)) {}
 
 ListingRun::Settings ListingRun::Current() const {
-  return {reckoner_.CountryIndex(), reckoner_.ReferenceLongitude(), reckoner_.Epoch(), reckoner_.SunMethod()};
+  return {reckoner_.CountryIndex(), reckoner_.ReferenceMeridian(), reckoner_.Epoch(), reckoner_.SunMethod(),
+          reckoner_.Historical()};
 }
 
 std::string_view ListingRun::ChangedSetting() const {
   const Settings now = Current();
   if (now.country != settings_.country) return "the country";
-  if (now.longitude != settings_.longitude) return "the reference longitude";
+  if (now.meridian != settings_.meridian) return "the reference longitude";
   if (now.epoch != settings_.epoch) return "the epoch";
   if (now.method != settings_.method) return "the solar-term method";
+  if (now.historical != settings_.historical) return "the calendar's history setting";
   return {};
 }
 

@@ -62,7 +62,8 @@ class ListingRun {
 
  private:
   struct Settings {
-    int country, longitude, epoch, method;
+    int country, meridian, epoch, method;
+    bool historical;
     bool operator==(const Settings&) const = default;
   };
   Settings Current() const;

@@ -16,7 +16,7 @@ ListingInputs InputsOf(Reckoner& reckoner, double ajd) {
   in.ajd = ajd;
   in.epochMethod = EpochMethod(reckoner.Epoch(), reckoner.SunMethod(), true);
   in.country = reckoner.CountryIndex();
-  in.zoneLabel = ZoneLabel(reckoner.ReferenceLongitude());
+  in.zoneLabel = ZoneLabelOf(reckoner.CountryIndex(), reckoner.ReferenceLongitude());
   return in;
 }
 

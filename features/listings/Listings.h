@@ -104,6 +104,7 @@ struct ListedDates {
   int longitude = 120;
   int country = 1;
   int epoch = -2696;
+  bool historical = false;              // each lunar year computed for its almanac's meridian
   bool empty() const { return years.empty() && months.empty(); }
 };
 

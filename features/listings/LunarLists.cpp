@@ -46,7 +46,7 @@ class RangedList : public Listing {
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
 ChlDate LunarDateOfInstant(Reckoner& reckoner, double ajd) {
   ChlDate chl;
-  reckoner.DayToChl(CjdcFromAjd(ajd, reckoner.ReferenceLongitude()), reckoner.Epoch(), chl);
+  reckoner.DayToChl(CjdcFromAjd(ajd, reckoner.ReferenceDegrees()), reckoner.Epoch(), chl);
   return chl;
 }
 
@@ -70,6 +70,7 @@ class NewYearsList : public RangedList {
     listed_.start = series_->start();
     listed_.longitude = reckoner_.ReferenceLongitude();
     listed_.country = inputs_.country;
+    listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
     std::string header;
     if (newYears_) {
@@ -172,6 +173,7 @@ class MonthStartsList : public RangedList {
     listed_.leapMonthsOnly = options_.leapMonthsOnly;
     listed_.longitude = reckoner_.ReferenceLongitude();
     listed_.country = inputs_.country;
+    listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
     return true;
   }

@@ -65,7 +65,7 @@ bool TestDateEntry(Reckoner& reckoner, int parseStatus, double ajd, ListingOutpu
   }
   ChsDate chs;
   ChlDate chl;
-  reckoner.DayToChinese(CjdcFromAjd(ajd, reckoner.ReferenceLongitude()), reckoner.Epoch(), chs, chl);
+  reckoner.DayToChinese(CjdcFromAjd(ajd, reckoner.ReferenceDegrees()), reckoner.Epoch(), chs, chl);
   return TestChineseDates(reckoner, chs, chl, out);
 }
 

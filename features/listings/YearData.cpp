@@ -3,6 +3,7 @@
 // after its dark moon, and one line on the length of each sui and nian.
 #include <string>
 
+#include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
@@ -61,9 +62,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
                          const ListingOptions& options) {
   const int longitude = reckoner.ReferenceLongitude();
   const bool julian = options.julian;
-  const double cjdc = CjdcFromAjd(inputs.ajd, longitude);
+  const double cjdc = CjdcFromAjd(inputs.ajd, reckoner.ReferenceDegrees());
   const int32_t day = JdnOf(cjdc);
-  const int32_t sui = reckoner.ephemeris().SuiYearOf(day, longitude);
+  const int32_t sui = reckoner.ephemeris().SuiYearOf(day, reckoner.ReferenceDegrees());
   const CyclePlace first{CycleOf(sui - 1, reckoner.Epoch()), PositionOf(sui - 1)};
   const bool withTerms = options.majorTerms || options.minorTerms;
 
@@ -75,6 +76,10 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
   text += inputs.epochMethod + ".  Times are " + inputs.zoneLabel + " times,\n";
   text += "which assume longitude" + Spaced(longitude) + "º E (" +
           listing::CountryName(inputs.country) + ") as reference meridian.\n";
+  if (reckoner.Historical()) {
+    text += "The months follow the calendar's history: a dark moon whose time is marked with a\n"
+            "meridian (E120) is that meridian's time, for which the almanac of its year was computed.\n";
+  }
   // The tables reach no further than the days the calendar serves.
   if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
 
@@ -124,8 +129,9 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
       body += "Nian " + Spaced(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
     }
     if (suiStarts || nianStarts || withTerms) body += "\n";
-    body += EventColumns(month.day, month.cjdc, julian, inputs.zoneLabel) + "  LN" +
-            Spaced(table.firstLunation + m) + " M" + month.label + " (" +
+    const bool ownMeridian = month.meridian == reckoner.ReferenceMeridian();
+    body += EventColumns(month.day, month.cjdc, julian, ownMeridian ? inputs.zoneLabel : MeridianCode(month.meridian)) +
+            "  LN" + Spaced(table.firstLunation + m) + " M" + month.label + " (" +
             std::to_string(month.majorTerms) + " zq)\n";
     ++monthsOfSui;
     ++monthsOfNian;

@@ -9,6 +9,7 @@
 #include "core/names/Names.h"
 #include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
+#include "features/display/CalendarHistory.h"
 #include "features/display/Phrases.h"
 #include "features/display/UncertainDay.h"
 
@@ -113,6 +114,9 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Languag
     view.uncertainty = UncertainMonthPageText(atFirst.month, atLast.next, length);
     view.uncertainNote = UncertainMonthPageNote(atFirst.month, atLast.next);
   }
+  const MonthHistory history = MonthHistoryOf(reckoner, chl, length);
+  view.history = CalendarHistoryMonthText(reckoner, history);
+  view.historyNote = CalendarHistoryMonthNote(history);
   view.valid = true;
   return view;
 }

@@ -52,6 +52,10 @@ struct MonthView {
   // note for the page (both "" when the month is as sure as the ephemeris and Delta T allow).
   std::string uncertainty;
   std::string uncertainNote;
+  // What the almanac of the month's time says otherwise, or may say: the sentences and a short
+  // note (CalendarHistoryMonthText and CalendarHistoryMonthNote; both "" for most months).
+  std::string history;
+  std::string historyNote;
 
   const MonthCell* CellOfLunarDay(int day) const;
 };

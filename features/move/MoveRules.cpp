@@ -170,7 +170,7 @@ StepOutcome MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) 
 // the time of day on that clock stays.
 StepOutcome MoveRules::CalendarStep(int step, bool forward) {
   if (step == kStepVmcMonth || step == kStepVmcYear) {
-    const int longitude = rules_.reckoner().ReferenceLongitude();
+    const double longitude = rules_.reckoner().ReferenceDegrees();
     VmcDate date = VmcDateOfDay(Split(CjdcFromAjd(rules_.currentAjd(), longitude)).day);
     // Neither step can fail for a day of the calendar; a date that cannot be stepped stays.
     if (!(step == kStepVmcMonth ? StepVmcMonth(date, forward) : StepVmcYear(date, forward))) {
@@ -250,7 +250,7 @@ StepOutcome MoveRules::ChsStep(int step, bool forward) {
 
 // The time of day at the reference meridian stays.
 StepOutcome MoveRules::MoveToDayAtMeridian(int32_t day, int calendar) {
-  const int longitude = rules_.reckoner().ReferenceLongitude();
+  const double longitude = rules_.reckoner().ReferenceDegrees();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
   MoveTo(AjdFromCjdc(day + at.fraction, longitude), calendar);
   rules_.Recalculate(3);

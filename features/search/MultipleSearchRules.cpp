@@ -87,13 +87,13 @@ std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country)
   return sentence;
 }
 
-double NoonOfDay(int32_t day, int longitude) { return AjdFromCjdc(day + 0.5, longitude); }
+double NoonOfDay(int32_t day, double longitude) { return AjdFromCjdc(day + 0.5, longitude); }
 
-int32_t FirstAdmittedDay(int longitude) {
+int32_t FirstAdmittedDay(double longitude) {
   return static_cast<int32_t>(std::ceil(kMinAjd + longitude / 360.0));
 }
 
-int32_t LastAdmittedDay(int longitude) {
+int32_t LastAdmittedDay(double longitude) {
   return static_cast<int32_t>(std::floor(kMaxAjd + longitude / 360.0));
 }
 
@@ -115,8 +115,8 @@ MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, con
       epoch_(epoch),
       a_(startDay),
       limit_(startDay),
-      firstDay_(FirstAdmittedDay(reckoner.ReferenceLongitude())),
-      lastDay_(LastAdmittedDay(reckoner.ReferenceLongitude())),
+      firstDay_(FirstAdmittedDay(reckoner.ReferenceDegrees())),
+      lastDay_(LastAdmittedDay(reckoner.ReferenceDegrees())),
       day_(startDay) {
   if (withinYears >= 100) {
     limit_ = startDay + s_ * (withinYears >= 1000 ? kThousandYearsDays : kHundredYearsDays);

@@ -62,10 +62,10 @@ std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int cou
 std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country);
 
 // Noon at the reference meridian of day d: the instant a day found becomes.
-double NoonOfDay(int32_t day, int longitude);
+double NoonOfDay(int32_t day, double longitude);
 // The first and last days whose noon lies in the admitted range of the instant.
-int32_t FirstAdmittedDay(int longitude);
-int32_t LastAdmittedDay(int longitude);
+int32_t FirstAdmittedDay(double longitude);
+int32_t LastAdmittedDay(double longitude);
 
 // The message when nothing was found: "There is no such day within 100 years of today." When the
 // admitted range ended the search before its limit, the message names that end instead.

@@ -87,7 +87,7 @@ void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
   if (cancelled) {
     rules_.DisplayDatesAndTimes();
   } else {
-    rules_.SetCurrentAjd(NoonOfDay(day, rules_.reckoner().ReferenceLongitude()));
+    rules_.SetCurrentAjd(NoonOfDay(day, rules_.reckoner().ReferenceDegrees()));
   }
   rules_.Recalculate(cancelled ? 0 : 4);  // a stopped search found nothing to log
 }
@@ -187,7 +187,7 @@ std::optional<double> SearchRules::NoonOfLunarDate(ChlDate date) {
                MessageIcon::kWarning);
     return std::nullopt;
   }
-  return NoonOfDay(date.jdn, rules_.reckoner().ReferenceLongitude());
+  return NoonOfDay(date.jdn, rules_.reckoner().ReferenceDegrees());
 }
 
 std::optional<double> SearchRules::LunarNewYear(bool next) {
@@ -206,14 +206,14 @@ std::optional<double> SearchRules::LunarNewYear(bool next) {
 
 std::optional<double> SearchRules::SolarTerm(int target, bool next) {
   Reckoner& reckoner = rules_.reckoner();
-  const double c = CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceLongitude());
+  const double c = CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceDegrees());
   reckoner.BuildYearTables(c);
   const auto& entry = reckoner.solarTermTable().entry;
   const int last = static_cast<int>(entry.size()) - 1;
   // A term is compared as the instant a search returns: one found before starts a search exactly
   // on it, and only that instant itself is passed over.
   const double start = rules_.currentAjd();
-  auto instant = [&](int k) { return AjdFromCjdc(entry[static_cast<size_t>(k)].cjdc, reckoner.ReferenceLongitude()); };
+  auto instant = [&](int k) { return AjdFromCjdc(entry[static_cast<size_t>(k)].cjdc, reckoner.ReferenceDegrees()); };
   int i = -1;
   if (next) {
     for (int k = 0; k <= 72; ++k) {
@@ -243,7 +243,7 @@ std::optional<double> SearchRules::SolarTerm(int target, bool next) {
     reckoner.BuildYearTables(entry[static_cast<size_t>(i)].jdn);
     cjdc = reckoner.solarTermTable().entry[static_cast<size_t>(24 + i % 24)].cjdc;
   }
-  return AjdFromCjdc(cjdc, reckoner.ReferenceLongitude());
+  return AjdFromCjdc(cjdc, reckoner.ReferenceDegrees());
 }
 
 std::optional<double> SearchRules::SyzygyOnTermDay(int target, bool next) {
@@ -269,7 +269,7 @@ std::optional<double> SearchRules::SyzygyOnTermDay(int target, bool next) {
     x = ephemeris.SyzygyUt(n, q);
     ChsDate chs;
     ChlDate chl;
-    reckoner.DayToChinese(CjdcFromAjd(x, reckoner.ReferenceLongitude()), reckoner.Epoch(), chs, chl);
+    reckoner.DayToChinese(CjdcFromAjd(x, reckoner.ReferenceDegrees()), reckoner.Epoch(), chs, chl);
     bool success = chs.valid == 1 && chs.day == 1;
     if (target == kTargetWinterSolsticeDarkMoon) success = success && chs.term == 1;
     if (target == kTargetSolsticeEquinoxDarkMoon || target == kTargetSolsticeEquinoxFullMoon) {
@@ -301,7 +301,7 @@ std::optional<double> SearchRules::ElementAnimalDay(bool next) {
   ElementAnimalRows rows;
   rows.element[kDayRow] = rules_.entry().element;
   rows.animal[kDayRow] = rules_.entry().animal;
-  const int longitude = rules_.reckoner().ReferenceLongitude();
+  const double longitude = rules_.reckoner().ReferenceDegrees();
   int32_t d = JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude));
   do {
     d += next ? 1 : -1;
@@ -360,7 +360,7 @@ std::optional<double> SearchRules::ElementAnimalYear(bool next) {
 
 std::optional<double> SearchRules::TripleCoincidence(bool next) {
   Reckoner& reckoner = rules_.reckoner();
-  const int longitude = reckoner.ReferenceLongitude();
+  const double longitude = reckoner.ReferenceDegrees();
   Label(kSearchingText, true);
   const int32_t d =
       reckoner.FindTripleCoincidence(JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude)), next, reckoner.Epoch());
@@ -390,7 +390,7 @@ std::optional<double> SearchRules::IntercalaryMonth(bool next) {
       return std::nullopt;
     }
   }
-  return NoonOfDay(date->jdn, reckoner.ReferenceLongitude());
+  return NoonOfDay(date->jdn, reckoner.ReferenceDegrees());
 }
 
 }  // namespace mirvo

@@ -15,6 +15,7 @@ MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboar
   settings_.longitude = reckoner.ReferenceLongitude();
   settings_.epoch = reckoner.Epoch();
   settings_.sunMethod = reckoner.SunMethod();
+  settings_.historical = reckoner.Historical();
 }
 
 DisplayOptions MainRules::Options() const {
@@ -46,6 +47,12 @@ void MainRules::ChooseEpoch(int epoch) {
 void MainRules::ChooseSunMethod(int method) {
   reckoner_.SetSunMethod(method);
   settings_.sunMethod = method;
+  MarkChanged();
+}
+
+void MainRules::ChooseHistorical(bool on) {
+  reckoner_.SetHistorical(on);
+  settings_.historical = on;
   MarkChanged();
 }
 
@@ -87,6 +94,7 @@ void MainRules::RestoreState(double ajd, int calendar, bool plus, const MainSett
   settings_ = settings;
   settings_.language = language;
   reckoner_.SetCountry(settings.country);
+  reckoner_.SetHistorical(settings.historical);
   ChooseEpoch(settings.epoch);
   ChooseSunMethod(settings.sunMethod);
   entry_.target = settings.searchTarget;  // the emptied date box keeps the choices it needs

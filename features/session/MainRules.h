@@ -77,6 +77,7 @@ class MainRules {
   void ChooseLongitude(int longitude);
   void ChooseEpoch(int epoch);         // -2696 or -2636
   void ChooseSunMethod(int method);    // kTrueSun / kMeanSun
+  void ChooseHistorical(bool on);      // follow the calendar's history
   // These and the country, meridian, epoch and method count as changes to save; the run and
   // keep boxes, the period and the search target are kept without asking for a save.
   void SetShowVmc(bool show) { settings_.showVmc = show; MarkChanged(); }

@@ -8,10 +8,11 @@ std::array<std::string, kLongitudeCount> DefaultZoneLabels() {
   return labels;
 }
 
-const std::string& MainSettings::zoneLabel() const {
-  static const std::string kNone;
+std::string MainSettings::zoneLabel() const {
   const int i = longitude - kMinLongitude;
-  return i >= 0 && i < kLongitudeCount ? zoneLabels[static_cast<size_t>(i)] : kNone;
+  if (i < 0 || i >= kLongitudeCount) return "";
+  const std::string& label = zoneLabels[static_cast<size_t>(i)];
+  return label == ZoneLabel(longitude) ? ZoneLabelOf(country, longitude) : label;
 }
 
 }  // namespace mirvo

@@ -18,8 +18,11 @@ inline constexpr int kLongitudeCount = kMaxLongitude - kMinLongitude + 1;  // 46
 std::array<std::string, kLongitudeCount> DefaultZoneLabels();
 
 struct MainSettings {
-  int country = kMainDefaults.country;  // 0 Vietnam, 1 China, 2 Japan
+  int country = kMainDefaults.country;  // 0 Vietnam, 1 China, 2 Japan, 3 Korea
   int longitude = 120;                  // reference meridian, degrees east
+  // Follow the calendar's history (Reckoner::SetHistorical). Kept in the settings store beside
+  // the country, not in the state file, whose 79 lines older programs read.
+  bool historical = false;
   // The label of each meridian (index longitude - 100); a saved state may rename them.
   std::array<std::string, kLongitudeCount> zoneLabels = DefaultZoneLabels();
   int epoch = -2696;                    // CE year of cycle 1, position 1
@@ -43,8 +46,9 @@ struct MainSettings {
   // settings, not in the state file.
   Language language = Language::kEnglish;
 
-  // The label of the reference meridian (strCCT).
-  const std::string& zoneLabel() const;
+  // The label of the reference meridian (strCCT): the one a saved state gave it, or the
+  // country's own at its meridian (ZoneLabelOf).
+  std::string zoneLabel() const;
   friend bool operator==(const MainSettings&, const MainSettings&) = default;
 };
 

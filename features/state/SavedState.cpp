@@ -23,6 +23,8 @@ bool SavedState::Save() {
   if (services_.settings && services_.messages) {
     SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",
                       std::to_string(rules_.settings().country), false);
+    SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, kHistoricalValueName,
+                      rules_.settings().historical ? "1" : "0", false);
   }
   if (!services_.files) return true;
   std::string error = services_.path.empty() ? "no folder for the user's data could be made"

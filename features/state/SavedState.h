@@ -1,5 +1,6 @@
-// Saving and restoring the main window's state: the country in the settings store (the
-// registry's "cboRefLong") and everything else in the state file, written on "Save state", "Quit"
+// Saving and restoring the main window's state: the country and "Follow the calendar's history"
+// in the settings store (the registry's "cboRefLong" and "chkHistorical") and everything else in
+// the state file, written on "Save state", "Quit"
 // and closing the window, read at start-up and on "Restore state".
 #pragma once
 
@@ -18,6 +19,10 @@ inline constexpr const char* kSaveStateTitle = "Save state";
 inline constexpr const char* kRestoreStateTitle = "Restore state";
 inline constexpr const char* kSaveStateError = "Error when attempting to save the state: ";
 inline constexpr const char* kRestoreLogQuestion = "Restore previous log configuration also?";
+// The settings store's value for "Follow the calendar's history": "1" on, anything else off.
+// The state file does not hold it: older programs read its 79 lines and nothing more.
+inline constexpr const char* kHistoricalValueName = "chkHistorical";
+inline bool HistoricalFromStoredText(const std::string& text) { return text == "1"; }
 
 struct StateServices {
   TextFiles* files = nullptr;        // none: no state is kept (nothing read, nothing written)

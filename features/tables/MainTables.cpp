@@ -1,6 +1,7 @@
 #include "features/tables/MainTables.h"
 
 #include "core/chinese/Cycles.h"
+#include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 
 namespace mirvo {
@@ -10,6 +11,7 @@ constexpr std::array<CountryInfo, kCountryCount> kCountries{{
     {"Vietnam", "Vietnamese", 5, 105, "ICT", "VMC month (ICT)", "VMC year (ICT)", {0, 128, 0}, "_vn"},
     {"China", "Chinese", 20, 120, "CCT", "VMC month (CCT)", "VMC year (CCT)", {192, 0, 0}, ""},
     {"Japan", "Japanese", 35, 135, "JST", "VMC month (JST)", "VMC year (JST)", {64, 64, 224}, "_jp"},
+    {"Korea", "Korean", 35, 135, "KST", "VMC month (KST)", "VMC year (KST)", {0, 71, 160}, "_kr"},
 }};
 
 constexpr std::array<std::string_view, 16> kMoveSteps{
@@ -56,7 +58,13 @@ const CountryInfo& CountryOf(int country) {
 int CountryFromStoredText(std::string_view text) {
   if (text == "0") return 0;
   if (text == "2") return 2;
+  if (text == "3") return 3;
   return 1;
+}
+
+std::string ZoneLabelOf(int country, int longitude) {
+  const CountryInfo& info = CountryOf(country);
+  return longitude == info.longitude ? std::string(info.zoneLabel) : ZoneLabel(longitude);
 }
 
 std::string EpochMethod(int epoch, int sunMethod, bool capitalE) {
@@ -99,7 +107,11 @@ std::vector<std::string> LongitudeEntries() {
   return list;
 }
 
-std::vector<std::string> CountryEntries() { return {"Vietnam", "China", "Japan"}; }
+std::vector<std::string> CountryEntries() {
+  std::vector<std::string> list;
+  for (int c = 0; c < kCountryCount; ++c) list.emplace_back(CountryOf(c).name);
+  return list;
+}
 
 std::vector<SearchTarget> SearchTargets() {
   std::vector<SearchTarget> list;

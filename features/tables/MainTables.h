@@ -54,11 +54,14 @@ struct CountryInfo {
   Rgb colour;                       // window background
   std::string_view pictureSuffix;   // inserted before ".bmp" in the Moon picture names
 };
-inline constexpr int kCountryCount = 3;
-// Index 0 Vietnam, 1 China, 2 Japan; any other index gives China.
+inline constexpr int kCountryCount = 4;
+// Index 0 Vietnam, 1 China, 2 Japan, 3 Korea; any other index gives China.
 const CountryInfo& CountryOf(int country);
-// Country index for a stored text: exactly "0", "1" or "2", otherwise China (1).
+// Country index for a stored text: exactly "0", "1", "2" or "3", otherwise China (1).
 int CountryFromStoredText(std::string_view text);
+// The label of a meridian as the country names it: its own zone (Korea's "KST" at 135° E) at its
+// meridian, otherwise the meridian's label (ZoneLabel).
+std::string ZoneLabelOf(int country, int longitude);
 
 // Epoch description used by the log and the listings: "Epoch = -2696, method = true sun".
 std::string EpochMethod(int epoch, int sunMethod, bool capitalE);
@@ -73,7 +76,7 @@ std::vector<std::string> ElementEntries();               // five elements, then 
 std::vector<std::string> AnimalEntries(int country);     // twelve animals, then ""
 std::vector<std::string> TimeZoneEntries(const std::string& zoneLabel);  // "GMT", label
 std::vector<std::string> LongitudeEntries();             // "100" … "145"
-std::vector<std::string> CountryEntries();               // "Vietnam", "China", "Japan"
+std::vector<std::string> CountryEntries();               // "Vietnam", "China", "Japan", "Korea"
 
 inline constexpr int kNoElementEntry = 5;
 inline constexpr int kNoAnimalEntry = 12;

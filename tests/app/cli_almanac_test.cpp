@@ -224,7 +224,7 @@ TEST(CliAlmanac, BadArgumentsGiveOneLineAndExitCode2) {
       {"--from 2024x --to 2024", "--from needs a whole number"},
       {"--from 2024 --to 2024 --format csv", "--format must be text or tsv"},
       {"--from 2024 --to 2024 --longitude 146", "--longitude must be from 100 to 145"},
-      {"--from 2024 --to 2024 --country korea", "--country must be vietnam, china or japan"},
+      {"--from 2024 --to 2024 --country mongolia", "--country must be vietnam, china, japan or korea"},
       {"--from 2024 --to 2024 --year 3", "unknown option --year"},
       {"2024", "unexpected argument '2024'"},
   };

@@ -301,8 +301,15 @@ void frmCalendar::ShowTexts() {
   if (!view_.valid) return;
   lblTitle->setText(TitleText());
   lblYearAndMonth->setText(HeadingText());
-  lblUncertain->setText(view_.uncertainNote.empty() ? QString() : tr("Uncertain") + ' ' + Q(view_.uncertainNote));
-  lblUncertain->setToolTip(Q(view_.uncertainty));
+  // The corner holds the month's doubts: other tables, and the almanac of its time.
+  QString corner = view_.uncertainNote.empty() ? QString() : tr("Uncertain") + ' ' + Q(view_.uncertainNote);
+  if (!view_.historyNote.empty()) {
+    corner += (corner.isEmpty() ? "" : "\n") + TranslateText("MonthView", view_.historyNote);
+  }
+  std::string tip = view_.uncertainty;
+  if (!view_.history.empty()) tip += (tip.empty() ? "" : " ") + view_.history;
+  lblUncertain->setText(corner);
+  lblUncertain->setToolTip(Q(tip));
   picCalendar->update();
 }
 

@@ -133,9 +133,9 @@ QString frmHelp::Text() {
 
   html += "<h3>" + tr("Settings") + "</h3>";
   html += "<ul>";
-  html += "<li>" + tr("<b>Country</b>: Vietnam, China or Japan. It sets the reference meridian (105°, 120° or "
-                      "135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and the "
-                      "colour of the window. The choice is remembered for the next start.") + "</li>";
+  html += "<li>" + tr("<b>Country</b>: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, "
+                      "135° or 135° east), the names of the animals (cat and goat in Vietnam, boar in Japan) and "
+                      "the colour of the window. The choice is remembered for the next start.") + "</li>";
   html += "<li>" + tr("<b>Longitude</b>: the reference meridian itself, 100° to 145° east, with its zone label "
                       "(for example BEI for 116°, the meridian of Beijing). Months and terms begin on the civil "
                       "day at this meridian, so a dark moon shortly before midnight can fall on different days "
@@ -146,6 +146,11 @@ QString frmHelp::Text() {
                       "sun\" divides the tropical year evenly, as the calendar did before 1645.") + "</li>";
   html += "<li>" + tr("<b>Show Vellomir Calendar</b> and <b>Show chronological JDs</b> show or hide those rows; "
                       "<b>Auto log</b> is described above.") + "</li>";
+  html += "<li>" + tr("<b>Follow the calendar's history</b>: each lunar year is computed for the meridian its "
+                      "country's almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, "
+                      "Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces "
+                      "(China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac "
+                      "of the time may differ.") + "</li>";
   html += "<li>" + tr("<b>Language</b>: the language of the windows. <b>System</b> follows the locale of the "
                       "desktop, English where the program has no translation. The choice takes effect at once "
                       "and is remembered for the next start; the codes of the calendars and the dates typed stay "

@@ -44,11 +44,13 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent) {
   chkShowVMC = Check("chkShowVMC");
   chkShowCJDs = Check("chkShowCJDs");
   chkAutoLog = Check("chkAutoLog");
+  chkHistorical = Check("chkHistorical");
   lblLanguage = Named(new QLabel, "lblLanguage");
   cboLanguage = Combo("cboLanguage");
   line2->addWidget(chkShowVMC);
   line2->addWidget(chkShowCJDs);
   line2->addWidget(chkAutoLog);
+  line2->addWidget(chkHistorical);
   line2->addStretch(1);
   line2->addWidget(lblLanguage);
   line2->addWidget(cboLanguage);
@@ -64,6 +66,7 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent) {
   connect(chkShowVMC, &QCheckBox::toggled, this, &SettingsPanel::showVmcToggled);
   connect(chkShowCJDs, &QCheckBox::toggled, this, &SettingsPanel::showCjdsToggled);
   connect(chkAutoLog, &QCheckBox::toggled, this, &SettingsPanel::autoLogToggled);
+  connect(chkHistorical, &QCheckBox::toggled, this, &SettingsPanel::historicalToggled);
   connect(cboLanguage, &QComboBox::activated, this, [this](int i) { Q_EMIT languageChosen(LanguageChoiceAt(i)); });
   Retranslate();
 }
@@ -87,6 +90,10 @@ void SettingsPanel::Retranslate() {
   chkShowVMC->setText(tr("Show Vellomir Calendar"));
   chkShowCJDs->setText(tr("Show chronological JDs"));
   chkAutoLog->setText(tr("Auto log"));
+  chkHistorical->setText(tr("Follow the calendar's history"));
+  chkHistorical->setToolTip(
+      tr("Compute each lunar year for the meridian of its country's almanac of the time "
+         "(China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911)"));
   lblLanguage->setText(tr("Language"));
   RetitleList(cboEpoch, EpochEntries(), "Tables");
   RetitleList(cboMethod, MethodEntries(), "Tables");
@@ -116,6 +123,7 @@ void SettingsPanel::ShowSettings(const MainSettings& s) {
   SetCheckedQuietly(chkShowVMC, s.showVmc);
   SetCheckedQuietly(chkShowCJDs, s.showCjds);
   SetCheckedQuietly(chkAutoLog, s.autoLog);
+  SetCheckedQuietly(chkHistorical, s.historical);
 }
 
 void SettingsPanel::ShowLanguage(LanguageChoice choice) { SetIndexQuietly(cboLanguage, IndexOfLanguageChoice(choice)); }

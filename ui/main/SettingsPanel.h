@@ -35,6 +35,7 @@ class SettingsPanel : public QGroupBox {
   void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
   void showCjdsToggled(bool show);
   void autoLogToggled(bool on);
+  void historicalToggled(bool on);   // follow the calendar's history
   void languageChosen(mirvo::LanguageChoice choice);
 
  protected:
@@ -56,6 +57,7 @@ class SettingsPanel : public QGroupBox {
   QCheckBox* chkShowVMC = nullptr;
   QCheckBox* chkShowCJDs = nullptr;
   QCheckBox* chkAutoLog = nullptr;
+  QCheckBox* chkHistorical = nullptr;
   QLabel* lblLanguage = nullptr;
   QComboBox* cboLanguage = nullptr;
 };

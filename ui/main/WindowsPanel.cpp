@@ -25,7 +25,7 @@ WindowsPanel::WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& comm
   }
   connect(commands.button("cmdTest"), &QPushButton::clicked, this, [this] { Data().DoTest(); });
   connect(commands.button("cmdDisplayCalendar"), &QPushButton::clicked, this, [this] {
-    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules_.currentAjd(), rules_.reckoner().ReferenceLongitude())), &window_);
+    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules_.currentAjd(), rules_.reckoner().ReferenceDegrees())), &window_);
   });
 }
 
@@ -69,7 +69,7 @@ frmCalendar& WindowsPanel::Calendar() {
   services.fileDialogs = services_.fileDialogs;
   services.showVmc = [&rules] { return rules.settings().showVmc; };
   services.currentDay = [&rules] {
-    return JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceLongitude()));
+    return JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceDegrees()));
   };
   calendar_ = new frmCalendar(rules.reckoner(), std::move(services), &window_);
   return *calendar_;

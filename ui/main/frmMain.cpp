@@ -125,6 +125,7 @@ void frmMain::ConnectPanels() {
   setting(&SettingsPanel::longitudeChosen, &MainRules::ChooseLongitude, kRedrawMeridian | kRedrawDates);
   setting(&SettingsPanel::epochChosen, &MainRules::ChooseEpoch, kRedrawDates);
   setting(&SettingsPanel::sunMethodChosen, &MainRules::ChooseSunMethod, kRedrawDates);
+  setting(&SettingsPanel::historicalToggled, &MainRules::ChooseHistorical, kRedrawDates);
   setting(&SettingsPanel::showVmcToggled, &MainRules::SetShowVmc, kRedrawDates);
   setting(&SettingsPanel::showCjdsToggled, &MainRules::SetShowCjds, kRedrawDates);
   connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) { rules_->SetAutoLog(on); SetTheFocus(); });
@@ -221,6 +222,9 @@ void frmMain::Initialization() {
   ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",
                     stored, false, "");
   rules_->ChooseCountry(CountryFromStoredText(stored));
+  ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, kHistoricalValueName,
+                    stored, false, "");
+  rules_->ChooseHistorical(HistoricalFromStoredText(stored));
   ShowSettings();
   rows_->ClearValues();
   names_->ClearYearAndMonth();

@@ -226,7 +226,7 @@ void frmMultiple_El_An::cmdSearch_Click() {
   within_ = cboWithin->currentData().toInt();
   Reckoner& reckoner = rules_.reckoner();
   const double start = fromToday_ ? CurrentAjd() : rules_.currentAjd();
-  lngCJDN = JdnOf(CjdcFromAjd(start, reckoner.ReferenceLongitude()));
+  lngCJDN = JdnOf(CjdcFromAjd(start, reckoner.ReferenceDegrees()));
   if (searchingLabel) searchingLabel(kSearchingText, true);
   search_ = std::make_unique<MultipleElementAnimalSearch>(reckoner, rows, lngCJDN, rules_.settings().searchNext,
                                                           within_, rules_.settings().epoch);

@@ -14,9 +14,13 @@ int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 // give consecutive dates: days count up within a month, a new month follows day 29 or 30 of the
 // previous one with the next number (or its leap month), and the year changes exactly at 1-1.
 // The solar dates likewise count up within terms of 14 to 16 days.
-void CheckRange(int longitude, int32_t first, int32_t last) {
+void CheckRange(int longitude, int32_t first, int32_t last, int historyOf = -1) {
   Reckoner r;
   r.SetReferenceLongitude(longitude);
+  if (historyOf >= 0) {
+    r.SetCountry(historyOf);
+    r.SetHistorical(true);
+  }
   ChlDate prevChl;
   ChsDate prevChs;
   int64_t failures = 0;
@@ -67,6 +71,13 @@ TEST(ReckonerExhaustive, EveryDayRoundTripsAt120East) {
 TEST(ReckonerExhaustive, EveryDayRoundTripsAt105And135East1600To2200) {
   CheckRange(105, Day(1600, 1, 1), Day(2200, 12, 31));
   CheckRange(135, Day(1600, 1, 1), Day(2200, 12, 31));
+}
+
+// Following the calendar's history, across every change of meridian.
+TEST(ReckonerExhaustive, EveryDayRoundTripsFollowingTheHistory1600To2200) {
+  CheckRange(105, Day(1600, 1, 1), Day(2200, 12, 31), kVietnam);
+  CheckRange(120, Day(1600, 1, 1), Day(2200, 12, 31), kChina);
+  CheckRange(135, Day(1600, 1, 1), Day(2200, 12, 31), kKorea);
 }
 
 }  // namespace

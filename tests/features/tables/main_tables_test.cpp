@@ -36,7 +36,8 @@ TEST(MainTables, CountriesFixMeridianNamesAndColours) {
   }
   EXPECT_EQ(CountryFromStoredText("0"), 0);
   EXPECT_EQ(CountryFromStoredText("2"), 2);
-  for (const char* bad : {"", "3", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), 1) << bad;
+  EXPECT_EQ(CountryFromStoredText("3"), 3);
+  for (const char* bad : {"", "4", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), 1) << bad;
 }
 
 TEST(MainTables, ListsAndDefaults) {

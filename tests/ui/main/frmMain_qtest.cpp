@@ -113,8 +113,9 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("longitude");
     QTest::newRow("Vietnam") << "0" << "Vietnam" << "105";
     QTest::newRow("Japan") << "2" << "Japan" << "135";
+    QTest::newRow("Korea") << "3" << "Korea" << "135";
     QTest::newRow("blank") << " " << "China" << "120";
-    QTest::newRow("other") << "3" << "China" << "120";
+    QTest::newRow("other") << "4" << "China" << "120";
     QTest::newRow("padded") << "2 " << "China" << "120";
   }
   void storedCountryIsUsedOnlyWhenValid() {
@@ -156,6 +157,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.Background(), QColor(0, 128, 0));
     QCOMPARE(f.Text("lblChineseSolarDate_0"), QString("Vietnamese Solar:"));
     QCOMPARE(f.Find<QComboBox>("cboTimeZone")->itemText(1), QString("ICT"));
+
+    f.Choose("cboRefLong", 3);  // Korea: Japan's meridian under its own label, China's animals
+    QCOMPARE(f.Combo("cboLongitude"), QString("135"));
+    QCOMPARE(f.Find<QLabel>("txbCCT")->text(), QString("KST"));
+    QCOMPARE(animals->itemText(11), QString("pig"));
+    QCOMPARE(steps->itemText(15), QString("VMC year (KST)"));
+    QCOMPARE(f.Background(), QColor(0, 71, 160));
+    QCOMPARE(f.Text("lblChineseLunarDate_0"), QString("Korean Lunar:"));
+    QVERIFY(f.Text("lblChineseLunarDate_1").endsWith(" KST"));
 
     f.Choose("cboRefLong", 1);  // back to China
     QCOMPARE(animals->itemText(3), QString("rabbit"));
@@ -563,6 +573,30 @@ class MainWindowTest : public QObject {
     g.window->close();
     QVERIFY(g.settings.Read(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", value));
     QCOMPARE(value, std::string("2"));
+  }
+
+  // "Follow the calendar's history" comes from the settings store, changes the lunar dates of the
+  // years it concerns, and goes back to the store on Quit.
+  void historyBoxIsKeptBesideTheCountry() {
+    Fixture f;
+    const std::string key = std::string(kRegistryRoot) + kProgramKeyPart;
+    f.settings.Write(key, "cboRefLong", "0");
+    f.settings.Write(key, "chkHistorical", "1");
+    f.Start();
+    QCheckBox* box = f.Find<QCheckBox>("chkHistorical");
+    QVERIFY(box->isChecked());
+    f.Type("txbDate", "1965-02-01 CE");
+    QTest::keyClick(f.Find<QLineEdit>("txbDate"), Qt::Key_Return);
+    QCOMPARE(f.Text("lblChineseLunarDate_0"), QString("Vietnamese Lunar (120º E):"));
+    QVERIFY(f.Text("lblChineseLunarDate_1").startsWith("78-41-12-30 CHL"));
+    box->click();
+    QCOMPARE(f.Text("lblChineseLunarDate_0"), QString("Vietnamese Lunar:"));
+    QVERIFY(f.Text("lblChineseLunarDate_1").startsWith("78-42-01-01 CHL"));
+    QVERIFY(f.Find<QLabel>("lblChineseLunarDate_1")->toolTip().contains("that day was 78-41-12-30 CHL"));
+    f.Click("cmdQuit");
+    std::string value;
+    QVERIFY(f.settings.Read(key, "chkHistorical", value));
+    QCOMPARE(value, std::string("0"));
   }
 
   void stemAndBranchCharactersHaveAFontThatWritesThem() {

@@ -18,6 +18,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/display/CalendarHistory.h"
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
 #include "features/listings/Listings.h"
@@ -305,6 +306,32 @@ class LanguageTest : public QObject {
       for (const DisplayRow& row : d.rows) texts.emplace_back("Display", row.caption);
       texts.emplace_back("Display", d.yearLabel);
     }
+    // The lunar caption with the meridian the calendar's history computed the year for.
+    for (const int country : {kVietnam, kChina, kKorea}) {
+      Reckoner reckoner;
+      reckoner.SetCountry(country);
+      reckoner.SetReferenceLongitude(CountryOf(country).longitude);
+      reckoner.SetHistorical(true);
+      const DisplayTexts d = ComputeDisplay(NoonOfDay(JdnOfCeDate(1905, 6, 1), 120), reckoner, DisplayOptions{});
+      QVERIFY(d.Row(RowId::kChl).caption.find("E):") != std::string::npos);
+      texts.emplace_back("Display", d.Row(RowId::kChl).caption);
+    }
+    // The month page's notes of the calendar's history in each of their forms, alone and with
+    // the modern rule's, for a meridian of whole degrees and one with arc-minutes.
+    for (const int meridian : {120 * 60, 116 * 60 + 25}) {
+      for (const bool mayDiffer : {false, true}) {
+        const MonthHistory other{.lunarYear = 1905, .meridian = meridian, .otherMeridian = true, .mayDiffer = mayDiffer};
+        MonthHistory missing{.lunarYear = 1905, .mayDiffer = mayDiffer, .almanacMeridian = meridian};
+        missing.almanacDiffers = true;
+        missing.almanacHasMonth = false;
+        MonthHistory moved = missing;
+        moved.almanacHasMonth = true;
+        moved.almanacFirstDay = JdnOfCeDate(1905, 2, 4);
+        moved.almanacLength = 29;
+        for (const MonthHistory& h : {other, missing, moved}) texts.emplace_back("MonthView", CalendarHistoryMonthNote(h));
+      }
+    }
+    texts.emplace_back("MonthView", CalendarHistoryMonthNote(MonthHistory{.mayDiffer = true}));
     for (int status = 1; status <= 15; ++status) {
       for (const int country : {kChina, kVietnam}) texts.emplace_back("Messages", EntryErrorMessage(status, country));
     }
