@@ -55,6 +55,15 @@ QString frmHelp::Text() {
                      "the uniform time of the ephemeris and the time kept by the Earth's rotation). For China the "
                      "year and the day are also shown as their written stem and branch.") + "</p>";
 
+  html += EntryAndMoveText();
+  html += ListingsAndLogText();
+  html += SettingsText();
+  return html;
+}
+
+// Typing a date, moving and searching.
+QString frmHelp::EntryAndMoveText() {
+  QString html;
   html += "<h3>" + tr("Typing a date") + "</h3>";
   html += "<p>" + tr("End the date with the code of its calendar; case and spaces do not matter, and \",\" may "
                      "group thousands. Examples:") + "</p>";
@@ -101,6 +110,12 @@ QString frmHelp::Text() {
                      "day or a leap month. \"Multiple element-animal day\" opens a window for conditions on the "
                      "day, the month and the year at once.") + "</p>";
 
+  return html;
+}
+
+// The listings, the month view, the log, the saved state and the command-line tool.
+QString frmHelp::ListingsAndLogText() {
+  QString html;
   html += "<h3>" + tr("Listings and the month view") + "</h3>";
   html += "<p>" + tr("<b>Dark moons &amp; solar terms</b> lists the dark moons and solar terms of three solar "
                      "years. <b>Lunar new years</b>, <b>Month starts / leap months</b> and <b>European new "
@@ -131,6 +146,11 @@ QString frmHelp::Text() {
                      "<code>month-view</code>, <code>log-entry</code>, <code>export</code> (iCalendar files) "
                      "and more; <code>mirvo-cli --help</code> lists them all.") + "</p>";
 
+  return html;
+}
+
+QString frmHelp::SettingsText() {
+  QString html;
   html += "<h3>" + tr("Settings") + "</h3>";
   html += "<ul>";
   html += "<li>" + tr("<b>Country</b>: Vietnam, China, Japan or Korea. It sets the reference meridian (105°, 120°, "

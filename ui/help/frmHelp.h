@@ -27,6 +27,10 @@ class frmHelp : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The parts of the help text.
+  static QString EntryAndMoveText();
+  static QString ListingsAndLogText();
+  static QString SettingsText();
   void Retranslate();
 
   QTextBrowser* text_ = nullptr;

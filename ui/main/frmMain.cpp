@@ -191,7 +191,6 @@ bool frmMain::Start() {
   ShowEntry();
   if (!restored) cmdReset_Click();
   SetTheFocus();
-
   // The saved instant, or the present moment, with the native date in the window's language.
   rules_->SetLanguage(WindowLanguage());
   rules_->SetPhase(SessionPhase::kOpening);
@@ -217,14 +216,13 @@ void frmMain::Initialization() {
   move_->FillLists(kMainDefaults.country);
   search_->FillTargets();
   convert_->FillLists(kMainDefaults.country, rules_->settings().zoneLabel());
-
-  std::string stored;
-  ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",
-                    stored, false, "");
-  rules_->ChooseCountry(CountryFromStoredText(stored));
-  ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, kHistoricalValueName,
-                    stored, false, "");
-  rules_->ChooseHistorical(HistoricalFromStoredText(stored));
+  auto stored = [this](const char* name) {  // the window's own settings: country, history
+    std::string text;
+    ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, name, text, false, "");
+    return text;
+  };
+  rules_->ChooseCountry(CountryFromStoredText(stored("cboRefLong")));
+  rules_->ChooseHistorical(HistoricalFromStoredText(stored(kHistoricalValueName)));
   ShowSettings();
   rows_->ClearValues();
   names_->ClearYearAndMonth();
