@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  (s.sunMethod == 0 || s.sunMethod == 1) && (s.epoch == -2696 || s.epoch == -2636),
              "step %d target %d refresh %d method %d epoch %d", s.moveStep, s.searchTarget,
              s.refreshPeriod, s.sunMethod, s.epoch);
-  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && s.country >= 0 && s.country <= 2,
+  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && s.country >= 0 && s.country < kCountryCount,
              "longitude %d country %d", s.longitude, s.country);
   for (size_t row = 0; row < 3; ++row) {
     FUZZ_CHECK(s.multipleElement[row] >= 0 && s.multipleElement[row] <= kNoElementEntry &&
