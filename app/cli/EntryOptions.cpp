@@ -42,7 +42,8 @@ bool ConvertEntryOptions(const Args& args, MainRules& rules) {
 
 bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
   auto [country, longitude] = MeridianOptions(args);
-  rules.SetLanguage(LanguageOption(args));
+  // Machine formats are the same in every language.
+  rules.SetLanguage(args.value("format", "text") == "tsv" ? Language::kEnglish : LanguageOption(args));
   rules.ChooseCountry(country);
   rules.ChooseLongitude(longitude);
   rules.ChooseHistorical(args.has("historical"));

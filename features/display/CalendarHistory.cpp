@@ -4,6 +4,8 @@
 #include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/display/Phrases.h"
+#include "features/display/Sentences.h"
 #include "features/tables/MainTables.h"
 
 namespace mirvo {
@@ -63,24 +65,41 @@ MonthHistory MonthHistoryOf(Reckoner& reckoner, const ChlDate& month, int length
 }
 
 std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl) {
+  return CalendarHistoryDayText(reckoner, chl, Language::kEnglish);
+}
+
+std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl, Language language) {
   if (!chl.valid) return "";
+  const bool english = language == Language::kEnglish;
   const int country = reckoner.CountryIndex();
   const int32_t year = YearFromCycle(chl.cycle, chl.position, reckoner.Epoch());
   const int meridian = reckoner.MeridianOfLunarYear(year);
   std::string text;
   if (reckoner.Historical()) {
-    if (meridian != reckoner.ReferenceMeridian())
+    if (meridian != reckoner.ReferenceMeridian() && english)
       Add(text, "computed for " + MeridianText(meridian) + ", the meridian of " + AlmanacOf(country, year));
+    else if (meridian != reckoner.ReferenceMeridian())
+      AddSentence(language, text, Worded(language, Sentence::kComputedForMeridian,
+                                         {MeridianText(meridian), CountryWord(language, country), std::to_string(year)}));
   } else if (const int almanac = AlmanacMeridian(country, year); almanac != reckoner.ReferenceMeridian()) {
     ChlDate then;
     reckoner.DayToChlWithHistory(chl.jdn, true, then);
     if (then.valid && (then.cycle != chl.cycle || then.position != chl.position || then.month != chl.month ||
                        then.leap != chl.leap || then.day != chl.day)) {
-      Add(text, "in " + std::to_string(year) + " " + std::string(CountryOf(country).name) + "'s almanac was computed for " +
-                    MeridianText(almanac) + ": that day was " + reckoner.ChlDateText(then, 0, "CHL"));
+      if (english) {
+        Add(text, "in " + std::to_string(year) + " " + std::string(CountryOf(country).name) + "'s almanac was computed for " +
+                      MeridianText(almanac) + ": that day was " + reckoner.ChlDateText(then, 0, "CHL"));
+      } else {
+        AddSentence(language, text, Worded(language, Sentence::kAlmanacComputedFor,
+                                           {std::to_string(year), CountryWord(language, country), MeridianText(almanac),
+                                            reckoner.ChlDateText(then, 0, "CHL")}));
+      }
     }
   }
-  if (AlmanacMayDiffer(country, year)) Add(text, kModernRule);
+  if (AlmanacMayDiffer(country, year)) {
+    if (english) Add(text, kModernRule);
+    else AddSentence(language, text, Worded(language, Sentence::kModernRule, {}));
+  }
   return text;
 }
 

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo {
@@ -33,6 +34,8 @@ MonthHistory MonthHistoryOf(Reckoner& reckoner, const ChlDate& month, int length
 // space), or "" when the almanac of its time gave the same date by the same rule:
 // "In 1965 Vietnam's almanac was computed for 120º E: that day was 78-41-12-30 CHL."
 std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl);
+// The same sentences in a language (Sentences.h); English as above.
+std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl, Language language);
 
 // The sentences for a month's page, and the short form for a listing's row or the page's corner
 // ("computed for 120º E, Vietnam's almanac of 1965", "the almanac of 1965 (120º E) began it on

@@ -15,6 +15,7 @@
 #include "platform/services/Services.h"
 #include "features/display/CalendarHistory.h"
 #include "features/display/Phrases.h"
+#include "features/display/Sentences.h"
 #include "features/display/UncertainDay.h"
 #include "util/Text.h"
 
@@ -123,20 +124,22 @@ void ShowDayCounts(DisplayTexts& d, const Clocks& clocks, int longitude) {
   DayCountRow(d, RowId::kCjdc, clocks.reference, "CJDC");
 }
 
-void ShowEuropeanDates(DisplayTexts& d, const Clocks& clocks) {
+void ShowEuropeanDates(DisplayTexts& d, const Clocks& clocks, Language language) {
   d.londonDay = JdnOf(clocks.london);
   d.londonMinute = MinuteOfDay(Fraction(clocks.london));
-  const std::string weekday = WeekdayName(WeekdayOf(d.londonDay), false, 0);
+  const int weekdayIndex = WeekdayOf(d.londonDay);
+  const std::string weekday = language == Language::kEnglish ? WeekdayName(weekdayIndex, false, 0)
+                                                             : std::string(names::Weekday(language, weekdayIndex));
   CeAndJcFromDayCount(clocks.london, d.ce, d.jc);
   const std::string& time = clocks.londonTime;
   DisplayRow& ce = DateRow(d, RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), time, kTimeZoneGmt);
   ce.caption = "Common Era (Gregorian):";
   ce.value += " GMT " + weekday;
-  ce.tooltip = CalendarDateSentence(d.ce) + " (London).";
+  ce.tooltip = EuropeanDayWords(language, d.ce, weekdayIndex);
   DisplayRow& jc = DateRow(d, RowId::kJc, CalendarDateText(d.jc, 2, '-', ',', true), time, kTimeZoneGmt);
   jc.caption = "Julian Calendar:";
   jc.value += " GMT " + weekday;
-  jc.tooltip = CalendarDateSentence(d.jc) + " (London).";
+  jc.tooltip = EuropeanDayWords(language, d.jc, weekdayIndex);
 }
 
 void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
@@ -149,17 +152,20 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
   // On the first day of a term the term's code in parentheses takes the place of the zone label.
   chs.value = d.chs.day == 1 ? reckoner.ChsDateText(d.chs, true) + " " + time + " "
                              : chs.value + " " + options.zoneLabel;
-  chs.tooltip = reckoner.ChsDateSentence(d.chs, false, false);
+  const Language language = options.language;
+  const bool english = language == Language::kEnglish;
+  chs.tooltip = english ? reckoner.ChsDateSentence(d.chs, false, false) : SolarTermDayWords(language, d.chs);
   DisplayRow& chl = DateRow(d, RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), time, kTimeZoneReference);
   chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
-  chl.tooltip = RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true));
-  d.chlHistory = CalendarHistoryDayText(reckoner, d.chl);
-  if (!d.chlHistory.empty()) chl.tooltip += " " + d.chlHistory;
+  chl.tooltip = english ? RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true))
+                        : LunarDateWords(language, d.chl, d.chl.jdn, reckoner.CountryIndex(), true);
+  d.chlHistory = CalendarHistoryDayText(reckoner, d.chl, language);
+  AddSentence(language, chl.tooltip, d.chlHistory);
   Reckoner::DayMargins margins;
   if (d.chl.valid && reckoner.MarginsOfDay(d.chl.jdn, margins)) {
-    d.chlUncertainty = UncertainDayText(margins);
-    if (!d.chlUncertainty.empty()) chl.tooltip += " " + d.chlUncertainty;
+    d.chlUncertainty = UncertainDayText(margins, language);
+    AddSentence(language, chl.tooltip, d.chlUncertainty);
   }
   // The meridian the date was computed for, when the calendar's history puts it elsewhere.
   if (d.chl.valid) {
@@ -210,16 +216,17 @@ void ShowVellomirDates(DisplayTexts& d, const Clocks& clocks, const DisplayOptio
   vmcReference.caption = CompareVmcWithChl(d.chl, d.vmcReference);
 }
 
-void ShowMoonAndDeltaT(DisplayTexts& d, Reckoner& reckoner) {
+void ShowMoonAndDeltaT(DisplayTexts& d, Reckoner& reckoner, Language language) {
   MoonData moon = ComputeMoonData(reckoner.ephemeris(), d.ajd);
   d.Row(RowId::kPhase).caption = "Phase of Moon, illumination:";
   d.Row(RowId::kAge).caption = "[Lunation] Age of Moon:";
   if (moon.ok) {
-    d.Row(RowId::kPhase).value = moon.phaseText;
-    d.Row(RowId::kAge).value = moon.ageText;
     d.lunation = moon.lunation;
     d.moonAge = moon.age;
     d.moonAgeFraction = moon.age / moon.lunationLength;
+    const bool english = language == Language::kEnglish;
+    d.Row(RowId::kPhase).value = english ? moon.phaseText : MoonPhaseWords(language, moon.w, moon.waxing);
+    d.Row(RowId::kAge).value = english ? moon.ageText : MoonAgeWords(language, d.lunation, d.moonAge, d.moonAgeFraction);
   } else {
     d.moonError = moon.error;
   }
@@ -228,7 +235,7 @@ void ShowMoonAndDeltaT(DisplayTexts& d, Reckoner& reckoner) {
   d.moonPicture = std::string(moon.picture);
   d.deltaTMinutes = DeltaTMinutes(d.ajd);
   d.Row(RowId::kDeltaT).caption = "Delta T:";
-  d.Row(RowId::kDeltaT).value = ShowDeltaT(d.deltaTMinutes);
+  d.Row(RowId::kDeltaT).value = DeltaTWords(language, d.deltaTMinutes);
 }
 
 }  // namespace
@@ -244,11 +251,11 @@ DisplayTexts ComputeDisplay(double ajd, Reckoner& reckoner, const DisplayOptions
   clocks.referenceTime = TimeOfDayText(Fraction(clocks.reference), false);
 
   ShowDayCounts(d, clocks, longitude);
-  ShowEuropeanDates(d, clocks);
+  ShowEuropeanDates(d, clocks, options.language);
   ShowChineseDates(d, reckoner, clocks, options);
   ShowSexagenaryNames(d, reckoner, options);
   ShowVellomirDates(d, clocks, options);
-  ShowMoonAndDeltaT(d, reckoner);
+  ShowMoonAndDeltaT(d, reckoner, options.language);
 
   d.Row(RowId::kVmcGmt).visible = d.Row(RowId::kVmcReference).visible = options.showVmc;
   d.Row(RowId::kCjdl).visible = d.Row(RowId::kCjdc).visible = options.showCjds;

@@ -232,7 +232,10 @@ std::string_view PhraseText(Language language, Phrase phrase) {
 }
 
 std::string Phrased(Language language, Phrase phrase, std::initializer_list<std::string_view> texts) {
-  const std::string_view pattern = PhraseText(language, phrase);
+  return FilledIn(PhraseText(language, phrase), texts);
+}
+
+std::string FilledIn(std::string_view pattern, std::initializer_list<std::string_view> texts) {
   std::string out;
   for (size_t i = 0; i < pattern.size(); ++i) {
     // "{N}" with one digit N names the N-th text; anything else is copied.

@@ -68,6 +68,9 @@ enum class Phrase : int {
 std::string_view PhraseText(Language language, Phrase phrase);
 // The phrase with each "{}" replaced by the next text.
 std::string Phrased(Language language, Phrase phrase, std::initializer_list<std::string_view> texts);
+// A pattern with each "{N}" (one digit) replaced by the N-th text; the other tables of phrases
+// fill theirs in with it.
+std::string FilledIn(std::string_view pattern, std::initializer_list<std::string_view> texts);
 
 // A text in the language's parentheses: "（木龙）" in Chinese and Japanese, " (Rồng Mộc)" else.
 std::string Parenthesized(Language language, std::string_view text);

@@ -4,6 +4,8 @@
 
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "core/names/Names.h"
+#include "features/display/Sentences.h"
 
 namespace mirvo {
 namespace {
@@ -31,17 +33,58 @@ std::string InstantName(const DecidingInstant& instant) {
          std::string(TermName(instant.term)) + ")";
 }
 
-std::string Sentence(std::string text) {
+std::string Capitalised(std::string text) {
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
   return text + ".";
 }
 
 void Add(std::string& text, const std::string& sentence) {
   if (!text.empty()) text += " ";
-  text += Sentence(sentence);
+  text += Capitalised(sentence);
+}
+
+// The same pieces in another language than English.
+std::string FromMidnight(Language language, const DecidingInstant& instant) {
+  return Worded(language, instant.offsetSeconds < 0 ? Sentence::kBeforeMidnight : Sentence::kAfterMidnight,
+                {MarginWords(language, instant.marginSeconds())});
+}
+
+std::string InstantName(Language language, const DecidingInstant& instant) {
+  if (instant.term == 0) return Worded(language, Sentence::kTheNewMoon, {});
+  return Worded(language, Sentence::kTheSolarTerm, {TermCode(instant.term), names::SolarTerm(language, instant.term)});
+}
+
+Sentence WhatItDecides(Language, const MonthMargin& margin) {
+  if (margin.labelDecidesNumber && margin.labelDecidesLeap) return Sentence::kNumberAndLeapDepend;
+  return margin.labelDecidesNumber ? Sentence::kNumberDepends : Sentence::kLeapDepends;
 }
 
 }  // namespace
+
+std::string UncertainDayText(const Reckoner::DayMargins& margins, Language language) {
+  if (language == Language::kEnglish) return UncertainDayText(margins);
+  std::string text;
+  const MonthMargin& month = margins.month;
+  if (month.newMoon.uncertain()) {
+    const Sentence other =
+        month.newMoon.offsetSeconds < 0 ? Sentence::kFirstDayMayBeDayAfter : Sentence::kFirstDayMayBeDayBefore;
+    AddSentence(language, text, Worded(language, other, {FromMidnight(language, month.newMoon)}));
+  }
+  if (month.label && month.label->uncertain()) {
+    CalendarDate day;
+    day.jdn = JdnOf(month.label->cjdc);
+    CalendarDateFromJdn(day);
+    AddSentence(language, text,
+                Worded(language, WhatItDecides(language, month),
+                       {InstantName(language, *month.label), CalendarDateText(day, 2, '-', ',', true),
+                        FromMidnight(language, *month.label)}));
+  }
+  const DecidingInstant& next = margins.next.newMoon;
+  if (margins.nextBeginsTomorrow && next.uncertain() && next.offsetSeconds >= 0) {
+    AddSentence(language, text, Worded(language, Sentence::kNextMonthTomorrow, {FromMidnight(language, next)}));
+  }
+  return text;
+}
 
 std::string MarginText(double seconds) {
   const double s = std::fabs(seconds);

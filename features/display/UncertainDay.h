@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/chinese/Reckoner.h"
+#include "core/names/Language.h"
 
 namespace mirvo {
 
@@ -15,6 +16,8 @@ std::string MarginText(double seconds);
 // The sentences for a day (each capitalised and closed by a full stop, joined by a space), or ""
 // when its lunar date is as sure as the ephemeris and Delta T can make it.
 std::string UncertainDayText(const Reckoner::DayMargins& margins);
+// The same sentences in a language (Sentences.h); English as above.
+std::string UncertainDayText(const Reckoner::DayMargins& margins, Language language);
 
 // The short form for a month's row in a listing: "first day: new moon 4 seconds after midnight",
 // "number: solar term Z10 12 seconds before midnight", or "" when the month is certain.

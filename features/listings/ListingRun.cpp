@@ -14,14 +14,19 @@ ListingRun::Settings ListingRun::Current() const {
           reckoner_.Historical()};
 }
 
-std::string_view ListingRun::ChangedSetting() const {
+ListChange ListingRun::ChangedSetting() const {
   const Settings now = Current();
-  if (now.country != settings_.country) return "the country";
-  if (now.meridian != settings_.meridian) return "the reference longitude";
-  if (now.epoch != settings_.epoch) return "the epoch";
-  if (now.method != settings_.method) return "the solar-term method";
-  if (now.historical != settings_.historical) return "the calendar's history setting";
-  return {};
+  if (now.country != settings_.country) return ListChange::kCountry;
+  if (now.meridian != settings_.meridian) return ListChange::kLongitude;
+  if (now.epoch != settings_.epoch) return ListChange::kEpoch;
+  if (now.method != settings_.method) return ListChange::kMethod;
+  if (now.historical != settings_.historical) return ListChange::kHistory;
+  return ListChange::kNone;
+}
+
+void ListingRun::SetLanguage(Language language) {
+  language_ = language;
+  if (listing_) listing_->SetLanguage(language);
 }
 
 bool ListingRun::Start(std::unique_ptr<Listing> listing, int mode, const std::string& errorTitle) {
@@ -29,6 +34,7 @@ bool ListingRun::Start(std::unique_ptr<Listing> listing, int mode, const std::st
   if (!listing) return false;
   ++generation_;
   listing_ = std::move(listing);
+  language_ = listing_->language();
   mode_ = mode;
   errorTitle_ = errorTitle;
   settings_ = Current();
@@ -39,13 +45,13 @@ bool ListingRun::Start(std::unique_ptr<Listing> listing, int mode, const std::st
   } catch (const std::exception& e) {
     Failed(e);
   }
-  if (!started) Close({}, false);
+  if (!started) Close(ListChange::kNone, false);
   return started;
 }
 
 bool ListingRun::Step(Clock::duration budget) {
   if (!listing_) return false;
-  if (const std::string_view why = ChangedSetting(); !why.empty() || stopAsked_) {
+  if (const ListChange why = ChangedSetting(); why != ListChange::kNone || stopAsked_) {
     Close(why, true);
     return false;
   }
@@ -58,7 +64,7 @@ bool ListingRun::Step(Clock::duration budget) {
     Failed(e);
     more = false;
   }
-  if (!more) Close({}, false);
+  if (!more) Close(ListChange::kNone, false);
   return more;
 }
 
@@ -95,13 +101,13 @@ void ListingRun::Failed(const std::exception& e) {
 }
 
 // The end of every listing: what it holds back, the line of an early end, and its dates.
-void ListingRun::Close(std::string_view why, bool early) {
+void ListingRun::Close(ListChange why, bool early) {
   try {
     listing_->Finish(out_);
   } catch (const std::exception&) {
     // Only held-back text is written here; nothing to report beyond the step's own error.
   }
-  if (early && ListsYears(mode_)) out_.Append(EndedEarlyLine(listing_->YearReached(), why));
+  if (early && ListsYears(mode_)) out_.Append(EndedEarlyLine(listing_->YearReached(), why, language_));
   if (const ListedDates* dates = listing_->Dates()) listed_ = *dates;
   listing_.reset();
   ++generation_;

@@ -39,6 +39,9 @@ class ListingRun {
   bool Step(Clock::duration budget);
   // The next Step ends the listing with the line of a stop by the user.
   void Stop() { stopAsked_ = true; }
+  // The language of the running list's lines still to come and of its closing line; a list
+  // started later takes its own from its inputs.
+  void SetLanguage(Language language);
   // Ends at once, as the next Step would (the window closes under the list).
   void End();
   // Ends at once without a word; what was not taken is dropped, nothing counts as listed.
@@ -68,8 +71,8 @@ class ListingRun {
   };
   Settings Current() const;
   // The setting named in the list's header that differs from its start ("the country", …).
-  std::string_view ChangedSetting() const;
-  void Close(std::string_view why, bool early);
+  ListChange ChangedSetting() const;
+  void Close(ListChange why, bool early);
   void Failed(const std::exception& e);
 
   Reckoner& reckoner_;
@@ -79,6 +82,7 @@ class ListingRun {
   int mode_ = 0;
   std::string errorTitle_;
   Settings settings_{};
+  Language language_ = Language::kEnglish;
   bool stopAsked_ = false;
   unsigned generation_ = 0;
   ListedDates listed_;

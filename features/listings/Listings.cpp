@@ -43,12 +43,16 @@ bool ListsYears(int mode) {
   return mode == kModeNewYears || mode == kModeMonths || mode == kModeEuroNewYears;
 }
 
-std::string RangeEndLine() {
+std::string RangeEndLine(Language language) {
+  const std::string end = listing::DateText(listing::DateOfJdn(listing::LastListedDay(), false));
+  if (language != Language::kEnglish) return ListingWorded(language, ListingPhrase::kRangeEnd, {end});
   return "List ended at " + listing::DateText(listing::DateOfJdn(listing::LastListedDay(), false)) +
          " CE, the end of the admitted range.\n";
 }
 
-std::string RangeStartLine() {
+std::string RangeStartLine(Language language) {
+  const std::string start = listing::DateText(listing::DateOfJdn(listing::kFirstListedDay, false));
+  if (language != Language::kEnglish) return ListingWorded(language, ListingPhrase::kRangeStart, {start});
   return "Dates before " + listing::DateText(listing::DateOfJdn(listing::kFirstListedDay, false)) +
          " CE, the start of the admitted range, are left out.\n";
 }
@@ -58,6 +62,18 @@ std::string EndedEarlyLine(std::optional<int32_t> yearReached, std::string_view 
       yearReached ? "after the year " + std::to_string(*yearReached) : "before its first year";
   if (why.empty()) return "List stopped by the user " + where + ".\n";
   return "List ended " + where + ": " + std::string(why) + " was changed.\n";
+}
+
+std::string EndedEarlyLine(std::optional<int32_t> yearReached, ListChange change, Language language) {
+  const std::string why = ChangedSettingWords(language, change);
+  if (language == Language::kEnglish) return EndedEarlyLine(yearReached, why);
+  const std::string year = yearReached ? std::to_string(*yearReached) : "";
+  if (change == ListChange::kNone) {
+    return yearReached ? ListingWorded(language, ListingPhrase::kStoppedAfterYear, {year})
+                       : ListingWorded(language, ListingPhrase::kStoppedBeforeFirstYear, {});
+  }
+  return yearReached ? ListingWorded(language, ListingPhrase::kEndedAfterYear, {year, why})
+                     : ListingWorded(language, ListingPhrase::kEndedBeforeFirstYear, {why});
 }
 
 std::string RunningYearsCaption(std::optional<int32_t> yearReached) {

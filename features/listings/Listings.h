@@ -17,6 +17,7 @@
 #include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 #include "platform/services/Services.h"
+#include "features/listings/ListingPhrases.h"
 #include "features/listings/LunarRecords.h"
 
 namespace mirvo {
@@ -55,7 +56,8 @@ struct ListingInputs {
   int country = 1;                                      // country list index (1 China)
   std::string zoneLabel = "CCT";                        // label of the reference meridian
   // The language of the calendar names in the lists (the terms' names of the year data, the
-  // stem-branch names of the European new years); headers and codes stay English.
+  // stem-branch names of the European new years) and of the headers and closing lines; codes and
+  // numbers stay as they are.
   Language language = Language::kEnglish;
 };
 // The inputs for an instant under the Reckoner's own settings (country, longitude, epoch, method).
@@ -126,6 +128,12 @@ class Listing {
   virtual std::optional<int32_t> YearReached() const { return std::nullopt; }
   // The dates listed, for the lists that have them.
   virtual const ListedDates* Dates() const { return nullptr; }
+  // The language of the lines still to come (ListingPhrases.h); a list may change it while it runs.
+  void SetLanguage(Language language) { language_ = language; }
+  Language language() const { return language_; }
+
+ private:
+  Language language_ = Language::kEnglish;
 };
 
 // Start, steps until the end or a stop request, Finish. An exception thrown by a step ends the
@@ -140,12 +148,14 @@ std::string ListingText(Listing& listing, int mode);
 // when they end before their number of years.
 bool ListsYears(int mode);
 // The closing line of a list that reached the end of the admitted range.
-std::string RangeEndLine();
+std::string RangeEndLine(Language language = Language::kEnglish);
 // The line of a list that leaves out dates before the start of the admitted range.
-std::string RangeStartLine();
+std::string RangeStartLine(Language language = Language::kEnglish);
 // The closing line of a list ended early: by the user (why empty) or because a setting it
 // names in its header changed (why: "the country", …), after the year it reached.
 std::string EndedEarlyLine(std::optional<int32_t> yearReached, std::string_view why);
+// The same line in a language, for the setting that changed (kNone: stopped by the user).
+std::string EndedEarlyLine(std::optional<int32_t> yearReached, ListChange change, Language language);
 // The years label of a long list while it runs, with the year it has reached.
 std::string RunningYearsCaption(std::optional<int32_t> yearReached);
 

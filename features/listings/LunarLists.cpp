@@ -9,6 +9,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "features/display/Phrases.h"
+#include "features/display/Sentences.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/listings/LunarRecords.h"
@@ -33,11 +34,16 @@ class RangedList : public Listing {
   // True for a day before the range; the first one adds the line to text.
   bool BeforeRange(int32_t jdn, std::string& text) {
     if (jdn >= listing::kFirstListedDay) return false;
-    if (!startNoted_) text += RangeStartLine();
+    if (!startNoted_) text += RangeStartLine(language());
     startNoted_ = true;
     return true;
   }
   static bool AfterRange(int32_t jdn) { return jdn > listing::LastListedDay(); }
+  bool English() const { return language() == Language::kEnglish; }
+  // The words of a header's parentheses: the epoch and method, the longitude, the country.
+  std::string EpochMethodText(const Reckoner& reckoner, const ListingInputs& inputs) const {
+    return English() ? inputs.epochMethod : EpochMethodWords(language(), reckoner.Epoch(), reckoner.SunMethod());
+  }
 
  private:
   bool startNoted_ = false;
@@ -72,6 +78,12 @@ class NewYearsList : public RangedList {
     listed_.country = inputs_.country;
     listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
+    if (!English()) {
+      out.Append(ListingWorded(language(), newYears_ ? ListingPhrase::kNewYearsHeader : ListingPhrase::kAnniversariesHeader,
+                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+                                CountryWord(language(), inputs_.country)}));
+      return true;
+    }
     std::string header;
     if (newYears_) {
       header = "Lunar New Year's Day ";
@@ -92,7 +104,7 @@ class NewYearsList : public RangedList {
     AnniversaryYear year;
     if (!series_->Next(year)) return false;
     if (year.found && AfterRange(year.date.jdn)) {
-      out.Append(RangeEndLine());
+      out.Append(RangeEndLine(language()));
       return false;
     }
     ++done_;
@@ -102,10 +114,11 @@ class NewYearsList : public RangedList {
       return done_ < options_.years;
     }
     if (!options_.omitInvalid) {
-      for (const ChlDate& tried : year.invalid) text += reckoner_.ChlDateText(tried, 0, "CHL") + " is invalid\n";
+      for (const ChlDate& tried : year.invalid)
+        text += ListingWorded(language(), ListingPhrase::kInvalidDate, {reckoner_.ChlDateText(tried, 0, "CHL")}) + "\n";
     }
     if (!year.found) {
-      text += "Anomaly\n";
+      text += ListingWorded(language(), ListingPhrase::kAnomaly, {}) + "\n";
     } else {
       text += reckoner_.ChlDateText(year.date, 0, "CHL") + " = " +
               listing::DateText(listing::DateOfJdn(year.date.jdn, options_.julian)) +
@@ -158,6 +171,13 @@ class MonthStartsList : public RangedList {
     const std::string letters = options_.julian ? "JC" : "CE";
     const std::string span = "for " + std::to_string(n) + " year" + (n > 1 ? "s" : "") + " from " +
                              std::to_string(year_) + " " + letters;
+    if (!English()) {
+      out.Append(ListingWorded(language(), options_.leapMonthsOnly ? ListingPhrase::kLeapMonthsHeader
+                                                                   : ListingPhrase::kMonthStartsHeader,
+                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+                                CountryWord(language(), inputs_.country), std::to_string(n), std::to_string(year_),
+                                letters}));
+    }
     std::string header;
     if (options_.leapMonthsOnly) {
       header = "Leap months with corresponding date CE and Julian day number\n" + span + " (" +
@@ -168,7 +188,7 @@ class MonthStartsList : public RangedList {
     }
     header += "longitude" + Spaced(reckoner_.ReferenceLongitude()) + "º E, " +
               listing::CountryName(inputs_.country) + "):\n";
-    out.Append(header);
+    if (English()) out.Append(header);
     listed_.kind = ListedDates::kMonthStarts;
     listed_.leapMonthsOnly = options_.leapMonthsOnly;
     listed_.longitude = reckoner_.ReferenceLongitude();
@@ -185,7 +205,7 @@ class MonthStartsList : public RangedList {
     if (year_ > last_ || !InCalendarYears(year_)) return false;
     std::string lines;
     if (year_ > CeYearOfJdn(listing::LastListedDay())) {
-      out.Append(RangeEndLine());
+      out.Append(RangeEndLine(language()));
       return false;
     }
     if (year_ < CeYearOfJdn(listing::kFirstListedDay) - 1) {
@@ -200,7 +220,7 @@ class MonthStartsList : public RangedList {
         continue;
       }
       if (AfterRange(start.date.jdn)) {
-        out.Append(lines + RangeEndLine());
+        out.Append(lines + RangeEndLine(language()));
         return false;
       }
       if (BeforeRange(start.date.jdn, lines)) continue;
@@ -252,6 +272,13 @@ class EuroNewYearsList : public RangedList {
 
   bool Start(ListingOutput& out) override {
     year_ = listing::DateOfJdn(JdnOf(CjdlFromAjd(inputs_.ajd)), options_.julian).year;
+    if (!English()) {
+      out.Append(ListingWorded(language(), options_.julian ? ListingPhrase::kJcNewYearsHeader
+                                                           : ListingPhrase::kCeNewYearsHeader,
+                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+                                CountryWord(language(), inputs_.country)}));
+      return true;
+    }
     const std::string header =
         std::string("Lunar calendar dates of New Years Day in the ") +
         (options_.julian ? "Julian Calendar" : "Common Era Calendar") + "\n(" +
@@ -266,7 +293,7 @@ class EuroNewYearsList : public RangedList {
     CalendarDate january = MakeCalendarDate(year_ + listed_, 1, 1, options_.julian ? 'J' : 'G');
     const int32_t jdn = JdnFromCalendarDate(january);
     if (AfterRange(jdn)) {
-      buffer_ += RangeEndLine();  // written by Finish, after the years still held
+      buffer_ += RangeEndLine(language());  // written by Finish, after the years still held
       return false;
     }
     if (!BeforeRange(jdn, buffer_)) {
@@ -276,9 +303,8 @@ class EuroNewYearsList : public RangedList {
       // The second line names the day, month and year: by their stem-branch names in English,
       // by the lunar date with its names in the other languages.
       const std::string names =
-          inputs_.language == Language::kEnglish
-              ? reckoner_.ChlDateStemBranchText(chl)
-              : LunarDateWords(inputs_.language, chl, jdn, inputs_.country, true);
+          English() ? reckoner_.ChlDateStemBranchText(chl)
+                    : LunarDateWords(language(), chl, jdn, inputs_.country, true);
       buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
                  reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + names + "\n";
     }
@@ -310,12 +336,21 @@ class EuroNewYearsList : public RangedList {
 
 }  // namespace
 
+namespace {
+
+std::unique_ptr<Listing> Speaking(std::unique_ptr<Listing> list, const ListingInputs& inputs) {
+  list->SetLanguage(inputs.language);
+  return list;
+}
+
+}  // namespace
+
 std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInputs& inputs,
                                   const ListingOptions& options) {
   switch (mode) {
-    case kModeNewYears: return std::make_unique<NewYearsList>(reckoner, inputs, options);
-    case kModeMonths: return std::make_unique<MonthStartsList>(reckoner, inputs, options);
-    case kModeEuroNewYears: return std::make_unique<EuroNewYearsList>(reckoner, inputs, options);
+    case kModeNewYears: return Speaking(std::make_unique<NewYearsList>(reckoner, inputs, options), inputs);
+    case kModeMonths: return Speaking(std::make_unique<MonthStartsList>(reckoner, inputs, options), inputs);
+    case kModeEuroNewYears: return Speaking(std::make_unique<EuroNewYearsList>(reckoner, inputs, options), inputs);
     default: return nullptr;
   }
 }

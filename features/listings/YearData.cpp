@@ -8,6 +8,9 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
+#include "features/display/Phrases.h"
+#include "features/display/Sentences.h"
+#include "features/listings/ListingPhrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/display/Display.h"
@@ -29,8 +32,16 @@ std::string EventColumns(int32_t jdn, double cjd, bool julian, const std::string
 // "Sui 79-41 was a normal sui, with 12 months." for a year of 11 to 13 months; nothing for the
 // partial year before the first boundary (its count starts far below zero).
 void Summary(std::string& text, const char* kind, const char* word, const CyclePlace& place,
-             int months) {
+             int months, Language language) {
   if (months <= 10) return;
+  if (language != Language::kEnglish) {
+    const std::string year = std::to_string(place.cycle) + "-" + std::to_string(place.position);
+    if (months <= 13) {
+      text += ListingWorded(language, *kind == 'S' ? ListingPhrase::kSuiMonths : ListingPhrase::kNianMonths,
+                            {year, std::to_string(months)});
+    }
+    return;
+  }
   text += kind + Spaced(place.cycle) + "-" + std::to_string(place.position);
   if (months == 11) text += std::string(" was a short ") + word + ", with 11 months.\n";
   else if (months == 12) text += std::string(" was a normal ") + word + ", with 12 months.\n";
@@ -56,18 +67,36 @@ void TermLines(std::string& body, const SolarTermTable& terms, size_t& t, int32_
   }
 }
 
+std::string YearDataHeader(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options,
+                           const CyclePlace& first, int32_t sui);
+std::string YearDataHeaderIn(Language language, Reckoner& reckoner, const ListingInputs& inputs,
+                             const ListingOptions& options, const CyclePlace& first, int32_t sui);
+std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options,
+                         const CyclePlace& first, double cjdc);
+
 }  // namespace
 
 std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
                          const ListingOptions& options) {
-  const int longitude = reckoner.ReferenceLongitude();
-  const bool julian = options.julian;
   const double cjdc = CjdcFromAjd(inputs.ajd, reckoner.ReferenceDegrees());
   const int32_t day = JdnOf(cjdc);
   const int32_t sui = reckoner.ephemeris().SuiYearOf(day, reckoner.ReferenceDegrees());
   const CyclePlace first{CycleOf(sui - 1, reckoner.Epoch()), PositionOf(sui - 1)};
-  const bool withTerms = options.majorTerms || options.minorTerms;
+  const Language language = inputs.language;
+  std::string text = language == Language::kEnglish ? YearDataHeader(reckoner, inputs, options, first, sui)
+                                                    : YearDataHeaderIn(language, reckoner, inputs, options, first, sui);
+  // The tables reach no further than the days the calendar serves.
+  if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
+  return text + YearDataBody(reckoner, inputs, options, first, cjdc);
+}
 
+namespace {
+
+std::string YearDataHeader(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options,
+                           const CyclePlace& first, int32_t sui) {
+  const int longitude = reckoner.ReferenceLongitude();
+  const bool julian = options.julian;
+  const bool withTerms = options.majorTerms || options.minorTerms;
   std::string text = "Dates, times and chronological Julian dates of dark moons\n";
   if (withTerms) text += "and solar terms ";
   text += "for 3 solar years beginning" + Spaced(first.cycle) + "-" +
@@ -80,8 +109,30 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     text += "The months follow the calendar's history: a dark moon whose time is marked with a\n"
             "meridian (E120) is that meridian's time, for which the almanac of its year was computed.\n";
   }
-  // The tables reach no further than the days the calendar serves.
-  if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
+  return text;
+}
+
+std::string YearDataHeaderIn(Language language, Reckoner& reckoner, const ListingInputs& inputs,
+                             const ListingOptions& options, const CyclePlace& first, int32_t sui) {
+  const bool withTerms = options.majorTerms || options.minorTerms;
+  std::string text =
+      ListingWorded(language, withTerms ? ListingPhrase::kYearDataTitleWithTerms : ListingPhrase::kYearDataTitle, {});
+  text += ListingWorded(language, ListingPhrase::kYearDataSpan,
+                        {std::to_string(first.cycle) + "-" + std::to_string(first.position), std::to_string(sui - 1),
+                         options.julian ? "JC" : "CE", EpochMethodWords(language, reckoner.Epoch(), reckoner.SunMethod()),
+                         inputs.zoneLabel, std::to_string(reckoner.ReferenceLongitude()),
+                         CountryWord(language, inputs.country)});
+  if (reckoner.Historical()) text += ListingWorded(language, ListingPhrase::kYearDataHistory, {});
+  return text;
+}
+
+// The dark moons and terms of the sui before, of and after the instant's, with the summaries.
+std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options,
+                         const CyclePlace& first, double cjdc) {
+  const bool julian = options.julian;
+  const bool withTerms = options.majorTerms || options.minorTerms;
+  const Language language = inputs.language;
+  std::string text;
 
   // Both counts start one place before the first sui; a count of months starts far below zero so
   // that the partial years before the first boundaries get no summary.
@@ -109,13 +160,13 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     const bool suiStarts = month.label == "11";
     const bool nianStarts = month.label == "01";
     if (suiStarts) {
-      Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
+      Summary(body, "Sui", "sui", suiPlace, monthsOfSui, language);
       body += "\n";
       monthsOfSui = 0;
       if (++suiBegun == 4) return text + body;
     }
     if (nianStarts) {
-      Summary(body, "Nian", "nian", nianPlace, monthsOfNian);
+      Summary(body, "Nian", "nian", nianPlace, monthsOfNian, language);
       body += "\n";
       monthsOfNian = 0;
     }
@@ -140,10 +191,12 @@ std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
     // on the day of a dark moon is listed under the month that begins then.
     if (m + 1 >= count) continue;
     TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel,
-              inputs.language);
+              language);
   }
-  Summary(body, "Sui", "sui", suiPlace, monthsOfSui);
+  Summary(body, "Sui", "sui", suiPlace, monthsOfSui, language);
   return text + body;
 }
+
+}  // namespace
 
 }  // namespace mirvo

@@ -11,6 +11,7 @@
 #include "core/ephemeris/Ephemeris.h"
 #include "core/ephemeris/MoonPhase.h"
 #include "features/display/Phrases.h"
+#include "features/display/Sentences.h"
 #include "features/tables/MainTables.h"
 #include "features/search/MultipleSearchRules.h"
 #include "util/Text.h"
@@ -19,6 +20,39 @@ namespace mirvo {
 namespace {
 
 constexpr const char* kSeparator = "--------------------";
+
+// The words of an entry and of its heading in the languages other than English, in the order of
+// the Language enum from Simplified Chinese on; English keeps the texts written out below.
+enum class LogWord : int {
+  kNow, kPlusDays, kMinusDays, kMoveForward, kMoveBack, kSearchNext, kSearchPrevious, kForwardOneDay,
+  kBackOneDay, kCjdcNote, kEpochLine, kCjdlNote, kAjdNote,
+};
+using Words = std::array<std::string_view, kLanguageCount - 1>;
+constexpr Words kLogWords[] = {
+    {"现在", "現在", "Bây giờ", "現在", "지금"},
+    {"加{0}天", "加{0}天", "Cộng {0} ngày", "{0}日後", "{0}일 후"},
+    {"减{0}天", "減{0}天", "Trừ {0} ngày", "{0}日前", "{0}일 전"},
+    {"前进：1个{0}", "前進：1個{0}", "Tiến 1 {0}", "1{0}進む", "1 {0} 앞으로"},
+    {"后退：1个{0}", "後退：1個{0}", "Lùi 1 {0}", "1{0}戻る", "1 {0} 뒤로"},
+    {"查找下一个：{0}", "查找下一個：{0}", "Tìm {0} kế tiếp", "次の{0}を検索", "다음 {0} 찾기"},
+    {"查找上一个：{0}", "查找上一個：{0}", "Tìm {0} trước đó", "前の{0}を検索", "이전 {0} 찾기"},
+    {"前进一天", "前進一天", "Tiến một ngày", "1日進む", "하루 앞으로"},
+    {"后退一天", "後退一天", "Lùi một ngày", "1日戻る", "하루 뒤로"},
+    {"（民用儒略日，东经{0}º，{1}）", "（民用儒略日，東經{0}º，{1}）", " (ngày Julius dân sự, kinh độ {0}º Đông, {1})",
+     "（暦日ユリウス日、東経{0}º、{1}）", " (역일 율리우스일, 동경 {0}º, {1})"},
+    {"{0}，东经{1}º，{2}。", "{0}，東經{1}º，{2}。", "{0}, kinh độ {1}º Đông, {2}.", "{0}、東経{1}º、{2}。",
+     "{0}, 동경 {1}º, {2}."},
+    {"（民用儒略日，伦敦）", "（民用儒略日，倫敦）", " (ngày Julius dân sự, London)", "（暦日ユリウス日、ロンドン）",
+     " (역일 율리우스일, 런던)"},
+    {"（天文儒略日）", "（天文儒略日）", " (ngày Julius thiên văn)", "（天文ユリウス日）", " (천문 율리우스일)"},
+};
+
+// The word in a language other than English, its texts put in.
+std::string Said(Language language, LogWord word, std::initializer_list<std::string_view> texts = {}) {
+  const int l = static_cast<int>(language) - 1;
+  if (l < 0 || l >= kLanguageCount - 1) return {};
+  return FilledIn(kLogWords[static_cast<size_t>(word)][static_cast<size_t>(l)], texts);
+}
 constexpr int kMultipleElementAnimalTarget = 20;
 constexpr size_t kMaxUnderline = 255;
 
@@ -79,6 +113,17 @@ std::string SearchTargetText(const LogSources& s) {
   return LowerCaseText(targets[static_cast<size_t>(target)].text);
 }
 
+// The target as the Search list names it ("Full moon"), for a translated heading.
+std::string SearchTargetName(const LogSources& s) {
+  const int target = s.settings.searchTarget;
+  if (IsElementAnimalTarget(target)) {
+    return BuildElementAnimalTargetText(target, s.entry.element, s.entry.animal, s.settings.country);
+  }
+  const std::vector<SearchTarget> targets = SearchTargets();
+  if (target < 0 || target >= static_cast<int>(targets.size())) return "";
+  return targets[static_cast<size_t>(target)].text;
+}
+
 std::string MoveStepText(const MainSettings& settings) {
   const std::vector<std::string> steps = MoveStepEntries(settings.country);
   const int step = settings.moveStep;
@@ -94,7 +139,33 @@ std::string MultipleElementAnimalDescription(const MainSettings& settings) {
                                   settings.country);
 }
 
+namespace {
+
+// The heading in a language other than English, the names of the lists as the window shows them.
+std::string HeadingIn(Language l, int action, const LogSources& s) {
+  auto listed = [&s](const std::string& name) { return s.listName ? s.listName(name) : name; };
+  switch (action) {
+    case kLogNow: return Said(l, LogWord::kNow);
+    case kLogConvert: {
+      const std::string days = TrimmedText(s.entry.plusMinus);
+      if (days.empty()) return "";
+      return Said(l, s.entry.plus ? LogWord::kPlusDays : LogWord::kMinusDays, {days});
+    }
+    case kLogMove:
+      return Said(l, s.settings.moveForward ? LogWord::kMoveForward : LogWord::kMoveBack, {listed(MoveStepText(s.settings))});
+    case kLogSearch:
+      return Said(l, s.settings.searchNext ? LogWord::kSearchNext : LogWord::kSearchPrevious,
+                  {s.settings.searchTarget == kMultipleElementAnimalTarget ? SearchTargetText(s)
+                                                                           : listed(SearchTargetName(s))});
+    case kLogOneDay: return Said(l, s.settings.moveForward ? LogWord::kForwardOneDay : LogWord::kBackOneDay);
+    default: return "";
+  }
+}
+
+}  // namespace
+
 std::string AutoLogHeading(int action, const LogSources& s) {
+  if (s.language != Language::kEnglish) return HeadingIn(s.language, action, s);
   switch (action) {
     case kLogNow:
       return "Now";
@@ -153,29 +224,49 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
       out += "= " + LunarDateWords(s.language, d.chl, d.chl.jdn, s.settings.country, chineseTerms) + "\n";
     }
   }
+  const std::string_view countryWord = CountryWord(s.language, s.settings.country);
   if (p.cjdc) {
     out += LogNumber(CjdcFromAjd(d.ajd, longitude)) + " CJDC";
-    if (expanded) out += " (chronological Julian date, longitude " + Spaced(longitude) + "º E, " + country + ")";
+    if (expanded && english) out += " (chronological Julian date, longitude " + Spaced(longitude) + "º E, " + country + ")";
+    if (expanded && !english) out += Said(s.language, LogWord::kCjdcNote, {std::to_string(longitude), countryWord});
     out += "\n";
   }
-  if (p.epochEtc && chinese) {
+  if (p.epochEtc && chinese && english) {
     out += EpochMethod(s.settings.epoch, s.settings.sunMethod, true) + ", longitude =" + Spaced(longitude) +
            "º E, " + country + ".\n";
   }
+  if (p.epochEtc && chinese && !english) {
+    out += Said(s.language, LogWord::kEpochLine,
+                {EpochMethodWords(s.language, s.settings.epoch, s.settings.sunMethod), std::to_string(longitude),
+                 countryWord}) + "\n";
+  }
   if (chinese && (european || astronomical) && expanded) out += std::string(kSeparator) + "\n";
 
-  const std::string weekday = WeekdayName(WeekdayOf(d.londonDay), false, 0);
-  if (p.ce) AppendEuropeanDate(out, d.Row(RowId::kCe), d.ce, weekday, expanded);
-  if (p.jc) AppendEuropeanDate(out, d.Row(RowId::kJc), d.jc, weekday, expanded);
-  if (p.cjdl) out += LogNumber(CjdlFromAjd(d.ajd)) + " CJDL" + (expanded ? " (chronological Julian date, London)" : "") + "\n";
+  const int weekdayIndex = WeekdayOf(d.londonDay);
+  const std::string weekday = WeekdayName(weekdayIndex, false, 0);
+  for (const bool julian : {false, true}) {
+    if (!(julian ? p.jc : p.ce)) continue;
+    const DisplayRow& row = d.Row(julian ? RowId::kJc : RowId::kCe);
+    const CalendarDate& date = julian ? d.jc : d.ce;
+    if (english) AppendEuropeanDate(out, row, date, weekday, expanded);
+    else out += EuropeanRowText(row) + "\n" + (expanded ? "= " + EuropeanDayWords(s.language, date, weekdayIndex) + "\n" : "");
+  }
+  const std::string cjdlNote = english ? " (chronological Julian date, London)" : Said(s.language, LogWord::kCjdlNote);
+  if (p.cjdl) out += LogNumber(CjdlFromAjd(d.ajd)) + " CJDL" + (expanded ? cjdlNote : "") + "\n";
   if (european && astronomical && expanded) out += std::string(kSeparator) + "\n";
 
-  if (p.ajd) out += LogNumber(d.ajd) + " AJD" + (expanded ? " (astronomical Julian date)" : "") + "\n";
+  const std::string ajdNote = english ? " (astronomical Julian date)" : Said(s.language, LogWord::kAjdNote);
+  if (p.ajd) out += LogNumber(d.ajd) + " AJD" + (expanded ? ajdNote : "") + "\n";
   // Without the Moon's phase the entry cannot go on: the error stops it (and a repeated run).
   if ((p.phase || p.lunation) && !d.moonError.empty()) throw std::runtime_error(d.moonError);
   if (p.phase && english) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
   if (p.phase && !english) out += MoonPhaseWords(s.language, d.illumination, d.waxing) + "\n";
-  if (p.lunation) {
+  if (p.lunation && !english) {
+    const std::string caption = Phrased(s.language, Phrase::kAgeCaption, {});
+    const bool wide = caption.size() >= 3 && caption.compare(caption.size() - 3, 3, "：") == 0;
+    out += caption + (wide ? "" : " ") + MoonAgeWords(s.language, d.lunation, d.moonAge, d.moonAgeFraction) + "\n";
+  }
+  if (p.lunation && english) {
     out += "Lunation " + std::to_string(d.lunation) + ", age of Moon = " + AgeText(d.moonAge) + " (" +
            LunationPercentText(d.moonAgeFraction) + (expanded ? "% of lunation)\n" : "%)\n");
   }

@@ -4,6 +4,7 @@
 // entry boxes), never from texts read back from the window. Lines end with "\n".
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "features/log/LogPreferences.h"
@@ -22,11 +23,14 @@ struct LogSources {
   const MainSettings& settings;
   const EntryModel& entry;
   Reckoner& reckoner;
-  // The language of the expanded lunar and solar sentences and of the Moon's phase: in English
-  // the sentences, in the others the lunar date with the names of its year, month and day and the
-  // day of the term. The rest of an entry (the European dates, the day counts, the Moon's age and
-  // the automatic headings) stays English.
+  // The language of the entry's words: in English the calendar sentences, in the others the
+  // lunar date with the names of its year, month and day, the day of the term, the European date
+  // spelled out, the notes of the day counts, the Moon's phase and age, and the automatic headings.
+  // Dates in code notation and numbers stay as they are.
   Language language = Language::kEnglish;
+  // The name of an entry of the main window's lists (a move step, a search target) in the
+  // language, for the headings; the English name is used when it is empty.
+  std::function<std::string(const std::string&)> listName = nullptr;
 };
 
 // Actions that head an automatic entry.

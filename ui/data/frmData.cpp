@@ -80,8 +80,8 @@ void frmData::Retranslate() {
   const bool selected = txbText->textCursor().hasSelection();
   cmdCopyToClipboard->setText(selected ? LanguageText(10, "Copy selected text to clipboard")
                                        : LanguageText(11, "Copy to clipboard"));
-  if (run_.running()) ShowProgress();
-  else lblYears->setText(LanguageText(17, kYearsCaption));
+  run_.SetLanguage(WindowLanguage());  // a running list goes on in the new language
+  if (run_.running()) ShowProgress(); else lblYears->setText(LanguageText(17, kYearsCaption));
 }
 
 void frmData::changeEvent(QEvent* event) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/services/Services.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/data/DataWindowForm.h"
 #include "features/listings/ListingRun.h"
 #include "features/listings/Listings.h"

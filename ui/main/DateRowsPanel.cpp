@@ -26,6 +26,12 @@ constexpr const char* kOtherCaptions[] = {
     "VMC day no. same as CHL", "Chronological JD 145º East", "Vietnamese Solar:",
     "Vietnamese Lunar:", "Japanese Solar:"};
 
+int TallestLine(const QFont& font) {
+  QLabel sample(QStringLiteral("Ậỹ 農曆 旧暦 음력 Ag"));
+  sample.setFont(font);
+  return sample.sizeHint().height();
+}
+
 }  // namespace
 
 DateRowsPanel::DateRowsPanel(QWidget* parent) : QWidget(parent) {
@@ -44,6 +50,9 @@ DateRowsPanel::DateRowsPanel(QWidget* parent) : QWidget(parent) {
     r.value->setFont(fixed);
     r.value->setTextInteractionFlags(Qt::NoTextInteraction);
     r.value->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QLatin1Char('0')) * 46);
+    // The values speak the window's language: a row is as tall as its tallest script (letters
+    // of other fonts, Vietnamese stacked accents), so a change of language moves no row.
+    r.value->setMinimumHeight(TallestLine(fixed));
     if (id != RowId::kDeltaT) {
       for (QLabel* l : {r.caption, r.value}) {
         l->setCursor(Qt::PointingHandCursor);

@@ -8,6 +8,7 @@
 #include "ui/log/frmLogPreferences.h"
 #include "ui/main/CommandPanel.h"
 #include "features/session/MainRules.h"
+#include "platform/qt/QtTranslate.h"
 #include "ui/common/PanelKit.h"
 
 namespace mirvo {
@@ -47,15 +48,26 @@ void LogPanel::Take(const LogAddition& addition) {
   Q_EMIT entryFailed();
 }
 
+namespace {
+
+// An entry speaks the window's language; the names of the lists in its heading are those the
+// window shows.
+LogSources SourcesOf(MainRules& rules) {
+  LogSources sources{rules.display(), rules.settings(), rules.entry(), rules.reckoner()};
+  sources.language = rules.settings().language;
+  sources.listName = [](const std::string& name) { return S(TranslateText("Tables", name)); };
+  return sources;
+}
+
+}  // namespace
+
 void LogPanel::AddToLog() {
-  const LogSources sources{rules_.display(), rules_.settings(), rules_.entry(), rules_.reckoner()};
-  Take(mirvo::AddToLog(Log().Text(), S(window_.windowTitle()), sources, preferences_));
+  Take(mirvo::AddToLog(Log().Text(), S(window_.windowTitle()), SourcesOf(rules_), preferences_));
 }
 
 void LogPanel::AutoLog(int action) {
   if (!rules_.settings().autoLog || action < 1) return;
-  const LogSources sources{rules_.display(), rules_.settings(), rules_.entry(), rules_.reckoner()};
-  Take(mirvo::AutoLog(action, Log().Text(), S(window_.windowTitle()), sources, preferences_));
+  Take(mirvo::AutoLog(action, Log().Text(), S(window_.windowTitle()), SourcesOf(rules_), preferences_));
 }
 
 void LogPanel::ShowButtons() { commands_.ShowLogButtons(HasText(), rules_.repeating()); }

@@ -41,6 +41,7 @@ frmData& WindowsPanel::Data() {
     ListingInputs inputs = InputsOf(rules.reckoner(), rules.currentAjd());
     inputs.epochMethod = EpochMethod(rules.settings().epoch, rules.settings().sunMethod, true);
     inputs.zoneLabel = rules.settings().zoneLabel();
+    inputs.language = rules.settings().language;
     return inputs;
   };
   // The date test reads its box as Convert reads the date box, with no time or zone.
