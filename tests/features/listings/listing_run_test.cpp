@@ -90,5 +90,41 @@ TEST(ListingRun, StopAndChangedSettingsEndTheListWithTheirLine) {
   }
 }
 
+// A list started in one language and switched to another while it runs: the header stays as
+// written, the lines to come and the closing line are in the new language.
+TEST(ListingRun, ARunningListGoesOnInTheNewLanguage) {
+  Reckoner r;
+  ListingRun run(r);
+  ListingOptions options;
+  options.years = kMaxListYears;
+  ListingInputs inputs = InputsOf(r, JdnOfCeDate(2024, 6, 1));
+  inputs.language = Language::kJapanese;
+  ASSERT_TRUE(run.Start(MakeList(kModeMonths, r, inputs, options), kModeMonths));
+  ASSERT_TRUE(run.Step(std::chrono::milliseconds(0)));
+  EXPECT_EQ(Lines(run.TakeText()).front(), "各月の朔日と対応する西暦の日付・ユリウス日");
+  run.SetLanguage(Language::kVietnamese);
+  run.Stop();
+  EXPECT_FALSE(run.Step(std::chrono::milliseconds(0)));
+  EXPECT_EQ(Lines(run.TakeText()).back(), "Người dùng đã dừng danh sách sau năm -2975.");
+}
+
+// The closing lines in each language, for a stop and for a changed setting.
+TEST(ListingRun, ClosingLinesInEachLanguage) {
+  const struct {
+    std::optional<int32_t> year;
+    ListChange change;
+    Language language;
+    const char* line;
+  } cases[] = {
+      {2030, ListChange::kNone, Language::kSimplifiedChinese, "用户在2030年之后停止了列表。\n"},
+      {std::nullopt, ListChange::kNone, Language::kKorean, "사용자가 첫 해 이전에 목록을 중지했습니다.\n"},
+      {-12, ListChange::kEpoch, Language::kTraditionalChinese, "列表在-12年之後結束：紀元已更改。\n"},
+      {std::nullopt, ListChange::kHistory, Language::kJapanese, "一覧は最初の年の前で終了：暦法の沿革の設定が変更された。\n"},
+      {2030, ListChange::kCountry, Language::kEnglish, "List ended after the year 2030: the country was changed.\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EndedEarlyLine(c.year, c.change, c.language), c.line);
+  EXPECT_EQ(RangeEndLine(Language::kVietnamese), "Danh sách dừng ở 3000-01-01 CE, cuối phạm vi cho phép.\n");
+}
+
 }  // namespace
 }  // namespace mirvo

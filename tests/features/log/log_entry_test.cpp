@@ -121,6 +121,40 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
   }
 }
 
+// In another language the entry's words are that language's; the dates' code notation and the
+// numbers stay. The names of the lists in a heading are those the window gives (listName).
+TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
+  LogSources japanese = Sources();
+  japanese.language = Language::kJapanese;
+  const auto preferences = ParseLogPreferenceList("verbose,cjdc,epoch,ce,cjdl,ajd,age");
+  ASSERT_TRUE(preferences);
+  EXPECT_EQ(LogEntryText(japanese, *preferences),
+            "2,456,966.5000 CJDC（暦日ユリウス日、東経120º、中国）\n"
+            "紀元 = -2696、方法 = 定気（真太陽）、東経120º、中国。\n"
+            "--------------------\n"
+            "2014-11-04 CE 04:00 GMT\n= 西暦2014年11月4日（火曜日）、ロンドン\n"
+            "2,456,966.1667 CJDL（暦日ユリウス日、ロンドン）\n"
+            "--------------------\n"
+            "2,456,965.6667 AJD（天文ユリウス日）\n"
+            "[朔望月] 月齢：[183] 11日6時間3分（38.0%）\n\n");
+  MainSettings settings = rules_.settings();
+  EntryModel entry = rules_.entry();
+  entry.plusMinus = "100";
+  settings.moveForward = true;
+  const struct { int action; Language language; const char* heading; } cases[] = {
+      {kLogNow, Language::kVietnamese, "Bây giờ"},
+      {kLogConvert, Language::kSimplifiedChinese, "加100天"},
+      {kLogMove, Language::kKorean, "1 <CHL month> 앞으로"},
+      {kLogSearch, Language::kJapanese, "次の<Full moon>を検索"},
+      {kLogOneDay, Language::kTraditionalChinese, "前進一天"},
+  };
+  for (const auto& c : cases) {
+    LogSources sources{rules_.display(), settings, entry, reckoner_, c.language};
+    sources.listName = [](const std::string& name) { return "<" + name + ">"; };
+    EXPECT_EQ(AutoLogHeading(c.action, sources), c.heading) << c.action;
+  }
+}
+
 TEST_F(LogEntryTest, HeadingsAreUnderlinedInExpandedEntries) {
   LogPreferences expanded;
   LogPreferences plain;
