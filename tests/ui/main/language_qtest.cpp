@@ -31,6 +31,7 @@
 #include "ui/common/WindowLanguage.h"
 #include "ui/data/frmData.h"
 #include "ui/help/frmHelp.h"
+#include "ui/log/frmLog.h"
 
 using namespace mirvo;
 
@@ -240,6 +241,59 @@ class LanguageTest : public QObject {
           QVERIFY2(text.contains(caption), qPrintable(QString("%1: %2").arg(LanguageTag(language).data(), caption)));
         }
       }
+    }
+  }
+
+  // The values of the date rows and their tooltips, the data window's list and the log's entry
+  // speak the window's language, on a day whose lunar date is uncertain and in a year whose
+  // almanac differed; only codes, numbers and the Vellomir Calendar's own day names stay.
+  void valuesListsAndLogSpeakTheLanguage() {
+    const QStringList codes = {"JDN", "nian"};
+    // Vietnamese is written in Latin letters: there the words of the English texts are looked for.
+    const QStringList englishOnly = {"day", "days", "moon", "hours", "hrs", "minutes", "mins", "Saturday", "Monday",
+                                     "the", "of", "month", "almanac", "computed", "sources", "may", "midnight",
+                                     "after", "before", "List", "year", "Lunar", "with", "Dark", "Crescent",
+                                     "Gibbous", "Full", "Half", "Anomaly", "invalid", "Lunation", "age", "Epoch"};
+    Language language = Language::kEnglish;
+    auto english = [&](const QString& text) {
+      QStringList words;
+      if (language == Language::kVietnamese) {
+        for (const QString& w : text.split(QRegularExpression("[^\\p{L}]+"), Qt::SkipEmptyParts)) {
+          if (englishOnly.contains(w)) words << w;
+        }
+      } else {
+        words = EnglishWords(text);
+      }
+      for (const QString& code : codes) words.removeAll(code);
+      return words.join(' ');
+    };
+    for (Language l : kTranslated) {
+      language = l;
+      Fixture f(language);
+      for (const int year : {2057, 1965}) {
+        f.Choose("cboRefLong", year == 1965 ? 0 : 1);
+        f.window->SetInstant(NoonOfDay(JdnOfCeDate(year, year == 1965 ? 2 : 9, year == 1965 ? 1 : 29), 120));
+        for (int i = 0; i < kRowCount; ++i) {
+          const RowId id = static_cast<RowId>(i);
+          if (id == RowId::kVmcGmt || id == RowId::kVmcReference) continue;  // "Mercury Day": that calendar's names
+          const std::string name = std::string(RowLabelName(static_cast<RowId>(i))) + "_1";
+          auto* value = f.Find<QLabel>(name.c_str());
+          const QString where = QString("%1 %2 row %3").arg(LanguageTag(language).data()).arg(year).arg(i);
+          QVERIFY2(english(value->text()).isEmpty(), qPrintable(where + ": " + value->text()));
+          QVERIFY2(english(value->toolTip()).isEmpty(), qPrintable(where + ": " + value->toolTip()));
+        }
+      }
+      f.Click("cmdListLunarNewYears");
+      auto* data = f.window->findChild<frmData*>();
+      if (data->IsListing()) QSignalSpy(data, &frmData::listingEnded).wait(20000);
+      const QString list = data->Text();
+      QVERIFY(list.count('\n') > 20);
+      QVERIFY2(english(list).isEmpty(), qPrintable(english(list)));
+      f.Click("cmdAddToLog");
+      const QString log = QString::fromStdString(f.window->findChild<frmLog*>()->Text());
+      const QString entry = log.mid(log.indexOf('\n'));  // after the window's title
+      QVERIFY(entry.contains("CHL"));
+      QVERIFY2(english(entry).isEmpty(), qPrintable(LanguageTag(language).data() + QString(": ") + entry));
     }
   }
 
