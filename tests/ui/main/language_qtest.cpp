@@ -288,6 +288,12 @@ class LanguageTest : public QObject {
       if (data->IsListing()) QSignalSpy(data, &frmData::listingEnded).wait(20000);
       const QString list = data->Text();
       QVERIFY(list.count('\n') > 20);
+      // MIRVO_SHOTS_DIR set: pictures of the data window and the main window, to look for clipping.
+      if (const QString dir = qEnvironmentVariable("MIRVO_SHOTS_DIR"); !dir.isEmpty()) {
+        const QString tag = QString::fromUtf8(LanguageTag(language).data());
+        data->grab().save(dir + "/lang-" + tag + "-data.png");
+        f.window->grab().save(dir + "/lang-" + tag + "-main.png");
+      }
       QVERIFY2(english(list).isEmpty(), qPrintable(english(list)));
       f.Click("cmdAddToLog");
       const QString log = QString::fromStdString(f.window->findChild<frmLog*>()->Text());
