@@ -71,6 +71,7 @@ frmCalendar& WindowsPanel::Calendar() {
   services.currentDay = [&rules] {
     return JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceDegrees()));
   };
+  services.festivals = &rules.festivals();
   calendar_ = new frmCalendar(rules.reckoner(), std::move(services), &window_);
   return *calendar_;
 }

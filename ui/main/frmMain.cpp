@@ -32,7 +32,7 @@ frmMain::frmMain(MainServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
       reckoner_(std::make_unique<Reckoner>()),
-      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard)) {
+      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard, services_.programFolder)) {
   rules_->SetPhase(SessionPhase::kStarting);
   setObjectName("frmMain");
   setWindowTitle("Mirvo");
