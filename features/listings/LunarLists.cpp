@@ -316,6 +316,7 @@ std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInp
     case kModeNewYears: return std::make_unique<NewYearsList>(reckoner, inputs, options);
     case kModeMonths: return std::make_unique<MonthStartsList>(reckoner, inputs, options);
     case kModeEuroNewYears: return std::make_unique<EuroNewYearsList>(reckoner, inputs, options);
+    case kModeFestivals: return MakeFestivalList(reckoner, inputs, options);
     default: return nullptr;
   }
 }

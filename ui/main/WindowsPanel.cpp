@@ -19,7 +19,8 @@ WindowsPanel::WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& comm
   connect(commands.button("cmdDisplayYearData"), &QPushButton::clicked, this, [this] { Data().DisplayYearData(); });
   const std::pair<const char*, int> lists[] = {{"cmdListLunarNewYears", kModeNewYears},
                                                {"cmdListLeapMonths", kModeMonths},
-                                               {"cmdListJulianCENewYears", kModeEuroNewYears}};
+                                               {"cmdListJulianCENewYears", kModeEuroNewYears},
+                                               {"cmdListFestivals", kModeFestivals}};
   for (const auto& [name, mode] : lists) {
     connect(commands.button(name), &QPushButton::clicked, this, [this, mode = mode] { Data().OpenList(mode); });
   }
@@ -41,6 +42,8 @@ frmData& WindowsPanel::Data() {
     ListingInputs inputs = InputsOf(rules.reckoner(), rules.currentAjd());
     inputs.epochMethod = EpochMethod(rules.settings().epoch, rules.settings().sunMethod, true);
     inputs.zoneLabel = rules.settings().zoneLabel();
+    inputs.festivals = &rules.festivals();
+    inputs.language = rules.settings().language;
     return inputs;
   };
   // The date test reads its box as Convert reads the date box, with no time or zone.

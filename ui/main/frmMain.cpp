@@ -387,7 +387,7 @@ void frmMain::EnableMainControls(bool enable) {
   }
   runLock_.Lock(this, {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
                        "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cmdReset", "cboEpoch"},
-                {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
+                {"cmdListJulianCENewYears", "cmdListFestivals", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
 }
 
 void frmMain::cmdSearchSetFocus() {
