@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>年     計算中… -%1 年</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>節日と雑節</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>これは VMC の日付ですか？</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>その節日・雑節が見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC の年（KST）</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>節日・雑節</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>プログラム付属のユーザーマニュアル（英語）を開く</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>節日</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>년     계산 중… -%1년</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>명절과 절기일</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>이것은 VMC 날짜입니까?</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>그 명절이나 절기일을 찾을 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC 해 (KST)</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>명절·절기일</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>프로그램과 함께 온 사용 설명서(영어) 열기</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>명절</translation>
     </message>
 </context>
 <context>

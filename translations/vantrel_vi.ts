@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>năm     Đang tính ... năm -%1</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>Lễ tết và ngày tiết khí</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>Đây có phải là ngày VMC không?</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>Không tìm thấy ngày lễ tết hay ngày tiết khí đó.</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>năm VMC (KST)</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>Ngày lễ tết hay tiết khí</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>Mở sách hướng dẫn đi kèm chương trình (tiếng Anh)</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>Lễ tết</translation>
     </message>
 </context>
 <context>

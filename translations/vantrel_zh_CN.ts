@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>年     正在计算……第 -%1 年</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>节日与节令</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>这是 VMC 日期吗？</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>找不到该节日或节令。</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC 年（KST）</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>节日或节令</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>打开随程序附带的用户手册（英文）</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>节日</translation>
     </message>
 </context>
 <context>
