@@ -1705,6 +1705,10 @@
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;暦法の沿革に従う&lt;/b&gt;：各旧暦年を、その国の暦がその年に用いた子午線で計算します（中国は1928年まで東経116°25′、ベトナムは1967年まで東経120°、韓国は1911年まで東経120°）。現代の規則が当時の暦を再現する年より前の日付（中国1912年、ベトナム1945年、韓国1900年、日本1873年）では、当時の暦と異なる場合があることをツールチップで示します。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;節日&lt;/b&gt;は国の節日と雑節を複数年にわたって一覧にします。旧暦の日付の横の行と月表示の各日の枠はその日の節日を示し、検索は選んだ節日の次または前の日を探します。</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmLog</name>

@@ -1705,6 +1705,10 @@
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;역법의 연혁 따르기&lt;/b&gt;: 각 음력 해를 그 나라의 역서가 그해에 쓴 자오선으로 계산합니다(중국 1928년까지 동경 116°25′, 베트남 1967년까지 동경 120°, 한국 1911년까지 동경 120°). 현대 규칙이 당시 역서를 재현하는 해(중국 1912년, 베트남 1945년, 한국 1900년, 일본 1873년) 이전의 날짜는 당시 역서와 다를 수 있다고 도움말 풍선에 적습니다.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;명절&lt;/b&gt;은 나라의 명절과 절기일을 여러 해에 걸쳐 나열합니다. 음력 날짜 옆의 줄과 월 보기의 칸은 그날의 명절을 보여 주고, 찾기는 고른 명절의 다음 또는 이전 날을 찾습니다.</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmLog</name>

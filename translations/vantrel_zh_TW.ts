@@ -1705,6 +1705,10 @@
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;依曆法沿革推算&lt;/b&gt;：每個農曆年按其國家當年曆書所用的子午線推算（中國東經116°25′至1928年，越南東經120°至1967年，韓國東經120°至1911年）。在現代規則能重現當年曆書的年份之前（中國1912年、越南1945年、韓國1900年、日本1873年），日期的提示會說明當年曆書或有不同。</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;節日&lt;/b&gt;列出本國若干年內的節日與節令；農曆日期旁的一行和月曆的各格標出當天的節日，查找可找出所選節日的下一個或上一個日子。</translation>
+    </message>
 </context>
 <context>
     <name>mirvo::frmLog</name>

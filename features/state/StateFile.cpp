@@ -154,7 +154,7 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
   const auto step = in.Integer(0, 15);
   if (!step) return false;
   s.moveStep = *step;
-  const auto target = in.Integer(0, kSearchTargetCount - 1);
+  const auto target = in.Integer(0, kTargetFestival - 1);
   if (!target) return false;
   s.searchTarget = *target;
   const auto refresh = in.Integer(0, 3);
