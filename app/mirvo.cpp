@@ -91,9 +91,9 @@ int Usage() {
 
 // The lunar month of ENTRY (converted as "Convert" does) or of today, drawn by the calendar month
 // window into a PNG file. The window is never shown, so no display is needed.
-int SaveCalendarPng(const std::string& file, const std::string& entry) {
+int SaveCalendarPng(const std::string& file, const std::string& entry, const std::string& dataFolder) {
   mirvo::Reckoner reckoner;
-  mirvo::MainRules rules(reckoner, nullptr, nullptr);
+  mirvo::MainRules rules(reckoner, nullptr, nullptr, dataFolder);
   rules.SetCurrentAjd(mirvo::CurrentAjd());
   if (!entry.empty()) {
     rules.entry().date = entry;
@@ -108,7 +108,9 @@ int SaveCalendarPng(const std::string& file, const std::string& entry) {
     }
   }
   const int32_t day = mirvo::JdnOf(mirvo::CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
-  mirvo::frmCalendar calendar(reckoner, mirvo::CalendarServices{});
+  mirvo::CalendarServices services;
+  services.festivals = &rules.festivals();
+  mirvo::frmCalendar calendar(reckoner, std::move(services));
   calendar.setJdn1stOfMonth(day);
   std::string reason = "the month cannot be drawn";
   if (!calendar.view().valid || !calendar.WritePage(file, "PNG", &reason)) {
@@ -200,13 +202,14 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenNotes);
     const QApplication app(argc, argv);
     // English unless asked: the picture does not depend on the user's settings.
-    mirvo::WindowTranslations translations(
-        mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS));
+    const std::string dataFolder =
+        mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
+    mirvo::WindowTranslations translations(dataFolder);
     if (language && !translations.Apply(*language)) {
       std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
       return 1;
     }
-    return SaveCalendarPng(calendarPng, options.calendarDate);
+    return SaveCalendarPng(calendarPng, options.calendarDate, dataFolder);
   }
   if (!HasDisplay()) {
     std::fprintf(stderr,

@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>年     計算中… -%1 年</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>節日と雑節</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>これは VMC の日付ですか？</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>その節日・雑節が見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC の年（KST）</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>節日・雑節</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>プログラム付属のユーザーマニュアル（英語）を開く</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>節日</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1704,10 @@
     <message>
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;暦法の沿革に従う&lt;/b&gt;：各旧暦年を、その国の暦がその年に用いた子午線で計算します（中国は1928年まで東経116°25′、ベトナムは1967年まで東経120°、韓国は1911年まで東経120°）。現代の規則が当時の暦を再現する年より前の日付（中国1912年、ベトナム1945年、韓国1900年、日本1873年）では、当時の暦と異なる場合があることをツールチップで示します。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;節日&lt;/b&gt;は国の節日と雑節を複数年にわたって一覧にします。旧暦の日付の横の行と月表示の各日の枠はその日の節日を示し、検索は選んだ節日の次または前の日を探します。</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>년     계산 중… -%1년</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>명절과 절기일</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>이것은 VMC 날짜입니까?</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>그 명절이나 절기일을 찾을 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC 해 (KST)</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>명절·절기일</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>프로그램과 함께 온 사용 설명서(영어) 열기</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>명절</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1704,10 @@
     <message>
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;역법의 연혁 따르기&lt;/b&gt;: 각 음력 해를 그 나라의 역서가 그해에 쓴 자오선으로 계산합니다(중국 1928년까지 동경 116°25′, 베트남 1967년까지 동경 120°, 한국 1911년까지 동경 120°). 현대 규칙이 당시 역서를 재현하는 해(중국 1912년, 베트남 1945년, 한국 1900년, 일본 1873년) 이전의 날짜는 당시 역서와 다를 수 있다고 도움말 풍선에 적습니다.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;명절&lt;/b&gt;은 나라의 명절과 절기일을 여러 해에 걸쳐 나열합니다. 음력 날짜 옆의 줄과 월 보기의 칸은 그날의 명절을 보여 주고, 찾기는 고른 명절의 다음 또는 이전 날을 찾습니다.</translation>
     </message>
 </context>
 <context>

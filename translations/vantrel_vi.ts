@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>năm     Đang tính ... năm -%1</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>Lễ tết và ngày tiết khí</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>Đây có phải là ngày VMC không?</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>Không tìm thấy ngày lễ tết hay ngày tiết khí đó.</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>năm VMC (KST)</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>Ngày lễ tết hay tiết khí</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>Mở sách hướng dẫn đi kèm chương trình (tiếng Anh)</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>Lễ tết</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1704,10 @@
     <message>
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;Theo lịch sử lịch pháp&lt;/b&gt;: mỗi năm âm lịch được tính theo kinh tuyến mà lịch của nước đó dùng trong năm ấy (Trung Quốc 116°25′ Đông đến năm 1928, Việt Nam 120° Đông đến năm 1967, Hàn Quốc 120° Đông đến năm 1911). Các ngày trước những năm mà quy tắc hiện đại tái hiện đúng lịch đương thời (Trung Quốc 1912, Việt Nam 1945, Hàn Quốc 1900, Nhật Bản 1873) có ghi chú trong chú giải rằng lịch đương thời có thể khác.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;Lễ tết&lt;/b&gt; liệt kê các ngày lễ tết và ngày tiết khí của nước qua nhiều năm; dòng bên ngày âm lịch và các ô của lịch tháng ghi tên lễ của ngày, và Tìm kiếm tìm ngày kế tiếp hoặc trước đó của lễ đã chọn.</translation>
     </message>
 </context>
 <context>

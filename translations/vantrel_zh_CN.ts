@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>年     正在计算……第 -%1 年</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>节日与节令</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>这是 VMC 日期吗？</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>找不到该节日或节令。</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC 年（KST）</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>节日或节令</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>打开随程序附带的用户手册（英文）</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>节日</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1704,10 @@
     <message>
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;依历法沿革推算&lt;/b&gt;：每个农历年按其国家当年历书所用的子午线推算（中国东经116°25′至1928年，越南东经120°至1967年，韩国东经120°至1911年）。在现代规则能重现当年历书的年份之前（中国1912年、越南1945年、韩国1900年、日本1873年），日期的提示会说明当年历书或有不同。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;节日&lt;/b&gt;列出本国若干年内的节日与节令；农历日期旁的一行和月历的各格标出当天的节日，查找可找出所选节日的下一个或上一个日子。</translation>
     </message>
 </context>
 <context>

@@ -238,6 +238,10 @@
         <source>years     Calculating ... year -%1</source>
         <translation>年     正在計算……第 -%1 年</translation>
     </message>
+    <message>
+        <source>Festivals and seasonal days</source>
+        <translation>節日與節令</translation>
+    </message>
 </context>
 <context>
     <name>Log</name>
@@ -704,6 +708,10 @@
         <source>Is this a VMC Calendar date?</source>
         <translation>這是 VMC 日期嗎？</translation>
     </message>
+    <message>
+        <source>Cannot find the festival or seasonal day.</source>
+        <translation>找不到該節日或節令。</translation>
+    </message>
 </context>
 <context>
     <name>MonthView</name>
@@ -1033,6 +1041,10 @@
         <source>VMC year (KST)</source>
         <translation>VMC 年（KST）</translation>
     </message>
+    <message>
+        <source>Festival or seasonal day</source>
+        <translation>節日或節令</translation>
+    </message>
 </context>
 <context>
     <name>WindowLanguage</name>
@@ -1128,6 +1140,10 @@
     <message>
         <source>Open the user manual that came with the program (in English)</source>
         <translation>開啟隨程式附上的使用手冊（英文）</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>節日</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1704,10 @@
     <message>
         <source>&lt;b&gt;Follow the calendar&apos;s history&lt;/b&gt;: each lunar year is computed for the meridian its country&apos;s almanac used that year (China 116°25′ E up to 1928, Vietnam 120° E up to 1967, Korea 120° E up to 1911). Dates before the years whose almanacs the modern rule reproduces (China 1912, Vietnam 1945, Korea 1900, Japan 1873) say in their tooltip that the almanac of the time may differ.</source>
         <translation>&lt;b&gt;依曆法沿革推算&lt;/b&gt;：每個農曆年按其國家當年曆書所用的子午線推算（中國東經116°25′至1928年，越南東經120°至1967年，韓國東經120°至1911年）。在現代規則能重現當年曆書的年份之前（中國1912年、越南1945年、韓國1900年、日本1873年），日期的提示會說明當年曆書或有不同。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Festivals&lt;/b&gt; lists the festivals and seasonal days of the country over a number of years; the line beside the lunar date and the cells of the month view name the day&apos;s, and Search finds the next or previous day of the one chosen.</source>
+        <translation>&lt;b&gt;節日&lt;/b&gt;列出本國若干年內的節日與節令；農曆日期旁的一行和月曆的各格標出當天的節日，查找可找出所選節日的下一個或上一個日子。</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "app/cli/FestivalOptions.h"
 #include "app/cli/StreamOutput.h"
 #include "core/chinese/Reckoner.h"
 #include "features/listings/Listings.h"
@@ -14,7 +15,8 @@ namespace mirvo::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: mirvo-cli list new-years|months|leap-months|euro-new-years [--years N] [ENTRY]\n"
+    "Usage: mirvo-cli list new-years|months|leap-months|euro-new-years|festivals [--years N]\n"
+    "                      [ENTRY]\n"
     "                      [--jc] [--omit-invalid] [--time HH:MM] [--zone gmt|ref]\n"
     "                      [--plus N | --minus N] [--country vietnam|china|japan|korea]\n"
     "                      [--longitude L] [--epoch -2696|-2636] [--method true|mean]\n"
@@ -30,6 +32,10 @@ constexpr const char* kUsage =
     "  leap-months     the same for the leap months only (default 30)\n"
     "  euro-new-years  the lunar date of January 1 of N years from the CE (or JC) year\n"
     "                  (default 20)\n"
+    "  festivals       the festivals and seasonal days of the country (festivals.txt beside\n"
+    "                  the program) of N years from the CE year, one line a day: date, lunar\n"
+    "                  date, name in the --lang language, the period's end, an uncertain\n"
+    "                  day's note (default 1)\n"
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
     "--omit-invalid drops the lines of anniversaries that do not exist in a year. --lang names\n"
     "the European new years' lunar dates, years, months and days in that language. The window's\n"
@@ -39,7 +45,7 @@ constexpr const char* kUsage =
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) {
-    throw UsageError("which list: new-years, months, leap-months or euro-new-years");
+    throw UsageError("which list: new-years, months, leap-months, euro-new-years or festivals");
   }
   const std::string& kind = args.positional()[0];
   int mode = 0;
@@ -48,6 +54,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   else if (kind == "months") mode = kModeMonths;
   else if (kind == "leap-months") mode = kModeMonths, options.leapMonthsOnly = true;
   else if (kind == "euro-new-years") mode = kModeEuroNewYears;
+  else if (kind == "festivals") mode = kModeFestivals;
   else throw UsageError("unknown list " + QuotedText(kind));
   options.julian = args.has("jc");
   options.omitInvalid = args.has("omit-invalid");
@@ -63,6 +70,17 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());
   inputs.zoneLabel = rules.settings().zoneLabel();
   inputs.language = rules.settings().language;
+  FestivalCalendar festivals;
+  if (mode == kModeFestivals) {
+    std::string error;
+    auto table = ProgramFestivalTable(error);
+    if (!table) {
+      err << "mirvo-cli list: " << error << "\n";
+      return kExitFailure;
+    }
+    festivals = FestivalCalendar(std::move(*table));
+    inputs.festivals = &festivals;
+  }
   StreamOutput text(out);
   RunListing(*MakeList(mode, reckoner, inputs, options), text, mode);
   // A message of the window means the list is not what was asked: an invalid lunar date lists
@@ -80,7 +98,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command ListCommand() {
-  return {"list", "lunar new years or anniversaries, month starts, leap months, European new years",
+  return {"list", "lunar new years or anniversaries, month starts, leap months, European new years, festivals",
           kUsage, Run, EntryOptionNames({"years"}), EntryFlagNames({"jc", "omit-invalid"})};
 }
 

@@ -7,6 +7,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "app/cli/FestivalOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "features/display/Phrases.h"
@@ -27,7 +28,8 @@ constexpr const char* kUsage =
     "`show`; default: today), laid out as the \"Show lunar calendar month\" window shows it: four\n"
     "rows of seven days, with day 15 and day 30 in the eighth (\"Lunaday\") column. Every cell\n"
     "gives the lunar day, the weekday and CE date, and the Vellomir date (not with --no-vmc);\n"
-    "today's lunar day is in [brackets].\n"
+    "today's lunar day is in [brackets]. Under the page each day with festivals or seasonal days\n"
+    "(festivals.txt beside the program) names them.\n"
     "--lang writes the title, headings and cells in that language (初一 … for the lunar days).\n"
     "TSV: one line per day: lunar_day, jdn, ce_date, weekday, vmc, row, col (row 0-3, col 0-7).\n"
     "An entry error or a date out of range prints the message and exits with 2.\n";
@@ -95,6 +97,16 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
     line.erase(line.find_last_not_of(' ') + 1);
     out << line << "\n";
   }
+  // The names would widen every column: they stand under the page, by day.
+  bool first = true;
+  for (int day = 1; day <= view.length; ++day) {
+    const MonthCell* cell = view.CellOfLunarDay(day);
+    if (cell == nullptr || cell->festivals.empty()) continue;
+    if (first) out << "\n";
+    first = false;
+    const std::string number = language == Language::kEnglish ? std::to_string(day) : Trimmed(cell->dayNumberText);
+    out << RightAligned(number, width) << "  " << FestivalDayLine(language, cell->festivals) << "\n";
+  }
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
@@ -107,7 +119,11 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
   const Language language = tsv ? Language::kEnglish : LanguageOption(args);
-  const MonthView view = BuildMonthView(reckoner, day, TodayJdn(), language);
+  std::string error;
+  auto table = ProgramFestivalTable(error);
+  if (!table) err << "mirvo-cli month-view: no festivals: " << error << "\n";
+  FestivalCalendar festivals = table ? FestivalCalendar(std::move(*table)) : FestivalCalendar();
+  const MonthView view = BuildMonthView(reckoner, day, TodayJdn(), language, &festivals);
   if (!view.valid) {
     err << "mirvo-cli month-view: Date out of range\n";
     return kExitBadInput;

@@ -8,6 +8,7 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
+#include "app/cli/FestivalOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "features/tables/MainTables.h"
@@ -24,7 +25,7 @@ constexpr const char* kUsage =
     "                        [--time HH:MM] [--zone gmt|ref] [--plus N | --minus N]\n"
     "                        [--country vietnam|china|japan|korea] [--longitude L]\n"
     "                        [--epoch -2696|-2636] [--method true|mean] [--historical]\n"
-    "                        [--format text|tsv]\n"
+    "                        [--festival ID] [--format text|tsv]\n"
     "Finds the next (or --previous) event of TARGET from ENTRY (a date with its calendar code and\n"
     "the options of `show`; without it, the present moment), N times (default 1, at most 10000),\n"
     "each search starting from the result of the one before, as clicking \"Search for\" in the\n"
@@ -34,11 +35,14 @@ constexpr const char* kUsage =
     "solar-term-dark-moon, solar-term-full-moon, winter-solstice-dark-moon,\n"
     "solstice-equinox-dark-moon, solstice-equinox-full-moon, element-animal-day,\n"
     "element-animal-month, element-animal-year, triple-coincidence,\n"
-    "same-element-animal-day-month, multiple-element-animal, intercalary-month.\n"
+    "same-element-animal-day-month, multiple-element-animal, intercalary-month, festival.\n"
     "E-A is an element and animal such as wood-dragon, or one of them (wood-, -dragon); the\n"
     "animal names of the country are accepted. element-animal-day takes --day, -month --month,\n"
     "-year --year; multiple-element-animal takes any of the three and --within (years, default\n"
     "100).\n"
+    "festival takes --festival ID, a festival or seasonal day of the country by its id in\n"
+    "festivals.txt beside the program (`mirvo-cli festivals --format tsv` lists them; default\n"
+    "the country's first); its day is the civil day at the meridian, and the search lands at noon.\n"
     "TSV columns: n, ut_ajd, ce, chl, chs.\n"
     "A search that finds nothing prints its message on stderr after the results found and exits\n"
     "with 3; an entry error or a date out of range exits with 2.\n";
@@ -66,6 +70,29 @@ std::pair<int, int> ElementAnimalOption(const std::string& option, const std::st
   return {element, animal};
 }
 
+// The program's festival table for the festival target, and --festival among the country's ids.
+bool UseFestivalTable(const Args& args, MainRules& rules, std::ostream& err) {
+  std::string error;
+  auto table = ProgramFestivalTable(error);
+  if (!table) {
+    err << "mirvo-cli search: " << error << "\n";
+    return false;
+  }
+  rules.festivals() = FestivalCalendar(std::move(*table));
+  const FestivalCountry* country = rules.festivals().Country(rules.settings().country);
+  const std::string id = args.value("festival", "");
+  if (id.empty()) return true;
+  std::string ids;
+  for (const Festival& f : country ? country->festivals : std::vector<Festival>{}) {
+    if (f.id == id) {
+      rules.SetSearchFestival(id);
+      return true;
+    }
+    ids += (ids.empty() ? "" : ", ") + f.id;
+  }
+  throw UsageError("--festival must be a festival of the country (" + ids + "), not " + QuotedText(id));
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) throw UsageError("TARGET is missing");
   const int target = SearchTargetOfName(args.positional()[0]);
@@ -87,6 +114,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.has("within") && target != kTargetMultiple && target != kTargetSameDayAndMonth) {
     throw UsageError("--within applies to the multiple element-animal targets only");
   }
+  if (args.has("festival") && target != kTargetFestival) throw UsageError("--festival applies to festival only");
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
@@ -97,6 +125,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   rules.ClearDate();  // the entry is converted: the searches start from its instant
   rules.SetSearchNext(!args.has("previous"));
+  if (target == kTargetFestival && !UseFestivalTable(args, rules, err)) return kExitFailure;
   const int country = rules.settings().country;
   for (int row = 0; row < 3; ++row) {
     const auto text = args.value(kRowOptions[row]);
@@ -155,8 +184,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command SearchCommand() {
-  return {"search", "the Search command: the next or previous of 22 kinds of event from a date", kUsage, Run,
-          EntryOptionNames({"format", "count", "day", "month", "year", "within"}), EntryFlagNames({"previous"})};
+  return {"search", "the Search command: the next or previous of 23 kinds of event from a date", kUsage, Run,
+          EntryOptionNames({"format", "count", "day", "month", "year", "within", "festival"}), EntryFlagNames({"previous"})};
 }
 
 }  // namespace mirvo::cli

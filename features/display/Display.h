@@ -71,6 +71,10 @@ struct DisplayTexts {
   // name of the solar term whose day it is ("" on the other days).
   std::string nativeDate;
   std::string solarTerm;
+  // The festivals and seasonal days of the day in that language, and why other tables may give
+  // them another day (both "" on other days). The session adds them: the display knows no table.
+  std::string festival;
+  std::string festivalNote;
   // Why other tables may give this day another lunar date ("" for most days); the lunar row's
   // tooltip ends with it.
   std::string chlUncertainty;

@@ -200,6 +200,10 @@ std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& d
                                         const std::string& title, AnniversaryPolicy policy,
                                         Language language) {
   std::vector<CalendarEvent> events;
+  if (dates.kind == ListedDates::kFestivals) {
+    return dates.festivalCountry ? FestivalEvents(reckoner, *dates.festivalCountry, dates.festivals, dates.language)
+                                 : events;
+  }
   if (dates.kind == ListedDates::kMonthStarts) {
     for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m, language));
     return events;
@@ -260,6 +264,9 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
 }
 
 std::string ListedCalendarName(const ListedDates& dates, const std::string& title) {
+  if (dates.kind == ListedDates::kFestivals && dates.festivalCountry) {
+    return FestivalCalendarName(*dates.festivalCountry, dates.language);
+  }
   const std::string place = " (" + listing::CountryName(dates.country) + ")";
   if (dates.kind == ListedDates::kMonthStarts) {
     return (dates.leapMonthsOnly ? "Leap months" : "Lunar month starts") + place;
@@ -270,6 +277,7 @@ std::string ListedCalendarName(const ListedDates& dates, const std::string& titl
 }
 
 std::string ListedFileName(const ListedDates& dates) {
+  if (dates.kind == ListedDates::kFestivals) return "festivals.ics";
   if (dates.kind == ListedDates::kMonthStarts) {
     return dates.leapMonthsOnly ? "leap-months.ics" : "lunar-month-starts.ics";
   }

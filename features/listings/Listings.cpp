@@ -40,8 +40,19 @@ std::string ListingText(Listing& listing, int mode) {
 }
 
 bool ListsYears(int mode) {
-  return mode == kModeNewYears || mode == kModeMonths || mode == kModeEuroNewYears;
+  return mode == kModeNewYears || mode == kModeMonths || mode == kModeEuroNewYears || mode == kModeFestivals;
 }
+
+const char* ListCaption(int mode) {
+  switch (mode) {
+    case kModeNewYears: return kNewYearsCaption;
+    case kModeMonths: return kMonthsCaption;
+    case kModeFestivals: return kFestivalsCaption;
+    default: return kEuroNewYearsCaption;
+  }
+}
+
+bool ListSavesDates(int mode) { return mode == kModeNewYears || mode == kModeMonths || mode == kModeFestivals; }
 
 std::string RangeEndLine(Language language) {
   const std::string end = listing::DateText(listing::DateOfJdn(listing::LastListedDay(), false));
@@ -84,6 +95,7 @@ std::string RunningYearsCaption(std::optional<int32_t> yearReached) {
 
 int DefaultListYears(int mode, bool leapMonthsOnly) {
   if (mode == kModeMonths) return leapMonthsOnly ? 30 : 3;
+  if (mode == kModeFestivals) return 1;
   return 20;
 }
 

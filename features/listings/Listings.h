@@ -18,6 +18,7 @@
 #include "platform/calendarlib/CalendarRecords.h"
 #include "platform/services/Services.h"
 #include "features/listings/ListingPhrases.h"
+#include "features/festivals/FestivalCalendar.h"
 #include "features/listings/LunarRecords.h"
 
 namespace mirvo {
@@ -31,6 +32,7 @@ enum DataMode : int {
   kModeYearData = 3,       // dark moons and solar terms of three sui
   kModeTest = 4,           // conversions to day numbers and back
   kModeEuroNewYears = 5,   // lunar dates of the European new years
+  kModeFestivals = 6,      // festivals and seasonal days
 };
 
 // Window captions and messages of the listings.
@@ -39,6 +41,7 @@ inline constexpr const char* kNewYearsCaption = "Lunar new years & anniversaries
 inline constexpr const char* kMonthsCaption = "Lunar month starts & leap months";
 inline constexpr const char* kEuroNewYearsCaption = "Julian and CE new years";
 inline constexpr const char* kTestCaption = "Test";
+inline constexpr const char* kFestivalsCaption = "Festivals and seasonal days";
 inline constexpr const char* kLunarDateInvalid = "Lunar date is invalid.";
 // Language texts 17, 18 and 19 in English, for callers without the program texts.
 inline constexpr const char* kYearsCaption = "years";
@@ -59,6 +62,8 @@ struct ListingInputs {
   // stem-branch names of the European new years) and of the headers and closing lines; codes and
   // numbers stay as they are.
   Language language = Language::kEnglish;
+  // The session's festivals, for the festival list (none without).
+  FestivalCalendar* festivals = nullptr;
 };
 // The inputs for an instant under the Reckoner's own settings (country, longitude, epoch, method).
 ListingInputs InputsOf(Reckoner& reckoner, double ajd);
@@ -98,7 +103,7 @@ class TextOutput : public ListingOutput {
 // The dates a list of lunar new years, anniversaries or month starts has listed so far (what the
 // calendar export writes), with the meridian they were computed for.
 struct ListedDates {
-  enum Kind { kNone, kAnniversaries, kMonthStarts } kind = kNone;
+  enum Kind { kNone, kAnniversaries, kMonthStarts, kFestivals } kind = kNone;
   ChlDate start;                        // anniversaries: the lunar date of the first year
   std::vector<AnniversaryYear> years;   // anniversaries (or new years), one per lunar year
   std::vector<MonthStart> months;       // month starts, valid ones only
@@ -107,7 +112,10 @@ struct ListedDates {
   int country = 1;
   int epoch = -2696;
   bool historical = false;              // each lunar year computed for its almanac's meridian
-  bool empty() const { return years.empty() && months.empty(); }
+  std::vector<FestivalDay> festivals;   // festival days, in list order
+  const FestivalCountry* festivalCountry = nullptr;
+  Language language = Language::kEnglish;  // of the festival names
+  bool empty() const { return years.empty() && months.empty() && festivals.empty(); }
 };
 
 // A listing done in small steps (one year, one attempt, one pair), so that a window can run it
@@ -173,9 +181,17 @@ int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnl
 std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
                          const ListingOptions& options);
 
-// The lists of modes 1, 2 and 5 (options.years as settled; any other mode gives null).
+// The window's title of a list mode, and whether its list has dates to save as iCalendar.
+const char* ListCaption(int mode);
+bool ListSavesDates(int mode);
+
+// The lists of modes 1, 2, 5 and 6 (options.years as settled; any other mode gives null). The
+// festival list names the days in inputs.language, one line a day: CE date, lunar date, name,
+// the period's last day and the note of an uncertain day.
 std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInputs& inputs,
                                   const ListingOptions& options);
+std::unique_ptr<Listing> MakeFestivalList(Reckoner& reckoner, const ListingInputs& inputs,
+                                          const ListingOptions& options);
 
 // Months of the nian that begins on newYear (a valid lunar new year's day), with the number of
 // solar terms of each type (0 = Z11 … 3 = J1, 4 = Z1 … 23 = J11) whose day falls in it. -1 when

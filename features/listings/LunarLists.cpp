@@ -351,6 +351,7 @@ std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInp
     case kModeNewYears: return Speaking(std::make_unique<NewYearsList>(reckoner, inputs, options), inputs);
     case kModeMonths: return Speaking(std::make_unique<MonthStartsList>(reckoner, inputs, options), inputs);
     case kModeEuroNewYears: return Speaking(std::make_unique<EuroNewYearsList>(reckoner, inputs, options), inputs);
+    case kModeFestivals: return Speaking(MakeFestivalList(reckoner, inputs, options), inputs);
     default: return nullptr;
   }
 }

@@ -71,7 +71,8 @@ int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day) {
   return chl.valid ? day - (chl.day - 1) : day;
 }
 
-MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Language language) {
+MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Language language,
+                         FestivalCalendar* festivals) {
   MonthView view;
   ChlDate chl = LunarDateOf(reckoner, day);
   if (!chl.valid) return view;
@@ -104,6 +105,10 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Languag
     if (!cell.visible) continue;
     ++lunarDay;
     FillCell(cell, lunarDay, view.firstDay + lunarDay - 1, language);
+    if (festivals != nullptr) {
+      cell.festivals = festivals->OfDay(reckoner, cell.jdn);
+      cell.festivalText = FestivalDayLine(language, cell.festivals, true);
+    }
     if (cell.jdn == today) view.todayCell = n;
     if (first == nullptr) first = &cell;
     last = &cell;

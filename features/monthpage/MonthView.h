@@ -6,8 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/names/Language.h"
+#include "features/festivals/FestivalCalendar.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo {
@@ -33,6 +35,10 @@ struct MonthCell {
   std::string dayNumberText;  // "7 ", "15"; 初七, mùng 7 … in other languages
   std::string dateText;       // "Mon Jan 6"; 1月6日 周一, T2 6/1 …
   std::string vmcText;        // "Apollo 5"
+  // The festivals and periods of the day, named in any language with FestivalDayLine; the cell
+  // names the first.
+  std::vector<FestivalOnDay> festivals;
+  std::string festivalText;   // the first, in the view's language ("" on other days)
 };
 
 struct MonthView {
@@ -66,9 +72,10 @@ bool MonthCellVisible(int n, int monthLength);
 
 // The month holding `day` (any day of it, not only day 1), with today's cell marked when `today`
 // lies in it. The Reckoner's settings (meridian, epoch, country) apply, and its last-built tables
-// are those of the month afterwards. The texts are in the language; codes and numbers stay.
+// are those of the month afterwards. The texts are in the language; codes and numbers stay. With
+// festivals, each cell holds its day's.
 MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today,
-                         Language language = Language::kEnglish);
+                         Language language = Language::kEnglish, FestivalCalendar* festivals = nullptr);
 
 // Day 1 of the lunar month holding `day`, or `day` itself when the calendar has no date for it.
 int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day);

@@ -24,7 +24,8 @@ constexpr std::array<std::string_view, kSearchTargetCount> kTargetNames{
     "solstice-equinox-full-moon", "element-animal-day",
     "element-animal-month", "element-animal-year",
     "triple-coincidence", "same-element-animal-day-month",
-    "multiple-element-animal", "intercalary-month"};
+    "multiple-element-animal", "intercalary-month",
+    "festival"};
 
 constexpr int kDarkMoon = 0;
 constexpr int kFullMoon = 2;
@@ -43,6 +44,15 @@ bool IsWantedTerm(int target, int entry) {
 }
 
 }  // namespace
+
+std::string ChosenFestival(const FestivalCalendar& festivals, int country, const MainSettings& settings) {
+  const FestivalCountry* c = festivals.Country(country);
+  if (c == nullptr || c->festivals.empty()) return "";
+  for (const Festival& f : c->festivals) {
+    if (f.id == settings.searchFestival) return f.id;
+  }
+  return c->festivals.front().id;
+}
 
 int SearchTargetOfName(const std::string& name) {
   for (size_t i = 0; i < kTargetNames.size(); ++i) {
@@ -125,6 +135,7 @@ std::optional<double> SearchRules::Find(int target, bool next) {
     case kTargetElementAnimalYear: found = ElementAnimalYear(next); break;
     case kTargetTripleCoincidence: found = TripleCoincidence(next); break;
     case kTargetIntercalaryMonth: found = IntercalaryMonth(next); break;
+    case kTargetFestival: found = FestivalDay(next); break;
     default: return std::nullopt;
   }
   if (!found) return std::nullopt;
@@ -135,6 +146,33 @@ std::optional<double> SearchRules::Find(int target, bool next) {
     return std::nullopt;
   }
   return found;
+}
+
+// Noon of the festival's next (previous) day after (before) the instant's civil day at the
+// meridian, as the day line names it. Years are walked from the one before the instant's, since a
+// lunar year's festivals reach into the next CE year.
+std::optional<double> SearchRules::FestivalDay(bool next) {
+  Reckoner& reckoner = rules_.reckoner();
+  const std::string id = ChosenFestival(rules_.festivals(), reckoner.CountryIndex(), rules_.settings());
+  const int32_t today = JdnOf(CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceDegrees()));
+  const int32_t year = CeYearOfJdn(today);
+  std::optional<int32_t> best;
+  for (int k = 0; k <= kFestivalSearchYears + 1; ++k) {
+    const int32_t y = next ? year - 1 + k : year + 1 - k;
+    for (const mirvo::FestivalDay& day : rules_.festivals().DaysOfYear(reckoner, y)) {
+      if (day.festival->id != id) continue;
+      if (next ? day.jdn > today && (!best || day.jdn < *best) : day.jdn < today && (!best || day.jdn > *best)) {
+        best = day.jdn;
+      }
+    }
+    // No later year's festival comes before this one's (earlier, after it going back).
+    if (best && (next ? y > CeYearOfJdn(*best) : y < CeYearOfJdn(*best) - 1)) break;
+  }
+  if (!best) {
+    rules_.Say(kFailedTitle, kNoFestivalText, MessageIcon::kNone);
+    return std::nullopt;
+  }
+  return NoonOfDay(*best, reckoner.ReferenceDegrees());
 }
 
 // The lunar date shown for the current instant (an instant adopted from the date box is displayed

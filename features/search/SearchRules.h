@@ -1,8 +1,8 @@
-// The Search row of the main window without the widgets: the 22 kinds of event it finds after or
+// The Search row of the main window without the widgets: the 23 kinds of event it finds after or
 // before the current instant (phases of the Moon, lunar new years, solstices, equinoxes and solar
 // terms, syzygies on the first day of a term, element-animal days, months and years, triple
-// coincidences, intercalary months), the messages of a search that finds nothing, and the hand-over
-// to the multiple element-animal search for the two targets that need its conditions.
+// coincidences, intercalary months, festivals), the messages of a search that finds nothing, and
+// the hand-over to the multiple element-animal search for the two targets that need its conditions.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,9 @@
 #include <optional>
 #include <string>
 
+#include "features/festivals/FestivalCalendar.h"
 #include "features/search/MultipleSearchRules.h"
+#include "features/session/MainSettings.h"
 
 namespace mirvo {
 
@@ -40,6 +42,7 @@ enum SearchTargetIndex : int {
   kTargetSameDayAndMonth = 19,
   kTargetMultiple = 20,
   kTargetIntercalaryMonth = 21,
+  kTargetFestival = 22,  // the festival of the settings' searchFestival
 };
 
 inline constexpr const char* kSearchTitle = "Search";
@@ -49,9 +52,15 @@ inline constexpr const char* kLunarDateInvalidText = "Lunar date is invalid.";
 inline constexpr const char* kNoElementAnimalText = "You must specify an element, an animal or both.";
 inline constexpr const char* kNoSyzygyText = "Cannot find required dark moon.";
 inline constexpr const char* kNoTripleCoincidenceText = "Cannot find a triple coincidence day.";
+inline constexpr const char* kNoFestivalText = "Cannot find the festival or seasonal day.";
+// How far a festival is looked for: one bound by another day (土用の二の丑) may miss some years.
+inline constexpr int kFestivalSearchYears = 12;
 
 // The list entries as words for scripts: "full-moon" … "intercalary-month"; -1 for another word.
 int SearchTargetOfName(const std::string& name);
+// The festival the festival target looks for: the settings' when the country has it, else the
+// country's first ("" when the table has none).
+std::string ChosenFestival(const FestivalCalendar& festivals, int country, const MainSettings& settings);
 const char* SearchTargetName(int target);
 
 enum class SearchOutcome {
@@ -94,6 +103,7 @@ class SearchRules {
   std::optional<double> ElementAnimalYear(bool next);
   std::optional<double> TripleCoincidence(bool next);
   std::optional<double> IntercalaryMonth(bool next);
+  std::optional<double> FestivalDay(bool next);
   bool HasElementAnimalChoice();
   std::optional<ChlDate> ShownLunarDate(bool report);
   std::optional<double> NoonOfLunarDate(ChlDate date);

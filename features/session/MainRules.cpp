@@ -3,14 +3,16 @@
 #include <cmath>
 
 #include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
 #include "platform/services/Services.h"
 #include "features/tables/Limits.h"
 #include "util/Text.h"
 
 namespace mirvo {
 
-MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard)
+MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard, const std::string& dataFolder)
     : reckoner_(reckoner), messages_(messages), clipboard_(clipboard) {
+  if (!dataFolder.empty()) festivals_ = FestivalCalendar::Load(dataFolder);
   settings_.country = reckoner.CountryIndex();
   settings_.longitude = reckoner.ReferenceLongitude();
   settings_.epoch = reckoner.Epoch();
@@ -197,10 +199,19 @@ void MainRules::SetCurrentAjd(double ajd) {
 const DisplayTexts& MainRules::DisplayDatesAndTimes() {
   if (phase_ == SessionPhase::kStarting) return display_;  // the state is not whole yet
   display_ = ComputeDisplay(currentAjd_, reckoner_, Options());
+  AddFestivalLine(display_);
   displayed_ = true;
   if (hooks_.displayed) hooks_.displayed(display_);
   if (hooks_.setTheFocus) hooks_.setTheFocus();
   return display_;
+}
+
+// The festivals of the instant's civil day at the meridian, as the lunar date counts its days.
+void MainRules::AddFestivalLine(DisplayTexts& display) {
+  if (!display.chl.valid) return;
+  const auto festivals = festivals_.OfDay(reckoner_, JdnOf(CjdcFromAjd(currentAjd_, reckoner_.ReferenceDegrees())));
+  display.festival = FestivalDayLine(settings_.language, festivals);
+  display.festivalNote = FestivalDayNotes(festivals);
 }
 
 void MainRules::ShowDateOfCalendar(EntryModel& model) {

@@ -13,6 +13,7 @@
 #include "platform/services/Services.h"
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
+#include "features/festivals/FestivalCalendar.h"
 #include "features/session/MainSettings.h"
 
 namespace mirvo {
@@ -47,13 +48,16 @@ class MainRules {
  public:
   // The settings record starts from the Reckoner's country, meridian, epoch and Sun method.
   // messages receives the warnings and the calendar question; clipboard the copied values (either
-  // may be null: no question is asked then, an entry without a code is refused).
-  MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard);
+  // may be null: no question is asked then, an entry without a code is refused). The festivals
+  // come from the table in dataFolder (none without one).
+  MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard, const std::string& dataFolder = {});
 
   EntryModel& entry() { return entry_; }
   const MainSettings& settings() const { return settings_; }
   MainHooks& hooks() { return hooks_; }
   Reckoner& reckoner() { return reckoner_; }
+  // The festival table and the days it gave, shared by every window of the session.
+  FestivalCalendar& festivals() { return festivals_; }
 
   SessionPhase phase() const { return phase_; }
   void SetPhase(SessionPhase phase) { phase_ = phase; }
@@ -94,6 +98,7 @@ class MainRules {
   void SetLanguage(Language language) { settings_.language = language; }
   void SetSearchTarget(int target);
   void SetSearchNext(bool next) { settings_.searchNext = next; MarkChanged(); }
+  void SetSearchFestival(std::string id) { settings_.searchFestival = std::move(id); }
   // A row (0 day, 1 month, 2 year) of the multiple element-animal search: list indexes, 5 and 12
   // for none.
   void SetMultipleRow(int row, int element, int animal);
@@ -159,12 +164,14 @@ class MainRules {
   bool Limit(const std::string& message);
   DisplayOptions Options() const;
   void SetDate(std::string date);
+  void AddFestivalLine(DisplayTexts& display);
 
   Reckoner& reckoner_;
   Messages* messages_;
   Clipboard* clipboard_;
   EntryModel entry_;
   MainSettings settings_;
+  FestivalCalendar festivals_;
   MainHooks hooks_;
   double currentAjd_ = 2451545.0;
   DisplayTexts display_;

@@ -38,6 +38,9 @@ struct MainSettings {
   int refreshPeriod = kMainDefaults.refreshPeriod;  // index in the refresh-period list
   int searchTarget = kMainDefaults.target;          // index in the search-target list
   bool searchNext = kMainDefaults.next;
+  // The festival the festival target looks for (its id in the festival table), "" for the
+  // country's first. Not kept in the state file.
+  std::string searchFestival;
   // The element and animal chosen for the day, month and year rows of the multiple
   // element-animal search (list indexes; 5 and 12 mean none).
   std::array<int, 3> multipleElement{kNoElementEntry, kNoElementEntry, kNoElementEntry};

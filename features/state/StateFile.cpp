@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/daycount/DayCount.h"
+#include "features/search/SearchRules.h"
 #include "features/tables/Limits.h"
 
 namespace mirvo {
@@ -104,7 +105,8 @@ std::string StateFileText(const StateRecord& state) {
   line(flag(state.plus));
   line(flag(s.searchNext));
   line(std::to_string(s.moveStep));
-  line(std::to_string(s.searchTarget));
+  // Older programs read the targets they know; the festival target is kept as the first.
+  line(std::to_string(s.searchTarget < kTargetFestival ? s.searchTarget : kMainDefaults.target));
   line(std::to_string(s.refreshPeriod));
   line(std::to_string(s.sunMethod));
   line(std::to_string(s.epoch));
@@ -152,7 +154,7 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
   const auto step = in.Integer(0, 15);
   if (!step) return false;
   s.moveStep = *step;
-  const auto target = in.Integer(0, kSearchTargetCount - 1);
+  const auto target = in.Integer(0, kTargetFestival - 1);
   if (!target) return false;
   s.searchTarget = *target;
   const auto refresh = in.Integer(0, 3);

@@ -26,7 +26,8 @@ constexpr std::array<std::string_view, kSearchTargetCount> kTargets{
     "Solar term + dark moon", "Solar term + full moon", "Winter solstice + dark moon",
     "Solstice/equinox + dark moon", "Solstice/equinox + full moon", "Element-animal day",
     "Element-animal month", "Element-animal year", "Triple coincidence day",
-    "Same element-animal day and month", "Multiple element-animal day", "Intercalary month"};
+    "Same element-animal day and month", "Multiple element-animal day", "Intercalary month",
+    "Festival or seasonal day"};
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   for (size_t p = text.find(from); p != std::string::npos; p = text.find(from, p + to.size())) {

@@ -90,7 +90,7 @@ struct SearchTarget {
   std::string text;
   int data;
 };
-inline constexpr int kSearchTargetCount = 22;
+inline constexpr int kSearchTargetCount = 23;
 inline constexpr int kFirstElementAnimalTarget = 15;
 inline constexpr int kLastElementAnimalTarget = 17;
 std::vector<SearchTarget> SearchTargets();

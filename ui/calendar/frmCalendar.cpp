@@ -129,7 +129,18 @@ class frmCalendar::Page : public QWidget {
         p.drawText(QRect(x - 4, dateTop + G::kVmcDown, G::kCellWidth, G::kVmcDown + 4),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.vmcText));
       }
+      if (!cell.festivals.empty()) PaintFestival(p, cell, x - 4, dateTop + (showVmc ? 2 : 1) * G::kVmcDown + 1, language);
     }
+  }
+
+  // The first festival of the day on the cell's last line, in a small face and elided at the
+  // cell's edge; the month page of a festive month would otherwise run into the next cell.
+  void PaintFestival(QPainter& p, const MonthCell& cell, int left, int top, Language language) {
+    p.setFont(PointFont(8, false));
+    const QString name = Q(FestivalDayLine(language, cell.festivals, true));
+    const int width = G::kCellWidth - 14;
+    p.drawText(QRect(left, top, width, G::kFestivalHeight), Qt::AlignLeft | Qt::AlignTop,
+               p.fontMetrics().elidedText(name, Qt::ElideRight, width));
   }
 
  private:
@@ -282,7 +293,7 @@ void frmCalendar::setJdn1stOfMonth(int32_t day) {
 
 void frmCalendar::Redraw() {
   const int32_t today = services_.today ? services_.today() : TodayJdn();
-  view_ = BuildMonthView(reckoner_, lngJDN1stOfMonth(), today);
+  view_ = BuildMonthView(reckoner_, lngJDN1stOfMonth(), today, Language::kEnglish, services_.festivals);
   if (!view_.valid) {
     setWindowTitle(QString());
     lblTitle->clear();

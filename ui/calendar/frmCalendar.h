@@ -29,12 +29,13 @@ struct CalendarServices {
   std::function<bool()> showVmc;        // "Show Vellomir Calendar" (empty: shown)
   std::function<int32_t()> currentDay;  // the day of the main window's instant, for the caption
                                         // (empty: the caption names day 1 of the month shown)
+  FestivalCalendar* festivals = nullptr;  // the festivals each cell names (none without)
 };
 
 // The drawing units of the page, in pixels.
 struct MonthPageGeometry {
   static constexpr int kTop = 80, kLeft = 20, kCellHeight = 122, kCellWidth = 110;
-  static constexpr int kDayNumberDown = 52, kDateDown = 28, kVmcDown = 14;
+  static constexpr int kDayNumberDown = 52, kDateDown = 28, kVmcDown = 14, kFestivalHeight = 13;
   static constexpr int kPictureSize = 50;
   static constexpr int kWidth = kMonthViewColumns * kCellWidth + 2 * kLeft;  // 920
   static constexpr int kHeight = kMonthViewRows * kCellHeight + kTop;        // 568

@@ -61,6 +61,7 @@ namespace {
     QT_TRANSLATE_NOOP("Tables", "Same element-animal day and month"),
     QT_TRANSLATE_NOOP("Tables", "Multiple element-animal day"),
     QT_TRANSLATE_NOOP("Tables", "Intercalary month"),
+    QT_TRANSLATE_NOOP("Tables", "Festival or seasonal day"),
 };
 
 // features/display: the captions of the rows.
@@ -106,6 +107,7 @@ namespace {
     QT_TRANSLATE_NOOP("Listings", "Dates, times and CJDs of dark moons and solar terms"),
     QT_TRANSLATE_NOOP("Listings", "Lunar new years & anniversaries"),
     QT_TRANSLATE_NOOP("Listings", "Lunar month starts & leap months"),
+    QT_TRANSLATE_NOOP("Listings", "Festivals and seasonal days"),
     QT_TRANSLATE_NOOP("Listings", "Julian and CE new years"),
     QT_TRANSLATE_NOOP("Listings", "Test"),
     QT_TRANSLATE_NOOP("Listings", "Save as iCalendar…"),
@@ -255,6 +257,7 @@ namespace {
     QT_TRANSLATE_NOOP("Messages", "You must specify an element, an animal or both."),
     QT_TRANSLATE_NOOP("Messages", "Cannot find required dark moon."),
     QT_TRANSLATE_NOOP("Messages", "Cannot find a triple coincidence day."),
+    QT_TRANSLATE_NOOP("Messages", "Cannot find the festival or seasonal day."),
     QT_TRANSLATE_NOOP("Messages", "Error %1 in search process when converting lunar date to JDN."),
     QT_TRANSLATE_NOOP("Messages", "You must specify an element or an animal or both"),
     QT_TRANSLATE_NOOP("Messages", "for one or more of: day, month and year"),

@@ -151,16 +151,14 @@ void frmData::cmdList_Click() {
   options.years = SettleListYears(rememberedYears_, intWindow, options.leapMonthsOnly, box);
   txbNumYears->setText(Q(box));
   PrepareForList();
-  ShowForMode(intWindow == kModeNewYears ? kNewYearsCaption
-              : intWindow == kModeMonths ? kMonthsCaption
-                                         : kEuroNewYearsCaption);
+  ShowForMode(ListCaption(intWindow));
   StartListing(MakeList(intWindow, reckoner_, sources_.inputs(), options));
 }
 
 void frmData::PrepareForList() {
   PlaceWindow(this, sources_.mainWindow, intWindow);
   ShowControlsOf(intWindow);
-  ShowSaveButton(intWindow == kModeNewYears || intWindow == kModeMonths);
+  ShowSaveButton(ListSavesDates(intWindow));
   txbText->clear();
   cmdCopyToClipboard->setText(LanguageText(11, "Copy to clipboard"));
   cmdClose->setText(LanguageText(18, kCloseCaption));

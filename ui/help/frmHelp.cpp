@@ -126,6 +126,9 @@ QString frmHelp::ListingsAndLogText() {
                      "calendar month</b> draws the lunar month as a page of four rows, one quarter of the month "
                      "each, with day 15 and day 30 in the \"Lunaday\" column; it steps through the months and "
                      "saves the page as a PNG image.") + "</p>";
+  html += "<p>" + tr("<b>Festivals</b> lists the festivals and seasonal days of the country over a number of "
+                     "years; the line beside the lunar date and the cells of the month view name the day's, and "
+                     "Search finds the next or previous day of the one chosen.") + "</p>";
   if (WindowLanguage() != Language::kEnglish) {
     //: Said only in the translated help.
     html += "<p>" + tr("The listings and the log entries are written in English, as mirvo-cli writes them.") +

@@ -18,7 +18,7 @@ CommandPanel::CommandPanel(WebBrowser& browser, Messages& messages, std::string 
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
   for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths",
-                           "cmdListJulianCENewYears", "cmdAddToLog", "cmdViewLog", "cmdClearLog",
+                           "cmdListJulianCENewYears", "cmdListFestivals", "cmdAddToLog", "cmdViewLog", "cmdClearLog",
                            "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
     v->addWidget(KeepPlace(Button(name)));  // the log buttons come and go, a repeated move hides the lists
   }
@@ -57,6 +57,7 @@ void CommandPanel::Retranslate() {
       {"cmdListLunarNewYears", tr("Lunar new years")},
       {"cmdListLeapMonths", tr("Month starts / leap months")},
       {"cmdListJulianCENewYears", tr("European new years")},
+      {"cmdListFestivals", tr("Festivals")},
       {"cmdAddToLog", tr("Add to log")},
       {"cmdViewLog", tr("View log")},
       {"cmdClearLog", tr("Clear log")},

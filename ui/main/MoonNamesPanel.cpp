@@ -64,13 +64,15 @@ MoonNamesPanel::MoonNamesPanel(QWidget* parent) : QWidget(parent) {
   // move what lies below or beside; its tooltip holds the whole text.
   lblNativeDate = Named(new QLabel, "lblNativeDate");
   lblSolarTerm = Named(new QLabel, "lblSolarTerm");
-  for (QLabel* l : {lblNativeDate, lblSolarTerm}) {
+  lblFestival = Named(new QLabel, "lblFestival");
+  for (QLabel* l : {lblNativeDate, lblSolarTerm, lblFestival}) {
     l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     l->setFixedHeight(l->fontMetrics().height());
     l->setTextFormat(Qt::PlainText);
   }
   cycles->addWidget(lblNativeDate, 3, 0, 1, 3);
   cycles->addWidget(lblSolarTerm, 4, 0, 1, 3);
+  cycles->addWidget(lblFestival, 5, 0, 1, 3);
   cycles->setColumnStretch(2, 1);
   v->addLayout(cycles);
   v->addStretch(1);
@@ -139,6 +141,9 @@ void MoonNamesPanel::ShowNameTexts() {
   lblNativeDate->setText(Q(d.nativeDate));
   lblNativeDate->setToolTip(Q(d.nativeDate));
   lblSolarTerm->setText(Q(d.solarTerm));
+  // Several festivals may outrun the panel: the tooltip holds them all, with their doubts.
+  lblFestival->setText(Q(d.festival));
+  lblFestival->setToolTip(d.festivalNote.empty() ? Q(d.festival) : Q(d.festival + "\n" + d.festivalNote));
 }
 
 void MoonNamesPanel::ShowNames(const DisplayTexts& d, int country) {
@@ -191,6 +196,7 @@ std::vector<std::pair<std::string, std::string>> MoonNamesPanel::NameTexts() con
   single("Year count:", lblYear);
   single("Lunar date:", lblNativeDate);
   if (!lblSolarTerm->text().isEmpty()) single("Solar term:", lblSolarTerm);
+  if (!lblFestival->text().isEmpty()) single("Festival:", lblFestival);
   return out;
 }
 

@@ -1,7 +1,7 @@
 // The top right of the main window: the Moon as it is lit, the element-animal names of the
 // lunar year, month and day (for China with their stem-branch characters and the year count),
 // and under them the lunar date as a calendar of the window's language writes it, with the
-// solar term of the day.
+// solar term and the festivals of the day.
 #pragma once
 
 #include <QWidget>
@@ -61,6 +61,7 @@ class MoonNamesPanel : public QWidget {
   QLabel* lblYear = nullptr;
   QLabel* lblNativeDate = nullptr;
   QLabel* lblSolarTerm = nullptr;
+  QLabel* lblFestival = nullptr;
 };
 
 }  // namespace mirvo

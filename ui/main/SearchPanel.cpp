@@ -3,10 +3,12 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "features/search/MultipleSearchRules.h"
 #include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/main/frmMultiple_El_An.h"
 
 namespace mirvo {
@@ -23,6 +25,9 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
     Q_EMIT directionChosen();
   });
   cboTarget = Combo("cboTarget");
+  cboFestival = Combo("cboFestival");
+  cboFestival->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cboFestival->setMinimumContentsLength(12);
   lblSearching = Named(new QLabel, "lblSearching");
   // A long search text is cut at the window's edge rather than widening the window, and the row
   // keeps its arrangement while the label is hidden.
@@ -32,9 +37,13 @@ SearchPanel::SearchPanel(MainRules& rules, QWidget* parent)
   h->addWidget(optNext);
   h->addWidget(optPrevious);
   h->addWidget(cboTarget);
+  h->addWidget(cboFestival);
   h->addWidget(lblSearching, 1);
   connect(cboTarget, &QComboBox::currentIndexChanged, this, &SearchPanel::TargetChosen);
   connect(cmdSearch, &QPushButton::clicked, this, &SearchPanel::cmdSearch_Click);
+  connect(cboFestival, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index >= 0) rules_.SetSearchFestival(S(cboFestival->itemData(index).toString()));
+  });
   search_.SetSearchingLabel([this](const std::string& text, bool visible) { ShowSearching(text, visible); });
   Retranslate();
 }
@@ -71,7 +80,20 @@ QString SearchPanel::SearchingText(const std::string& text) {
   return tr("Searching") + Q(std::string_view(text).substr(word.size()));
 }
 
+void SearchPanel::ShowFestivals() {
+  const QSignalBlocker block(cboFestival);
+  cboFestival->clear();
+  const int country = rules_.settings().country;
+  if (const FestivalCountry* c = rules_.festivals().Country(country)) {
+    for (const Festival& f : c->festivals) cboFestival->addItem(Q(f.name(WindowLanguage())), Q(f.id));
+  }
+  const std::string chosen = ChosenFestival(rules_.festivals(), country, rules_.settings());
+  cboFestival->setCurrentIndex(std::max(0, cboFestival->findData(Q(chosen))));
+  cboFestival->setVisible(rules_.settings().searchTarget == kTargetFestival);
+}
+
 void SearchPanel::ShowTargetTexts() {
+  ShowFestivals();
   const EntryModel& e = rules_.entry();
   const QSignalBlocker block(cboTarget);
   for (int t = kFirstElementAnimalTarget; t <= kLastElementAnimalTarget && t < cboTarget->count(); ++t) {

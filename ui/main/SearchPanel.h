@@ -53,6 +53,8 @@ class SearchPanel : public QGroupBox {
   void TargetChosen(int target);
   void OpenMultipleWindow();
   void ShowSearching(const std::string& text, bool visible);
+  // The festivals of the country in the window's language, shown for the festival target only.
+  void ShowFestivals();
 
   MainRules& rules_;
   SearchRules search_;
@@ -61,6 +63,7 @@ class SearchPanel : public QGroupBox {
   QRadioButton* optPrevious = nullptr;
   QButtonGroup* nextPreviousGroup_ = nullptr;
   QComboBox* cboTarget = nullptr;
+  QComboBox* cboFestival = nullptr;
   QLabel* lblSearching = nullptr;
   frmMultiple_El_An* multiple_ = nullptr;
 };

@@ -19,7 +19,8 @@ WindowsPanel::WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& comm
   connect(commands.button("cmdDisplayYearData"), &QPushButton::clicked, this, [this] { Data().DisplayYearData(); });
   const std::pair<const char*, int> lists[] = {{"cmdListLunarNewYears", kModeNewYears},
                                                {"cmdListLeapMonths", kModeMonths},
-                                               {"cmdListJulianCENewYears", kModeEuroNewYears}};
+                                               {"cmdListJulianCENewYears", kModeEuroNewYears},
+                                               {"cmdListFestivals", kModeFestivals}};
   for (const auto& [name, mode] : lists) {
     connect(commands.button(name), &QPushButton::clicked, this, [this, mode = mode] { Data().OpenList(mode); });
   }
@@ -41,6 +42,7 @@ frmData& WindowsPanel::Data() {
     ListingInputs inputs = InputsOf(rules.reckoner(), rules.currentAjd());
     inputs.epochMethod = EpochMethod(rules.settings().epoch, rules.settings().sunMethod, true);
     inputs.zoneLabel = rules.settings().zoneLabel();
+    inputs.festivals = &rules.festivals();
     inputs.language = rules.settings().language;
     return inputs;
   };
@@ -72,6 +74,7 @@ frmCalendar& WindowsPanel::Calendar() {
   services.currentDay = [&rules] {
     return JdnOf(CjdcFromAjd(rules.currentAjd(), rules.reckoner().ReferenceDegrees()));
   };
+  services.festivals = &rules.festivals();
   calendar_ = new frmCalendar(rules.reckoner(), std::move(services), &window_);
   return *calendar_;
 }

@@ -32,7 +32,7 @@ frmMain::frmMain(MainServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
       reckoner_(std::make_unique<Reckoner>()),
-      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard)) {
+      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard, services_.programFolder)) {
   rules_->SetPhase(SessionPhase::kStarting);
   setObjectName("frmMain");
   setWindowTitle("Mirvo");
@@ -387,7 +387,7 @@ void frmMain::EnableMainControls(bool enable) {
   }
   runLock_.Lock(this, {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
                        "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cmdReset", "cboEpoch"},
-                {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
+                {"cmdListJulianCENewYears", "cmdListFestivals", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
 }
 
 void frmMain::cmdSearchSetFocus() {

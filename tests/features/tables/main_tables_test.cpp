@@ -77,7 +77,7 @@ TEST(MainTables, ListsAndDefaults) {
 
 TEST(MainTables, SearchTargets) {
   const auto targets = SearchTargets();
-  ASSERT_EQ(targets.size(), 22u);
+  ASSERT_EQ(targets.size(), 23u);
   EXPECT_EQ(targets[0].text, "Full moon");
   EXPECT_EQ(targets[0].data, 2);
   EXPECT_EQ(targets[1].text, "Dark moon");

@@ -1,0 +1,117 @@
+// The festivals as the windows ask for them: the main window's day line of published days, the
+// festival list over two centuries against the engine's days, and the festival search.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
+#include "features/listings/Listings.h"
+#include "features/search/MultipleSearchRules.h"
+#include "features/search/SearchRules.h"
+#include "features/session/MainRules.h"
+
+namespace mirvo {
+namespace {
+
+const std::string kDataFolder = MIRVO_TEST_DATA_DIR "/../../data";
+
+struct Session {
+  Reckoner reckoner;
+  MainRules rules{reckoner, nullptr, nullptr, kDataFolder};
+  Session(int country, Language language) {
+    rules.ChooseCountry(country);
+    rules.SetLanguage(language);
+  }
+  void At(int y, int m, int d) { rules.SetCurrentAjd(NoonOfDay(JdnOfCeDate(y, m, d), reckoner.ReferenceDegrees())); }
+};
+
+TEST(FestivalDayLine, PublishedDays) {
+  struct Case {
+    int country, y, m, d;
+    Language language;
+    const char* line;
+  };
+  const Case cases[] = {
+      {1, 2024, 7, 25, Language::kSimplifiedChinese, "中伏"},
+      {1, 2024, 7, 27, Language::kSimplifiedChinese, "中伏第3天"},
+      {1, 2025, 1, 11, Language::kTraditionalChinese, "三九第4天"},
+      {1, 2024, 12, 21, Language::kSimplifiedChinese, "冬至，一九"},
+      {1, 2024, 9, 17, Language::kEnglish, "Mid-Autumn Festival"},
+      {1, 2024, 9, 18, Language::kEnglish, ""},
+      {2, 2024, 7, 24, Language::kJapanese, "夏の土用の入り6日目、夏の土用の丑の日"},
+      {3, 2024, 9, 17, Language::kKorean, "추석"},
+      {0, 2024, 2, 10, Language::kVietnamese, "Tết Nguyên Đán"},
+  };
+  for (const Case& c : cases) {
+    Session s(c.country, c.language);
+    s.At(c.y, c.m, c.d);
+    EXPECT_EQ(s.rules.display().festival, c.line) << c.country << " " << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_TRUE(s.rules.display().festivalNote.empty());
+  }
+}
+
+// One line a day: the list of 1901-2100 holds exactly the engine's days of those years.
+TEST(FestivalList, LinesAreTheEngineDays) {
+  for (int country = 0; country < 4; ++country) {
+    Session s(country, Language::kEnglish);
+    size_t days = 0;
+    for (int32_t year = 1901; year <= 2100; ++year) {
+      days += FestivalDaysOfYear(s.reckoner, *s.rules.festivals().Country(country), year).size();
+    }
+    ListingInputs inputs = InputsOf(s.reckoner, NoonOfDay(JdnOfCeDate(1901, 6, 1), 120));
+    inputs.festivals = &s.rules.festivals();
+    ListingOptions options;
+    options.years = 200;
+    const auto list = MakeList(kModeFestivals, s.reckoner, inputs, options);
+    const std::string text = ListingText(*list, kModeFestivals);
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), days + 2) << country;
+    ASSERT_NE(list->Dates(), nullptr);
+    EXPECT_EQ(list->Dates()->festivals.size(), days);
+  }
+}
+
+TEST(FestivalSearch, NextAndPrevious) {
+  struct Case {
+    int country;
+    const char* id;
+    int from[3];
+    bool next;
+    int found[3];
+  };
+  const Case cases[] = {
+      {1, "mid-autumn", {2024, 1, 1}, true, {2024, 9, 17}},
+      {1, "mid-autumn", {2024, 9, 17}, true, {2025, 10, 6}},
+      {1, "mid-autumn", {2025, 1, 1}, false, {2024, 9, 17}},
+      {1, "chuxi", {2024, 3, 1}, false, {2024, 2, 9}},
+      {2, "ushi-summer-1", {2024, 1, 1}, true, {2024, 7, 24}},
+      {3, "chuseok", {2024, 12, 31}, false, {2024, 9, 17}},
+  };
+  for (const Case& c : cases) {
+    Session s(c.country, Language::kEnglish);
+    s.rules.SetSearchTarget(kTargetFestival);
+    s.rules.SetSearchFestival(c.id);
+    s.rules.SetSearchNext(c.next);
+    s.At(c.from[0], c.from[1], c.from[2]);
+    SearchRules search(s.rules);
+    ASSERT_EQ(search.Search(), SearchOutcome::kFound) << c.id;
+    EXPECT_EQ(s.rules.currentAjd(),
+              NoonOfDay(JdnOfCeDate(c.found[0], c.found[1], c.found[2]), s.reckoner.ReferenceDegrees()))
+        << c.id << " from " << c.from[0] << "-" << c.from[1] << "-" << c.from[2];
+  }
+}
+
+// Without a table the search says so and the instant stays.
+TEST(FestivalSearch, NoTableFindsNothing) {
+  Reckoner reckoner;
+  MainRules rules(reckoner, nullptr, nullptr);
+  rules.SetSearchTarget(kTargetFestival);
+  rules.SetCurrentAjd(2460000.0);
+  SearchRules search(rules);
+  EXPECT_EQ(search.Search(), SearchOutcome::kFailed);
+  EXPECT_EQ(rules.lastMessage(), kNoFestivalText);
+  EXPECT_EQ(rules.currentAjd(), 2460000.0);
+}
+
+}  // namespace
+}  // namespace mirvo
