@@ -12,7 +12,9 @@ shift
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 mkdir -p build-fuzz/crashes
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# Long runs may ask for ASAN_OPTIONS=malloc_context_size=0 (no stack of each allocation: a quarter
+# faster, at the price of a report that does not say where freed memory was allocated).
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 passed=0
 failed=0

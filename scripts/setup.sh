@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vantrel needs on Debian 12, if anything is missing.
 # Used by ./run and ./test. As root it runs apt-get itself, with sudo it asks sudo, otherwise it
-# prints the one apt-get line to run and fails. MIRVO_FUZZ=1 adds clang and its libFuzzer.
+# prints the one apt-get line to run and fails. MIRVO_FUZZ=1 adds clang and its libFuzzer,
+# MIRVO_FORMAT=1 clang-format and clang-tidy, MIRVO_COVERAGE=1 gcovr.
 set -euo pipefail
 
 # libical writes and reads the iCalendar files of the export.
@@ -18,6 +19,13 @@ if [ "${MIRVO_NO_GUI:-0}" != 1 ]; then
 fi
 if [ "${MIRVO_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
+fi
+# The layout check and the lint report; the coverage report.
+if [ "${MIRVO_FORMAT:-0}" = 1 ]; then
+  packages+=(clang-format clang-tidy)
+fi
+if [ "${MIRVO_COVERAGE:-0}" = 1 ]; then
+  packages+=(gcovr)
 fi
 
 missing=()

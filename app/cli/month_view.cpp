@@ -67,7 +67,7 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
   }
   out << "\n";
   // The rows heading spans the seven day columns, the Lunaday column has its own.
-  std::string headings(language == Language::kEnglish ? kMonthRowsHeading
+  std::string headings(language == Language::kEnglish ? kMonthRowsHeadingText
                                                        : PhraseText(language, Phrase::kMonthRowsHeading));
   const size_t headingColumns = TextColumns(headings);
   headings += std::string(std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) -

@@ -47,12 +47,15 @@ constexpr PeriodicTerm kMeeus27C[24] = {
     Deg(12, 320.81, 34777.259),   Deg(9, 227.73, 1222.114),    Deg(8, 15.45, 16859.074),
 };
 
-// Caches are cleared as a whole when they outgrow these sizes: a conversion touches a few dozen
-// entries, so even a long search over centuries rarely reaches them.
-constexpr size_t kMaxSyzygies = 1 << 16;
-constexpr size_t kMaxQuarterPoints = 1 << 13;
-constexpr size_t kMaxTermSets = 1 << 13;
-constexpr size_t kMaxTables = 1 << 10;
+// Caches are cleared as a whole when they outgrow these sizes. They hold every instant of the
+// days the calendars compute (some 20,000 sui years: 250,000 dark moons, 80,000 quarter points and
+// term sets, 20,000 tables; some 60 MB when full), so that work which visits years at random, or
+// the same years under many meridians, computes each instant once. A conversion touches a few
+// dozen entries, a list over the admitted range a third of them.
+constexpr size_t kMaxSyzygies = 1 << 18;
+constexpr size_t kMaxQuarterPoints = 1 << 17;
+constexpr size_t kMaxTermSets = 1 << 17;
+constexpr size_t kMaxTables = 1 << 15;
 
 int64_t Key(int64_t major, int minor) { return major * 4 + minor; }
 

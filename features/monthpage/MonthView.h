@@ -87,7 +87,7 @@ std::string CeHeading(const CalendarDate& first, const CalendarDate& last,
 // Column k (0..7): "" over the seven day columns, which hold no fixed weekday (each cell names
 // its own), and "Lunaday" over the eighth. The rows heading spans the seven day columns.
 std::string MonthColumnHeading(int column, Language language = Language::kEnglish);
-inline constexpr char kMonthRowsHeading[] = "One quarter of the lunar month in each row";
+inline constexpr char kMonthRowsHeadingText[] = "One quarter of the lunar month in each row";
 
 // The window's caption: the lunar date of `day` as the main window's CHL row writes it, up to its
 // code ("79-50-11*-03 CHL").

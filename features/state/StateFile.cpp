@@ -132,9 +132,9 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
   // A step may carry the instant beyond the admitted range, and the program saves it there: every
   // instant a step can reach is restored. One beyond that, or no number, leaves the instant the
   // caller put in `state` (the present moment), and the other lines are read all the same.
-  const auto line = in.Next();
-  if (!line) return false;
-  if (const auto ajd = RealOf(*line); ajd && *ajd >= kMinReachableAjd && *ajd <= kMaxReachableAjd) {
+  const auto instantLine = in.Next();
+  if (!instantLine) return false;
+  if (const auto ajd = RealOf(*instantLine); ajd && *ajd >= kMinReachableAjd && *ajd <= kMaxReachableAjd) {
     state.ajd = *ajd;
   }
   const auto calendar = in.Integer(kCalCE, kCalVMCCCT);

@@ -215,7 +215,7 @@ void frmCalendar::Retranslate() {
   for (int k = 0; k < kMonthViewColumns; ++k) {
     lblColumnHeading[static_cast<size_t>(k)]->setText(TranslateText("MonthView", MonthColumnHeading(k)));
   }
-  lblRowsHeading->setText(TranslateText("MonthView", kMonthRowsHeading));
+  lblRowsHeading->setText(TranslateText("MonthView", kMonthRowsHeadingText));
   cmdShowPreviousOrNext[0]->setText(tr("Show previous month"));
   cmdShowPreviousOrNext[1]->setText(tr("Show next month"));
   cmdSaveCalendarImage->setText(tr("Save as PNG image"));
