@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # clang-tidy (.clang-tidy) over the Qt-free sources and mirvo-cli, from the compile commands of
-# build/ (run ./test first). Writes build/tidy-report.txt and prints the findings by check. With
+# build/ or build-ci/ (run ./test first). Writes build/tidy-report.txt and prints the findings by check. With
 # --check, fails on a finding that tools/tidy-accepted.txt does not list (file:function and why).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -f build/compile_commands.json ] || { echo "run ./test first (build/compile_commands.json)" >&2; exit 2; }
+build=build
+[ -f build/compile_commands.json ] || build=build-ci
+[ -f $build/compile_commands.json ] || { echo "run ./test first (compile_commands.json)" >&2; exit 2; }
 mapfile -t files < <(git ls-files 'util/*.cpp' 'platform/astro/*.cpp' 'platform/calendarlib/*.cpp' \
   'platform/services/*.cpp' 'platform/ical/*.cpp' 'core/*.cpp' 'features/*.cpp' 'app/cli/*.cpp' \
   'app/mirvo_cli.cpp' | grep -v -E '(ElpMpp02Series|Vsop87EarthSeries)\.cpp$')
-report=build/tidy-report.txt
+report=$build/tidy-report.txt
 printf '%s\n' "${files[@]}" |
-  xargs -P "$(nproc)" -n 4 clang-tidy -p build --quiet 2>/dev/null |
+  xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null |
   grep -E '^[^ ]+:[0-9]+:[0-9]+: (warning|error):' | sed "s|^$PWD/||" | sort -u >"$report" || true
 echo "clang-tidy: $(wc -l <"$report") findings in ${#files[@]} files (list: $report)"
 sed -E 's/.*\[([^]]+)\]$/\1/' "$report" | sort | uniq -c | sort -rn
