@@ -11,5 +11,5 @@ mkdir -p build-coverage/coverage
 filters=(--filter 'util/' --filter 'platform/(astro|calendarlib|services|ical)/' --filter 'core/'
          --filter 'features/' --filter 'app/cli/'
          --exclude '.*/(ElpMpp02Series|Vsop87EarthSeries)\.cpp')
-gcovr -r . build-coverage -j "$(nproc)" "${filters[@]}" --exclude-unreachable-branches \
+gcovr -r . build-coverage -j "$(nproc)" "${filters[@]}" --exclude-unreachable-branches --gcov-ignore-parse-errors \
   --txt build-coverage/coverage.txt --html-details build-coverage/coverage/index.html --print-summary

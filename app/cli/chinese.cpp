@@ -29,7 +29,7 @@ constexpr const char* kUsage =
     "With --lang other than en the sentences give way to the lunar date as the language's\n"
     "calendars write it, with the names of its year, month and day, and the day of the term.\n";
 
-std::string OneLine(std::string text) {
+std::string OneLine(const std::string& text) {
   std::string out;
   for (char c : text) {
     // The sentence already ends its line with a blank, as the window's tooltip shows it.

@@ -422,7 +422,7 @@ std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCo
         f.nextMonth = day->margins->next;
       }
     }
-    days.push_back(std::move(f));
+    days.push_back(f);
   }
   std::stable_sort(days.begin(), days.end(), [](const FestivalDay& a, const FestivalDay& b) { return a.jdn < b.jdn; });
   return days;
