@@ -344,31 +344,24 @@ class DataWindowTest : public QObject {
   }
 
   // The festival list is mirvo-cli's, byte for byte, in English and in Vietnamese; saved after the
-  // country and meridian changed, it keeps the days and lunar dates it lists, as the command-line
-  // tool exports them for the list's country.
+  // country and meridian changed, it keeps its own days, as mirvo-cli exports them for its country.
   void FestivalListIsTheCommandsAndSavesItsOwnDays() {
     for (const Language language : {Language::kEnglish, Language::kVietnamese}) {
       Fixture f;
       f.language = language;
-      const std::string lang = language == Language::kEnglish ? "en" : "vi";
+      const std::string lang = language == Language::kEnglish ? " --lang en" : " --lang vi";
       f.window.OpenList(kModeFestivals);
       QVERIFY(f.WaitForEnd());
-      const std::string cli = test::RunCli("list festivals 2024-02-10 CE --lang " + lang, false).out;
-      QCOMPARE(f.window.Text().toStdString(), cli);
+      QCOMPARE(f.window.Text().toStdString(), test::RunCli("list festivals 2024-02-10 CE" + lang, false).out);
       f.reckoner.SetCountry(0);
       f.reckoner.SetReferenceLongitude(105);
       f.dialogs.answer = "festivals.ics";
       f.Click("cmdSaveICalendar");
-      QCOMPARE(f.dialogs.fileName, std::string("festivals.ics"));
       const auto events = test::ReadICalendar(f.files.files["festivals.ics"]).events;
-      const auto exported =
-          test::ReadICalendar(test::RunCli("export festivals --from 2024 --to 2024 --lang " + lang, false).out).events;
-      QVERIFY(events.size() > 20);
-      QCOMPARE(events.size(), exported.size());
+      const auto cli = test::ReadICalendar(test::RunCli("export festivals --from 2024 --to 2024" + lang, false).out).events;
+      QVERIFY(events.size() > 20 && events.size() == cli.size());
       for (size_t i = 0; i < events.size(); ++i) {
-        QCOMPARE(events[i].uid, exported[i].uid);
-        QCOMPARE(events[i].summary, exported[i].summary);
-        QCOMPARE(events[i].description, exported[i].description);
+        QCOMPARE(events[i].uid + events[i].summary + events[i].description, cli[i].uid + cli[i].summary + cli[i].description);
       }
     }
   }
