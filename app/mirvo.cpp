@@ -21,7 +21,10 @@
 #include "platform/qt/QtTextFiles.h"
 #include "ui/calendar/frmCalendar.h"
 #include "features/session/MainRules.h"
+#include "features/state/SavedState.h"
 #include "features/state/StateFile.h"
+#include "features/tables/MainTables.h"
+#include "platform/services/Registry.h"
 #include "ui/common/WindowLanguage.h"
 #include "ui/main/frmMain.h"
 #include "util/DataFolder.h"
@@ -85,15 +88,26 @@ int Usage() {
                "  --print-labels       print the caption and value of every row, tab-separated\n"
                "  --calendar-png FILE  save a PNG of the lunar calendar month holding ENTRY (a date\n"
                "                       as typed in the date box, e.g. \"2033-12-25 CE\"; default\n"
-               "                       today), for China, without showing a window\n");
+               "                       today), for the country chosen in Settings, without showing\n"
+               "                       a window\n");
   return 2;
 }
 
 // The lunar month of ENTRY (converted as "Convert" does) or of today, drawn by the calendar month
-// window into a PNG file. The window is never shown, so no display is needed.
+// window into a PNG file, for the country and history setting the window would start with. The
+// window is never shown, so no display is needed.
 int SaveCalendarPng(const std::string& file, const std::string& entry, const std::string& dataFolder) {
   mirvo::Reckoner reckoner;
   mirvo::MainRules rules(reckoner, nullptr, nullptr, dataFolder);
+  const mirvo::QtSettingsStore settings;
+  ScriptMessages messages;
+  auto stored = [&](const char* name) {
+    std::string text;
+    mirvo::ReadRegistryValue(settings, messages, mirvo::kProgramKeyPart, name, text, false, "");
+    return text;
+  };
+  rules.ChooseCountry(mirvo::CountryFromStoredText(stored("cboRefLong")));
+  rules.ChooseHistorical(mirvo::HistoricalFromStoredText(stored(mirvo::kHistoricalValueName)));
   rules.SetCurrentAjd(mirvo::CurrentAjd());
   if (!entry.empty()) {
     rules.entry().date = entry;
@@ -201,7 +215,7 @@ int main(int argc, char** argv) {
     if (!HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreenNotes);
     const QApplication app(argc, argv);
-    // English unless asked: the picture does not depend on the user's settings.
+    // English unless asked: the language of the picture is the run's, its country the settings'.
     const std::string dataFolder =
         mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
     mirvo::WindowTranslations translations(dataFolder);

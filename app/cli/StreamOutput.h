@@ -4,7 +4,6 @@
 #pragma once
 
 #include <ostream>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,21 +14,13 @@ namespace mirvo::cli {
 class StreamOutput : public ListingOutput {
  public:
   explicit StreamOutput(std::ostream& out) : out_(out) {}
-  void Append(std::string_view text) override {
-    out_ << text;
-    // The closing lines of a list cut at an end of the admitted range: it holds fewer years than
-    // were asked for.
-    for (const std::string& line : {RangeEndLine(), RangeStartLine()}) {
-      if (text.find(line) != std::string_view::npos) cutLines.push_back(line);
-    }
-  }
+  void Append(std::string_view text) override { out_ << text; }
   void Message(const std::string& title, const std::string& text, MessageIcon icon) override {
     messages.push_back({title, text, icon});
   }
   bool StopRequested() const override { return !out_; }
 
   std::vector<TextOutput::Shown> messages;
-  std::vector<std::string> cutLines;  // the closing lines of the admitted range that were written
 
  private:
   std::ostream& out_;

@@ -1,6 +1,7 @@
 // mirvo-cli list: the data window's lists of lunar new years (or anniversaries), month starts,
 // leap months and European new years, for an entered date or the present moment.
 #include <iostream>
+#include <memory>
 
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
@@ -37,9 +38,9 @@ constexpr const char* kUsage =
     "                  date, name in the --lang language, the period's end, an uncertain\n"
     "                  day's note (default 1)\n"
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
-    "--omit-invalid drops the lines of anniversaries that do not exist in a year. --lang names\n"
-    "the European new years' lunar dates, years, months and days in that language. The window's\n"
-    "messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
+    "--omit-invalid drops the lines of anniversaries that do not exist in a year. --lang writes\n"
+    "the headers, the names and the closing lines in that language, as the data window does in\n"
+    "it; codes, dates and numbers stay as they are. The window's messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
     "message leaves short (an error in listing) or that the admitted range (-3000-01-01 CE to\n"
     "3000-01-01 CE) cuts short with 3 after the lines it made, its closing line also on stderr.\n";
 
@@ -82,7 +83,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     inputs.festivals = &festivals;
   }
   StreamOutput text(out);
-  RunListing(*MakeList(mode, reckoner, inputs, options), text, mode);
+  const std::unique_ptr<Listing> list = MakeList(mode, reckoner, inputs, options);
+  RunListing(*list, text, mode);
   // A message of the window means the list is not what was asked: an invalid lunar date lists
   // nothing; any other (a full output window, an error) leaves it short.
   bool refused = false;
@@ -91,8 +93,11 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     refused = refused || m.text == kLunarDateInvalid;
   }
   if (refused) return kExitBadInput;
-  for (const std::string& line : text.cutLines) err << "mirvo-cli list: " << TrimmedText(line, " \n") << "\n";
-  return text.messages.empty() && text.cutLines.empty() ? kExitOk : kExitNotFound;
+  // A list cut at an end of the admitted range repeats its line, in the list's language.
+  const bool cut = list->LeftOutRangeStart() || list->EndedAtRangeEnd();
+  if (list->LeftOutRangeStart()) err << "mirvo-cli list: " << TrimmedText(RangeStartLine(inputs.language), " \n") << "\n";
+  if (list->EndedAtRangeEnd()) err << "mirvo-cli list: " << TrimmedText(RangeEndLine(inputs.language), " \n") << "\n";
+  return text.messages.empty() && !cut ? kExitOk : kExitNotFound;
 }
 
 }  // namespace

@@ -201,7 +201,10 @@ std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& d
                                         Language language) {
   std::vector<CalendarEvent> events;
   if (dates.kind == ListedDates::kFestivals) {
-    return dates.festivalCountry ? FestivalEvents(reckoner, *dates.festivalCountry, dates.festivals, dates.language)
+    // The list's own lunar dates: the reckoner may have changed its country or meridian since.
+    const bool listedLunar = dates.festivalLunarDates.size() == dates.festivals.size();
+    return dates.festivalCountry ? FestivalEvents(reckoner, *dates.festivalCountry, dates.festivals, dates.language,
+                                                  listedLunar ? &dates.festivalLunarDates : nullptr)
                                  : events;
   }
   if (dates.kind == ListedDates::kMonthStarts) {
@@ -324,15 +327,19 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
 }
 
 std::vector<CalendarEvent> FestivalEvents(Reckoner& reckoner, const FestivalCountry& country,
-                                          const std::vector<FestivalDay>& days, Language language) {
+                                          const std::vector<FestivalDay>& days, Language language,
+                                          const std::vector<ChlDate>* lunarDates) {
   std::vector<CalendarEvent> events;
   events.reserve(days.size());
-  for (const FestivalDay& day : days) {
+  for (size_t i = 0; i < days.size(); ++i) {
+    const FestivalDay& day = days[i];
+    const std::string lunar = lunarDates ? NativeLunarDate(language, (*lunarDates)[i])
+                                         : NativeLunarDateOfDay(language, reckoner, day.jdn);
     CalendarEvent e;
     e.uid = "festival-" + day.festival->id + "-" + std::to_string(day.year) + "-" + country.name + kUidDomain;
     e.summary = day.festival->name(language);
     e.start = CeDayOf(day.jdn);
-    e.description = NativeLunarDateOfDay(language, reckoner, day.jdn) + ". Rule: " + day.festival->rule.text + ".";
+    e.description = lunar + ". Rule: " + day.festival->rule.text + ".";
     if (day.lastJdn > day.jdn) e.description += " Until " + CeText(day.lastJdn) + ".";
     if (const std::string note = UncertainFestivalNote(day); !note.empty()) {
       e.description += " Other tables may give another day (" + note + ").";

@@ -55,9 +55,12 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
 // The festival days as all-day events named in the language, with the lunar date, the rule, the
 // period's last day and an uncertain day's note in the description. The UID follows the
 // festival's id, its year and the country ("festival-mid-autumn-2024-china@mirvo"): a file of
-// the same days written again, in any language, updates its events.
+// the same days written again, in any language, updates its events. The lunar dates are those of
+// lunarDates (one a day: a list's, made under its own settings) or, without them, those of the
+// reckoner's present settings.
 std::vector<CalendarEvent> FestivalEvents(Reckoner& reckoner, const FestivalCountry& country,
-                                          const std::vector<FestivalDay>& days, Language language);
+                                          const std::vector<FestivalDay>& days, Language language,
+                                          const std::vector<ChlDate>* lunarDates = nullptr);
 // "Festivals (china)" named in English; other languages add their own word for festivals.
 std::string FestivalCalendarName(const FestivalCountry& country, Language language);
 

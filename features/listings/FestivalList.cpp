@@ -4,6 +4,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/display/Phrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 
@@ -24,11 +25,8 @@ class FestivalList : public Listing {
     dates_.historical = reckoner_.Historical();
     dates_.language = inputs_.language;
     dates_.festivalCountry = inputs_.festivals ? inputs_.festivals->Country(inputs_.country) : nullptr;
-    out.Append("Festivals and seasonal days from " + std::to_string(year_) + ", " + std::to_string(options_.years) +
-               (options_.years == 1 ? " year" : " years") + "\n(longitude " +
-               std::to_string(reckoner_.ReferenceLongitude()) + "º E, " + listing::CountryName(inputs_.country) +
-               ")\n");
-    if (dates_.festivalCountry == nullptr) out.Append("No festival table for this country.\n");
+    out.Append(Header());
+    if (dates_.festivalCountry == nullptr) out.Append(ListingWorded(language(), ListingPhrase::kNoFestivalTable, {}));
     return dates_.festivalCountry != nullptr;
   }
 
@@ -39,8 +37,11 @@ class FestivalList : public Listing {
     std::string text;
     for (const FestivalDay& day : inputs_.festivals->DaysOfYear(reckoner_, year)) {
       if (day.jdn < listing::kFirstListedDay || day.jdn > listing::LastListedDay()) continue;
-      text += Line(day);
+      ChlDate chl;
+      reckoner_.DayToChl(day.jdn, reckoner_.Epoch(), chl);
+      text += Line(day, chl);
       dates_.festivals.push_back(day);
+      dates_.festivalLunarDates.push_back(chl);
     }
     out.Append(text);
     ++listed_;
@@ -55,14 +56,30 @@ class FestivalList : public Listing {
   const ListedDates* Dates() const override { return &dates_; }
 
  private:
-  std::string Line(const FestivalDay& day) {
-    ChlDate chl;
-    reckoner_.DayToChl(day.jdn, reckoner_.Epoch(), chl);
+  std::string Header() const {
+    const std::string longitude = std::to_string(reckoner_.ReferenceLongitude());
+    if (language() != Language::kEnglish) {
+      return ListingWorded(language(), ListingPhrase::kFestivalsHeader,
+                           {std::to_string(year_), std::to_string(options_.years), longitude,
+                            CountryWord(language(), inputs_.country)});
+    }
+    return "Festivals and seasonal days from " + std::to_string(year_) + ", " + std::to_string(options_.years) +
+           (options_.years == 1 ? " year" : " years") + "\n(longitude " + longitude + "º E, " +
+           listing::CountryName(inputs_.country) + ")\n";
+  }
+
+  // The names are those of the list's language; the lunar date keeps its code notation.
+  std::string Line(const FestivalDay& day, const ChlDate& chl) {
     std::string line = listing::DateText(listing::DateOfJdn(day.jdn, false)) + " CE  " +
                        (chl.valid ? reckoner_.ChlDateText(chl, 0, "CHL") : std::string("-")) + "  " +
-                       day.festival->name(inputs_.language);
-    if (day.lastJdn > day.jdn) line += "  to " + listing::DateText(listing::DateOfJdn(day.lastJdn, false));
-    if (const std::string note = UncertainFestivalNote(day); !note.empty()) line += "  uncertain: " + note;
+                       day.festival->name(language());
+    if (day.lastJdn > day.jdn) {
+      line += ListingWorded(language(), ListingPhrase::kFestivalUntil,
+                            {listing::DateText(listing::DateOfJdn(day.lastJdn, false))});
+    }
+    if (const std::string note = UncertainFestivalNote(day); !note.empty()) {
+      line += ListingWorded(language(), ListingPhrase::kFestivalUncertain, {note});
+    }
     return line + "\n";
   }
 

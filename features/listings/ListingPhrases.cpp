@@ -134,6 +134,17 @@ constexpr ListingRow kRows[] = {
     {ListingPhrase::kNianMonths,
      {"Nian {0} had {1} months.\n", "年{0}共{1}个月。\n", "年{0}共{1}個月。\n", "Năm âm lịch {0} có {1} tháng.\n",
       "年{0}は{1}か月。\n", "년 {0}은(는) {1}개월.\n"}},
+    {ListingPhrase::kFestivalsHeader,
+     {"Festivals and seasonal days from {0}, {1} years\n(longitude {2}º E, {3})\n",
+      "自{0}年起{1}年的节日与节令\n（东经{2}º，{3}）\n", "自{0}年起{1}年的節日與節令\n（東經{2}º，{3}）\n",
+      "Ngày lễ và tiết lệnh trong {1} năm từ năm {0}\n(kinh độ {2}º Đông, {3})\n",
+      "{0}年から{1}年間の行事・雑節\n（東経{2}º、{3}）\n", "{0}년부터 {1}년간의 명절과 절일\n(동경 {2}º, {3})\n"}},
+    {ListingPhrase::kNoFestivalTable,
+     {"No festival table for this country.\n", "没有此国家的节日表。\n", "沒有此國家的節日表。\n",
+      "Không có bảng ngày lễ cho quốc gia này.\n", "この国の行事表がない。\n", "이 국가의 명절 표가 없습니다.\n"}},
+    {ListingPhrase::kFestivalUntil, {"  to {0}", "  至{0}", "  至{0}", "  đến {0}", "  {0}まで", "  {0}까지"}},
+    {ListingPhrase::kFestivalUncertain,
+     {"  uncertain: {0}", "  存疑：{0}", "  存疑：{0}", "  không chắc chắn: {0}", "  不確定：{0}", "  불확실: {0}"}},
 };
 constexpr size_t kRowCount = sizeof kRows / sizeof kRows[0];
 

@@ -39,6 +39,10 @@ enum class ListingPhrase : int {
   kYearDataHistory,
   kSuiMonths,            // {cycle-year} {months}
   kNianMonths,           // {cycle-year} {months}
+  kFestivalsHeader,      // {first year} {years} {longitude} {country}
+  kNoFestivalTable,
+  kFestivalUntil,        // {last day of the period}
+  kFestivalUncertain,    // {note}
 };
 
 // The phrase in the language with its texts put in; "" for a value outside either enum.

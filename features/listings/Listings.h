@@ -113,6 +113,7 @@ struct ListedDates {
   int epoch = -2696;
   bool historical = false;              // each lunar year computed for its almanac's meridian
   std::vector<FestivalDay> festivals;   // festival days, in list order
+  std::vector<ChlDate> festivalLunarDates;  // the lunar date of each, under the list's settings
   const FestivalCountry* festivalCountry = nullptr;
   Language language = Language::kEnglish;  // of the festival names
   bool empty() const { return years.empty() && months.empty() && festivals.empty(); }
@@ -136,6 +137,11 @@ class Listing {
   virtual std::optional<int32_t> YearReached() const { return std::nullopt; }
   // The dates listed, for the lists that have them.
   virtual const ListedDates* Dates() const { return nullptr; }
+  // Whether the list has written the line of dates left out before the admitted range, or ended
+  // at its end with the closing line (RangeStartLine, RangeEndLine): it holds fewer years than
+  // were asked for.
+  virtual bool LeftOutRangeStart() const { return false; }
+  virtual bool EndedAtRangeEnd() const { return false; }
   // The language of the lines still to come (ListingPhrases.h); a list may change it while it runs.
   void SetLanguage(Language language) { language_ = language; }
   Language language() const { return language_; }

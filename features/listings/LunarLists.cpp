@@ -39,6 +39,13 @@ class RangedList : public Listing {
     return true;
   }
   static bool AfterRange(int32_t jdn) { return jdn > listing::LastListedDay(); }
+  // The closing line of the end of the range, noted.
+  std::string RangeEnd() {
+    endNoted_ = true;
+    return RangeEndLine(language());
+  }
+  bool LeftOutRangeStart() const override { return startNoted_; }
+  bool EndedAtRangeEnd() const override { return endNoted_; }
   bool English() const { return language() == Language::kEnglish; }
   // The words of a header's parentheses: the epoch and method, the longitude, the country.
   std::string EpochMethodText(const Reckoner& reckoner, const ListingInputs& inputs) const {
@@ -47,6 +54,7 @@ class RangedList : public Listing {
 
  private:
   bool startNoted_ = false;
+  bool endNoted_ = false;
 };
 
 // The lunar date of the instant's day at the reference meridian, as the main window shows it.
@@ -104,7 +112,7 @@ class NewYearsList : public RangedList {
     AnniversaryYear year;
     if (!series_->Next(year)) return false;
     if (year.found && AfterRange(year.date.jdn)) {
-      out.Append(RangeEndLine(language()));
+      out.Append(RangeEnd());
       return false;
     }
     ++done_;
@@ -205,7 +213,7 @@ class MonthStartsList : public RangedList {
     if (year_ > last_ || !InCalendarYears(year_)) return false;
     std::string lines;
     if (year_ > CeYearOfJdn(listing::LastListedDay())) {
-      out.Append(RangeEndLine(language()));
+      out.Append(RangeEnd());
       return false;
     }
     if (year_ < CeYearOfJdn(listing::kFirstListedDay) - 1) {
@@ -220,7 +228,7 @@ class MonthStartsList : public RangedList {
         continue;
       }
       if (AfterRange(start.date.jdn)) {
-        out.Append(lines + RangeEndLine(language()));
+        out.Append(lines + RangeEnd());
         return false;
       }
       if (BeforeRange(start.date.jdn, lines)) continue;
@@ -293,7 +301,7 @@ class EuroNewYearsList : public RangedList {
     CalendarDate january = MakeCalendarDate(year_ + listed_, 1, 1, options_.julian ? 'J' : 'G');
     const int32_t jdn = JdnFromCalendarDate(january);
     if (AfterRange(jdn)) {
-      buffer_ += RangeEndLine(language());  // written by Finish, after the years still held
+      buffer_ += RangeEnd();  // written by Finish, after the years still held
       return false;
     }
     if (!BeforeRange(jdn, buffer_)) {

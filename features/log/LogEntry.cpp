@@ -13,7 +13,9 @@
 #include "features/display/Phrases.h"
 #include "features/display/Sentences.h"
 #include "features/tables/MainTables.h"
+#include "features/festivals/FestivalCalendar.h"
 #include "features/search/MultipleSearchRules.h"
+#include "features/search/SearchRules.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -102,8 +104,21 @@ void AppendEuropeanDate(std::string& out, const DisplayRow& row, const CalendarD
   if (expanded) out += ContinuedSentence(CalendarDateSentence(date)) + ", a " + weekday + ".\n";
 }
 
+// The name of the festival a festival search looks for, in the language; "" without a table.
+std::string FestivalName(const LogSources& s, Language language) {
+  if (s.settings.searchTarget != kTargetFestival || s.festivals == nullptr) return "";
+  const std::string id = ChosenFestival(*s.festivals, s.settings.country, s.settings);
+  if (const FestivalCountry* country = s.festivals->Country(s.settings.country)) {
+    for (const Festival& f : country->festivals) {
+      if (f.id == id) return f.name(language);
+    }
+  }
+  return "";
+}
+
 std::string SearchTargetText(const LogSources& s) {
   const int target = s.settings.searchTarget;
+  if (std::string festival = FestivalName(s, Language::kEnglish); !festival.empty()) return festival;
   if (target == kMultipleElementAnimalTarget) return MultipleElementAnimalDescription(s.settings);
   if (IsElementAnimalTarget(target)) {
     return LowerCaseText(BuildElementAnimalTargetText(target, s.entry.element, s.entry.animal, s.settings.country));
@@ -153,10 +168,14 @@ std::string HeadingIn(Language l, int action, const LogSources& s) {
     }
     case kLogMove:
       return Said(l, s.settings.moveForward ? LogWord::kMoveForward : LogWord::kMoveBack, {listed(MoveStepText(s.settings))});
-    case kLogSearch:
-      return Said(l, s.settings.searchNext ? LogWord::kSearchNext : LogWord::kSearchPrevious,
-                  {s.settings.searchTarget == kMultipleElementAnimalTarget ? SearchTargetText(s)
-                                                                           : listed(SearchTargetName(s))});
+    case kLogSearch: {
+      std::string target = FestivalName(s, l);
+      if (target.empty()) {
+        target = s.settings.searchTarget == kMultipleElementAnimalTarget ? SearchTargetText(s)
+                                                                         : listed(SearchTargetName(s));
+      }
+      return Said(l, s.settings.searchNext ? LogWord::kSearchNext : LogWord::kSearchPrevious, {target});
+    }
     case kLogOneDay: return Said(l, s.settings.moveForward ? LogWord::kForwardOneDay : LogWord::kBackOneDay);
     default: return "";
   }

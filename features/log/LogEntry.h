@@ -14,6 +14,7 @@
 
 namespace mirvo {
 
+class FestivalCalendar;
 class Reckoner;
 
 // What an entry is made of: the display of the instant, the settings and the entry boxes (the
@@ -31,6 +32,8 @@ struct LogSources {
   // The name of an entry of the main window's lists (a move step, a search target) in the
   // language, for the headings; the English name is used when it is empty.
   std::function<std::string(const std::string&)> listName = nullptr;
+  // The session's festivals: a festival search's heading names the festival chosen.
+  const FestivalCalendar* festivals = nullptr;
 };
 
 // Actions that head an automatic entry.

@@ -72,6 +72,26 @@ class ScriptedStartTest : public QObject {
       QVERIFY(!QFile::exists(dir.filePath("shot.png")));
     }
   }
+  // --calendar-png draws the month of the country chosen in Settings: Japan's month page of July
+  // 2024 holds its own seasonal days (土用), not China's (三伏).
+  void calendarPngDrawsTheStoredCountry() {
+    QTemporaryDir dir;
+    auto picture = [&dir](const QString& name) {
+      const QString file = dir.filePath(name);
+      QFile png(file);
+      if (RunMirvo(dir, {"--calendar-png", file, "--date", "2024-07-24 CE"}).code != 0) return QByteArray();
+      return png.open(QIODevice::ReadOnly) ? png.readAll() : QByteArray();
+    };
+    const QByteArray china = picture("china.png");
+    QVERIFY(QDir().mkpath(dir.filePath("config/Brisvale Systems")));
+    QFile conf(dir.filePath("config/Brisvale Systems/MIRVO.conf"));
+    QVERIFY(conf.open(QIODevice::WriteOnly));
+    conf.write("[General]\ncboRefLong=2\n");
+    conf.close();
+    const QByteArray japan = picture("japan.png");
+    QVERIFY(!china.isEmpty() && !japan.isEmpty());
+    QVERIFY(china != japan);
+  }
 };
 
 // A FIFO where the saved state and the settings belong is ignored, as a damaged file is: the

@@ -75,6 +75,24 @@ TEST(CliLanguage, MachineReadableOutputDoesNotChange) {
   EXPECT_TRUE(Has(RunCli("export leap-months --from 2023 --to 2023 --lang zh-Hans").out, "SUMMARY:农历闰二月初一"));
 }
 
+// Every list speaks the language from its header on; one cut at an end of the admitted range
+// repeats that language's closing line on stderr and exits with 3.
+TEST(CliLanguage, ListsSpeakTheLanguageToTheirClosingLine) {
+  const struct { const char* arguments; const char* part; int code; } cases[] = {
+      {"list new-years 2024-02-10 CE --years 2 --lang zh-Hans", "农历正月初一及对应的西历日期和儒略日数\n", 0},
+      {"list euro-new-years 2024-06-01 CE --years 2 --lang zh-Hant", "公曆元旦的農曆日期\n", 0},
+      {"list festivals 2024-06-01 CE --lang vi --country vietnam", "trong 1 năm từ năm 2024\n(kinh độ 105º Đông, Việt Nam)", 0},
+      {"list festivals 2024-06-01 CE --lang ja --country japan", "  夏の土用の入り  2024-08-06まで\n", 0},
+      {"list new-years 2990-06-01 CE --years 20 --lang vi", "list: Danh sách dừng ở 3000-01-01 CE, cuối phạm vi", 3},
+      {"list months -3000-03-01 CE --years 3 --lang zh-Hans", "list: 允许范围的起点-3000-01-01 CE之前的日期从略。\n", 3},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunCli(c.arguments);
+    EXPECT_EQ(run.code, c.code) << c.arguments << "\n" << run.out;
+    EXPECT_TRUE(Has(run.out, c.part)) << c.arguments << "\n" << run.out;
+  }
+}
+
 TEST(CliLanguage, AnUnknownTagIsBadInput) {
   for (const char* arguments : {"show --lang fr", "days --from 2024-01-01 --to 2024-01-02 --lang zh",
                                 "show --lang=EN"}) {

@@ -32,13 +32,14 @@ struct CalendarServices {
   FestivalCalendar* festivals = nullptr;  // the festivals each cell names (none without)
 };
 
-// The drawing units of the page, in pixels.
+// The drawing units of the page, in pixels. A cell's last line, the festival's, stays clear of
+// today's frame and of the page's bottom edge.
 struct MonthPageGeometry {
-  static constexpr int kTop = 80, kLeft = 20, kCellHeight = 122, kCellWidth = 110;
+  static constexpr int kTop = 80, kLeft = 20, kCellHeight = 128, kCellWidth = 110;
   static constexpr int kDayNumberDown = 52, kDateDown = 28, kVmcDown = 14, kFestivalHeight = 13;
   static constexpr int kPictureSize = 50;
   static constexpr int kWidth = kMonthViewColumns * kCellWidth + 2 * kLeft;  // 920
-  static constexpr int kHeight = kMonthViewRows * kCellHeight + kTop;        // 568
+  static constexpr int kHeight = kMonthViewRows * kCellHeight + kTop;        // 592
 };
 
 class frmCalendar : public QWidget {

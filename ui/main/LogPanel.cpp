@@ -56,6 +56,7 @@ LogSources SourcesOf(MainRules& rules) {
   LogSources sources{rules.display(), rules.settings(), rules.entry(), rules.reckoner()};
   sources.language = rules.settings().language;
   sources.listName = [](const std::string& name) { return S(TranslateText("Tables", name)); };
+  sources.festivals = &rules.festivals();
   return sources;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/export/CalendarExport.h"
 #include "features/listings/Listings.h"
 #include "features/search/MultipleSearchRules.h"
 #include "features/search/SearchRules.h"
@@ -69,6 +70,24 @@ TEST(FestivalList, LinesAreTheEngineDays) {
     ASSERT_NE(list->Dates(), nullptr);
     EXPECT_EQ(list->Dates()->festivals.size(), days);
   }
+}
+
+// A list saved after the country changed keeps its own lunar dates: Tết 2007 fell on 17 February
+// in Vietnam, a day before China's Spring Festival, so under China's meridian that day is 12-30.
+TEST(FestivalList, SavedEventsKeepTheListsSettings) {
+  Session s(0, Language::kVietnamese);
+  ListingInputs inputs = InputsOf(s.reckoner, NoonOfDay(JdnOfCeDate(2007, 1, 1), 105));
+  inputs.festivals = &s.rules.festivals();
+  inputs.language = Language::kVietnamese;
+  const auto list = MakeList(kModeFestivals, s.reckoner, inputs, ListingOptions{.years = 1});
+  ListingText(*list, kModeFestivals);
+  s.rules.ChooseCountry(1);
+  const auto saved = ListedEvents(s.reckoner, *list->Dates());
+  const auto tet = std::find_if(saved.begin(), saved.end(),
+                                [](const CalendarEvent& e) { return e.uid == "festival-tet-2007-vietnam@mirvo"; });
+  ASSERT_NE(tet, saved.end());
+  EXPECT_EQ(tet->start.month * 100 + tet->start.day, 217);
+  EXPECT_EQ(tet->description.rfind("mùng 1 tháng Giêng năm Đinh Hợi.", 0), 0u) << tet->description;
 }
 
 TEST(FestivalSearch, NextAndPrevious) {

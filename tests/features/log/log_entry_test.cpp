@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/chinese/Reckoner.h"
+#include "features/festivals/FestivalCalendar.h"
+#include "features/search/SearchRules.h"
 #include "features/session/MainRules.h"
 
 namespace mirvo {
@@ -152,6 +154,21 @@ TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
     LogSources sources{rules_.display(), settings, entry, reckoner_, c.language};
     sources.listName = [](const std::string& name) { return "<" + name + ">"; };
     EXPECT_EQ(AutoLogHeading(c.action, sources), c.heading) << c.action;
+  }
+}
+
+// A festival search's heading names the festival chosen, in the entry's language.
+TEST_F(LogEntryTest, FestivalSearchHeadingsNameTheFestival) {
+  const FestivalCalendar festivals = FestivalCalendar::Load(MIRVO_TEST_DATA_DIR "/../../data");
+  MainSettings settings = rules_.settings();
+  settings.searchTarget = kTargetFestival;
+  settings.searchFestival = "mid-autumn";
+  const struct { Language language; const char* heading; } cases[] = {
+      {Language::kEnglish, "Search for next Mid-Autumn Festival"}, {Language::kSimplifiedChinese, "查找下一个：中秋节"}};
+  for (const auto& c : cases) {
+    LogSources sources{rules_.display(), settings, rules_.entry(), reckoner_, c.language};
+    sources.festivals = &festivals;
+    EXPECT_EQ(AutoLogHeading(kLogSearch, sources), c.heading);
   }
 }
 

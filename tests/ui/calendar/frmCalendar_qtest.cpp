@@ -98,7 +98,7 @@ class CalendarWindowTest : public QObject {
     f.Click("cmdSaveCalendarImage");
     QImage saved;
     QVERIFY(saved.load(path, "PNG"));
-    QCOMPARE(saved.size(), QSize(920, 568));
+    QCOMPARE(saved.size(), QSize(920, 592));
     QCOMPARE(saved, f.window.PageImage().convertToFormat(saved.format()));
     QCOMPARE(f.messages.shown.size(), size_t{1});
     QCOMPARE(f.messages.shown[0].text, "The image has been saved in the PNG file\n" + path.toStdString());

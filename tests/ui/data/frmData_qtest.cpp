@@ -15,6 +15,7 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/festivals/FestivalCalendar.h"
 #include "platform/services/FileDialogs.h"
 #include "tests/app/CliRun.h"
 #include "tests/support/ICalendarRead.h"
@@ -32,9 +33,16 @@ struct Fixture {
   ScriptedDialogs dialogs;
   MemoryTextFiles files;
   double ajd = JdnOfCeDate(2024, 2, 10);  // noon UT: 79-41-01-01 CHL at 120º E
+  FestivalCalendar festivals = FestivalCalendar::Load(MIRVO_DATA_DIR);
+  Language language = Language::kEnglish;
   frmData window{reckoner, &clipboard, &messages,
-                 DataWindowSources{[this] { return InputsOf(reckoner, ajd); }, {}, nullptr, nullptr,
-                                   &dialogs, &files}};
+                 DataWindowSources{[this] {
+                                     ListingInputs inputs = InputsOf(reckoner, ajd);
+                                     inputs.festivals = &festivals;
+                                     inputs.language = language;
+                                     return inputs;
+                                   },
+                                   {}, nullptr, nullptr, &dialogs, &files}};
 
   template <typename T>
   T* Find(const char* name) {
@@ -333,6 +341,29 @@ class DataWindowTest : public QObject {
     QVERIFY(!f.Shown("cmdSaveICalendar"));
     f.window.DisplayYearData();
     QVERIFY(!f.Shown("cmdSaveICalendar"));
+  }
+
+  // The festival list is mirvo-cli's, byte for byte, in English and in Vietnamese; saved after the
+  // country and meridian changed, it keeps its own days, as mirvo-cli exports them for its country.
+  void FestivalListIsTheCommandsAndSavesItsOwnDays() {
+    for (const Language language : {Language::kEnglish, Language::kVietnamese}) {
+      Fixture f;
+      f.language = language;
+      const std::string lang = language == Language::kEnglish ? " --lang en" : " --lang vi";
+      f.window.OpenList(kModeFestivals);
+      QVERIFY(f.WaitForEnd());
+      QCOMPARE(f.window.Text().toStdString(), test::RunCli("list festivals 2024-02-10 CE" + lang, false).out);
+      f.reckoner.SetCountry(0);
+      f.reckoner.SetReferenceLongitude(105);
+      f.dialogs.answer = "festivals.ics";
+      f.Click("cmdSaveICalendar");
+      const auto events = test::ReadICalendar(f.files.files["festivals.ics"]).events;
+      const auto cli = test::ReadICalendar(test::RunCli("export festivals --from 2024 --to 2024" + lang, false).out).events;
+      QVERIFY(events.size() > 20 && events.size() == cli.size());
+      for (size_t i = 0; i < events.size(); ++i) {
+        QCOMPARE(events[i].uid + events[i].summary + events[i].description, cli[i].uid + cli[i].summary + cli[i].description);
+      }
+    }
   }
 
   // The random test writes its digits and ends on its own; the date test reports a bad entry.

@@ -2,6 +2,7 @@
 // search's second list, both in the window's language.
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "core/daycount/DayCount.h"
@@ -9,6 +10,7 @@
 #include "features/search/SearchRules.h"
 #include "features/session/MainRules.h"
 #include "tests/support/WindowFixture.h"
+#include "ui/data/frmData.h"
 #include "ui/common/WindowLanguage.h"
 
 using namespace mirvo;
@@ -44,6 +46,15 @@ class FestivalWindowTest : public QObject {
       festivals->setCurrentIndex(festivals->findData("mid-autumn"));
       f.Click("cmdSearch", f.Find<QWidget>("fraSearch"));
       QCOMPARE(f.window->CurrentAjd(), NoonOfDay(JdnOfCeDate(2025, 10, 6), 120));
+      // The data window's festival list names the days in the language too.
+      f.Click("cmdListFestivals");
+      auto* data = f.window->findChild<frmData*>();
+      if (data->IsListing()) QSignalSpy(data, &frmData::listingEnded).wait(20000);
+      QVERIFY(data->Text().contains(" 79-42-08-15 CHL  " + c.line + "\n"));
+      // MIRVO_SHOTS_DIR set: a picture of the list, to look for clipping.
+      if (const QString dir = qEnvironmentVariable("MIRVO_SHOTS_DIR"); !dir.isEmpty()) {
+        data->grab().save(dir + "/festivals-" + QString::fromUtf8(LanguageTag(WindowLanguage()).data()) + "-data.png");
+      }
     }
   }
 };
