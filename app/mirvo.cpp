@@ -111,9 +111,9 @@ int SaveCalendarPng(const std::string& file, const std::string& entry, const std
   rules.SetCurrentAjd(mirvo::CurrentAjd());
   if (!entry.empty()) {
     rules.entry().date = entry;
-    const mirvo::ConvertOutcome outcome = rules.Convert();
-    if (outcome == mirvo::ConvertOutcome::kEntryError || outcome == mirvo::ConvertOutcome::kOutOfRange) {
-      std::string message = rules.lastMessage();
+    const mirvo::ConvertResult result = rules.Convert();
+    if (result.outcome == mirvo::ConvertOutcome::kEntryError || result.outcome == mirvo::ConvertOutcome::kOutOfRange) {
+      std::string message = result.refusal ? result.refusal->text : "";
       for (char& c : message) {
         if (c == '\r' || c == '\n') c = ' ';
       }

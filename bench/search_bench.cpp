@@ -75,7 +75,7 @@ void RunSearches(benchmark::State& state, int target) {
     mirvo::SearchRules search(rules);
     rules.SetCurrentAjd(mirvo::NoonOfDay(mirvo::JdnOfCeDate(2000, 1, 1), 120));
     for (int k = 0; k < 100; ++k) {
-      const std::optional<double> found = search.Find(target, true);
+      const std::optional<double> found = search.Find(target, true).ajd;
       if (!found) state.SkipWithError("nothing found");
       rules.SetCurrentAjd(*found);
     }

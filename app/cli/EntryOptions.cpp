@@ -33,14 +33,14 @@ Args EntryArgs(const Args& args, size_t first) {
   return Args(argv, EntryOptionNames(), EntryFlagNames());
 }
 
-bool ConvertEntryOptions(const Args& args, MainRules& rules) {
+std::optional<Refusal> ConvertEntryOptions(const Args& args, MainRules& rules) {
   if (args.positional().size() > 1) {
     throw UsageError("at most one ENTRY (quote it when it holds blanks)");
   }
   return ConvertEntryText(args, args.positional().empty() ? "" : args.positional()[0], rules);
 }
 
-bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
+std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
   auto [country, longitude] = MeridianOptions(args);
   // Machine formats are the same in every language.
   rules.SetLanguage(args.value("format", "text") == "tsv" ? Language::kEnglish : LanguageOption(args));
@@ -86,10 +86,12 @@ bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rule
   const bool hasEntry = !text.empty();
   if (hasEntry) entry.date = text;
   if (hasEntry || !entry.plusMinus.empty()) {
-    const ConvertOutcome outcome = rules.Convert();
-    if (outcome == ConvertOutcome::kEntryError || outcome == ConvertOutcome::kOutOfRange) return false;
+    ConvertResult result = rules.Convert();
+    if (result.outcome == ConvertOutcome::kEntryError || result.outcome == ConvertOutcome::kOutOfRange) {
+      return std::move(result.refusal);
+    }
   }
-  return true;
+  return std::nullopt;
 }
 
 std::string JoinedArguments(const Args& args, size_t first) {

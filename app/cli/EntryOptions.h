@@ -4,10 +4,12 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "app/cli/Args.h"
+#include "features/session/Refusal.h"
 
 namespace mirvo {
 class MainRules;
@@ -25,12 +27,12 @@ Args EntryArgs(const Args& args, size_t first);
 
 // Sets the rules' settings from the options (meridian, epoch, Sun method, language), the present moment,
 // and converts ENTRY (at most one positional argument) or the present moment moved by
-// --plus/--minus. False when the entry was refused or lies out of range: rules.lastMessage() says
-// why. A bad option is a UsageError.
-bool ConvertEntryOptions(const Args& args, MainRules& rules);
+// --plus/--minus. The refusal when the entry was refused or lies out of range, nothing when it was
+// converted. A bad option is a UsageError.
+std::optional<Refusal> ConvertEntryOptions(const Args& args, MainRules& rules);
 // The same with the entry given as text (empty for none), for commands whose positional
 // arguments hold more than the entry.
-bool ConvertEntryText(const Args& args, const std::string& text, MainRules& rules);
+std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& text, MainRules& rules);
 // The positional arguments from the first-th on, joined by blanks: an ENTRY such as
 // 2024-02-10 CE needs no quotes.
 std::string JoinedArguments(const Args& args, size_t first = 0);

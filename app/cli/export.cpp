@@ -125,8 +125,8 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
   plan.reckoner = std::make_unique<Reckoner>();
   Reckoner& reckoner = *plan.reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
-    err << "mirvo-cli export: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
+    err << "mirvo-cli export: " << OneLineMessage(refusal->text) << "\n";
     return false;
   }
   ChlDate start;

@@ -64,8 +64,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
-    err << "mirvo-cli list: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryText(args, JoinedArguments(args, 1), rules)) {
+    err << "mirvo-cli list: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
   ListingInputs inputs = InputsOf(reckoner, rules.currentAjd());

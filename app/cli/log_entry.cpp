@@ -44,15 +44,22 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   rules.SetMoveForward(!args.has("back"));
   if (auto target = args.integer("target", 0, kSearchTargetCount - 1)) rules.SetSearchTarget(static_cast<int>(*target));
   rules.SetSearchNext(!args.has("previous"));
-  if (!ConvertEntryOptions(args, rules)) {
-    err << "mirvo-cli log-entry: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(args, rules)) {
+    err << "mirvo-cli log-entry: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
 
   const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner,
                            rules.settings().language};
   if (action) out << AutoLogHeadingLines(static_cast<int>(*action), sources, preferences);
-  out << LogEntryText(sources, preferences);
+  const LogAddition entry = LogEntryText(sources, preferences);
+  out << entry.text;
+  if (entry.error) {
+    // Without the Moon's phase the entry ends short: what was written stays, and stderr says why.
+    out.flush();
+    err << "mirvo-cli log-entry: " << OneLineMessage(*entry.error) << "\n";
+    return kExitNotFound;
+  }
   return kExitOk;
 }
 

@@ -113,8 +113,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const bool tsv = args.tsv();
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryOptions(args, rules)) {
-    err << "mirvo-cli month-view: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(args, rules)) {
+    err << "mirvo-cli month-view: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
   const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));

@@ -50,8 +50,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryOptions(EntryArgs(args, 1), rules)) {
-    err << "mirvo-cli move: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(EntryArgs(args, 1), rules)) {
+    err << "mirvo-cli move: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
   rules.ClearDate();  // the entry is converted: the run starts from its instant
@@ -83,7 +83,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     }
     if (tick.ended) {
       out.flush();
-      err << "mirvo-cli move: " << OneLineMessage(rules.lastMessage()) << "\n";
+      err << "mirvo-cli move: " << OneLineMessage(tick.refusal ? tick.refusal->text : "") << "\n";
       return kExitNotFound;
     }
   }

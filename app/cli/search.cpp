@@ -119,8 +119,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   rules.SetSearchTarget(target);
-  if (!ConvertEntryOptions(EntryArgs(args, 1), rules)) {
-    err << "mirvo-cli search: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(EntryArgs(args, 1), rules)) {
+    err << "mirvo-cli search: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
   rules.ClearDate();  // the entry is converted: the searches start from its instant
@@ -149,9 +149,11 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitNotFound;
   };
   for (long n = 1; n <= count && out; ++n) {
-    const SearchOutcome outcome = search.Search();
-    if (outcome == SearchOutcome::kFailed || outcome == SearchOutcome::kRefused) return fail(rules.lastMessage());
-    if (outcome == SearchOutcome::kMultipleWindow) {
+    const SearchResult result = search.Search();
+    if (result.outcome == SearchOutcome::kFailed || result.outcome == SearchOutcome::kRefused) {
+      return fail(result.refusal ? result.refusal->text : "");
+    }
+    if (result.outcome == SearchOutcome::kMultipleWindow) {
       const ElementAnimalRows rows = search.MultipleRows();
       if (!rows.AnySet()) return fail(kNoRowSetText);
       const double longitude = reckoner.ReferenceDegrees();

@@ -119,8 +119,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   rules.SetShowCjds(true);
-  if (!ConvertEntryOptions(args, rules)) {
-    err << "mirvo-cli show: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(args, rules)) {
+    err << "mirvo-cli show: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
 

@@ -31,8 +31,8 @@ constexpr const char* kUsage =
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
-  if (!ConvertEntryText(args, JoinedArguments(args), rules)) {
-    err << "mirvo-cli year-data: " << OneLineMessage(rules.lastMessage()) << "\n";
+  if (const std::optional<Refusal> refusal = ConvertEntryText(args, JoinedArguments(args), rules)) {
+    err << "mirvo-cli year-data: " << OneLineMessage(refusal->text) << "\n";
     return kExitBadInput;
   }
   ListingOptions options;

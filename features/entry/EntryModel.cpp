@@ -330,16 +330,16 @@ void ReportEntryError(Messages& messages, int status, int country) {
   messages.Warn(kEntryErrorTitle, EntryErrorMessage(status, country));
 }
 
-std::string DateRangeMessage(double ajd) {
+std::optional<std::string> DateRangeMessage(double ajd) {
   if (std::isnan(ajd) || ajd < kMinAjd) return "Date is earlier than -3000-01-01 CE.";
   if (ajd > kMaxAjd) return "Date is later than 3000-01-01 CE.";
-  return "";
+  return std::nullopt;
 }
 
 bool CheckDateRange(double ajd, Messages* messages) {
-  std::string text = DateRangeMessage(ajd);
-  if (text.empty()) return false;
-  if (messages) messages->Warn(kDateRangeTitle, text);
+  const std::optional<std::string> text = DateRangeMessage(ajd);
+  if (!text) return false;
+  if (messages) messages->Warn(kDateRangeTitle, *text);
   return true;
 }
 

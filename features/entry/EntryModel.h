@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -80,9 +81,9 @@ std::string EntryErrorMessage(int status, int country);
 // Shows the message as a warning titled "Invalid date or time entry".
 void ReportEntryError(Messages& messages, int status, int country);
 
-// "" when the instant lies in the admitted range, otherwise the message. An instant that is not a
-// number is out of range too.
-std::string DateRangeMessage(double ajd);
+// Nothing when the instant lies in the admitted range, otherwise the message. An instant that is
+// not a number is out of range too.
+std::optional<std::string> DateRangeMessage(double ajd);
 // True when out of range, after showing the message (titled "Date out of range") when messages
 // is given.
 bool CheckDateRange(double ajd, Messages* messages);

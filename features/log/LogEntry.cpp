@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
@@ -216,8 +215,9 @@ std::string AutoLogHeadingLines(int action, const LogSources& sources, const Log
 
 namespace {
 
-// The entry, appended piece by piece so that a failure leaves what was written before it.
-void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p) {
+// The entry, appended piece by piece so that a failure leaves what was written before it; the
+// failure's description, or nothing.
+std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p) {
   const DisplayTexts& d = s.display;
   const bool chinese = p.chineseGroup();
   const bool european = p.europeanGroup();
@@ -277,7 +277,7 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
   const std::string ajdNote = english ? " (astronomical Julian date)" : Said(s.language, LogWord::kAjdNote);
   if (p.ajd) out += LogNumber(d.ajd) + " AJD" + (expanded ? ajdNote : "") + "\n";
   // Without the Moon's phase the entry cannot go on: the error stops it (and a repeated run).
-  if ((p.phase || p.lunation) && !d.moonError.empty()) throw std::runtime_error(d.moonError);
+  if ((p.phase || p.lunation) && !d.moonError.empty()) return d.moonError;
   if (p.phase && english) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
   if (p.phase && !english) out += MoonPhaseWords(s.language, d.illumination, d.waxing) + "\n";
   if (p.lunation && !english) {
@@ -290,33 +290,30 @@ void AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p)
            LunationPercentText(d.moonAgeFraction) + (expanded ? "% of lunation)\n" : "%)\n");
   }
   out += "\n";
+  return std::nullopt;
 }
 
 template <typename Build>
 LogAddition Add(const std::string& log, const std::string& caption, Build&& build) {
   LogAddition a;
-  try {
-    if (log.empty()) a.text = caption + "\n\n";
-    // Text typed at the end of the log keeps its own line; what is added starts on a new one.
-    else if (log.back() != '\n') a.text = "\n";
-    build(a.text);
-  } catch (const std::exception& e) {
-    a.error = e.what();
-  }
+  if (log.empty()) a.text = caption + "\n\n";
+  // Text typed at the end of the log keeps its own line; what is added starts on a new one.
+  else if (log.back() != '\n') a.text = "\n";
+  a.error = build(a.text);
   return a;
 }
 
 }  // namespace
 
-std::string LogEntryText(const LogSources& sources, const LogPreferences& preferences) {
-  std::string out;
-  AppendEntry(out, sources, preferences);
-  return out;
+LogAddition LogEntryText(const LogSources& sources, const LogPreferences& preferences) {
+  LogAddition entry;
+  entry.error = AppendEntry(entry.text, sources, preferences);
+  return entry;
 }
 
 LogAddition AddToLog(const std::string& log, const std::string& caption, const LogSources& sources,
                      const LogPreferences& preferences) {
-  return Add(log, caption, [&](std::string& out) { AppendEntry(out, sources, preferences); });
+  return Add(log, caption, [&](std::string& out) { return AppendEntry(out, sources, preferences); });
 }
 
 LogAddition AutoLog(int action, const std::string& log, const std::string& caption, const LogSources& sources,
@@ -324,7 +321,7 @@ LogAddition AutoLog(int action, const std::string& log, const std::string& capti
   if (!sources.settings.autoLog || action < 1) return {};
   return Add(log, caption, [&](std::string& out) {
     out += AutoLogHeadingLines(action, sources, preferences);
-    AppendEntry(out, sources, preferences);
+    return AppendEntry(out, sources, preferences);
   });
 }
 

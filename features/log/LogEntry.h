@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "features/log/LogPreferences.h"
@@ -48,9 +49,6 @@ enum LogAction : int {
 // A day count as the log writes it: four decimals, thousands grouped ("2,451,545.0000").
 std::string LogNumber(double x);
 
-// The entry for the display's instant, ended by an empty line.
-std::string LogEntryText(const LogSources& sources, const LogPreferences& preferences);
-
 // The heading of an automatic entry for the action ("" for an unknown one): "Now", "Plus 100
 // days", "Move forward 1 CHL month", "Search for next full moon", "Move back one day".
 std::string AutoLogHeading(int action, const LogSources& sources);
@@ -67,8 +65,10 @@ std::string MultipleElementAnimalDescription(const MainSettings& settings);
 // `error` (its description); what was built before it is in `text` and stays in the log.
 struct LogAddition {
   std::string text;
-  std::string error;
+  std::optional<std::string> error;
 };
+// The entry for the display's instant, ended by an empty line (a failure part-way as above).
+LogAddition LogEntryText(const LogSources& sources, const LogPreferences& preferences);
 // AddToLog.
 LogAddition AddToLog(const std::string& log, const std::string& caption, const LogSources& sources,
                      const LogPreferences& preferences);

@@ -76,8 +76,8 @@ bool MoveRules::KeepLeapOffered() const {
 // ---------------------------------------------------------------------------------------------
 // The command and its run
 
-bool MoveRules::Begin() {
-  if (!rules_.AdoptTypedDate()) return false;
+std::optional<Refusal> MoveRules::Begin() {
+  if (std::optional<Refusal> refusal = rules_.AdoptTypedDate()) return refusal;
   if (rules_.settings().repeatedly) {
     CurrentDisplay();  // the boxes answer for the date the run starts from
     keep30_ = Keep30thOffered() && rules_.settings().keep30th;
@@ -87,13 +87,14 @@ bool MoveRules::Begin() {
   } else {
     keep30_ = keepLeap_ = false;
   }
-  return true;
+  return std::nullopt;
 }
 
 MoveTick MoveRules::Advance() {
   const MainSettings& s = rules_.settings();
-  const StepOutcome outcome = Step(s.moveStep, s.moveForward, keep30_, keepLeap_);
-  MoveTick tick{outcome == StepOutcome::kMoved, outcome != StepOutcome::kMoved || !repeating()};
+  StepResult step = Step(s.moveStep, s.moveForward, keep30_, keepLeap_);
+  const bool moved = step.outcome == StepOutcome::kMoved;
+  MoveTick tick{moved, !moved || !repeating(), std::move(step.refusal)};
   if (tick.ended || !repeating()) return tick;
   // "repeatedly" switched off while the step was shown (the log could not keep its entry).
   if (!s.repeatedly) {
@@ -105,8 +106,8 @@ MoveTick MoveRules::Advance() {
   const double ajd = rules_.currentAjd();
   if (ajd < kMinAjd || ajd > kMaxAjd) {
     Stop();
-    rules_.Say(kOutOfRangeTitle, ajd < kMinAjd ? "Earliest date exceeded." : "Latest date exceeded.",
-               MessageIcon::kWarning);
+    tick.refusal = rules_.Refuse(
+        {kOutOfRangeTitle, ajd < kMinAjd ? "Earliest date exceeded." : "Latest date exceeded.", MessageIcon::kWarning});
     tick.ended = true;
   }
   return tick;
@@ -129,24 +130,23 @@ void MoveRules::Resume() {
 
 void MoveRules::Stop() { state_ = RunState::kIdle; }
 
-bool MoveRules::OneDay() {
+std::optional<Refusal> MoveRules::OneDay() {
   rules_.SetRepeatedly(false);
   const bool forward = rules_.settings().moveForward;
   const double next = rules_.currentAjd() + (forward ? 1 : -1);
   if (forward ? next > kMaxAjd : next < kMinAjd) {
-    rules_.Say(kOutOfRangeTitle, forward ? "Latest date reached." : "Earliest date reached.",
-               MessageIcon::kWarning);
-    return false;
+    return rules_.Refuse(
+        {kOutOfRangeTitle, forward ? "Latest date reached." : "Earliest date reached.", MessageIcon::kWarning});
   }
   MoveTo(next, kCalNone);
   rules_.Recalculate(5);
-  return true;
+  return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------------------------
 // The steps
 
-StepOutcome MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) {
+StepResult MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) {
   const double sign = forward ? 1.0 : -1.0;
   double days = 0;
   switch (step) {
@@ -163,18 +163,18 @@ StepOutcome MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) 
   }
   MoveTo(rules_.currentAjd() + sign * days, kCalNone);
   rules_.Recalculate(3);
-  return StepOutcome::kMoved;
+  return {};
 }
 
 // The European steps on the London day, the Vellomir steps on the day at the reference meridian;
 // the time of day on that clock stays.
-StepOutcome MoveRules::CalendarStep(int step, bool forward) {
+StepResult MoveRules::CalendarStep(int step, bool forward) {
   if (step == kStepVmcMonth || step == kStepVmcYear) {
     const double longitude = rules_.reckoner().ReferenceDegrees();
     VmcDate date = VmcDateOfDay(Split(CjdcFromAjd(rules_.currentAjd(), longitude)).day);
     // Neither step can fail for a day of the calendar; a date that cannot be stepped stays.
     if (!(step == kStepVmcMonth ? StepVmcMonth(date, forward) : StepVmcYear(date, forward))) {
-      return StepOutcome::kStopped;
+      return {StepOutcome::kStopped, std::nullopt};
     }
     return MoveToDayAtMeridian(date.jdn, kCalVMCCCT);
   }
@@ -184,7 +184,9 @@ StepOutcome MoveRules::CalendarStep(int step, bool forward) {
   date.calendar = step == kStepJcEighty ? 'J' : 'G';
   date.jdn = at.day;
   CalendarDateFromJdn(date);
-  if (rules_.CheckYearLimit(date.year, forward)) return StepOutcome::kStopped;
+  if (std::optional<Refusal> limit = rules_.CheckYearLimit(date.year, forward)) {
+    return {StepOutcome::kStopped, std::move(limit)};
+  }
   const int sign = forward ? 1 : -1;
   switch (step) {
     case kStepCeMonth:
@@ -206,16 +208,18 @@ StepOutcome MoveRules::CalendarStep(int step, bool forward) {
   JdnFromCalendarDate(date);
   MoveTo(AjdFromCjdl(date.jdn + at.fraction), date.calendar == 'J' ? kCalJC : kCalCE);
   rules_.Recalculate(3);
-  return StepOutcome::kMoved;
+  return {};
 }
 
 // The lunar date stepped is exactly the one shown (its record, not its text read back); the time
 // of day at the reference meridian stays.
-StepOutcome MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLeap) {
+StepResult MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLeap) {
   const bool cycleStep = step == kStepChlCycle;
   ChlDate date = CurrentDisplay().chl;
   if (date.valid != 1) return Fail(cycleStep, cycleStep ? kInvalidTitle : "", "Lunar date is invalid.", MessageIcon::kNone);
-  if (rules_.CheckCycleLimit(date.cycle, forward)) return StepOutcome::kStopped;
+  if (std::optional<Refusal> limit = rules_.CheckCycleLimit(date.cycle, forward)) {
+    return {StepOutcome::kStopped, std::move(limit)};
+  }
   Reckoner& reckoner = rules_.reckoner();
   const bool stepped = step == kStepChlMonth ? reckoner.StepChlMonth(date, forward, keep30)
                        : step == kStepChlYear ? reckoner.StepChlYear(date, forward, keep30, keepLeap)
@@ -230,11 +234,13 @@ StepOutcome MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLea
   return MoveToDayAtMeridian(date.jdn, kCalCHL);
 }
 
-StepOutcome MoveRules::ChsStep(int step, bool forward) {
+StepResult MoveRules::ChsStep(int step, bool forward) {
   const bool cycleStep = step == kStepChsCycle;
   ChsDate date = CurrentDisplay().chs;
   if (date.valid != 1) return Fail(cycleStep, "", "Solar date is invalid.", MessageIcon::kNone);
-  if (rules_.CheckCycleLimit(date.cycle, forward)) return StepOutcome::kStopped;
+  if (std::optional<Refusal> limit = rules_.CheckCycleLimit(date.cycle, forward)) {
+    return {StepOutcome::kStopped, std::move(limit)};
+  }
   Reckoner& reckoner = rules_.reckoner();
   const bool stepped = step == kStepChsYear ? reckoner.StepChsYear(date, forward)
                                             : reckoner.StepChsTerm(date, forward, cycleStep);
@@ -249,12 +255,12 @@ StepOutcome MoveRules::ChsStep(int step, bool forward) {
 }
 
 // The time of day at the reference meridian stays.
-StepOutcome MoveRules::MoveToDayAtMeridian(int32_t day, int calendar) {
+StepResult MoveRules::MoveToDayAtMeridian(int32_t day, int calendar) {
   const double longitude = rules_.reckoner().ReferenceDegrees();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
   MoveTo(AjdFromCjdc(day + at.fraction, longitude), calendar);
   rules_.Recalculate(3);
-  return StepOutcome::kMoved;
+  return {};
 }
 
 const DisplayTexts& MoveRules::CurrentDisplay() {
@@ -264,11 +270,11 @@ const DisplayTexts& MoveRules::CurrentDisplay() {
 
 // A failed month, year or term step redraws the window as a step does; a failed 60-year cycle
 // step leaves it as it is.
-StepOutcome MoveRules::Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon) {
-  rules_.Say(title, text, icon);
-  if (cycleStep) return StepOutcome::kStopped;
+StepResult MoveRules::Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon) {
+  Refusal refusal = rules_.Refuse({title, text, icon});
+  if (cycleStep) return {StepOutcome::kStopped, std::move(refusal)};
   rules_.Recalculate(3);
-  return StepOutcome::kFailed;
+  return {StepOutcome::kFailed, std::move(refusal)};
 }
 
 void MoveRules::MoveTo(double ajd, int calendar) {

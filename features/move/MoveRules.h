@@ -1,10 +1,11 @@
 // The Move row without the widgets: the sixteen steps, each in the arithmetic of its own calendar,
 // "one day", the keep boxes, and the run of a repeated move (running, paused, ended). The window
 // paces a run with its clock and calls Advance on every tick; mirvo-cli calls it in a loop. Every
-// message goes through the main rules (MainRules::Say), so the last one can be printed.
+// message is shown through the main rules and carried back in the result, so it can be printed.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "features/session/MainRules.h"
@@ -35,11 +36,19 @@ enum class StepOutcome {
   kFailed,   // refused with its message; redrawn, the instant as it was
   kStopped,  // a cycle or year limit, or a 60-year cycle step that failed: its message, no redraw
 };
+// A step's outcome with the message it showed (none for a step made, nor for a Vellomir date
+// that cannot be stepped).
+struct StepResult {
+  StepOutcome outcome = StepOutcome::kMoved;
+  std::optional<Refusal> refusal;
+};
 
-// What one call of Advance did: whether the instant moved, and whether the command ends here.
+// What one call of Advance did: whether the instant moved, whether the command ends here, and
+// the message that ended it, if any.
 struct MoveTick {
   bool moved = false;
   bool ended = false;
+  std::optional<Refusal> refusal;
 };
 
 enum class RunState { kIdle, kRunning, kPaused };
@@ -53,13 +62,13 @@ class MoveRules {
   bool Keep30thOffered() const;
   bool KeepLeapOffered() const;
 
-  // The Move command. Begin adopts a typed date (false, after its message, when it is refused)
+  // The Move command. Begin adopts a typed date (its refusal, after its message, when it is refused)
   // and, with "repeatedly" ticked, starts a run: the keep choices are fixed for the whole run.
   // Advance makes the step of the settings record and, in a run, ends it when the instant has
   // left the admitted range ("Earliest/Latest date exceeded.", the step staying shown). A single
   // move ends with its one step. End finishes the command: "repeatedly" is unticked and the run,
   // if any, is over.
-  bool Begin();
+  std::optional<Refusal> Begin();
   MoveTick Advance();
   void End();
 
@@ -74,21 +83,22 @@ class MoveRules {
   // One step with explicit choices (used by Advance): the instant moves by the step in the
   // arithmetic of its calendar, the time of day kept on the step's clock, and the entry calendar
   // becomes the step's calendar. keep30 and keepLeap count only for the CHL steps.
-  StepOutcome Step(int step, bool forward, bool keep30, bool keepLeap);
+  StepResult Step(int step, bool forward, bool keep30, bool keepLeap);
 
   // "one day": one day forward or back in the direction of the settings record, refused at the
-  // ends of the admitted range ("Latest/Earliest date reached."). Unticks "repeatedly".
-  bool OneDay();
+  // ends of the admitted range ("Latest/Earliest date reached."; nothing when moved). Unticks
+  // "repeatedly".
+  std::optional<Refusal> OneDay();
 
  private:
-  StepOutcome CalendarStep(int step, bool forward);
-  StepOutcome ChlStep(int step, bool forward, bool keep30, bool keepLeap);
-  StepOutcome ChsStep(int step, bool forward);
-  StepOutcome MoveToDayAtMeridian(int32_t day, int calendar);
+  StepResult CalendarStep(int step, bool forward);
+  StepResult ChlStep(int step, bool forward, bool keep30, bool keepLeap);
+  StepResult ChsStep(int step, bool forward);
+  StepResult MoveToDayAtMeridian(int32_t day, int calendar);
   // The lunar and solar dates stepped are those of the display; it is brought up to the instant
   // first when a typed date has moved it.
   const DisplayTexts& CurrentDisplay();
-  StepOutcome Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon);
+  StepResult Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon);
   void MoveTo(double ajd, int calendar);
 
   MainRules& rules_;

@@ -73,22 +73,22 @@ void SearchRules::Label(const std::string& text, bool visible) {
 
 ElementAnimalRows SearchRules::MultipleRows() const { return RowsChosenIn(rules_.settings()); }
 
-SearchOutcome SearchRules::Search() {
-  if (!rules_.AdoptTypedDate()) return SearchOutcome::kRefused;
+SearchResult SearchRules::Search() {
+  if (std::optional<Refusal> refusal = rules_.AdoptTypedDate()) return {SearchOutcome::kRefused, std::move(refusal)};
   const int target = rules_.settings().searchTarget;
   const bool next = rules_.settings().searchNext;
   if (target == kTargetSameDayAndMonth || target == kTargetMultiple) {
     if (target == kTargetSameDayAndMonth) FillSameDayAndMonth();
-    return SearchOutcome::kMultipleWindow;
+    return {SearchOutcome::kMultipleWindow, std::nullopt};
   }
-  const std::optional<double> found = Find(target, next);
-  if (!found) return SearchOutcome::kFailed;
+  Found found = Find(target, next);
+  if (!found.ajd) return {SearchOutcome::kFailed, std::move(found.refusal)};
   // The element-animal rows take the place of the chronological Julian dates.
   if (target >= kTargetElementAnimalDay && target <= kTargetTripleCoincidence) rules_.SetShowCjds(false);
   if (target == kTargetIntercalaryMonth) rules_.entry().calendar = kCalCHL;
-  rules_.SetCurrentAjd(*found);
+  rules_.SetCurrentAjd(*found.ajd);
   rules_.Recalculate(4);
-  return SearchOutcome::kFound;
+  return {};
 }
 
 void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
@@ -103,7 +103,7 @@ void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
 }
 
 void SearchRules::FillSameDayAndMonth() {
-  const std::optional<ChlDate> shown = ShownLunarDate(false);
+  const std::optional<ChlDate> shown = ShownLunarDate();
   if (!shown) return;
   const int day = DayPosition(shown->jdn);
   const auto [monthElement, monthAnimal] = MonthElementAnimal(*shown);
@@ -112,8 +112,8 @@ void SearchRules::FillSameDayAndMonth() {
   rules_.SetMultipleRow(kYearRow, kNoElementEntry, kNoAnimalEntry);
 }
 
-std::optional<double> SearchRules::Find(int target, bool next) {
-  std::optional<double> found;
+Found SearchRules::Find(int target, bool next) {
+  Found found;
   switch (target) {
     case kTargetFullMoon:
     case kTargetDarkMoon:
@@ -136,14 +136,12 @@ std::optional<double> SearchRules::Find(int target, bool next) {
     case kTargetTripleCoincidence: found = TripleCoincidence(next); break;
     case kTargetIntercalaryMonth: found = IntercalaryMonth(next); break;
     case kTargetFestival: found = FestivalDay(next); break;
-    default: return std::nullopt;
+    default: return {};
   }
-  if (!found) return std::nullopt;
+  if (!found.ajd) return found;
   // The instant stays within the range every other command admits.
-  const std::string range = DateRangeMessage(*found);
-  if (!range.empty()) {
-    rules_.Say(kDateRangeTitle, range, MessageIcon::kWarning);
-    return std::nullopt;
+  if (const std::optional<std::string> range = DateRangeMessage(*found.ajd)) {
+    return rules_.Refuse({kDateRangeTitle, *range, MessageIcon::kWarning});
   }
   return found;
 }
@@ -151,7 +149,7 @@ std::optional<double> SearchRules::Find(int target, bool next) {
 // Noon of the festival's next (previous) day after (before) the instant's civil day at the
 // meridian, as the day line names it. Years are walked from the one before the instant's, since a
 // lunar year's festivals reach into the next CE year.
-std::optional<double> SearchRules::FestivalDay(bool next) {
+Found SearchRules::FestivalDay(bool next) {
   Reckoner& reckoner = rules_.reckoner();
   const std::string id = ChosenFestival(rules_.festivals(), reckoner.CountryIndex(), rules_.settings());
   const int32_t today = JdnOf(CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceDegrees()));
@@ -168,24 +166,22 @@ std::optional<double> SearchRules::FestivalDay(bool next) {
     // No later year's festival comes before this one's (earlier, after it going back).
     if (best && (next ? y > CeYearOfJdn(*best) : y < CeYearOfJdn(*best) - 1)) break;
   }
-  if (!best) {
-    rules_.Say(kFailedTitle, kNoFestivalText, MessageIcon::kNone);
-    return std::nullopt;
-  }
+  if (!best) return rules_.Refuse({kFailedTitle, kNoFestivalText, MessageIcon::kNone});
   return NoonOfDay(*best, reckoner.ReferenceDegrees());
 }
 
 // The lunar date shown for the current instant (an instant adopted from the date box is displayed
 // first, so that the search starts from it and not from the date shown before).
-std::optional<ChlDate> SearchRules::ShownLunarDate(bool report) {
+std::optional<ChlDate> SearchRules::ShownLunarDate() {
   if (rules_.display().ajd != rules_.currentAjd()) rules_.DisplayDatesAndTimes();
   const ChlDate& date = rules_.display().chl;
   if (date.valid == 1) return date;
-  if (report) rules_.Say("", kLunarDateInvalidText, MessageIcon::kNone);
   return std::nullopt;
 }
 
-std::optional<double> SearchRules::MoonPhase(int target, bool next) {
+Refusal SearchRules::LunarDateInvalid() { return rules_.Refuse({"", kLunarDateInvalidText, MessageIcon::kNone}); }
+
+Found SearchRules::MoonPhase(int target, bool next) {
   Ephemeris& ephemeris = rules_.reckoner().ephemeris();
   const double a = rules_.currentAjd();
   int32_t n = ephemeris.LunationAt(a);
@@ -217,20 +213,19 @@ std::optional<double> SearchRules::MoonPhase(int target, bool next) {
   return ephemeris.SyzygyUt(n, phase);
 }
 
-std::optional<double> SearchRules::NoonOfLunarDate(ChlDate date) {
+Found SearchRules::NoonOfLunarDate(ChlDate date) {
   const int16_t status = rules_.reckoner().ChlToDay(date);
   if (status != kChlValid) {
-    rules_.Say(kSearchTitle,
-               "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.",
-               MessageIcon::kWarning);
-    return std::nullopt;
+    return rules_.Refuse(
+        {kSearchTitle, "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.",
+         MessageIcon::kWarning});
   }
   return NoonOfDay(date.jdn, rules_.reckoner().ReferenceDegrees());
 }
 
-std::optional<double> SearchRules::LunarNewYear(bool next) {
-  std::optional<ChlDate> date = ShownLunarDate(true);
-  if (!date) return std::nullopt;
+Found SearchRules::LunarNewYear(bool next) {
+  std::optional<ChlDate> date = ShownLunarDate();
+  if (!date) return LunarDateInvalid();
   // Back from any day but the new year's day itself (a leap first month is later in the year)
   // the year's own new year comes first.
   if (next || (date->day == 1 && date->month == 1 && !date->leap)) {
@@ -242,7 +237,7 @@ std::optional<double> SearchRules::LunarNewYear(bool next) {
   return NoonOfLunarDate(*date);
 }
 
-std::optional<double> SearchRules::SolarTerm(int target, bool next) {
+Found SearchRules::SolarTerm(int target, bool next) {
   Reckoner& reckoner = rules_.reckoner();
   const double c = CjdcFromAjd(rules_.currentAjd(), reckoner.ReferenceDegrees());
   reckoner.BuildYearTables(c);
@@ -271,8 +266,7 @@ std::optional<double> SearchRules::SolarTerm(int target, bool next) {
   while (i >= 0 && i <= last && !IsWantedTerm(target, i)) i += next ? 1 : -1;
   if (i < 0 || i > last) {
     // Not reached for an instant in the admitted range: the table spans three sui years around it.
-    rules_.Say(kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone);
-    return std::nullopt;
+    return rules_.Refuse({kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone});
   }
   // A term of the sui before or after the table's own is taken from its own sui's table, the one
   // a search that starts from it builds.
@@ -284,7 +278,7 @@ std::optional<double> SearchRules::SolarTerm(int target, bool next) {
   return AjdFromCjdc(cjdc, reckoner.ReferenceDegrees());
 }
 
-std::optional<double> SearchRules::SyzygyOnTermDay(int target, bool next) {
+Found SearchRules::SyzygyOnTermDay(int target, bool next) {
   Reckoner& reckoner = rules_.reckoner();
   Ephemeris& ephemeris = reckoner.ephemeris();
   const int q = target == kTargetTermFullMoon || target == kTargetSolsticeEquinoxFullMoon ? kFullMoon : kDarkMoon;
@@ -319,23 +313,21 @@ std::optional<double> SearchRules::SyzygyOnTermDay(int target, bool next) {
     }
     if (k + 1 > kSyzygyPassLimit) {
       Label("", true);
-      rules_.Say(kFailedTitle, kNoSyzygyText, MessageIcon::kNone);
-      return std::nullopt;
+      return rules_.Refuse({kFailedTitle, kNoSyzygyText, MessageIcon::kNone});
     }
   }
 }
 
-bool SearchRules::HasElementAnimalChoice() {
+std::optional<Refusal> SearchRules::NoElementAnimalChoice() {
   const EntryModel& e = rules_.entry();
   const bool element = e.element >= 0 && e.element < kNoElementEntry;
   const bool animal = e.animal >= 0 && e.animal < kNoAnimalEntry;
-  if (element || animal) return true;
-  rules_.Say(kErrorTitle, kNoElementAnimalText, MessageIcon::kWarning);
-  return false;
+  if (element || animal) return std::nullopt;
+  return rules_.Refuse({kErrorTitle, kNoElementAnimalText, MessageIcon::kWarning});
 }
 
-std::optional<double> SearchRules::ElementAnimalDay(bool next) {
-  if (!HasElementAnimalChoice()) return std::nullopt;
+Found SearchRules::ElementAnimalDay(bool next) {
+  if (std::optional<Refusal> refusal = NoElementAnimalChoice()) return *refusal;
   ElementAnimalRows rows;
   rows.element[kDayRow] = rules_.entry().element;
   rows.animal[kDayRow] = rules_.entry().animal;
@@ -347,17 +339,18 @@ std::optional<double> SearchRules::ElementAnimalDay(bool next) {
   return NoonOfDay(d, longitude);
 }
 
-std::optional<double> SearchRules::ElementAnimalMonth(bool next) {
-  if (!HasElementAnimalChoice()) return std::nullopt;
+Found SearchRules::ElementAnimalMonth(bool next) {
+  if (std::optional<Refusal> refusal = NoElementAnimalChoice()) return *refusal;
   ElementAnimalRows rows;
   rows.element[kMonthRow] = rules_.entry().element;
   rows.animal[kMonthRow] = rules_.entry().animal;
   std::string label = kSearchingText;
   Label(label, true);
-  std::optional<ChlDate> date = ShownLunarDate(true);
+  std::optional<ChlDate> date = ShownLunarDate();
   if (!date) {
+    Refusal refusal = LunarDateInvalid();
     Label("", true);
-    return std::nullopt;
+    return refusal;
   }
   date->day = 1;
   Reckoner& reckoner = rules_.reckoner();
@@ -369,24 +362,23 @@ std::optional<double> SearchRules::ElementAnimalMonth(bool next) {
     if (!reckoner.StepChlMonth(*date, next, false)) {
       // Only at the ends of the span in which lunar months are computed.
       Label("", true);
-      rules_.Say(kInabilityTitle, InabilityMessage(next, "lunar month"), MessageIcon::kWarning);
-      return std::nullopt;
+      return rules_.Refuse({kInabilityTitle, InabilityMessage(next, "lunar month"), MessageIcon::kWarning});
     }
     const auto [element, animal] = MonthElementAnimal(*date);
     if (rows.Matches(kMonthRow, element, animal)) break;
   }
-  std::optional<double> noon = NoonOfLunarDate(*date);
+  Found noon = NoonOfLunarDate(*date);
   Label("", true);
   return noon;
 }
 
-std::optional<double> SearchRules::ElementAnimalYear(bool next) {
-  if (!HasElementAnimalChoice()) return std::nullopt;
+Found SearchRules::ElementAnimalYear(bool next) {
+  if (std::optional<Refusal> refusal = NoElementAnimalChoice()) return *refusal;
   ElementAnimalRows rows;
   rows.element[kYearRow] = rules_.entry().element;
   rows.animal[kYearRow] = rules_.entry().animal;
-  std::optional<ChlDate> date = ShownLunarDate(true);
-  if (!date) return std::nullopt;
+  std::optional<ChlDate> date = ShownLunarDate();
+  if (!date) return LunarDateInvalid();
   do {
     StepYears(date->cycle, date->position, next ? 1 : -1);
   } while (!rows.Matches(kYearRow, ElementOfPosition(date->position), AnimalOfPosition(date->position)));
@@ -396,36 +388,29 @@ std::optional<double> SearchRules::ElementAnimalYear(bool next) {
   return NoonOfLunarDate(*date);
 }
 
-std::optional<double> SearchRules::TripleCoincidence(bool next) {
+Found SearchRules::TripleCoincidence(bool next) {
   Reckoner& reckoner = rules_.reckoner();
   const double longitude = reckoner.ReferenceDegrees();
   Label(kSearchingText, true);
   const int32_t d =
       reckoner.FindTripleCoincidence(JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude)), next, reckoner.Epoch());
   Label("", true);
-  if (d < 0) {
-    rules_.Say(kFailedTitle, kNoTripleCoincidenceText, MessageIcon::kNone);
-    return std::nullopt;
-  }
+  if (d < 0) return rules_.Refuse({kFailedTitle, kNoTripleCoincidenceText, MessageIcon::kNone});
   return NoonOfDay(d, longitude);
 }
 
-std::optional<double> SearchRules::IntercalaryMonth(bool next) {
-  std::optional<ChlDate> date = ShownLunarDate(true);
-  if (!date) return std::nullopt;
+Found SearchRules::IntercalaryMonth(bool next) {
+  std::optional<ChlDate> date = ShownLunarDate();
+  if (!date) return LunarDateInvalid();
   // From day 1 no step has a day 30 to keep.
   date->day = 1;
   Reckoner& reckoner = rules_.reckoner();
   const std::string inability = InabilityMessage(next, "intercalary month");
-  if (!reckoner.StepChlMonth(*date, next, false)) {
-    rules_.Say(kInabilityTitle, inability, MessageIcon::kWarning);
-    return std::nullopt;
-  }
+  if (!reckoner.StepChlMonth(*date, next, false)) return rules_.Refuse({kInabilityTitle, inability, MessageIcon::kWarning});
   while (!date->leap) {
     if (!reckoner.StepChlMonth(*date, next, false)) {
       // The lunar months end before the next leap month.
-      rules_.Say(kInabilityTitle, inability, MessageIcon::kWarning);
-      return std::nullopt;
+      return rules_.Refuse({kInabilityTitle, inability, MessageIcon::kWarning});
     }
   }
   return NoonOfDay(date->jdn, reckoner.ReferenceDegrees());

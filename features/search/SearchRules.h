@@ -13,6 +13,7 @@
 #include "features/festivals/FestivalCalendar.h"
 #include "features/search/MultipleSearchRules.h"
 #include "features/session/MainSettings.h"
+#include "features/session/Refusal.h"
 
 namespace mirvo {
 
@@ -69,6 +70,21 @@ enum class SearchOutcome {
   kRefused,         // the typed date was refused (with its message)
   kMultipleWindow,  // targets 19 and 20: the multiple element-animal search takes over
 };
+// A search's outcome with the message it showed when it failed or was refused.
+struct SearchResult {
+  SearchOutcome outcome = SearchOutcome::kFound;
+  std::optional<Refusal> refusal;
+};
+
+// The instant a search found, or the message that said why there is none (neither for a target
+// that is not searched here).
+struct Found {
+  Found() = default;
+  Found(double instant) : ajd(instant) {}
+  Found(Refusal why) : refusal(std::move(why)) {}
+  std::optional<double> ajd;
+  std::optional<Refusal> refusal;
+};
 
 // The searching label: its text and whether it is shown.
 using SearchingLabel = std::function<void(const std::string& text, bool visible)>;
@@ -81,32 +97,36 @@ class SearchRules {
   // "Search for": the typed date adopted, then the target and direction of the settings record.
   // For "Same element-animal day and month" the day and month rows of the multiple search are
   // first set to the current day's and month's pairs and the year row cleared.
-  SearchOutcome Search();
+  SearchResult Search();
   // The end of a search by the multiple element-animal window: noon of day unless cancelled, the
   // element-animal rows shown instead of the chronological Julian dates, and the recomputation.
   void FinishMultiple(bool cancelled, int32_t day);
 
-  // The instant of the next (previous) event of the target from the current instant, or nothing
-  // after the failure's message. Targets 19 and 20 are not searched here.
-  std::optional<double> Find(int target, bool next);
+  // The instant of the next (previous) event of the target from the current instant, or the
+  // failure's message after showing it. Targets 19 and 20 are not searched here.
+  Found Find(int target, bool next);
 
   // The conditions of the multiple search as the settings record holds them.
   ElementAnimalRows MultipleRows() const;
 
  private:
-  std::optional<double> MoonPhase(int target, bool next);
-  std::optional<double> LunarNewYear(bool next);
-  std::optional<double> SolarTerm(int target, bool next);
-  std::optional<double> SyzygyOnTermDay(int target, bool next);
-  std::optional<double> ElementAnimalDay(bool next);
-  std::optional<double> ElementAnimalMonth(bool next);
-  std::optional<double> ElementAnimalYear(bool next);
-  std::optional<double> TripleCoincidence(bool next);
-  std::optional<double> IntercalaryMonth(bool next);
-  std::optional<double> FestivalDay(bool next);
-  bool HasElementAnimalChoice();
-  std::optional<ChlDate> ShownLunarDate(bool report);
-  std::optional<double> NoonOfLunarDate(ChlDate date);
+  Found MoonPhase(int target, bool next);
+  Found LunarNewYear(bool next);
+  Found SolarTerm(int target, bool next);
+  Found SyzygyOnTermDay(int target, bool next);
+  Found ElementAnimalDay(bool next);
+  Found ElementAnimalMonth(bool next);
+  Found ElementAnimalYear(bool next);
+  Found TripleCoincidence(bool next);
+  Found IntercalaryMonth(bool next);
+  Found FestivalDay(bool next);
+  // Nothing when an element or an animal is chosen, else the refusal after its message.
+  std::optional<Refusal> NoElementAnimalChoice();
+  // The lunar date shown, if it is valid.
+  std::optional<ChlDate> ShownLunarDate();
+  // The message of a shown lunar date that is not valid, after showing it.
+  Refusal LunarDateInvalid();
+  Found NoonOfLunarDate(ChlDate date);
   void FillSameDayAndMonth();
   void Label(const std::string& text, bool visible);
 

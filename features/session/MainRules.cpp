@@ -148,47 +148,47 @@ void MainRules::ClearEntry() {
   entry_.plusMinus.clear();
 }
 
-void MainRules::Warn(const std::string& title, const std::string& text) {
-  Say(title, text, MessageIcon::kWarning);
+Refusal MainRules::Warn(const std::string& title, const std::string& text) {
+  return Refuse({title, text, MessageIcon::kWarning});
 }
 
-void MainRules::Say(const std::string& title, const std::string& text, MessageIcon icon) {
-  lastMessage_ = text;
-  if (messages_) messages_->Show(title, text, icon, MessageButtons::kOk);
+Refusal MainRules::Refuse(Refusal refusal) {
+  if (messages_) messages_->Show(refusal.title, refusal.text, refusal.icon, MessageButtons::kOk);
+  return refusal;
 }
 
-bool MainRules::Limit(const std::string& message) {
-  if (message.empty()) return false;
-  Say(kOutOfRangeTitle, message, MessageIcon::kNone);
-  return true;
+std::optional<Refusal> MainRules::Limit(const std::optional<std::string>& message) {
+  if (!message) return std::nullopt;
+  return Refuse({kOutOfRangeTitle, *message, MessageIcon::kNone});
 }
 
-bool MainRules::CheckCycleLimit(int32_t cycle, bool forward) { return Limit(CycleLimitMessage(cycle, forward)); }
-bool MainRules::CheckYearLimit(int32_t year, bool forward) { return Limit(YearLimitMessage(year, forward)); }
+std::optional<Refusal> MainRules::CheckCycleLimit(int32_t cycle, bool forward) {
+  return Limit(CycleLimitMessage(cycle, forward));
+}
+std::optional<Refusal> MainRules::CheckYearLimit(int32_t year, bool forward) {
+  return Limit(YearLimitMessage(year, forward));
+}
 
-bool MainRules::AdoptTypedDate() {
-  lastMessage_.clear();
+std::optional<Refusal> MainRules::AdoptTypedDate() {
   entry_.date = TrimmedText(entry_.date);
   if (!entry_.date.empty()) {
     const ParseResult parsed = Parse(entry_);
     if (parsed.status != kEntryOk) {
-      lastStatus_ = parsed.status;
-      Warn(kEntryErrorTitle, EntryErrorMessage(parsed.status, reckoner_.CountryIndex()));
+      Refusal refusal = Warn(kEntryErrorTitle, EntryErrorMessage(parsed.status, reckoner_.CountryIndex()));
       if (hooks_.setTheFocus) hooks_.setTheFocus();
-      return false;
+      return refusal;
     }
-    const std::string range = DateRangeMessage(parsed.ajd);
-    if (!range.empty()) {
-      Warn(kDateRangeTitle, range);
+    if (const std::optional<std::string> range = DateRangeMessage(parsed.ajd)) {
+      Refusal refusal = Warn(kDateRangeTitle, *range);
       if (hooks_.setTheFocus) hooks_.setTheFocus();
-      return false;
+      return refusal;
     }
     // A date typed from the display is the current instant to the minute: it does not pull the
     // instant back to the start of that minute.
     if (std::abs(parsed.ajd - currentAjd_) >= 0.0007) currentAjd_ = parsed.ajd;
   }
   ClearDate();
-  return true;
+  return std::nullopt;
 }
 
 void MainRules::SetCurrentAjd(double ajd) {
@@ -229,19 +229,17 @@ ParseResult MainRules::Parse(EntryModel& model) {
   return ParseDate(model, context);
 }
 
-ConvertOutcome MainRules::Convert() {
-  lastStatus_ = 0;
-  lastMessage_.clear();
+ConvertResult MainRules::Convert() {
   if (!displayed_) DisplayDatesAndTimes();
   // The CE row shows the London day and minute: when neither changes, neither does any date.
   const int32_t previousDay = display_.londonDay;
   const int previousMinute = display_.londonMinute;
   const int country = reckoner_.CountryIndex();
   auto entryError = [&](int status) {
-    lastStatus_ = status;
-    Warn(kEntryErrorTitle, EntryErrorMessage(status, country));
-    return ConvertOutcome::kEntryError;
+    return ConvertResult{ConvertOutcome::kEntryError, Warn(kEntryErrorTitle, EntryErrorMessage(status, country)),
+                         status};
   };
+  auto unchanged = [&] { return ConvertResult{ConvertOutcome::kUnchanged, Warn(kConvertTitle, kUnchangedText), 0}; };
 
   // Trimmed of the same blanks the validity check ignores, so that a number it admits is also
   // the number read (a pasted tab must not turn "3" into 0 days).
@@ -251,9 +249,9 @@ ConvertOutcome MainRules::Convert() {
 
   ParseResult parsed = Parse(entry_);
   if (parsed.status != kEntryOk) {
-    ConvertOutcome outcome = entryError(parsed.status);
+    ConvertResult result = entryError(parsed.status);
     if (hooks_.setTheFocus) hooks_.setTheFocus();
-    return outcome;
+    return result;
   }
   double instant = parsed.ajd;
   if (!plusMinus.empty()) {
@@ -262,24 +260,18 @@ ConvertOutcome MainRules::Convert() {
     double days = LeadingNumber(number);
     instant = entry_.plus ? instant + days : instant - days;
   } else if (instant == currentAjd_) {
-    Warn(kConvertTitle, kUnchangedText);
-    return ConvertOutcome::kUnchanged;
+    return unchanged();
   }
-  std::string range = DateRangeMessage(instant);
-  if (!range.empty()) {
-    Warn(kDateRangeTitle, range);
-    return ConvertOutcome::kOutOfRange;
+  if (const std::optional<std::string> range = DateRangeMessage(instant)) {
+    return {ConvertOutcome::kOutOfRange, Warn(kDateRangeTitle, *range), 0};
   }
   currentAjd_ = instant;
   DisplayDatesAndTimes();
-  if (display_.londonDay == previousDay && display_.londonMinute == previousMinute) {
-    Warn(kConvertTitle, kUnchangedText);
-    return ConvertOutcome::kUnchanged;
-  }
+  if (display_.londonDay == previousDay && display_.londonMinute == previousMinute) return unchanged();
   if (hooks_.redrawMoon) hooks_.redrawMoon();
   if (hooks_.autoLog) hooks_.autoLog(2);
   MarkChanged();
-  return ConvertOutcome::kConverted;
+  return {};
 }
 
 void MainRules::ResetToNow(double nowAjd) {

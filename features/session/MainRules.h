@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/services/Services.h"
@@ -15,6 +16,7 @@
 #include "features/entry/EntryModel.h"
 #include "features/festivals/FestivalCalendar.h"
 #include "features/session/MainSettings.h"
+#include "features/session/Refusal.h"
 
 namespace mirvo {
 
@@ -41,6 +43,13 @@ enum class SessionPhase { kStarting, kOpening, kRestoring, kReady };
 
 // What a Convert did.
 enum class ConvertOutcome { kConverted, kEntryError, kUnchanged, kOutOfRange };
+// A Convert's outcome with the warning it showed (none when converted) and, after an entry
+// error, its status (1..15; 0 otherwise).
+struct ConvertResult {
+  ConvertOutcome outcome = ConvertOutcome::kConverted;
+  std::optional<Refusal> refusal;
+  int entryStatus = 0;
+};
 inline constexpr const char* kConvertTitle = "Convert date";
 inline constexpr const char* kUnchangedText = "Calendar dates unchanged.";
 
@@ -133,11 +142,7 @@ class MainRules {
   void Recalculate(int action);
 
   // "Convert": plus/minus check, ParseDate, plus/minus days, the unchanged and range checks.
-  ConvertOutcome Convert();
-  // Status of the last Convert that ended in an entry error (1..15), else 0.
-  int lastEntryStatus() const { return lastStatus_; }
-  // Text of the last warning Convert showed (entry error, range, unchanged), "" when none.
-  const std::string& lastMessage() const { return lastMessage_; }
+  ConvertResult Convert();
   // "Now": empties the boxes and the element and animal choices, sets the instant.
   void ResetToNow(double nowAjd);
   // A click on a row (see LabelClick).
@@ -148,20 +153,23 @@ class MainRules {
   ParseResult Parse(EntryModel& model);
   // AdoptTypedDate, before a step or a search: a date in the date box (trimmed) becomes the
   // current instant when it lies in range and differs from it by 0.0007 day or more; then the
-  // date and time boxes are emptied. False (the command stops) when the date is refused, after
-  // its message.
-  bool AdoptTypedDate();
-  // CheckCycleLimit and CheckYearLimit: true (stop) when a step from that cycle or year would
-  // leave the admitted range, after "Earliest/Latest admissible date reached." (title
+  // date and time boxes are emptied. The refusal (the command stops) when the date is refused,
+  // after its message; nothing when the command goes on.
+  std::optional<Refusal> AdoptTypedDate();
+  // CheckCycleLimit and CheckYearLimit: the refusal (stop) when a step from that cycle or year
+  // would leave the admitted range, after "Earliest/Latest admissible date reached." (title
   // "Out of range", no icon).
-  bool CheckCycleLimit(int32_t cycle, bool forward);
-  bool CheckYearLimit(int32_t year, bool forward);
-  // A message box through the window's messages, remembered as lastMessage().
-  void Say(const std::string& title, const std::string& text, MessageIcon icon);
+  std::optional<Refusal> CheckCycleLimit(int32_t cycle, bool forward);
+  std::optional<Refusal> CheckYearLimit(int32_t year, bool forward);
+  // Shows the refusal through the window's messages and hands it back for the result that
+  // carries it.
+  Refusal Refuse(Refusal refusal);
+  // A message box through the window's messages.
+  void Say(const std::string& title, const std::string& text, MessageIcon icon) { Refuse({title, text, icon}); }
 
  private:
-  void Warn(const std::string& title, const std::string& text);
-  bool Limit(const std::string& message);
+  Refusal Warn(const std::string& title, const std::string& text);
+  std::optional<Refusal> Limit(const std::optional<std::string>& message);
   DisplayOptions Options() const;
   void SetDate(std::string date);
   void AddFestivalLine(DisplayTexts& display);
@@ -179,8 +187,6 @@ class MainRules {
   SessionPhase phase_ = SessionPhase::kReady;
   bool repeating_ = false;
   bool unsaved_ = false;
-  int lastStatus_ = 0;
-  std::string lastMessage_;
 };
 
 }  // namespace mirvo

@@ -3,19 +3,19 @@
 namespace mirvo {
 namespace {
 
-std::string LimitMessage(int64_t value, int64_t lowest, int64_t highest, bool forward) {
+std::optional<std::string> LimitMessage(int64_t value, int64_t lowest, int64_t highest, bool forward) {
   if (!forward && value <= lowest) return "Earliest admissible date reached.";
   if (forward && value >= highest) return "Latest admissible date reached.";
-  return "";
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::string CycleLimitMessage(int32_t cycle, bool forward) {
+std::optional<std::string> CycleLimitMessage(int32_t cycle, bool forward) {
   return LimitMessage(cycle, kMinCycle, kMaxCycle, forward);
 }
 
-std::string YearLimitMessage(int32_t year, bool forward) {
+std::optional<std::string> YearLimitMessage(int32_t year, bool forward) {
   return LimitMessage(year, kMinYear, kMaxYear, forward);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +26,10 @@ inline constexpr double kMinReachableAjd = kMinAjd - kLongestStepDays;
 inline constexpr double kMaxReachableAjd = kMaxAjd + kLongestStepDays;
 
 // "Earliest admissible date reached." going back from cycle kMinCycle (or below), "Latest
-// admissible date reached." going forward from kMaxCycle (or above), else "".
-std::string CycleLimitMessage(int32_t cycle, bool forward);
+// admissible date reached." going forward from kMaxCycle (or above), else nothing.
+std::optional<std::string> CycleLimitMessage(int32_t cycle, bool forward);
 // The same for CE or JC years against kMinYear and kMaxYear.
-std::string YearLimitMessage(int32_t year, bool forward);
+std::optional<std::string> YearLimitMessage(int32_t year, bool forward);
 // "Unable to add a lunar month." / "Unable to subtract a solar term."
 std::string InabilityMessage(bool forward, std::string_view unit);
 

@@ -23,7 +23,7 @@ std::string InProcess(const std::string& date, const char* list, int action, int
   rules.Convert();
   const LogPreferences preferences = *ParseLogPreferenceList(list);
   const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner};
-  return (action ? AutoLogHeadingLines(action, sources, preferences) : "") + LogEntryText(sources, preferences);
+  return (action ? AutoLogHeadingLines(action, sources, preferences) : "") + LogEntryText(sources, preferences).text;
 }
 
 TEST(CliLogEntry, TheWindowsTexts) {

@@ -85,11 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   messages.answers.assign(4, (data[2] & 8) ? MessageAnswer::kNo : MessageAnswer::kYes);
-  switch (rules.Convert()) {
+  const ConvertResult result = rules.Convert();
+  const std::string said = result.refusal ? result.refusal->text : "";
+  switch (result.outcome) {
     case ConvertOutcome::kEntryError:
-      FUZZ_CHECK(rules.lastEntryStatus() >= 1 && rules.lastEntryStatus() <= kEntryTooEarly &&
-                     !rules.lastMessage().empty(),
-                 "entry error %d \"%s\"", rules.lastEntryStatus(), rules.lastMessage().c_str());
+      FUZZ_CHECK(result.entryStatus >= 1 && result.entryStatus <= kEntryTooEarly && !said.empty(),
+                 "entry error %d \"%s\"", result.entryStatus, said.c_str());
       break;
     case ConvertOutcome::kConverted:
       FUZZ_CHECK(rules.currentAjd() >= kMinAjd && rules.currentAjd() <= kMaxAjd, "converted to %.6f",
@@ -98,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       break;
     case ConvertOutcome::kOutOfRange:
     case ConvertOutcome::kUnchanged:
-      FUZZ_CHECK(!rules.lastMessage().empty(), "a refusal without its message");
+      FUZZ_CHECK(!said.empty(), "a refusal without its message");
       break;
   }
   return 0;

@@ -43,8 +43,8 @@ bool LogPanel::HasText() const { return log_ && !log_->IsEmpty(); }
 void LogPanel::Take(const LogAddition& addition) {
   Log().Append(addition.text);
   ShowButtons();
-  if (addition.error.empty()) return;
-  messages_.Show(S(tr("Error")), addition.error, MessageIcon::kWarning, MessageButtons::kOk);
+  if (!addition.error) return;
+  messages_.Show(S(tr("Error")), *addition.error, MessageIcon::kWarning, MessageButtons::kOk);
   Q_EMIT entryFailed();
 }
 

@@ -164,7 +164,7 @@ void MovePanel::UpdateKeepBoxes() {
 // The Move command and its run
 
 void MovePanel::cmdMove_Click() {
-  const bool adopted = move_.Begin();
+  const bool adopted = !move_.Begin();
   Q_EMIT entryChanged();
   if (!adopted) return;
   if (!move_.repeating()) {
@@ -249,7 +249,7 @@ void MovePanel::EndOfCommand() {
 void MovePanel::cmdMoveOneDay_Click() {
   SetCheckedQuietly(chkRepeatedly, false);
   ColourByTick(chkRepeatedly);
-  const bool moved = move_.OneDay();
+  const bool moved = !move_.OneDay();
   UpdateKeepBoxes();
   if (moved) TakeFocus();
 }

@@ -142,7 +142,7 @@ void SearchPanel::ElementAnimalChosen() {
 }
 
 void SearchPanel::cmdSearch_Click() {
-  const SearchOutcome outcome = search_.Search();
+  const SearchOutcome outcome = search_.Search().outcome;
   Q_EMIT searched();
   if (outcome == SearchOutcome::kMultipleWindow) OpenMultipleWindow();
 }

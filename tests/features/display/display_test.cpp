@@ -314,7 +314,7 @@ TEST_F(DisplayTest, ClicksOnEuropeanValuesSetTheDataWindowCalendar) {
   rules.entry() = EntryModel{};
   rules.entry().calendar = kCalJC;
   rules.entry().plusMinus = "1";
-  ASSERT_EQ(rules.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_EQ(letters, "GJJ");
 }
 

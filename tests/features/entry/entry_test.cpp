@@ -161,8 +161,9 @@ TEST_F(EntryTest, EveryMessageFromARealEntry) {
   // 14 comes from Convert.
   rules_.entry().date = "2000-01-01 CE";
   rules_.entry().plusMinus = "1-2";
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kEntryError);
-  EXPECT_EQ(rules_.lastEntryStatus(), kEntryBadPlusMinus);
+  const ConvertResult badDays = rules_.Convert();
+  EXPECT_EQ(badDays.outcome, ConvertOutcome::kEntryError);
+  EXPECT_EQ(badDays.entryStatus, kEntryBadPlusMinus);
   ASSERT_FALSE(messages_.shown.empty());
   EXPECT_EQ(messages_.shown.back().title, "Invalid date or time entry");
   EXPECT_EQ(messages_.shown.back().text, "Invalid plus/minus days.");
@@ -278,13 +279,13 @@ TEST_F(EntryTest, EarliestInstant) {
   rules_.entry() = EntryModel{};
   rules_.entry().date = "-3000-01-01 CE";
   rules_.entry().time = "11:59";
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kOutOfRange);
+  EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kOutOfRange);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0);
   rules_.entry().time = "12:00";
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), kMinAjd);
   EXPECT_EQ(DateRangeMessage(kMaxAjd + kMinute), "Date is later than 3000-01-01 CE.");
-  EXPECT_EQ(DateRangeMessage(kMaxAjd), "");
+  EXPECT_EQ(DateRangeMessage(kMaxAjd), std::nullopt);
   EXPECT_EQ(DateRangeMessage(std::nan("")), "Date is earlier than -3000-01-01 CE.")
       << "an instant that is not a number is never admitted";
 }
@@ -310,31 +311,32 @@ TEST_F(EntryTest, PlusMinusDays) {
   EntryModel& e = rules_.entry();
   e.date = "2000-01-01 CE";
   e.plusMinus = "+1,000";
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 + 1000);
   e.date = "2000-01-01 CE";
   e.plusMinus = "2.5";
   e.plus = false;
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 - 2.5);
   e.date = "2000-01-01 CE";
   e.plusMinus = "\t3 ";
   e.plus = true;
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << "blanks around the number are ignored";
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted) << "blanks around the number are ignored";
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 + 3);
   e.date = "2000-01-01 CE";
   e.plusMinus = "-0,5";
   e.plus = true;
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 - 5) << "\",\" only groups digits, a sign is kept";
   e.date = "2000-01-01 CE";
   e.plusMinus = "2.5";
   e.plus = false;
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   for (const char* bad : {"1-2", "1+", "1 2", "ten"}) {
     e.plusMinus = bad;
-    EXPECT_EQ(rules_.Convert(), ConvertOutcome::kEntryError) << bad;
-    EXPECT_EQ(rules_.lastEntryStatus(), kEntryBadPlusMinus) << bad;
+    const ConvertResult result = rules_.Convert();
+    EXPECT_EQ(result.outcome, ConvertOutcome::kEntryError) << bad;
+    EXPECT_EQ(result.entryStatus, kEntryBadPlusMinus) << bad;
   }
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.0 - 2.5) << "refused entries leave the instant";
 }
@@ -345,7 +347,7 @@ TEST_F(EntryTest, DaysAloneMoveFromTheDateOfTheEntryCalendar) {
   e = EntryModel{};
   e.calendar = kCalCE;
   e.plusMinus = "10";
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_EQ(e.date, "2000-01-01 CE");
   EXPECT_EQ(e.time, "18:00");
   EXPECT_EQ(clipboard_.Text(), "2000-01-01 CE 18:00 GMT Saturday") << "as by a click on the value";
@@ -355,22 +357,58 @@ TEST_F(EntryTest, DaysAloneMoveFromTheDateOfTheEntryCalendar) {
   e.calendar = kCalVMCCCT;
   e.plusMinus = "1";
   e.plus = false;
-  ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_EQ(e.date, "4696-12-06 VMC") << "the reference meridian's VMC date of 2000-01-12 02:00 CCT";
   EXPECT_EQ(e.timeZone, kTimeZoneReference);
   EXPECT_NEAR(rules_.currentAjd(), 2451554.25, 1e-9);
 
   e.date.clear();
   e.plusMinus.clear();
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kEntryError);
-  EXPECT_EQ(rules_.lastEntryStatus(), kEntryNoDate);
+  const ConvertResult noDate = rules_.Convert();
+  EXPECT_EQ(noDate.outcome, ConvertOutcome::kEntryError);
+  EXPECT_EQ(noDate.entryStatus, kEntryNoDate);
+}
+
+// A Convert that does not convert shows one warning and hands back exactly that warning, with the
+// entry error's status; one that converts shows nothing and hands back nothing.
+TEST_F(EntryTest, ConvertHandsBackTheWarningItShowed) {
+  struct Case {
+    const char* date; const char* plusMinus; ConvertOutcome outcome; int status; const char* title; const char* text;
+  };
+  const Case cases[] = {
+      {"2000-01-02 CE", "", ConvertOutcome::kConverted, 0, nullptr, nullptr},
+      {"2000-01-01 CE", "", ConvertOutcome::kUnchanged, 0, "Convert date", "Calendar dates unchanged."},
+      {"2000-01-01 CE", "ten", ConvertOutcome::kEntryError, kEntryBadPlusMinus, "Invalid date or time entry",
+       "Invalid plus/minus days."},
+      {"", "", ConvertOutcome::kEntryError, kEntryNoDate, "Invalid date or time entry", "No date specified."},
+      {"3000-01-02 CE", "", ConvertOutcome::kOutOfRange, 0, "Date out of range", "Date is later than 3000-01-01 CE."},
+  };
+  for (const auto& c : cases) {
+    rules_.SetCurrentAjd(2451545.0);
+    rules_.entry() = EntryModel{};
+    rules_.entry().date = c.date;
+    rules_.entry().plusMinus = c.plusMinus;
+    messages_.shown.clear();
+    const ConvertResult result = rules_.Convert();
+    EXPECT_EQ(result.outcome, c.outcome) << c.date;
+    EXPECT_EQ(result.entryStatus, c.status) << c.date;
+    if (!c.text) {
+      EXPECT_EQ(result.refusal, std::nullopt) << c.date;
+      EXPECT_TRUE(messages_.shown.empty()) << c.date;
+      continue;
+    }
+    ASSERT_EQ(messages_.shown.size(), 1u) << c.date;
+    const RecordingMessages::Shown& shown = messages_.shown[0];
+    EXPECT_TRUE(shown.title == c.title && shown.text == c.text && shown.icon == MessageIcon::kWarning) << c.date;
+    EXPECT_EQ(result.refusal, (Refusal{shown.title, shown.text, shown.icon})) << c.date;
+  }
 }
 
 TEST_F(EntryTest, ConvertingTheShownDateAgainChangesNothing) {
   rules_.SetCurrentAjd(2451545.25);
   rules_.ClickRow(RowId::kCe, true);
   messages_.shown.clear();
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kUnchanged);
+  EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kUnchanged);
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, "Convert date");
   EXPECT_EQ(messages_.shown[0].text, "Calendar dates unchanged.");
@@ -379,7 +417,7 @@ TEST_F(EntryTest, ConvertingTheShownDateAgainChangesNothing) {
   int logged = 0;
   rules_.hooks().autoLog = [&](int code) { logged = code; };
   rules_.entry().date = "2000-01-02 CE";
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kConverted);
+  EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
   EXPECT_EQ(logged, 2);
   rules_.ResetToNow(2460000.0);
   EXPECT_EQ(logged, 1);
@@ -418,12 +456,12 @@ TEST_F(EntryTest, WrittenTimeAndZoneStayWithTheirReckoning) {
       rules_.ClickRow(RowId::kCe, true);
     } else {
       e.date = c.first;
-      ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << c.first;
+      ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted) << c.first;
     }
     if (c.time) e.EditTime(c.time);
     if (c.zone != kTimeZoneNone) e.EditZone(c.zone);
     rules_.DateTextChanged(c.next);
-    ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << c.next;
+    ASSERT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted) << c.next;
     const double converted = rules_.currentAjd();
     EXPECT_EQ(rules_.entry().time, c.nextTime) << c.first << " then " << c.next;
     EXPECT_EQ(rules_.entry().timeZone, c.nextZone) << c.first << " then " << c.next;
@@ -466,7 +504,7 @@ TEST_F(EntryTest, LunarDatesOutsideTheRangeAreCheckedBeforeTheRange) {
     ParseResult r = Parse(c.date);
     EXPECT_EQ(r.status, c.status) << c.date;
     if (r.status == kEntryOk) {
-      EXPECT_EQ(DateRangeMessage(r.ajd), c.range) << c.date;
+      EXPECT_EQ(DateRangeMessage(r.ajd).value_or(""), c.range) << c.date;
     }
   }
 }
@@ -508,7 +546,7 @@ TEST_F(EntryTest, GarbageNeverCrashes) {
   }
   rules_.entry().date = std::string(10000, '9') + " AJD";
   rules_.entry().plusMinus = "-" + std::string(400, '9');
-  EXPECT_EQ(rules_.Convert(), ConvertOutcome::kOutOfRange) << "huge minus huge is not a date";
+  EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kOutOfRange) << "huge minus huge is not a date";
 }
 
 TEST(ElementAnimalChoice, ResetRuleAndTargetTexts) {

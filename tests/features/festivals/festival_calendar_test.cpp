@@ -113,7 +113,7 @@ TEST(FestivalSearch, NextAndPrevious) {
     s.rules.SetSearchNext(c.next);
     s.At(c.from[0], c.from[1], c.from[2]);
     SearchRules search(s.rules);
-    ASSERT_EQ(search.Search(), SearchOutcome::kFound) << c.id;
+    ASSERT_EQ(search.Search().outcome, SearchOutcome::kFound) << c.id;
     EXPECT_EQ(s.rules.currentAjd(),
               NoonOfDay(JdnOfCeDate(c.found[0], c.found[1], c.found[2]), s.reckoner.ReferenceDegrees()))
         << c.id << " from " << c.from[0] << "-" << c.from[1] << "-" << c.from[2];
@@ -127,8 +127,10 @@ TEST(FestivalSearch, NoTableFindsNothing) {
   rules.SetSearchTarget(kTargetFestival);
   rules.SetCurrentAjd(2460000.0);
   SearchRules search(rules);
-  EXPECT_EQ(search.Search(), SearchOutcome::kFailed);
-  EXPECT_EQ(rules.lastMessage(), kNoFestivalText);
+  const SearchResult result = search.Search();
+  EXPECT_EQ(result.outcome, SearchOutcome::kFailed);
+  ASSERT_TRUE(result.refusal);
+  EXPECT_EQ(result.refusal->text, kNoFestivalText);
   EXPECT_EQ(rules.currentAjd(), 2460000.0);
 }
 

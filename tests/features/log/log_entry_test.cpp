@@ -18,13 +18,14 @@ class LogEntryTest : public ::testing::Test {
   void ShowDate(const std::string& date) {
     rules_.SetCurrentAjd(2451545.0);
     rules_.entry().date = date;
-    ASSERT_EQ(rules_.Convert(), ConvertOutcome::kConverted) << rules_.lastMessage();
+    const ConvertResult result = rules_.Convert();
+    ASSERT_EQ(result.outcome, ConvertOutcome::kConverted) << (result.refusal ? result.refusal->text : "");
   }
   LogSources Sources() { return {rules_.display(), rules_.settings(), rules_.entry(), reckoner_}; }
   std::string Entry(std::string_view list) {
     const auto preferences = ParseLogPreferenceList(list);
     EXPECT_TRUE(preferences) << list;
-    return LogEntryText(Sources(), preferences.value_or(LogPreferences{}));
+    return LogEntryText(Sources(), preferences.value_or(LogPreferences{})).text;
   }
   Reckoner reckoner_;
   MainRules rules_{reckoner_, nullptr, nullptr};
@@ -130,7 +131,7 @@ TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
   japanese.language = Language::kJapanese;
   const auto preferences = ParseLogPreferenceList("verbose,cjdc,epoch,ce,cjdl,ajd,age");
   ASSERT_TRUE(preferences);
-  EXPECT_EQ(LogEntryText(japanese, *preferences),
+  EXPECT_EQ(LogEntryText(japanese, *preferences).text,
             "2,456,966.5000 CJDC（暦日ユリウス日、東経120º、中国）\n"
             "紀元 = -2696、方法 = 定気（真太陽）、東経120º、中国。\n"
             "--------------------\n"
@@ -228,6 +229,10 @@ TEST_F(LogEntryTest, AdditionsToTheLog) {
   const LogAddition failed = AddToLog("x\n", "", sources, *ParseLogPreferenceList("chl,phase"));
   EXPECT_EQ(failed.text, "79-31-9*-12 CHL 12:00 CCT\n");
   EXPECT_EQ(failed.error, broken.moonError);
+  const LogAddition alone = LogEntryText(sources, *ParseLogPreferenceList("chl,phase"));
+  EXPECT_EQ(alone.text, failed.text);
+  EXPECT_EQ(alone.error, broken.moonError);
+  EXPECT_EQ(AddToLog("x\n", "", Sources(), *ParseLogPreferenceList("chl,phase")).error, std::nullopt);
 }
 
 TEST(LogPreferenceList, NamesAndDefaults) {

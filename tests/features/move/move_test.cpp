@@ -58,7 +58,7 @@ TEST_F(MoveTest, StepsKeepTheTimeOfDayOnTheirClock) {
   };
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
-    ASSERT_TRUE(move_.Begin()) << c.what;
+    ASSERT_EQ(move_.Begin(), std::nullopt) << c.what;
     const MoveTick tick = move_.Advance();
     EXPECT_TRUE(tick.moved && tick.ended) << c.what;
     EXPECT_TRUE(Starts(c.row, c.expected)) << c.what << ": " << Row(c.row);
@@ -78,7 +78,7 @@ TEST_F(MoveTest, RepeatedLunarMonthsFromDayThirty) {
     rules_.SetKeep30th(keep);
     ASSERT_EQ(rules_.display().chl.day, 30);
     EXPECT_TRUE(move_.Keep30thOffered());
-    ASSERT_TRUE(move_.Begin());
+    ASSERT_EQ(move_.Begin(), std::nullopt);
     for (size_t i = 0; i < kept.size(); ++i) {
       ASSERT_FALSE(move_.Advance().ended);
       EXPECT_EQ(rules_.display().chl.day, keep ? kept[i] : 29) << (keep ? "kept, " : "") << "step " << i + 1;
@@ -99,7 +99,7 @@ TEST_F(MoveTest, RepeatedLunarYearsFromALeapMonth) {
     rules_.SetKeepLeap(keep);
     ASSERT_EQ(rules_.display().chl.leap, 1);
     EXPECT_TRUE(move_.KeepLeapOffered());
-    ASSERT_TRUE(move_.Begin());
+    ASSERT_EQ(move_.Begin(), std::nullopt);
     for (int year = 2024; year <= 2042; ++year) {
       ASSERT_FALSE(move_.Advance().ended);
       const ChlDate& chl = rules_.display().chl;
@@ -132,12 +132,13 @@ TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
   };
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
-    const StepOutcome outcome = move_.Step(c.step, c.forward, false, false);
-    EXPECT_EQ(outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved) << c.start << " step " << c.step;
+    const StepResult result = move_.Step(c.step, c.forward, false, false);
+    EXPECT_EQ(result.outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved) << c.start << " step " << c.step;
     if (!c.message) continue;
     EXPECT_DOUBLE_EQ(rules_.currentAjd(), c.start);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(Last().text == c.message && Last().title == kOutOfRangeTitle && Last().icon == MessageIcon::kNone);
+    EXPECT_EQ(result.refusal, (Refusal{kOutOfRangeTitle, c.message, MessageIcon::kNone}));
   }
 }
 
@@ -154,10 +155,12 @@ TEST_F(MoveTest, NoShownDateNoStep) {
   for (const auto& c : cases) {
     Prepare(beyond, c.step, true, false);
     ASSERT_NE(rules_.display().chl.valid, 1);
-    EXPECT_EQ(move_.Step(c.step, true, false, false), c.outcome) << c.step;
+    const StepResult result = move_.Step(c.step, true, false, false);
+    EXPECT_EQ(result.outcome, c.outcome) << c.step;
     EXPECT_EQ(rules_.currentAjd(), beyond);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(Last().title == c.title && Last().text == c.message && Last().icon == MessageIcon::kNone) << c.step;
+    EXPECT_EQ(result.refusal, (Refusal{c.title, c.message, MessageIcon::kNone})) << c.step;
   }
 }
 
@@ -175,7 +178,7 @@ TEST_F(MoveTest, TypedDateBeforeTheStep) {
     rules_.entry().date = c.date;
     rules_.entry().time = c.time;
     rules_.entry().timeZone = kTimeZoneGmt;
-    ASSERT_TRUE(move_.Begin());
+    ASSERT_EQ(move_.Begin(), std::nullopt);
     move_.Advance();
     EXPECT_NEAR(rules_.currentAjd(), c.after, 1e-9) << c.date << " from " << c.start;
     EXPECT_EQ(rules_.entry().date, "");
@@ -188,15 +191,16 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   for (bool forward : {true, false}) {
     const double start = forward ? kMaxAjd - 0.5 : kMinAjd + 0.5;
     Prepare(start, kStepDay, forward);
-    EXPECT_FALSE(move_.OneDay());
+    const std::optional<Refusal> refusal = move_.OneDay();
     EXPECT_FALSE(rules_.settings().repeatedly);
     EXPECT_EQ(rules_.currentAjd(), start);
     EXPECT_EQ(Last().text, forward ? "Latest date reached." : "Earliest date reached.");
     EXPECT_TRUE(Last().title == kOutOfRangeTitle && Last().icon == MessageIcon::kWarning);
+    EXPECT_EQ(refusal, (Refusal{Last().title, Last().text, Last().icon}));
   }
 
   Prepare(kMaxAjd - 1.5, kStepDay);
-  ASSERT_TRUE(move_.Begin());
+  ASSERT_EQ(move_.Begin(), std::nullopt);
   const MoveTick first = move_.Advance();
   EXPECT_TRUE(first.moved && !first.ended && messages_.shown.empty());
   const MoveTick last = move_.Advance();
@@ -204,6 +208,7 @@ TEST_F(MoveTest, EndsOfTheAdmittedRange) {
   EXPECT_EQ(rules_.currentAjd(), kMaxAjd + 0.5);
   EXPECT_EQ(rules_.display().ajd, rules_.currentAjd());
   EXPECT_TRUE(Last().text == "Latest date exceeded." && Last().icon == MessageIcon::kWarning);
+  EXPECT_EQ(last.refusal, (Refusal{Last().title, Last().text, Last().icon}));
   EXPECT_EQ(move_.state(), RunState::kIdle);
 }
 
@@ -222,7 +227,7 @@ TEST_F(MoveTest, NoStepFromWithinTheRangeGoesBeyondReach) {
 // The log switches "repeatedly" off when it cannot keep an entry: the step shown stays, the run ends.
 TEST_F(MoveTest, ARunEndsOnceRepeatedlyIsSwitchedOff) {
   Prepare(At(2024, 2, 10, 4), kStepDay);
-  ASSERT_TRUE(move_.Begin());
+  ASSERT_EQ(move_.Begin(), std::nullopt);
   EXPECT_FALSE(move_.Advance().ended);
   rules_.StopRepeating();
   const MoveTick tick = move_.Advance();

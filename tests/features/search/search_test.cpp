@@ -27,7 +27,7 @@ struct Searcher {
 
   std::optional<double> Find(int target, bool next, double from) {
     rules.SetCurrentAjd(from);
-    return search.Find(target, next);
+    return search.Find(target, next).ajd;
   }
   std::string Message() const { return messages.shown.empty() ? "" : messages.shown.back().text; }
   Ephemeris& eph() { return reckoner.ephemeris(); }
@@ -261,11 +261,17 @@ TEST(EventSearch, FailuresSayWhyAndLeaveTheInstant) {
   s.rules.SetSearchTarget(kTargetElementAnimalYear);
   s.rules.SetCurrentAjd(Noon(2024, 1, 1));
   s.rules.entry().date = "2020-05-05 CE";
-  EXPECT_EQ(s.search.Search(), SearchOutcome::kFailed);
+  const SearchResult failed = s.search.Search();
+  EXPECT_EQ(failed.outcome, SearchOutcome::kFailed);
+  EXPECT_EQ(failed.refusal, (Refusal{"Error", "You must specify an element, an animal or both.", MessageIcon::kWarning}));
   EXPECT_EQ(s.rules.currentAjd(), AjdFromCjdl(Day(2020, 5, 5) + 0.5));
   s.rules.entry().date = "2020-02-30 CE";
-  EXPECT_EQ(s.search.Search(), SearchOutcome::kRefused);
+  const SearchResult refused = s.search.Search();
+  EXPECT_EQ(refused.outcome, SearchOutcome::kRefused);
+  ASSERT_TRUE(refused.refusal);
+  EXPECT_EQ(refused.refusal->text, s.Message());
 }
+
 
 TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   Searcher s;
@@ -274,7 +280,7 @@ TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   s.rules.entry().calendar = kCalCE;
   s.rules.SetCurrentAjd(Noon(2023, 3, 22));
   s.rules.MarkSaved(true);
-  ASSERT_EQ(s.search.Search(), SearchOutcome::kFound);
+  ASSERT_EQ(s.search.Search().outcome, SearchOutcome::kFound);
   EXPECT_EQ(s.rules.currentAjd(), Noon(2025, 7, 25));
   EXPECT_EQ(s.rules.display().ajd, Noon(2025, 7, 25));
   EXPECT_EQ(s.rules.entry().calendar, kCalCHL);
@@ -284,7 +290,7 @@ TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   // "Same element-animal day and month": the day and month rows take the current pairs.
   s.rules.SetSearchTarget(kTargetSameDayAndMonth);
   s.rules.SetMultipleRow(kYearRow, 0, 0);
-  ASSERT_EQ(s.search.Search(), SearchOutcome::kMultipleWindow);
+  ASSERT_EQ(s.search.Search().outcome, SearchOutcome::kMultipleWindow);
   const ElementAnimalRows rows = s.search.MultipleRows();
   const int day = DayPosition(Day(2025, 7, 25));
   EXPECT_EQ(rows.element[kDayRow], ElementOfPosition(day));
@@ -299,7 +305,7 @@ TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
 
   s.rules.SetShowCjds(true);
   s.rules.SetSearchTarget(kTargetTripleCoincidence);
-  ASSERT_EQ(s.search.Search(), SearchOutcome::kFound);
+  ASSERT_EQ(s.search.Search().outcome, SearchOutcome::kFound);
   EXPECT_FALSE(s.rules.settings().showCjds);
 }
 

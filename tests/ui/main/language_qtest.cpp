@@ -402,8 +402,8 @@ class LanguageTest : public QObject {
       texts.emplace_back("Messages", NotFoundText(1, false, true, next));
       texts.emplace_back("Messages", InabilityMessage(next, "lunar month"));
     }
-    texts.emplace_back("Messages", DateRangeMessage(kMinAjd - 1));
-    texts.emplace_back("Messages", DateRangeMessage(kMaxAjd + 1));
+    texts.emplace_back("Messages", *DateRangeMessage(kMinAjd - 1));
+    texts.emplace_back("Messages", *DateRangeMessage(kMaxAjd + 1));
     for (Language language : kTranslated) {
       windowTranslationsFor(f, language);
       for (const auto& [context, text] : texts) {
