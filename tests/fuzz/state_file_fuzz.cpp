@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                  SunMethodFromNumber(SunMethodNumber(s.sunMethod)) && EpochFromYear(EpochYear(s.epoch)),
              "step %d target %d refresh %d method %d epoch %d", s.moveStep, s.searchTarget,
              s.refreshPeriod, SunMethodNumber(s.sunMethod), EpochYear(s.epoch));
-  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && s.country >= 0 && s.country < kCountryCount,
-             "longitude %d country %d", s.longitude, s.country);
+  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && CountryFromNumber(CountryNumber(s.country)),
+             "longitude %d country %d", s.longitude, CountryNumber(s.country));
   for (size_t row = 0; row < 3; ++row) {
     FUZZ_CHECK(s.multipleElement[row] >= 0 && s.multipleElement[row] <= kNoElementEntry &&
                    s.multipleAnimal[row] >= 0 && s.multipleAnimal[row] <= kNoAnimalEntry,
