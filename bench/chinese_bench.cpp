@@ -32,7 +32,7 @@ void BM_DayToChineseCachedSui(benchmark::State& state) {
   for (auto _ : state) {
     mirvo::ChsDate chs;
     mirvo::ChlDate chl;
-    r.DayToChinese(first + offset + 0.5, -2696, chs, chl);
+    r.DayToChinese(first + offset + 0.5, mirvo::Epoch::kOlder, chs, chl);
     benchmark::DoNotOptimize(chl);
     offset = (offset + 1) % 300;
   }
@@ -110,7 +110,7 @@ void BM_WholeRangeChlRoundTrip(benchmark::State& state) {
       mirvo::ChsDate chs;
       chs.valid = -99;
       mirvo::ChlDate chl;
-      r.DayToChinese(d + 0.5, -2696, chs, chl);
+      r.DayToChinese(d + 0.5, mirvo::Epoch::kOlder, chs, chl);
       if (r.ChlToDay(chl) != mirvo::kChlValid || chl.jdn != d) ++mismatches;
     }
   }

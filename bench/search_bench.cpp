@@ -41,7 +41,7 @@ void RunNotFound(benchmark::State& state, const ElementAnimalRows& rows, bool fr
       shared = std::make_unique<mirvo::Reckoner>();
       state.ResumeTiming();
     }
-    mirvo::MultipleElementAnimalSearch search(*shared, rows, start, false, 1000, -2696);
+    mirvo::MultipleElementAnimalSearch search(*shared, rows, start, false, 1000, mirvo::Epoch::kOlder);
     while (!search.Run(1 << 16)) {
     }
     if (!search.notFound()) state.SkipWithError("found a day");

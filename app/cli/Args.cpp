@@ -82,14 +82,14 @@ bool Args::tsv() const {
   throw UsageError("--format must be text or tsv");
 }
 
-std::pair<int, int> MeridianOptions(const Args& args) {
-  int country = 1;
+std::pair<Country, int> MeridianOptions(const Args& args) {
+  Country country = kChina;
   int longitude = 120;
   if (auto c = args.value("country")) {
-    if (*c == "vietnam") { country = 0; longitude = 105; }
-    else if (*c == "china") { country = 1; longitude = 120; }
-    else if (*c == "japan") { country = 2; longitude = 135; }
-    else if (*c == "korea") { country = 3; longitude = 135; }
+    if (*c == "vietnam") { country = kVietnam; longitude = 105; }
+    else if (*c == "china") { country = kChina; longitude = 120; }
+    else if (*c == "japan") { country = kJapan; longitude = 135; }
+    else if (*c == "korea") { country = kKorea; longitude = 135; }
     else throw UsageError("--country must be vietnam, china, japan or korea");
   }
   if (auto l = args.integer("longitude", 100, 145)) {

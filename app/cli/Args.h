@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/chinese/Cycles.h"
 #include "core/names/Language.h"
 
 namespace mirvo::cli {
@@ -62,7 +63,7 @@ const std::vector<Command>& Commands();
 
 // Reference meridian from --longitude L (100..145) or --country vietnam|china|japan|korea
 // (default China, 120). Returns (country index, longitude).
-std::pair<int, int> MeridianOptions(const Args& args);
+std::pair<Country, int> MeridianOptions(const Args& args);
 
 // --lang en|zh-Hans|zh-Hant|vi|ja|ko, taken by every command: the language of the words of the
 // text outputs (default English). Codes, numbers and every TSV or iCalendar field a program reads

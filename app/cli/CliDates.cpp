@@ -82,7 +82,7 @@ ChineseSettings ChineseOptions(const Args& args) {
   std::tie(s.country, s.longitude) = MeridianOptions(args);
   const long epoch = args.integer("epoch", -2696, -2636).value_or(-2696);
   if (epoch != -2696 && epoch != -2636) throw UsageError("--epoch must be -2696 or -2636");
-  s.epoch = static_cast<int>(epoch);
+  s.epoch = *EpochFromYear(epoch);
   s.historical = args.has("historical");
   return s;
 }

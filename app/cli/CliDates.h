@@ -36,13 +36,12 @@ void RefusePositional(const Args& args);
 // --from YEAR and --to YEAR, both required, each within [lo, hi], the first not after the second.
 std::pair<long, long> YearSpanOptions(const Args& args, long lo, long hi);
 
-// The reference meridian, the country that names the animals, the epoch (-2696 or -2636,
-// default -2696) and whether the calendar's history is followed, of --longitude, --country,
+// The reference meridian, the country that names the animals, the epoch (default the older) and whether the calendar's history is followed, of --longitude, --country,
 // --epoch and --historical.
 struct ChineseSettings {
-  int country = 1;
+  Country country = kChina;
   int longitude = 120;
-  int epoch = -2696;
+  Epoch epoch = Epoch::kOlder;
   bool historical = false;
 };
 ChineseSettings ChineseOptions(const Args& args);

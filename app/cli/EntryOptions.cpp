@@ -49,7 +49,7 @@ std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& tex
   rules.ChooseHistorical(args.has("historical"));
   if (auto e = args.value("epoch")) {
     if (*e != "-2696" && *e != "-2636") throw UsageError("--epoch must be -2696 or -2636");
-    rules.ChooseEpoch(std::stoi(*e));
+    rules.ChooseEpoch(*EpochFromYear(std::stol(*e)));
   }
   if (auto m = args.value("method")) {
     if (*m != "true" && *m != "mean") throw UsageError("--method must be true or mean");

@@ -61,7 +61,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const auto [monthElement, monthAnimal] = MonthElementAnimal(chl);
   const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
 
-  const int country = r.CountryIndex();
+  const Country country = r.CountryIndex();
   const Language language = LanguageOption(args);
   std::vector<std::pair<std::string, std::string>> lines;
   lines.emplace_back("CE:", IsoDateOfJdn(jdn) + " CE (JDN " + std::to_string(jdn) + ", " +

@@ -49,14 +49,16 @@ constexpr const char* kUsage =
 
 constexpr const char* kRowOptions[3] = {"day", "month", "year"};
 
-int AnimalOfName(const std::string& name, int country) {
+int AnimalOfName(const std::string& name, Country country) {
   int animal = AnimalIndexOf(name, country);
-  for (int other = 0; animal < 0 && other < kCountryCount; ++other) animal = AnimalIndexOf(name, other);
+  for (Country other : kAllCountries) {
+    if (animal < 0) animal = AnimalIndexOf(name, other);
+  }
   return animal;
 }
 
 // "wood-dragon", "wood-", "-dragon", "wood" or "dragon" as list indexes (5 and 12: none).
-std::pair<int, int> ElementAnimalOption(const std::string& option, const std::string& text, int country) {
+std::pair<int, int> ElementAnimalOption(const std::string& option, const std::string& text, Country country) {
   const size_t dash = text.find('-');
   std::string elementName = dash == std::string::npos ? text : text.substr(0, dash);
   std::string animalName = dash == std::string::npos ? "" : text.substr(dash + 1);
@@ -126,7 +128,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   rules.ClearDate();  // the entry is converted: the searches start from its instant
   rules.SetSearchNext(!args.has("previous"));
   if (target == kTargetFestival && !UseFestivalTable(args, rules, err)) return kExitFailure;
-  const int country = rules.settings().country;
+  const Country country = rules.settings().country;
   for (int row = 0; row < 3; ++row) {
     const auto text = args.value(kRowOptions[row]);
     if (!text) continue;

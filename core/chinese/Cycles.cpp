@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 12> kAnimals = {"rat",   "ox",    "tiger"
                                                        "monkey", "rooster", "dog", "pig"};
 
 // Vietnam calls the fourth branch the cat and the eighth the goat; Japan calls the twelfth the boar.
-std::string_view CountryAnimal(int animal, int country) {
+std::string_view CountryAnimal(int animal, Country country) {
   if (country == kVietnam) {
     if (animal == 3) return "cat";
     if (animal == 7) return "goat";
@@ -80,7 +80,7 @@ std::string_view ElementName(int element) {
   return kElements[static_cast<size_t>(element)];
 }
 
-std::string_view AnimalName(int animal, int country) {
+std::string_view AnimalName(int animal, Country country) {
   if (animal < 0 || animal >= static_cast<int>(kAnimals.size())) return {};
   return CountryAnimal(animal, country);
 }
@@ -95,7 +95,7 @@ std::string_view BranchName(int branch) {
   return kBranches[static_cast<size_t>(branch - 1)];
 }
 
-std::string ElementAnimalText(int p, int country) {
+std::string ElementAnimalText(int p, Country country) {
   std::string text(ElementName(ElementOfPosition(p)));
   text += '-';
   text += AnimalName(AnimalOfPosition(p), country);
@@ -109,11 +109,11 @@ std::string StemBranchText(int p) {
   return text;
 }
 
-std::string ElementAnimalPhrase(int p, int country) {
+std::string ElementAnimalPhrase(int p, Country country) {
   return ElementAnimalText(p, country) + " (" + StemBranchText(p) + ")";
 }
 
-std::string ChosenElementAnimalPhrase(int element, int animal, int country) {
+std::string ChosenElementAnimalPhrase(int element, int animal, Country country) {
   const bool hasElement = element >= 0 && element < 5;
   const bool hasAnimal = animal >= 0 && animal < 12;
   if (hasElement && hasAnimal) return ElementAnimalPhrase(PositionOfElementAnimal(element, animal), country);
@@ -126,13 +126,13 @@ std::string ChosenElementAnimalPhrase(int element, int animal, int country) {
   return "-" + std::string(AnimalName(animal, country)) + " (-" + std::string(BranchName(animal + 1)) + ")";
 }
 
-std::string DayElementAnimalText(int32_t jdn, int country) {
+std::string DayElementAnimalText(int32_t jdn, Country country) {
   return ElementAnimalText(DayPosition(jdn), country);
 }
 
 std::string DayStemBranchText(int32_t jdn) { return StemBranchText(DayPosition(jdn)); }
 
-std::string MonthNameText(const ChlDate& date, int country, bool withStemBranch, bool stemBranchFirst) {
+std::string MonthNameText(const ChlDate& date, Country country, bool withStemBranch, bool stemBranchFirst) {
   const auto [element, animal] = MonthElementAnimal(date);
   const int p = PositionOfElementAnimal(element, animal);
   const std::string names = ElementAnimalText(p, country);
@@ -150,7 +150,7 @@ int ElementIndexOf(std::string_view name) {
   return -1;
 }
 
-int AnimalIndexOf(std::string_view name, int country) {
+int AnimalIndexOf(std::string_view name, Country country) {
   for (int i = 0; i < static_cast<int>(kAnimals.size()); ++i) {
     if (EqualIgnoringCase(name, CountryAnimal(i, country))) return i;
   }

@@ -29,21 +29,21 @@ constexpr std::array<MeridianChange, 4> kChanges{{
     {1912, ArcMinutes(120), ArcMinutes(135), 1900},     // Korea
 }};
 
-const MeridianChange& ChangeOf(int country) {
+const MeridianChange& ChangeOf(Country country) {
   if (country < kVietnam || country > kKorea) country = kChina;
   return kChanges[static_cast<size_t>(country)];
 }
 
 }  // namespace
 
-int AlmanacMeridian(int country, int32_t lunarYear) {
+int AlmanacMeridian(Country country, int32_t lunarYear) {
   const MeridianChange& c = ChangeOf(country);
   return lunarYear < c.firstYear ? c.before : c.present;
 }
 
-int32_t FirstYearOfPresentMeridian(int country) { return ChangeOf(country).firstYear; }
+int32_t FirstYearOfPresentMeridian(Country country) { return ChangeOf(country).firstYear; }
 
-int32_t FirstYearOfModernRule(int country) { return ChangeOf(country).modernRuleFrom; }
+int32_t FirstYearOfModernRule(Country country) { return ChangeOf(country).modernRuleFrom; }
 
 std::string MeridianText(int arcMinutes) {
   std::string text = std::to_string(arcMinutes / kArcMinutesPerDegree) + "º";

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/chinese/Cycles.h"
+
 namespace mirvo {
 
 inline constexpr int kArcMinutesPerDegree = 60;
@@ -22,18 +24,18 @@ inline constexpr double DegreesOf(int arcMinutes) {
 // begins): China 116°25′ (Beijing) up to 1928 and 120° from 1929, Vietnam 120° up to 1967 and
 // 105° from 1968, Korea 120° up to 1911 and 135° from 1912, Japan 135°. A country index outside
 // 0..3 gives China's.
-int AlmanacMeridian(int country, int32_t lunarYear);
+int AlmanacMeridian(Country country, int32_t lunarYear);
 
 // The first lunar year computed for the country's present meridian (the meridian of every later
 // year); Japan's meridian never changed and gives the first year the calendar serves.
-int32_t FirstYearOfPresentMeridian(int country);
+int32_t FirstYearOfPresentMeridian(Country country);
 
 // The first lunar year whose almanac the modern rule reproduces: China 1912 (the Qing almanac
 // before it used its own theories of the Sun and Moon for Beijing's apparent time), Vietnam 1945,
 // Korea 1900, Japan 1873 (the Tenpō and older calendars before it). Earlier lunar dates are
 // computed by the modern rule, and the almanac of the time may differ.
-int32_t FirstYearOfModernRule(int country);
-inline bool AlmanacMayDiffer(int country, int32_t lunarYear) {
+int32_t FirstYearOfModernRule(Country country);
+inline bool AlmanacMayDiffer(Country country, int32_t lunarYear) {
   return lunarYear < FirstYearOfModernRule(country);
 }
 

@@ -35,8 +35,8 @@ int32_t WrapPosition(int32_t position, int32_t& cycle) {
 
 // The CE year named by a cycle and position, or false when it lies outside the years the
 // calendar can be computed for (also guards the arithmetic against overflow).
-bool ChineseYear(int32_t cycle, int32_t position, int32_t epoch, int32_t& year) {
-  const int64_t y = (int64_t{cycle} - 1) * 60 + epoch + position - 1;
+bool ChineseYear(int32_t cycle, int32_t position, mirvo::Epoch epoch, int32_t& year) {
+  const int64_t y = (int64_t{cycle} - 1) * 60 + EpochYear(epoch) + position - 1;
   if (y < Reckoner::kMinChineseYear || y > Reckoner::kMaxChineseYear) return false;
   year = static_cast<int32_t>(y);
   return true;
@@ -59,7 +59,7 @@ struct Reckoner::YearTables {
   int32_t sui = 0;
   int meridian = 0;  // arc-minutes east
   int plan = 0;
-  int method = 0;
+  mirvo::SunMethod method = kTrueSun;
   int32_t suiStart = 0;
   int32_t suiEnd = 0;
   SolarTermTable terms;
@@ -69,7 +69,7 @@ struct Reckoner::YearTables {
 };
 
 struct Reckoner::YearCache {
-  using Key = std::tuple<int, int, int, int32_t>;  // meridian, plan, method, sui year
+  using Key = std::tuple<int, int, mirvo::SunMethod, int32_t>;  // meridian, plan, method, sui year
   std::map<Key, std::unique_ptr<YearTables>> tables;
   uint64_t clock = 0;
   // The most recently used tables, tried before the map.
@@ -112,22 +112,22 @@ int Reckoner::MeridianOfLunarYear(int32_t year) const {
   return historical_ ? AlmanacMeridian(country_, year) : meridian_;
 }
 
-void Reckoner::SetEpoch(int epoch) {
-  if (epoch != -2696 && epoch != -2636) throw std::out_of_range("epoch must be -2696 or -2636");
+void Reckoner::SetEpoch(mirvo::Epoch epoch) {
+  if (!EpochFromYear(EpochYear(epoch))) throw std::out_of_range("epoch must be -2696 or -2636");
   epoch_ = epoch;
 }
 
-void Reckoner::SetSunMethod(int method) {
+void Reckoner::SetSunMethod(mirvo::SunMethod method) {
   if (method != kTrueSun && method != kMeanSun) throw std::out_of_range("unknown Sun method");
   sunMethod_ = method;
 }
 
-void Reckoner::SetCountry(int country) {
-  if (country < kVietnam || country > kKorea) throw std::out_of_range("unknown country");
+void Reckoner::SetCountry(Country country) {
+  if (!CountryFromNumber(CountryNumber(country))) throw std::out_of_range("unknown country");
   country_ = country;
 }
 
-Reckoner::YearTables& Reckoner::TablesFor(int32_t day, int method, bool withMonths) {
+Reckoner::YearTables& Reckoner::TablesFor(int32_t day, mirvo::SunMethod method, bool withMonths) {
   const int plan = Plan();
   YearTables* found = nullptr;
   for (YearTables* t : yearCache_->recent) {
@@ -143,7 +143,7 @@ Reckoner::YearTables& Reckoner::TablesFor(int32_t day, int method, bool withMont
   return *found;
 }
 
-Reckoner::YearTables& Reckoner::SuiTables(int32_t sui, int meridian, int method, int plan) {
+Reckoner::YearTables& Reckoner::SuiTables(int32_t sui, int meridian, mirvo::SunMethod method, int plan) {
   YearCache& cache = *yearCache_;
   const YearCache::Key key{meridian, plan, method, sui};
   auto it = cache.tables.find(key);
@@ -188,9 +188,9 @@ void Reckoner::BuildMonths(YearTables& tables) {
 // year's month 1 at that year's meridian, so a month at a change of meridian ends where the next
 // year begins. The tables of one sui at every meridian start at the same lunation, the one in
 // progress at the same December solstice.
-void Reckoner::BuildHistoricalMonths(int32_t sui, int method, LunarMonthTable& months) {
+void Reckoner::BuildHistoricalMonths(int32_t sui, mirvo::SunMethod method, LunarMonthTable& months) {
   months.months.clear();
-  const int country = Plan() - 1;
+  const Country country = static_cast<Country>(Plan() - 1);
   auto plainMonths = [&](int meridian) -> const LunarMonthTable& {
     YearTables& t = SuiTables(sui, meridian, method, 0);
     if (!t.monthsBuilt) BuildMonths(t);
@@ -386,13 +386,13 @@ int16_t Reckoner::ChlToDay(ChlDate& date) {
   return kChlValid;
 }
 
-void Reckoner::DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl) {
+void Reckoner::DayToChinese(double x, mirvo::Epoch epoch, ChsDate& chs, ChlDate& chl) {
   DayToChineseDates(x, epoch, &chs, chl);
 }
 
-void Reckoner::DayToChl(double x, int epoch, ChlDate& chl) { DayToChineseDates(x, epoch, nullptr, chl); }
+void Reckoner::DayToChl(double x, mirvo::Epoch epoch, ChlDate& chl) { DayToChineseDates(x, epoch, nullptr, chl); }
 
-void Reckoner::DayToChineseDates(double x, int epoch, ChsDate* solar, ChlDate& chl) {
+void Reckoner::DayToChineseDates(double x, mirvo::Epoch epoch, ChsDate* solar, ChlDate& chl) {
   if (!InChineseRange(x)) {
     chl.valid = 0;
     if (solar) solar->valid = 0;
@@ -427,7 +427,7 @@ void Reckoner::DayToChineseDates(double x, int epoch, ChsDate* solar, ChlDate& c
   if (solar) SolarDateInTable(solarTerms_, c, epoch, *solar);
 }
 
-void Reckoner::DayToChs(double x, int epoch, int method, ChsDate& chs) {
+void Reckoner::DayToChs(double x, mirvo::Epoch epoch, mirvo::SunMethod method, ChsDate& chs) {
   if (!InChineseRange(x)) {
     chs.valid = 0;
     return;
@@ -436,7 +436,7 @@ void Reckoner::DayToChs(double x, int epoch, int method, ChsDate& chs) {
   SolarDateInTable(TablesFor(c, method, false).terms, c, epoch, chs);
 }
 
-void Reckoner::SolarDateInTable(const SolarTermTable& terms, int32_t c, int epoch, ChsDate& chs) {
+void Reckoner::SolarDateInTable(const SolarTermTable& terms, int32_t c, mirvo::Epoch epoch, ChsDate& chs) {
   // Entry 0 is the December solstice of sui b - 1; every 24 entries the sui (and so the year
   // named by cycle and position) advances by one.
   const auto& e = terms.entry;

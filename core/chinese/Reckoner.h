@@ -105,12 +105,12 @@ class Reckoner {
   void SetHistorical(bool on) { historical_ = on; }
   // Arc-minutes east of the meridian the months of a lunar year are computed for.
   int MeridianOfLunarYear(int32_t year) const;
-  int Epoch() const { return epoch_; }
-  void SetEpoch(int epoch);                     // -2696 or -2636
-  int SunMethod() const { return sunMethod_; }
-  void SetSunMethod(int method);                // kTrueSun / kMeanSun
-  int CountryIndex() const { return country_; }
-  void SetCountry(int country);                 // names only; the longitude is set separately
+  mirvo::Epoch Epoch() const { return epoch_; }
+  void SetEpoch(mirvo::Epoch epoch);
+  mirvo::SunMethod SunMethod() const { return sunMethod_; }
+  void SetSunMethod(mirvo::SunMethod method);
+  Country CountryIndex() const { return country_; }
+  void SetCountry(Country country);                 // names only; the longitude is set separately
 
   Ephemeris& ephemeris() { return ephemeris_; }
   const SolarTermTable& solarTermTable() const { return solarTerms_; }
@@ -120,12 +120,12 @@ class Reckoner {
   void BuildYearTables(double day);
   int16_t ChlToDay(ChlDate& date);
   // Fills both records for the day whose number is the integer part of x (valid = 1 in each).
-  void DayToChinese(double x, int epoch, ChsDate& chs, ChlDate& chl);
+  void DayToChinese(double x, mirvo::Epoch epoch, ChsDate& chs, ChlDate& chl);
   // The lunar half only.
-  void DayToChl(double x, int epoch, ChlDate& chl);
+  void DayToChl(double x, mirvo::Epoch epoch, ChlDate& chl);
   // The solar half with the terms of either Sun method (DayToChinese, and so the window, always
   // uses the true sun); the date that ChsToDay under `method` gives the same day.
-  void DayToChs(double x, int epoch, int method, ChsDate& chs);
+  void DayToChs(double x, mirvo::Epoch epoch, mirvo::SunMethod method, ChsDate& chs);
   void RefreshChlDate(ChlDate& date);
   // The lunar date of a day, and the day of a lunar date (as ChlToDay), with the calendar's
   // history followed or not, whatever the setting; the setting stays, and the last-built tables
@@ -170,8 +170,8 @@ class Reckoner {
   // default limit, some 270 years, is eight times the longest gap between two coincidences from
   // -3000 to 3000 (11973 days), so within that range -1 does not occur.
   static constexpr int32_t kTripleSearchStepLimit = 100000;
-  int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch);
-  int32_t FindTripleCoincidence(int32_t startDay, bool forward, int epoch, int32_t stepLimit);
+  int32_t FindTripleCoincidence(int32_t startDay, bool forward, mirvo::Epoch epoch);
+  int32_t FindTripleCoincidence(int32_t startDay, bool forward, mirvo::Epoch epoch, int32_t stepLimit);
 
   // Lunar years whose cycle gives a CE year outside this range are refused (status -1, or false
   // for solar dates): the tables need the ephemeris a few years either side of the year.
@@ -186,33 +186,33 @@ class Reckoner {
 
  private:
   // DayToChinese with the solar half when chs is given.
-  void DayToChineseDates(double x, int epoch, ChsDate* chs, ChlDate& chl);
-  static void SolarDateInTable(const SolarTermTable& terms, int32_t day, int epoch, ChsDate& chs);
+  void DayToChineseDates(double x, mirvo::Epoch epoch, ChsDate* chs, ChlDate& chl);
+  static void SolarDateInTable(const SolarTermTable& terms, int32_t day, mirvo::Epoch epoch, ChsDate& chs);
   bool SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap);
   bool PreferLeapMonth(ChlDate& date, bool keepLeap);
   bool TryChl(ChlDate& date) { return ChlToDay(date) == kChlValid; }
   bool TryChlOrDay29(ChlDate& date, int originalDay);
   void BuildDarkMoonTable(const SolarTermTable& terms, LunarMonthTable& months);
   // The months of each lunar year from the table of its almanac's meridian.
-  void BuildHistoricalMonths(int32_t sui, int method, LunarMonthTable& months);
+  void BuildHistoricalMonths(int32_t sui, mirvo::SunMethod method, LunarMonthTable& months);
   void LabelLunarMonths(const SolarTermTable& terms, LunarMonthTable& months) const;
   void FindMonthDeciders(const SolarTermTable& terms, LunarMonthTable& months) const;
   struct YearTables;
   // The cached tables of the sui holding day (built when missing); months only when wanted.
-  YearTables& TablesFor(int32_t day, int method, bool withMonths);
+  YearTables& TablesFor(int32_t day, mirvo::SunMethod method, bool withMonths);
   // Those of a sui at a meridian (arc-minutes); plan 0 for one meridian, 1 + country for the
   // country's history.
-  YearTables& SuiTables(int32_t sui, int meridian, int method, int plan);
+  YearTables& SuiTables(int32_t sui, int meridian, mirvo::SunMethod method, int plan);
   void BuildMonths(YearTables& tables);
-  int Plan() const { return historical_ ? country_ + 1 : 0; }
+  int Plan() const { return historical_ ? CountryNumber(country_) + 1 : 0; }
   void MakeCurrentTerms(const YearTables& tables);
   void MakeCurrentMonths(const YearTables& tables);
 
   int meridian_ = 120 * 60;
   bool historical_ = false;
-  int epoch_ = -2696;
-  int sunMethod_ = kTrueSun;
-  int country_ = kChina;
+  mirvo::Epoch epoch_ = mirvo::Epoch::kOlder;
+  mirvo::SunMethod sunMethod_ = kTrueSun;
+  Country country_ = kChina;
   Ephemeris ephemeris_;
   SolarTermTable solarTerms_;
   LunarMonthTable lunarMonths_;

@@ -4,7 +4,7 @@
 
 namespace mirvo {
 
-int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, int epoch) {
+int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, mirvo::Epoch epoch) {
   return FindTripleCoincidence(startDay, forward, epoch, kTripleSearchStepLimit);
 }
 
@@ -13,7 +13,7 @@ int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, int epoc
 // into the next lunar year past days of that year that were never examined (the first month of a
 // ren-yin year is one where a coincidence can hide), so the search does not jump. Consecutive days
 // share their cached year tables, which keeps a day's test to a table lookup.
-int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, int epoch,
+int32_t Reckoner::FindTripleCoincidence(int32_t startDay, bool forward, mirvo::Epoch epoch,
                                         int32_t stepLimit) {
   const int s = forward ? 1 : -1;
   ChlDate chl;

@@ -4,8 +4,8 @@
 
 namespace mirvo {
 
-int32_t YearFromCycle(int32_t cycle, int32_t position, int32_t epoch) {
-  return (cycle - 1) * 60 + epoch + position - 1;
+int32_t YearFromCycle(int32_t cycle, int32_t position, Epoch epoch) {
+  return (cycle - 1) * 60 + EpochYear(epoch) + position - 1;
 }
 
 void StepYears(int32_t& cycle, int32_t& position, int years) {
@@ -14,17 +14,17 @@ void StepYears(int32_t& cycle, int32_t& position, int years) {
   position = static_cast<int32_t>(FloorMod(fromFirst, 60)) + 1;
 }
 
-int32_t CycleOf(int32_t year, int32_t epoch) { return static_cast<int32_t>(FloorDiv(year - epoch, 60) + 1); }
+int32_t CycleOf(int32_t year, Epoch epoch) { return static_cast<int32_t>(FloorDiv(year - EpochYear(epoch), 60) + 1); }
 
-int16_t PositionOf(int32_t year) { return static_cast<int16_t>(FloorMod(year + 2696, 60) + 1); }
+int16_t PositionOf(int32_t year) { return static_cast<int16_t>(FloorMod(year - EpochYear(Epoch::kOlder), 60) + 1); }
 
-int32_t YearCount(int32_t cycle, int32_t position, int32_t epoch) {
-  return epoch == -2636 ? cycle * 60 + position : (cycle - 1) * 60 + position;
+int32_t YearCount(int32_t cycle, int32_t position, Epoch epoch) {
+  return epoch == Epoch::kYounger ? cycle * 60 + position : (cycle - 1) * 60 + position;
 }
 
-std::pair<int32_t, int32_t> CycleFromYearCount(int32_t count, int32_t epoch) {
+std::pair<int32_t, int32_t> CycleFromYearCount(int32_t count, Epoch epoch) {
   int32_t cycle = FloorDiv(count - 1, 60) + 1;
-  if (epoch == -2636) --cycle;
+  if (epoch == Epoch::kYounger) --cycle;
   return {cycle, FloorMod(count - 1, 60) + 1};
 }
 

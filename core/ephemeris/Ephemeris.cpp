@@ -266,7 +266,7 @@ const std::array<double, 79>& Ephemeris::TrueSunTableUt(int32_t b) {
   return caches_->trueSunTables.emplace(b, ut).first->second;
 }
 
-void Ephemeris::BuildSolarTermTable(double day, int method, double longitude, SolarTermTable& table) {
+void Ephemeris::BuildSolarTermTable(double day, SunMethod method, double longitude, SolarTermTable& table) {
   const int32_t b = SuiYearOf(static_cast<int32_t>(std::floor(day)), longitude);
   table.suiYear = b;
   table.method = method;

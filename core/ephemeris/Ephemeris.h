@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <cstdint>
 #include <string_view>
 
@@ -13,7 +14,14 @@ namespace mirvo {
 
 inline constexpr double MeanSynodicMonth = 29.5305888531;
 
-enum SunMethod : int { kTrueSun = 0, kMeanSun = 1 };
+enum class SunMethod : int { kTrueSun = 0, kMeanSun = 1 };
+using enum SunMethod;
+// The stored number of a Sun method (0 true, 1 mean), and the method of a stored number.
+constexpr int SunMethodNumber(SunMethod method) { return static_cast<int>(method); }
+constexpr std::optional<SunMethod> SunMethodFromNumber(int number) {
+  if (number != 0 && number != 1) return std::nullopt;
+  return static_cast<SunMethod>(number);
+}
 enum QuarterKind : int { kMarchEquinox = 0, kJuneSolstice = 1, kSeptemberEquinox = 2, kDecemberSolstice = 3 };
 
 // Solar term k = 1..24 of a sui has longitude (270 + 15(k-1)) mod 360; odd k are major terms.
@@ -36,7 +44,7 @@ struct SolarTermEntry {
 struct SolarTermTable {
   std::array<SolarTermEntry, 79> entry{};
   int32_t suiYear = 0;   // b
-  int method = kTrueSun;
+  SunMethod method = kTrueSun;
   double longitude = 120;  // degrees east
 };
 
@@ -66,7 +74,7 @@ class Ephemeris {
   double DecemberSolsticeCjdc(int year, double longitude) { return QuarterPointCjdc(kDecemberSolstice, year, longitude); }
 
   int32_t SuiYearOf(int32_t day, double longitude);
-  void BuildSolarTermTable(double day, int method, double longitude, SolarTermTable& table);
+  void BuildSolarTermTable(double day, SunMethod method, double longitude, SolarTermTable& table);
 
  private:
   const std::array<double, 6>& TrueTermSetTt(int kind, int year);

@@ -82,7 +82,7 @@ constexpr Table<12> kAnimals{{
 }};
 
 struct CountryAnimal {
-  int country;
+  Country country;
   int animal;
   std::array<std::string_view, kLanguageCount> names;
 };
@@ -248,7 +248,7 @@ std::string_view Element(Language language, int element) {
   return Lookup(kElements, language, element);
 }
 
-std::string_view Animal(Language language, int country, int animal) {
+std::string_view Animal(Language language, Country country, int animal) {
   const int l = LanguageIndex(language);
   if (l < 0) return {};
   for (const CountryAnimal& special : kCountryAnimals) {

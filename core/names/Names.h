@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/chinese/Cycles.h"
 #include "core/names/Language.h"
 
 namespace mirvo::names {
@@ -33,7 +34,7 @@ std::string StemBranchReading(Language language, int position);
 // Elements 0..4 (wood … water): 木 火 土 金 水, Mộc … Thủy, 목 … 수.
 std::string_view Element(Language language, int element);
 // Animals 0..11 of a country: Vietnam has the buffalo, cat and goat, Japan the wild boar.
-std::string_view Animal(Language language, int country, int animal);
+std::string_view Animal(Language language, Country country, int animal);
 
 // Lunar months 1..12 as a date writes them: 正月 … 十月 冬月 腊月 (臘月), tháng Giêng … tháng Chạp,
 // 1月 … 12月, 1월 … 12월, "month 1" … "month 12".

@@ -33,7 +33,7 @@ std::string CeText(int32_t day) {
 }
 
 // "Vietnam's almanac of 1965".
-std::string AlmanacOf(int country, int32_t year) {
+std::string AlmanacOf(Country country, int32_t year) {
   return std::string(CountryOf(country).name) + "'s almanac of " + std::to_string(year);
 }
 
@@ -41,7 +41,7 @@ std::string AlmanacOf(int country, int32_t year) {
 
 MonthHistory MonthHistoryOf(Reckoner& reckoner, const ChlDate& month, int length) {
   MonthHistory h;
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   h.lunarYear = YearFromCycle(month.cycle, month.position, reckoner.Epoch());
   h.meridian = reckoner.MeridianOfLunarYear(h.lunarYear);
   h.otherMeridian = reckoner.Historical() && h.meridian != reckoner.ReferenceMeridian();
@@ -71,7 +71,7 @@ std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl) {
 std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl, Language language) {
   if (!chl.valid) return "";
   const bool english = language == Language::kEnglish;
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   const int32_t year = YearFromCycle(chl.cycle, chl.position, reckoner.Epoch());
   const int meridian = reckoner.MeridianOfLunarYear(year);
   std::string text;
@@ -104,7 +104,7 @@ std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl, Langu
 }
 
 std::string CalendarHistoryMonthText(Reckoner& reckoner, const MonthHistory& h) {
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   std::string text;
   if (h.otherMeridian) {
     Add(text, "computed for " + MeridianText(h.meridian) + ", the meridian of " + AlmanacOf(country, h.lunarYear));

@@ -181,7 +181,7 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
 
 // The day, year and month of the lunar date in the sexagenary cycle.
 void ShowSexagenaryNames(DisplayTexts& d, const Reckoner& reckoner, const DisplayOptions& options) {
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   const bool china = country == kChina;
   d.dayPosition = DayPosition(d.chl.jdn);
   d.dayStem = StemOfPosition(d.dayPosition);

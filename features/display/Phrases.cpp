@@ -265,11 +265,11 @@ std::string_view ListSeparator(Language language) {
   }
 }
 
-std::string_view CountryWord(Language language, int country) {
+std::string_view CountryWord(Language language, Country country) {
   const int l = IndexOf(language);
   if (l < 0) return {};
-  const int c = country == kVietnam || country == kJapan || country == kKorea ? country : int{kChina};
-  return kCountryWords[static_cast<size_t>(c)][static_cast<size_t>(l)];
+  const Country c = CountryFromNumber(CountryNumber(country)).value_or(kChina);
+  return kCountryWords[static_cast<size_t>(CountryNumber(c))][static_cast<size_t>(l)];
 }
 
 std::string_view ShortWeekday(Language language, int weekday) {
@@ -278,7 +278,7 @@ std::string_view ShortWeekday(Language language, int weekday) {
   return kShortWeekdays[static_cast<size_t>(l)][static_cast<size_t>(weekday)];
 }
 
-std::string ElementAnimalName(Language language, int position, int country) {
+std::string ElementAnimalName(Language language, int position, Country country) {
   if (position < 1 || position > 60 || IndexOf(language) < 0) return {};
   const int element = ElementOfPosition(position);
   const std::string e(names::Element(language, element));
@@ -298,17 +298,17 @@ std::string StemBranchOf(Language language, int position, CycleUnit unit) {
   return WithUnit(language, names::StemBranch(language, position), unit, false);
 }
 
-std::string ElementAnimalOf(Language language, int position, int country, CycleUnit unit) {
+std::string ElementAnimalOf(Language language, int position, Country country, CycleUnit unit) {
   return WithUnit(language, ElementAnimalName(language, position, country), unit, true);
 }
 
-std::string CycleNames(Language language, int position, int country, CycleUnit unit) {
+std::string CycleNames(Language language, int position, Country country, CycleUnit unit) {
   const std::string names = StemBranchOf(language, position, unit);
   if (names.empty()) return {};
   return names + Parenthesized(language, ElementAnimalName(language, position, country));
 }
 
-std::string LunarDateWords(Language language, const ChlDate& date, int32_t jdn, int country,
+std::string LunarDateWords(Language language, const ChlDate& date, int32_t jdn, Country country,
                            bool withStemBranch) {
   const std::string native = NativeLunarDate(language, date);
   if (native.empty()) return {};

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
 #include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
@@ -78,13 +80,13 @@ std::string Parenthesized(Language language, std::string_view text);
 std::string_view ListSeparator(Language language);
 
 // The country (Cycles.h index) as a caption names it: "China", 中国, Trung Quốc, ベトナム.
-std::string_view CountryWord(Language language, int country);
+std::string_view CountryWord(Language language, Country country);
 // Sunday (0) … Saturday (6) in a calendar cell: 周日, CN, 日, 일; "Sun" in English.
 std::string_view ShortWeekday(Language language, int weekday);
 
 // The element and animal of a cycle position (1..60) in the country: "wood-dragon", 木龙, Rồng
 // Mộc, 木の竜, and in Korean the element's colour, as Korean years are named (푸른 용).
-std::string ElementAnimalName(Language language, int position, int country);
+std::string ElementAnimalName(Language language, int position, Country country);
 
 // What a position names: a year, a month or a day.
 enum class CycleUnit { kYear, kMonth, kDay };
@@ -92,16 +94,16 @@ enum class CycleUnit { kYear, kMonth, kDay };
 std::string StemBranchOf(Language language, int position, CycleUnit unit);
 // The element-animal name of a year, month or day: 木龙年, năm Rồng Mộc, 木の竜の年, 푸른 용의 해,
 // "wood-dragon year".
-std::string ElementAnimalOf(Language language, int position, int country, CycleUnit unit);
+std::string ElementAnimalOf(Language language, int position, Country country, CycleUnit unit);
 // Both: 甲辰年（木龙）, năm Giáp Thìn (Rồng Mộc), 갑진년 (푸른 용).
-std::string CycleNames(Language language, int position, int country, CycleUnit unit);
+std::string CycleNames(Language language, int position, Country country, CycleUnit unit);
 
 // A lunar date spelled out in calendar words: the date as the language's calendars write it
 // (NativeLunarDate), then the names of its year, month and day (jdn is its day number; 0 leaves
 // the day's names out), with their stem-branch names or without:
 //   甲辰年正月初一，甲辰年（木龙），丙寅月（火虎），甲子日（木鼠）
 //   mùng 1 tháng Giêng năm Giáp Thìn, ngày Giáp Tý (Chuột Mộc), tháng Bính Dần (Hổ Hỏa), …
-std::string LunarDateWords(Language language, const ChlDate& date, int32_t jdn, int country,
+std::string LunarDateWords(Language language, const ChlDate& date, int32_t jdn, Country country,
                            bool withStemBranch);
 // The day of a solar term with the term's code: 立春第1天（J1）, ngày thứ 1 của tiết Lập xuân (J1).
 std::string SolarTermDayWords(Language language, const ChsDate& date);

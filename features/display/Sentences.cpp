@@ -194,10 +194,10 @@ std::string EuropeanDayWords(Language language, const CalendarDate& date, int we
                  names::Weekday(language, weekday)});
 }
 
-std::string EpochMethodWords(Language language, int epoch, int sunMethod) {
+std::string EpochMethodWords(Language language, Epoch epoch, SunMethod sunMethod) {
   if (language == Language::kEnglish) return EpochMethod(epoch, sunMethod, true);
   const std::string method = Worded(language, sunMethod == kMeanSun ? Sentence::kMeanSun : Sentence::kTrueSun, {});
-  return Worded(language, Sentence::kEpochMethod, {std::to_string(epoch), method});
+  return Worded(language, Sentence::kEpochMethod, {std::to_string(EpochYear(epoch)), method});
 }
 
 }  // namespace mirvo

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
 #include "core/names/Language.h"
 #include "platform/calendarlib/CalendarRecords.h"
 
@@ -62,6 +64,6 @@ std::string EuropeanDayWords(Language language, const CalendarDate& date, int we
 
 // "纪元 = -2696，方法 = 定气（真太阳）" for an epoch and a sun method (MainTables.h); English:
 // EpochMethod.
-std::string EpochMethodWords(Language language, int epoch, int sunMethod);
+std::string EpochMethodWords(Language language, Epoch epoch, SunMethod sunMethod);
 
 }  // namespace mirvo

@@ -51,7 +51,7 @@ double BeyondRange(int32_t year) { return kMaxAjd + 1.0 + std::abs(static_cast<d
 
 enum class FarYear { kInRange, kTooEarly, kTooLate };
 
-FarYear ChineseYearCheck(int32_t cycle, int32_t position, int32_t epoch) {
+FarYear ChineseYearCheck(int32_t cycle, int32_t position, Epoch epoch) {
   if (cycle < -kMaxCycleMagnitude) return FarYear::kTooEarly;
   if (cycle > kMaxCycleMagnitude) return FarYear::kTooLate;
   int32_t year = YearFromCycle(cycle, position, epoch);
@@ -60,14 +60,14 @@ FarYear ChineseYearCheck(int32_t cycle, int32_t position, int32_t epoch) {
   return FarYear::kInRange;
 }
 
-std::string ElementAnimalSuffix(const EntryModel& model, int country) {
+std::string ElementAnimalSuffix(const EntryModel& model, Country country) {
   std::string e = model.element >= 0 && model.element < 5 ? std::string(ElementName(model.element)) : "";
   std::string a = model.animal >= 0 && model.animal < 12 ? std::string(AnimalName(model.animal, country)) : "";
   return " " + e + "-" + a;
 }
 
 // The "?" position of a lunar or solar entry, from the element and animal names of the country.
-ElementAnimalResolver ResolverFor(int country) {
+ElementAnimalResolver ResolverFor(Country country) {
   return [country](std::string_view element, std::string_view animal) {
     int e = ElementIndexOf(LowerCaseText(element));
     int a = AnimalIndexOf(LowerCaseText(animal), country);
@@ -75,18 +75,18 @@ ElementAnimalResolver ResolverFor(int country) {
   };
 }
 
-bool ParseChl(const std::string& text, ChlDate& date, int country) {
+bool ParseChl(const std::string& text, ChlDate& date, Country country) {
   date = ChlDate{};
   return chl_datestr_to_chldate(text, date, ResolverFor(country)) && date.valid == 1;
 }
 
-bool ParseChs(const std::string& text, ChsDate& date, int country) {
+bool ParseChs(const std::string& text, ChsDate& date, Country country) {
   date = ChsDate{};
   return chs_datestr_to_chsdate(text, date, ResolverFor(country)) && date.valid == 1;
 }
 
 // A year-month-day lunar date with the Overseas Chinese year count (China only).
-bool ParseChlYearCount(const std::string& text, ChlDate& date, int country, int32_t epoch) {
+bool ParseChlYearCount(const std::string& text, ChlDate& date, Country country, Epoch epoch) {
   const size_t dash = text.find('-');
   const long count = SmallNumber(SignedDigits(text.substr(0, dash), false, false));
   if (count < 0) return false;
@@ -95,7 +95,7 @@ bool ParseChlYearCount(const std::string& text, ChlDate& date, int country, int3
 }
 
 // A "?" position names its element and animal in the text the date parsers read.
-std::string WithElementAnimal(const std::string& text, const EntryModel& model, int country) {
+std::string WithElementAnimal(const std::string& text, const EntryModel& model, Country country) {
   return Contains(text, "-?-") ? text + ElementAnimalSuffix(model, country) : text;
 }
 
@@ -150,7 +150,7 @@ DateReading ReadChineseDay(ChineseDate& date, bool partsCouldExist, int bad, ToD
 }
 
 DateReading ReadChl(const std::string& s, const EntryModel& model, Reckoner& reckoner) {
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   const std::string text = WithElementAnimal(s, model, country);
   ChlDate date;
   bool parsed = ParseChl(text, date, country);
@@ -168,7 +168,7 @@ DateReading ReadChl(const std::string& s, const EntryModel& model, Reckoner& rec
 }
 
 DateReading ReadChs(const std::string& s, const EntryModel& model, Reckoner& reckoner) {
-  const int country = reckoner.CountryIndex();
+  const Country country = reckoner.CountryIndex();
   ChsDate date;
   if (!ParseChs(WithElementAnimal(s, model, country), date, country)) return Refused(kEntryBadChs);
   date.epoch = reckoner.Epoch();
@@ -291,7 +291,7 @@ double LeadingNumber(const std::string& text) {
   return sign * value;
 }
 
-std::string EntryErrorMessage(int status, int country) {
+std::string EntryErrorMessage(int status, Country country) {
   const std::string crlf = "\r\n";
   const std::string questionForm =
       "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30," + crlf +
@@ -326,7 +326,7 @@ std::string EntryErrorMessage(int status, int country) {
   }
 }
 
-void ReportEntryError(Messages& messages, int status, int country) {
+void ReportEntryError(Messages& messages, int status, Country country) {
   messages.Warn(kEntryErrorTitle, EntryErrorMessage(status, country));
 }
 
@@ -364,7 +364,7 @@ void UpdateElementAnimalControls(EntryModel& model) {
   model.animal = kNoAnimalEntry;
 }
 
-std::string BuildElementAnimalTargetText(int target, int element, int animal, int country) {
+std::string BuildElementAnimalTargetText(int target, int element, int animal, Country country) {
   static constexpr std::array<std::string_view, 3> kKinds{" day", " month", " year"};
   const int k = target - kFirstElementAnimalTarget;
   if (k < 0 || k > 2) return "";

@@ -77,9 +77,9 @@ inline constexpr const char* kDateRangeTitle = "Date out of range";
 inline constexpr const char* kCalendarQuestionTitle = "Calendar?";
 
 // The message of a status 1..15 (message 8 depends on the country); "" for any other status.
-std::string EntryErrorMessage(int status, int country);
+std::string EntryErrorMessage(int status, Country country);
 // Shows the message as a warning titled "Invalid date or time entry".
-void ReportEntryError(Messages& messages, int status, int country);
+void ReportEntryError(Messages& messages, int status, Country country);
 
 // Nothing when the instant lies in the admitted range, otherwise the message. An instant that is
 // not a number is out of range too.
@@ -100,7 +100,7 @@ void UpdateElementAnimalControls(EntryModel& model);
 // List text of the element-animal search target (15 day, 16 month, 17 year) for the chosen
 // element and animal (list indexes; 5 and 12 mean none): "fire-dog (bing-xu) day",
 // "fire- (bing-, ding-) month", "-dog (-xu) year", "Element-animal day".
-std::string BuildElementAnimalTargetText(int target, int element, int animal, int country);
+std::string BuildElementAnimalTargetText(int target, int element, int animal, Country country);
 
 struct EntryContext {
   Reckoner& reckoner;               // country, longitude and epoch of the conversion

@@ -38,7 +38,7 @@ std::string MonthKey(const ChlDate& date) { return TwoDigits(date.month) + (date
 
 std::string Meridian(int longitude) { return "E" + std::to_string(longitude); }
 
-int32_t LunarYearOf(const ChlDate& date, int epoch) {
+int32_t LunarYearOf(const ChlDate& date, Epoch epoch) {
   return YearFromCycle(date.cycle, date.position, epoch);
 }
 

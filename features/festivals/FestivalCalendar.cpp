@@ -25,7 +25,7 @@ FestivalCalendar FestivalCalendar::Load(const std::string& dataFolder) {
   return FestivalCalendar(std::move(*table));
 }
 
-const FestivalCountry* FestivalCalendar::Country(int country) const {
+const FestivalCountry* FestivalCalendar::Country(mirvo::Country country) const {
   return table_ ? table_->Country(country) : nullptr;
 }
 

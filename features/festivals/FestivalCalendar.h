@@ -26,7 +26,7 @@ class FestivalCalendar {
   const FestivalTable* table() const { return table_.get(); }
   const std::string& error() const { return error_; }
   // The festivals of the country list index, or nullptr.
-  const FestivalCountry* Country(int country) const;
+  const FestivalCountry* Country(mirvo::Country country) const;
 
   // FestivalDaysOfYear for the reckoner's country, meridian, history and method, kept.
   const std::vector<FestivalDay>& DaysOfYear(Reckoner& reckoner, int32_t year);
@@ -34,7 +34,7 @@ class FestivalCalendar {
   std::vector<FestivalOnDay> OfDay(Reckoner& reckoner, int32_t jdn);
 
  private:
-  using Key = std::tuple<int, int, bool, int, int32_t>;  // country, meridian, history, method, year
+  using Key = std::tuple<mirvo::Country, int, bool, mirvo::SunMethod, int32_t>;  // country, meridian, history, method, year
   std::shared_ptr<const FestivalTable> table_;
   std::string error_;
   std::map<Key, std::vector<FestivalDay>> years_;

@@ -314,9 +314,9 @@ class YearDays {
 
 }  // namespace
 
-const FestivalCountry* FestivalTable::Country(int index) const {
+const FestivalCountry* FestivalTable::Country(mirvo::Country country) const {
   for (const auto& c : countries) {
-    if (c.index == index) return &c;
+    if (c.index == CountryNumber(country)) return &c;
   }
   return nullptr;
 }
@@ -342,7 +342,7 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     if (line.front() == '[') {
       FestivalCountry country;
       if (line.back() != ']' || !ReadCountryHeader(line, country, error)) return fail(error.empty() ? "bad country" : error);
-      if (table.Country(country.index) || table.Country(country.name)) return fail("country " + country.name + " twice");
+      if (table.Country(static_cast<mirvo::Country>(country.index)) || table.Country(country.name)) return fail("country " + country.name + " twice");
       table.countries.push_back(std::move(country));
       continue;
     }

@@ -61,8 +61,8 @@ struct FestivalCountry {
 
 struct FestivalTable {
   std::vector<FestivalCountry> countries;  // in the file's order
-  // The country of an index or a name; nullptr when the table has none.
-  const FestivalCountry* Country(int index) const;
+  // The country of a country or a name; nullptr when the table has none.
+  const FestivalCountry* Country(mirvo::Country country) const;
   const FestivalCountry* Country(std::string_view name) const;
 };
 

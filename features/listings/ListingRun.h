@@ -65,7 +65,10 @@ class ListingRun {
 
  private:
   struct Settings {
-    int country, meridian, epoch, method;
+    Country country;
+    int meridian;
+    Epoch epoch;
+    SunMethod method;
     bool historical;
     bool operator==(const Settings&) const = default;
   };

@@ -11,7 +11,7 @@
 namespace mirvo::listing {
 
 // "China" for the country list index.
-std::string CountryName(int country);
+std::string CountryName(Country country);
 // The CE (or JC) date of a day number.
 CalendarDate DateOfJdn(int32_t jdn, bool julian);
 // Year-month-day with "-", years beyond four digits grouped with ",".

@@ -117,7 +117,7 @@ int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnl
 
 namespace listing {
 
-std::string CountryName(int country) { return std::string(CountryOf(country).name); }
+std::string CountryName(Country country) { return std::string(CountryOf(country).name); }
 
 CalendarDate DateOfJdn(int32_t jdn, bool julian) {
   CalendarDate date;

@@ -56,7 +56,7 @@ inline constexpr int kMaxListYears = 9999;
 struct ListingInputs {
   double ajd = 2451545.0;                               // the current instant
   std::string epochMethod = "Epoch = -2696, method = true sun";
-  int country = 1;                                      // country list index (1 China)
+  Country country = kChina;
   std::string zoneLabel = "CCT";                        // label of the reference meridian
   // The language of the calendar names in the lists (the terms' names of the year data, the
   // stem-branch names of the European new years) and of the headers and closing lines; codes and
@@ -109,8 +109,8 @@ struct ListedDates {
   std::vector<MonthStart> months;       // month starts, valid ones only
   bool leapMonthsOnly = false;
   int longitude = 120;
-  int country = 1;
-  int epoch = -2696;
+  Country country = kChina;
+  Epoch epoch = Epoch::kOlder;
   bool historical = false;              // each lunar year computed for its almanac's meridian
   std::vector<FestivalDay> festivals;   // festival days, in list order
   std::vector<ChlDate> festivalLunarDates;  // the lunar date of each, under the list's settings

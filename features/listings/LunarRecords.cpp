@@ -158,7 +158,7 @@ void AnniversarySeries::ResolveLater(AnniversaryYear& year) {
 
 std::vector<MonthStart> MonthStartsOfYear(Reckoner& reckoner, int32_t year, bool leapOnly) {
   std::vector<MonthStart> starts;
-  const int epoch = reckoner.Epoch();
+  const Epoch epoch = reckoner.Epoch();
   for (int month = 1; month <= 12; ++month) {
     for (int leap = leapOnly ? 1 : 0; leap <= 1; ++leap) {
       MonthStart start;

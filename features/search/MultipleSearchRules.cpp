@@ -65,7 +65,7 @@ std::vector<std::string> MultipleElementEntries(int row, int animal) {
   return entries;
 }
 
-std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int country) {
+std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, Country country) {
   if (!rows.IsSet(row)) return "";
   const int e = rows.element[static_cast<size_t>(row)];
   const int a = rows.animal[static_cast<size_t>(row)];
@@ -74,7 +74,7 @@ std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int cou
   return lead + ChosenElementAnimalPhrase(e, a, country) + kRowWords[row];
 }
 
-std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country) {
+std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, Country country) {
   std::string sentence = rows.IsSet(kDayRow) ? RowElementAnimalText(rows, kDayRow, country) : "day";
   for (int row : {kMonthRow, kYearRow}) {
     const std::string text = RowElementAnimalText(rows, row, country);
@@ -108,7 +108,7 @@ std::string NotFoundText(int withinYears, bool fromToday, bool rangeEnded, bool 
 
 MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows,
                                                          int32_t startDay, bool next, int withinYears,
-                                                         int epoch)
+                                                         Epoch epoch)
     : reckoner_(reckoner),
       rows_(rows),
       s_(next ? 1 : -1),
@@ -224,7 +224,7 @@ bool MultipleElementAnimalSearch::Run(long maxPasses) {
 }
 
 int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
-                                    bool next, int withinYears, int epoch, bool& notFound, bool* rangeEnded) {
+                                    bool next, int withinYears, Epoch epoch, bool& notFound, bool* rangeEnded) {
   MultipleElementAnimalSearch search(reckoner, rows, startDay, next, withinYears, epoch);
   while (!search.Run(1 << 20)) {
   }

@@ -56,10 +56,10 @@ ElementAnimalRows RowsChosenIn(const MainSettings& settings);
 std::vector<std::string> MultipleElementEntries(int row, int animal);
 
 // "wood-rat (jia-zi) day", "in a fire-ox (ding-chou) month", "-ox (-chou) month"; "" when unset.
-std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, int country);
+std::string RowElementAnimalText(const ElementAnimalRows& rows, int row, Country country);
 // The conditions as one phrase for the log: "wood-rat (jia-zi) day in a fire-ox (ding-chou)
 // month", "day in an -ox (-chou) month".
-std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, int country);
+std::string MultipleElementAnimalStr(const ElementAnimalRows& rows, Country country);
 
 // Noon at the reference meridian of day d: the instant a day found becomes.
 double NoonOfDay(int32_t day, double longitude);
@@ -82,7 +82,7 @@ std::string NotFoundText(int withinYears, bool fromToday, bool rangeEnded, bool 
 class MultipleElementAnimalSearch {
  public:
   MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
-                              bool next, int withinYears, int epoch);
+                              bool next, int withinYears, Epoch epoch);
 
   // Runs at most maxPasses passes; true once the search has ended (found or not).
   bool Run(long maxPasses);
@@ -105,7 +105,7 @@ class MultipleElementAnimalSearch {
   Reckoner& reckoner_;
   ElementAnimalRows rows_;
   int s_;
-  int epoch_;
+  Epoch epoch_;
   int32_t a_;         // the next pass tests a_ + s_
   int32_t limit_;
   int32_t firstDay_;  // the admitted days
@@ -121,7 +121,7 @@ class MultipleElementAnimalSearch {
 // The whole search at once (the command-line tool, the tests): the day found, or the day where it
 // gave up with notFound set.
 int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows,
-                                    int32_t startDay, bool next, int withinYears, int epoch,
+                                    int32_t startDay, bool next, int withinYears, Epoch epoch,
                                     bool& notFound, bool* rangeEnded = nullptr);
 
 }  // namespace mirvo

@@ -45,7 +45,7 @@ bool IsWantedTerm(int target, int entry) {
 
 }  // namespace
 
-std::string ChosenFestival(const FestivalCalendar& festivals, int country, const MainSettings& settings) {
+std::string ChosenFestival(const FestivalCalendar& festivals, Country country, const MainSettings& settings) {
   const FestivalCountry* c = festivals.Country(country);
   if (c == nullptr || c->festivals.empty()) return "";
   for (const Festival& f : c->festivals) {

@@ -61,7 +61,7 @@ inline constexpr int kFestivalSearchYears = 12;
 int SearchTargetOfName(const std::string& name);
 // The festival the festival target looks for: the settings' when the country has it, else the
 // country's first ("" when the table has none).
-std::string ChosenFestival(const FestivalCalendar& festivals, int country, const MainSettings& settings);
+std::string ChosenFestival(const FestivalCalendar& festivals, Country country, const MainSettings& settings);
 const char* SearchTargetName(int target);
 
 enum class SearchOutcome {

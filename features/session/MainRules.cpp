@@ -24,7 +24,7 @@ DisplayOptions MainRules::Options() const {
   return {settings_.zoneLabel(), settings_.showVmc, settings_.showCjds, settings_.language};
 }
 
-void MainRules::ChooseCountry(int country) {
+void MainRules::ChooseCountry(Country country) {
   const CountryInfo& info = CountryOf(country);
   reckoner_.SetCountry(country);
   settings_.country = country;
@@ -40,13 +40,13 @@ void MainRules::ChooseLongitude(int longitude) {
   entry_.timeZone = kTimeZoneNone;
 }
 
-void MainRules::ChooseEpoch(int epoch) {
+void MainRules::ChooseEpoch(Epoch epoch) {
   reckoner_.SetEpoch(epoch);
   settings_.epoch = epoch;
   MarkChanged();
 }
 
-void MainRules::ChooseSunMethod(int method) {
+void MainRules::ChooseSunMethod(SunMethod method) {
   reckoner_.SetSunMethod(method);
   settings_.sunMethod = method;
   MarkChanged();
@@ -234,7 +234,7 @@ ConvertResult MainRules::Convert() {
   // The CE row shows the London day and minute: when neither changes, neither does any date.
   const int32_t previousDay = display_.londonDay;
   const int previousMinute = display_.londonMinute;
-  const int country = reckoner_.CountryIndex();
+  const Country country = reckoner_.CountryIndex();
   auto entryError = [&](int status) {
     return ConvertResult{ConvertOutcome::kEntryError, Warn(kEntryErrorTitle, EntryErrorMessage(status, country)),
                          status};

@@ -85,11 +85,11 @@ class MainRules {
 
   // Settings. Those the calendars depend on are passed on to the Reckoner.
   // The country with its meridian (as ChooseLongitude).
-  void ChooseCountry(int country);
+  void ChooseCountry(Country country);
   // The reference meridian and its zone label; empties the date and time boxes and the zone.
   void ChooseLongitude(int longitude);
-  void ChooseEpoch(int epoch);         // -2696 or -2636
-  void ChooseSunMethod(int method);    // kTrueSun / kMeanSun
+  void ChooseEpoch(Epoch epoch);         // -2696 or -2636
+  void ChooseSunMethod(SunMethod method);    // kTrueSun / kMeanSun
   void ChooseHistorical(bool on);      // follow the calendar's history
   // These and the country, meridian, epoch and method count as changes to save; the run and
   // keep boxes, the period and the search target are kept without asking for a save.

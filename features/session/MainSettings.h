@@ -18,15 +18,15 @@ inline constexpr int kLongitudeCount = kMaxLongitude - kMinLongitude + 1;  // 46
 std::array<std::string, kLongitudeCount> DefaultZoneLabels();
 
 struct MainSettings {
-  int country = kMainDefaults.country;  // 0 Vietnam, 1 China, 2 Japan, 3 Korea
+  Country country = kMainDefaults.country;
   int longitude = 120;                  // reference meridian, degrees east
   // Follow the calendar's history (Reckoner::SetHistorical). Kept in the settings store beside
   // the country, not in the state file, whose 79 lines older programs read.
   bool historical = false;
   // The label of each meridian (index longitude - 100); a saved state may rename them.
   std::array<std::string, kLongitudeCount> zoneLabels = DefaultZoneLabels();
-  int epoch = -2696;                    // CE year of cycle 1, position 1
-  int sunMethod = 0;                    // 0 true sun, 1 mean sun
+  Epoch epoch = Epoch::kOlder;
+  SunMethod sunMethod = kTrueSun;
   bool showVmc = kMainDefaults.showVmc;
   bool showCjds = kMainDefaults.showCjds;
   bool autoLog = kMainDefaults.autoLog;

@@ -22,7 +22,7 @@ StateRecord SavedState::Current() const {
 bool SavedState::Save() {
   if (services_.settings && services_.messages) {
     SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",
-                      std::to_string(rules_.settings().country), false);
+                      std::to_string(CountryNumber(rules_.settings().country)), false);
     SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, kHistoricalValueName,
                       rules_.settings().historical ? "1" : "0", false);
   }

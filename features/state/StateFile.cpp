@@ -108,8 +108,8 @@ std::string StateFileText(const StateRecord& state) {
   // Older programs read the targets they know; the festival target is kept as the first.
   line(std::to_string(s.searchTarget < kTargetFestival ? s.searchTarget : kMainDefaults.target));
   line(std::to_string(s.refreshPeriod));
-  line(std::to_string(s.sunMethod));
-  line(std::to_string(s.epoch));
+  line(std::to_string(SunMethodNumber(s.sunMethod)));
+  line(std::to_string(EpochYear(s.epoch)));
   for (const LogPreferenceInfo& info : LogPreferenceTable()) line(box(state.log.*info.member));
   line(box(s.showVmc));
   line(box(s.showCjds));
@@ -162,11 +162,11 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
   s.refreshPeriod = *refresh;
   const auto method = in.Integer(0, 1);
   if (!method) return false;
-  s.sunMethod = *method;
+  s.sunMethod = *SunMethodFromNumber(static_cast<int>(*method));
   s.repeatedly = s.keep30th = s.keepLeap = false;
   const auto epoch = in.Integer(kI16Min, kI16Max);
   if (!epoch) return false;
-  s.epoch = *epoch == -2696 ? -2696 : -2636;
+  s.epoch = EpochFromYear(*epoch) == Epoch::kOlder ? Epoch::kOlder : Epoch::kYounger;
 
   for (const LogPreferenceInfo& info : LogPreferenceTable()) {
     const auto ticked = in.Box();
@@ -190,7 +190,7 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
     s.longitude = CountryOf(s.country).longitude;
   } else {
     s.longitude = kMinLongitude + *longitudeIndex;
-    s.country = *longitudeIndex == 5 ? 0 : *longitudeIndex == 35 ? 2 : 1;
+    s.country = *longitudeIndex == 5 ? kVietnam : *longitudeIndex == 35 ? kJapan : kChina;
   }
 
   for (size_t row = 0; row < 3; ++row) {

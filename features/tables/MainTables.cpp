@@ -51,33 +51,33 @@ std::string_view CalendarCodeOf(int calendar) {
   return kCalendarCodeTable[1][static_cast<size_t>(calendar)];
 }
 
-const CountryInfo& CountryOf(int country) {
-  if (country < 0 || country >= kCountryCount) country = 1;
-  return kCountries[static_cast<size_t>(country)];
+const CountryInfo& CountryOf(Country country) {
+  const Country known = CountryFromNumber(CountryNumber(country)).value_or(kChina);
+  return kCountries[static_cast<size_t>(CountryNumber(known))];
 }
 
-int CountryFromStoredText(std::string_view text) {
-  if (text == "0") return 0;
-  if (text == "2") return 2;
-  if (text == "3") return 3;
-  return 1;
+Country CountryFromStoredText(std::string_view text) {
+  if (text == "0") return kVietnam;
+  if (text == "2") return kJapan;
+  if (text == "3") return kKorea;
+  return kChina;
 }
 
-std::string ZoneLabelOf(int country, int longitude) {
+std::string ZoneLabelOf(Country country, int longitude) {
   const CountryInfo& info = CountryOf(country);
   return longitude == info.longitude ? std::string(info.zoneLabel) : ZoneLabel(longitude);
 }
 
-std::string EpochMethod(int epoch, int sunMethod, bool capitalE) {
-  return std::string(capitalE ? "Epoch" : "epoch") + " = " + std::to_string(epoch) +
+std::string EpochMethod(Epoch epoch, SunMethod sunMethod, bool capitalE) {
+  return std::string(capitalE ? "Epoch" : "epoch") + " = " + std::to_string(EpochYear(epoch)) +
          ", method = " + (sunMethod == kMeanSun ? "mean sun" : "true sun");
 }
 
 std::vector<std::string> EpochEntries() { return {"-2696 = 2697 BC", "-2636 = 2637 BC"}; }
-int EpochOfEntry(int index) { return index == 0 ? -2696 : -2636; }
+Epoch EpochOfEntry(int index) { return index == 0 ? Epoch::kOlder : Epoch::kYounger; }
 std::vector<std::string> MethodEntries() { return {"true sun", "mean sun"}; }
 
-std::vector<std::string> MoveStepEntries(int country) {
+std::vector<std::string> MoveStepEntries(Country country) {
   std::vector<std::string> list(kMoveSteps.begin(), kMoveSteps.end());
   list[14] = CountryOf(country).moveStep14;
   list[15] = CountryOf(country).moveStep15;
@@ -93,7 +93,7 @@ std::vector<std::string> ElementEntries() {
   return list;
 }
 
-std::vector<std::string> AnimalEntries(int country) {
+std::vector<std::string> AnimalEntries(Country country) {
   std::vector<std::string> list;
   for (int a = 0; a < 12; ++a) list.emplace_back(AnimalName(a, country));
   list.emplace_back();
@@ -110,7 +110,7 @@ std::vector<std::string> LongitudeEntries() {
 
 std::vector<std::string> CountryEntries() {
   std::vector<std::string> list;
-  for (int c = 0; c < kCountryCount; ++c) list.emplace_back(CountryOf(c).name);
+  for (Country c : kAllCountries) list.emplace_back(CountryOf(c).name);
   return list;
 }
 
@@ -122,7 +122,7 @@ std::vector<SearchTarget> SearchTargets() {
   return list;
 }
 
-std::string ApplyCountryTargetNames(std::string text, int country) {
+std::string ApplyCountryTargetNames(std::string text, Country country) {
   if (country == kVietnam) {
     ReplaceAll(text, "rabbit", "cat");
     ReplaceAll(text, "sheep", "goat");

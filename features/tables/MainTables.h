@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
+
 namespace mirvo {
 
 // Calendar index: the column of the calendar code table.
@@ -55,25 +58,24 @@ struct CountryInfo {
   std::string_view pictureSuffix;   // inserted before ".bmp" in the Moon picture names
 };
 inline constexpr int kCountryCount = 4;
-// Index 0 Vietnam, 1 China, 2 Japan, 3 Korea; any other index gives China.
-const CountryInfo& CountryOf(int country);
-// Country index for a stored text: exactly "0", "1", "2" or "3", otherwise China (1).
-int CountryFromStoredText(std::string_view text);
+const CountryInfo& CountryOf(Country country);
+// The country of a stored text: exactly "0", "1", "2" or "3", otherwise China.
+Country CountryFromStoredText(std::string_view text);
 // The label of a meridian as the country names it: its own zone (Korea's "KST" at 135° E) at its
 // meridian, otherwise the meridian's label (ZoneLabel).
-std::string ZoneLabelOf(int country, int longitude);
+std::string ZoneLabelOf(Country country, int longitude);
 
 // Epoch description used by the log and the listings: "Epoch = -2696, method = true sun".
-std::string EpochMethod(int epoch, int sunMethod, bool capitalE);
+std::string EpochMethod(Epoch epoch, SunMethod sunMethod, bool capitalE);
 
 // Drop-down lists, in list order.
 std::vector<std::string> EpochEntries();                 // "-2696 = 2697 BC", "-2636 = 2637 BC"
-int EpochOfEntry(int index);                             // -2696 for 0, -2636 otherwise
+Epoch EpochOfEntry(int index);                           // the older for 0, the younger otherwise
 std::vector<std::string> MethodEntries();                // "true sun", "mean sun"
-std::vector<std::string> MoveStepEntries(int country);   // 16 steps, 14 and 15 named by country
+std::vector<std::string> MoveStepEntries(Country country);   // 16 steps, 14 and 15 named by country
 std::vector<std::string> RefreshPeriodEntries();         // "0.5", "1", "2", "5"
 std::vector<std::string> ElementEntries();               // five elements, then ""
-std::vector<std::string> AnimalEntries(int country);     // twelve animals, then ""
+std::vector<std::string> AnimalEntries(Country country);     // twelve animals, then ""
 std::vector<std::string> TimeZoneEntries(const std::string& zoneLabel);  // "GMT", label
 std::vector<std::string> LongitudeEntries();             // "100" … "145"
 std::vector<std::string> CountryEntries();               // "Vietnam", "China", "Japan", "Korea"
@@ -99,7 +101,7 @@ inline bool IsElementAnimalTarget(int target) {
 }
 // The animal words of a target text exchanged for the country's (rabbit/cat, sheep/goat,
 // pig/boar).
-std::string ApplyCountryTargetNames(std::string text, int country);
+std::string ApplyCountryTargetNames(std::string text, Country country);
 
 // Defaults of the settings lists at the first start, and the values the Reset command restores
 // (Reset leaves epoch, method, country and longitude alone).
@@ -113,7 +115,7 @@ struct MainDefaults {
   int element = kNoElementEntry;
   int animal = kNoAnimalEntry;
   int timeZone = kTimeZoneNone;
-  int country = 1;           // China
+  Country country = kChina;
   bool showVmc = true;
   bool showCjds = false;
   bool autoLog = false;

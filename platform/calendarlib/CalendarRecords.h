@@ -32,9 +32,13 @@ static_assert(sizeof(CalendarDate) == 24);
 static_assert(offsetof(CalendarDate, calendar) == 12 && offsetof(CalendarDate, jdn) == 16 &&
               offsetof(CalendarDate, valid) == 20);
 
+// The CE year of cycle 1, position 1 (astronomical: -2696 is 2697 BC). The two epochs give every
+// year the same position in the cycle and differ by one in its cycle number.
+enum class Epoch : int32_t { kOlder = -2696, kYounger = -2636 };
+
 // A Chinese lunar (CHL) date: cycle-position-month[*]-day.
 struct ChlDate {
-  int32_t epoch = -2696;
+  Epoch epoch = Epoch::kOlder;
   int32_t cycle = 0;
   int32_t position = 0;
   int32_t reserved[2] = {0, 0};
@@ -50,7 +54,7 @@ static_assert(offsetof(ChlDate, month) == 20 && offsetof(ChlDate, jdn) == 32 &&
 
 // A Chinese solar (CHS) date: cycle-position-solarterm-day.
 struct ChsDate {
-  int32_t epoch = -2696;
+  Epoch epoch = Epoch::kOlder;
   int32_t cycle = 0;
   int32_t position = 0;
   int32_t reserved[2] = {0, 0};

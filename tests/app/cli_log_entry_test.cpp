@@ -14,7 +14,7 @@ namespace {
 using test::RunCli;
 
 // The entry the log rules give in this process for the same date and settings.
-std::string InProcess(const std::string& date, const char* list, int action, int country = 1) {
+std::string InProcess(const std::string& date, const char* list, int action, Country country = kChina) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   rules.ChooseCountry(country);
@@ -36,13 +36,13 @@ TEST(CliLogEntry, TheWindowsTexts) {
     const char* date;
     const char* list;
     int action;
-    int country;
+    Country country;
   } cases[] = {
-      {"'2000-01-01 CE'", "2000-01-01 CE", "verbose,ganzhi,chl,ce,phase", 0, 1},
+      {"'2000-01-01 CE'", "2000-01-01 CE", "verbose,ganzhi,chl,ce,phase", 0, kChina},
       {"'2000-01-01 CE' --auto 1 --country japan --prefs verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age",
-       "2000-01-01 CE", "verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age", kLogNow, 2},
-      {"'4709-1-1 CHL' --auto 3 --prefs chs,age", "4709-1-1 CHL", "chs,age", kLogMove, 1},
-      {"'1900-02-29 JC' --auto 5 --prefs ''", "1900-02-29 JC", "", kLogOneDay, 1},
+       "2000-01-01 CE", "verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age", kLogNow, kJapan},
+      {"'4709-1-1 CHL' --auto 3 --prefs chs,age", "4709-1-1 CHL", "chs,age", kLogMove, kChina},
+      {"'1900-02-29 JC' --auto 5 --prefs ''", "1900-02-29 JC", "", kLogOneDay, kChina},
   };
   for (const auto& c : cases) {
     const auto run = RunCli(std::string("log-entry ") + c.arguments, false);

@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   static Reckoner reckoner;
   reckoner.SetReferenceLongitude(kMinLongitude + data[4] % (kMaxLongitude - kMinLongitude + 1));
-  reckoner.SetEpoch((data[5] & 1) ? -2636 : -2696);
+  reckoner.SetEpoch((data[5] & 1) ? Epoch::kYounger : Epoch::kOlder);
   reckoner.SetSunMethod((data[5] & 2) ? kMeanSun : kTrueSun);
-  reckoner.SetCountry((data[5] >> 2) % 3);
-  const int epoch = reckoner.Epoch();
+  reckoner.SetCountry(*CountryFromNumber((data[5] >> 2) % 3));
+  const Epoch epoch = reckoner.Epoch();
 
   // A day number in reach is taken as it is (so that a seed reads as its day), any other is
   // folded into reach.

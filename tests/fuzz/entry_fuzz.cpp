@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static RecordingMessages messages;
   static MainRules rules(reckoner, &messages, nullptr);
 
-  const int country = data[0] % 3;
+  const Country country = *CountryFromNumber(data[0] % 3);
   const int longitude = kMinLongitude + data[1] % (kMaxLongitude - kMinLongitude + 1);
-  const int epoch = (data[2] & 1) ? -2636 : -2696;
-  const int method = (data[2] & 2) ? kMeanSun : kTrueSun;
+  const Epoch epoch = (data[2] & 1) ? Epoch::kYounger : Epoch::kOlder;
+  const SunMethod method = (data[2] & 2) ? kMeanSun : kTrueSun;
   const MainSettings& s = rules.settings();
   if (s.country != country || s.longitude != longitude || s.epoch != epoch || s.sunMethod != method ||
       rules.currentAjd() != kStart) {

@@ -28,11 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(state.calendar >= kCalCE && state.calendar <= kCalVMCCCT, "calendar %d", state.calendar);
   FUZZ_CHECK(s.moveStep >= 0 && s.moveStep <= 15 && s.searchTarget >= 0 &&
                  s.searchTarget < kSearchTargetCount && s.refreshPeriod >= 0 && s.refreshPeriod <= 3 &&
-                 (s.sunMethod == 0 || s.sunMethod == 1) && (s.epoch == -2696 || s.epoch == -2636),
+                 SunMethodFromNumber(SunMethodNumber(s.sunMethod)) && EpochFromYear(EpochYear(s.epoch)),
              "step %d target %d refresh %d method %d epoch %d", s.moveStep, s.searchTarget,
-             s.refreshPeriod, s.sunMethod, s.epoch);
-  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && s.country >= 0 && s.country < kCountryCount,
-             "longitude %d country %d", s.longitude, s.country);
+             s.refreshPeriod, SunMethodNumber(s.sunMethod), EpochYear(s.epoch));
+  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && CountryFromNumber(CountryNumber(s.country)),
+             "longitude %d country %d", s.longitude, CountryNumber(s.country));
   for (size_t row = 0; row < 3; ++row) {
     FUZZ_CHECK(s.multipleElement[row] >= 0 && s.multipleElement[row] <= kNoElementEntry &&
                    s.multipleAnimal[row] >= 0 && s.multipleAnimal[row] <= kNoAnimalEntry,

@@ -30,7 +30,7 @@ QStringList ElementListEntries() {
   return list << QString();
 }
 
-QStringList AnimalListEntries(int country) {
+QStringList AnimalListEntries(Country country) {
   const Language language = WindowLanguage();
   if (language == Language::kEnglish) return Listed(AnimalEntries(country));
   QStringList list;
@@ -38,7 +38,7 @@ QStringList AnimalListEntries(int country) {
   return list << QString();
 }
 
-QString ElementAnimalTargetText(int target, int element, int animal, int country) {
+QString ElementAnimalTargetText(int target, int element, int animal, Country country) {
   const Language language = WindowLanguage();
   if (language == Language::kEnglish) return Q(BuildElementAnimalTargetText(target, element, animal, country));
   const int kind = target - kFirstElementAnimalTarget;

@@ -6,15 +6,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/chinese/Cycles.h"
+
 namespace mirvo {
 
 // The five elements, then the empty entry of no element.
 QStringList ElementListEntries();
 // The twelve animals of the country, then the empty entry of no animal.
-QStringList AnimalListEntries(int country);
+QStringList AnimalListEntries(Country country);
 // An element-animal search target (kFirstElementAnimalTarget ..): "Element-animal day" while
 // nothing is chosen, else the element and animal chosen with their stems and branches
 // ("wood-rat (jia-zi) day", 木鼠（甲子）日).
-QString ElementAnimalTargetText(int target, int element, int animal, int country);
+QString ElementAnimalTargetText(int target, int element, int animal, Country country);
 
 }  // namespace mirvo

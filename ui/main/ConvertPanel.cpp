@@ -141,7 +141,7 @@ void ConvertPanel::ShowListTexts() {
   for (int i = 0; i < cboAnimal->count() && i < animals.size(); ++i) cboAnimal->setItemText(i, animals[i]);
 }
 
-void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {
+void ConvertPanel::FillLists(Country country, const std::string& zoneLabel) {
   country_ = country;
   {
     const QSignalBlocker blockElements(cboElement), blockAnimals(cboAnimal);
@@ -156,7 +156,7 @@ void ConvertPanel::FillLists(int country, const std::string& zoneLabel) {
   SetIndexQuietly(cboTimeZone, kTimeZoneNone);
 }
 
-void ConvertPanel::SetAnimalNames(int country) {
+void ConvertPanel::SetAnimalNames(Country country) {
   country_ = country;
   ShowListTexts();
 }

@@ -23,8 +23,8 @@ class ConvertPanel : public QGroupBox {
  public:
   explicit ConvertPanel(QWidget* parent = nullptr);
 
-  void FillLists(int country, const std::string& zoneLabel);
-  void SetAnimalNames(int country);
+  void FillLists(Country country, const std::string& zoneLabel);
+  void SetAnimalNames(Country country);
   void SetZoneLabel(const std::string& zoneLabel);  // the second zone entry
   // The model into the boxes. Writing the boxes is not typing: no change is reported.
   void ShowEntry(const EntryModel& model);
@@ -61,7 +61,7 @@ class ConvertPanel : public QGroupBox {
   void Retranslate();
   void ShowListTexts();  // element and animal lists in the window's language
 
-  int country_ = 1;
+  Country country_ = kChina;
   QLabel* lblDate = nullptr;
   QLabel* lblTime = nullptr;
   QLabel* lblZone = nullptr;

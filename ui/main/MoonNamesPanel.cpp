@@ -18,7 +18,7 @@ namespace mirvo {
 namespace {
 
 // The stems and branches and the element and animal of a cycle position, in a language.
-std::pair<QString, QString> NamesOf(Language language, int position, int country) {
+std::pair<QString, QString> NamesOf(Language language, int position, Country country) {
   const QString cycle = Q(names::StemBranch(language, position));
   const QString sign = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
                            .arg(Q(names::Element(language, ElementOfPosition(position))),
@@ -93,7 +93,7 @@ void MoonNamesPanel::KeepWidthForNames() {
       nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(longest));
     }
   } else {
-    for (int country = 0; country < kCountryCount; ++country) {
+    for (Country country : kAllCountries) {
       for (int position = 1; position <= 60; ++position) {
         const auto [cycle, sign] = NamesOf(language, position, country);
         for (const QString& text : {tr("%1 year (%2)").arg(cycle, sign), tr("%1 month (%2)").arg(cycle, sign),
@@ -146,7 +146,7 @@ void MoonNamesPanel::ShowNameTexts() {
   lblFestival->setToolTip(d.festivalNote.empty() ? Q(d.festival) : Q(d.festival + "\n" + d.festivalNote));
 }
 
-void MoonNamesPanel::ShowNames(const DisplayTexts& d, int country) {
+void MoonNamesPanel::ShowNames(const DisplayTexts& d, Country country) {
   shown_ = d;
   country_ = country;
   hasNames_ = true;

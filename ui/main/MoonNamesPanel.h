@@ -27,7 +27,7 @@ class MoonNamesPanel : public QWidget {
 
   // The names and characters of the display, the animals those of the country. The Moon is drawn
   // apart (ShowMoon), in the country colour.
-  void ShowNames(const DisplayTexts& display, int country);
+  void ShowNames(const DisplayTexts& display, Country country);
   // The Moon of the display with its dark side in `dark`; kept as it was when the display could
   // not find the phase.
   void ShowMoon(const DisplayTexts& display, const QColor& dark);
@@ -50,7 +50,7 @@ class MoonNamesPanel : public QWidget {
   void KeepWidthForNames();
 
   DisplayTexts shown_;
-  int country_ = 1;
+  Country country_ = kChina;
   bool hasNames_ = false;
   MoonPictureWidget* picMoon = nullptr;
   std::array<StemBranchWidget*, 2> picStem{};

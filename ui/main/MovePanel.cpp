@@ -125,12 +125,12 @@ void MovePanel::changeEvent(QEvent* event) {
   QGroupBox::changeEvent(event);
 }
 
-void MovePanel::FillLists(int country) {
+void MovePanel::FillLists(Country country) {
   FillList(cboMoveStep, MoveStepEntries(country), "Tables");
   FillList(cboRefreshPeriod, RefreshPeriodEntries());
 }
 
-void MovePanel::SetStepNames(int country) { RetitleList(cboMoveStep, MoveStepEntries(country), "Tables"); }
+void MovePanel::SetStepNames(Country country) { RetitleList(cboMoveStep, MoveStepEntries(country), "Tables"); }
 
 void MovePanel::TakeFocus() {
   if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();

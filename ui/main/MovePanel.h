@@ -26,8 +26,8 @@ class MovePanel : public QGroupBox {
  public:
   explicit MovePanel(MainRules& rules, QWidget* parent = nullptr);
 
-  void FillLists(int country);
-  void SetStepNames(int country);  // steps 14 and 15 name the country's zone
+  void FillLists(Country country);
+  void SetStepNames(Country country);  // steps 14 and 15 name the country's zone
   // The Move choices of the settings record.
   void ShowSettings();
   // The keep boxes for the lunar date shown; during a run they keep what they had at its start.

@@ -83,7 +83,7 @@ QString SearchPanel::SearchingText(const std::string& text) {
 void SearchPanel::ShowFestivals() {
   const QSignalBlocker block(cboFestival);
   cboFestival->clear();
-  const int country = rules_.settings().country;
+  const Country country = rules_.settings().country;
   if (const FestivalCountry* c = rules_.festivals().Country(country)) {
     for (const Festival& f : c->festivals) cboFestival->addItem(Q(f.name(WindowLanguage())), Q(f.id));
   }

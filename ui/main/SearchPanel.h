@@ -29,7 +29,7 @@ class SearchPanel : public QGroupBox {
   // The texts of the element-animal targets: the chosen one names the element and animal of the
   // entry (in the country's animal names), the others are plain.
   void ShowTargetTexts();
-  void SetTargetAnimalNames(int) { ShowTargetTexts(); }
+  void SetTargetAnimalNames(Country) { ShowTargetTexts(); }
   void ShowSettings();  // the Search choices of the settings record
   void SetSearchingText(const std::string& text);
   // An element or animal was chosen in the entry boxes (already collected into the entry).

@@ -57,7 +57,7 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent) {
   v->addLayout(line2);
 
   connect(cboRefLong, &QComboBox::currentIndexChanged, this,
-          [this](int i) { Q_EMIT countryChosen(std::max(0, i)); });
+          [this](int i) { Q_EMIT countryChosen(CountryFromNumber(std::max(0, i)).value_or(kChina)); });
   connect(cboLongitude, &QComboBox::currentIndexChanged, this,
           [this](int i) { Q_EMIT longitudeChosen(kMinLongitude + std::max(0, i)); });
   connect(cboEpoch, &QComboBox::currentIndexChanged, this, [this](int i) { Q_EMIT epochChosen(EpochOfEntry(i)); });
@@ -115,7 +115,7 @@ void SettingsPanel::changeEvent(QEvent* event) {
 }
 
 void SettingsPanel::ShowSettings(const MainSettings& s) {
-  SetIndexQuietly(cboRefLong, s.country);
+  SetIndexQuietly(cboRefLong, CountryNumber(s.country));
   SetIndexQuietly(cboLongitude, s.longitude - kMinLongitude);
   txbCCT->setText(Q(s.zoneLabel()));
   SetIndexQuietly(cboEpoch, s.epoch == EpochOfEntry(0) ? 0 : 1);

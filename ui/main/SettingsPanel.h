@@ -28,10 +28,10 @@ class SettingsPanel : public QGroupBox {
   void ShowLanguage(LanguageChoice choice);
 
  Q_SIGNALS:
-  void countryChosen(int country);
+  void countryChosen(mirvo::Country country);
   void longitudeChosen(int longitude);
-  void epochChosen(int epoch);       // the dates depend on the epoch and the method
-  void sunMethodChosen(int method);
+  void epochChosen(mirvo::Epoch epoch);       // the dates depend on the epoch and the method
+  void sunMethodChosen(mirvo::SunMethod method);
   void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
   void showCjdsToggled(bool show);
   void autoLogToggled(bool on);

@@ -23,28 +23,28 @@ TEST(CyclesYears, PositionCycleAndYearCountOfKnownYears) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.year);
     EXPECT_EQ(PositionOf(c.year), c.position);
-    EXPECT_EQ(CycleOf(c.year, -2696), c.cycle2696);
-    EXPECT_EQ(CycleOf(c.year, -2636), c.cycle2636);
-    EXPECT_EQ(YearCount(c.cycle2696, c.position, -2696), c.count);
-    EXPECT_EQ(YearCount(c.cycle2636, c.position, -2636), c.count);
-    EXPECT_EQ(YearFromCycle(c.cycle2696, c.position, -2696), c.year);
-    EXPECT_EQ(YearFromCycle(c.cycle2636, c.position, -2636), c.year);
-    EXPECT_EQ(CycleFromYearCount(c.count, -2696), std::make_pair(c.cycle2696, int32_t{c.position}));
-    EXPECT_EQ(CycleFromYearCount(c.count, -2636), std::make_pair(c.cycle2636, int32_t{c.position}));
+    EXPECT_EQ(CycleOf(c.year, Epoch::kOlder), c.cycle2696);
+    EXPECT_EQ(CycleOf(c.year, Epoch::kYounger), c.cycle2636);
+    EXPECT_EQ(YearCount(c.cycle2696, c.position, Epoch::kOlder), c.count);
+    EXPECT_EQ(YearCount(c.cycle2636, c.position, Epoch::kYounger), c.count);
+    EXPECT_EQ(YearFromCycle(c.cycle2696, c.position, Epoch::kOlder), c.year);
+    EXPECT_EQ(YearFromCycle(c.cycle2636, c.position, Epoch::kYounger), c.year);
+    EXPECT_EQ(CycleFromYearCount(c.count, Epoch::kOlder), std::make_pair(c.cycle2696, int32_t{c.position}));
+    EXPECT_EQ(CycleFromYearCount(c.count, Epoch::kYounger), std::make_pair(c.cycle2636, int32_t{c.position}));
   }
 }
 
 TEST(CyclesYears, CycleAndPositionRoundTripOverManyYears) {
   for (int32_t year = -4000; year <= 4000; ++year) {
-    for (int32_t epoch : {-2696, -2636}) {
+    for (Epoch epoch : {Epoch::kOlder, Epoch::kYounger}) {
       const int32_t cycle = CycleOf(year, epoch);
       const int16_t position = PositionOf(year);
       ASSERT_GE(position, 1);
       ASSERT_LE(position, 60);
-      ASSERT_EQ(YearFromCycle(cycle, position, epoch), year) << epoch;
+      ASSERT_EQ(YearFromCycle(cycle, position, epoch), year) << EpochYear(epoch);
       ASSERT_EQ(CycleFromYearCount(YearCount(cycle, position, epoch), epoch),
                 std::make_pair(cycle, int32_t{position}))
-          << year << " " << epoch;
+          << year << " " << EpochYear(epoch);
       // A step of years lands on the pair of the year it names, across cycle ends.
       for (int years : {1, -1, 61, -121}) {
         int32_t c = cycle, p = position;
@@ -189,7 +189,7 @@ TEST(CyclesNames, AnimalNamesFollowTheCountry) {
 TEST(CyclesNames, ElementAnimalPhrases) {
   EXPECT_EQ(ElementAnimalPhrase(57, kChina), "metal-monkey (geng-shen)");
   EXPECT_EQ(ElementAnimalPhrase(40, kVietnam), "water-cat (gui-mao)");
-  for (int country = 0; country < 3; ++country) {
+  for (Country country : {kVietnam, kChina, kJapan}) {
     for (int p = 1; p <= 60; ++p) {
       EXPECT_EQ(ChosenElementAnimalPhrase(ElementOfPosition(p), AnimalOfPosition(p), country),
                 ElementAnimalPhrase(p, country)) << p;
@@ -215,7 +215,7 @@ TEST(CyclesNames, IndexOfNamesIgnoresCaseAndFollowsTheCountry) {
   EXPECT_EQ(AnimalIndexOf("pig", kJapan), -1);
   EXPECT_EQ(AnimalIndexOf("goat", kVietnam), 7);
   EXPECT_EQ(AnimalIndexOf("sheep", kJapan), 7);
-  for (int country : {kVietnam, kChina, kJapan}) {
+  for (Country country : {kVietnam, kChina, kJapan}) {
     for (int a = 0; a < 12; ++a) EXPECT_EQ(AnimalIndexOf(AnimalName(a, country), country), a);
   }
 }

@@ -16,7 +16,7 @@ namespace {
 
 ChlDate Lunar(int year, int month, int leap, int day) {
   ChlDate d;
-  d.cycle = CycleOf(year, -2696);
+  d.cycle = CycleOf(year, Epoch::kOlder);
   d.position = PositionOf(year);
   d.month = month;
   d.leap = leap;
@@ -31,7 +31,7 @@ int32_t DayOf(Reckoner& r, int year, int month, int day) {
 
 int32_t Ce(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 
-void ForCountry(Reckoner& r, int country, bool historical) {
+void ForCountry(Reckoner& r, Country country, bool historical) {
   r.SetCountry(country);
   r.SetReferenceMeridian(ArcMinutes(country == kVietnam ? 105 : country == kChina ? 120 : 135));
   r.SetHistorical(historical);
@@ -97,23 +97,23 @@ TEST(CalendarHistory, VietnameseTetOf1965And1968) {
 // year's almanac meridian gives, in sequence (each day the next of the day before), and converts
 // back. The spans hold every change of meridian; the months at a change keep 29 or 30 days.
 TEST(CalendarHistory, EachYearFollowsItsMeridianWithoutGapsAcrossTheChanges) {
-  struct Span { int country; int32_t first, last; };
+  struct Span { Country country; int32_t first, last; };
   for (const Span& span : {Span{kChina, Ce(1925, 1, 1), Ce(1932, 12, 31)},
                            Span{kVietnam, Ce(1940, 1, 1), Ce(1972, 12, 31)},
                            Span{kKorea, Ce(1898, 1, 1), Ce(1915, 12, 31)}}) {
     Reckoner r, plain;
     ForCountry(r, span.country, true);
     ChlDate before;
-    r.DayToChl(span.first - 1 + 0.5, -2696, before);
+    r.DayToChl(span.first - 1 + 0.5, Epoch::kOlder, before);
     for (int32_t day = span.first; day <= span.last; ++day) {
-      SCOPED_TRACE(testing::Message() << "country " << span.country << " JDN " << day);
+      SCOPED_TRACE(testing::Message() << "country " << CountryNumber(span.country) << " JDN " << day);
       ChlDate chl;
-      r.DayToChl(day + 0.5, -2696, chl);
+      r.DayToChl(day + 0.5, Epoch::kOlder, chl);
       ASSERT_EQ(chl.valid, 1);
-      const int year = YearFromCycle(chl.cycle, chl.position, -2696);
+      const int year = YearFromCycle(chl.cycle, chl.position, Epoch::kOlder);
       plain.SetReferenceMeridian(AlmanacMeridian(span.country, year));
       ChlDate expected;
-      plain.DayToChl(day + 0.5, -2696, expected);
+      plain.DayToChl(day + 0.5, Epoch::kOlder, expected);
       ASSERT_EQ(std::make_tuple(chl.position, chl.month, chl.leap, chl.day),
                 std::make_tuple(expected.position, expected.month, expected.leap, expected.day));
       if (chl.day == 1) {

@@ -1,5 +1,6 @@
 // Whole-range checks (every day from -3000-01-01 to 3000-12-31); the sanitizer run skips them by
 // their "Exhaustive" names.
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "core/chinese/Reckoner.h"
@@ -14,11 +15,11 @@ int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 // give consecutive dates: days count up within a month, a new month follows day 29 or 30 of the
 // previous one with the next number (or its leap month), and the year changes exactly at 1-1.
 // The solar dates likewise count up within terms of 14 to 16 days.
-void CheckRange(int longitude, int32_t first, int32_t last, int historyOf = -1) {
+void CheckRange(int longitude, int32_t first, int32_t last, std::optional<Country> historyOf = std::nullopt) {
   Reckoner r;
   r.SetReferenceLongitude(longitude);
-  if (historyOf >= 0) {
-    r.SetCountry(historyOf);
+  if (historyOf) {
+    r.SetCountry(*historyOf);
     r.SetHistorical(true);
   }
   ChlDate prevChl;
@@ -27,7 +28,7 @@ void CheckRange(int longitude, int32_t first, int32_t last, int historyOf = -1) 
   for (int32_t d = first; d <= last && failures < 20; ++d) {
     ChsDate chs;
     ChlDate chl;
-    r.DayToChinese(d + 0.5, -2696, chs, chl);
+    r.DayToChinese(d + 0.5, Epoch::kOlder, chs, chl);
     ChlDate lunar = chl;
     ChsDate solar = chs;
     bool ok = chl.valid == 1 && chs.valid == 1 && r.ChlToDay(lunar) == kChlValid && lunar.jdn == d &&

@@ -14,7 +14,7 @@ int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 // A lunar date named by the CE year of its new year.
 ChlDate Lunar(int year, int month, int leap, int day) {
   ChlDate d;
-  d.cycle = CycleOf(year, -2696);
+  d.cycle = CycleOf(year, Epoch::kOlder);
   d.position = PositionOf(year);
   d.month = month;
   d.leap = leap;
@@ -23,7 +23,7 @@ ChlDate Lunar(int year, int month, int leap, int day) {
 }
 
 std::string Show(const ChlDate& d) {
-  return std::to_string(YearFromCycle(d.cycle, d.position, -2696)) + "-" + MonthLabel(d.month, d.leap) +
+  return std::to_string(YearFromCycle(d.cycle, d.position, Epoch::kOlder)) + "-" + MonthLabel(d.month, d.leap) +
          "-" + std::to_string(d.day);
 }
 
@@ -196,7 +196,7 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
   }
 
   ChsDate s;
-  s.cycle = CycleOf(9999, -2696);
+  s.cycle = CycleOf(9999, Epoch::kOlder);
   s.position = PositionOf(9999);
   s.term = 20;
   s.day = 3;
@@ -240,14 +240,14 @@ TEST(ReckonerSolar, ChsToDayAndBack) {
     EXPECT_EQ(d.jdn, c.jdn);
     ChsDate back;
     ChlDate lunar;
-    r.DayToChinese(c.jdn + 0.5, -2696, back, lunar);
+    r.DayToChinese(c.jdn + 0.5, Epoch::kOlder, back, lunar);
     EXPECT_EQ(back.valid, 1);
     EXPECT_EQ(r.ChsDateText(back, false), r.ChsDateText(c.date, false));
   }
   // The day before the solstice still belongs to the last term of sui 2023 (position 40).
   ChsDate eve;
   ChlDate lunar;
-  r.DayToChinese(Day(2023, 12, 21) + 0.5, -2696, eve, lunar);
+  r.DayToChinese(Day(2023, 12, 21) + 0.5, Epoch::kOlder, eve, lunar);
   EXPECT_EQ(r.ChsDateText(eve, true), "79-40-24-15 CHS");
 }
 
@@ -266,7 +266,7 @@ TEST(ReckonerSolar, MeanSunEntry) {
   for (int i = 24; i < 48; ++i) EXPECT_NEAR(e[i + 1].cjdc - e[i].cjdc, step, 1e-6) << i;
   ChsDate shown;
   ChlDate lunar;
-  r.DayToChinese(equinox.jdn + 0.5, -2696, shown, lunar);
+  r.DayToChinese(equinox.jdn + 0.5, Epoch::kOlder, shown, lunar);
   EXPECT_EQ(r.ChsDateText(shown, false), "79-41-07-03 CHS");
   EXPECT_EQ(r.solarTermTable().method, kTrueSun);  // the lunar conversion rebuilt a true table
   // The solstice itself is the same day under both methods.
@@ -340,7 +340,7 @@ TEST(ReckonerTexts, LunarAndSolarForms) {
 
 bool IsTriple(Reckoner& r, int32_t day) {
   ChlDate chl;
-  r.DayToChl(day + 0.5, -2696, chl);
+  r.DayToChl(day + 0.5, Epoch::kOlder, chl);
   const auto [e, a] = MonthElementAnimal(chl);
   return DayPosition(day) == chl.position && PositionOfElementAnimal(e, a) == chl.position;
 }
@@ -349,21 +349,21 @@ bool IsTriple(Reckoner& r, int32_t day) {
 TEST(ReckonerTriple, NearestCoincidenceBothWays) {
   Reckoner r;
   const int32_t start = Day(2024, 6, 1);
-  const int32_t next = r.FindTripleCoincidence(start, true, -2696);
+  const int32_t next = r.FindTripleCoincidence(start, true, Epoch::kOlder);
   ASSERT_GT(next, start);
   EXPECT_TRUE(IsTriple(r, next));
   for (int32_t d = start + 1; d < next; ++d) ASSERT_FALSE(IsTriple(r, d)) << d;
-  const int32_t previous = r.FindTripleCoincidence(start, false, -2696);
+  const int32_t previous = r.FindTripleCoincidence(start, false, Epoch::kOlder);
   ASSERT_GT(previous, 0);
   ASSERT_LT(previous, start);
   EXPECT_TRUE(IsTriple(r, previous));
   for (int32_t d = previous + 1; d < start; ++d) ASSERT_FALSE(IsTriple(r, d)) << d;
   // From the coincidence itself the search moves on.
-  EXPECT_NE(r.FindTripleCoincidence(next, true, -2696), next);
-  EXPECT_EQ(r.FindTripleCoincidence(next - 1, true, -2696), next);
+  EXPECT_NE(r.FindTripleCoincidence(next, true, Epoch::kOlder), next);
+  EXPECT_EQ(r.FindTripleCoincidence(next - 1, true, Epoch::kOlder), next);
   // A step limit too small to reach it gives -1.
-  EXPECT_EQ(r.FindTripleCoincidence(start, true, -2696, static_cast<int32_t>(next - start - 1)), -1);
-  EXPECT_EQ(r.FindTripleCoincidence(start, true, -2696, static_cast<int32_t>(next - start)), next);
+  EXPECT_EQ(r.FindTripleCoincidence(start, true, Epoch::kOlder, static_cast<int32_t>(next - start - 1)), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(start, true, Epoch::kOlder, static_cast<int32_t>(next - start)), next);
 }
 
 }  // namespace

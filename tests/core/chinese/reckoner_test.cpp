@@ -15,7 +15,7 @@ namespace {
 
 int32_t Day(int y, int m, int d) { return JdnOfCeDate(y, m, d); }
 
-ChlDate Lunar(int year, int month, int leap, int day, int epoch = -2696) {
+ChlDate Lunar(int year, int month, int leap, int day, Epoch epoch = Epoch::kOlder) {
   ChlDate d;
   d.epoch = epoch;
   d.cycle = CycleOf(year, epoch);
@@ -97,7 +97,7 @@ TEST(ReckonerMonths, ChinaAgreesWithReferenceTable1901To2100) {
     EXPECT_EQ(back.leap, row.leap);
     EXPECT_EQ(back.day, 1);
     EXPECT_EQ(back.position, PositionOf(row.year));
-    EXPECT_EQ(back.cycle, CycleOf(row.year, -2696));
+    EXPECT_EQ(back.cycle, CycleOf(row.year, Epoch::kOlder));
   }
   EXPECT_EQ(mismatches, 0);
   EXPECT_GE(uncertain, 1);
@@ -155,7 +155,7 @@ TEST(ReckonerMonths, NewYear2024IsWoodDragonYearCount4721) {
   EXPECT_EQ(january.position, 40);
   EXPECT_EQ(january.month, 11);
 
-  r.SetEpoch(-2636);
+  r.SetEpoch(Epoch::kYounger);
   const ChlDate younger = LunarOf(r, Day(2024, 2, 10));
   EXPECT_EQ(younger.cycle, 78);
   EXPECT_EQ(r.ChlDateText(younger, 1), "4721-01-01 CHL");
@@ -192,7 +192,7 @@ TEST(ReckonerMonths, ChangingTheMeridianRebuilds) {
   r.SetReferenceLongitude(120);
   EXPECT_EQ(FirstDay(r, 1985, 1, 0), Day(1985, 2, 20));
   EXPECT_THROW(r.SetReferenceLongitude(99), std::out_of_range);
-  EXPECT_THROW(r.SetEpoch(-2700), std::out_of_range);
+  EXPECT_THROW(r.SetEpoch(static_cast<Epoch>(-2700)), std::out_of_range);
 }
 
 TEST(ReckonerTables, LastBuiltTablesAreThoseOfTheLastConversion) {
@@ -328,7 +328,7 @@ TEST(ReckonerLunar, MonthLengthLeavesTheDateAlone) {
 TEST(ReckonerLunar, RefreshRecomputesFromTheDayNumber) {
   Reckoner r;
   ChlDate d;
-  d.epoch = -2696;
+  d.epoch = Epoch::kOlder;
   d.jdn = Day(2033, 12, 25);
   r.RefreshChlDate(d);
   EXPECT_EQ(d.month, 11);
@@ -341,7 +341,7 @@ TEST(ReckonerLunar, RefreshRecomputesFromTheDayNumber) {
 TEST(ReckonerLunar, LunarHalfAlone) {
   Reckoner r;
   ChlDate chl;
-  r.DayToChl(Day(2024, 2, 10) + 0.5, -2696, chl);
+  r.DayToChl(Day(2024, 2, 10) + 0.5, Epoch::kOlder, chl);
   EXPECT_EQ(chl.valid, 1);
   EXPECT_EQ(chl.month, 1);
 }
@@ -358,7 +358,7 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
     chs.valid = 1;
     ChlDate chl;
     chl.valid = 1;
-    r.DayToChinese(x, -2696, chs, chl);
+    r.DayToChinese(x, Epoch::kOlder, chs, chl);
     EXPECT_EQ(chl.valid, 0) << x;
     EXPECT_EQ(chs.valid, 0) << x;
     r.BuildYearTables(x);
@@ -374,7 +374,7 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
     SCOPED_TRACE(d);
     ChsDate chs;
     ChlDate chl;
-    r.DayToChinese(d + 0.5, -2696, chs, chl);
+    r.DayToChinese(d + 0.5, Epoch::kOlder, chs, chl);
     ChlDate lunar = chl;
     ChsDate solar = chs;
     EXPECT_EQ(chl.valid == 1, r.ChlToDay(lunar) == kChlValid && lunar.jdn == d);
@@ -382,15 +382,15 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   }
   ChsDate lastSolar;
   ChlDate lastLunar;
-  r.DayToChinese(Reckoner::kMaxChineseDay + 0.5, -2696, lastSolar, lastLunar);
+  r.DayToChinese(Reckoner::kMaxChineseDay + 0.5, Epoch::kOlder, lastSolar, lastLunar);
   EXPECT_EQ(lastSolar.valid, 0);
   EXPECT_EQ(lastLunar.valid, 1);
-  r.DayToChinese(Reckoner::kMinChineseDay + 0.5, -2696, lastSolar, lastLunar);
+  r.DayToChinese(Reckoner::kMinChineseDay + 0.5, Epoch::kOlder, lastSolar, lastLunar);
   EXPECT_EQ(lastSolar.valid, 1);
   EXPECT_EQ(lastLunar.valid, 0);
-  EXPECT_EQ(r.FindTripleCoincidence(Reckoner::kMaxChineseDay, true, -2696), -1);
-  EXPECT_EQ(r.FindTripleCoincidence(INT32_MAX, true, -2696), -1);
-  EXPECT_EQ(r.FindTripleCoincidence(INT32_MIN, false, -2696), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(Reckoner::kMaxChineseDay, true, Epoch::kOlder), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(INT32_MAX, true, Epoch::kOlder), -1);
+  EXPECT_EQ(r.FindTripleCoincidence(INT32_MIN, false, Epoch::kOlder), -1);
 }
 
 // Found by fuzzing: in -7020 a major term lay so near midnight at 121 E that the tables of two
@@ -399,11 +399,11 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
 TEST(ReckonerRoundTrip, TermsNearMidnightInRemoteYearsAgreeBetweenTables) {
   Reckoner r;
   r.SetReferenceLongitude(121);
-  r.SetEpoch(-2636);
+  r.SetEpoch(Epoch::kYounger);
   for (int32_t day = -842588; day < -842530; ++day) {
     ChsDate chs;
     ChlDate chl;
-    r.DayToChinese(day + 0.5, -2636, chs, chl);
+    r.DayToChinese(day + 0.5, Epoch::kYounger, chs, chl);
     ASSERT_EQ(chl.valid, 1) << day;
     ChlDate back = chl;
     ASSERT_EQ(r.ChlToDay(back), kChlValid) << day << " " << r.ChlDateText(chl, 0);

@@ -40,7 +40,7 @@ TEST(Names, EveryValueHasItsOwnNameInEveryLanguage) {
     ExpectDistinctNames("pair", 1, 60, [l](int i) { return names::StemBranch(l, i); });
     ExpectDistinctNames("pair reading", 1, 60, [l](int i) { return names::StemBranchReading(l, i); });
     ExpectDistinctNames("element", 0, 4, [l](int i) { return names::Element(l, i); });
-    for (int country = 0; country < names::kAnimalCountryCount; ++country) {
+    for (Country country : kAllCountries) {
       ExpectDistinctNames("animal", 0, 11, [l, country](int i) { return names::Animal(l, country, i); });
     }
     ExpectDistinctNames("month", 1, 12, [l](int i) { return names::Month(l, i); });
@@ -73,8 +73,8 @@ TEST(Names, EnglishIsTheProgramsEnglish) {
   for (int b = 1; b <= 12; ++b) EXPECT_EQ(names::Branch(en, b), BranchName(b));
   for (int p = 1; p <= 60; ++p) EXPECT_EQ(names::StemBranch(en, p), StemBranchText(p));
   for (int e = 0; e < 5; ++e) EXPECT_EQ(names::Element(en, e), ElementName(e));
-  for (int c = 0; c < names::kAnimalCountryCount; ++c) {
-    for (int a = 0; a < 12; ++a) EXPECT_EQ(names::Animal(en, c, a), AnimalName(a, c)) << c << " " << a;
+  for (Country c : kAllCountries) {
+    for (int a = 0; a < 12; ++a) EXPECT_EQ(names::Animal(en, c, a), AnimalName(a, c)) << CountryNumber(c) << " " << a;
   }
   for (int k = 1; k <= 24; ++k) EXPECT_EQ(names::SolarTerm(en, k), TermEnglishName(k));
   for (int w = 0; w < 7; ++w) EXPECT_EQ(names::Weekday(en, w), WeekdayName(w, false, 0));
@@ -90,7 +90,7 @@ TEST(Names, PairsAndCountryAnimals) {
   EXPECT_EQ(names::Animal(Language::kVietnamese, kVietnam, 1), "Trâu");
   EXPECT_EQ(names::Animal(Language::kVietnamese, kChina, 3), "Thỏ");
   EXPECT_EQ(names::Animal(Language::kJapanese, kJapan, 11), "猪");
-  EXPECT_EQ(names::Animal(Language::kKorean, names::kKoreaAnimals, 11), "돼지");
+  EXPECT_EQ(names::Animal(Language::kKorean, kKorea, 11), "돼지");
 }
 
 }  // namespace

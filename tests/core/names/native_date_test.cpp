@@ -10,7 +10,7 @@ namespace {
 
 struct Published {
   int year, month, day;  // CE
-  int country;
+  Country country;
   int longitude;
   Language language;
   const char* expected;
@@ -38,9 +38,9 @@ const Published kPublished[] = {
 // The year's pair comes from the cycle position, which both epochs share.
 TEST(NativeDate, PublishedDates) {
   for (const Published& p : kPublished) {
-    for (int epoch : {-2696, -2636}) {
+    for (Epoch epoch : {Epoch::kOlder, Epoch::kYounger}) {
       SCOPED_TRACE(testing::Message() << p.year << "-" << p.month << "-" << p.day << " "
-                                      << LanguageTag(p.language) << " epoch " << epoch);
+                                      << LanguageTag(p.language) << " epoch " << EpochYear(epoch));
       Reckoner r;
       r.SetCountry(p.country);
       r.SetReferenceLongitude(p.longitude);

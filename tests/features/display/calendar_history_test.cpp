@@ -12,7 +12,7 @@ namespace mirvo {
 namespace {
 
 struct Setting {
-  int country;
+  Country country;
   bool historical;
 };
 
@@ -47,7 +47,7 @@ TEST(CalendarHistoryText, LunarRowSaysWhatTheAlmanacOfTheTimeGave) {
        "Computed by the modern rule; the almanac of the time may differ."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.setting.country << (c.setting.historical ? "h " : " ") << c.y
+    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ") << c.y
                                     << "-" << c.m << "-" << c.d);
     Reckoner r;
     Apply(r, c.setting);
@@ -76,12 +76,12 @@ TEST(CalendarHistoryText, MonthsSayTheirRule) {
       {{kKorea, false}, 1899, 1, "modern,may-differ", "modern rule: the almanac of the time may differ"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.setting.country << (c.setting.historical ? "h " : " ") << c.year
+    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ") << c.year
                                     << "-" << c.month);
     Reckoner r;
     Apply(r, c.setting);
     ChlDate month;
-    month.cycle = CycleOf(c.year, -2696);
+    month.cycle = CycleOf(c.year, Epoch::kOlder);
     month.position = PositionOf(c.year);
     month.month = c.month;
     month.day = 1;

@@ -17,7 +17,7 @@ namespace {
 
 class DisplayTest : public ::testing::Test {
  protected:
-  void SetCountry(int country) {
+  void SetCountry(Country country) {
     const int longitude = CountryOf(country).longitude;
     reckoner_.SetCountry(country);
     reckoner_.SetReferenceLongitude(longitude);
@@ -120,7 +120,7 @@ TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
 // term 立春 six days before it, 啓蟄 fell on 5 March 2024 in Japan, Đông chí on 21 December 2024
 // in Vietnam. Without a language the record is English and the other texts stay as they were.
 TEST_F(DisplayTest, NativeDateAndSolarTermInTheLanguage) {
-  struct Row { int year, month, day, country; Language language; const char* date; const char* term; };
+  struct Row { int year, month, day; Country country; Language language; const char* date; const char* term; };
   const Row rows[] = {
       {2024, 2, 10, kChina, Language::kSimplifiedChinese, "甲辰年正月初一", ""},
       {2025, 1, 28, kChina, Language::kSimplifiedChinese, "甲辰年腊月廿九", ""},
@@ -326,7 +326,7 @@ TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
                         RowId::kAjd};
   const double span = kMaxAjd - kMinAjd - 2;
   int checked = 0;
-  for (int country = 0; country < 3; ++country) {
+  for (Country country : {kVietnam, kChina, kJapan}) {
     SetCountry(country);
     MainRules rules(reckoner_, nullptr, nullptr);
     const int count = 1000;
@@ -338,7 +338,7 @@ TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
         rules.ClickRow(row, true);
         EntryModel model = rules.entry();
         ParseResult r = rules.Parse(model);
-        ASSERT_EQ(r.status, kEntryOk) << RowLabelName(row) << " " << rules.display().Row(row).value << " country " << country;
+        ASSERT_EQ(r.status, kEntryOk) << RowLabelName(row) << " " << rules.display().Row(row).value << " country " << CountryNumber(country);
         EXPECT_NEAR(r.ajd, ajd, 1.0 / 1440) << RowLabelName(row) << " " << rules.display().Row(row).value;
         // Times of day are truncated, never rounded up; day counts are rounded to 4 decimals.
         const bool dayCount = model.calendar == kCalCJDL || model.calendar == kCalCJDC || model.calendar == kCalAJD;

@@ -40,7 +40,7 @@ TEST(Sentences, RowsOfPublishedInstantsInEachLanguage) {
   const double noon = JdnOfCeDate(2024, 2, 10) + 0.0;
   struct Row {
     double ajd;
-    int country;
+    Country country;
     Language language;
     RowId row;
     const char* value;    // the row's value, "" to skip
@@ -75,7 +75,8 @@ TEST(Sentences, RowsOfPublishedInstantsInEachLanguage) {
 
 TEST(Sentences, UncertainDayAndCalendarHistoryInTheLanguage) {
   struct Row {
-    int year, month, day, country;
+    int year, month, day;
+    Country country;
     Language language;
     const char* uncertain;
     const char* history;
@@ -114,7 +115,7 @@ TEST(Sentences, DeltaTAndMargins) {
   for (const Row& r : rows) EXPECT_EQ(DeltaTWords(r.language, r.minutes), r.text);
   EXPECT_EQ(MarginWords(Language::kJapanese, 0.4), "1秒未満");
   EXPECT_EQ(MarginWords(Language::kVietnamese, 7200), "2 giờ");
-  EXPECT_EQ(EpochMethodWords(Language::kTraditionalChinese, -2696, 0), "紀元 = -2696，方法 = 定氣（真太陽）");
+  EXPECT_EQ(EpochMethodWords(Language::kTraditionalChinese, Epoch::kOlder, kTrueSun), "紀元 = -2696，方法 = 定氣（真太陽）");
 }
 
 }  // namespace

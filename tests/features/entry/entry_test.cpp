@@ -17,7 +17,7 @@ constexpr double kMinute = 1.0 / 1440;
 
 class EntryTest : public ::testing::Test {
  protected:
-  void SetCountry(int country) {
+  void SetCountry(Country country) {
     rules_.ChooseCountry(country);
   }
   // Parses with a fresh entry (CHL as entry calendar) and the given boxes.
@@ -114,11 +114,11 @@ TEST_F(EntryTest, QuestionMarkPositionTakesTheChosenElementAndAnimal) {
 TEST_F(EntryTest, OverseasChineseYearsOnlyForChina) {
   ParseResult china = Parse("4709-01-01 CHL");
   ASSERT_EQ(china.status, kEntryOk);
-  reckoner_.SetEpoch(-2636);
+  reckoner_.SetEpoch(Epoch::kYounger);
   ParseResult otherEpoch = Parse("4709-01-01 CHL");
   ASSERT_EQ(otherEpoch.status, kEntryOk);
   EXPECT_DOUBLE_EQ(otherEpoch.ajd, china.ajd) << "the year count does not depend on the epoch";
-  reckoner_.SetEpoch(-2696);
+  reckoner_.SetEpoch(Epoch::kOlder);
   SetCountry(kVietnam);
   EXPECT_EQ(Parse("4709-01-01 CHL").status, kEntryBadChl);
   SetCountry(kJapan);
@@ -157,7 +157,7 @@ TEST_F(EntryTest, EveryMessageFromARealEntry) {
     EXPECT_EQ(rules_.Parse(model_).status, c.status) << c.date;
   }
   // 12 needs a code that the dispatch does not know: an entry calendar outside the table.
-  EXPECT_EQ(EntryErrorMessage(kEntryParseError, 1), "Error when parsing date string.");
+  EXPECT_EQ(EntryErrorMessage(kEntryParseError, kChina), "Error when parsing date string.");
   // 14 comes from Convert.
   rules_.entry().date = "2000-01-01 CE";
   rules_.entry().plusMinus = "1-2";
@@ -171,21 +171,21 @@ TEST_F(EntryTest, EveryMessageFromARealEntry) {
 }
 
 TEST(EntryMessages, TextsAsShown) {
-  EXPECT_EQ(EntryErrorMessage(6, 1), "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day");
-  EXPECT_EQ(EntryErrorMessage(9, 1), "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n");
-  EXPECT_EQ(EntryErrorMessage(10, 0),
+  EXPECT_EQ(EntryErrorMessage(6, kChina), "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day");
+  EXPECT_EQ(EntryErrorMessage(9, kChina), "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n");
+  EXPECT_EQ(EntryErrorMessage(10, kVietnam),
             "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.");
-  EXPECT_EQ(EntryErrorMessage(13, 2), "Invalid CHL date.  Day number exceeds number of days in the month.");
-  const std::string china = EntryErrorMessage(8, 1), japan = EntryErrorMessage(8, 2);
+  EXPECT_EQ(EntryErrorMessage(13, kJapan), "Invalid CHL date.  Day number exceeds number of days in the month.");
+  const std::string china = EntryErrorMessage(8, kChina), japan = EntryErrorMessage(8, kJapan);
   EXPECT_NE(china.find("Overseas Chinese year, e.g. 4709.\r\n\r\nOr use '?'"), std::string::npos);
   EXPECT_EQ(japan,
             "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'.\r\n\r\n"
             "Or use '?' for position with a specified element-animal, e.g., 70-?-12-30,\r\n"
             "and specify element-animal using the drop-down boxes.");
-  EXPECT_EQ(EntryErrorMessage(8, 0), japan);
-  for (int s = 1; s <= 15; ++s) EXPECT_FALSE(EntryErrorMessage(s, 1).empty()) << s;
-  EXPECT_EQ(EntryErrorMessage(0, 1), "");
-  EXPECT_EQ(EntryErrorMessage(16, 1), "");
+  EXPECT_EQ(EntryErrorMessage(8, kVietnam), japan);
+  for (int s = 1; s <= 15; ++s) EXPECT_FALSE(EntryErrorMessage(s, kChina).empty()) << s;
+  EXPECT_EQ(EntryErrorMessage(0, kChina), "");
+  EXPECT_EQ(EntryErrorMessage(16, kChina), "");
 }
 
 TEST(EntryMessages, EveryMessageWordForWord) {
@@ -527,7 +527,7 @@ TEST_F(EntryTest, GarbageNeverCrashes) {
     inputs.push_back("-" + std::string(400, '8') + "-1-1 " + code);
   }
   const std::vector<std::string> times = {"", "99:99", std::string(10000, ':'), "\x01:\x02"};
-  for (int country = 0; country < 3; ++country) {
+  for (Country country : {kVietnam, kChina, kJapan}) {
     SetCountry(country);
     for (const auto& in : inputs) {
       for (const std::string& time : times) {
@@ -566,17 +566,17 @@ TEST(ElementAnimalChoice, ResetRuleAndTargetTexts) {
   UpdateElementAnimalControls(m);
   EXPECT_EQ(m.element, 2) << "an element-animal search target keeps the choice";
 
-  struct Case { int target, element, animal, country; const char* text; };
+  struct Case { int target, element, animal; Country country; const char* text; };
   const Case cases[] = {
-      {15, 1, 10, 1, "fire-dog (bing-xu) day"},
-      {16, 1, kNoAnimalEntry, 1, "fire- (bing-, ding-) month"},
-      {17, kNoElementEntry, 10, 1, "-dog (-xu) year"},
-      {15, kNoElementEntry, kNoAnimalEntry, 1, "Element-animal day"},
-      {17, kNoElementEntry, kNoAnimalEntry, 0, "Element-animal year"},
-      {15, 4, 3, 0, "water-cat (gui-mao) day"},
-      {16, 0, 0, 2, "wood-rat (jia-zi) month"},
-      {17, 4, 11, 2, "water-boar (gui-hai) year"},
-      {14, 1, 1, 1, ""},
+      {15, 1, 10, kChina, "fire-dog (bing-xu) day"},
+      {16, 1, kNoAnimalEntry, kChina, "fire- (bing-, ding-) month"},
+      {17, kNoElementEntry, 10, kChina, "-dog (-xu) year"},
+      {15, kNoElementEntry, kNoAnimalEntry, kChina, "Element-animal day"},
+      {17, kNoElementEntry, kNoAnimalEntry, kVietnam, "Element-animal year"},
+      {15, 4, 3, kVietnam, "water-cat (gui-mao) day"},
+      {16, 0, 0, kJapan, "wood-rat (jia-zi) month"},
+      {17, 4, 11, kJapan, "water-boar (gui-hai) year"},
+      {14, 1, 1, kChina, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(BuildElementAnimalTargetText(c.target, c.element, c.animal, c.country), c.text) << c.text;

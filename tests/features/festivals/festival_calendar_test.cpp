@@ -20,7 +20,7 @@ const std::string kDataFolder = MIRVO_TEST_DATA_DIR "/../../data";
 struct Session {
   Reckoner reckoner;
   MainRules rules{reckoner, nullptr, nullptr, kDataFolder};
-  Session(int country, Language language) {
+  Session(Country country, Language language) {
     rules.ChooseCountry(country);
     rules.SetLanguage(language);
   }
@@ -29,32 +29,33 @@ struct Session {
 
 TEST(FestivalDayLine, PublishedDays) {
   struct Case {
-    int country, y, m, d;
+    Country country;
+    int y, m, d;
     Language language;
     const char* line;
   };
   const Case cases[] = {
-      {1, 2024, 7, 25, Language::kSimplifiedChinese, "中伏"},
-      {1, 2024, 7, 27, Language::kSimplifiedChinese, "中伏第3天"},
-      {1, 2025, 1, 11, Language::kTraditionalChinese, "三九第4天"},
-      {1, 2024, 12, 21, Language::kSimplifiedChinese, "冬至，一九"},
-      {1, 2024, 9, 17, Language::kEnglish, "Mid-Autumn Festival"},
-      {1, 2024, 9, 18, Language::kEnglish, ""},
-      {2, 2024, 7, 24, Language::kJapanese, "夏の土用の入り6日目、夏の土用の丑の日"},
-      {3, 2024, 9, 17, Language::kKorean, "추석"},
-      {0, 2024, 2, 10, Language::kVietnamese, "Tết Nguyên Đán"},
+      {kChina, 2024, 7, 25, Language::kSimplifiedChinese, "中伏"},
+      {kChina, 2024, 7, 27, Language::kSimplifiedChinese, "中伏第3天"},
+      {kChina, 2025, 1, 11, Language::kTraditionalChinese, "三九第4天"},
+      {kChina, 2024, 12, 21, Language::kSimplifiedChinese, "冬至，一九"},
+      {kChina, 2024, 9, 17, Language::kEnglish, "Mid-Autumn Festival"},
+      {kChina, 2024, 9, 18, Language::kEnglish, ""},
+      {kJapan, 2024, 7, 24, Language::kJapanese, "夏の土用の入り6日目、夏の土用の丑の日"},
+      {kKorea, 2024, 9, 17, Language::kKorean, "추석"},
+      {kVietnam, 2024, 2, 10, Language::kVietnamese, "Tết Nguyên Đán"},
   };
   for (const Case& c : cases) {
     Session s(c.country, c.language);
     s.At(c.y, c.m, c.d);
-    EXPECT_EQ(s.rules.display().festival, c.line) << c.country << " " << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(s.rules.display().festival, c.line) << CountryNumber(c.country) << " " << c.y << "-" << c.m << "-" << c.d;
     EXPECT_TRUE(s.rules.display().festivalNote.empty());
   }
 }
 
 // One line a day: the list of 1901-2100 holds exactly the engine's days of those years.
 TEST(FestivalList, LinesAreTheEngineDays) {
-  for (int country = 0; country < 4; ++country) {
+  for (Country country : kAllCountries) {
     Session s(country, Language::kEnglish);
     size_t days = 0;
     for (int32_t year = 1901; year <= 2100; ++year) {
@@ -66,7 +67,7 @@ TEST(FestivalList, LinesAreTheEngineDays) {
     options.years = 200;
     const auto list = MakeList(kModeFestivals, s.reckoner, inputs, options);
     const std::string text = ListingText(*list, kModeFestivals);
-    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), days + 2) << country;
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), days + 2) << CountryNumber(country);
     ASSERT_NE(list->Dates(), nullptr);
     EXPECT_EQ(list->Dates()->festivals.size(), days);
   }
@@ -92,19 +93,19 @@ TEST(FestivalList, SavedEventsKeepTheListsSettings) {
 
 TEST(FestivalSearch, NextAndPrevious) {
   struct Case {
-    int country;
+    Country country;
     const char* id;
     int from[3];
     bool next;
     int found[3];
   };
   const Case cases[] = {
-      {1, "mid-autumn", {2024, 1, 1}, true, {2024, 9, 17}},
-      {1, "mid-autumn", {2024, 9, 17}, true, {2025, 10, 6}},
-      {1, "mid-autumn", {2025, 1, 1}, false, {2024, 9, 17}},
-      {1, "chuxi", {2024, 3, 1}, false, {2024, 2, 9}},
-      {2, "ushi-summer-1", {2024, 1, 1}, true, {2024, 7, 24}},
-      {3, "chuseok", {2024, 12, 31}, false, {2024, 9, 17}},
+      {kChina, "mid-autumn", {2024, 1, 1}, true, {2024, 9, 17}},
+      {kChina, "mid-autumn", {2024, 9, 17}, true, {2025, 10, 6}},
+      {kChina, "mid-autumn", {2025, 1, 1}, false, {2024, 9, 17}},
+      {kChina, "chuxi", {2024, 3, 1}, false, {2024, 2, 9}},
+      {kJapan, "ushi-summer-1", {2024, 1, 1}, true, {2024, 7, 24}},
+      {kKorea, "chuseok", {2024, 12, 31}, false, {2024, 9, 17}},
   };
   for (const Case& c : cases) {
     Session s(c.country, Language::kEnglish);

@@ -147,7 +147,7 @@ TEST(Festivals, EveryFestivalOnceAYear1901To2100) {
   for (const FestivalCountry& country : Table().countries) {
     SCOPED_TRACE(country.name);
     if (country.index < kCountryCount) {
-      EXPECT_EQ(country.longitude, CountryOf(country.index).longitude);
+      EXPECT_EQ(country.longitude, CountryOf(static_cast<Country>(country.index)).longitude);
     }
     Reckoner r;
     r.SetReferenceLongitude(country.longitude);

@@ -66,7 +66,7 @@ TEST(ListingRun, StopAndChangedSettingsEndTheListWithTheirLine) {
       {[](Reckoner&, ListingRun& run) { run.Stop(); }, "stopped by the user"},
       {[](Reckoner& r, ListingRun&) { r.SetCountry(kVietnam); }, "the country was changed"},
       {[](Reckoner& r, ListingRun&) { r.SetReferenceLongitude(105); }, "the reference longitude was changed"},
-      {[](Reckoner& r, ListingRun&) { r.SetEpoch(-2636); }, "the epoch was changed"},
+      {[](Reckoner& r, ListingRun&) { r.SetEpoch(Epoch::kYounger); }, "the epoch was changed"},
       {[](Reckoner& r, ListingRun&) { r.SetSunMethod(kMeanSun); }, "the solar-term method was changed"},
   };
   for (const auto& c : cases) {

@@ -187,7 +187,7 @@ TEST(Listings, HeadersFollowTheNumberOfYearsTheMeridianAndTheCalendar) {
   Reckoner r;
   r.SetCountry(kJapan);
   r.SetReferenceLongitude(135);
-  r.SetEpoch(-2636);
+  r.SetEpoch(Epoch::kYounger);
   ListingOptions one;
   one.years = 1;
   one.julian = true;

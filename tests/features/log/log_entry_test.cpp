@@ -76,8 +76,8 @@ TEST_F(LogEntryTest, EntriesByPreferenceGroup) {
 }
 
 TEST_F(LogEntryTest, EntriesFollowTheCountryAndTheEpoch) {
-  rules_.ChooseCountry(2);
-  rules_.ChooseEpoch(-2636);
+  rules_.ChooseCountry(kJapan);
+  rules_.ChooseEpoch(Epoch::kYounger);
   rules_.ChooseSunMethod(kMeanSun);
   rules_.DisplayDatesAndTimes();
   EXPECT_EQ(Entry("verbose,cjdc,epoch"),
@@ -103,7 +103,7 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
       {kLogConvert, [&] { entry.plusMinus = "0.5"; }, "Minus 0.5 days"},
       {kLogMove, [] {}, "Move forward 1 CHL month"},
       {kLogMove, [&] { settings.moveStep = 0; settings.moveForward = false; }, "Move back 1 minute"},
-      {kLogMove, [&] { settings.moveStep = 14; settings.country = 2; }, "Move back 1 VMC month (JST)"},
+      {kLogMove, [&] { settings.moveStep = 14; settings.country = kJapan; }, "Move back 1 VMC month (JST)"},
       {kLogOneDay, [] {}, "Move back one day"},
       {kLogOneDay, [&] { settings.moveForward = true; }, "Move forward one day "},
       {kLogSearch, [] {}, "Search for next full moon"},
@@ -111,7 +111,7 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
        "Search for previous solstice/equinox + dark moon"},
       {kLogSearch, [&] { settings.searchTarget = 15; entry.element = 1; entry.animal = 10; },
        "Search for previous fire-dog (bing-xu) day"},
-      {kLogSearch, [&] { settings.searchTarget = 17; entry.element = 5; entry.animal = 3; settings.country = 0; },
+      {kLogSearch, [&] { settings.searchTarget = 17; entry.element = 5; entry.animal = 3; settings.country = kVietnam; },
        "Search for previous -cat (-mao) year"},
       {kLogSearch, [&] { settings.searchTarget = 20; settings.multipleAnimal[1] = 1; },
        "Search for previous day in an -ox (-chou) month"},
@@ -186,15 +186,15 @@ TEST_F(LogEntryTest, HeadingsAreUnderlinedInExpandedEntries) {
 TEST(MultipleElementAnimal, DescriptionJoinsTheSetRows) {
   struct Case {
     std::array<int, 3> element, animal;
-    int country;
+    Country country;
     const char* text;
   };
   const Case cases[] = {
-      {{0, 1, 5}, {0, 1, 12}, 1, "wood-rat (jia-zi) day in a fire-ox (ding-chou) month"},
-      {{5, 5, 5}, {12, 1, 12}, 1, "day in an -ox (-chou) month"},
-      {{5, 5, 2}, {12, 12, 12}, 1, "day in an earth- (wu-, ji-) year"},
-      {{3, 5, 5}, {12, 3, 7}, 0, "metal- (geng-, xin-) day in a -cat (-mao) month in a -goat (-wei) year"},
-      {{5, 5, 5}, {12, 12, 12}, 2, "day"},
+      {{0, 1, 5}, {0, 1, 12}, kChina, "wood-rat (jia-zi) day in a fire-ox (ding-chou) month"},
+      {{5, 5, 5}, {12, 1, 12}, kChina, "day in an -ox (-chou) month"},
+      {{5, 5, 2}, {12, 12, 12}, kChina, "day in an earth- (wu-, ji-) year"},
+      {{3, 5, 5}, {12, 3, 7}, kVietnam, "metal- (geng-, xin-) day in a -cat (-mao) month in a -goat (-wei) year"},
+      {{5, 5, 5}, {12, 12, 12}, kJapan, "day"},
   };
   for (const Case& c : cases) {
     MainSettings settings;

@@ -10,7 +10,7 @@
 namespace mirvo {
 namespace {
 
-constexpr int kEpoch = -2696;
+constexpr Epoch kEpoch = Epoch::kOlder;
 constexpr int kRat = 0, kOx = 1, kTiger = 2, kDragon = 4;
 constexpr int kWood = 0, kFire = 1, kEarth = 2;
 constexpr int kNoE = kNoElementEntry, kNoA = kNoAnimalEntry;

@@ -28,7 +28,7 @@ StateRecord Unusual() {
   s.settings.searchTarget = 21;
   s.settings.refreshPeriod = 3;
   s.settings.sunMethod = kMeanSun;
-  s.settings.epoch = -2636;
+  s.settings.epoch = Epoch::kYounger;
   s.log.verbose = false;
   s.log.chs = s.log.lunation = s.log.viewLogWhenAdd = true;
   s.settings.showVmc = false;
@@ -82,7 +82,7 @@ TEST(StateFile, ShortFilesRestoreTheirLines) {
   };
   const Case cases[] = {
       {1, [](auto& s) { return s.ajd == 2456965.6666666665; }, [&](auto& s) { return s.calendar == before.calendar; }},
-      {10, [](auto& s) { return s.settings.epoch == -2636; }, [&](auto& s) { return s.log == before.log; }},
+      {10, [](auto& s) { return s.settings.epoch == Epoch::kYounger; }, [&](auto& s) { return s.log == before.log; }},
       {23, [&](auto& s) { return s.log == saved.log; }, [](auto& s) { return s.settings.showVmc; }},
       {40, [](auto& s) { return s.settings.zoneLabels[13] == "L13" && s.settings.zoneLabels[0] == "Zone one"; },
        [](auto& s) { return s.settings.zoneLabels[45] == "L45"; }},
@@ -153,12 +153,12 @@ TEST(StateFile, TheCountryDecidesTheMeridian) {
   saved.settings.longitude = 116;
   const std::string text = StateFileText(saved);
   StateRecord read;
-  read.settings.country = 2;
+  read.settings.country = kJapan;
   ASSERT_TRUE(ReadStateText(text, read));
   EXPECT_EQ(read.settings.longitude, 135);
-  EXPECT_EQ(read.settings.country, 2);
+  EXPECT_EQ(read.settings.country, kJapan);
   // Without a chosen country the stored meridian picks one.
-  for (auto [longitude, country] : {std::pair{116, 1}, {105, 0}, {135, 2}}) {
+  for (auto [longitude, country] : {std::pair{116, kChina}, {105, kVietnam}, {135, kJapan}}) {
     saved.settings.longitude = longitude;
     StateRecord free;
     ASSERT_TRUE(ReadStateText(StateFileText(saved), free, false));
@@ -191,9 +191,9 @@ TEST(SavedState, ShortFilesAndMissingFolders) {
   LogPreferences log;
   SavedState state(rules, log, {&files, &store, &messages, "/d/mirvo.usr"});
   EXPECT_FALSE(state.Restore());
-  EXPECT_EQ(rules.settings().epoch, -2696);
+  EXPECT_EQ(rules.settings().epoch, Epoch::kOlder);
   EXPECT_FALSE(state.ReadAtStartUp());
-  EXPECT_EQ(reckoner.Epoch(), -2636);
+  EXPECT_EQ(reckoner.Epoch(), Epoch::kYounger);
   EXPECT_EQ(reckoner.SunMethod(), kMeanSun);
   EXPECT_EQ(log, saved.log);
   EXPECT_EQ(rules.settings().zoneLabels[0], "Zone one");

@@ -17,59 +17,59 @@ TEST(MainTables, CalendarCodesSearchTheFirstRowFirst) {
 }
 
 TEST(MainTables, CountriesFixMeridianNamesAndColours) {
-  const auto& vn = CountryOf(0);
+  const auto& vn = CountryOf(kVietnam);
   EXPECT_EQ(vn.longitude, 105);
   EXPECT_EQ(vn.longitudeIndex, 5);
   EXPECT_EQ(vn.zoneLabel, "ICT");
   EXPECT_EQ(vn.colour, (Rgb{0, 128, 0}));
   EXPECT_EQ(vn.pictureSuffix, "_vn");
-  const auto& jp = CountryOf(2);
+  const auto& jp = CountryOf(kJapan);
   EXPECT_EQ(jp.longitude, 135);
   EXPECT_EQ(jp.longitudeIndex, 35);
   EXPECT_EQ(jp.adjective, "Japanese");
   EXPECT_EQ(jp.colour, (Rgb{64, 64, 224}));
-  EXPECT_EQ(CountryOf(1).adjective, "Chinese");
-  EXPECT_EQ(CountryOf(1).pictureSuffix, "");
-  EXPECT_EQ(CountryOf(7).name, "China") << "an unknown index falls back to China";
-  for (int c = 0; c < kCountryCount; ++c) {
+  EXPECT_EQ(CountryOf(kChina).adjective, "Chinese");
+  EXPECT_EQ(CountryOf(kChina).pictureSuffix, "");
+  EXPECT_EQ(CountryOf(static_cast<Country>(7)).name, "China") << "an unknown index falls back to China";
+  for (Country c : kAllCountries) {
     EXPECT_EQ(CountryOf(c).longitude, 100 + CountryOf(c).longitudeIndex);
   }
-  EXPECT_EQ(CountryFromStoredText("0"), 0);
-  EXPECT_EQ(CountryFromStoredText("2"), 2);
-  EXPECT_EQ(CountryFromStoredText("3"), 3);
-  for (const char* bad : {"", "4", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), 1) << bad;
+  EXPECT_EQ(CountryFromStoredText("0"), kVietnam);
+  EXPECT_EQ(CountryFromStoredText("2"), kJapan);
+  EXPECT_EQ(CountryFromStoredText("3"), kKorea);
+  for (const char* bad : {"", "4", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), kChina) << bad;
 }
 
 TEST(MainTables, ListsAndDefaults) {
   EXPECT_EQ(EpochEntries(), (std::vector<std::string>{"-2696 = 2697 BC", "-2636 = 2637 BC"}));
-  EXPECT_EQ(EpochOfEntry(0), -2696);
-  EXPECT_EQ(EpochOfEntry(1), -2636);
+  EXPECT_EQ(EpochOfEntry(0), Epoch::kOlder);
+  EXPECT_EQ(EpochOfEntry(1), Epoch::kYounger);
   EXPECT_EQ(MethodEntries()[kMainDefaults.methodEntry], "true sun");
   EXPECT_EQ(RefreshPeriodEntries()[kMainDefaults.refreshPeriod], "1");
-  const auto steps = MoveStepEntries(1);
+  const auto steps = MoveStepEntries(kChina);
   ASSERT_EQ(steps.size(), 16u);
   EXPECT_EQ(steps[kMainDefaults.moveStep], "CHL month");
   EXPECT_EQ(steps[13], "80-year cycle (JC)");
-  EXPECT_EQ(MoveStepEntries(2)[14], "VMC month (JST)");
-  EXPECT_EQ(MoveStepEntries(2)[15], "VMC year (JST)");
-  EXPECT_EQ(MoveStepEntries(0)[14], "VMC month (ICT)");
+  EXPECT_EQ(MoveStepEntries(kJapan)[14], "VMC month (JST)");
+  EXPECT_EQ(MoveStepEntries(kJapan)[15], "VMC year (JST)");
+  EXPECT_EQ(MoveStepEntries(kVietnam)[14], "VMC month (ICT)");
   const auto elements = ElementEntries();
   ASSERT_EQ(elements.size(), 6u);
   EXPECT_EQ(elements[1], "fire");
   EXPECT_EQ(elements[kNoElementEntry], "");
-  const auto animalsVn = AnimalEntries(0), animalsJp = AnimalEntries(2);
+  const auto animalsVn = AnimalEntries(kVietnam), animalsJp = AnimalEntries(kJapan);
   ASSERT_EQ(animalsVn.size(), 13u);
   EXPECT_EQ(animalsVn[3], "cat");
   EXPECT_EQ(animalsVn[7], "goat");
   EXPECT_EQ(animalsJp[11], "boar");
-  EXPECT_EQ(AnimalEntries(1)[3], "rabbit");
+  EXPECT_EQ(AnimalEntries(kChina)[3], "rabbit");
   EXPECT_EQ(animalsJp[kNoAnimalEntry], "");
   EXPECT_EQ(TimeZoneEntries("BEI"), (std::vector<std::string>{"GMT", "BEI"}));
   const auto longitudes = LongitudeEntries();
   ASSERT_EQ(longitudes.size(), 46u);
   EXPECT_EQ(longitudes.front(), "100");
   EXPECT_EQ(longitudes.back(), "145");
-  EXPECT_EQ(CountryEntries()[kMainDefaults.country], "China");
+  EXPECT_EQ(CountryEntries()[CountryNumber(kMainDefaults.country)], "China");
   EXPECT_TRUE(kMainDefaults.showVmc);
   EXPECT_FALSE(kMainDefaults.showCjds);
   EXPECT_EQ(kMainDefaults.calendar, GetCalendar("CHL"));
@@ -91,23 +91,23 @@ TEST(MainTables, SearchTargets) {
 }
 
 TEST(MainTables, TargetAnimalWordsFollowTheCountry) {
-  struct Case { const char* text; int country; const char* expected; };
+  struct Case { const char* text; Country country; const char* expected; };
   const Case cases[] = {
-      {"water-rabbit (gui-mao) day", 0, "water-cat (gui-mao) day"},
-      {"-sheep (-wei) year", 0, "-goat (-wei) year"},
-      {"water-cat (gui-mao) day", 1, "water-rabbit (gui-mao) day"},
-      {"-goat (-wei) month", 2, "-sheep (-wei) month"},
-      {"water-pig (gui-hai) day", 2, "water-boar (gui-hai) day"},
-      {"water-boar (gui-hai) day", 0, "water-pig (gui-hai) day"},
-      {"water-boar (gui-hai) day", 1, "water-pig (gui-hai) day"},
-      {"Element-animal day", 0, "Element-animal day"},
+      {"water-rabbit (gui-mao) day", kVietnam, "water-cat (gui-mao) day"},
+      {"-sheep (-wei) year", kVietnam, "-goat (-wei) year"},
+      {"water-cat (gui-mao) day", kChina, "water-rabbit (gui-mao) day"},
+      {"-goat (-wei) month", kJapan, "-sheep (-wei) month"},
+      {"water-pig (gui-hai) day", kJapan, "water-boar (gui-hai) day"},
+      {"water-boar (gui-hai) day", kVietnam, "water-pig (gui-hai) day"},
+      {"water-boar (gui-hai) day", kChina, "water-pig (gui-hai) day"},
+      {"Element-animal day", kVietnam, "Element-animal day"},
   };
   for (const auto& c : cases) EXPECT_EQ(ApplyCountryTargetNames(c.text, c.country), c.expected) << c.text;
 }
 
 TEST(MainTables, EpochMethodText) {
-  EXPECT_EQ(EpochMethod(-2696, 0, true), "Epoch = -2696, method = true sun");
-  EXPECT_EQ(EpochMethod(-2636, 1, false), "epoch = -2636, method = mean sun");
+  EXPECT_EQ(EpochMethod(Epoch::kOlder, kTrueSun, true), "Epoch = -2696, method = true sun");
+  EXPECT_EQ(EpochMethod(Epoch::kYounger, kMeanSun, false), "epoch = -2636, method = mean sun");
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST(ChineseDateText, LunarTextsThatAreDates) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     ChlDate date;
-    date.epoch = -2636;
+    date.epoch = Epoch::kYounger;
     date.jdn = 777;
     EXPECT_TRUE(chl_datestr_to_chldate(c.text, date, TestResolver));
     EXPECT_EQ(date.valid, 1);
@@ -69,7 +69,7 @@ TEST(ChineseDateText, LunarTextsThatAreDates) {
     EXPECT_EQ(date.leap, c.leap);
     EXPECT_EQ(date.day, c.day);
     EXPECT_EQ(date.jdn, 0);
-    EXPECT_EQ(date.epoch, -2636);  // the epoch belongs to the calendar settings
+    EXPECT_EQ(date.epoch, Epoch::kYounger);  // the epoch belongs to the calendar settings
   }
 }
 

@@ -169,7 +169,7 @@ class SavedStateWindowTest : public QObject {
   void aShortFileRestoresItsLines() {
     StateRecord state;
     state.ajd = 2440000.25;
-    state.settings.epoch = -2636;
+    state.settings.epoch = Epoch::kYounger;
     state.settings.moveStep = 3;
     state.settings.zoneLabels[0] = "XYZ";
     state.log.jc = true;

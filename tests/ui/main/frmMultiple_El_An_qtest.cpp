@@ -91,7 +91,7 @@ class SearchWindowTest : public QObject {
     f.SetRow(w, kMonthRow, 5, 1);  // an ox month
     QCOMPARE(f.Find<QComboBox>("cboElement_1", w)->itemText(5), QString("in an"));
     QCOMPARE(MultipleElementAnimalStr(ElementAnimalRows{f.window->rules().settings().multipleElement,
-                                                        f.window->rules().settings().multipleAnimal}, 1),
+                                                        f.window->rules().settings().multipleAnimal}, kChina),
              std::string("wood-dragon (jia-chen) day in an -ox (-chou) month"));
     f.Click("cmdSearch", w);
     QTRY_VERIFY(!w->isVisible());

@@ -349,7 +349,7 @@ class LanguageTest : public QObject {
     add("Tables", CountryEntries());
     add("Tables", MethodEntries());
     add("Tables", EpochEntries());
-    for (int country = 0; country < kCountryCount; ++country) add("Tables", MoveStepEntries(country));
+    for (Country country : kAllCountries) add("Tables", MoveStepEntries(country));
     for (const auto& t : SearchTargets()) texts.emplace_back("Tables", t.text);
     add("Search", WithinEntries());
     for (const auto& p : LogPreferenceTable()) texts.emplace_back("Log", std::string(p.caption));
@@ -358,7 +358,7 @@ class LanguageTest : public QObject {
     }
     texts.emplace_back("Listings", RunningYearsCaption(std::nullopt));
     texts.emplace_back("Listings", RunningYearsCaption(-1200));
-    for (int country = 0; country < kCountryCount; ++country) {
+    for (Country country : kAllCountries) {
       Reckoner reckoner;
       reckoner.SetCountry(country);
       reckoner.SetReferenceLongitude(CountryOf(country).longitude);
@@ -367,7 +367,7 @@ class LanguageTest : public QObject {
       texts.emplace_back("Display", d.yearLabel);
     }
     // The lunar caption with the meridian the calendar's history computed the year for.
-    for (const int country : {kVietnam, kChina, kKorea}) {
+    for (const Country country : {kVietnam, kChina, kKorea}) {
       Reckoner reckoner;
       reckoner.SetCountry(country);
       reckoner.SetReferenceLongitude(CountryOf(country).longitude);
@@ -393,7 +393,7 @@ class LanguageTest : public QObject {
     }
     texts.emplace_back("MonthView", CalendarHistoryMonthNote(MonthHistory{.mayDiffer = true}));
     for (int status = 1; status <= 15; ++status) {
-      for (const int country : {kChina, kVietnam}) texts.emplace_back("Messages", EntryErrorMessage(status, country));
+      for (const Country country : {kChina, kVietnam}) texts.emplace_back("Messages", EntryErrorMessage(status, country));
     }
     for (int within : kWithinYears) {
       for (bool today : {false, true}) texts.emplace_back("Messages", NotFoundText(within, today, false, true));
