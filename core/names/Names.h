@@ -13,11 +13,6 @@
 
 namespace mirvo::names {
 
-// Animal names are kept for the countries of Cycles.h (Vietnam 0, China 1, Japan 2) and for
-// Korea, index 3, whose animals are China's; any other index gives China's.
-inline constexpr int kKoreaAnimals = 3;
-inline constexpr int kAnimalCountryCount = 4;
-
 // Stems 1..10 and branches 1..12 as a calendar of the language writes them: 甲 … 癸 and 子 … 亥
 // in Chinese and Japanese, Giáp … Quý and Tý … Hợi, 갑 … 계 and 자 … 해, jia … gui in English.
 std::string_view Stem(Language language, int stem);
@@ -33,7 +28,8 @@ std::string StemBranchReading(Language language, int position);
 
 // Elements 0..4 (wood … water): 木 火 土 金 水, Mộc … Thủy, 목 … 수.
 std::string_view Element(Language language, int element);
-// Animals 0..11 of a country: Vietnam has the buffalo, cat and goat, Japan the wild boar.
+// Animals 0..11 of a country: Vietnam has the buffalo, cat and goat, Japan the wild boar; Korea's
+// are China's.
 std::string_view Animal(Language language, Country country, int animal);
 
 // Lunar months 1..12 as a date writes them: 正月 … 十月 冬月 腊月 (臘月), tháng Giêng … tháng Chạp,

@@ -195,13 +195,14 @@ class RuleReader {
 
 bool ReadCountryHeader(std::string_view line, FestivalCountry& country, std::string& error) {
   const auto t = Tokens(line.substr(1, line.size() - 2));
-  const auto index = t.size() == 3 ? Integer(t[0], 0, kFestivalCountryCount - 1) : std::nullopt;
+  const auto number = t.size() == 3 ? Integer(t[0], 0, static_cast<int>(kAllCountries.size()) - 1) : std::nullopt;
+  const auto known = number ? CountryFromNumber(*number) : std::nullopt;
   const auto longitude = t.size() == 3 ? Integer(t[2], kMinLongitude, kMaxLongitude) : std::nullopt;
-  if (!index || !longitude || t[1].empty()) {
+  if (!known || !longitude || t[1].empty()) {
     error = "a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145";
     return false;
   }
-  country.index = *index;
+  country.country = *known;
   country.name = std::string(t[1]);
   country.longitude = *longitude;
   return true;
@@ -316,7 +317,7 @@ class YearDays {
 
 const FestivalCountry* FestivalTable::Country(mirvo::Country country) const {
   for (const auto& c : countries) {
-    if (c.index == CountryNumber(country)) return &c;
+    if (c.country == country) return &c;
   }
   return nullptr;
 }
@@ -342,7 +343,7 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     if (line.front() == '[') {
       FestivalCountry country;
       if (line.back() != ']' || !ReadCountryHeader(line, country, error)) return fail(error.empty() ? "bad country" : error);
-      if (table.Country(static_cast<mirvo::Country>(country.index)) || table.Country(country.name)) return fail("country " + country.name + " twice");
+      if (table.Country(country.country) || table.Country(country.name)) return fail("country " + country.name + " twice");
       table.countries.push_back(std::move(country));
       continue;
     }

@@ -19,8 +19,6 @@
 namespace mirvo {
 
 inline constexpr char kFestivalFileName[] = "festivals.txt";
-// The countries of the table, by index in the program's country list.
-inline constexpr int kFestivalCountryCount = 4;
 
 // The instant a seasonal rule counts from, in a given CE year.
 struct FestivalAnchor {
@@ -53,7 +51,7 @@ struct Festival {
 };
 
 struct FestivalCountry {
-  int index = -1;          // 0 Vietnam, 1 China, 2 Japan, 3 Korea
+  mirvo::Country country = kChina;  // the file writes its stored number
   std::string name;        // "china", as --country takes it
   int longitude = 120;     // reference meridian, degrees east
   std::vector<Festival> festivals;

@@ -88,7 +88,7 @@ class MainRules {
   void ChooseCountry(Country country);
   // The reference meridian and its zone label; empties the date and time boxes and the zone.
   void ChooseLongitude(int longitude);
-  void ChooseEpoch(Epoch epoch);         // -2696 or -2636
+  void ChooseEpoch(Epoch epoch);
   void ChooseSunMethod(SunMethod method);    // kTrueSun / kMeanSun
   void ChooseHistorical(bool on);      // follow the calendar's history
   // These and the country, meridian, epoch and method count as changes to save; the run and

@@ -7,7 +7,7 @@
 namespace mirvo {
 namespace {
 
-constexpr std::array<CountryInfo, kCountryCount> kCountries{{
+constexpr std::array<CountryInfo, kAllCountries.size()> kCountries{{
     {"Vietnam", "Vietnamese", 5, 105, "ICT", "VMC month (ICT)", "VMC year (ICT)", {0, 128, 0}, "_vn"},
     {"China", "Chinese", 20, 120, "CCT", "VMC month (CCT)", "VMC year (CCT)", {192, 0, 0}, ""},
     {"Japan", "Japanese", 35, 135, "JST", "VMC month (JST)", "VMC year (JST)", {64, 64, 224}, "_jp"},

@@ -57,7 +57,6 @@ struct CountryInfo {
   Rgb colour;                       // window background
   std::string_view pictureSuffix;   // inserted before ".bmp" in the Moon picture names
 };
-inline constexpr int kCountryCount = 4;
 const CountryInfo& CountryOf(Country country);
 // The country of a stored text: exactly "0", "1", "2" or "3", otherwise China.
 Country CountryFromStoredText(std::string_view text);
