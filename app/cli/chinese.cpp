@@ -70,7 +70,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (language == Language::kEnglish) {
     lines.emplace_back("CHL year:", r.ChlDateText(chl, 2));
     lines.emplace_back("CHS:", r.ChsDateText(chs, true));
-    lines.emplace_back("CHL sentence:", OneLine(r.ChlDateSentence(chl, true, true, true, false, true)));
+    const Reckoner::ChlSentenceParts sentence{.dayNames = true, .monthNames = true, .stemBranch = true, .full = true};
+    lines.emplace_back("CHL sentence:", OneLine(r.ChlDateSentence(chl, sentence)));
     lines.emplace_back("CHS sentence:", r.ChsDateSentence(chs, true, true));
     lines.emplace_back("Day:", ElementAnimalPhrase(DayPosition(jdn), country));
     lines.emplace_back("Month:", ElementAnimalPhrase(monthPosition, country));

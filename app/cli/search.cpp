@@ -164,7 +164,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
           reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,
           static_cast<int>(within), rules.settings().epoch, notFound, &rangeEnded);
       if (notFound) {
-        return fail(NotFoundText(static_cast<int>(within), false, rangeEnded, rules.settings().searchNext));
+        return fail(NotFoundText(
+            {.withinYears = static_cast<int>(within), .rangeEnded = rangeEnded, .next = rules.settings().searchNext}));
       }
       search.FinishMultiple(false, day);
     }

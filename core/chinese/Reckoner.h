@@ -137,8 +137,13 @@ class Reckoner {
 
   bool RestoreDay30(ChlDate& date, bool keep30);
   bool StepChlMonth(ChlDate& date, bool forward, bool keep30);
-  bool StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap);
-  bool StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepLeap);
+  // What a year or cycle step keeps where the year reached has it: day 30, the leap month.
+  struct ChlStepKeep {
+    bool day30 = false;
+    bool leap = false;
+  };
+  bool StepChlYear(ChlDate& date, bool forward, ChlStepKeep keep);
+  bool StepChlCycle(ChlDate& date, bool forward, ChlStepKeep keep);
 
   // The margin of the month of a lunar date (its day is ignored); false when there is no such month.
   bool MonthMarginOf(ChlDate date, MonthMargin& margin);
@@ -158,8 +163,17 @@ class Reckoner {
 
   // Texts (names follow the country).
   std::string ChlDateText(const ChlDate& date, int form, const std::string& suffix = "CHL");
-  std::string ChlDateSentence(ChlDate date, bool withDay, bool withMonth, bool withStemBranch,
-                              bool stemBranchFirst, bool full);
+  // The parts of a lunar date's sentence: the day's element-animal (a full sentence only), the
+  // month's, the stem-branch beside each element-animal (before the month's when stemBranchFirst),
+  // and the full sentence "The 1st day of month 1 …" rather than "Month 1 …".
+  struct ChlSentenceParts {
+    bool dayNames = false;
+    bool monthNames = false;
+    bool stemBranch = false;
+    bool stemBranchFirst = false;
+    bool full = false;
+  };
+  std::string ChlDateSentence(ChlDate date, ChlSentenceParts parts);
   std::string ChlDateStemBranchText(ChlDate date);
   std::string ChsDateText(const ChsDate& date, bool withCode) const;
   std::string ChsDateSentence(ChsDate date, bool withDay, bool withStemBranch);

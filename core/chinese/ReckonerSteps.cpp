@@ -132,20 +132,20 @@ bool Reckoner::SettleAfterYearStep(ChlDate& date, bool keep30, bool keepLeap) {
   return TryChlOrDay29(date, day);
 }
 
-bool Reckoner::StepChlYear(ChlDate& date, bool forward, bool keep30, bool keepLeap) {
+bool Reckoner::StepChlYear(ChlDate& date, bool forward, ChlStepKeep keep) {
   if (!CanStep(date)) return false;
   const ChlDate start = date;
   StepYears(date.cycle, date.position, forward ? 1 : -1);
-  if (SettleAfterYearStep(date, keep30, keepLeap)) return true;
+  if (SettleAfterYearStep(date, keep.day30, keep.leap)) return true;
   date = start;
   return false;
 }
 
-bool Reckoner::StepChlCycle(ChlDate& date, bool forward, bool keep30, bool keepLeap) {
+bool Reckoner::StepChlCycle(ChlDate& date, bool forward, ChlStepKeep keep) {
   if (!CanStep(date)) return false;
   const ChlDate start = date;
   date.cycle += forward ? 1 : -1;
-  if (SettleAfterYearStep(date, keep30, keepLeap)) return true;
+  if (SettleAfterYearStep(date, keep.day30, keep.leap)) return true;
   date = start;
   return false;
 }

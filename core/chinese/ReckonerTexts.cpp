@@ -32,15 +32,16 @@ std::string Reckoner::ChlDateText(const ChlDate& date, int form, const std::stri
   return text;
 }
 
-std::string Reckoner::ChlDateSentence(ChlDate date, bool withDay, bool withMonth,
-                                      bool withStemBranch, bool stemBranchFirst, bool full) {
+std::string Reckoner::ChlDateSentence(ChlDate date, ChlSentenceParts parts) {
+  const bool withStemBranch = parts.stemBranch;
+  const bool full = parts.full;
   std::string text;
   if (!full) {
     text = date.leap ? "Leap month" : "Month";
   } else {
     text = "The " + OrdinalText(date.day) + " day ";
     // The names of the day need its day number; a date that does not exist has none.
-    if (withDay && ChlToDay(date) == kChlValid) {
+    if (parts.dayNames && ChlToDay(date) == kChlValid) {
       text += "(" + DayElementAnimalText(date.jdn, country_);
       if (withStemBranch) text += " " + DayStemBranchText(date.jdn);
       text += ") ";
@@ -48,12 +49,12 @@ std::string Reckoner::ChlDateSentence(ChlDate date, bool withDay, bool withMonth
     text += std::string("of ") + (date.leap ? "leap " : "") + "month";
   }
   text += Spaced(date.month) + (date.leap ? "* " : " ");
-  if (withMonth) {
+  if (parts.monthNames) {
     const int p = MonthPosition(date);
     text += "(";
-    if (withStemBranch && stemBranchFirst) text += StemBranchText(p) + " ";
+    if (withStemBranch && parts.stemBranchFirst) text += StemBranchText(p) + " ";
     text += ElementAnimalText(p, country_);
-    if (withStemBranch && !stemBranchFirst) text += " " + StemBranchText(p);
+    if (withStemBranch && !parts.stemBranchFirst) text += " " + StemBranchText(p);
     text += ") ";
   }
   text += full ? "\r\n" : " ";

@@ -158,7 +158,7 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
   DisplayRow& chl = DateRow(d, RowId::kChl, reckoner.ChlDateText(d.chl, 0, "CHL"), time, kTimeZoneReference);
   chl.caption = std::string(info.adjective) + " Lunar:";
   chl.value += " " + options.zoneLabel;
-  chl.tooltip = english ? RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, false, false, false, false, true))
+  chl.tooltip = english ? RemoveLineBreaks(reckoner.ChlDateSentence(d.chl, {.full = true}))
                         : LunarDateWords(language, d.chl, d.chl.jdn, reckoner.CountryIndex(), true);
   d.chlHistory = CalendarHistoryDayText(reckoner, d.chl, language);
   AddSentence(language, chl.tooltip, d.chlHistory);

@@ -236,7 +236,8 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
   if (p.chl) {
     out += d.Row(RowId::kChl).value + "\n";
     if (expanded && english) {
-      out += LogLines(ContinuedSentence(s.reckoner.ChlDateSentence(d.chl, true, true, chineseTerms, false, true))) +
+      out += LogLines(ContinuedSentence(s.reckoner.ChlDateSentence(
+                 d.chl, {.dayNames = true, .monthNames = true, .stemBranch = chineseTerms, .full = true}))) +
              "\n";
     }
     if (expanded && !english) {

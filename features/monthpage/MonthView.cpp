@@ -89,7 +89,7 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Languag
   view.previousFirstDay = LunarDateOf(reckoner, view.firstDay - 29).day == 1 ? view.firstDay - 29
                                                                                : view.firstDay - 30;
   view.title = language == Language::kEnglish
-                   ? reckoner.ChlDateSentence(chl, false, false, false, false, false)
+                   ? reckoner.ChlDateSentence(chl, {})
                    : NativeLunarMonth(language, chl.position, chl.month, chl.leap != 0) +
                          Parenthesized(language, ElementAnimalName(language, chl.position,
                                                                    reckoner.CountryIndex()));

@@ -80,19 +80,19 @@ std::optional<Refusal> MoveRules::Begin() {
   if (std::optional<Refusal> refusal = rules_.AdoptTypedDate()) return refusal;
   if (rules_.settings().repeatedly) {
     CurrentDisplay();  // the boxes answer for the date the run starts from
-    keep30_ = Keep30thOffered() && rules_.settings().keep30th;
-    keepLeap_ = KeepLeapOffered() && rules_.settings().keepLeap;
+    keep_.day30 = Keep30thOffered() && rules_.settings().keep30th;
+    keep_.leap = KeepLeapOffered() && rules_.settings().keepLeap;
     state_ = RunState::kRunning;
     rules_.SetRepeating(true);
   } else {
-    keep30_ = keepLeap_ = false;
+    keep_ = {};
   }
   return std::nullopt;
 }
 
 MoveTick MoveRules::Advance() {
   const MainSettings& s = rules_.settings();
-  StepResult step = Step(s.moveStep, s.moveForward, keep30_, keepLeap_);
+  StepResult step = Step(s.moveStep, s.moveForward, keep_);
   const bool moved = step.outcome == StepOutcome::kMoved;
   MoveTick tick{moved, !moved || !repeating(), std::move(step.refusal)};
   if (tick.ended || !repeating()) return tick;
@@ -116,7 +116,7 @@ MoveTick MoveRules::Advance() {
 void MoveRules::End() {
   rules_.SetRepeatedly(false);
   state_ = RunState::kIdle;
-  keep30_ = keepLeap_ = false;
+  keep_ = {};
   rules_.SetRepeating(false);
 }
 
@@ -146,7 +146,7 @@ std::optional<Refusal> MoveRules::OneDay() {
 // ---------------------------------------------------------------------------------------------
 // The steps
 
-StepResult MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) {
+StepResult MoveRules::Step(int step, bool forward, Reckoner::ChlStepKeep keep) {
   const double sign = forward ? 1.0 : -1.0;
   double days = 0;
   switch (step) {
@@ -155,7 +155,7 @@ StepResult MoveRules::Step(int step, bool forward, bool keep30, bool keepLeap) {
     case kStepDay: days = 1; break;
     case kStepSixtyDays: days = 60; break;
     case kStepChlMonth: case kStepChlYear: case kStepChlCycle:
-      return ChlStep(step, forward, keep30, keepLeap);
+      return ChlStep(step, forward, keep);
     case kStepChsTerm: case kStepChsYear: case kStepChsCycle:
       return ChsStep(step, forward);
     default:
@@ -213,7 +213,7 @@ StepResult MoveRules::CalendarStep(int step, bool forward) {
 
 // The lunar date stepped is exactly the one shown (its record, not its text read back); the time
 // of day at the reference meridian stays.
-StepResult MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLeap) {
+StepResult MoveRules::ChlStep(int step, bool forward, Reckoner::ChlStepKeep keep) {
   const bool cycleStep = step == kStepChlCycle;
   ChlDate date = CurrentDisplay().chl;
   if (date.valid != 1) return Fail(cycleStep, cycleStep ? kInvalidTitle : "", "Lunar date is invalid.", MessageIcon::kNone);
@@ -221,9 +221,9 @@ StepResult MoveRules::ChlStep(int step, bool forward, bool keep30, bool keepLeap
     return {StepOutcome::kStopped, std::move(limit)};
   }
   Reckoner& reckoner = rules_.reckoner();
-  const bool stepped = step == kStepChlMonth ? reckoner.StepChlMonth(date, forward, keep30)
-                       : step == kStepChlYear ? reckoner.StepChlYear(date, forward, keep30, keepLeap)
-                                              : reckoner.StepChlCycle(date, forward, keep30, keepLeap);
+  const bool stepped = step == kStepChlMonth ? reckoner.StepChlMonth(date, forward, keep.day30)
+                       : step == kStepChlYear ? reckoner.StepChlYear(date, forward, keep)
+                                              : reckoner.StepChlCycle(date, forward, keep);
   if (!stepped) {
     return Fail(cycleStep, kInabilityTitle, InabilityMessage(forward, UnitWord(step)), MessageIcon::kWarning);
   }

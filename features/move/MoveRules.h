@@ -82,8 +82,8 @@ class MoveRules {
 
   // One step with explicit choices (used by Advance): the instant moves by the step in the
   // arithmetic of its calendar, the time of day kept on the step's clock, and the entry calendar
-  // becomes the step's calendar. keep30 and keepLeap count only for the CHL steps.
-  StepResult Step(int step, bool forward, bool keep30, bool keepLeap);
+  // becomes the step's calendar. What is kept counts only for the CHL steps.
+  StepResult Step(int step, bool forward, Reckoner::ChlStepKeep keep);
 
   // "one day": one day forward or back in the direction of the settings record, refused at the
   // ends of the admitted range ("Latest/Earliest date reached."; nothing when moved). Unticks
@@ -92,7 +92,7 @@ class MoveRules {
 
  private:
   StepResult CalendarStep(int step, bool forward);
-  StepResult ChlStep(int step, bool forward, bool keep30, bool keepLeap);
+  StepResult ChlStep(int step, bool forward, Reckoner::ChlStepKeep keep);
   StepResult ChsStep(int step, bool forward);
   StepResult MoveToDayAtMeridian(int32_t day, int calendar);
   // The lunar and solar dates stepped are those of the display; it is brought up to the instant
@@ -103,8 +103,7 @@ class MoveRules {
 
   MainRules& rules_;
   RunState state_ = RunState::kIdle;
-  bool keep30_ = false;
-  bool keepLeap_ = false;
+  Reckoner::ChlStepKeep keep_;
 };
 
 }  // namespace mirvo

@@ -97,13 +97,14 @@ int32_t LastAdmittedDay(double longitude) {
   return static_cast<int32_t>(std::floor(kMaxAjd + longitude / 360.0));
 }
 
-std::string NotFoundText(int withinYears, bool fromToday, bool rangeEnded, bool next) {
-  if (rangeEnded) {
-    return next ? "There is no such day before 3000-01-01 CE, the latest admitted date."
+std::string NotFoundText(const NotFoundCase& search) {
+  const int withinYears = search.withinYears;
+  if (search.rangeEnded) {
+    return search.next ? "There is no such day before 3000-01-01 CE, the latest admitted date."
                 : "There is no such day after -3000-01-01 CE, the earliest admitted date.";
   }
   return "There is no such day within " + std::to_string(withinYears) +
-         (withinYears == 1 ? " year" : " years") + (fromToday ? " of today" : "") + ".";
+         (withinYears == 1 ? " year" : " years") + (search.fromToday ? " of today" : "") + ".";
 }
 
 MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows,
@@ -127,7 +128,7 @@ MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, con
   ChlDate d;
   reckoner_.DayToChl(startDay + 0.5, epoch_, d);
   bool reached = d.valid == 1;
-  for (int k = 0; k < withinYears && reached; ++k) reached = reckoner_.StepChlYear(d, next, true, true);
+  for (int k = 0; k < withinYears && reached; ++k) reached = reckoner_.StepChlYear(d, next, {.day30 = true, .leap = true});
   if (reached && reckoner_.ChlToDay(d) == kChlValid) {
     limit_ = d.jdn;
   } else {

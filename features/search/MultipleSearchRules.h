@@ -69,7 +69,13 @@ int32_t LastAdmittedDay(double longitude);
 
 // The message when nothing was found: "There is no such day within 100 years of today." When the
 // admitted range ended the search before its limit, the message names that end instead.
-std::string NotFoundText(int withinYears, bool fromToday, bool rangeEnded, bool next);
+struct NotFoundCase {
+  int withinYears = 0;
+  bool fromToday = false;   // the search began at today
+  bool rangeEnded = false;  // the admitted range ended it
+  bool next = true;         // it went forward
+};
+std::string NotFoundText(const NotFoundCase& search);
 
 // The search from the day after (next) or before (previous) startDay, pass by pass, so that a
 // window can run it in slices and stop it between them. A pass tests one day; after a day whose

@@ -255,8 +255,8 @@ void frmMultiple_El_An::EndSearch() {
   search_.reset();
   if (searchingLabel) searchingLabel("", !blnStop);
   if (!blnStop && notFound) {
-    rules_.Say(kNotFoundTitle, NotFoundText(within_, fromToday_, rangeEnded, rules_.settings().searchNext),
-               MessageIcon::kNone);
+    const NotFoundCase search{within_, fromToday_, rangeEnded, rules_.settings().searchNext};
+    rules_.Say(kNotFoundTitle, NotFoundText(search), MessageIcon::kNone);
     blnCancel = true;
   }
   SetSearching(false);

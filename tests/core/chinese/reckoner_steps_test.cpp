@@ -117,8 +117,8 @@ TEST(ReckonerSteps, ByYearAndCycle) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     ChlDate d = c.from;
-    const bool ok = c.byCycle ? r.StepChlCycle(d, c.forward, c.keep30, c.keepLeap)
-                              : r.StepChlYear(d, c.forward, c.keep30, c.keepLeap);
+    const bool ok = c.byCycle ? r.StepChlCycle(d, c.forward, {c.keep30, c.keepLeap})
+                              : r.StepChlYear(d, c.forward, {c.keep30, c.keepLeap});
     ASSERT_TRUE(ok);
     EXPECT_EQ(Show(d), c.to);
     EXPECT_EQ(d.valid, 1);
@@ -142,7 +142,7 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
   ChlDate before = Lunar(9999, 1, 0, 15);
   ASSERT_EQ(r.ChlToDay(before), kChlValid);
   ChlDate d = before;
-  EXPECT_FALSE(r.StepChlYear(d, true, false, false));
+  EXPECT_FALSE(r.StepChlYear(d, true, {}));
   EXPECT_EQ(d.cycle, before.cycle);
   EXPECT_EQ(d.position, before.position);
   EXPECT_EQ(d.jdn, before.jdn);
@@ -170,8 +170,8 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
       lunar.day = o.day;
       ChlDate moved = lunar;
       EXPECT_FALSE(r.StepChlMonth(moved, forward, true));
-      EXPECT_FALSE(r.StepChlYear(moved, forward, true, true));
-      EXPECT_FALSE(r.StepChlCycle(moved, forward, true, true));
+      EXPECT_FALSE(r.StepChlYear(moved, forward, {true, true}));
+      EXPECT_FALSE(r.StepChlCycle(moved, forward, {true, true}));
       EXPECT_EQ(moved.cycle, lunar.cycle);
       EXPECT_EQ(moved.position, lunar.position);
       EXPECT_EQ(moved.day, lunar.day);
@@ -308,19 +308,20 @@ TEST(ReckonerTexts, LunarAndSolarForms) {
   Reckoner r;
   ChlDate d = Lunar(2024, 1, 0, 1);
   ASSERT_EQ(r.ChlToDay(d), kChlValid);
-  EXPECT_EQ(r.ChlDateSentence(d, true, true, true, true, true),
+  EXPECT_EQ(r.ChlDateSentence(
+                d, {.dayNames = true, .monthNames = true, .stemBranch = true, .stemBranchFirst = true, .full = true}),
             "The 1st day (wood-dragon jia-chen) of month 1 (bing-yin fire-tiger) \r\n"
             "in the wood-dragon jia-chen year (nian) at position 41 of cycle 79 (year 4721).");
-  EXPECT_EQ(r.ChlDateSentence(d, true, true, true, false, false),
+  EXPECT_EQ(r.ChlDateSentence(d, {.dayNames = true, .monthNames = true, .stemBranch = true}),
             "Month 1 (fire-tiger bing-yin)  in the wood-dragon jia-chen year (nian) at position 41 "
             "of cycle 79 (year 4721)");
-  EXPECT_EQ(r.ChlDateSentence(d, false, false, false, false, true),
+  EXPECT_EQ(r.ChlDateSentence(d, {.full = true}),
             "The 1st day of month 1 \r\nin the wood-dragon year (nian) at position 41 of cycle 79 (year 4721).");
   EXPECT_EQ(r.ChlDateStemBranchText(d), "(jia-chen) day 1, (bing-yin) month 1, (jia-chen) year 41 of cycle 79");
 
   ChlDate leap = Lunar(2033, 11, 1, 4);
   EXPECT_EQ(r.ChlDateText(leap, 0), "79-50-11*-04 CHL");
-  EXPECT_EQ(r.ChlDateSentence(leap, false, false, false, false, false),
+  EXPECT_EQ(r.ChlDateSentence(leap, {}),
             "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)");
   EXPECT_EQ(r.ChlDateText(Lunar(2028, 3, 0, 9), 2), "4725-03-09 CHL (in an earth-monkey year)");
 

@@ -132,7 +132,7 @@ TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
   };
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
-    const StepResult result = move_.Step(c.step, c.forward, false, false);
+    const StepResult result = move_.Step(c.step, c.forward, {});
     EXPECT_EQ(result.outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved) << c.start << " step " << c.step;
     if (!c.message) continue;
     EXPECT_DOUBLE_EQ(rules_.currentAjd(), c.start);
@@ -155,7 +155,7 @@ TEST_F(MoveTest, NoShownDateNoStep) {
   for (const auto& c : cases) {
     Prepare(beyond, c.step, true, false);
     ASSERT_NE(rules_.display().chl.valid, 1);
-    const StepResult result = move_.Step(c.step, true, false, false);
+    const StepResult result = move_.Step(c.step, true, {});
     EXPECT_EQ(result.outcome, c.outcome) << c.step;
     EXPECT_EQ(rules_.currentAjd(), beyond);
     ASSERT_EQ(messages_.shown.size(), 1u);
@@ -217,7 +217,7 @@ TEST_F(MoveTest, NoStepFromWithinTheRangeGoesBeyondReach) {
   for (int step = 0; step < kMoveStepCount; ++step) {
     for (double start : {kMaxAjd, At(2999, 12, 31, 23.9), kMinAjd, At(-2999, 1, 1, 0)}) {
       Prepare(start, step, start > kMaxAjd - 1, false);  // forward from the end, back from the start
-      move_.Step(step, rules_.settings().moveForward, false, false);
+      move_.Step(step, rules_.settings().moveForward, {});
       EXPECT_TRUE(rules_.currentAjd() >= kMinReachableAjd && rules_.currentAjd() <= kMaxReachableAjd)
           << MoveStepName(step) << " from " << start;
     }

@@ -44,8 +44,8 @@ TEST(MultipleSearchTexts, RowsListsAndSentences) {
   EXPECT_EQ(MultipleElementEntries(kYearRow, kNoA)[kEarth], "in an earth");
   EXPECT_EQ(MultipleElementEntries(kMonthRow, kNoA)[kFire], "in a fire");
   EXPECT_EQ(WithinEntries().front(), "within 1 year");
-  EXPECT_EQ(NotFoundText(100, false, false, true), "There is no such day within 100 years.");
-  EXPECT_EQ(NotFoundText(1, true, false, false), "There is no such day within 1 year of today.");
+  EXPECT_EQ(NotFoundText({.withinYears = 100}), "There is no such day within 100 years.");
+  EXPECT_EQ(NotFoundText({.withinYears = 1, .fromToday = true, .next = false}), "There is no such day within 1 year of today.");
 }
 
 // The oracle: every day in turn, its lunar date and the three pairs tested directly; 0 when no day

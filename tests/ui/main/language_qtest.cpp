@@ -396,10 +396,10 @@ class LanguageTest : public QObject {
       for (const Country country : {kChina, kVietnam}) texts.emplace_back("Messages", EntryErrorMessage(status, country));
     }
     for (int within : kWithinYears) {
-      for (bool today : {false, true}) texts.emplace_back("Messages", NotFoundText(within, today, false, true));
+      for (bool today : {false, true}) texts.emplace_back("Messages", NotFoundText({.withinYears = within, .fromToday = today}));
     }
     for (bool next : {false, true}) {
-      texts.emplace_back("Messages", NotFoundText(1, false, true, next));
+      texts.emplace_back("Messages", NotFoundText({.withinYears = 1, .rangeEnded = true, .next = next}));
       texts.emplace_back("Messages", InabilityMessage(next, "lunar month"));
     }
     texts.emplace_back("Messages", *DateRangeMessage(kMinAjd - 1));
