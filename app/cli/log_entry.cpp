@@ -36,7 +36,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
                                   "cjdl, ajd, phase, age");
     preferences = *parsed;
   }
-  const auto action = args.integer("auto", kLogNow, kLogOneDay);
+  const auto action = args.integer("auto", static_cast<int>(kLogNow), static_cast<int>(kLogOneDay));
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
@@ -51,7 +51,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 
   const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner,
                            rules.settings().language};
-  if (action) out << AutoLogHeadingLines(static_cast<int>(*action), sources, preferences);
+  if (action) out << AutoLogHeadingLines(static_cast<LogAction>(*action), sources, preferences);
   const LogAddition entry = LogEntryText(sources, preferences);
   out << entry.text;
   if (entry.error) {

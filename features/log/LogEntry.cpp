@@ -156,7 +156,7 @@ std::string MultipleElementAnimalDescription(const MainSettings& settings) {
 namespace {
 
 // The heading in a language other than English, the names of the lists as the window shows them.
-std::string HeadingIn(Language l, int action, const LogSources& s) {
+std::string HeadingIn(Language l, LogAction action, const LogSources& s) {
   auto listed = [&s](const std::string& name) { return s.listName ? s.listName(name) : name; };
   switch (action) {
     case kLogNow: return Said(l, LogWord::kNow);
@@ -182,7 +182,7 @@ std::string HeadingIn(Language l, int action, const LogSources& s) {
 
 }  // namespace
 
-std::string AutoLogHeading(int action, const LogSources& s) {
+std::string AutoLogHeading(LogAction action, const LogSources& s) {
   if (s.language != Language::kEnglish) return HeadingIn(s.language, action, s);
   switch (action) {
     case kLogNow:
@@ -206,7 +206,7 @@ std::string AutoLogHeading(int action, const LogSources& s) {
   }
 }
 
-std::string AutoLogHeadingLines(int action, const LogSources& sources, const LogPreferences& preferences) {
+std::string AutoLogHeadingLines(LogAction action, const LogSources& sources, const LogPreferences& preferences) {
   const std::string heading = AutoLogHeading(action, sources);
   std::string out = heading + "\n";
   if (preferences.verbose) out += std::string(std::min(CharacterCount(heading), kMaxUnderline), '-') + "\n";
@@ -317,9 +317,9 @@ LogAddition AddToLog(const std::string& log, const std::string& caption, const L
   return Add(log, caption, [&](std::string& out) { return AppendEntry(out, sources, preferences); });
 }
 
-LogAddition AutoLog(int action, const std::string& log, const std::string& caption, const LogSources& sources,
+LogAddition AutoLog(LogAction action, const std::string& log, const std::string& caption, const LogSources& sources,
                     const LogPreferences& preferences) {
-  if (!sources.settings.autoLog || action < 1) return {};
+  if (!sources.settings.autoLog || action == kLogNone) return {};
   return Add(log, caption, [&](std::string& out) {
     out += AutoLogHeadingLines(action, sources, preferences);
     return AppendEntry(out, sources, preferences);

@@ -11,6 +11,7 @@
 #include "features/log/LogPreferences.h"
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
+#include "features/session/LogAction.h"
 #include "features/session/MainSettings.h"
 
 namespace mirvo {
@@ -37,23 +38,14 @@ struct LogSources {
   const FestivalCalendar* festivals = nullptr;
 };
 
-// Actions that head an automatic entry.
-enum LogAction : int {
-  kLogNow = 1,
-  kLogConvert = 2,  // a converted date or plus/minus days
-  kLogMove = 3,
-  kLogSearch = 4,
-  kLogOneDay = 5,
-};
-
 // A day count as the log writes it: four decimals, thousands grouped ("2,451,545.0000").
 std::string LogNumber(double x);
 
 // The heading of an automatic entry for the action ("" for an unknown one): "Now", "Plus 100
 // days", "Move forward 1 CHL month", "Search for next full moon", "Move back one day".
-std::string AutoLogHeading(int action, const LogSources& sources);
+std::string AutoLogHeading(LogAction action, const LogSources& sources);
 // The heading and its line, underlined with "-" in expanded entries.
-std::string AutoLogHeadingLines(int action, const LogSources& sources, const LogPreferences& preferences);
+std::string AutoLogHeadingLines(LogAction action, const LogSources& sources, const LogPreferences& preferences);
 
 // The conditions of the multiple element-animal search in one phrase:
 // "wood-rat (jia-zi) day in a fire-ox (ding-chou) month", "day in an -ox (-chou) month".
@@ -73,7 +65,7 @@ LogAddition LogEntryText(const LogSources& sources, const LogPreferences& prefer
 LogAddition AddToLog(const std::string& log, const std::string& caption, const LogSources& sources,
                      const LogPreferences& preferences);
 // AutoLog: nothing unless "Auto log" is ticked and the action is one of the five.
-LogAddition AutoLog(int action, const std::string& log, const std::string& caption,
+LogAddition AutoLog(LogAction action, const std::string& log, const std::string& caption,
                     const LogSources& sources, const LogPreferences& preferences);
 
 }  // namespace mirvo

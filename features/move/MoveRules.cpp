@@ -139,7 +139,7 @@ std::optional<Refusal> MoveRules::OneDay() {
         {kOutOfRangeTitle, forward ? "Latest date reached." : "Earliest date reached.", MessageIcon::kWarning});
   }
   MoveTo(next, kCalNone);
-  rules_.Recalculate(5);
+  rules_.Recalculate(kLogOneDay);
   return std::nullopt;
 }
 
@@ -162,7 +162,7 @@ StepResult MoveRules::Step(int step, bool forward, Reckoner::ChlStepKeep keep) {
       return CalendarStep(step, forward);
   }
   MoveTo(rules_.currentAjd() + sign * days, kCalNone);
-  rules_.Recalculate(3);
+  rules_.Recalculate(kLogMove);
   return {};
 }
 
@@ -207,7 +207,7 @@ StepResult MoveRules::CalendarStep(int step, bool forward) {
   date.day = std::min(date.day, euro_days_in_month(date.year, date.month, date.calendar));
   JdnFromCalendarDate(date);
   MoveTo(AjdFromCjdl(date.jdn + at.fraction), date.calendar == 'J' ? kCalJC : kCalCE);
-  rules_.Recalculate(3);
+  rules_.Recalculate(kLogMove);
   return {};
 }
 
@@ -259,7 +259,7 @@ StepResult MoveRules::MoveToDayAtMeridian(int32_t day, int calendar) {
   const double longitude = rules_.reckoner().ReferenceDegrees();
   const DayAndFraction at = Split(CjdcFromAjd(rules_.currentAjd(), longitude));
   MoveTo(AjdFromCjdc(day + at.fraction, longitude), calendar);
-  rules_.Recalculate(3);
+  rules_.Recalculate(kLogMove);
   return {};
 }
 
@@ -273,7 +273,7 @@ const DisplayTexts& MoveRules::CurrentDisplay() {
 StepResult MoveRules::Fail(bool cycleStep, const char* title, const std::string& text, MessageIcon icon) {
   Refusal refusal = rules_.Refuse({title, text, icon});
   if (cycleStep) return {StepOutcome::kStopped, std::move(refusal)};
-  rules_.Recalculate(3);
+  rules_.Recalculate(kLogMove);
   return {StepOutcome::kFailed, std::move(refusal)};
 }
 

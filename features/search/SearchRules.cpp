@@ -87,7 +87,7 @@ SearchResult SearchRules::Search() {
   if (target >= kTargetElementAnimalDay && target <= kTargetTripleCoincidence) rules_.SetShowCjds(false);
   if (target == kTargetIntercalaryMonth) rules_.entry().calendar = kCalCHL;
   rules_.SetCurrentAjd(*found.ajd);
-  rules_.Recalculate(4);
+  rules_.Recalculate(kLogSearch);
   return {};
 }
 
@@ -99,7 +99,7 @@ void SearchRules::FinishMultiple(bool cancelled, int32_t day) {
   } else {
     rules_.SetCurrentAjd(NoonOfDay(day, rules_.reckoner().ReferenceDegrees()));
   }
-  rules_.Recalculate(cancelled ? 0 : 4);  // a stopped search found nothing to log
+  rules_.Recalculate(cancelled ? kLogNone : kLogSearch);  // a stopped search found nothing to log
 }
 
 void SearchRules::FillSameDayAndMonth() {

@@ -269,7 +269,7 @@ ConvertResult MainRules::Convert() {
   DisplayDatesAndTimes();
   if (display_.londonDay == previousDay && display_.londonMinute == previousMinute) return unchanged();
   if (hooks_.redrawMoon) hooks_.redrawMoon();
-  if (hooks_.autoLog) hooks_.autoLog(2);
+  if (hooks_.autoLog) hooks_.autoLog(kLogConvert);
   MarkChanged();
   return {};
 }
@@ -281,7 +281,7 @@ void MainRules::ResetToNow(double nowAjd) {
   currentAjd_ = nowAjd;
   DisplayDatesAndTimes();
   if (hooks_.redrawMoon) hooks_.redrawMoon();
-  if (hooks_.autoLog) hooks_.autoLog(1);
+  if (hooks_.autoLog) hooks_.autoLog(kLogNow);
   MarkChanged();
 }
 
@@ -292,7 +292,7 @@ void MainRules::ClickRow(RowId row, bool valueLabel) {
   if (letter != 0 && hooks_.dataWindowCalendar) hooks_.dataWindowCalendar(static_cast<char>(letter));
 }
 
-void MainRules::Recalculate(int action) {
+void MainRules::Recalculate(LogAction action) {
   if (display_.ajd != currentAjd_) DisplayDatesAndTimes();
   if (hooks_.redrawMoon) hooks_.redrawMoon();
   if (hooks_.autoLog) hooks_.autoLog(action);

@@ -15,6 +15,7 @@
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
 #include "features/festivals/FestivalCalendar.h"
+#include "features/session/LogAction.h"
 #include "features/session/MainSettings.h"
 #include "features/session/Refusal.h"
 
@@ -25,7 +26,7 @@ class Reckoner;
 struct MainHooks {
   std::function<void(const DisplayTexts&)> displayed;  // after every DisplayDatesAndTimes
   std::function<void()> redrawMoon;                    // the Moon picture in the country colour
-  std::function<void(int)> autoLog;                    // 1 after Now, 2 after Convert
+  std::function<void(LogAction)> autoLog;              // after Now and Convert
   // unsaved() or repeating() changed: the Save button offers saveOffered().
   std::function<void()> saveStateChanged;
   std::function<void()> setTheFocus;
@@ -137,9 +138,8 @@ class MainRules {
   // DisplayDatesAndTimes: recomputes every text for the current instant.
   const DisplayTexts& DisplayDatesAndTimes();
   // What follows a command that moved the instant: the display when it is not yet the instant's,
-  // the Moon, the log entry of the action (1 Now, 2 Convert, 3 Move, 4 Search, 5 one day; 0 none)
-  // and the Save button.
-  void Recalculate(int action);
+  // the Moon, the log entry of the action and the Save button.
+  void Recalculate(LogAction action);
 
   // "Convert": plus/minus check, ParseDate, plus/minus days, the unchanged and range checks.
   ConvertResult Convert();

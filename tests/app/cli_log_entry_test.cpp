@@ -14,7 +14,7 @@ namespace {
 using test::RunCli;
 
 // The entry the log rules give in this process for the same date and settings.
-std::string InProcess(const std::string& date, const char* list, int action, Country country = kChina) {
+std::string InProcess(const std::string& date, const char* list, LogAction action, Country country = kChina) {
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
   rules.ChooseCountry(country);
@@ -23,7 +23,7 @@ std::string InProcess(const std::string& date, const char* list, int action, Cou
   rules.Convert();
   const LogPreferences preferences = *ParseLogPreferenceList(list);
   const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner};
-  return (action ? AutoLogHeadingLines(action, sources, preferences) : "") + LogEntryText(sources, preferences).text;
+  return (action != kLogNone ? AutoLogHeadingLines(action, sources, preferences) : "") + LogEntryText(sources, preferences).text;
 }
 
 TEST(CliLogEntry, TheWindowsTexts) {
@@ -35,10 +35,10 @@ TEST(CliLogEntry, TheWindowsTexts) {
     const char* arguments;
     const char* date;
     const char* list;
-    int action;
+    LogAction action;
     Country country;
   } cases[] = {
-      {"'2000-01-01 CE'", "2000-01-01 CE", "verbose,ganzhi,chl,ce,phase", 0, kChina},
+      {"'2000-01-01 CE'", "2000-01-01 CE", "verbose,ganzhi,chl,ce,phase", kLogNone, kChina},
       {"'2000-01-01 CE' --auto 1 --country japan --prefs verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age",
        "2000-01-01 CE", "verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age", kLogNow, kJapan},
       {"'4709-1-1 CHL' --auto 3 --prefs chs,age", "4709-1-1 CHL", "chs,age", kLogMove, kChina},

@@ -67,7 +67,7 @@ void LogPanel::AddToLog() {
 }
 
 void LogPanel::AutoLog(int action) {
-  if (!rules_.settings().autoLog || action < 1) return;
+  if (!rules_.settings().autoLog || action == kLogNone) return;
   Take(mirvo::AutoLog(action, Log().Text(), S(window_.windowTitle()), SourcesOf(rules_), preferences_));
 }
 

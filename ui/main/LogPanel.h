@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "features/log/LogPreferences.h"
+#include "features/session/LogAction.h"
 
 namespace mirvo {
 
@@ -33,7 +34,7 @@ class LogPanel : public QObject {
   // Its window shows the record again (after a restore).
   void ShowPreferences();
   // AutoLog: the heading of the action and an entry, when "Auto log" is ticked.
-  void AutoLog(int action);
+  void AutoLog(LogAction action);
   // AddToLog without the button's follow-up.
   void AddToLog();
   bool HasText() const;

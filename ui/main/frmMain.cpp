@@ -158,7 +158,7 @@ void frmMain::ConnectRules() {
   MainHooks& hooks = rules_->hooks();
   hooks.displayed = [this](const DisplayTexts& d) { ShowDisplay(d); };
   hooks.redrawMoon = [this] { ShowMoon(); };
-  hooks.autoLog = [this](int action) { log_->AutoLog(action); };
+  hooks.autoLog = [this](LogAction action) { log_->AutoLog(action); };
   hooks.repeatStopped = [this] { move_->ShowSettings(); };  // the log failed
   hooks.saveStateChanged = [this] { ShowSaveState(); };
   hooks.setTheFocus = [this] { SetTheFocus(); };
@@ -329,9 +329,9 @@ void frmMain::ShowMoon() {
   names_->ShowMoon(d, ToColor(CountryOf(rules_->settings().country).colour));
 }
 
-void frmMain::Recalculate(int autoLogValue) {
+void frmMain::Recalculate(LogAction action) {
   DisplayDatesAndTimes();
-  rules_->Recalculate(autoLogValue);
+  rules_->Recalculate(action);
 }
 
 double frmMain::CurrentAjd() const { return rules_->currentAjd(); }
@@ -339,7 +339,7 @@ int frmMain::CurrentCalendar() const { return rules_->entry().calendar; }
 
 void frmMain::SetInstant(double ajd) {
   rules_->SetCurrentAjd(ajd);
-  Recalculate(2);
+  Recalculate(kLogConvert);
 }
 
 // After Convert, Now or Clear: the boxes show the model the command left.

@@ -14,6 +14,7 @@
 #include "platform/services/TextFiles.h"
 #include "ui/main/MainServices.h"
 #include "features/display/Display.h"
+#include "features/session/LogAction.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/WindowLanguage.h"
 #include "util/ProgramTexts.h"
@@ -54,7 +55,7 @@ class frmMain : public QWidget {
   Reckoner& reckoner() { return *reckoner_; }
 
   // Commands.
-  void Recalculate(int autoLogValue);
+  void Recalculate(LogAction action);
   void DisplayDatesAndTimes();
   void SetTheFocus();
   void cmdMoveSetFocus();    // on Move when it is shown and enabled, else nowhere

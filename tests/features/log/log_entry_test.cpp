@@ -89,7 +89,7 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
   MainSettings settings = rules_.settings();
   EntryModel entry = rules_.entry();
   struct Case {
-    int action;
+    LogAction action;
     std::function<void()> set;
     std::string heading;
   };
@@ -120,7 +120,7 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
   };
   for (const Case& c : cases) {
     c.set();
-    EXPECT_EQ(AutoLogHeading(c.action, {rules_.display(), settings, entry, reckoner_}), c.heading) << c.action;
+    EXPECT_EQ(AutoLogHeading(c.action, {rules_.display(), settings, entry, reckoner_}), c.heading) << static_cast<int>(c.action);
   }
 }
 
@@ -144,7 +144,7 @@ TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
   EntryModel entry = rules_.entry();
   entry.plusMinus = "100";
   settings.moveForward = true;
-  const struct { int action; Language language; const char* heading; } cases[] = {
+  const struct { LogAction action; Language language; const char* heading; } cases[] = {
       {kLogNow, Language::kVietnamese, "Bây giờ"},
       {kLogConvert, Language::kSimplifiedChinese, "加100天"},
       {kLogMove, Language::kKorean, "1 <CHL month> 앞으로"},
@@ -154,7 +154,7 @@ TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
   for (const auto& c : cases) {
     LogSources sources{rules_.display(), settings, entry, reckoner_, c.language};
     sources.listName = [](const std::string& name) { return "<" + name + ">"; };
-    EXPECT_EQ(AutoLogHeading(c.action, sources), c.heading) << c.action;
+    EXPECT_EQ(AutoLogHeading(c.action, sources), c.heading) << static_cast<int>(c.action);
   }
 }
 

@@ -104,12 +104,12 @@ class LogWindowTest : public QObject {
     QVERIFY(f.Find("cmdSaveState")->isEnabled());
     f.Click("cmdNow");
     QVERIFY(f.Log().contains("\n\nNow\n---\n"));
-    f.window->Recalculate(5);
+    f.window->Recalculate(kLogOneDay);
     QVERIFY(f.Log().contains("\nMove forward one day \n---------------------\n"));
     QVERIFY(f.Shown("cmdViewLog"));
     // A repeated run disables View and Clear, and keeps the state from being saved meanwhile.
     f.window->rules().SetRepeating(true);
-    f.window->Recalculate(3);
+    f.window->Recalculate(kLogMove);
     QVERIFY(!f.Find("cmdViewLog")->isEnabled() && !f.Find("cmdClearLog")->isEnabled());
     QVERIFY(!f.Find("cmdSaveState")->isEnabled() && !f.Find("cmdRestoreState")->isEnabled());
   }
