@@ -414,13 +414,13 @@ TEST_F(EntryTest, ConvertingTheShownDateAgainChangesNothing) {
   EXPECT_EQ(messages_.shown[0].text, "Calendar dates unchanged.");
   EXPECT_DOUBLE_EQ(rules_.currentAjd(), 2451545.25);
 
-  int logged = 0;
-  rules_.hooks().autoLog = [&](int code) { logged = code; };
+  LogAction logged = kLogNone;
+  rules_.hooks().autoLog = [&](LogAction action) { logged = action; };
   rules_.entry().date = "2000-01-02 CE";
   EXPECT_EQ(rules_.Convert().outcome, ConvertOutcome::kConverted);
-  EXPECT_EQ(logged, 2);
+  EXPECT_EQ(logged, kLogConvert);
   rules_.ResetToNow(2460000.0);
-  EXPECT_EQ(logged, 1);
+  EXPECT_EQ(logged, kLogNow);
   EXPECT_TRUE(rules_.entry().date.empty());
   EXPECT_EQ(rules_.entry().timeZone, kTimeZoneNone);
 }
