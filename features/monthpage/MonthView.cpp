@@ -6,6 +6,7 @@
 #include "core/chinese/Reckoner.h"
 #include "core/chinese/Cycles.h"
 #include "core/daycount/DayCount.h"
+#include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
 #include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
@@ -158,10 +159,9 @@ LunarDayMoon MoonOfLunarDay(int lunarDay) {
   // grows by 360 degrees in a mean synodic month (Meeus, Astronomical Algorithms, ch. 49), and
   // the lit fraction is (1 - cos i) / 2 of the elongation i (ch. 48, with the phase angle taken as
   // 180 degrees less the elongation).
-  constexpr double kSynodicMonth = 29.530588861;
   const double age = lunarDay - 1.0;
-  const double elongation = 2.0 * std::numbers::pi * age / kSynodicMonth;
-  return {(1.0 - std::cos(elongation)) / 2.0, age < kSynodicMonth / 2.0};
+  const double elongation = 2.0 * std::numbers::pi * age / MeanSynodicMonth;
+  return {(1.0 - std::cos(elongation)) / 2.0, age < MeanSynodicMonth / 2.0};
 }
 
 }  // namespace mirvo

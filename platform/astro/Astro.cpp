@@ -24,6 +24,9 @@ constexpr double kDeg = kPi / 180.0;
 constexpr double kArcsec = kDeg / 3600.0;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerCentury = 36525.0;
+// The coefficient of k in Meeus's mean phase (49.1), with which phase_estimate's correction was
+// fitted: another lunation length would move its starting instants, and with them the last bits of
+// the solved ones.
 constexpr double kSynodicMonth = 29.530588861;
 // Instants are solved until their remaining error is below this (about 0.01 s): a tenth of the
 // last of the six decimals of a day that the almanac prints, so that the printed instants do not
