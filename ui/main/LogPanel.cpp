@@ -66,7 +66,7 @@ void LogPanel::AddToLog() {
   Take(mirvo::AddToLog(Log().Text(), S(window_.windowTitle()), SourcesOf(rules_), preferences_));
 }
 
-void LogPanel::AutoLog(int action) {
+void LogPanel::AutoLog(LogAction action) {
   if (!rules_.settings().autoLog || action == kLogNone) return;
   Take(mirvo::AutoLog(action, Log().Text(), S(window_.windowTitle()), SourcesOf(rules_), preferences_));
 }
