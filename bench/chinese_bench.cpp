@@ -9,11 +9,7 @@
 namespace {
 
 int32_t Day(int y, int m, int d) {
-  mirvo::CalendarDate date;
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
+  mirvo::CalendarDate date = mirvo::MakeCalendarDate(y, m, d);
   return mirvo::euro_date_to_jdn(date);
 }
 

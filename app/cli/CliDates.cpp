@@ -18,10 +18,7 @@ std::string IsoDate(int32_t year, int32_t month, int32_t day) {
 }
 
 std::string IsoDateOfJdn(int32_t jdn) {
-  CalendarDate d;
-  d.calendar = 'G';
-  d.jdn = jdn;
-  CalendarDateFromJdn(d);
+  const CalendarDate d = CeDateOfJdn(jdn);
   return IsoDate(d.year, d.month, d.day);
 }
 

@@ -32,10 +32,7 @@ void AppendDay(Reckoner& r, int32_t d, bool tsv, std::string& text) {
   ChsDate chs;
   ChlDate chl;
   r.DayToChinese(d + 0.5, r.Epoch(), chs, chl);
-  CalendarDate ce;
-  ce.calendar = 'G';
-  ce.jdn = d;
-  CalendarDateFromJdn(ce);
+  const CalendarDate ce = CeDateOfJdn(d);
   const VmcDate vmc = VmcDateOfDay(d);
   const std::string ceDate = IsoDate(ce.year, ce.month, ce.day);
   const std::string vmcDate = IsoDate(vmc.year, vmc.month, vmc.day);

@@ -104,14 +104,17 @@ int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
 }
 
 int32_t CeYearOfJdn(int32_t jdn) {
-  CalendarDate date;
-  date.calendar = 'G';
-  date.jdn = jdn;
-  jdn_to_euro_date(date);
-  return date.year;
+  return CeDateOfJdn(jdn).year;
 }
 
 void CalendarDateFromJdn(CalendarDate& date) { jdn_to_euro_date(date); }
+
+CalendarDate CeDateOfJdn(int32_t jdn) {
+  CalendarDate date = MakeCalendarDate(0, 0, 0);
+  date.jdn = jdn;
+  jdn_to_euro_date(date);
+  return date;
+}
 
 void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc) {
   const int32_t jdn = ClampToJdn(x);
@@ -227,11 +230,7 @@ bool ParseSystemDateText(std::string_view text, CalendarDate& date) {
   }
   if (!ok || m < 1 || m > 12 || d < 1) return false;
   if (d > euro_days_in_month(y, m, 'G')) return false;
-  date = CalendarDate{};
-  date.year = y;
-  date.month = m;
-  date.day = d;
-  date.calendar = 'G';
+  date = MakeCalendarDate(y, m, d);
   JdnFromCalendarDate(date);
   date.valid = 1;
   return true;
@@ -294,21 +293,12 @@ int32_t TodayJdn() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  CalendarDate date;
-  date.year = local.tm_year + 1900;
-  date.month = local.tm_mon + 1;
-  date.day = local.tm_mday;
-  date.calendar = 'G';
-  return JdnFromCalendarDate(date);
+  return JdnOfCeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 double DeltaTMinutes(double x) {
   if (std::isnan(x)) return x;
-  CalendarDate date;
-  date.calendar = 'G';
-  date.jdn = ClampToJdn(RoundHalfEven(x));
-  CalendarDateFromJdn(date);
-  return astro::deltat(static_cast<double>(date.year), 1915);
+  return astro::deltat(static_cast<double>(CeYearOfJdn(ClampToJdn(RoundHalfEven(x)))), 1915);
 }
 
 }  // namespace mirvo

@@ -51,6 +51,8 @@ int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day);
 // The CE year of a day number.
 int32_t CeYearOfJdn(int32_t jdn);
 void CalendarDateFromJdn(CalendarDate& date);
+// The CE date of a day number (valid left at 0).
+CalendarDate CeDateOfJdn(int32_t jdn);
 void CeAndJcFromDayCount(double x, CalendarDate& ce, CalendarDate& jc);
 int16_t WeekdayOf(int32_t jdn);
 std::string WeekdayName(int index, bool pad, int language);

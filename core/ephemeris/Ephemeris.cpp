@@ -224,11 +224,7 @@ double Ephemeris::QuarterPointCjdc(int kind, int year, double longitude) {
 }
 
 int32_t Ephemeris::SuiYearOf(int32_t day, double longitude) {
-  CalendarDate date;
-  date.calendar = 'G';
-  date.jdn = day;
-  CalendarDateFromJdn(date);
-  const int32_t y = date.year;
+  const int32_t y = CeYearOfJdn(day);
   return day < JdnOf(DecemberSolsticeCjdc(y, longitude)) ? y : y + 1;
 }
 

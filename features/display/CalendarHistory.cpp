@@ -25,11 +25,7 @@ void AddNote(std::string& note, const std::string& part) {
 }
 
 std::string CeText(int32_t day) {
-  CalendarDate date;
-  date.calendar = 'G';
-  date.jdn = day;
-  CalendarDateFromJdn(date);
-  return CalendarDateText(date, 2, '-', ',', true);
+  return CalendarDateText(CeDateOfJdn(day), 2, '-', ',', true);
 }
 
 // "Vietnam's almanac of 1965".

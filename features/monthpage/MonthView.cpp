@@ -33,10 +33,7 @@ std::string FirstThree(std::string_view name) { return std::string(name.substr(0
 void FillCell(MonthCell& cell, int lunarDay, int32_t jdn, Language language) {
   cell.lunarDay = lunarDay;
   cell.jdn = jdn;
-  cell.ce = CalendarDate{};
-  cell.ce.calendar = 'G';
-  cell.ce.jdn = jdn;
-  CalendarDateFromJdn(cell.ce);
+  cell.ce = CeDateOfJdn(jdn);
   cell.weekday = WeekdayOf(jdn);
   cell.weekend = cell.weekday == kSaturday || cell.weekday == kSunday;
   if (language == Language::kEnglish) {

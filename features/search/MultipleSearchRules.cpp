@@ -207,10 +207,7 @@ bool MultipleElementAnimalSearch::Run(long maxPasses) {
     }
     day_ = i;
     if (passes_ % 20 == 0) {
-      CalendarDate ce;
-      ce.calendar = 'G';
-      ce.jdn = i;
-      CalendarDateFromJdn(ce);
+      const CalendarDate ce = CeDateOfJdn(i);
       progress_ = "Searching ...    " + reckoner_.ChlDateText(d, 0, "CHL") + "   " +
                   CalendarDateText(ce, 2, '-', ',', false) + " CE";
     }

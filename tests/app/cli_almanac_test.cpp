@@ -113,10 +113,7 @@ TEST(CliAlmanac, TsvRowsAreConsistentAndInOrder) {
       EXPECT_NEAR(r.cjdc, CjdcFromAjd(r.ut, longitude), 2e-6);
       EXPECT_NEAR(r.tt - r.ut, DeltaTMinutes(r.ut) / 1440, 2e-6);
       // The civil date and time are those of the CJDC.
-      CalendarDate d;
-      d.calendar = 'G';
-      d.jdn = JdnOf(r.cjdc);
-      CalendarDateFromJdn(d);
+      const CalendarDate d = CeDateOfJdn(JdnOf(r.cjdc));
       char iso[16];
       std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", d.year, d.month, d.day);
       EXPECT_EQ(r.date, iso);
@@ -163,12 +160,7 @@ TEST(CliAlmanac, EveryPhaseNearNewYearIsListedInItsCivilYearOnly) {
       const std::string l = " --longitude " + std::to_string(longitude);
       const auto before = Tsv("--from " + std::to_string(year) + " --to " + std::to_string(year) + l);
       const auto after = Tsv("--from " + std::to_string(year + 1) + " --to " + std::to_string(year + 1) + l);
-      CalendarDate newYear;
-      newYear.year = year + 1;
-      newYear.month = 1;
-      newYear.day = 1;
-      newYear.calendar = 'G';
-      const int32_t firstDay = JdnFromCalendarDate(newYear);
+      const int32_t firstDay = JdnOfCeDate(year + 1, 1, 1);
       const double midnight = AjdFromCjdc(firstDay, longitude);
       int checked = 0;
       for (int32_t n = eph.LunationAt(midnight) - 2; n <= eph.LunationAt(midnight) + 2; ++n) {

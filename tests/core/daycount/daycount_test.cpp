@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "core/daycount/DayCount.h"
 #include "platform/astro/DeltaT.h"
@@ -89,6 +90,19 @@ TEST(DayNumbers, DatesWeekdaysAndBothCalendarsOfADay) {
   // A day count beyond 32 bits is clamped rather than converted with undefined behaviour.
   CeAndJcFromDayCount(1e300, ce, jc);
   EXPECT_EQ(ce.jdn, std::numeric_limits<int32_t>::max());
+}
+
+TEST(DayNumbers, CeDateOfADay) {
+  const struct { int32_t jdn, year, month, day; } cases[] = {
+      {2451545, 2000, 1, 1}, {2299161, 1582, 10, 15}, {1721060, 0, 1, 1}, {1721059, -1, 12, 31},
+  };
+  for (const auto& c : cases) {
+    const CalendarDate d = CeDateOfJdn(c.jdn);
+    EXPECT_EQ(std::tie(d.year, d.month, d.day), std::tie(c.year, c.month, c.day)) << c.jdn;
+    EXPECT_EQ(d.calendar, 'G');
+    EXPECT_EQ(d.jdn, c.jdn);
+    EXPECT_EQ(JdnOfCeDate(c.year, c.month, c.day), c.jdn);
+  }
 }
 
 TEST(TimeOfDay, TruncatedNeverRounded) {
