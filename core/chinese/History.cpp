@@ -41,8 +41,6 @@ int AlmanacMeridian(Country country, int32_t lunarYear) {
   return lunarYear < c.firstYear ? c.before : c.present;
 }
 
-int32_t FirstYearOfPresentMeridian(Country country) { return ChangeOf(country).firstYear; }
-
 int32_t FirstYearOfModernRule(Country country) { return ChangeOf(country).modernRuleFrom; }
 
 std::string MeridianText(int arcMinutes) {

@@ -26,10 +26,6 @@ inline constexpr double DegreesOf(int arcMinutes) {
 // 0..3 gives China's.
 int AlmanacMeridian(Country country, int32_t lunarYear);
 
-// The first lunar year computed for the country's present meridian (the meridian of every later
-// year); Japan's meridian never changed and gives the first year the calendar serves.
-int32_t FirstYearOfPresentMeridian(Country country);
-
 // The first lunar year whose almanac the modern rule reproduces: China 1912 (the Qing almanac
 // before it used its own theories of the Sun and Moon for Beijing's apparent time), Vietnam 1945,
 // Korea 1900, Japan 1873 (the Tenpō and older calendars before it). Earlier lunar dates are

@@ -64,11 +64,6 @@ bool MonthCellVisible(int n, int monthLength) {
   return (monthLength == 30 && row == 3) || row == 1 || column < kLunadayColumn;
 }
 
-int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day) {
-  const ChlDate chl = LunarDateOf(reckoner, day);
-  return chl.valid ? day - (chl.day - 1) : day;
-}
-
 MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Language language,
                          FestivalCalendar* festivals) {
   MonthView view;

@@ -77,9 +77,6 @@ bool MonthCellVisible(int n, int monthLength);
 MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today,
                          Language language = Language::kEnglish, FestivalCalendar* festivals = nullptr);
 
-// Day 1 of the lunar month holding `day`, or `day` itself when the calendar has no date for it.
-int32_t FirstDayOfLunarMonth(Reckoner& reckoner, int32_t day);
-
 // The heading over the grid for the CE dates of the first and the last day of the month.
 std::string CeHeading(const CalendarDate& first, const CalendarDate& last,
                       Language language = Language::kEnglish);
