@@ -76,13 +76,13 @@ TEST(FestivalList, LinesAreTheEngineDays) {
 // A list saved after the country changed keeps its own lunar dates: Tết 2007 fell on 17 February
 // in Vietnam, a day before China's Spring Festival, so under China's meridian that day is 12-30.
 TEST(FestivalList, SavedEventsKeepTheListsSettings) {
-  Session s(0, Language::kVietnamese);
+  Session s(kVietnam, Language::kVietnamese);
   ListingInputs inputs = InputsOf(s.reckoner, NoonOfDay(JdnOfCeDate(2007, 1, 1), 105));
   inputs.festivals = &s.rules.festivals();
   inputs.language = Language::kVietnamese;
   const auto list = MakeList(kModeFestivals, s.reckoner, inputs, ListingOptions{.years = 1});
   ListingText(*list, kModeFestivals);
-  s.rules.ChooseCountry(1);
+  s.rules.ChooseCountry(kChina);
   const auto saved = ListedEvents(s.reckoner, *list->Dates());
   const auto tet = std::find_if(saved.begin(), saved.end(),
                                 [](const CalendarEvent& e) { return e.uid == "festival-tet-2007-vietnam@mirvo"; });
