@@ -115,8 +115,8 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
        "Search for previous -cat (-mao) year"},
       {kLogSearch, [&] { settings.searchTarget = 20; settings.multipleAnimal[1] = 1; },
        "Search for previous day in an -ox (-chou) month"},
-      {0, [] {}, ""},
-      {6, [] {}, ""},
+      {kLogNone, [] {}, ""},
+      {static_cast<LogAction>(6), [] {}, ""},
   };
   for (const Case& c : cases) {
     c.set();
@@ -219,7 +219,7 @@ TEST_F(LogEntryTest, AdditionsToTheLog) {
   rules_.SetAutoLog(true);
   EXPECT_EQ(AutoLog(kLogNow, "x\n\n", "", Sources(), preferences).text, "Now\n" + entry);
   EXPECT_EQ(AutoLog(kLogNow, "by hand.", "", Sources(), preferences).text, "\nNow\n" + entry);
-  EXPECT_EQ(AutoLog(0, "x\n", "", Sources(), preferences).text, "");
+  EXPECT_EQ(AutoLog(kLogNone, "x\n", "", Sources(), preferences).text, "");
   EXPECT_EQ(AutoLog(kLogNow, "", "Vantrel", Sources(), preferences).text, "Vantrel\n\nNow\n" + entry);
 
   // A failure part-way keeps what was written before it and says why.
