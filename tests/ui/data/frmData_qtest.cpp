@@ -353,7 +353,7 @@ class DataWindowTest : public QObject {
       f.window.OpenList(kModeFestivals);
       QVERIFY(f.WaitForEnd());
       QCOMPARE(f.window.Text().toStdString(), test::RunCli("list festivals 2024-02-10 CE" + lang, false).out);
-      f.reckoner.SetCountry(0);
+      f.reckoner.SetCountry(kVietnam);
       f.reckoner.SetReferenceLongitude(105);
       f.dialogs.answer = "festivals.ics";
       f.Click("cmdSaveICalendar");
