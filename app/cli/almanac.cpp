@@ -68,9 +68,13 @@ void WriteYear(std::ostream& out, const std::vector<AlmanacEvent>& events, bool 
 
 int Run(const Args& args, std::ostream& out, std::ostream&) {
   RefusePositional(args);
-  const auto [from, to] = YearSpanOptions(args, -3000, 3000);
+  // Named values, not a structured binding: the workers' lambdas capture them.
+  const auto span = YearSpanOptions(args, -3000, 3000);
+  const long from = span.first, to = span.second;
   const bool tsv = args.tsv();
-  const auto [country, longitude] = MeridianOptions(args);
+  const auto meridian = MeridianOptions(args);
+  const Country country = meridian.first;
+  const int longitude = meridian.second;
   const std::string zone = ZoneLabelOf(country, longitude);
 
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";

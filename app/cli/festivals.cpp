@@ -52,7 +52,9 @@ std::string ListedYear(Reckoner& r, const FestivalSettings& s, int32_t year, boo
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   RefusePositional(args);
-  const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
+  // Named values, not a structured binding: the workers' lambdas capture them.
+  const auto span = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
+  const long from = span.first, to = span.second;
   const std::string format = args.value("format", "text");
   if (format != "text" && format != "tsv" && format != "ics") throw UsageError("--format must be text, tsv or ics");
   std::string error;

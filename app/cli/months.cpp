@@ -87,7 +87,9 @@ void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
 
 int Run(const Args& args, std::ostream& out, std::ostream&) {
   RefusePositional(args);
-  const auto [from, to] = YearSpanOptions(args, -2999, 2999);
+  // Named values, not a structured binding: the workers' lambdas capture them.
+  const auto span = YearSpanOptions(args, -2999, 2999);
+  const long from = span.first, to = span.second;
   const bool tsv = args.tsv();
   const ChineseSettings settings = ChineseOptions(args);
 
