@@ -16,15 +16,15 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "platform/qt/QtServices.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtTextFiles.h"
-#include "ui/calendar/frmCalendar.h"
 #include "features/session/MainRules.h"
 #include "features/state/SavedState.h"
 #include "features/state/StateFile.h"
 #include "features/tables/MainTables.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/QtTextFiles.h"
 #include "platform/services/Registry.h"
+#include "ui/calendar/frmCalendar.h"
 #include "ui/common/WindowLanguage.h"
 #include "ui/main/frmMain.h"
 #include "util/DataFolder.h"
@@ -79,17 +79,18 @@ class ScriptMessages : public mirvo::Messages {
 };
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: mirvo [--lang TAG] [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
-               "  --lang TAG           the language of the windows for this run: en, zh-Hans, zh-Hant,\n"
-               "                       vi, ja or ko (default: the one chosen in Settings)\n"
-               "  --screenshot FILE    save a PNG of the main window as it starts (the saved instant,\n"
-               "                       or the present moment)\n"
-               "  --print-labels       print the caption and value of every row, tab-separated\n"
-               "  --calendar-png FILE  save a PNG of the lunar calendar month holding ENTRY (a date\n"
-               "                       as typed in the date box, e.g. \"2033-12-25 CE\"; default\n"
-               "                       today), for the country chosen in Settings, without showing\n"
-               "                       a window\n");
+  std::fprintf(
+      stderr,
+      "usage: mirvo [--lang TAG] [--screenshot FILE | --print-labels | --calendar-png FILE [--date ENTRY]]\n"
+      "  --lang TAG           the language of the windows for this run: en, zh-Hans, zh-Hant,\n"
+      "                       vi, ja or ko (default: the one chosen in Settings)\n"
+      "  --screenshot FILE    save a PNG of the main window as it starts (the saved instant,\n"
+      "                       or the present moment)\n"
+      "  --print-labels       print the caption and value of every row, tab-separated\n"
+      "  --calendar-png FILE  save a PNG of the lunar calendar month holding ENTRY (a date\n"
+      "                       as typed in the date box, e.g. \"2033-12-25 CE\"; default\n"
+      "                       today), for the country chosen in Settings, without showing\n"
+      "                       a window\n");
   return 2;
 }
 
@@ -112,7 +113,8 @@ int SaveCalendarPng(const std::string& file, const std::string& entry, const std
   if (!entry.empty()) {
     rules.entry().date = entry;
     const mirvo::ConvertResult result = rules.Convert();
-    if (result.outcome == mirvo::ConvertOutcome::kEntryError || result.outcome == mirvo::ConvertOutcome::kOutOfRange) {
+    if (result.outcome == mirvo::ConvertOutcome::kEntryError ||
+        result.outcome == mirvo::ConvertOutcome::kOutOfRange) {
       std::string message = result.refusal ? result.refusal->text : "";
       for (char& c : message) {
         if (c == '\r' || c == '\n') c = ' ';
@@ -194,7 +196,8 @@ int PrintLabels(const mirvo::frmMain& window) {
 int SaveScreenshot(mirvo::frmMain& window, const std::string& file) {
   window.adjustSize();
   QApplication::processEvents();
-  if (const std::string reason = mirvo::SaveImageFile(window.grab().toImage(), file, "PNG"); !reason.empty()) {
+  if (const std::string reason = mirvo::SaveImageFile(window.grab().toImage(), file, "PNG");
+      !reason.empty()) {
     std::fprintf(stderr, "mirvo: cannot write %s: %s\n", mirvo::QuotedText(file).c_str(), reason.c_str());
     return 1;
   }
@@ -216,11 +219,12 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietOffscreenNotes);
     const QApplication app(argc, argv);
     // English unless asked: the language of the picture is the run's, its country the settings'.
-    const std::string dataFolder =
-        mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
+    const std::string dataFolder = mirvo::ProgramDataFolder(
+        QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
     mirvo::WindowTranslations translations(dataFolder);
     if (language && !translations.Apply(*language)) {
-      std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
+      std::fprintf(stderr, "mirvo: the translation into %s is missing\n",
+                   mirvo::LanguageOwnName(*language).data());
       return 1;
     }
     return SaveCalendarPng(calendarPng, options.calendarDate, dataFolder);
@@ -247,21 +251,29 @@ int main(int argc, char** argv) {
   mirvo::QtWebBrowser browser;
   mirvo::QtTextFiles files;
   mirvo::QtFileDialogs fileDialogs;
-  const std::string programFolder =
-      mirvo::ProgramDataFolder(QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
+  const std::string programFolder = mirvo::ProgramDataFolder(
+      QCoreApplication::applicationDirPath().toStdString(), MIRVO_DATA_FROM_PROGRAMS);
   // The language before the first window: every text is made in it.
   mirvo::WindowTranslations translations(programFolder);
   if (language) translations.SetCommandLine(*language);
   if (!translations.ApplyAtStart(mirvo::ReadLanguageChoice(settings, messages)) && language) {
-    std::fprintf(stderr, "mirvo: the translation into %s is missing\n", mirvo::LanguageOwnName(*language).data());
+    std::fprintf(stderr, "mirvo: the translation into %s is missing\n",
+                 mirvo::LanguageOwnName(*language).data());
     return 1;
   }
-  mirvo::MainServices services{&messages, &clipboard, &settings, &browser, programFolder, &files,
-                               mirvo::DataFilePath(mirvo::kStateFileName), &fileDialogs, &translations};
+  mirvo::MainServices services{&messages,
+                               &clipboard,
+                               &settings,
+                               &browser,
+                               programFolder,
+                               &files,
+                               mirvo::DataFilePath(mirvo::kStateFileName),
+                               &fileDialogs,
+                               &translations};
   mirvo::frmMain window(services);
   boxes.SetParent(&window);
   fileDialogs.SetParent(&window);
-  window.move(QPoint(7, 7));  // the saved position of the window's top left: 100 twips
+  window.move(QPoint(7, 7));      // the saved position of the window's top left: 100 twips
   if (!window.Start()) return 1;  // shows the window
 
   if (printLabels) return PrintLabels(window);

@@ -1,8 +1,8 @@
 // mirvo-cli: the calendar core from the command line, for scripts and checks.
 #include <algorithm>
 #include <cstring>
-#include <set>
 #include <iostream>
+#include <set>
 #include <string>
 #include <vector>
 

@@ -5,9 +5,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "features/session/MainRules.h"
 #include "features/search/MultipleSearchRules.h"
 #include "features/search/SearchRules.h"
+#include "features/session/MainRules.h"
 
 namespace {
 
@@ -42,8 +42,7 @@ void RunNotFound(benchmark::State& state, const ElementAnimalRows& rows, bool fr
       state.ResumeTiming();
     }
     mirvo::MultipleElementAnimalSearch search(*shared, rows, start, false, 1000, mirvo::Epoch::kOlder);
-    while (!search.Run(1 << 16)) {
-    }
+    while (!search.Run(1 << 16)) {}
     if (!search.notFound()) state.SkipWithError("found a day");
     passes = search.passes();
   }

@@ -32,9 +32,10 @@ void terms(int from, int to, int every) {
 }  // namespace
 
 int main() {
-  std::printf("# Moon phases (n = lunation, 0 = new moon of 2000-01-06) and solar terms (n = term, "
-              "longitude 15n degrees, 0 = March equinox 2000), TT Julian dates, computed with all "
-              "terms of ELP/MPP02 (DE405) and VSOP87D Earth by tools/full_series_reference.cpp\n");
+  std::printf(
+      "# Moon phases (n = lunation, 0 = new moon of 2000-01-06) and solar terms (n = term, "
+      "longitude 15n degrees, 0 = March equinox 2000), TT Julian dates, computed with all "
+      "terms of ELP/MPP02 (DE405) and VSOP87D Earth by tools/full_series_reference.cpp\n");
   std::printf("kind,n,jd_tt\n");
   phases(-4925, 2495, 5);     // 1600-2200
   phases(-61800, 12400, 50);  // -3000..3000

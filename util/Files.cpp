@@ -72,7 +72,8 @@ std::string FollowLinks(std::string path) {
 }
 
 bool IsOurTemporary(const std::string& name, const std::string& prefix) {
-  if (name.size() != prefix.size() + kTempRandomLength || name.compare(0, prefix.size(), prefix) != 0) return false;
+  if (name.size() != prefix.size() + kTempRandomLength || name.compare(0, prefix.size(), prefix) != 0)
+    return false;
   for (size_t i = prefix.size(); i < name.size(); ++i) {
     if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
   }

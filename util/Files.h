@@ -14,8 +14,8 @@ namespace mirvo {
 struct FileContent {
   enum Status { kRead, kMissing, kNotRegular, kTooLarge, kFailed };
   Status status = kFailed;
-  std::string bytes;  // kRead: the file's bytes
-  std::string reason; // otherwise: why, as the system words it
+  std::string bytes;   // kRead: the file's bytes
+  std::string reason;  // otherwise: why, as the system words it
 };
 
 // The bytes of the regular file at path (symbolic links followed) when it holds at most maxBytes.

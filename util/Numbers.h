@@ -7,9 +7,7 @@
 
 namespace mirvo {
 
-constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
+constexpr int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - b * FloorDiv(a, b); }
 

@@ -71,8 +71,7 @@ int ProgramTextStore::Read(std::string_view content) {
       if (number > kMaxTextNumber) break;
       ++i;
     }
-    if (i == 0 || number < 1 || number > kMaxTextNumber ||
-        (i < line.size() && line[i] != '\t')) {
+    if (i == 0 || number < 1 || number > kMaxTextNumber || (i < line.size() && line[i] != '\t')) {
       texts_.clear();
       errorLine_ = lineNo;
       return kTextsReadError;

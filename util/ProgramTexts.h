@@ -54,8 +54,7 @@ std::string ProgramTextLoadMessage(int code, const std::string& path, int line =
 
 // Loads folder + "/" + fileName into the store. Returns the empty text on success, otherwise the
 // message the caller shows (with the error icon and no title) before it ends the program.
-std::string LoadProgramTexts(ProgramTextStore& store, const std::string& folder,
-                             const std::string& fileName);
+std::string LoadProgramTexts(ProgramTextStore& store, const std::string& folder, const std::string& fileName);
 
 // Text `number`, or the empty text when it is missing or stored as "~".
 std::string ProgramText(const ProgramTextStore& store, int number);

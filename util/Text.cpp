@@ -42,20 +42,17 @@ bool InSet(std::string_view ch, std::string_view set) {
 // Latin-1 capitals À…Ý) comes first; the Latin extensions used by Vietnamese names (Đ, Ơ, Ư and
 // the letters with two diacritics of U+1E00…U+1EFF), Greek and Cyrillic capitals follow.
 char32_t LowerPartner(char32_t c) {
-  if (c == 0x160) return 0x161;                               // Š
-  if (c == 0x178) return 0xFF;                                // Ÿ
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;   // À … Þ
-  if (c == 0x130) return U'i';                                // İ
-  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
-    return c % 2 == 0 ? c + 1 : c;
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
-    return c % 2 == 1 ? c + 1 : c;
-  if (c == 0x1A0 || c == 0x1AF) return c + 1;                 // Ơ, Ư
-  if ((c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF))
-    return c % 2 == 0 ? c + 1 : c;
+  if (c == 0x160) return 0x161;                              // Š
+  if (c == 0x178) return 0xFF;                               // Ÿ
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;  // À … Þ
+  if (c == 0x130) return U'i';                               // İ
+  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c % 2 == 0 ? c + 1 : c;
+  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c % 2 == 1 ? c + 1 : c;
+  if (c == 0x1A0 || c == 0x1AF) return c + 1;  // Ơ, Ư
+  if ((c >= 0x1E00 && c <= 0x1E95) || (c >= 0x1EA0 && c <= 0x1EFF)) return c % 2 == 0 ? c + 1 : c;
   if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek
-  if (c >= 0x410 && c <= 0x42F) return c + 0x20;              // Cyrillic А … Я
-  if (c >= 0x400 && c <= 0x40F) return c + 0x50;              // Ѐ … Џ
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;                // Cyrillic А … Я
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Ѐ … Џ
   return c;
 }
 
@@ -133,8 +130,10 @@ std::string LowerCaseText(std::string_view text) {
     }
     const char32_t c = Decode(ch);
     const char32_t lower = LowerPartner(c);
-    if (lower == c) out += ch;
-    else Encode(lower, out);
+    if (lower == c)
+      out += ch;
+    else
+      Encode(lower, out);
   }
   return out;
 }
@@ -178,8 +177,8 @@ void NumberCharacters(std::string& text, bool allowMinus) {
   text = out;
 }
 
-int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count,
-               bool exact, int position) {
+int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count, bool exact,
+               int position) {
   if (count <= 0 || start < 0 || position < 0) return -1;
   if (static_cast<size_t>(start) + static_cast<size_t>(count) > list.size()) return -1;
   const std::string wanted = exact ? std::string(text) : LowerCaseText(text);
@@ -282,9 +281,12 @@ std::string EscapedText(std::string_view text, size_t maxCharacters) {
     const auto b = static_cast<unsigned char>(ch[0]);
     char escape[12];
     if (n == 1 && (b < 0x20 || b >= 0x7F)) {
-      if (b == '\n') out += "\\n";
-      else if (b == '\t') out += "\\t";
-      else if (b == '\r') out += "\\r";
+      if (b == '\n')
+        out += "\\n";
+      else if (b == '\t')
+        out += "\\t";
+      else if (b == '\r')
+        out += "\\r";
       else {
         std::snprintf(escape, sizeof escape, "\\x%02X", b);
         out += escape;
@@ -316,12 +318,11 @@ size_t TextColumns(std::string_view text) {
   for (const std::string_view ch : Characters(text)) {
     const char32_t c = SequenceLength(ch, 0) == ch.size() && ch.size() > 1 ? Decode(ch) : 0x20;
     if (c >= 0x300 && c <= 0x36F) continue;
-    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
-                      (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
-                      (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
-                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
-                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
-                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    const bool wide =
+        (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF) ||
+        (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
+        (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+        (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
     columns += wide ? 2 : 1;
   }
   return columns;

@@ -38,8 +38,8 @@ void NumberCharacters(std::string& text, bool allowMinus);
 // Index of the first entry i in [start, start + count) whose text from character position on
 // (0-based) equals text: exactly, or after LowerCaseText of both when exact is false.
 // -1 when none matches, when count <= 0 or when the range does not lie within the list.
-int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count,
-               bool exact, int position);
+int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count, bool exact,
+               int position);
 
 // Number of non-overlapping occurrences of part in text (0 when either is empty); when exact is
 // false both are compared after LowerCaseText.

@@ -86,11 +86,20 @@ std::pair<Country, int> MeridianOptions(const Args& args) {
   Country country = kChina;
   int longitude = 120;
   if (auto c = args.value("country")) {
-    if (*c == "vietnam") { country = kVietnam; longitude = 105; }
-    else if (*c == "china") { country = kChina; longitude = 120; }
-    else if (*c == "japan") { country = kJapan; longitude = 135; }
-    else if (*c == "korea") { country = kKorea; longitude = 135; }
-    else throw UsageError("--country must be vietnam, china, japan or korea");
+    if (*c == "vietnam") {
+      country = kVietnam;
+      longitude = 105;
+    } else if (*c == "china") {
+      country = kChina;
+      longitude = 120;
+    } else if (*c == "japan") {
+      country = kJapan;
+      longitude = 135;
+    } else if (*c == "korea") {
+      country = kKorea;
+      longitude = 135;
+    } else
+      throw UsageError("--country must be vietnam, china, japan or korea");
   }
   if (auto l = args.integer("longitude", 100, 145)) {
     if (args.has("country") && *l != longitude) {

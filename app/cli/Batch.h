@@ -37,8 +37,7 @@ inline size_t BatchBlockLength(size_t total, size_t shortest, size_t longest) {
 // stays bounded on long spans. An exception in a block is rethrown here, in block order. Once the
 // stream has failed (a full disk, a reader that has gone) no further block is made.
 template <class MakeWorker>
-void WriteBlocksInOrder(size_t blocks, MakeWorker makeWorker, std::ostream& out,
-                        unsigned workers = 0) {
+void WriteBlocksInOrder(size_t blocks, MakeWorker makeWorker, std::ostream& out, unsigned workers = 0) {
   if (workers == 0) workers = BatchWorkers(blocks);
   if (workers <= 1) {
     auto work = makeWorker();

@@ -12,8 +12,7 @@ namespace mirvo::cli {
 
 std::string IsoDate(int32_t year, int32_t month, int32_t day) {
   char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", year < 0 ? "-" : "", std::abs(year), month,
-                day);
+  std::snprintf(buffer, sizeof buffer, "%s%04d-%02d-%02d", year < 0 ? "-" : "", std::abs(year), month, day);
   return buffer;
 }
 

@@ -6,21 +6,9 @@ namespace mirvo::cli {
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
-      NowCommand(),
-      AlmanacCommand(),
-      ShowCommand(),
-      MonthsCommand(),
-      ChineseCommand(),
-      DaysCommand(),
-      MonthViewCommand(),
-      YearDataCommand(),
-      ListCommand(),
-      SelfTestCommand(),
-      MoveCommand(),
-      SearchCommand(),
-      LogEntryCommand(),
-      ExportCommand(),
-      FestivalsCommand(),
+      NowCommand(),  AlmanacCommand(),   ShowCommand(),     MonthsCommand(), ChineseCommand(),
+      DaysCommand(), MonthViewCommand(), YearDataCommand(), ListCommand(),   SelfTestCommand(),
+      MoveCommand(), SearchCommand(),    LogEntryCommand(), ExportCommand(), FestivalsCommand(),
   };
   return kCommands;
 }

@@ -9,7 +9,7 @@
 namespace mirvo::cli {
 
 std::set<std::string> EntryOptionNames(std::initializer_list<const char*> more) {
-  std::set<std::string> names = {"time", "zone", "plus", "minus", "country",
+  std::set<std::string> names = {"time",      "zone",  "plus",   "minus",   "country",
                                  "longitude", "epoch", "method", "element", "animal"};
   names.insert(more.begin(), more.end());
   return names;
@@ -23,7 +23,8 @@ std::set<std::string> EntryFlagNames(std::initializer_list<const char*> more) {
 
 Args EntryArgs(const Args& args, size_t first) {
   std::vector<std::string> argv;
-  if (args.positional().size() > first) argv.assign(args.positional().begin() + static_cast<std::ptrdiff_t>(first), args.positional().end());
+  if (args.positional().size() > first)
+    argv.assign(args.positional().begin() + static_cast<std::ptrdiff_t>(first), args.positional().end());
   for (const std::string& name : EntryOptionNames()) {
     if (auto value = args.value(name)) argv.push_back("--" + name + "=" + *value);
   }
@@ -60,9 +61,12 @@ std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& tex
   EntryModel& entry = rules.entry();
   if (auto t = args.value("time")) entry.time = *t;
   if (auto z = args.value("zone")) {
-    if (*z == "gmt") entry.timeZone = kTimeZoneGmt;
-    else if (*z == "ref") entry.timeZone = kTimeZoneReference;
-    else throw UsageError("--zone must be gmt or ref");
+    if (*z == "gmt")
+      entry.timeZone = kTimeZoneGmt;
+    else if (*z == "ref")
+      entry.timeZone = kTimeZoneReference;
+    else
+      throw UsageError("--zone must be gmt or ref");
   }
   if (auto e = args.value("element")) {
     int index = ElementIndexOf(LowerCaseText(*e));

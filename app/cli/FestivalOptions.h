@@ -16,7 +16,7 @@ std::optional<FestivalTable> ProgramFestivalTable(std::string& error);
 
 struct FestivalSettings {
   const FestivalCountry* country = nullptr;
-  int longitude = 120;     // the country's meridian unless --longitude gives another
+  int longitude = 120;  // the country's meridian unless --longitude gives another
   Language language = Language::kEnglish;
 };
 // --country (default china) among the table's countries, --longitude L (100..145), --lang TAG.

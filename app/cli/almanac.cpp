@@ -11,9 +11,9 @@
 #include "app/cli/CliDates.h"
 #include "app/cli/CommandList.h"
 #include "core/daycount/DayCount.h"
-#include "features/tables/MainTables.h"
 #include "core/ephemeris/AlmanacEvents.h"
 #include "core/ephemeris/Ephemeris.h"
+#include "features/tables/MainTables.h"
 
 namespace mirvo::cli {
 namespace {
@@ -43,14 +43,15 @@ constexpr const char* kUsage =
 
 constexpr const char* kKinds[] = {"new_moon", "first_quarter", "full_moon", "last_quarter", "solar_term"};
 
-void WriteYear(std::ostream& out, const std::vector<AlmanacEvent>& events, bool tsv, const std::string& zone) {
+void WriteYear(std::ostream& out, const std::vector<AlmanacEvent>& events, bool tsv,
+               const std::string& zone) {
   for (const AlmanacEvent& e : events) {
     const int32_t day = JdnOf(e.cjdc);
     const std::string date = IsoDateOfJdn(day);
     const std::string time = TimeOfDayText(e.cjdc - day, true);
     if (tsv) {
-      out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut)
-          << '\t' << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
+      out << kKinds[e.kind] << '\t' << e.number << '\t' << Fixed6(e.tt) << '\t' << Fixed6(e.ut) << '\t'
+          << Fixed6(e.cjdc) << '\t' << date << '\t' << time << '\n';
       continue;
     }
     std::string name(AlmanacKindName(e.kind));
@@ -80,24 +81,31 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
   const auto years = static_cast<size_t>(to - from + 1);
   const size_t length = BatchBlockLength(years, 8, 64);
-  WriteBlocksInOrder((years + length - 1) / length, [&] {
-    return [&, eph = std::make_unique<Ephemeris>()](size_t block) {
-      std::ostringstream text;
-      const long first = from + static_cast<long>(block * length);
-      const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-      for (long year = first; year <= last; ++year)
-        WriteYear(text, AlmanacEventsOfYear(*eph, static_cast<int32_t>(year), longitude), tsv, zone);
-      return text.str();
-    };
-  }, out);
+  WriteBlocksInOrder((years + length - 1) / length,
+                     [&] {
+                       return [&, eph = std::make_unique<Ephemeris>()](size_t block) {
+                         std::ostringstream text;
+                         const long first = from + static_cast<long>(block * length);
+                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
+                         for (long year = first; year <= last; ++year)
+                           WriteYear(text, AlmanacEventsOfYear(*eph, static_cast<int32_t>(year), longitude),
+                                     tsv, zone);
+                         return text.str();
+                       };
+                     },
+                     out);
   return kExitOk;
 }
 
 }  // namespace
 
 Command AlmanacCommand() {
-  return {"almanac", "phases of the Moon and solar terms of a span of years, in time order", kUsage,
-          Run, {"from", "to", "longitude", "country", "format"}, {}};
+  return {"almanac",
+          "phases of the Moon and solar terms of a span of years, in time order",
+          kUsage,
+          Run,
+          {"from", "to", "longitude", "country", "format"},
+          {}};
 }
 
 }  // namespace mirvo::cli

@@ -9,9 +9,9 @@
 #include "app/cli/CommandList.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "features/tables/MainTables.h"
 #include "core/vellomir/Vellomir.h"
 #include "features/display/Phrases.h"
+#include "features/tables/MainTables.h"
 #include "util/Text.h"
 
 namespace mirvo::cli {
@@ -70,7 +70,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (language == Language::kEnglish) {
     lines.emplace_back("CHL year:", r.ChlDateText(chl, 2));
     lines.emplace_back("CHS:", r.ChsDateText(chs, true));
-    const Reckoner::ChlSentenceParts sentence{.dayNames = true, .monthNames = true, .stemBranch = true, .full = true};
+    const Reckoner::ChlSentenceParts sentence{
+        .dayNames = true, .monthNames = true, .stemBranch = true, .full = true};
     lines.emplace_back("CHL sentence:", OneLine(r.ChlDateSentence(chl, sentence)));
     lines.emplace_back("CHS sentence:", r.ChsDateSentence(chs, true, true));
     lines.emplace_back("Day:", ElementAnimalPhrase(DayPosition(jdn), country));
@@ -84,7 +85,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
       lines.emplace_back(PhraseText(l, caption), std::move(value));
     };
     add(Phrase::kLunarYearCaption,
-        r.ChlDateText(chl, 1) + Parenthesized(l, ElementAnimalOf(l, chl.position, country, CycleUnit::kYear)));
+        r.ChlDateText(chl, 1) +
+            Parenthesized(l, ElementAnimalOf(l, chl.position, country, CycleUnit::kYear)));
     lines.emplace_back("CHS:", r.ChsDateText(chs, true));
     add(Phrase::kLunarDateCaption, LunarDateWords(l, chl, jdn, country, true));
     add(Phrase::kTermDayCaption, SolarTermDayWords(l, chs));
@@ -104,8 +106,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command ChineseCommand() {
-  return {"chinese", "the Chinese lunar and solar dates of a day, with its element-animal names",
-          kUsage, Run, {"jdn", "longitude", "country", "epoch"}, {"historical"}};
+  return {"chinese",
+          "the Chinese lunar and solar dates of a day, with its element-animal names",
+          kUsage,
+          Run,
+          {"jdn", "longitude", "country", "epoch"},
+          {"historical"}};
 }
 
 }  // namespace mirvo::cli

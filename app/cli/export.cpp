@@ -15,11 +15,11 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/AlmanacEvents.h"
-#include "platform/ical/ICalendar.h"
 #include "features/export/CalendarExport.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/session/MainRules.h"
+#include "platform/ical/ICalendar.h"
 #include "util/Files.h"
 #include "util/Text.h"
 
@@ -102,9 +102,9 @@ class CalendarSink {
 using EventBlocks = std::function<bool(std::vector<CalendarEvent>& events)>;
 
 struct ExportPlan {
-  std::string name;                 // the calendar's name
+  std::string name;  // the calendar's name
   EventBlocks blocks;
-  size_t yearsBeyond = 0;           // anniversaries asked for in lunar years after kLastICalendarYear
+  size_t yearsBeyond = 0;  // anniversaries asked for in lunar years after kLastICalendarYear
   std::unique_ptr<Reckoner> reckoner;
 };
 
@@ -130,8 +130,7 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
     return false;
   }
   ChlDate start;
-  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()), reckoner.Epoch(),
-                    start);
+  reckoner.DayToChl(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()), reckoner.Epoch(), start);
   if (!start.valid) {
     err << "mirvo-cli export: " << kLunarDateInvalid << "\n";
     return false;
@@ -141,18 +140,21 @@ bool PlanAnniversaries(const Args& args, ExportPlan& plan, std::ostream& err) {
     start.position = PositionOf(static_cast<int32_t>(*fromYear));
   }
   const int32_t firstYear = YearFromCycle(start.cycle, start.position, reckoner.Epoch());
-  const int made = static_cast<int>(std::clamp<int64_t>(int64_t{kLastICalendarYear} - firstYear + 1, 0, years));
+  const int made =
+      static_cast<int>(std::clamp<int64_t>(int64_t{kLastICalendarYear} - firstYear + 1, 0, years));
   plan.yearsBeyond = static_cast<size_t>(years - made);
   ListedDates dates = AnniversaryDates(reckoner, start, made, policy);
   plan.name = ListedCalendarName(dates, title);
   auto listed = std::make_shared<std::vector<AnniversaryYear>>(std::move(dates.years));
   dates.years.clear();
   const Language language = rules.settings().language;
-  plan.blocks = [&reckoner, dates, listed, title, policy, language, next = size_t{0}](std::vector<CalendarEvent>& events) mutable {
+  plan.blocks = [&reckoner, dates, listed, title, policy, language,
+                 next = size_t{0}](std::vector<CalendarEvent>& events) mutable {
     if (next >= listed->size()) return false;
     const size_t end = std::min(listed->size(), next + kYearsPerBlock);
     ListedDates block = dates;
-    block.years.assign(listed->begin() + static_cast<ptrdiff_t>(next), listed->begin() + static_cast<ptrdiff_t>(end));
+    block.years.assign(listed->begin() + static_cast<ptrdiff_t>(next),
+                       listed->begin() + static_cast<ptrdiff_t>(end));
     next = end;
     events = ListedEvents(reckoner, block, title, policy, language);
     return true;
@@ -197,7 +199,8 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
   // The name follows the kind of list only (and the start on 01-01 of the new years): an empty
   // span of month starts, one year of new years.
   plan.name = ListedCalendarName(datesOf(first, newYears ? first : first - 1));
-  plan.blocks = [&reckoner, datesOf, blockEnd, last, language, year = first](std::vector<CalendarEvent>& events) mutable {
+  plan.blocks = [&reckoner, datesOf, blockEnd, last, language,
+                 year = first](std::vector<CalendarEvent>& events) mutable {
     if (year > last) return false;
     const int32_t end = blockEnd(year);
     events = ListedEvents(reckoner, datesOf(year, end), "", AnniversaryPolicy::kListing, language);
@@ -226,7 +229,8 @@ bool PlanFestivals(const Args& args, ExportPlan& plan, std::ostream& err) {
     if (year > last) return false;
     events.clear();
     for (const int32_t end = std::min(last, year + kYearsPerBlock - 1); year <= end; ++year) {
-      const auto ofYear = FestivalEvents(reckoner, *s.country, FestivalDaysOfYear(reckoner, *s.country, year), s.language);
+      const auto ofYear =
+          FestivalEvents(reckoner, *s.country, FestivalDaysOfYear(reckoner, *s.country, year), s.language);
       events.insert(events.end(), ofYear.begin(), ofYear.end());
     }
     return true;
@@ -236,7 +240,8 @@ bool PlanFestivals(const Args& args, ExportPlan& plan, std::ostream& err) {
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) {
-    throw UsageError("what to export: anniversaries, new-years, months, leap-months, terms, phases or festivals");
+    throw UsageError(
+        "what to export: anniversaries, new-years, months, leap-months, terms, phases or festivals");
   }
   if (args.value("format", "ics") != "ics") throw UsageError("--format must be ics");
   const std::string& kind = args.positional()[0];
@@ -292,10 +297,13 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command ExportCommand() {
-  return {"export", "anniversaries, new years, months, terms and phases as an iCalendar file", kUsage,
-          Run,
-          EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to", "lang"}),
-          EntryFlagNames()};
+  return {
+      "export",
+      "anniversaries, new years, months, terms and phases as an iCalendar file",
+      kUsage,
+      Run,
+      EntryOptionNames({"years", "from-year", "title", "policy", "format", "output", "from", "to", "lang"}),
+      EntryFlagNames()};
 }
 
 }  // namespace mirvo::cli

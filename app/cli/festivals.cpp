@@ -56,7 +56,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const auto span = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
   const long from = span.first, to = span.second;
   const std::string format = args.value("format", "text");
-  if (format != "text" && format != "tsv" && format != "ics") throw UsageError("--format must be text, tsv or ics");
+  if (format != "text" && format != "tsv" && format != "ics")
+    throw UsageError("--format must be text, tsv or ics");
   std::string error;
   const auto table = ProgramFestivalTable(error);
   if (!table) {
@@ -86,7 +87,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     }
     out << ICalendarTail();
     if (leftOut > 0) {
-      err << "mirvo-cli festivals: " << leftOut << (leftOut == 1 ? " date " : " dates ") << kDatesLeftOut << "\n";
+      err << "mirvo-cli festivals: " << leftOut << (leftOut == 1 ? " date " : " dates ") << kDatesLeftOut
+          << "\n";
       return kExitNotFound;
     }
     return kExitOk;
@@ -95,23 +97,30 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (tsv) out << "date\tjdn\tid\tname\tlunar_date\trule\n";
   const auto years = static_cast<size_t>(to - from + 1);
   const size_t length = BatchBlockLength(years, 16, 128);
-  WriteBlocksInOrder((years + length - 1) / length, [&] {
-    return [&, r = reckonerFor()](size_t block) {
-      std::string text;
-      const long first = from + static_cast<long>(block * length);
-      const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-      for (long year = first; year <= last; ++year) text += ListedYear(*r, s, static_cast<int32_t>(year), tsv);
-      return text;
-    };
-  }, out);
+  WriteBlocksInOrder((years + length - 1) / length,
+                     [&] {
+                       return [&, r = reckonerFor()](size_t block) {
+                         std::string text;
+                         const long first = from + static_cast<long>(block * length);
+                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
+                         for (long year = first; year <= last; ++year)
+                           text += ListedYear(*r, s, static_cast<int32_t>(year), tsv);
+                         return text;
+                       };
+                     },
+                     out);
   return kExitOk;
 }
 
 }  // namespace
 
 Command FestivalsCommand() {
-  return {"festivals", "the festivals and seasonal days of a country over a span of years", kUsage, Run,
-          {"from", "to", "country", "longitude", "lang", "format"}, {}};
+  return {"festivals",
+          "the festivals and seasonal days of a country over a span of years",
+          kUsage,
+          Run,
+          {"from", "to", "country", "longitude", "lang", "format"},
+          {}};
 }
 
 }  // namespace mirvo::cli

@@ -40,7 +40,8 @@ constexpr const char* kUsage =
     "--years N (1..9999) sets the number of years, --jc gives Julian Calendar dates,\n"
     "--omit-invalid drops the lines of anniversaries that do not exist in a year. --lang writes\n"
     "the headers, the names and the closing lines in that language, as the data window does in\n"
-    "it; codes, dates and numbers stay as they are. The window's messages go to stderr; an entry error or an invalid lunar date exits with 2, a list that a\n"
+    "it; codes, dates and numbers stay as they are. The window's messages go to stderr; an entry error or an "
+    "invalid lunar date exits with 2, a list that a\n"
     "message leaves short (an error in listing) or that the admitted range (-3000-01-01 CE to\n"
     "3000-01-01 CE) cuts short with 3 after the lines it made, its closing line also on stderr.\n";
 
@@ -51,16 +52,22 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string& kind = args.positional()[0];
   int mode = 0;
   ListingOptions options;
-  if (kind == "new-years") mode = kModeNewYears;
-  else if (kind == "months") mode = kModeMonths;
-  else if (kind == "leap-months") mode = kModeMonths, options.leapMonthsOnly = true;
-  else if (kind == "euro-new-years") mode = kModeEuroNewYears;
-  else if (kind == "festivals") mode = kModeFestivals;
-  else throw UsageError("unknown list " + QuotedText(kind));
+  if (kind == "new-years")
+    mode = kModeNewYears;
+  else if (kind == "months")
+    mode = kModeMonths;
+  else if (kind == "leap-months")
+    mode = kModeMonths, options.leapMonthsOnly = true;
+  else if (kind == "euro-new-years")
+    mode = kModeEuroNewYears;
+  else if (kind == "festivals")
+    mode = kModeFestivals;
+  else
+    throw UsageError("unknown list " + QuotedText(kind));
   options.julian = args.has("jc");
   options.omitInvalid = args.has("omit-invalid");
-  options.years = static_cast<int>(args.integer("years", 1, kMaxListYears)
-                                       .value_or(DefaultListYears(mode, options.leapMonthsOnly)));
+  options.years = static_cast<int>(
+      args.integer("years", 1, kMaxListYears).value_or(DefaultListYears(mode, options.leapMonthsOnly)));
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
@@ -95,16 +102,22 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (refused) return kExitBadInput;
   // A list cut at an end of the admitted range repeats its line, in the list's language.
   const bool cut = list->LeftOutRangeStart() || list->EndedAtRangeEnd();
-  if (list->LeftOutRangeStart()) err << "mirvo-cli list: " << TrimmedText(RangeStartLine(inputs.language), " \n") << "\n";
-  if (list->EndedAtRangeEnd()) err << "mirvo-cli list: " << TrimmedText(RangeEndLine(inputs.language), " \n") << "\n";
+  if (list->LeftOutRangeStart())
+    err << "mirvo-cli list: " << TrimmedText(RangeStartLine(inputs.language), " \n") << "\n";
+  if (list->EndedAtRangeEnd())
+    err << "mirvo-cli list: " << TrimmedText(RangeEndLine(inputs.language), " \n") << "\n";
   return text.messages.empty() && !cut ? kExitOk : kExitNotFound;
 }
 
 }  // namespace
 
 Command ListCommand() {
-  return {"list", "lunar new years or anniversaries, month starts, leap months, European new years, festivals",
-          kUsage, Run, EntryOptionNames({"years"}), EntryFlagNames({"jc", "omit-invalid"})};
+  return {"list",
+          "lunar new years or anniversaries, month starts, leap months, European new years, festivals",
+          kUsage,
+          Run,
+          EntryOptionNames({"years"}),
+          EntryFlagNames({"jc", "omit-invalid"})};
 }
 
 }  // namespace mirvo::cli

@@ -32,8 +32,10 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   LogPreferences preferences = DefaultLogPreferences(false);
   if (auto list = args.value("prefs")) {
     auto parsed = ParseLogPreferenceList(*list);
-    if (!parsed) throw UsageError("--prefs takes names from verbose, ganzhi, chl, chs, cjdc, epoch, ce, jc, "
-                                  "cjdl, ajd, phase, age");
+    if (!parsed)
+      throw UsageError(
+          "--prefs takes names from verbose, ganzhi, chl, chs, cjdc, epoch, ce, jc, "
+          "cjdl, ajd, phase, age");
     preferences = *parsed;
   }
   const auto action = args.integer("auto", static_cast<int>(kLogNow), static_cast<int>(kLogOneDay));
@@ -42,7 +44,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   MainRules rules(reckoner, nullptr, nullptr);
   if (auto step = args.integer("step", 0, 15)) rules.SetMoveStep(static_cast<int>(*step));
   rules.SetMoveForward(!args.has("back"));
-  if (auto target = args.integer("target", 0, kSearchTargetCount - 1)) rules.SetSearchTarget(static_cast<int>(*target));
+  if (auto target = args.integer("target", 0, kSearchTargetCount - 1))
+    rules.SetSearchTarget(static_cast<int>(*target));
   rules.SetSearchNext(!args.has("previous"));
   if (const std::optional<Refusal> refusal = ConvertEntryOptions(args, rules)) {
     err << "mirvo-cli log-entry: " << OneLineMessage(refusal->text) << "\n";
@@ -66,8 +69,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command LogEntryCommand() {
-  return {"log-entry", "the log entry (and automatic heading) for an entered date or the present moment",
-          kUsage, Run, EntryOptionNames({"prefs", "auto", "step", "target"}), EntryFlagNames({"back", "previous"})};
+  return {"log-entry",
+          "the log entry (and automatic heading) for an entered date or the present moment",
+          kUsage,
+          Run,
+          EntryOptionNames({"prefs", "auto", "step", "target"}),
+          EntryFlagNames({"back", "previous"})};
 }
 
 }  // namespace mirvo::cli

@@ -62,16 +62,17 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
         << " " << view.uncertainty << "\n";
   }
   if (!view.history.empty()) {
-    out << (language == Language::kEnglish ? "Calendar history:" : PhraseText(language, Phrase::kCalendarHistoryCaption))
+    out << (language == Language::kEnglish ? "Calendar history:"
+                                           : PhraseText(language, Phrase::kCalendarHistoryCaption))
         << " " << view.history << "\n";
   }
   out << "\n";
   // The rows heading spans the seven day columns, the Lunaday column has its own.
   std::string headings(language == Language::kEnglish ? kMonthRowsHeadingText
-                                                       : PhraseText(language, Phrase::kMonthRowsHeading));
+                                                      : PhraseText(language, Phrase::kMonthRowsHeading));
   const size_t headingColumns = TextColumns(headings);
-  headings += std::string(std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) -
-                              headingColumns, ' ');
+  headings += std::string(
+      std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) - headingColumns, ' ');
   for (int k = kLunadayColumn; k < kMonthViewColumns; ++k)
     headings += column(Trimmed(MonthColumnHeading(k, language)));
   std::vector<std::string> lines = {headings};
@@ -81,7 +82,7 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
       const int n = row * kMonthViewColumns + k;
       const MonthCell& cell = view.cells[static_cast<size_t>(n)];
       // English writes the day's number, the other languages its name (初七, mùng 7, 7日).
-      const std::string day = !cell.visible                   ? ""
+      const std::string day = !cell.visible                    ? ""
                               : language == Language::kEnglish ? std::to_string(cell.lunarDay)
                                                                : cell.dayNumberText;
       numbers += n == view.todayCell ? RightAligned("[" + day, width) + "]" : column(day);
@@ -104,7 +105,8 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
     if (cell == nullptr || cell->festivals.empty()) continue;
     if (first) out << "\n";
     first = false;
-    const std::string number = language == Language::kEnglish ? std::to_string(day) : Trimmed(cell->dayNumberText);
+    const std::string number =
+        language == Language::kEnglish ? std::to_string(day) : Trimmed(cell->dayNumberText);
     out << RightAligned(number, width) << "  " << FestivalDayLine(language, cell->festivals) << "\n";
   }
 }
@@ -136,8 +138,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   for (const MonthCell& cell : view.cells) {
     if (!cell.visible) continue;
     out << cell.lunarDay << '\t' << cell.jdn << '\t' << IsoDate(cell.ce.year, cell.ce.month, cell.ce.day)
-        << '\t' << WeekdayName(cell.weekday, false, 0) << '\t' << cell.vmcText << '\t' << cell.row
-        << '\t' << cell.column << '\n';
+        << '\t' << WeekdayName(cell.weekday, false, 0) << '\t' << cell.vmcText << '\t' << cell.row << '\t'
+        << cell.column << '\n';
   }
   return kExitOk;
 }
@@ -145,8 +147,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command MonthViewCommand() {
-  return {"month-view", "the lunar month of a date as a calendar page of day cells", kUsage, Run,
-          EntryOptionNames({"format"}), EntryFlagNames({"no-vmc"})};
+  return {"month-view",
+          "the lunar month of a date as a calendar page of day cells",
+          kUsage,
+          Run,
+          EntryOptionNames({"format"}),
+          EntryFlagNames({"no-vmc"})};
 }
 
 }  // namespace mirvo::cli

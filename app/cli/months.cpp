@@ -63,18 +63,17 @@ void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
       r.MonthMarginOf(d, margin);
       const MonthHistory history = MonthHistoryOf(r, d, days);
       if (tsv) {
-        text += std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' +
-                std::to_string(d.position) + '\t' + std::to_string(month) + '\t' +
-                std::to_string(leap) + '\t' + IsoDateOfJdn(d.jdn) + '\t' + std::to_string(d.jdn) + '\t' +
-                std::to_string(days) + '\t' + MarginField(margin.marginSeconds()) + '\t' +
-                (margin.uncertain() ? "1" : "0") + '\t' + MonthRuleCode(history) + '\n';
+        text += std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' + std::to_string(d.position) +
+                '\t' + std::to_string(month) + '\t' + std::to_string(leap) + '\t' + IsoDateOfJdn(d.jdn) +
+                '\t' + std::to_string(d.jdn) + '\t' + std::to_string(days) + '\t' +
+                MarginField(margin.marginSeconds()) + '\t' + (margin.uncertain() ? "1" : "0") + '\t' +
+                MonthRuleCode(history) + '\n';
       } else {
         std::string chl = r.ChlDateText(d, 0);
         if (chl.size() < 18) chl.resize(18, ' ');
         std::string ce = IsoDateOfJdn(d.jdn);
         if (ce.size() < 11) ce.insert(0, 11 - ce.size(), ' ');
-        text += chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " +
-                std::to_string(days) + " days";
+        text += chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " + std::to_string(days) + " days";
         const std::string note = UncertainMonthNote(margin);
         if (!note.empty()) text += "  uncertain: " + note;
         const std::string historyNote = CalendarHistoryMonthNote(history);
@@ -93,28 +92,31 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   const bool tsv = args.tsv();
   const ChineseSettings settings = ChineseOptions(args);
 
-  if (tsv) out << "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule\n";
+  if (tsv)
+    out << "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule\n";
   const auto years = static_cast<size_t>(to - from + 1);
   const size_t length = BatchBlockLength(years, 8, 64);
-  WriteBlocksInOrder((years + length - 1) / length, [&] {
-    auto r = std::make_unique<Reckoner>();
-    ApplyChineseSettings(settings, *r);
-    return [&, r = std::move(r)](size_t block) {
-      std::string text;
-      const long first = from + static_cast<long>(block * length);
-      const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-      for (long year = first; year <= last; ++year) AppendYear(*r, year, tsv, text);
-      return text;
-    };
-  }, out);
+  WriteBlocksInOrder((years + length - 1) / length,
+                     [&] {
+                       auto r = std::make_unique<Reckoner>();
+                       ApplyChineseSettings(settings, *r);
+                       return [&, r = std::move(r)](size_t block) {
+                         std::string text;
+                         const long first = from + static_cast<long>(block * length);
+                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
+                         for (long year = first; year <= last; ++year) AppendYear(*r, year, tsv, text);
+                         return text;
+                       };
+                     },
+                     out);
   return kExitOk;
 }
 
 }  // namespace
 
 Command MonthsCommand() {
-  return {"months", "the lunar months of a span of lunar years: first day and length", kUsage, Run,
-          {"from", "to", "longitude", "country", "epoch", "format"}, {"historical"}};
+  return {"months", "the lunar months of a span of lunar years: first day and length", kUsage,
+          Run,      {"from", "to", "longitude", "country", "epoch", "format"},         {"historical"}};
 }
 
 }  // namespace mirvo::cli

@@ -8,8 +8,8 @@
 #include "app/cli/CommandList.h"
 #include "app/cli/EntryOptions.h"
 #include "core/chinese/Reckoner.h"
-#include "features/session/MainRules.h"
 #include "features/move/MoveRules.h"
+#include "features/session/MainRules.h"
 #include "util/Text.h"
 
 namespace mirvo::cli {
@@ -94,8 +94,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command MoveCommand() {
-  return {"move", "the Move command: N steps of a minute to an 80-year cycle from a date", kUsage, Run,
-          EntryOptionNames({"format", "count"}), EntryFlagNames({"back", "keep30", "keep-leap"})};
+  return {"move",
+          "the Move command: N steps of a minute to an 80-year cycle from a date",
+          kUsage,
+          Run,
+          EntryOptionNames({"format", "count"}),
+          EntryFlagNames({"back", "keep30", "keep-leap"})};
 }
 
 }  // namespace mirvo::cli

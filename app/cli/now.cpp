@@ -13,8 +13,8 @@ namespace {
 // "2026-12-07 CE 21:24 GMT Monday": the civil date of London with its time and weekday.
 std::string LondonDateLine(const CalendarDate& date, double cjdl) {
   const double fraction = cjdl - std::floor(cjdl);
-  return CalendarDateText(date, 2, '-', ',', true) + " " + TimeOfDayText(fraction, false) +
-         " GMT " + WeekdayName(WeekdayOf(date.jdn), false, 0);
+  return CalendarDateText(date, 2, '-', ',', true) + " " + TimeOfDayText(fraction, false) + " GMT " +
+         WeekdayName(WeekdayOf(date.jdn), false, 0);
 }
 
 int RunNow(const Args& args, std::ostream& out, std::ostream&) {
@@ -33,8 +33,10 @@ int RunNow(const Args& args, std::ostream& out, std::ostream&) {
   };
   for (const auto& [label, value] : rows) {
     std::string name = label;
-    if (tsv) name += '\t';
-    else name.resize(6, ' ');
+    if (tsv)
+      name += '\t';
+    else
+      name.resize(6, ' ');
     out << name << value << '\n';
   }
   return kExitOk;
@@ -43,13 +45,15 @@ int RunNow(const Args& args, std::ostream& out, std::ostream&) {
 }  // namespace
 
 Command NowCommand() {
-  return {"now", "the present instant as AJD, CJDL and CE/JC dates with the London time",
+  return {"now",
+          "the present instant as AJD, CJDL and CE/JC dates with the London time",
           "Usage: mirvo-cli now [--format text|tsv]\n"
           "Prints the present instant from the system clock: the astronomical Julian date (AJD),\n"
           "the chronological Julian date of London (CJDL) and the Common Era and Julian calendar\n"
           "dates with the time and weekday at Greenwich.\n",
           RunNow,
-          {"format"}, {}};
+          {"format"},
+          {}};
 }
 
 }  // namespace mirvo::cli

@@ -11,9 +11,9 @@
 #include "app/cli/FestivalOptions.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "features/tables/MainTables.h"
-#include "features/session/MainRules.h"
 #include "features/search/SearchRules.h"
+#include "features/session/MainRules.h"
+#include "features/tables/MainTables.h"
 #include "util/Text.h"
 
 namespace mirvo::cli {
@@ -66,7 +66,8 @@ std::pair<int, int> ElementAnimalOption(const std::string& option, const std::st
   const int element = elementName.empty() ? kNoElementEntry : ElementIndexOf(elementName);
   const int animal = animalName.empty() ? kNoAnimalEntry : AnimalOfName(animalName, country);
   if (element < 0 || animal < 0 || (elementName.empty() && animalName.empty())) {
-    throw UsageError("--" + option + " must be an element-animal such as wood-dragon, wood- or -dragon, not " +
+    throw UsageError("--" + option +
+                     " must be an element-animal such as wood-dragon, wood- or -dragon, not " +
                      QuotedText(text));
   }
   return {element, animal};
@@ -116,7 +117,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.has("within") && target != kTargetMultiple && target != kTargetSameDayAndMonth) {
     throw UsageError("--within applies to the multiple element-animal targets only");
   }
-  if (args.has("festival") && target != kTargetFestival) throw UsageError("--festival applies to festival only");
+  if (args.has("festival") && target != kTargetFestival)
+    throw UsageError("--festival applies to festival only");
 
   Reckoner reckoner;
   MainRules rules(reckoner, nullptr, nullptr);
@@ -164,8 +166,9 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
           reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,
           static_cast<int>(within), rules.settings().epoch, notFound, &rangeEnded);
       if (notFound) {
-        return fail(NotFoundText(
-            {.withinYears = static_cast<int>(within), .rangeEnded = rangeEnded, .next = rules.settings().searchNext}));
+        return fail(NotFoundText({.withinYears = static_cast<int>(within),
+                                  .rangeEnded = rangeEnded,
+                                  .next = rules.settings().searchNext}));
       }
       search.FinishMultiple(false, day);
     }
@@ -189,8 +192,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command SearchCommand() {
-  return {"search", "the Search command: the next or previous of 23 kinds of event from a date", kUsage, Run,
-          EntryOptionNames({"format", "count", "day", "month", "year", "within", "festival"}), EntryFlagNames({"previous"})};
+  return {"search",
+          "the Search command: the next or previous of 23 kinds of event from a date",
+          kUsage,
+          Run,
+          EntryOptionNames({"format", "count", "day", "month", "year", "within", "festival"}),
+          EntryFlagNames({"previous"})};
 }
 
 }  // namespace mirvo::cli

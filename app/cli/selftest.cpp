@@ -39,9 +39,9 @@ class ProgressOutput : public StreamOutput {
     const long done = test_.done();
     const double seconds = std::chrono::duration<double>(now - start_).count();
     const long left = done > 0 ? std::lround(seconds * static_cast<double>(count_ - done) / done) : 0;
-    err_ << "mirvo-cli selftest: " << done << " of " << count_ << " pairs tested ("
-         << 100 * done / count_ << "%), about " << (left >= 120 ? left / 60 : left)
-         << (left >= 120 ? " min" : " s") << " left" << std::endl;
+    err_ << "mirvo-cli selftest: " << done << " of " << count_ << " pairs tested (" << 100 * done / count_
+         << "%), about " << (left >= 120 ? left / 60 : left) << (left >= 120 ? " min" : " s") << " left"
+         << std::endl;
     return false;
   }
 
@@ -76,8 +76,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command SelfTestCommand() {
-  return {"selftest", "random lunar and solar dates to day numbers and back; exit 1 on a failure",
-          kUsage, Run, {"count", "seed", "country", "longitude", "epoch", "method"}, {"historical"}};
+  return {"selftest",
+          "random lunar and solar dates to day numbers and back; exit 1 on a failure",
+          kUsage,
+          Run,
+          {"count", "seed", "country", "longitude", "epoch", "method"},
+          {"historical"}};
 }
 
 }  // namespace mirvo::cli

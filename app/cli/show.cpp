@@ -84,7 +84,9 @@ std::vector<Line> LanguageLines(const DisplayTexts& d, const MainSettings& setti
   auto row = [&d](RowId id) { return d.Row(id).value; };
   // The European rows up to their zone, as the window writes them, and the weekday in the language.
   const std::string weekday(names::Weekday(l, WeekdayOf(d.londonDay)));
-  auto european = [&](RowId id) { return d.Row(id).entry.date + " " + d.Row(id).entry.time + " GMT " + weekday; };
+  auto european = [&](RowId id) {
+    return d.Row(id).entry.date + " " + d.Row(id).entry.time + " GMT " + weekday;
+  };
   const std::string_view country = CountryWord(l, settings.country);
   add(Phrase::kCommonEraCaption, {}, european(RowId::kCe));
   add(Phrase::kJulianCaption, {}, european(RowId::kJc));
@@ -105,7 +107,7 @@ std::vector<Line> LanguageLines(const DisplayTexts& d, const MainSettings& setti
   add(Phrase::kDeltaTCaption, {}, row(RowId::kDeltaT));
   const auto [monthElement, monthAnimal] = MonthElementAnimal(d.chl);
   const int monthPosition = PositionOfElementAnimal(monthElement, monthAnimal);
-    add(Phrase::kYearNamesCaption, {}, CycleNames(l, d.chl.position, settings.country, CycleUnit::kYear));
+  add(Phrase::kYearNamesCaption, {}, CycleNames(l, d.chl.position, settings.country, CycleUnit::kYear));
   add(Phrase::kMonthNamesCaption, {}, CycleNames(l, monthPosition, settings.country, CycleUnit::kMonth));
   add(Phrase::kDayNamesCaption, {}, CycleNames(l, d.dayPosition, settings.country, CycleUnit::kDay));
   if (d.chinaOnlyVisible) {
@@ -145,8 +147,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command ShowCommand() {
-  return {"show", "every row of the main window for an entered date or the present moment",
-          kUsage, Run, EntryOptionNames({"format"}), EntryFlagNames()};
+  return {"show",
+          "every row of the main window for an entered date or the present moment",
+          kUsage,
+          Run,
+          EntryOptionNames({"format"}),
+          EntryFlagNames()};
 }
 
 }  // namespace mirvo::cli

@@ -36,7 +36,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   ListingOptions options;
-  if (args.has("major") && args.has("no-major")) throw UsageError("--major and --no-major exclude each other");
+  if (args.has("major") && args.has("no-major"))
+    throw UsageError("--major and --no-major exclude each other");
   options.majorTerms = !args.has("no-major");
   options.minorTerms = args.has("minor");
   options.termNames = args.has("names");
@@ -51,8 +52,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 Command YearDataCommand() {
-  return {"year-data", "the dark moons and solar terms of three sui, as the data window lists them",
-          kUsage, Run, EntryOptionNames(), EntryFlagNames({"major", "no-major", "minor", "names", "jc"})};
+  return {"year-data",
+          "the dark moons and solar terms of three sui, as the data window lists them",
+          kUsage,
+          Run,
+          EntryOptionNames(),
+          EntryFlagNames({"major", "no-major", "minor", "names", "jc"})};
 }
 
 }  // namespace mirvo::cli

@@ -10,12 +10,11 @@ namespace {
 constexpr std::array<std::string_view, 5> kElements = {"wood", "fire", "earth", "metal", "water"};
 constexpr std::array<std::string_view, 10> kStems = {"jia", "yi",   "bing", "ding", "wu",
                                                      "ji",  "geng", "xin",  "ren",  "gui"};
-constexpr std::array<std::string_view, 12> kBranches = {"zi", "chou", "yin", "mao", "chen", "si",
+constexpr std::array<std::string_view, 12> kBranches = {"zi", "chou", "yin",  "mao", "chen", "si",
                                                         "wu", "wei",  "shen", "you", "xu",   "hai"};
 // Animals of China; entries 3, 7 and 11 are the ones the countries name differently.
-constexpr std::array<std::string_view, 12> kAnimals = {"rat",   "ox",    "tiger",  "rabbit",
-                                                       "dragon", "snake", "horse", "sheep",
-                                                       "monkey", "rooster", "dog", "pig"};
+constexpr std::array<std::string_view, 12> kAnimals = {
+    "rat", "ox", "tiger", "rabbit", "dragon", "snake", "horse", "sheep", "monkey", "rooster", "dog", "pig"};
 
 // Vietnam calls the fourth branch the cat and the eighth the goat; Japan calls the twelfth the boar.
 std::string_view CountryAnimal(int animal, Country country) {

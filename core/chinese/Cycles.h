@@ -43,22 +43,22 @@ void StepYears(int32_t& cycle, int32_t& position, int years);
 std::string MonthLabel(int month, int leap);
 
 // Positions and pairs.
-int16_t ElementOfPosition(int p);   // 0..4
-int16_t AnimalOfPosition(int p);    // 0..11
-int16_t StemOfPosition(int p);      // 1..10
-int16_t BranchOfPosition(int p);    // 1..12
+int16_t ElementOfPosition(int p);                          // 0..4
+int16_t AnimalOfPosition(int p);                           // 0..11
+int16_t StemOfPosition(int p);                             // 1..10
+int16_t BranchOfPosition(int p);                           // 1..12
 int16_t PositionOfElementAnimal(int element, int animal);  // 1..60
 int16_t DayPosition(int32_t jdn);
 std::pair<int16_t, int16_t> MonthElementAnimal(const ChlDate& date);  // (element, animal)
 std::pair<int16_t, int16_t> YearElementAnimal(int position);
 
 // Names.
-std::string_view ElementName(int element);             // "wood" …
+std::string_view ElementName(int element);                 // "wood" …
 std::string_view AnimalName(int animal, Country country);  // "rat" …; 3/7/11 depend on the country
-std::string_view StemName(int stem);                   // 1..10: "jia" …
-std::string_view BranchName(int branch);               // 1..12: "zi" …
+std::string_view StemName(int stem);                       // 1..10: "jia" …
+std::string_view BranchName(int branch);                   // 1..12: "zi" …
 std::string ElementAnimalText(int p, Country country);     // "metal-monkey"
-std::string StemBranchText(int p);                     // "geng-shen"
+std::string StemBranchText(int p);                         // "geng-shen"
 // The element-animal of a position with its stem-branch: "metal-monkey (geng-shen)".
 std::string ElementAnimalPhrase(int p, Country country);
 // The same for a chosen element (0..4) and animal (0..11), either of which may be missing (any
@@ -67,7 +67,7 @@ std::string ChosenElementAnimalPhrase(int element, int animal, Country country);
 std::string DayElementAnimalText(int32_t jdn, Country country);
 std::string DayStemBranchText(int32_t jdn);
 std::string MonthNameText(const ChlDate& date, Country country, bool withStemBranch, bool stemBranchFirst);
-int ElementIndexOf(std::string_view name);                // -1 when absent
-int AnimalIndexOf(std::string_view name, Country country);    // -1 when absent
+int ElementIndexOf(std::string_view name);                  // -1 when absent
+int AnimalIndexOf(std::string_view name, Country country);  // -1 when absent
 
 }  // namespace mirvo

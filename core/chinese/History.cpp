@@ -23,10 +23,10 @@ struct MeridianChange {
 // 120° E before. Japan: 135° E since the 1873 calendar reform, the older calendars having used
 // theories of their own.
 constexpr std::array<MeridianChange, 4> kChanges{{
-    {1968, ArcMinutes(120), ArcMinutes(105), 1945},     // Vietnam
-    {1929, ArcMinutes(116, 25), ArcMinutes(120), 1912},  // China
-    {INT32_MIN, ArcMinutes(135), ArcMinutes(135), 1873}, // Japan
-    {1912, ArcMinutes(120), ArcMinutes(135), 1900},     // Korea
+    {1968, ArcMinutes(120), ArcMinutes(105), 1945},       // Vietnam
+    {1929, ArcMinutes(116, 25), ArcMinutes(120), 1912},   // China
+    {INT32_MIN, ArcMinutes(135), ArcMinutes(135), 1873},  // Japan
+    {1912, ArcMinutes(120), ArcMinutes(135), 1900},       // Korea
 }};
 
 const MeridianChange& ChangeOf(Country country) {

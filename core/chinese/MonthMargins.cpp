@@ -19,17 +19,15 @@ double OffsetSeconds(double cjdc) {
 }
 
 // The civil day another table may give the instant: the one across its nearest midnight.
-int32_t OtherDay(double cjdc) {
-  return JdnOf(cjdc) + (cjdc - std::floor(cjdc) < 0.5 ? -1 : 1);
-}
+int32_t OtherDay(double cjdc) { return JdnOf(cjdc) + (cjdc - std::floor(cjdc) < 0.5 ? -1 : 1); }
 
 DecidingInstant Deciding(double cjdc, int16_t term) {
   DecidingInstant d;
   d.cjdc = cjdc;
   d.term = term;
   d.offsetSeconds = OffsetSeconds(cjdc);
-  d.uncertaintySeconds = CivilTimeUncertaintySeconds(
-      term ? InstantKind::kSolarTerm : InstantKind::kNewMoon, CeYearOfJdn(JdnOf(cjdc)));
+  d.uncertaintySeconds = CivilTimeUncertaintySeconds(term ? InstantKind::kSolarTerm : InstantKind::kNewMoon,
+                                                     CeYearOfJdn(JdnOf(cjdc)));
   return d;
 }
 

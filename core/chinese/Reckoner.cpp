@@ -149,10 +149,9 @@ Reckoner::YearTables& Reckoner::SuiTables(int32_t sui, int meridian, mirvo::SunM
   auto it = cache.tables.find(key);
   if (it == cache.tables.end()) {
     if (cache.tables.size() >= kYearCacheCapacity) {
-      auto oldest = std::min_element(cache.tables.begin(), cache.tables.end(),
-                                     [](const auto& a, const auto& b) {
-                                       return a.second->lastUse < b.second->lastUse;
-                                     });
+      auto oldest = std::min_element(
+          cache.tables.begin(), cache.tables.end(),
+          [](const auto& a, const auto& b) { return a.second->lastUse < b.second->lastUse; });
       cache.Forget(oldest->second.get());
       cache.tables.erase(oldest);
     }
@@ -218,15 +217,15 @@ void Reckoner::BuildHistoricalMonths(int32_t sui, mirvo::SunMethod method, Lunar
     const int meridian = AlmanacMeridian(country, year);
     const LunarMonthTable& table = tableOf(meridian);
     int i = 0;
-    while (i < table.count() && !(table.months[static_cast<size_t>(i)].number == 1 &&
-                                  !table.months[static_cast<size_t>(i)].leap &&
-                                  CeYearOfJdn(table.months[static_cast<size_t>(i)].day) == year))
+    while (i < table.count() &&
+           !(table.months[static_cast<size_t>(i)].number == 1 && !table.months[static_cast<size_t>(i)].leap &&
+             CeYearOfJdn(table.months[static_cast<size_t>(i)].day) == year))
       ++i;
     if (i >= table.count()) break;
     starts.push_back({year, table.firstLunation + i, meridian});
   }
-  const int before = starts.empty() ? AlmanacMeridian(country, sui)
-                                    : AlmanacMeridian(country, starts.front().year - 1);
+  const int before =
+      starts.empty() ? AlmanacMeridian(country, sui) : AlmanacMeridian(country, starts.front().year - 1);
   for (int i = 0; i < own.count(); ++i) {
     const int32_t lunation = own.firstLunation + i;
     int meridian = before;
@@ -390,7 +389,9 @@ void Reckoner::DayToChinese(double x, mirvo::Epoch epoch, ChsDate& chs, ChlDate&
   DayToChineseDates(x, epoch, &chs, chl);
 }
 
-void Reckoner::DayToChl(double x, mirvo::Epoch epoch, ChlDate& chl) { DayToChineseDates(x, epoch, nullptr, chl); }
+void Reckoner::DayToChl(double x, mirvo::Epoch epoch, ChlDate& chl) {
+  DayToChineseDates(x, epoch, nullptr, chl);
+}
 
 void Reckoner::DayToChineseDates(double x, mirvo::Epoch epoch, ChsDate* solar, ChlDate& chl) {
   if (!InChineseRange(x)) {
@@ -460,9 +461,7 @@ void Reckoner::SolarDateInTable(const SolarTermTable& terms, int32_t c, mirvo::E
   chs.position = position;
 }
 
-void Reckoner::RefreshChlDate(ChlDate& date) {
-  DayToChl(date.jdn + 0.5, date.epoch, date);
-}
+void Reckoner::RefreshChlDate(ChlDate& date) { DayToChl(date.jdn + 0.5, date.epoch, date); }
 
 void Reckoner::DayToChlWithHistory(int32_t day, bool historical, ChlDate& chl) {
   const bool was = historical_;

@@ -30,20 +30,20 @@ enum ChlStatus : int16_t {
 // whether it is leap: a major solar term on the first or last day of a month, or the dark moon of
 // another month when moving it across midnight carries a major term into the other month.
 struct MonthDecider {
-  double cjdc = 0;          // the instant at the reference meridian
-  int16_t term = 0;         // solar term 1..24, or 0 for a dark moon
-  bool number = false;      // its civil day decides the month's number
-  bool leap = false;        // ... or whether the month is leap
+  double cjdc = 0;      // the instant at the reference meridian
+  int16_t term = 0;     // solar term 1..24, or 0 for a dark moon
+  bool number = false;  // its civil day decides the month's number
+  bool leap = false;    // ... or whether the month is leap
 };
 
 struct LunarMonth {
-  double cjdc = 0;          // dark moon at the reference meridian
-  int32_t day = 0;          // D[i], its civil day
-  std::string label;        // "01".."12", "7*", or a building mark, or empty
-  int16_t majorTerms = 0;   // Z[i]
-  int16_t number = 0;       // month number of a numbered month (1..12), 0 otherwise
-  int16_t leap = 0;         // 1 for a leap month
-  int meridian = 0;         // arc-minutes east of the meridian the month was computed for
+  double cjdc = 0;         // dark moon at the reference meridian
+  int32_t day = 0;         // D[i], its civil day
+  std::string label;       // "01".."12", "7*", or a building mark, or empty
+  int16_t majorTerms = 0;  // Z[i]
+  int16_t number = 0;      // month number of a numbered month (1..12), 0 otherwise
+  int16_t leap = 0;        // 1 for a leap month
+  int meridian = 0;        // arc-minutes east of the meridian the month was computed for
   // Of the deciders, the one nearest midnight in proportion to the uncertainty of its time.
   std::optional<MonthDecider> decider;
 };
@@ -51,9 +51,9 @@ struct LunarMonth {
 // A deciding instant and how near midnight at the reference meridian it lies.
 struct DecidingInstant {
   double cjdc = 0;
-  int16_t term = 0;                // solar term 1..24, or 0 for a dark moon
-  double offsetSeconds = 0;        // from the nearest midnight: positive after it, negative before
-  double uncertaintySeconds = 0;   // of its civil time (CivilTimeUncertaintySeconds)
+  int16_t term = 0;               // solar term 1..24, or 0 for a dark moon
+  double offsetSeconds = 0;       // from the nearest midnight: positive after it, negative before
+  double uncertaintySeconds = 0;  // of its civil time (CivilTimeUncertaintySeconds)
   double marginSeconds() const { return offsetSeconds < 0 ? -offsetSeconds : offsetSeconds; }
   // Other tables may put it on the neighbouring civil day.
   bool uncertain() const { return marginSeconds() < uncertaintySeconds; }
@@ -65,8 +65,8 @@ struct MonthMargin {
   std::optional<DecidingInstant> label;  // the month's decider (LunarMonth::decider), if any
   bool labelDecidesNumber = false;
   bool labelDecidesLeap = false;
-  double marginSeconds() const;          // the smaller of the two margins
-  bool uncertain() const;                // either instant is uncertain
+  double marginSeconds() const;  // the smaller of the two margins
+  bool uncertain() const;        // either instant is uncertain
 };
 
 // Building marks of LunarMonth::label.
@@ -110,7 +110,7 @@ class Reckoner {
   mirvo::SunMethod SunMethod() const { return sunMethod_; }
   void SetSunMethod(mirvo::SunMethod method);
   Country CountryIndex() const { return country_; }
-  void SetCountry(Country country);                 // names only; the longitude is set separately
+  void SetCountry(Country country);  // names only; the longitude is set separately
 
   Ephemeris& ephemeris() { return ephemeris_; }
   const SolarTermTable& solarTermTable() const { return solarTerms_; }

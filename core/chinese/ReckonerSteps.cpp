@@ -22,8 +22,8 @@ bool CanStep(const ChlDate& d) {
 }
 
 bool CanStep(const ChsDate& d) {
-  return d.position >= 1 && d.position <= 60 && d.term >= 1 && d.term <= 24 && d.day >= 1 &&
-         d.day <= 16 && d.cycle > INT32_MIN && d.cycle < INT32_MAX;
+  return d.position >= 1 && d.position <= 60 && d.term >= 1 && d.term <= 24 && d.day >= 1 && d.day <= 16 &&
+         d.cycle > INT32_MIN && d.cycle < INT32_MAX;
 }
 
 }  // namespace

@@ -19,10 +19,8 @@ int MonthPosition(const ChlDate& date) {
 std::string Reckoner::ChlDateText(const ChlDate& date, int form, const std::string& suffix) {
   const std::string monthAndDay =
       MonthLabel(date.month, date.leap) + "-" + TwoDigits(date.day) + " " + suffix;
-  if (form == 0)
-    return std::to_string(date.cycle) + "-" + TwoDigits(date.position) + "-" + monthAndDay;
-  std::string text =
-      std::to_string(YearCount(date.cycle, date.position, date.epoch)) + "-" + monthAndDay;
+  if (form == 0) return std::to_string(date.cycle) + "-" + TwoDigits(date.position) + "-" + monthAndDay;
+  std::string text = std::to_string(YearCount(date.cycle, date.position, date.epoch)) + "-" + monthAndDay;
   if (form == 2) {
     const int element = ElementOfPosition(date.position);
     text += " (in a";
@@ -60,9 +58,8 @@ std::string Reckoner::ChlDateSentence(ChlDate date, ChlSentenceParts parts) {
   text += full ? "\r\n" : " ";
   text += "in the " + ElementAnimalText(date.position, country_);
   if (withStemBranch) text += " " + StemBranchText(date.position);
-  text += " year (nian) at position" + Spaced(date.position) + " of cycle " +
-          std::to_string(date.cycle) + " (year " +
-          std::to_string(YearCount(date.cycle, date.position, date.epoch)) + ")";
+  text += " year (nian) at position" + Spaced(date.position) + " of cycle " + std::to_string(date.cycle) +
+          " (year " + std::to_string(YearCount(date.cycle, date.position, date.epoch)) + ")";
   if (full) text += ".";
   return text;
 }
@@ -70,10 +67,9 @@ std::string Reckoner::ChlDateSentence(ChlDate date, ChlSentenceParts parts) {
 std::string Reckoner::ChlDateStemBranchText(ChlDate date) {
   std::string text;
   if (ChlToDay(date) == kChlValid) text += "(" + DayStemBranchText(date.jdn) + ") ";
-  text += "day " + std::to_string(date.day) + ", (" + StemBranchText(MonthPosition(date)) +
-          ") month " + std::to_string(date.month) + (date.leap ? "*" : "") + ", (" +
-          StemBranchText(date.position) + ") year " + std::to_string(date.position) +
-          " of cycle " + std::to_string(date.cycle);
+  text += "day " + std::to_string(date.day) + ", (" + StemBranchText(MonthPosition(date)) + ") month " +
+          std::to_string(date.month) + (date.leap ? "*" : "") + ", (" + StemBranchText(date.position) +
+          ") year " + std::to_string(date.position) + " of cycle " + std::to_string(date.cycle);
   return text;
 }
 

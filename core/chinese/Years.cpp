@@ -14,9 +14,13 @@ void StepYears(int32_t& cycle, int32_t& position, int years) {
   position = static_cast<int32_t>(FloorMod(fromFirst, 60)) + 1;
 }
 
-int32_t CycleOf(int32_t year, Epoch epoch) { return static_cast<int32_t>(FloorDiv(year - EpochYear(epoch), 60) + 1); }
+int32_t CycleOf(int32_t year, Epoch epoch) {
+  return static_cast<int32_t>(FloorDiv(year - EpochYear(epoch), 60) + 1);
+}
 
-int16_t PositionOf(int32_t year) { return static_cast<int16_t>(FloorMod(year - EpochYear(Epoch::kOlder), 60) + 1); }
+int16_t PositionOf(int32_t year) {
+  return static_cast<int16_t>(FloorMod(year - EpochYear(Epoch::kOlder), 60) + 1);
+}
 
 int32_t YearCount(int32_t cycle, int32_t position, Epoch epoch) {
   return epoch == Epoch::kYounger ? cycle * 60 + position : (cycle - 1) * 60 + position;

@@ -15,24 +15,24 @@
 namespace mirvo {
 namespace {
 
-constexpr std::array<CalendarCode, 4> kCalendarCodes{{
-    {"CE", 0, "G"}, {"JC", 1, "J"}, {"JDN", 2, "JD"}, {"VMC", 9, "R"}}};
+constexpr std::array<CalendarCode, 4> kCalendarCodes{
+    {{"CE", 0, "G"}, {"JC", 1, "J"}, {"JDN", 2, "JD"}, {"VMC", 9, "R"}}};
 
-constexpr std::array<std::string_view, 12> kMonthsEnglish{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kMonthsEnglish{"January",   "February", "March",    "April",
+                                                          "May",       "June",     "July",     "August",
+                                                          "September", "October",  "November", "December"};
 constexpr std::array<std::string_view, 12> kMonthsEnglishShort{
     "Jan.", "Feb.", "Mar.", "Apr.", "May", "June", "July", "Aug.", "Sept.", "Oct.", "Nov.", "Dec."};
-constexpr std::array<std::string_view, 12> kMonthsGerman{
-    "Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+constexpr std::array<std::string_view, 12> kMonthsGerman{"Januar",    "Februar", "März",     "April",
+                                                         "Mai",       "Juni",    "Juli",     "August",
+                                                         "September", "Oktober", "November", "Dezember"};
 constexpr std::array<std::string_view, 12> kMonthsGermanShort{
     "Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sept.", "Okt.", "Nov.", "Dez."};
 
-constexpr std::array<std::string_view, 7> kWeekdaysEnglish{
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-constexpr std::array<std::string_view, 7> kWeekdaysGerman{
-    "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+constexpr std::array<std::string_view, 7> kWeekdaysEnglish{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                           "Thursday", "Friday", "Saturday"};
+constexpr std::array<std::string_view, 7> kWeekdaysGerman{"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                                          "Donnerstag", "Freitag", "Samstag"};
 
 // Day numbers outside 32 bits cannot be represented; clamp before converting a double.
 int32_t ClampToJdn(double x) {
@@ -103,9 +103,7 @@ int32_t JdnOfCeDate(int32_t year, int32_t month, int32_t day) {
   return JdnFromCalendarDate(date);
 }
 
-int32_t CeYearOfJdn(int32_t jdn) {
-  return CeDateOfJdn(jdn).year;
-}
+int32_t CeYearOfJdn(int32_t jdn) { return CeDateOfJdn(jdn).year; }
 
 void CalendarDateFromJdn(CalendarDate& date) { jdn_to_euro_date(date); }
 
@@ -163,8 +161,8 @@ std::string SecondOfDayText(int second, bool withSeconds) {
   return text;
 }
 
-std::string CalendarDateText(const CalendarDate& date, int order, char separator,
-                             char thousandsSeparator, bool withSuffix) {
+std::string CalendarDateText(const CalendarDate& date, int order, char separator, char thousandsSeparator,
+                             bool withSuffix) {
   const std::string sep(1, separator);
   const std::string mm = TwoDigits(date.month), dd = TwoDigits(date.day);
   std::string text;
@@ -179,9 +177,12 @@ std::string CalendarDateText(const CalendarDate& date, int order, char separator
     if (date.year < 0) text = "(" + text + ")";
   }
   if (withSuffix) {
-    if (date.calendar == 'J') text += " JC";
-    else if (date.calendar == 'R') text += " VMC";
-    else text += " CE";
+    if (date.calendar == 'J')
+      text += " JC";
+    else if (date.calendar == 'R')
+      text += " VMC";
+    else
+      text += " CE";
   }
   return text;
 }
@@ -199,8 +200,12 @@ int16_t ParseCalendarDate(const std::string& text, CalendarDate& date) {
   std::string reduced;
   int dashes = 0;
   for (const char c : text) {
-    if (c >= '0' && c <= '9') reduced += c;
-    else if (c == '-') { reduced += c; ++dashes; }
+    if (c >= '0' && c <= '9')
+      reduced += c;
+    else if (c == '-') {
+      reduced += c;
+      ++dashes;
+    }
   }
   if (dashes != 2 && dashes != 3) return 0;
   const int status = str_to_date(reduced, 2, date, letter);
@@ -222,8 +227,8 @@ bool ParseSystemDateText(std::string_view text, CalendarDate& date) {
   const char third = text[2];
   bool ok;
   if (third == '-' || third == '/' || third == '.') {
-    ok = ReadNumber(text.substr(0, 2), m) && ReadNumber(text.substr(3, 2), d) &&
-         ReadNumber(text.substr(6), y);
+    ok =
+        ReadNumber(text.substr(0, 2), m) && ReadNumber(text.substr(3, 2), d) && ReadNumber(text.substr(6), y);
   } else {
     ok = ReadNumber(text.substr(0, 4), y) && ReadNumber(text.substr(5, 2), m) &&
          ReadNumber(text.substr(8, 2), d);
@@ -262,8 +267,10 @@ bool ParseSystemTimeText(std::string_view text, int& hours, int& minutes, int& s
   }
   if (twelveHour) {
     if (h < 1 || h > 12) return false;
-    if (pm) { if (h != 12) h += 12; }
-    else if (h == 12) h = 0;
+    if (pm) {
+      if (h != 12) h += 12;
+    } else if (h == 12)
+      h = 0;
   }
   if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return false;
   hours = h;
@@ -276,8 +283,7 @@ std::optional<double> AjdFromSystemTexts(std::string_view dateText, std::string_
                                          int offsetMinutes) {
   CalendarDate date;
   int h = 0, m = 0, s = 0;
-  if (!ParseSystemDateText(dateText, date) || !ParseSystemTimeText(timeText, h, m, s))
-    return std::nullopt;
+  if (!ParseSystemDateText(dateText, date) || !ParseSystemTimeText(timeText, h, m, s)) return std::nullopt;
   return date.jdn + (m * 60.0 + h * 3600.0 + s - offsetMinutes * 60.0) / 86400.0 - 0.5;
 }
 

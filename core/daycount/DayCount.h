@@ -39,7 +39,11 @@ inline int32_t JdnOf(double cjd) { return static_cast<int32_t>(std::floor(cjd));
 std::string ZoneLabel(int longitude);
 
 // Calendar code table of the calendar library: code, number, letter.
-struct CalendarCode { std::string_view code; int number; std::string_view letter; };
+struct CalendarCode {
+  std::string_view code;
+  int number;
+  std::string_view letter;
+};
 const CalendarCode* FindCalendarCode(std::string_view code);
 
 // Month names: language 0 English, 1 German; shortForm picks "Jan." etc. Month 1..12, else "".
@@ -64,8 +68,8 @@ std::string SecondOfDayText(int second, bool withSeconds);
 int MinuteOfDay(double fraction);
 // The same to the second (0..86399), -1 outside [0, 1).
 int SecondOfDay(double fraction);
-std::string CalendarDateText(const CalendarDate& date, int order, char separator,
-                             char thousandsSeparator, bool withSuffix);
+std::string CalendarDateText(const CalendarDate& date, int order, char separator, char thousandsSeparator,
+                             bool withSuffix);
 std::string CalendarDateSentence(const CalendarDate& date);
 int16_t ParseCalendarDate(const std::string& text, CalendarDate& date);
 int16_t LocalZoneOffsetMinutes();

@@ -8,8 +8,8 @@
 namespace mirvo {
 
 std::string_view AlmanacKindName(int kind) {
-  static constexpr std::string_view kNames[] = {"New moon", "First quarter", "Full moon",
-                                                "Last quarter", "Solar term"};
+  static constexpr std::string_view kNames[] = {"New moon", "First quarter", "Full moon", "Last quarter",
+                                                "Solar term"};
   return kind >= 0 && kind <= kAlmanacSolarTerm ? kNames[kind] : std::string_view();
 }
 

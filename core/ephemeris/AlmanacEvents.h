@@ -22,10 +22,10 @@ enum AlmanacKind : int {
 std::string_view AlmanacKindName(int kind);
 
 struct AlmanacEvent {
-  double ut = 0;     // AJD, Universal Time
-  double tt = 0;     // JDE, dynamical time
-  double cjdc = 0;   // civil day count at the meridian
-  int kind = 0;      // AlmanacKind: a phase 0..3, or a solar term
+  double ut = 0;       // AJD, Universal Time
+  double tt = 0;       // JDE, dynamical time
+  double cjdc = 0;     // civil day count at the meridian
+  int kind = 0;        // AlmanacKind: a phase 0..3, or a solar term
   int32_t number = 0;  // the lunation of a phase, or the term 1..24 of a solar term
   int32_t sui = 0;     // the sui year a solar term belongs to (0 for phases)
 };

@@ -31,20 +31,22 @@ constexpr double kMeeus27B[4][5] = {
     {2451900.05952, 365242.74049, -0.06223, -0.00823, 0.00032},
 };
 
-struct PeriodicTerm { double a, b, c; };  // A cos(B + C T); B, C in radians
+struct PeriodicTerm {
+  double a, b, c;
+};  // A cos(B + C T); B, C in radians
 constexpr PeriodicTerm Deg(double a, double b, double c) {
   return {a, b / 360.0 * kTwoPi, c / 360.0 * kTwoPi};
 }
 // Table 27.C, the 24 periodic terms, converted once from degrees.
 constexpr PeriodicTerm kMeeus27C[24] = {
-    Deg(485, 324.96, 1934.136),   Deg(203, 337.23, 32964.467), Deg(199, 342.08, 20.186),
-    Deg(182, 27.85, 445267.112),  Deg(156, 73.14, 45036.886),  Deg(136, 171.52, 22518.443),
-    Deg(77, 222.54, 65928.934),   Deg(74, 296.72, 3034.906),   Deg(70, 243.58, 9037.513),
-    Deg(58, 119.81, 33718.147),   Deg(52, 297.17, 150.678),    Deg(50, 21.02, 2281.226),
-    Deg(45, 247.54, 29929.562),   Deg(44, 325.15, 31555.956),  Deg(29, 60.93, 4443.417),
-    Deg(18, 155.12, 67555.328),   Deg(17, 288.79, 4562.452),   Deg(16, 198.04, 62894.029),
-    Deg(14, 199.76, 31436.921),   Deg(12, 95.39, 14577.848),   Deg(12, 287.11, 31931.756),
-    Deg(12, 320.81, 34777.259),   Deg(9, 227.73, 1222.114),    Deg(8, 15.45, 16859.074),
+    Deg(485, 324.96, 1934.136),  Deg(203, 337.23, 32964.467), Deg(199, 342.08, 20.186),
+    Deg(182, 27.85, 445267.112), Deg(156, 73.14, 45036.886),  Deg(136, 171.52, 22518.443),
+    Deg(77, 222.54, 65928.934),  Deg(74, 296.72, 3034.906),   Deg(70, 243.58, 9037.513),
+    Deg(58, 119.81, 33718.147),  Deg(52, 297.17, 150.678),    Deg(50, 21.02, 2281.226),
+    Deg(45, 247.54, 29929.562),  Deg(44, 325.15, 31555.956),  Deg(29, 60.93, 4443.417),
+    Deg(18, 155.12, 67555.328),  Deg(17, 288.79, 4562.452),   Deg(16, 198.04, 62894.029),
+    Deg(14, 199.76, 31436.921),  Deg(12, 95.39, 14577.848),   Deg(12, 287.11, 31931.756),
+    Deg(12, 320.81, 34777.259),  Deg(9, 227.73, 1222.114),    Deg(8, 15.45, 16859.074),
 };
 
 // Caches are cleared as a whole when they outgrow these sizes. They hold every instant of the
@@ -74,7 +76,9 @@ void QuarterPointOfTable(int i, int32_t b, int& kind, int& year) {
 }  // namespace
 
 struct Ephemeris::Caches {
-  struct Instant { double tt, ut; };
+  struct Instant {
+    double tt, ut;
+  };
   std::unordered_map<int64_t, Instant> syzygies;       // by (lunation, phase)
   std::unordered_map<int64_t, Instant> quarterPoints;  // by (year, kind)
   // The six true solar terms (TT) from a quarter point to the next, by (year, kind) of the first.
@@ -89,28 +93,27 @@ struct Ephemeris::Caches {
 };
 
 std::string_view TermCode(int k) {
-  static constexpr std::string_view kCodes[24] = {
-      "Z11", "J12", "Z12", "J1", "Z1", "J2", "Z2", "J3", "Z3", "J4", "Z4", "J5",
-      "Z5",  "J6",  "Z6",  "J7", "Z7", "J8", "Z8", "J9", "Z9", "J10", "Z10", "J11"};
+  static constexpr std::string_view kCodes[24] = {"Z11", "J12", "Z12", "J1", "Z1", "J2",  "Z2",  "J3",
+                                                  "Z3",  "J4",  "Z4",  "J5", "Z5", "J6",  "Z6",  "J7",
+                                                  "Z7",  "J8",  "Z8",  "J9", "Z9", "J10", "Z10", "J11"};
   return k >= 1 && k <= 24 ? kCodes[k - 1] : std::string_view{};
 }
 
 std::string_view TermName(int k) {
   static constexpr std::string_view kNames[24] = {
-      "Dong zhi", "Xiao han",  "Da han",   "Li chun", "Yu shui",  "Jing zhe",
-      "Chun fen", "Qing ming", "Gu yu",    "Li xia",  "Xiao man", "Mang zhong",
-      "Xia zhi",  "Xiao shu",  "Da shu",   "Li qui",  "Chu shu",  "Bai lu",
-      "Qiu fen",  "Han lu",    "Shuang jian", "Li dong", "Xiao xue", "Da xue"};
+      "Dong zhi", "Xiao han", "Da han",   "Li chun",    "Yu shui",     "Jing zhe", "Chun fen", "Qing ming",
+      "Gu yu",    "Li xia",   "Xiao man", "Mang zhong", "Xia zhi",     "Xiao shu", "Da shu",   "Li qui",
+      "Chu shu",  "Bai lu",   "Qiu fen",  "Han lu",     "Shuang jian", "Li dong",  "Xiao xue", "Da xue"};
   return k >= 1 && k <= 24 ? kNames[k - 1] : std::string_view{};
 }
 
 std::string_view TermEnglishName(int k) {
   static constexpr std::string_view kNames[24] = {
-      "Winter solstice",  "Slight cold",    "Great cold",          "Beginning of spring",
-      "Rain water",       "Waking of insects", "Spring equinox",   "Pure brightness",
+      "Winter solstice",  "Slight cold",         "Great cold",     "Beginning of spring",
+      "Rain water",       "Waking of insects",   "Spring equinox", "Pure brightness",
       "Grain rain",       "Beginning of summer", "Grain full",     "Grain in ear",
-      "Summer solstice",  "Slight heat",    "Great heat",          "Beginning of autumn",
-      "Limit of heat",    "White dew",      "Autumn equinox",      "Cold dew",
+      "Summer solstice",  "Slight heat",         "Great heat",     "Beginning of autumn",
+      "Limit of heat",    "White dew",           "Autumn equinox", "Cold dew",
       "Descent of frost", "Beginning of winter", "Slight snow",    "Great snow"};
   return k >= 1 && k <= 24 ? kNames[k - 1] : std::string_view{};
 }
@@ -199,8 +202,7 @@ int16_t Ephemeris::GetPhase(int32_t n, double ajd, bool& exact) {
 
 double Ephemeris::QuarterPointTt(int kind, int year) {
   const int64_t key = Key(year, kind & 3);
-  if (auto it = caches_->quarterPoints.find(key); it != caches_->quarterPoints.end())
-    return it->second.tt;
+  if (auto it = caches_->quarterPoints.find(key); it != caches_->quarterPoints.end()) return it->second.tt;
   // Meeus' periodic terms leave up to about a minute; the instant is carried on to the moment the
   // Sun's apparent longitude reaches 0, 90, 180 or 270 degrees, so that the quarter points agree
   // with the other 20 solar terms, which are solved on the same longitude.
@@ -213,8 +215,7 @@ double Ephemeris::QuarterPointTt(int kind, int year) {
 
 double Ephemeris::QuarterPointUt(int kind, int year) {
   const int64_t key = Key(year, kind & 3);
-  if (auto it = caches_->quarterPoints.find(key); it != caches_->quarterPoints.end())
-    return it->second.ut;
+  if (auto it = caches_->quarterPoints.find(key); it != caches_->quarterPoints.end()) return it->second.ut;
   QuarterPointTt(kind, year);
   return caches_->quarterPoints.at(key).ut;
 }
@@ -234,15 +235,13 @@ const std::array<double, 6>& Ephemeris::TrueTermSetTt(int kind, int year) {
   const int nextKind = (kind + 1) & 3;
   const int nextYear = nextKind == kMarchEquinox ? year + 1 : year;
   std::array<double, 6> six{};
-  astro::solar_terms_true_sun(QuarterPointTt(kind, year), QuarterPointTt(nextKind, nextYear),
-                              six.data());
+  astro::solar_terms_true_sun(QuarterPointTt(kind, year), QuarterPointTt(nextKind, nextYear), six.data());
   Caches::Bound(caches_->termSets, kMaxTermSets);
   return caches_->termSets.emplace(key, six).first->second;
 }
 
 const std::array<double, 79>& Ephemeris::TrueSunTableUt(int32_t b) {
-  if (auto it = caches_->trueSunTables.find(b); it != caches_->trueSunTables.end())
-    return it->second;
+  if (auto it = caches_->trueSunTables.find(b); it != caches_->trueSunTables.end()) return it->second;
   std::array<double, 79> ut{};
   // The terms after a quarter point take the Delta T of that quarter point's year, as it does
   // itself. One Delta T for the whole table (that of year b) would give a term another instant in

@@ -5,9 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
-#include <cstdint>
 #include <string_view>
 
 namespace mirvo {
@@ -35,15 +35,15 @@ std::string_view TermEnglishName(int k);  // "Winter solstice", …
 double QuarterPointMeeusTt(int kind, int year);
 
 struct SolarTermEntry {
-  double cjdc = 0;   // instant at the reference meridian
-  int32_t jdn = 0;   // its civil day there
+  double cjdc = 0;  // instant at the reference meridian
+  int32_t jdn = 0;  // its civil day there
 };
 
 // Entry 24s + k - 1 is term k of sui b - 1 + s (s = 0, 1, 2); entries 72..78 are terms 1..7 of
 // sui b + 2. Entry 24 is the December solstice that opens sui b.
 struct SolarTermTable {
   std::array<SolarTermEntry, 79> entry{};
-  int32_t suiYear = 0;   // b
+  int32_t suiYear = 0;  // b
   SunMethod method = kTrueSun;
   double longitude = 120;  // degrees east
 };
@@ -68,10 +68,18 @@ class Ephemeris {
   double QuarterPointTt(int kind, int year);
   double QuarterPointUt(int kind, int year);
   double QuarterPointCjdc(int kind, int year, double longitude);
-  double MarchEquinoxCjdc(int year, double longitude) { return QuarterPointCjdc(kMarchEquinox, year, longitude); }
-  double JuneSolsticeCjdc(int year, double longitude) { return QuarterPointCjdc(kJuneSolstice, year, longitude); }
-  double SeptemberEquinoxCjdc(int year, double longitude) { return QuarterPointCjdc(kSeptemberEquinox, year, longitude); }
-  double DecemberSolsticeCjdc(int year, double longitude) { return QuarterPointCjdc(kDecemberSolstice, year, longitude); }
+  double MarchEquinoxCjdc(int year, double longitude) {
+    return QuarterPointCjdc(kMarchEquinox, year, longitude);
+  }
+  double JuneSolsticeCjdc(int year, double longitude) {
+    return QuarterPointCjdc(kJuneSolstice, year, longitude);
+  }
+  double SeptemberEquinoxCjdc(int year, double longitude) {
+    return QuarterPointCjdc(kSeptemberEquinox, year, longitude);
+  }
+  double DecemberSolsticeCjdc(int year, double longitude) {
+    return QuarterPointCjdc(kDecemberSolstice, year, longitude);
+  }
 
   int32_t SuiYearOf(int32_t day, double longitude);
   void BuildSolarTermTable(double day, SunMethod method, double longitude, SolarTermTable& table);

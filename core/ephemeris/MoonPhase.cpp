@@ -42,18 +42,23 @@ std::string AgeText(double days) {
   const double d = std::floor(age);
   const double h = std::floor((age - d) * 24);
   const double m = std::floor((age - d - h / 24) * 1440);
-  return Counted(static_cast<long long>(d), "day") + ", " + Counted(static_cast<long long>(h), "hr") +
-         ", " + Counted(static_cast<long long>(m), "min");
+  return Counted(static_cast<long long>(d), "day") + ", " + Counted(static_cast<long long>(h), "hr") + ", " +
+         Counted(static_cast<long long>(m), "min");
 }
 
 std::string MoonPhaseLabel(double w, bool waxing) {
   const double k = 100 * w;
   std::string name;
-  if (k < 1) name = "Dark moon";
-  else if (k < 45) name = "Crescent moon";
-  else if (k < 55) name = "Half moon";
-  else if (k < 99) name = "Gibbous moon";
-  else name = "Full moon";
+  if (k < 1)
+    name = "Dark moon";
+  else if (k < 45)
+    name = "Crescent moon";
+  else if (k < 55)
+    name = "Half moon";
+  else if (k < 99)
+    name = "Gibbous moon";
+  else
+    name = "Full moon";
   if (k >= 0.05 && k <= 99.95) name += waxing ? " (waxing)" : " (waning)";
   return name;
 }

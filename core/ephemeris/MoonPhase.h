@@ -36,20 +36,20 @@ std::string AgeOfMoonText(int32_t lunation, double age, double lunationLength);
 std::string GetPhaseErrorText(int code);
 
 struct MoonData {
-  bool ok = false;              // false: only `error` is set; the labels keep their old texts
+  bool ok = false;  // false: only `error` is set; the labels keep their old texts
   std::string error;
-  bool longitudeMethod = false; // true: from the Moon's and Sun's longitudes; false: syzygies
-  double w = 0;                 // illuminated fraction 0..1
-  int16_t phase = 0;            // last phase reached: 0 dark moon … 3 last quarter
-  bool waxing = true;           // phases 0 and 1
-  bool exact = false;           // within 4.32 s of that phase
+  bool longitudeMethod = false;  // true: from the Moon's and Sun's longitudes; false: syzygies
+  double w = 0;                  // illuminated fraction 0..1
+  int16_t phase = 0;             // last phase reached: 0 dark moon … 3 last quarter
+  bool waxing = true;            // phases 0 and 1
+  bool exact = false;            // within 4.32 s of that phase
   int32_t lunation = 0;
-  double age = 0;               // days since the lunation's dark moon
-  double lunationLength = 0;    // days from that dark moon to the next
-  std::string phaseText;        // lblPhaseOfMoon
-  std::string ageText;          // lblAgeOfMoon
-  std::string_view picture;     // base picture: darkmoon, 1stquarter, fullmoon or lastquarter
-  bool paintTerminator = false; // whether PaintTerminator is to be applied to the base picture
+  double age = 0;                // days since the lunation's dark moon
+  double lunationLength = 0;     // days from that dark moon to the next
+  std::string phaseText;         // lblPhaseOfMoon
+  std::string ageText;           // lblAgeOfMoon
+  std::string_view picture;      // base picture: darkmoon, 1stquarter, fullmoon or lastquarter
+  bool paintTerminator = false;  // whether PaintTerminator is to be applied to the base picture
 };
 
 MoonData ComputeMoonData(Ephemeris& ephemeris, double ajd);

@@ -72,8 +72,7 @@ constexpr Table<5> kElements{{
 // the sheep, as the Japanese 羊 and the Korean 양; the Japanese name China's pig 豚, since their
 // own 猪 is the wild boar.
 constexpr Table<12> kAnimals{{
-    {"rat", "ox", "tiger", "rabbit", "dragon", "snake", "horse", "sheep", "monkey", "rooster", "dog",
-     "pig"},
+    {"rat", "ox", "tiger", "rabbit", "dragon", "snake", "horse", "sheep", "monkey", "rooster", "dog", "pig"},
     {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"},
     {"鼠", "牛", "虎", "兔", "龍", "蛇", "馬", "羊", "猴", "雞", "狗", "豬"},
     {"Chuột", "Bò", "Hổ", "Thỏ", "Rồng", "Rắn", "Ngựa", "Cừu", "Khỉ", "Gà", "Chó", "Lợn"},
@@ -96,12 +95,12 @@ constexpr std::array<CountryAnimal, 4> kCountryAnimals{{
 }};
 
 constexpr Table<12> kMonths{{
-    {"month 1", "month 2", "month 3", "month 4", "month 5", "month 6", "month 7", "month 8",
-     "month 9", "month 10", "month 11", "month 12"},
+    {"month 1", "month 2", "month 3", "month 4", "month 5", "month 6", "month 7", "month 8", "month 9",
+     "month 10", "month 11", "month 12"},
     {"正月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月", "十月", "冬月", "腊月"},
     {"正月", "二月", "三月", "四月", "五月", "六月", "七月", "八月", "九月", "十月", "冬月", "臘月"},
-    {"tháng Giêng", "tháng Hai", "tháng Ba", "tháng Tư", "tháng Năm", "tháng Sáu", "tháng Bảy",
-     "tháng Tám", "tháng Chín", "tháng Mười", "tháng Mười Một", "tháng Chạp"},
+    {"tháng Giêng", "tháng Hai", "tháng Ba", "tháng Tư", "tháng Năm", "tháng Sáu", "tháng Bảy", "tháng Tám",
+     "tháng Chín", "tháng Mười", "tháng Mười Một", "tháng Chạp"},
     {"1月", "2月", "3月", "4月", "5月", "6月", "7月", "8月", "9月", "10月", "11月", "12月"},
     {"1월", "2월", "3월", "4월", "5월", "6월", "7월", "8월", "9월", "10월", "11월", "12월"},
 }};
@@ -125,23 +124,20 @@ constexpr Table<12> kTraditionalMonths{{
     {"정월", "2월", "3월", "4월", "5월", "6월", "7월", "8월", "9월", "10월", "동짓달", "섣달"},
 }};
 
-constexpr std::array<std::string_view, kLanguageCount> kLeapMarks{"leap", "闰", "閏", "nhuận", "閏",
-                                                                  "윤"};
+constexpr std::array<std::string_view, kLanguageCount> kLeapMarks{"leap", "闰", "閏", "nhuận", "閏", "윤"};
 
 constexpr Table<30> kDays{{
-    {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
-     "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
-     "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"},
+    {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15",
+     "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"},
     {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
      "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
      "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"},
     {"初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
      "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
      "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"},
-    {"mùng 1", "mùng 2", "mùng 3", "mùng 4", "mùng 5", "mùng 6", "mùng 7", "mùng 8", "mùng 9",
-     "mùng 10",
-     "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
-     "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"},
+    {"mùng 1", "mùng 2", "mùng 3", "mùng 4", "mùng 5", "mùng 6", "mùng 7", "mùng 8", "mùng 9", "mùng 10",
+     "11",     "12",     "13",     "14",     "15",     "16",     "17",     "18",     "19",     "20",
+     "21",     "22",     "23",     "24",     "25",     "26",     "27",     "28",     "29",     "30"},
     {"1日",  "2日",  "3日",  "4日",  "5日",  "6日",  "7日",  "8日",  "9日",  "10日",
      "11日", "12日", "13日", "14日", "15日", "16日", "17日", "18日", "19日", "20日",
      "21日", "22日", "23日", "24日", "25日", "26日", "27日", "28日", "29日", "30日"},
@@ -152,19 +148,19 @@ constexpr Table<30> kDays{{
 
 // Term 1 is the winter solstice (Ephemeris.h).
 constexpr Table<24> kSolarTerms{{
-    {"Winter solstice", "Slight cold", "Great cold", "Beginning of spring", "Rain water",
-     "Waking of insects", "Spring equinox", "Pure brightness", "Grain rain", "Beginning of summer",
-     "Grain full", "Grain in ear", "Summer solstice", "Slight heat", "Great heat",
-     "Beginning of autumn", "Limit of heat", "White dew", "Autumn equinox", "Cold dew",
-     "Descent of frost", "Beginning of winter", "Slight snow", "Great snow"},
+    {"Winter solstice",  "Slight cold",         "Great cold",     "Beginning of spring",
+     "Rain water",       "Waking of insects",   "Spring equinox", "Pure brightness",
+     "Grain rain",       "Beginning of summer", "Grain full",     "Grain in ear",
+     "Summer solstice",  "Slight heat",         "Great heat",     "Beginning of autumn",
+     "Limit of heat",    "White dew",           "Autumn equinox", "Cold dew",
+     "Descent of frost", "Beginning of winter", "Slight snow",    "Great snow"},
     {"冬至", "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种",
      "夏至", "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
     {"冬至", "小寒", "大寒", "立春", "雨水", "驚蟄", "春分", "清明", "穀雨", "立夏", "小滿", "芒種",
      "夏至", "小暑", "大暑", "立秋", "處暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
-    {"Đông chí", "Tiểu hàn", "Đại hàn", "Lập xuân", "Vũ thủy", "Kinh trập", "Xuân phân",
-     "Thanh minh", "Cốc vũ", "Lập hạ", "Tiểu mãn", "Mang chủng", "Hạ chí", "Tiểu thử", "Đại thử",
-     "Lập thu", "Xử thử", "Bạch lộ", "Thu phân", "Hàn lộ", "Sương giáng", "Lập đông", "Tiểu tuyết",
-     "Đại tuyết"},
+    {"Đông chí", "Tiểu hàn", "Đại hàn",  "Lập xuân",   "Vũ thủy",     "Kinh trập", "Xuân phân",  "Thanh minh",
+     "Cốc vũ",   "Lập hạ",   "Tiểu mãn", "Mang chủng", "Hạ chí",      "Tiểu thử",  "Đại thử",    "Lập thu",
+     "Xử thử",   "Bạch lộ",  "Thu phân", "Hàn lộ",     "Sương giáng", "Lập đông",  "Tiểu tuyết", "Đại tuyết"},
     {"冬至", "小寒", "大寒", "立春", "雨水", "啓蟄", "春分", "清明", "穀雨", "立夏", "小満", "芒種",
      "夏至", "小暑", "大暑", "立秋", "処暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪"},
     {"동지", "소한", "대한", "입춘", "우수", "경칩", "춘분", "청명", "곡우", "입하", "소만", "망종",
@@ -204,8 +200,7 @@ std::string_view Lookup(const Table<N>& table, Language language, int index) {
 
 // The entry of `table`, or of `names` where the language's row of `table` is empty.
 template <size_t N>
-std::string_view LookupOr(const Table<N>& table, const Table<N>& names, Language language,
-                          int index) {
+std::string_view LookupOr(const Table<N>& table, const Table<N>& names, Language language, int index) {
   const std::string_view entry = Lookup(table, language, index);
   return entry.empty() ? Lookup(names, language, index) : entry;
 }
@@ -224,9 +219,7 @@ std::string Pair(Language language, int position, std::string_view (*stem)(Langu
 
 std::string_view Stem(Language language, int stem) { return Lookup(kStems, language, stem - 1); }
 
-std::string_view Branch(Language language, int branch) {
-  return Lookup(kBranches, language, branch - 1);
-}
+std::string_view Branch(Language language, int branch) { return Lookup(kBranches, language, branch - 1); }
 
 std::string_view StemReading(Language language, int stem) {
   return LookupOr(kStemReadings, kStems, language, stem - 1);
@@ -236,24 +229,19 @@ std::string_view BranchReading(Language language, int branch) {
   return LookupOr(kBranchReadings, kBranches, language, branch - 1);
 }
 
-std::string StemBranch(Language language, int position) {
-  return Pair(language, position, Stem, Branch);
-}
+std::string StemBranch(Language language, int position) { return Pair(language, position, Stem, Branch); }
 
 std::string StemBranchReading(Language language, int position) {
   return Pair(language, position, StemReading, BranchReading);
 }
 
-std::string_view Element(Language language, int element) {
-  return Lookup(kElements, language, element);
-}
+std::string_view Element(Language language, int element) { return Lookup(kElements, language, element); }
 
 std::string_view Animal(Language language, Country country, int animal) {
   const int l = LanguageIndex(language);
   if (l < 0) return {};
   for (const CountryAnimal& special : kCountryAnimals) {
-    if (special.country == country && special.animal == animal)
-      return special.names[static_cast<size_t>(l)];
+    if (special.country == country && special.animal == animal) return special.names[static_cast<size_t>(l)];
   }
   return Lookup(kAnimals, language, animal);
 }
@@ -270,12 +258,9 @@ std::string MonthWithLeap(Language language, int month, bool leap) {
   if (name.empty()) return {};
   const std::string mark(LeapMark(language));
   switch (language) {
-    case Language::kVietnamese:
-      return name + " " + mark;
-    case Language::kEnglish:
-      return mark + " " + name;
-    default:
-      return mark + name;
+    case Language::kVietnamese: return name + " " + mark;
+    case Language::kEnglish: return mark + " " + name;
+    default: return mark + name;
   }
 }
 
@@ -290,16 +275,10 @@ std::string_view LeapMark(Language language) {
 
 std::string_view Day(Language language, int day) { return Lookup(kDays, language, day - 1); }
 
-std::string_view SolarTerm(Language language, int term) {
-  return Lookup(kSolarTerms, language, term - 1);
-}
+std::string_view SolarTerm(Language language, int term) { return Lookup(kSolarTerms, language, term - 1); }
 
-std::string_view Weekday(Language language, int weekday) {
-  return Lookup(kWeekdays, language, weekday);
-}
+std::string_view Weekday(Language language, int weekday) { return Lookup(kWeekdays, language, weekday); }
 
-std::string_view MoonPhase(Language language, int phase) {
-  return Lookup(kMoonPhases, language, phase);
-}
+std::string_view MoonPhase(Language language, int phase) { return Lookup(kMoonPhases, language, phase); }
 
 }  // namespace mirvo::names

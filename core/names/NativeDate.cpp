@@ -6,8 +6,8 @@
 namespace mirvo {
 
 std::string NativeLunarDate(Language language, const ChlDate& date) {
-  if (!date.valid || date.position < 1 || date.position > 60 || date.month < 1 ||
-      date.month > 12 || date.day < 1 || date.day > 30)
+  if (!date.valid || date.position < 1 || date.position > 60 || date.month < 1 || date.month > 12 ||
+      date.day < 1 || date.day > 30)
     return {};
   const std::string year = names::StemBranch(language, date.position);
   if (year.empty()) return {};
@@ -15,8 +15,7 @@ std::string NativeLunarDate(Language language, const ChlDate& date) {
   const std::string day(names::Day(language, date.day));
   switch (language) {
     case Language::kSimplifiedChinese:
-    case Language::kTraditionalChinese:
-      return year + "年" + month + day;
+    case Language::kTraditionalChinese: return year + "年" + month + day;
     case Language::kVietnamese:
       // The first ten days are "mùng"; from the eleventh on the number needs "ngày" in a date.
       return (date.day > 10 ? "ngày " : "") + day + " " + month + " năm " + year;
@@ -42,14 +41,10 @@ std::string NativeLunarMonth(Language language, int position, int month, bool le
   const std::string name = names::MonthWithLeap(language, month, leap);
   switch (language) {
     case Language::kSimplifiedChinese:
-    case Language::kTraditionalChinese:
-      return year + "年" + name;
-    case Language::kVietnamese:
-      return name + " năm " + year;
-    case Language::kJapanese:
-      return year + "年 旧暦" + name;
-    case Language::kKorean:
-      return year + "년 음력 " + name;
+    case Language::kTraditionalChinese: return year + "年" + name;
+    case Language::kVietnamese: return name + " năm " + year;
+    case Language::kJapanese: return year + "年 旧暦" + name;
+    case Language::kKorean: return year + "년 음력 " + name;
     case Language::kEnglish:
     default: {
       std::string text = year + " year, " + name;

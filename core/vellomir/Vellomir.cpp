@@ -37,15 +37,16 @@ constexpr CycleTable kYearStarts = [] {
 static_assert(kYearStarts[kVmcCycleYears] == kVmcCycleDays);
 
 constexpr std::array<std::string_view, 13> kMonthNames = {
-    "Apollo", "Diana",  "Hermes", "Aphrodite", "Ares",     "Zeus",      "Chronos",
-    "Prometheus", "Orpheus", "Sophia", "Dionysus", "Demeter", "Persephone"};
-constexpr std::array<std::string_view, 13> kMonthShortNames = {
-    "Apol", "Diana", "Herm", "Aphro", "Ares", "Zeus", "Chron", "Prom", "Orph", "Soph", "Dion", "Demet", "Pers"};
+    "Apollo",     "Diana",   "Hermes", "Aphrodite", "Ares",    "Zeus",      "Chronos",
+    "Prometheus", "Orpheus", "Sophia", "Dionysus",  "Demeter", "Persephone"};
+constexpr std::array<std::string_view, 13> kMonthShortNames = {"Apol", "Diana", "Herm", "Aphro", "Ares",
+                                                               "Zeus", "Chron", "Prom", "Orph",  "Soph",
+                                                               "Dion", "Demet", "Pers"};
 constexpr std::array<std::string_view, 10> kDayNames = {
-    "Sun Day",  "Mercury Day", "Venus Day",  "Earth Day",   "Mars Day",
-    "Jupiter Day", "Saturn Day", "Uranus Day", "Neptune Day", "Pluto Day"};
-constexpr std::array<std::string_view, 10> kDayShortNames = {"Sun",    "Merc", "Venus", "Earth", "Mars",
-                                                             "Jupit",  "Saturn", "Uran", "Nept", "Pluto"};
+    "Sun Day",     "Mercury Day", "Venus Day",  "Earth Day",   "Mars Day",
+    "Jupiter Day", "Saturn Day",  "Uranus Day", "Neptune Day", "Pluto Day"};
+constexpr std::array<std::string_view, 10> kDayShortNames = {"Sun",   "Merc",   "Venus", "Earth", "Mars",
+                                                             "Jupit", "Saturn", "Uran",  "Nept",  "Pluto"};
 
 int MonthLengthIn(int month, bool isLong) {
   if (month == 13) return 30;
@@ -54,7 +55,6 @@ int MonthLengthIn(int month, bool isLong) {
 }
 
 // A number with a blank before it when it is not negative, as the date texts write numbers.
-
 
 }  // namespace
 
@@ -141,17 +141,13 @@ std::string VmcDateText(const VmcDate& date, int form) {
   const std::string monthDayYear =
       std::string(VmcMonthName(date.month)) + Spaced(date.day) + ", " + Spaced(date.year);
   switch (form) {
-    case 2:
-      return numeric + " VMC (" + std::string(VmcDayName(date.day)) + ", " + monthDayYear + ")";
-    case 3:
-      return monthDayYear;
+    case 2: return numeric + " VMC (" + std::string(VmcDayName(date.day)) + ", " + monthDayYear + ")";
+    case 3: return monthDayYear;
     case 4:
       return "The " + OrdinalText(date.day) + " day of " + std::string(VmcMonthName(date.month)) +
              " in the year" + Spaced(date.year);
-    case 5:
-      return std::string(VmcDayName(date.day)) + ", " + monthDayYear;
-    default:
-      return numeric + " VMC";
+    case 5: return std::string(VmcDayName(date.day)) + ", " + monthDayYear;
+    default: return numeric + " VMC";
   }
 }
 

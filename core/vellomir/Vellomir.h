@@ -24,7 +24,7 @@ inline constexpr int32_t kVmcAnchorDay = 897474;
 // Year structure. Every year number is admitted (the rules are periodic).
 bool VmcHasMonth13(int32_t year);
 bool VmcIsLong(int32_t year);
-int VmcYearLength(int32_t year);              // 354, 355, 384 or 385
+int VmcYearLength(int32_t year);  // 354, 355, 384 or 385
 // 29 or 30; -2 for month 13 of a 12-month year; -1 for a month outside 1..13.
 int VmcMonthLength(int32_t year, int month);
 

@@ -14,7 +14,8 @@ namespace {
 constexpr const char* kModernRule = "computed by the modern rule; the almanac of the time may differ";
 
 void Add(std::string& text, std::string sentence) {
-  if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z') sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
+  if (!sentence.empty() && sentence[0] >= 'a' && sentence[0] <= 'z')
+    sentence[0] = static_cast<char>(sentence[0] - 'a' + 'A');
   if (!text.empty()) text += " ";
   text += sentence + ".";
 }
@@ -24,9 +25,7 @@ void AddNote(std::string& note, const std::string& part) {
   note += part;
 }
 
-std::string CeText(int32_t day) {
-  return CalendarDateText(CeDateOfJdn(day), 2, '-', ',', true);
-}
+std::string CeText(int32_t day) { return CalendarDateText(CeDateOfJdn(day), 2, '-', ',', true); }
 
 // "Vietnam's almanac of 1965".
 std::string AlmanacOf(Country country, int32_t year) {
@@ -75,26 +74,31 @@ std::string CalendarHistoryDayText(Reckoner& reckoner, const ChlDate& chl, Langu
     if (meridian != reckoner.ReferenceMeridian() && english)
       Add(text, "computed for " + MeridianText(meridian) + ", the meridian of " + AlmanacOf(country, year));
     else if (meridian != reckoner.ReferenceMeridian())
-      AddSentence(language, text, Worded(language, Sentence::kComputedForMeridian,
-                                         {MeridianText(meridian), CountryWord(language, country), std::to_string(year)}));
+      AddSentence(language, text,
+                  Worded(language, Sentence::kComputedForMeridian,
+                         {MeridianText(meridian), CountryWord(language, country), std::to_string(year)}));
   } else if (const int almanac = AlmanacMeridian(country, year); almanac != reckoner.ReferenceMeridian()) {
     ChlDate then;
     reckoner.DayToChlWithHistory(chl.jdn, true, then);
     if (then.valid && (then.cycle != chl.cycle || then.position != chl.position || then.month != chl.month ||
                        then.leap != chl.leap || then.day != chl.day)) {
       if (english) {
-        Add(text, "in " + std::to_string(year) + " " + std::string(CountryOf(country).name) + "'s almanac was computed for " +
-                      MeridianText(almanac) + ": that day was " + reckoner.ChlDateText(then, 0, "CHL"));
+        Add(text, "in " + std::to_string(year) + " " + std::string(CountryOf(country).name) +
+                      "'s almanac was computed for " + MeridianText(almanac) + ": that day was " +
+                      reckoner.ChlDateText(then, 0, "CHL"));
       } else {
-        AddSentence(language, text, Worded(language, Sentence::kAlmanacComputedFor,
-                                           {std::to_string(year), CountryWord(language, country), MeridianText(almanac),
-                                            reckoner.ChlDateText(then, 0, "CHL")}));
+        AddSentence(language, text,
+                    Worded(language, Sentence::kAlmanacComputedFor,
+                           {std::to_string(year), CountryWord(language, country), MeridianText(almanac),
+                            reckoner.ChlDateText(then, 0, "CHL")}));
       }
     }
   }
   if (AlmanacMayDiffer(country, year)) {
-    if (english) Add(text, kModernRule);
-    else AddSentence(language, text, Worded(language, Sentence::kModernRule, {}));
+    if (english)
+      Add(text, kModernRule);
+    else
+      AddSentence(language, text, Worded(language, Sentence::kModernRule, {}));
   }
   return text;
 }
@@ -103,13 +107,17 @@ std::string CalendarHistoryMonthText(Reckoner& reckoner, const MonthHistory& h) 
   const Country country = reckoner.CountryIndex();
   std::string text;
   if (h.otherMeridian) {
-    Add(text, "computed for " + MeridianText(h.meridian) + ", the meridian of " + AlmanacOf(country, h.lunarYear));
+    Add(text,
+        "computed for " + MeridianText(h.meridian) + ", the meridian of " + AlmanacOf(country, h.lunarYear));
   }
   if (h.almanacDiffers) {
-    std::string sentence = AlmanacOf(country, h.lunarYear) + " was computed for " + MeridianText(h.almanacMeridian);
-    if (!h.almanacHasMonth) sentence += " and had no such month";
+    std::string sentence =
+        AlmanacOf(country, h.lunarYear) + " was computed for " + MeridianText(h.almanacMeridian);
+    if (!h.almanacHasMonth)
+      sentence += " and had no such month";
     else if (h.almanacFirstDay != 0) {
-      sentence += " and gave this month " + std::to_string(h.almanacLength) + " days from " + CeText(h.almanacFirstDay);
+      sentence += " and gave this month " + std::to_string(h.almanacLength) + " days from " +
+                  CeText(h.almanacFirstDay);
     }
     Add(text, sentence);
   }
@@ -123,8 +131,10 @@ std::string CalendarHistoryMonthNote(const MonthHistory& h) {
   if (h.otherMeridian) AddNote(note, "computed for " + MeridianText(h.meridian) + " (" + almanac + ")");
   if (h.almanacDiffers) {
     const std::string by = almanac + " (" + MeridianText(h.almanacMeridian) + ")";
-    if (!h.almanacHasMonth) AddNote(note, by + " had no such month");
-    else AddNote(note, by + ": " + std::to_string(h.almanacLength) + " days from " + CeText(h.almanacFirstDay));
+    if (!h.almanacHasMonth)
+      AddNote(note, by + " had no such month");
+    else
+      AddNote(note, by + ": " + std::to_string(h.almanacLength) + " days from " + CeText(h.almanacFirstDay));
   }
   if (h.mayDiffer) AddNote(note, "modern rule: the almanac of the time may differ");
   return note;

@@ -7,32 +7,37 @@
 #include "core/chinese/Cycles.h"
 #include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
-#include "core/ephemeris/MoonPhase.h"
 #include "core/daycount/DayCount.h"
+#include "core/ephemeris/MoonPhase.h"
 #include "core/names/Names.h"
 #include "core/names/NativeDate.h"
 #include "core/vellomir/Vellomir.h"
-#include "platform/services/Services.h"
 #include "features/display/CalendarHistory.h"
 #include "features/display/Phrases.h"
 #include "features/display/Sentences.h"
 #include "features/display/UncertainDay.h"
+#include "platform/services/Services.h"
 #include "util/Text.h"
 
 namespace mirvo {
 namespace {
 
-constexpr std::array<std::string_view, kRowCount> kRowLabelNames{
-    "lblCommonEraDate",          "lblJulianCalendarDate",
-    "lblChineseLunarDate",       "lblChineseSolarDate",
-    "lblVellomirCalendarGMT",    "lblVellomirCalendarCCT",
-    "lblChronologicalJulianDateLondon", "lblChronologicalJulianDateBeijing",
-    "lblAstronomicalJulianDate", "lblPhaseOfMoon",
-    "lblAgeOfMoon",              "lblDeltaT"};
+constexpr std::array<std::string_view, kRowCount> kRowLabelNames{"lblCommonEraDate",
+                                                                 "lblJulianCalendarDate",
+                                                                 "lblChineseLunarDate",
+                                                                 "lblChineseSolarDate",
+                                                                 "lblVellomirCalendarGMT",
+                                                                 "lblVellomirCalendarCCT",
+                                                                 "lblChronologicalJulianDateLondon",
+                                                                 "lblChronologicalJulianDateBeijing",
+                                                                 "lblAstronomicalJulianDate",
+                                                                 "lblPhaseOfMoon",
+                                                                 "lblAgeOfMoon",
+                                                                 "lblDeltaT"};
 
-constexpr std::array<int, kRowCount> kRowCalendars{
-    kCalCE, kCalJC, kCalCHL, kCalCHS, kCalVMCGMT, kCalVMCCCT, kCalCJDL, kCalCJDC, kCalAJD,
-    kCalNone, kCalNone, kCalNone};
+constexpr std::array<int, kRowCount> kRowCalendars{kCalCE,     kCalJC,     kCalCHL,  kCalCHS,
+                                                   kCalVMCGMT, kCalVMCCCT, kCalCJDL, kCalCJDC,
+                                                   kCalAJD,    kCalNone,   kCalNone, kCalNone};
 
 double Fraction(double x) { return x - std::floor(x); }
 
@@ -93,9 +98,9 @@ namespace {
 // The instant on the two clocks of the display: London's (CE, JC, the first VMC row) and the
 // reference meridian's (the lunar and solar dates, the second VMC row).
 struct Clocks {
-  double london;              // CJDL
-  double reference;           // CJDC
-  std::string londonTime;     // "hh:mm"
+  double london;           // CJDL
+  double reference;        // CJDC
+  std::string londonTime;  // "hh:mm"
   std::string referenceTime;
 };
 
@@ -128,8 +133,9 @@ void ShowEuropeanDates(DisplayTexts& d, const Clocks& clocks, Language language)
   d.londonDay = JdnOf(clocks.london);
   d.londonMinute = MinuteOfDay(Fraction(clocks.london));
   const int weekdayIndex = WeekdayOf(d.londonDay);
-  const std::string weekday = language == Language::kEnglish ? WeekdayName(weekdayIndex, false, 0)
-                                                             : std::string(names::Weekday(language, weekdayIndex));
+  const std::string weekday = language == Language::kEnglish
+                                  ? WeekdayName(weekdayIndex, false, 0)
+                                  : std::string(names::Weekday(language, weekdayIndex));
   CeAndJcFromDayCount(clocks.london, d.ce, d.jc);
   const std::string& time = clocks.londonTime;
   DisplayRow& ce = DateRow(d, RowId::kCe, CalendarDateText(d.ce, 2, '-', ',', true), time, kTimeZoneGmt);
@@ -169,14 +175,16 @@ void ShowChineseDates(DisplayTexts& d, Reckoner& reckoner, const Clocks& clocks,
   }
   // The meridian the date was computed for, when the calendar's history puts it elsewhere.
   if (d.chl.valid) {
-    const int meridian = reckoner.MeridianOfLunarYear(YearFromCycle(d.chl.cycle, d.chl.position, reckoner.Epoch()));
+    const int meridian =
+        reckoner.MeridianOfLunarYear(YearFromCycle(d.chl.cycle, d.chl.position, reckoner.Epoch()));
     if (meridian != reckoner.ReferenceMeridian()) {
       chl.caption = std::string(info.adjective) + " Lunar (" + MeridianText(meridian) + "):";
     }
   }
   d.nativeDate = NativeLunarDate(options.language, d.chl);
   // Day 1 of a solar term is the civil day of its instant at the meridian (SolarTermOfDay).
-  if (d.chs.valid && d.chs.day == 1) d.solarTerm = std::string(names::SolarTerm(options.language, d.chs.term));
+  if (d.chs.valid && d.chs.day == 1)
+    d.solarTerm = std::string(names::SolarTerm(options.language, d.chs.term));
 }
 
 // The day, year and month of the lunar date in the sexagenary cycle.
@@ -226,7 +234,8 @@ void ShowMoonAndDeltaT(DisplayTexts& d, Reckoner& reckoner, Language language) {
     d.moonAgeFraction = moon.age / moon.lunationLength;
     const bool english = language == Language::kEnglish;
     d.Row(RowId::kPhase).value = english ? moon.phaseText : MoonPhaseWords(language, moon.w, moon.waxing);
-    d.Row(RowId::kAge).value = english ? moon.ageText : MoonAgeWords(language, d.lunation, d.moonAge, d.moonAgeFraction);
+    d.Row(RowId::kAge).value =
+        english ? moon.ageText : MoonAgeWords(language, d.lunation, d.moonAge, d.moonAgeFraction);
   } else {
     d.moonError = moon.error;
   }

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "core/names/Language.h"
-#include "platform/calendarlib/CalendarRecords.h"
 #include "features/entry/EntryModel.h"
+#include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo {
 
@@ -19,16 +19,27 @@ class Reckoner;
 class Clipboard;
 
 struct DisplayOptions {
-  std::string zoneLabel = "CCT";   // strCCT
-  bool showVmc = true;             // chkShowVMC
-  bool showCjds = false;           // chkShowCJDs
+  std::string zoneLabel = "CCT";  // strCCT
+  bool showVmc = true;            // chkShowVMC
+  bool showCjds = false;          // chkShowCJDs
   // The language of the native lunar date and the solar term's name.
   Language language = Language::kEnglish;
 };
 
 // The rows of the display in window order: the dates, the day counts, then the Moon and Delta T.
 enum class RowId : int {
-  kCe, kJc, kChl, kChs, kVmcGmt, kVmcReference, kCjdl, kCjdc, kAjd, kPhase, kAge, kDeltaT
+  kCe,
+  kJc,
+  kChl,
+  kChs,
+  kVmcGmt,
+  kVmcReference,
+  kCjdl,
+  kCjdc,
+  kAjd,
+  kPhase,
+  kAge,
+  kDeltaT
 };
 inline constexpr int kRowCount = 12;
 inline constexpr int kFirstMoonRow = static_cast<int>(RowId::kPhase);
@@ -43,8 +54,8 @@ std::optional<RowId> RowOfCalendar(int calendar);
 // What a click on a row's value puts into the entry boxes: the date with its code, the time of
 // day and its zone. Built from the same records as the value, never cut out of it.
 struct RowEntry {
-  std::string date;                 // "2000-01-01 CE", "79-16-11-25 CHL", "2,451,545.0000 AJD"
-  std::string time;                 // "hh:mm", "" for the day counts
+  std::string date;  // "2000-01-01 CE", "79-16-11-25 CHL", "2,451,545.0000 AJD"
+  std::string time;  // "hh:mm", "" for the day counts
   int timeZone = kTimeZoneNone;
 };
 
@@ -54,7 +65,7 @@ struct DisplayRow {
   std::string value;
   std::string tooltip;
   bool visible = true;
-  RowEntry entry;                   // empty for the Moon and Delta T rows
+  RowEntry entry;  // empty for the Moon and Delta T rows
 };
 
 struct DisplayTexts {
@@ -62,11 +73,11 @@ struct DisplayTexts {
   std::array<DisplayRow, kRowCount> rows;  // indexed by RowId
 
   // Single labels.
-  std::string elementAnimalOfYear;  // lblElementAnimalOfYear
-  std::string elementAnimalOfMonth; // lblElementAnimalOfMonth
-  std::string dayStemBranch;        // lblElementAnimalOfDay(0), China only
-  std::string elementAnimalOfDay;   // lblElementAnimalOfDay(1)
-  std::string yearLabel;            // lblYear, China only
+  std::string elementAnimalOfYear;   // lblElementAnimalOfYear
+  std::string elementAnimalOfMonth;  // lblElementAnimalOfMonth
+  std::string dayStemBranch;         // lblElementAnimalOfDay(0), China only
+  std::string elementAnimalOfDay;    // lblElementAnimalOfDay(1)
+  std::string yearLabel;             // lblYear, China only
   // The lunar date as a calendar of the options' language writes it (甲辰年正月初一), and the
   // name of the solar term whose day it is ("" on the other days).
   std::string nativeDate;
@@ -97,14 +108,14 @@ struct DisplayTexts {
   int32_t lunation = 0;
   double moonAge = 0;
   double moonAgeFraction = 0;
-  std::string moonPicture;           // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
+  std::string moonPicture;  // base picture: "darkmoon", "1stquarter", "fullmoon", "lastquarter"
 
   // The records behind the texts.
   CalendarDate ce, jc, vmcGmt, vmcReference;
   ChlDate chl;
   ChsDate chs;
-  int32_t londonDay = 0;             // JDN of the CE and JC dates
-  int londonMinute = 0;              // minute of the London day their time shows
+  int32_t londonDay = 0;  // JDN of the CE and JC dates
+  int londonMinute = 0;   // minute of the London day their time shows
   double deltaTMinutes = 0;
 
   const DisplayRow& Row(RowId row) const { return rows[static_cast<size_t>(row)]; }

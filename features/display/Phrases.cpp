@@ -12,9 +12,9 @@
 #include <cstdio>
 
 #include "core/chinese/Cycles.h"
+#include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
 #include "core/names/NativeDate.h"
-#include "core/ephemeris/Ephemeris.h"
 
 namespace mirvo {
 namespace {
@@ -37,11 +37,10 @@ constexpr PhraseRow kPhrases[] = {
      {"Solar ({0}):", "节气历（{0}）：", "節氣曆（{0}）：", "Lịch tiết khí ({0}):", "節気暦（{0}）：",
       "절기력({0}):"}},
     {Phrase::kVellomirCaption,
-     {"Vellomir Calendar:", "Vellomir历：", "Vellomir曆：", "Lịch Vellomir:", "Vellomir暦：",
-      "Vellomir력:"}},
+     {"Vellomir Calendar:", "Vellomir历：", "Vellomir曆：", "Lịch Vellomir:", "Vellomir暦：", "Vellomir력:"}},
     {Phrase::kVellomirZoneCaption,
-     {"Vellomir Calendar ({0}):", "Vellomir历（{0}）：", "Vellomir曆（{0}）：", "Lịch Vellomir ({0}):",
-      "Vellomir暦（{0}）：", "Vellomir력({0}):"}},
+     {"Vellomir Calendar ({0}):", "Vellomir历（{0}）：", "Vellomir曆（{0}）：",
+      "Lịch Vellomir ({0}):", "Vellomir暦（{0}）：", "Vellomir력({0}):"}},
     {Phrase::kVellomirNoteCaption,
      {"VMC and CHL:", "VMC与CHL：", "VMC與CHL：", "VMC và CHL:", "VMCとCHL：", "VMC와 CHL:"}},
     {Phrase::kCjdLondonCaption,
@@ -52,22 +51,21 @@ constexpr PhraseRow kPhrases[] = {
       "Ngày Julius dân sự (kinh độ {0}º Đông):", "暦日ユリウス日（東経{0}º）：",
       "역일 율리우스일(동경 {0}º):"}},
     {Phrase::kAjdCaption,
-     {"Astronomical Julian date:", "天文儒略日：", "天文儒略日：", "Ngày Julius thiên văn:",
-      "天文ユリウス日：", "천문 율리우스일:"}},
+     {"Astronomical Julian date:", "天文儒略日：", "天文儒略日：",
+      "Ngày Julius thiên văn:", "天文ユリウス日：", "천문 율리우스일:"}},
     {Phrase::kPhaseCaption,
      {"Phase of Moon, illumination:", "月相、照亮比例：", "月相、照亮比例：",
       "Pha Mặt Trăng, phần được chiếu sáng:", "月相・輝面比：", "달의 위상, 밝은 면:"}},
     {Phrase::kAgeCaption,
-     {"[Lunation] Age of Moon:", "[朔望月] 月龄：", "[朔望月] 月齡：", "[Tuần trăng] Tuổi trăng:",
-      "[朔望月] 月齢：", "[삭망월] 월령:"}},
+     {"[Lunation] Age of Moon:", "[朔望月] 月龄：", "[朔望月] 月齡：",
+      "[Tuần trăng] Tuổi trăng:", "[朔望月] 月齢：", "[삭망월] 월령:"}},
     {Phrase::kDeltaTCaption, {"Delta T:", "ΔT：", "ΔT：", "ΔT:", "ΔT：", "ΔT:"}},
     {Phrase::kUncertainDayCaption,
      {"Uncertain day:", "日期存疑：", "日期存疑：", "Ngày chưa chắc chắn:", "不確かな日付：",
       "불확실한 날짜:"}},
     {Phrase::kLunarDateCaption,
      {"Lunar date:", "农历日期：", "農曆日期：", "Ngày âm lịch:", "旧暦の日付：", "음력 날짜:"}},
-    {Phrase::kSolarTermCaption,
-     {"Solar term:", "节气：", "節氣：", "Tiết khí:", "二十四節気：", "절기:"}},
+    {Phrase::kSolarTermCaption, {"Solar term:", "节气：", "節氣：", "Tiết khí:", "二十四節気：", "절기:"}},
     {Phrase::kYearNamesCaption, {"Year:", "纪年：", "紀年：", "Năm:", "年の干支：", "세차:"}},
     {Phrase::kMonthNamesCaption, {"Month:", "纪月：", "紀月：", "Tháng:", "月の干支：", "월건:"}},
     {Phrase::kDayNamesCaption, {"Day:", "纪日：", "紀日：", "Ngày:", "日の干支：", "일진:"}},
@@ -83,23 +81,23 @@ constexpr PhraseRow kPhrases[] = {
      {"VMC month & day same as CHL", "VMC月、日与CHL相同", "VMC月、日與CHL相同",
       "VMC cùng tháng và ngày với CHL", "VMCの月日はCHLと同じ", "VMC 월·일이 CHL과 같음"}},
     {Phrase::kVmcDayAhead,
-     {"VMC date 1 day ahead of CHL", "VMC日期领先CHL 1天", "VMC日期領先CHL 1天",
-      "VMC đi trước CHL 1 ngày", "VMCはCHLより1日先", "VMC가 CHL보다 1일 앞섬"}},
+     {"VMC date 1 day ahead of CHL", "VMC日期领先CHL 1天", "VMC日期領先CHL 1天", "VMC đi trước CHL 1 ngày",
+      "VMCはCHLより1日先", "VMC가 CHL보다 1일 앞섬"}},
     {Phrase::kVmcDayBehind,
-     {"VMC date 1 day behind CHL", "VMC日期落后CHL 1天", "VMC日期落後CHL 1天",
-      "VMC đi sau CHL 1 ngày", "VMCはCHLより1日遅れ", "VMC가 CHL보다 1일 늦음"}},
+     {"VMC date 1 day behind CHL", "VMC日期落后CHL 1天", "VMC日期落後CHL 1天", "VMC đi sau CHL 1 ngày",
+      "VMCはCHLより1日遅れ", "VMC가 CHL보다 1일 늦음"}},
     {Phrase::kVmcMonthAhead,
      {"VMC date 1 month ahead of CHL", "VMC日期领先CHL 1个月", "VMC日期領先CHL 1個月",
       "VMC đi trước CHL 1 tháng", "VMCはCHLより1か月先", "VMC가 CHL보다 1개월 앞섬"}},
     {Phrase::kVmcMonthBehind,
-     {"VMC date 1 month behind CHL", "VMC日期落后CHL 1个月", "VMC日期落後CHL 1個月",
-      "VMC đi sau CHL 1 tháng", "VMCはCHLより1か月遅れ", "VMC가 CHL보다 1개월 늦음"}},
+     {"VMC date 1 month behind CHL", "VMC日期落后CHL 1个月", "VMC日期落後CHL 1個月", "VMC đi sau CHL 1 tháng",
+      "VMCはCHLより1か月遅れ", "VMC가 CHL보다 1개월 늦음"}},
     {Phrase::kVmcSameMonth,
-     {"VMC month no. same as CHL", "VMC月序与CHL相同", "VMC月序與CHL相同",
-      "VMC cùng số tháng với CHL", "VMCの月番号はCHLと同じ", "VMC 월 번호가 CHL과 같음"}},
+     {"VMC month no. same as CHL", "VMC月序与CHL相同", "VMC月序與CHL相同", "VMC cùng số tháng với CHL",
+      "VMCの月番号はCHLと同じ", "VMC 월 번호가 CHL과 같음"}},
     {Phrase::kVmcSameDay,
-     {"VMC day no. same as CHL", "VMC日序与CHL相同", "VMC日序與CHL相同",
-      "VMC cùng số ngày với CHL", "VMCの日番号はCHLと同じ", "VMC 일 번호가 CHL과 같음"}},
+     {"VMC day no. same as CHL", "VMC日序与CHL相同", "VMC日序與CHL相同", "VMC cùng số ngày với CHL",
+      "VMCの日番号はCHLと同じ", "VMC 일 번호가 CHL과 같음"}},
     {Phrase::kOneMonthHeading,
      {"Common Era year {0}, month of {1}", "公历{0}年{1}月", "公曆{0}年{1}月",
       "Dương lịch: tháng {1} năm {0}", "西暦{0}年{1}月", "양력 {0}년 {1}월"}},
@@ -107,25 +105,23 @@ constexpr PhraseRow kPhrases[] = {
      {"Common Era year {0} ({1}-{2})", "公历{0}年{1}月–{2}月", "公曆{0}年{1}月–{2}月",
       "Dương lịch: tháng {1}–{2} năm {0}", "西暦{0}年{1}月～{2}月", "양력 {0}년 {1}월~{2}월"}},
     {Phrase::kTwoYearsHeading,
-     {"Common Era year {0} ({1}) - {2} ({3})", "公历{0}年{1}月–{2}年{3}月",
-      "公曆{0}年{1}月–{2}年{3}月", "Dương lịch: tháng {1} năm {0} – tháng {3} năm {2}",
-      "西暦{0}年{1}月～{2}年{3}月", "양력 {0}년 {1}월~{2}년 {3}월"}},
+     {"Common Era year {0} ({1}) - {2} ({3})", "公历{0}年{1}月–{2}年{3}月", "公曆{0}年{1}月–{2}年{3}月",
+      "Dương lịch: tháng {1} năm {0} – tháng {3} năm {2}", "西暦{0}年{1}月～{2}年{3}月",
+      "양력 {0}년 {1}월~{2}년 {3}월"}},
     // The eighth column holds day 15, the full moon (望, rằm, 보름), and day 30, the last day of
     // a long month (晦, 그믐).
     {Phrase::kLunadayHeading, {"Lunaday", "望·晦", "望·晦", "Rằm/Cuối", "望・晦", "보름·그믐"}},
     {Phrase::kMonthRowsHeading,
-     {"One quarter of the lunar month in each row", "每行约为朔望月的四分之一",
-      "每行約為朔望月的四分之一", "Mỗi hàng là một phần tư tháng âm lịch",
-      "各行が旧暦の月のおよそ四分の一", "한 줄이 음력 한 달의 약 4분의 1"}},
-    {Phrase::kUncertainCaption,
-     {"Uncertain:", "存疑：", "存疑：", "Chưa chắc chắn:", "不確か：", "불확실:"}},
+     {"One quarter of the lunar month in each row", "每行约为朔望月的四分之一", "每行約為朔望月的四分之一",
+      "Mỗi hàng là một phần tư tháng âm lịch", "各行が旧暦の月のおよそ四分の一",
+      "한 줄이 음력 한 달의 약 4분의 1"}},
+    {Phrase::kUncertainCaption, {"Uncertain:", "存疑：", "存疑：", "Chưa chắc chắn:", "不確か：", "불확실:"}},
     {Phrase::kCalendarHistoryCaption,
      {"Calendar history:", "历法沿革：", "曆法沿革：", "Lịch sử lịch pháp:", "暦法の沿革：", "역법의 연혁:"}},
     {Phrase::kCellDate,
      {"{0} {1} {2}", "{1}月{2}日 {0}", "{1}月{2}日 {0}", "{0} {2}/{1}", "{1}月{2}日({0})",
       "{1}월 {2}일({0})"}},
-    {Phrase::kNewYearSummary,
-     {"Lunar New Year", "春节", "春節", "Tết Nguyên Đán", "旧正月", "설날"}},
+    {Phrase::kNewYearSummary, {"Lunar New Year", "春节", "春節", "Tết Nguyên Đán", "旧正月", "설날"}},
     {Phrase::kTermDay,
      {"day {1} of {0}", "{0}第{1}天", "{0}第{1}天", "ngày thứ {1} của tiết {0}", "{0}の{1}日目",
       "{0} {1}일째"}},
@@ -164,13 +160,12 @@ constexpr std::array<std::string_view, 5> kKoreanElementColours{"푸른", "붉�
 // waning crescent. Japanese uses the old names of the Moon's nights (三日月, 十三夜月, 寝待月,
 // 有明月), Chinese 蛾眉月 and 残月 for the crescents.
 constexpr std::array<std::array<std::string_view, 8>, kLanguageCount> kPhaseWords{{
-    {"Dark moon", "Crescent moon (waxing)", "Half moon (waxing)", "Gibbous moon (waxing)",
-     "Full moon", "Gibbous moon (waning)", "Half moon (waning)", "Crescent moon (waning)"},
+    {"Dark moon", "Crescent moon (waxing)", "Half moon (waxing)", "Gibbous moon (waxing)", "Full moon",
+     "Gibbous moon (waning)", "Half moon (waning)", "Crescent moon (waning)"},
     {"新月", "蛾眉月", "上弦月", "盈凸月", "满月", "亏凸月", "下弦月", "残月"},
     {"新月", "蛾眉月", "上弦月", "盈凸月", "滿月", "虧凸月", "下弦月", "殘月"},
-    {"Trăng non", "Trăng lưỡi liềm đầu tháng", "Trăng bán nguyệt đầu tháng",
-     "Trăng khuyết đầu tháng", "Trăng tròn", "Trăng khuyết cuối tháng",
-     "Trăng bán nguyệt cuối tháng", "Trăng lưỡi liềm cuối tháng"},
+    {"Trăng non", "Trăng lưỡi liềm đầu tháng", "Trăng bán nguyệt đầu tháng", "Trăng khuyết đầu tháng",
+     "Trăng tròn", "Trăng khuyết cuối tháng", "Trăng bán nguyệt cuối tháng", "Trăng lưỡi liềm cuối tháng"},
     {"新月", "三日月", "上弦の月", "十三夜月", "満月", "寝待月", "下弦の月", "有明月"},
     {"삭", "초승달", "상현달", "차오르는 볼록달", "보름달", "기우는 볼록달", "하현달", "그믐달"},
 }};
@@ -288,8 +283,7 @@ std::string ElementAnimalName(Language language, int position, Country country) 
     case Language::kTraditionalChinese: return e + a;
     case Language::kVietnamese: return a + " " + e;
     case Language::kJapanese: return e + "の" + a;
-    case Language::kKorean:
-      return std::string(kKoreanElementColours[static_cast<size_t>(element)]) + " " + a;
+    case Language::kKorean: return std::string(kKoreanElementColours[static_cast<size_t>(element)]) + " " + a;
     default: return ElementAnimalText(position, country);
   }
 }

@@ -23,13 +23,13 @@ enum class Phrase : int {
   // The rows of the main window as `mirvo-cli show` heads them, and its other lines.
   kCommonEraCaption,
   kJulianCaption,
-  kLunarCaption,           // {country}
-  kSolarCaption,           // {country}
+  kLunarCaption,  // {country}
+  kSolarCaption,  // {country}
   kVellomirCaption,
-  kVellomirZoneCaption,    // {zone label}
+  kVellomirZoneCaption,  // {zone label}
   kVellomirNoteCaption,
   kCjdLondonCaption,
-  kCjdMeridianCaption,     // {longitude}
+  kCjdMeridianCaption,  // {longitude}
   kAjdCaption,
   kPhaseCaption,
   kAgeCaption,
@@ -41,9 +41,9 @@ enum class Phrase : int {
   kMonthNamesCaption,
   kDayNamesCaption,
   kYearCountCaption,
-  kYearCount,              // {count}
-  kLunarYearCaption,       // `chinese`: the lunar date with the year count
-  kTermDayCaption,         // `chinese`: the day of the solar term
+  kYearCount,         // {count}
+  kLunarYearCaption,  // `chinese`: the lunar date with the year count
+  kTermDayCaption,    // `chinese`: the day of the solar term
   // How the Vellomir date's month and day compare with the lunar date's (CompareVmcWithChl).
   kVmcSameMonthAndDay,
   kVmcDayAhead,
@@ -53,17 +53,17 @@ enum class Phrase : int {
   kVmcSameMonth,
   kVmcSameDay,
   // The month page.
-  kOneMonthHeading,        // {year} {month}
-  kTwoMonthsHeading,       // {year} {first month} {last month}
-  kTwoYearsHeading,        // {first year} {first month} {last year} {last month}
+  kOneMonthHeading,   // {year} {month}
+  kTwoMonthsHeading,  // {year} {first month} {last month}
+  kTwoYearsHeading,   // {first year} {first month} {last year} {last month}
   kLunadayHeading,
   kMonthRowsHeading,
   kUncertainCaption,
   kCalendarHistoryCaption,
-  kCellDate,               // {short weekday} {month} {day}
+  kCellDate,  // {short weekday} {month} {day}
   // Calendar events and the day of a solar term.
   kNewYearSummary,
-  kTermDay,                // {term} {day}
+  kTermDay,  // {term} {day}
 };
 
 // The phrase in the language; "" for a value outside either enum.

@@ -29,7 +29,8 @@ struct SentenceRow {
 };
 
 constexpr SentenceRow kSentences[] = {
-    {Sentence::kUnderOneSecond, {"under 1 second", "不到1秒", "不到1秒", "chưa đến 1 giây", "1秒未満", "1초 미만"}},
+    {Sentence::kUnderOneSecond,
+     {"under 1 second", "不到1秒", "不到1秒", "chưa đến 1 giây", "1秒未満", "1초 미만"}},
     {Sentence::kSeconds, {"{0} seconds", "{0}秒", "{0}秒", "{0} giây", "{0}秒", "{0}초"}},
     {Sentence::kMinutes, {"{0} minutes", "{0}分钟", "{0}分鐘", "{0} phút", "{0}分", "{0}분"}},
     {Sentence::kHours, {"{0} hours", "{0}小时", "{0}小時", "{0} giờ", "{0}時間", "{0}시간"}},
@@ -98,8 +99,9 @@ constexpr SentenceRow kSentences[] = {
       "{0}年の{1}の暦は{2}で計算され、この日は{3}だった。",
       "{0}년 {1}의 역서는 {2} 기준으로 계산되어, 이날은 {3}이었다."}},
     {Sentence::kModernRule,
-     {"Computed by the modern rule; the almanac of the time may differ.", "按现代规则计算；当时的历书可能不同。",
-      "按現代規則計算；當時的曆書可能不同。", "Tính theo quy tắc hiện đại; lịch thời đó có thể khác.",
+     {"Computed by the modern rule; the almanac of the time may differ.",
+      "按现代规则计算；当时的历书可能不同。", "按現代規則計算；當時的曆書可能不同。",
+      "Tính theo quy tắc hiện đại; lịch thời đó có thể khác.",
       "現代の規則による計算で、当時の暦とは異なることがある。",
       "현대 규칙으로 계산한 것으로, 당시의 역서와 다를 수 있다."}},
     {Sentence::kMoonAge,
@@ -116,12 +118,13 @@ constexpr SentenceRow kSentences[] = {
       "儒略曆{0}年{1}月{2}日，{3}（倫敦）", "{3}, ngày {2} tháng {1} năm {0} lịch Julius (London)",
       "ユリウス暦{0}年{1}月{2}日（{3}）、ロンドン", "율리우스력 {0}년 {1}월 {2}일 {3}(런던)"}},
     {Sentence::kEpochMethod,
-     {"Epoch = {0}, method = {1}", "纪元 = {0}，方法 = {1}", "紀元 = {0}，方法 = {1}", "Kỷ nguyên = {0}, phương pháp = {1}",
-      "紀元 = {0}、方法 = {1}", "기원 = {0}, 방법 = {1}"}},
+     {"Epoch = {0}, method = {1}", "纪元 = {0}，方法 = {1}", "紀元 = {0}，方法 = {1}",
+      "Kỷ nguyên = {0}, phương pháp = {1}", "紀元 = {0}、方法 = {1}", "기원 = {0}, 방법 = {1}"}},
     {Sentence::kTrueSun,
      {"true sun", "定气（真太阳）", "定氣（真太陽）", "Mặt Trời thực", "定気（真太陽）", "정기(진태양)"}},
     {Sentence::kMeanSun,
-     {"mean sun", "平气（平太阳）", "平氣（平太陽）", "Mặt Trời trung bình", "平気（平太陽）", "평기(평균 태양)"}},
+     {"mean sun", "平气（平太阳）", "平氣（平太陽）", "Mặt Trời trung bình", "平気（平太陽）",
+      "평기(평균 태양)"}},
 };
 constexpr size_t kSentenceCount = sizeof kSentences / sizeof kSentences[0];
 
@@ -196,7 +199,8 @@ std::string EuropeanDayWords(Language language, const CalendarDate& date, int we
 
 std::string EpochMethodWords(Language language, Epoch epoch, SunMethod sunMethod) {
   if (language == Language::kEnglish) return EpochMethod(epoch, sunMethod, true);
-  const std::string method = Worded(language, sunMethod == kMeanSun ? Sentence::kMeanSun : Sentence::kTrueSun, {});
+  const std::string method =
+      Worded(language, sunMethod == kMeanSun ? Sentence::kMeanSun : Sentence::kTrueSun, {});
   return Worded(language, Sentence::kEpochMethod, {std::to_string(EpochYear(epoch)), method});
 }
 

@@ -32,16 +32,16 @@ enum class Sentence : int {
   kNumberDepends,           // {instant} {CE date} {time from midnight}
   kLeapDepends,             // {instant} {CE date} {time from midnight}
   kTheNewMoon,
-  kTheSolarTerm,            // {code} {name}
-  kNextMonthTomorrow,       // {new moon's time from midnight}
-  kComputedForMeridian,     // {meridian} {country} {year}
-  kAlmanacComputedFor,      // {year} {country} {meridian} {lunar date}
+  kTheSolarTerm,         // {code} {name}
+  kNextMonthTomorrow,    // {new moon's time from midnight}
+  kComputedForMeridian,  // {meridian} {country} {year}
+  kAlmanacComputedFor,   // {year} {country} {meridian} {lunar date}
   kModernRule,
-  kMoonAge,                 // {days} {hours} {minutes} {percent of the lunation}
+  kMoonAge,  // {days} {hours} {minutes} {percent of the lunation}
   kMoreThanADay,
-  kCeDay,                   // {year} {month} {day} {weekday}
-  kJcDay,                   // {year} {month} {day} {weekday}
-  kEpochMethod,             // {epoch} {method}
+  kCeDay,        // {year} {month} {day} {weekday}
+  kJcDay,        // {year} {month} {day} {weekday}
+  kEpochMethod,  // {epoch} {method}
   kTrueSun,
   kMeanSun,
 };

@@ -51,7 +51,8 @@ std::string FromMidnight(Language language, const DecidingInstant& instant) {
 
 std::string InstantName(Language language, const DecidingInstant& instant) {
   if (instant.term == 0) return Worded(language, Sentence::kTheNewMoon, {});
-  return Worded(language, Sentence::kTheSolarTerm, {TermCode(instant.term), names::SolarTerm(language, instant.term)});
+  return Worded(language, Sentence::kTheSolarTerm,
+                {TermCode(instant.term), names::SolarTerm(language, instant.term)});
 }
 
 Sentence WhatItDecides(Language, const MonthMargin& margin) {
@@ -66,8 +67,8 @@ std::string UncertainDayText(const Reckoner::DayMargins& margins, Language langu
   std::string text;
   const MonthMargin& month = margins.month;
   if (month.newMoon.uncertain()) {
-    const Sentence other =
-        month.newMoon.offsetSeconds < 0 ? Sentence::kFirstDayMayBeDayAfter : Sentence::kFirstDayMayBeDayBefore;
+    const Sentence other = month.newMoon.offsetSeconds < 0 ? Sentence::kFirstDayMayBeDayAfter
+                                                           : Sentence::kFirstDayMayBeDayBefore;
     AddSentence(language, text, Worded(language, other, {FromMidnight(language, month.newMoon)}));
   }
   if (month.label && month.label->uncertain()) {
@@ -81,7 +82,8 @@ std::string UncertainDayText(const Reckoner::DayMargins& margins, Language langu
   }
   const DecidingInstant& next = margins.next.newMoon;
   if (margins.nextBeginsTomorrow && next.uncertain() && next.offsetSeconds >= 0) {
-    AddSentence(language, text, Worded(language, Sentence::kNextMonthTomorrow, {FromMidnight(language, next)}));
+    AddSentence(language, text,
+                Worded(language, Sentence::kNextMonthTomorrow, {FromMidnight(language, next)}));
   }
   return text;
 }
@@ -141,9 +143,9 @@ std::string UncertainMonthPageText(const MonthMargin& month, const MonthMargin& 
     // A new moon just after midnight may fall on the day before in other tables, ending this
     // month a day sooner; one just before midnight, a day later.
     const bool sooner = end.offsetSeconds >= 0;
-    Add(text, "the next month begins by a new moon " + FromMidnight(end) + "; other sources may begin it a day " +
-                  (sooner ? "earlier" : "later") + ", giving this month " +
-                  std::to_string(length + (sooner ? -1 : 1)) + " days");
+    Add(text, "the next month begins by a new moon " + FromMidnight(end) +
+                  "; other sources may begin it a day " + (sooner ? "earlier" : "later") +
+                  ", giving this month " + std::to_string(length + (sooner ? -1 : 1)) + " days");
   }
   return text;
 }

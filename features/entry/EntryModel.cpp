@@ -62,7 +62,8 @@ FarYear ChineseYearCheck(int32_t cycle, int32_t position, Epoch epoch) {
 
 std::string ElementAnimalSuffix(const EntryModel& model, Country country) {
   std::string e = model.element >= 0 && model.element < 5 ? std::string(ElementName(model.element)) : "";
-  std::string a = model.animal >= 0 && model.animal < 12 ? std::string(AnimalName(model.animal, country)) : "";
+  std::string a =
+      model.animal >= 0 && model.animal < 12 ? std::string(AnimalName(model.animal, country)) : "";
   return " " + e + "-" + a;
 }
 
@@ -308,11 +309,11 @@ std::string EntryErrorMessage(int status, Country country) {
     case kEntryBadChl:
       if (country == kChina) {
         return Invalid("CHL") + "CHL dates must be in the form 'cycle-position-month[*]-day'" + crlf +
-               "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709." + crlf +
-               crlf + questionForm;
+               "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709." + crlf + crlf +
+               questionForm;
       }
-      return Invalid("CHL") + "CHL dates must be in the form 'cycle-position-month[*]-day'." + crlf +
-             crlf + questionForm;
+      return Invalid("CHL") + "CHL dates must be in the form 'cycle-position-month[*]-day'." + crlf + crlf +
+             questionForm;
     case kEntryBadChs:
       return Invalid("CHS") + "CHS dates must be in the form: cycle-position-solarterm-day" + crlf;
     case kEntryBadJd:

@@ -17,15 +17,15 @@ class Reckoner;
 class Messages;
 
 struct EntryModel {
-  std::string date;                  // txbDate
-  std::string time;                  // txbTime, "hh:mm"
-  int timeZone = kTimeZoneNone;      // cboTimeZone: 0 "GMT", 1 the reference zone, -1 none
-  std::string plusMinus;             // txbPlusMinus
-  bool plus = true;                  // optPlus (false: optMinus)
-  int element = kNoElementEntry;     // cboElement index, 5 = none
-  int animal = kNoAnimalEntry;       // cboAnimal index, 12 = none
-  int calendar = kCalCHL;            // intCalendar, the current entry calendar
-  int target = 0;                    // cboTarget index (its element-animal targets keep the choice)
+  std::string date;               // txbDate
+  std::string time;               // txbTime, "hh:mm"
+  int timeZone = kTimeZoneNone;   // cboTimeZone: 0 "GMT", 1 the reference zone, -1 none
+  std::string plusMinus;          // txbPlusMinus
+  bool plus = true;               // optPlus (false: optMinus)
+  int element = kNoElementEntry;  // cboElement index, 5 = none
+  int animal = kNoAnimalEntry;    // cboAnimal index, 12 = none
+  int calendar = kCalCHL;         // intCalendar, the current entry calendar
+  int target = 0;                 // cboTarget index (its element-animal targets keep the choice)
   // The code of the date for which the program wrote the time, and the zone ("CE", "CHL", "VMC"
   // …): a default, a clicked row's time, a day count's own time. "" when the box holds what the
   // user typed or chose. A written value is no entry of the user's: a date typed with another
@@ -103,8 +103,8 @@ void UpdateElementAnimalControls(EntryModel& model);
 std::string BuildElementAnimalTargetText(int target, int element, int animal, Country country);
 
 struct EntryContext {
-  Reckoner& reckoner;               // country, longitude and epoch of the conversion
-  std::string zoneLabel;            // strCCT, the label of the reference meridian
+  Reckoner& reckoner;     // country, longitude and epoch of the conversion
+  std::string zoneLabel;  // strCCT, the label of the reference meridian
   // Asks "Is this a … Calendar date?" for an entry without a code. Without it such an entry is
   // refused with status 2.
   Messages* questions = nullptr;

@@ -5,15 +5,15 @@
 
 #include "core/chinese/History.h"
 #include "core/chinese/Reckoner.h"
-#include "platform/services/FileDialogs.h"
-#include "platform/services/TextFiles.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
-#include "features/display/Phrases.h"
 #include "core/names/NativeDate.h"
+#include "features/display/Phrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/tables/MainTables.h"
+#include "platform/services/FileDialogs.h"
+#include "platform/services/TextFiles.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 
@@ -88,8 +88,8 @@ std::string MissingText(Reckoner& r, const AnniversaryYear& year) {
     text = wanted + " does not exist: that lunar year has no leap month " +
            std::to_string(year.wanted.month) + ".";
     if (year.noSuchDay) {
-      text += " " + r.ChlDateText(year.missingDay, 0, "CHL") +
-              " does not exist either: that month has 29 days.";
+      text +=
+          " " + r.ChlDateText(year.missingDay, 0, "CHL") + " does not exist either: that month has 29 days.";
     }
   } else if (year.noSuchDay) {
     text = wanted + " does not exist: that month has 29 days.";
@@ -105,14 +105,14 @@ CalendarEvent AnniversaryEvent(Reckoner& r, const ListedDates& dates, const Anni
                                const std::string& title, const std::string& summary,
                                AnniversaryPolicy policy) {
   CalendarEvent e;
-  e.uid = "anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + "-" +
-          TitleKey(title) + "-" + std::to_string(LunarYearOf(year.wanted, dates.epoch)) + "-" +
-          Meridian(dates.longitude) + kUidDomain;
+  e.uid = "anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + "-" + TitleKey(title) +
+          "-" + std::to_string(LunarYearOf(year.wanted, dates.epoch)) + "-" + Meridian(dates.longitude) +
+          kUidDomain;
   e.summary = summary;
-  const std::string after =
-      year.index == 0 ? ""
-                      : ", " + std::to_string(year.index) + (year.index == 1 ? " year" : " years") +
-                            " after " + r.ChlDateText(dates.start, 0, "CHL");
+  const std::string after = year.index == 0
+                                ? ""
+                                : ", " + std::to_string(year.index) + (year.index == 1 ? " year" : " years") +
+                                      " after " + r.ChlDateText(dates.start, 0, "CHL");
   if (year.Moved()) {
     e.description = "Lunar date " + r.ChlDateText(year.wanted, 0, "CHL") + after + ".\n" +
                     MissingText(r, year) + " By the rule \"" + AnniversaryPolicyName(policy) +
@@ -138,8 +138,7 @@ CalendarEvent MonthStartEvent(Reckoner& r, const ListedDates& dates, const Month
                   : LunarMonthDayWords(language, d.month, d.leap != 0, 1);
   e.description = r.ChlDateText(d, 0, "CHL") + " = " + CeText(d.jdn) + ", the first day of " +
                   (d.leap ? "leap month " : "month ") + MonthLabel(d.month, d.leap) + " (" +
-                  std::to_string(start.length) + " days).\n" +
-                  PlaceText(dates, LunarYearOf(d, dates.epoch));
+                  std::to_string(start.length) + " days).\n" + PlaceText(dates, LunarYearOf(d, dates.epoch));
   e.start = CeDayOf(d.jdn);
   return e;
 }
@@ -151,8 +150,7 @@ bool StartsOnNewYear(const ListedDates& dates) {
 
 }  // namespace
 
-ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years,
-                             AnniversaryPolicy policy) {
+ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years, AnniversaryPolicy policy) {
   ListedDates dates;
   dates.kind = ListedDates::kAnniversaries;
   dates.longitude = reckoner.ReferenceLongitude();
@@ -203,9 +201,10 @@ std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& d
   if (dates.kind == ListedDates::kFestivals) {
     // The list's own lunar dates: the reckoner may have changed its country or meridian since.
     const bool listedLunar = dates.festivalLunarDates.size() == dates.festivals.size();
-    return dates.festivalCountry ? FestivalEvents(reckoner, *dates.festivalCountry, dates.festivals, dates.language,
-                                                  listedLunar ? &dates.festivalLunarDates : nullptr)
-                                 : events;
+    return dates.festivalCountry
+               ? FestivalEvents(reckoner, *dates.festivalCountry, dates.festivals, dates.language,
+                                listedLunar ? &dates.festivalLunarDates : nullptr)
+               : events;
   }
   if (dates.kind == ListedDates::kMonthStarts) {
     for (const MonthStart& m : dates.months) events.push_back(MonthStartEvent(reckoner, dates, m, language));
@@ -225,8 +224,8 @@ std::vector<CalendarEvent> ListedEvents(Reckoner& reckoner, const ListedDates& d
   return events;
 }
 
-std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
-                                                 int longitude, bool terms, Language language) {
+std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events, int longitude,
+                                                 bool terms, Language language) {
   std::vector<CalendarEvent> out;
   const std::string zone = ZoneLabel(longitude);
   for (const AlmanacEvent& a : events) {
@@ -244,8 +243,8 @@ std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>
     e.start.minute = utcSecond / 60 % 60;
     e.start.second = utcSecond % 60;
     const std::string when = listing::DateText(listing::DateOfJdn(static_cast<int32_t>(utcDay), false)) +
-                             " " + SecondOfDayText(utcSecond, true) + " UTC = " +
-                             listing::DateText(listing::DateOfJdn(civil.jdn, false)) + " " +
+                             " " + SecondOfDayText(utcSecond, true) +
+                             " UTC = " + listing::DateText(listing::DateOfJdn(civil.jdn, false)) + " " +
                              SecondOfDayText(civil.second, true) + " " + zone + " (longitude " +
                              std::to_string(longitude) + "º E).";
     if (a.kind == kAlmanacSolarTerm) {
@@ -288,8 +287,8 @@ std::string ListedFileName(const ListedDates& dates) {
   return "lunar-anniversary-" + MonthKey(dates.start) + "-" + TwoDigits(dates.start.day) + ".ics";
 }
 
-CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates,
-                                    FileDialogs& dialogs, TextFiles& files, Messages& messages) {
+CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates, FileDialogs& dialogs,
+                                    TextFiles& files, Messages& messages) {
   std::vector<CalendarEvent> events = ListedEvents(reckoner, dates);
   const size_t listed = events.size();
   std::erase_if(events, [](const CalendarEvent& e) { return !InICalendarYears(e.start); });
@@ -305,8 +304,8 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
   try {
     text = ICalendarText(events, UtcNow(), ListedCalendarName(dates));
   } catch (const std::exception& e) {
-    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + e.what(),
-                  MessageIcon::kError, MessageButtons::kOk);
+    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + e.what(), MessageIcon::kError,
+                  MessageButtons::kOk);
     return CalendarSaveOutcome::kFailed;
   }
   const std::string path = dialogs.SaveFileName(kSaveICalendarDialogTitle, kICalendarFilter,
@@ -314,8 +313,8 @@ CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates
   if (path.empty()) return CalendarSaveOutcome::kCancelled;
   const std::string reason = files.Replace(path, text);
   if (!reason.empty()) {
-    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + reason,
-                  MessageIcon::kError, MessageButtons::kOk);
+    messages.Show(kSaveICalendarTitle, std::string(kCalendarNotSaved) + "\n" + reason, MessageIcon::kError,
+                  MessageButtons::kOk);
     return CalendarSaveOutcome::kFailed;
   }
   messages.Show(kSaveICalendarTitle,
@@ -350,7 +349,8 @@ std::vector<CalendarEvent> FestivalEvents(Reckoner& reckoner, const FestivalCoun
 }
 
 std::string FestivalCalendarName(const FestivalCountry& country, Language language) {
-  static constexpr const char* kWord[kLanguageCount] = {"Festivals", "节日", "節日", "Ngày lễ", "行事", "명절"};
+  static constexpr const char* kWord[kLanguageCount] = {"Festivals", "节日", "節日",
+                                                        "Ngày lễ",   "行事", "명절"};
   return std::string(kWord[static_cast<int>(language)]) + " (" + country.name + ")";
 }
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/ephemeris/AlmanacEvents.h"
-#include "platform/ical/ICalendar.h"
-#include "features/listings/Listings.h"
 #include "features/festivals/Festivals.h"
+#include "features/listings/Listings.h"
 #include "features/listings/LunarRecords.h"
+#include "platform/ical/ICalendar.h"
 
 namespace mirvo {
 
@@ -26,8 +26,7 @@ class TextFiles;
 // `years` lunar years of a lunar date from its own year on, the lunar new years of the lunar
 // years from..to (numbered by the CE year they begin in), the month starts or leap months of
 // the lunar years from..to.
-ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years,
-                             AnniversaryPolicy policy);
+ListedDates AnniversaryDates(Reckoner& reckoner, const ChlDate& start, int years, AnniversaryPolicy policy);
 ListedDates NewYearDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear);
 ListedDates MonthStartDates(Reckoner& reckoner, int32_t fromYear, int32_t toYear, bool leapOnly);
 
@@ -48,9 +47,8 @@ std::string DefaultAnniversaryTitle(const ChlDate& start);
 // The solar terms (terms) or the four phases (otherwise) among the events, with their instants
 // in UTC as the almanac shows them at the meridian, cut to the second; their summaries name the
 // term or phase in the language.
-std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events,
-                                                 int longitude, bool terms,
-                                                 Language language = Language::kEnglish);
+std::vector<CalendarEvent> AlmanacCalendarEvents(const std::vector<AlmanacEvent>& events, int longitude,
+                                                 bool terms, Language language = Language::kEnglish);
 
 // The festival days as all-day events named in the language, with the lunar date, the rule, the
 // period's last day and an uncertain day's note in the description. The UID follows the
@@ -85,7 +83,7 @@ enum class CalendarSaveOutcome { kNothing, kCancelled, kSaved, kFailed };
 // The events of the listed dates (ListedEvents with the listing's rule) that a file can hold into
 // a file chosen in the Save dialog, replaced as a whole or not at all; the outcome, with the
 // number of dates left out, is told in a message box.
-CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates,
-                                    FileDialogs& dialogs, TextFiles& files, Messages& messages);
+CalendarSaveOutcome SaveListedDates(Reckoner& reckoner, const ListedDates& dates, FileDialogs& dialogs,
+                                    TextFiles& files, Messages& messages);
 
 }  // namespace mirvo

@@ -67,7 +67,8 @@ std::string FestivalDayNotes(const std::vector<FestivalOnDay>& festivals) {
   std::string notes;
   for (const FestivalOnDay& f : festivals) {
     const std::string note = UncertainFestivalNote(f.day);
-    if (!note.empty()) notes += (notes.empty() ? "" : "\n") + f.day.festival->name(Language::kEnglish) + ": " + note;
+    if (!note.empty())
+      notes += (notes.empty() ? "" : "\n") + f.day.festival->name(Language::kEnglish) + ": " + note;
   }
   return notes;
 }

@@ -34,7 +34,8 @@ class FestivalCalendar {
   std::vector<FestivalOnDay> OfDay(Reckoner& reckoner, int32_t jdn);
 
  private:
-  using Key = std::tuple<mirvo::Country, int, bool, mirvo::SunMethod, int32_t>;  // country, meridian, history, method, year
+  using Key = std::tuple<mirvo::Country, int, bool, mirvo::SunMethod,
+                         int32_t>;  // country, meridian, history, method, year
   std::shared_ptr<const FestivalTable> table_;
   std::string error_;
   std::map<Key, std::vector<FestivalDay>> years_;
@@ -42,7 +43,8 @@ class FestivalCalendar {
 
 // The names of a day's festivals and periods in a language, joined by its list separator
 // ("中伏第3天", "Mid-Autumn Festival"), "" for none; `first` names only the first.
-std::string FestivalDayLine(Language language, const std::vector<FestivalOnDay>& festivals, bool first = false);
+std::string FestivalDayLine(Language language, const std::vector<FestivalOnDay>& festivals,
+                            bool first = false);
 // The uncertain notes of the day's festivals, one per line, "" when all are sure.
 std::string FestivalDayNotes(const std::vector<FestivalOnDay>& festivals);
 

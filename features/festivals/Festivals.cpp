@@ -25,7 +25,7 @@ constexpr int kMaxOffsetDays = 400;
 
 constexpr std::array<std::string_view, 10> kStems{"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 constexpr std::array<std::string_view, 12> kBranches{"子", "丑", "寅", "卯", "辰", "巳",
-                                                      "午", "未", "申", "酉", "戌", "亥"};
+                                                     "午", "未", "申", "酉", "戌", "亥"};
 
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) s.remove_prefix(1);
@@ -119,7 +119,8 @@ class RuleReader {
     const auto degrees = Next();
     const auto l = degrees ? Degrees(*degrees) : std::nullopt;
     if (!l) return Fail(error, "a longitude from 0 to 360 degrees must follow " + std::string(*kind));
-    if (anchor.term && (std::fmod(*l, 15) != 0)) return Fail(error, "a solar term's longitude is a multiple of 15");
+    if (anchor.term && (std::fmod(*l, 15) != 0))
+      return Fail(error, "a solar term's longitude is a multiple of 15");
     anchor.longitude = *l;
     if (at_ < t_.size() && t_[at_] == "previous-year") {
       anchor.yearOffset = -1;
@@ -172,7 +173,8 @@ class RuleReader {
           if (it != kBranches.end()) rule.cyclic = static_cast<int>(it - kBranches.begin()) + 1;
         }
       }
-      if (rule.cyclic == 0) return Fail(error, stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch");
+      if (rule.cyclic == 0)
+        return Fail(error, stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch");
       const auto n = NextInteger(1, 36);
       if (!n) return Fail(error, "a count from 1 to 36 must follow the " + std::string(*word));
       rule.count = *n;
@@ -195,7 +197,8 @@ class RuleReader {
 
 bool ReadCountryHeader(std::string_view line, FestivalCountry& country, std::string& error) {
   const auto t = Tokens(line.substr(1, line.size() - 2));
-  const auto number = t.size() == 3 ? Integer(t[0], 0, static_cast<int>(kAllCountries.size()) - 1) : std::nullopt;
+  const auto number =
+      t.size() == 3 ? Integer(t[0], 0, static_cast<int>(kAllCountries.size()) - 1) : std::nullopt;
   const auto known = number ? CountryFromNumber(*number) : std::nullopt;
   const auto longitude = t.size() == 3 ? Integer(t[2], kMinLongitude, kMaxLongitude) : std::nullopt;
   if (!known || !longitude || t[1].empty()) {
@@ -237,7 +240,8 @@ class YearDays {
   };
 
   std::optional<Result> Day(const FestivalRule& rule) {
-    if (rule.kind == FestivalRuleKind::kLunar || rule.kind == FestivalRuleKind::kLunarLast) return Lunar(rule);
+    if (rule.kind == FestivalRuleKind::kLunar || rule.kind == FestivalRuleKind::kLunarLast)
+      return Lunar(rule);
     const double cjdc = AnchorInstant(rule.anchor);
     Result result;
     result.jdn = FromAnchorDay(rule, JdnOf(cjdc));
@@ -342,15 +346,18 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     if (line.empty() || line.front() == '#') continue;
     if (line.front() == '[') {
       FestivalCountry country;
-      if (line.back() != ']' || !ReadCountryHeader(line, country, error)) return fail(error.empty() ? "bad country" : error);
-      if (table.Country(country.country) || table.Country(country.name)) return fail("country " + country.name + " twice");
+      if (line.back() != ']' || !ReadCountryHeader(line, country, error))
+        return fail(error.empty() ? "bad country" : error);
+      if (table.Country(country.country) || table.Country(country.name))
+        return fail("country " + country.name + " twice");
       table.countries.push_back(std::move(country));
       continue;
     }
     if (table.countries.empty()) return fail("a festival before the first [country]");
     const auto fields = Split(line, '|');
     if (fields.size() != 2 + kLanguageCount) {
-      return fail("a festival is id | rule | and a name in each of the " + std::to_string(kLanguageCount) + " languages");
+      return fail("a festival is id | rule | and a name in each of the " + std::to_string(kLanguageCount) +
+                  " languages");
     }
     Festival festival;
     festival.id = std::string(fields[0]);
@@ -364,7 +371,8 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     }
     if (!RuleReader(Tokens(fields[1])).Read(festival.rule, error, false)) return fail(error);
     for (int l = 0; l < kLanguageCount; ++l) {
-      if (fields[static_cast<size_t>(2 + l)].empty()) return fail("no name in " + std::string(LanguageTag(static_cast<Language>(l))));
+      if (fields[static_cast<size_t>(2 + l)].empty())
+        return fail("no name in " + std::string(LanguageTag(static_cast<Language>(l))));
       festival.names[static_cast<size_t>(l)] = std::string(fields[static_cast<size_t>(2 + l)]);
     }
     country.festivals.push_back(std::move(festival));
@@ -376,10 +384,11 @@ std::optional<FestivalTable> LoadFestivalTable(const std::string& dataFolder, st
   const std::string path = dataFolder + "/" + kFestivalFileName;
   const FileContent file = ReadRegularFile(path, kMaxFileBytes);
   if (file.status != FileContent::kRead) {
-    error = path + ": " + (file.status == FileContent::kMissing    ? "missing"
-                           : file.status == FileContent::kNotRegular ? "not a regular file"
-                           : file.status == FileContent::kTooLarge   ? "too large"
-                                                                     : file.reason);
+    error = path + ": " +
+            (file.status == FileContent::kMissing      ? "missing"
+             : file.status == FileContent::kNotRegular ? "not a regular file"
+             : file.status == FileContent::kTooLarge   ? "too large"
+                                                       : file.reason);
     return std::nullopt;
   }
   auto table = ParseFestivalTable(file.bytes, error);
@@ -391,7 +400,8 @@ bool FestivalDay::uncertain() const {
   return anchor || (month && month->uncertain()) || (nextMonth && nextMonth->newMoon.uncertain());
 }
 
-std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCountry& country, int32_t year) {
+std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCountry& country,
+                                            int32_t year) {
   std::vector<FestivalDay> days;
   // The term tables and the ephemeris need a few years either side.
   if (year <= Reckoner::kMinChineseYear + 2 || year >= Reckoner::kMaxChineseYear - 2) return days;
@@ -410,7 +420,8 @@ std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCo
     f.jdn = day->jdn;
     f.lastJdn = day->jdn + rule.spanDays - 1;
     if (rule.spanUntil) {
-      if (const auto end = year_days.Day(*rule.spanUntil); end && end->jdn > day->jdn) f.lastJdn = end->jdn - 1;
+      if (const auto end = year_days.Day(*rule.spanUntil); end && end->jdn > day->jdn)
+        f.lastJdn = end->jdn - 1;
     }
     if (day->anchor) {
       f.anchor = day->anchor;
@@ -425,7 +436,8 @@ std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCo
     }
     days.push_back(f);
   }
-  std::stable_sort(days.begin(), days.end(), [](const FestivalDay& a, const FestivalDay& b) { return a.jdn < b.jdn; });
+  std::stable_sort(days.begin(), days.end(),
+                   [](const FestivalDay& a, const FestivalDay& b) { return a.jdn < b.jdn; });
   return days;
 }
 
@@ -473,8 +485,9 @@ std::string UncertainFestivalNote(const FestivalDay& day) {
            (a.offsetSeconds < 0 ? " before midnight" : " after midnight");
   }
   if (day.month || day.nextMonth) {
-    const std::string month = day.nextMonth ? UncertainMonthPageNote(day.month.value_or(MonthMargin{}), *day.nextMonth)
-                                            : UncertainMonthNote(*day.month);
+    const std::string month = day.nextMonth
+                                  ? UncertainMonthPageNote(day.month.value_or(MonthMargin{}), *day.nextMonth)
+                                  : UncertainMonthNote(*day.month);
     if (!month.empty()) note += (note.empty() ? "" : "; ") + month;
   }
   return note;

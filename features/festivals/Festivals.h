@@ -22,25 +22,25 @@ inline constexpr char kFestivalFileName[] = "festivals.txt";
 
 // The instant a seasonal rule counts from, in a given CE year.
 struct FestivalAnchor {
-  bool term = true;        // a solar term of the term tables, or the Sun at any longitude
-  double longitude = 0;    // apparent solar longitude, degrees 0 ≤ L < 360
-  int yearOffset = 0;      // 0: the instant in the CE year of the festival; -1: the year before
+  bool term = true;      // a solar term of the term tables, or the Sun at any longitude
+  double longitude = 0;  // apparent solar longitude, degrees 0 ≤ L < 360
+  int yearOffset = 0;    // 0: the instant in the CE year of the festival; -1: the year before
 };
 
 enum class FestivalRuleKind { kLunar, kLunarLast, kAnchorDay, kStemDay, kBranchDay, kNinePeriod };
 
 struct FestivalRule {
   FestivalRuleKind kind = FestivalRuleKind::kLunar;
-  int month = 0;           // lunar rules
-  int day = 0;             // kLunar
-  FestivalAnchor anchor;   // the other rules
-  int offset = 0;          // days after the day the rule names (negative before it)
-  int cyclic = 0;          // kStemDay 1..10 (甲..癸), kBranchDay 1..12 (子..亥)
-  int count = 0;           // the count-th such day, or the count-th nine-day period
-  int spanDays = 1;        // days of the period the day opens (9 for a nine-day period)
+  int month = 0;          // lunar rules
+  int day = 0;            // kLunar
+  FestivalAnchor anchor;  // the other rules
+  int offset = 0;         // days after the day the rule names (negative before it)
+  int cyclic = 0;         // kStemDay 1..10 (甲..癸), kBranchDay 1..12 (子..亥)
+  int count = 0;          // the count-th such day, or the count-th nine-day period
+  int spanDays = 1;       // days of the period the day opens (9 for a nine-day period)
   std::shared_ptr<const FestivalRule> spanUntil;  // the period ends the day before its day
   std::shared_ptr<const FestivalRule> before;     // the day counts only before its day
-  std::string text;        // the rule as the file writes it, spaces normalised
+  std::string text;                               // the rule as the file writes it, spaces normalised
 };
 
 struct Festival {
@@ -52,8 +52,8 @@ struct Festival {
 
 struct FestivalCountry {
   mirvo::Country country = kChina;  // the file writes its stored number
-  std::string name;        // "china", as --country takes it
-  int longitude = 120;     // reference meridian, degrees east
+  std::string name;                 // "china", as --country takes it
+  int longitude = 120;              // reference meridian, degrees east
   std::vector<Festival> festivals;
 };
 
@@ -72,14 +72,14 @@ std::optional<FestivalTable> LoadFestivalTable(const std::string& dataFolder, st
 // A day a festival falls on.
 struct FestivalDay {
   const Festival* festival = nullptr;
-  int32_t year = 0;        // the festival's year: the CE year its lunar year begins in, or its anchor's
-  int32_t jdn = 0;         // its civil day at the meridian
-  int32_t lastJdn = 0;     // the last day of the period it opens (jdn itself for a single day)
+  int32_t year = 0;     // the festival's year: the CE year its lunar year begins in, or its anchor's
+  int32_t jdn = 0;      // its civil day at the meridian
+  int32_t lastJdn = 0;  // the last day of the period it opens (jdn itself for a single day)
   // Why other tables may give another day: the month it lies in, or its anchor's instant closer
   // to midnight than the uncertainty of its time (only when the other civil day of that instant
   // would give another day).
   std::optional<MonthMargin> month;
-  std::optional<MonthMargin> nextMonth;   // on a month's last day: the month after, whose first day ends it
+  std::optional<MonthMargin> nextMonth;  // on a month's last day: the month after, whose first day ends it
   std::optional<DecidingInstant> anchor;
   double anchorLongitude = 0;
   bool uncertain() const;
@@ -88,8 +88,7 @@ struct FestivalDay {
 // The days of the country's festivals of the CE year `year` (as FestivalDay::year says), in day
 // order (table order on the same day), under the reckoner's meridian and epoch. A festival whose
 // `before` bound it misses that year has no day. Years the calendar does not compute give none.
-std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCountry& country,
-                                            int32_t year);
+std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCountry& country, int32_t year);
 
 // The festivals and periods a civil day lies in, with the day's number in its period (1 for the
 // festival's own day).
@@ -97,8 +96,7 @@ struct FestivalOnDay {
   FestivalDay day;
   int dayOfPeriod = 1;
 };
-std::vector<FestivalOnDay> FestivalsOfDay(Reckoner& reckoner, const FestivalCountry& country,
-                                          int32_t jdn);
+std::vector<FestivalOnDay> FestivalsOfDay(Reckoner& reckoner, const FestivalCountry& country, int32_t jdn);
 
 // The name of a day of a festival's period: the name itself on its first day, then "初伏第3天",
 // "三九第4天", "Middle Fu (dog days), day 3" as each language counts.

@@ -26,7 +26,8 @@ class FestivalList : public Listing {
     dates_.language = inputs_.language;
     dates_.festivalCountry = inputs_.festivals ? inputs_.festivals->Country(inputs_.country) : nullptr;
     out.Append(Header());
-    if (dates_.festivalCountry == nullptr) out.Append(ListingWorded(language(), ListingPhrase::kNoFestivalTable, {}));
+    if (dates_.festivalCountry == nullptr)
+      out.Append(ListingWorded(language(), ListingPhrase::kNoFestivalTable, {}));
     return dates_.festivalCountry != nullptr;
   }
 
@@ -63,9 +64,9 @@ class FestivalList : public Listing {
                            {std::to_string(year_), std::to_string(options_.years), longitude,
                             CountryWord(language(), inputs_.country)});
     }
-    return "Festivals and seasonal days from " + std::to_string(year_) + ", " + std::to_string(options_.years) +
-           (options_.years == 1 ? " year" : " years") + "\n(longitude " + longitude + "º E, " +
-           listing::CountryName(inputs_.country) + ")\n";
+    return "Festivals and seasonal days from " + std::to_string(year_) + ", " +
+           std::to_string(options_.years) + (options_.years == 1 ? " year" : " years") + "\n(longitude " +
+           longitude + "º E, " + listing::CountryName(inputs_.country) + ")\n";
   }
 
   // The names are those of the list's language; the lunar date keeps its code notation.

@@ -22,12 +22,12 @@ enum class ListingPhrase : int {
   kJcNewYearsHeader,     // the same
   kInvalidDate,          // {lunar date}
   kAnomaly,
-  kRangeEnd,             // {date}
-  kRangeStart,           // {date}
-  kStoppedAfterYear,     // {year}
+  kRangeEnd,          // {date}
+  kRangeStart,        // {date}
+  kStoppedAfterYear,  // {year}
   kStoppedBeforeFirstYear,
-  kEndedAfterYear,       // {year} {what changed}
-  kEndedBeforeFirstYear, // {what changed}
+  kEndedAfterYear,        // {year} {what changed}
+  kEndedBeforeFirstYear,  // {what changed}
   kChangedCountry,
   kChangedLongitude,
   kChangedEpoch,
@@ -35,18 +35,19 @@ enum class ListingPhrase : int {
   kChangedHistory,
   kYearDataTitleWithTerms,
   kYearDataTitle,
-  kYearDataSpan,         // {cycle-year} {year} {CE|JC} {epoch and method} {zone} {longitude} {country}
+  kYearDataSpan,  // {cycle-year} {year} {CE|JC} {epoch and method} {zone} {longitude} {country}
   kYearDataHistory,
-  kSuiMonths,            // {cycle-year} {months}
-  kNianMonths,           // {cycle-year} {months}
-  kFestivalsHeader,      // {first year} {years} {longitude} {country}
+  kSuiMonths,        // {cycle-year} {months}
+  kNianMonths,       // {cycle-year} {months}
+  kFestivalsHeader,  // {first year} {years} {longitude} {country}
   kNoFestivalTable,
-  kFestivalUntil,        // {last day of the period}
-  kFestivalUncertain,    // {note}
+  kFestivalUntil,      // {last day of the period}
+  kFestivalUncertain,  // {note}
 };
 
 // The phrase in the language with its texts put in; "" for a value outside either enum.
-std::string ListingWorded(Language language, ListingPhrase phrase, std::initializer_list<std::string_view> texts);
+std::string ListingWorded(Language language, ListingPhrase phrase,
+                          std::initializer_list<std::string_view> texts);
 
 // The setting whose change ends a running list (kNone: none changed).
 enum class ListChange { kNone, kCountry, kLongitude, kEpoch, kMethod, kHistory };

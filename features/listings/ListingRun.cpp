@@ -58,8 +58,7 @@ bool ListingRun::Step(Clock::duration budget) {
   const Clock::time_point end = now_() + budget;
   bool more = true;
   try {
-    while ((more = listing_->Step(out_)) && out_.messages.empty() && now_() < end) {
-    }
+    while ((more = listing_->Step(out_)) && out_.messages.empty() && now_() < end) {}
   } catch (const std::exception& e) {
     Failed(e);
     more = false;

@@ -32,8 +32,7 @@ class ListingRun {
   // Begins a listing in place of any other (which ends without a word) and writes its header.
   // False when it has ended already: nothing to list, or an error, queued as a message titled
   // errorTitle.
-  bool Start(std::unique_ptr<Listing> listing, int mode,
-             const std::string& errorTitle = kListingErrorTitle);
+  bool Start(std::unique_ptr<Listing> listing, int mode, const std::string& errorTitle = kListingErrorTitle);
   // Steps until the budget is used, a message is queued or the listing ends; at least one step.
   // A stop asked for, or a changed setting, ends it first. False once it has ended.
   bool Step(Clock::duration budget);

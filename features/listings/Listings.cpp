@@ -23,12 +23,10 @@ ListingInputs InputsOf(Reckoner& reckoner, double ajd) {
 void RunListing(Listing& listing, ListingOutput& out, int mode, const std::string& errorTitle) {
   try {
     if (listing.Start(out)) {
-      while (!out.StopRequested() && listing.Step(out)) {
-      }
+      while (!out.StopRequested() && listing.Step(out)) {}
     }
   } catch (const std::exception& e) {
-    out.Message(errorTitle, e.what(),
-                mode == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
+    out.Message(errorTitle, e.what(), mode == kModeNewYears ? MessageIcon::kError : MessageIcon::kWarning);
   }
   listing.Finish(out);
 }
@@ -52,7 +50,9 @@ const char* ListCaption(int mode) {
   }
 }
 
-bool ListSavesDates(int mode) { return mode == kModeNewYears || mode == kModeMonths || mode == kModeFestivals; }
+bool ListSavesDates(int mode) {
+  return mode == kModeNewYears || mode == kModeMonths || mode == kModeFestivals;
+}
 
 std::string RangeEndLine(Language language) {
   const std::string end = listing::DateText(listing::DateOfJdn(listing::LastListedDay(), false));
@@ -99,16 +99,14 @@ int DefaultListYears(int mode, bool leapMonthsOnly) {
   return 20;
 }
 
-int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly,
-                    std::string& boxText) {
+int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly, std::string& boxText) {
   const size_t slot = mode >= 1 && mode <= 5 ? static_cast<size_t>(mode) : 0;
   if (!boxText.empty()) {
     boxText = KeepCharacters(boxText, "0123456789");
     // Leading zeros and any length of digits: the value is capped, never overflowed.
     const size_t first = boxText.find_first_not_of('0');
     const std::string digits = first == std::string::npos ? "0" : boxText.substr(first);
-    remembered[slot] = digits.size() > 4 ? kMaxListYears
-                                         : std::min(std::stoi(digits), kMaxListYears);
+    remembered[slot] = digits.size() > 4 ? kMaxListYears : std::min(std::stoi(digits), kMaxListYears);
   }
   const int years = remembered[slot] > 0 ? remembered[slot] : DefaultListYears(mode, leapMonthsOnly);
   boxText = std::to_string(years);

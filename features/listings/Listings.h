@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "core/names/Language.h"
+#include "features/festivals/FestivalCalendar.h"
+#include "features/listings/ListingPhrases.h"
+#include "features/listings/LunarRecords.h"
 #include "platform/calendarlib/CalendarRecords.h"
 #include "platform/services/Services.h"
-#include "features/listings/ListingPhrases.h"
-#include "features/festivals/FestivalCalendar.h"
-#include "features/listings/LunarRecords.h"
 
 namespace mirvo {
 
@@ -27,12 +27,12 @@ class Reckoner;
 
 // The modes of the data window.
 enum DataMode : int {
-  kModeNewYears = 1,       // lunar new years or anniversaries
-  kModeMonths = 2,         // starts of all months, or of the leap months only
-  kModeYearData = 3,       // dark moons and solar terms of three sui
-  kModeTest = 4,           // conversions to day numbers and back
-  kModeEuroNewYears = 5,   // lunar dates of the European new years
-  kModeFestivals = 6,      // festivals and seasonal days
+  kModeNewYears = 1,      // lunar new years or anniversaries
+  kModeMonths = 2,        // starts of all months, or of the leap months only
+  kModeYearData = 3,      // dark moons and solar terms of three sui
+  kModeTest = 4,          // conversions to day numbers and back
+  kModeEuroNewYears = 5,  // lunar dates of the European new years
+  kModeFestivals = 6,     // festivals and seasonal days
 };
 
 // Window captions and messages of the listings.
@@ -54,10 +54,10 @@ inline constexpr int kMaxListYears = 9999;
 
 // What a listing reads from the main window when it starts.
 struct ListingInputs {
-  double ajd = 2451545.0;                               // the current instant
+  double ajd = 2451545.0;  // the current instant
   std::string epochMethod = "Epoch = -2696, method = true sun";
   Country country = kChina;
-  std::string zoneLabel = "CCT";                        // label of the reference meridian
+  std::string zoneLabel = "CCT";  // label of the reference meridian
   // The language of the calendar names in the lists (the terms' names of the year data, the
   // stem-branch names of the European new years) and of the headers and closing lines; codes and
   // numbers stay as they are.
@@ -91,7 +91,10 @@ class ListingOutput {
 // An output that keeps the text and the messages (the command-line tool and the tests).
 class TextOutput : public ListingOutput {
  public:
-  struct Shown { std::string title, text; MessageIcon icon; };
+  struct Shown {
+    std::string title, text;
+    MessageIcon icon;
+  };
   std::string text;
   std::vector<Shown> messages;
   void Append(std::string_view piece) override { text += piece; }
@@ -104,15 +107,15 @@ class TextOutput : public ListingOutput {
 // calendar export writes), with the meridian they were computed for.
 struct ListedDates {
   enum Kind { kNone, kAnniversaries, kMonthStarts, kFestivals } kind = kNone;
-  ChlDate start;                        // anniversaries: the lunar date of the first year
-  std::vector<AnniversaryYear> years;   // anniversaries (or new years), one per lunar year
-  std::vector<MonthStart> months;       // month starts, valid ones only
+  ChlDate start;                       // anniversaries: the lunar date of the first year
+  std::vector<AnniversaryYear> years;  // anniversaries (or new years), one per lunar year
+  std::vector<MonthStart> months;      // month starts, valid ones only
   bool leapMonthsOnly = false;
   int longitude = 120;
   Country country = kChina;
   Epoch epoch = Epoch::kOlder;
-  bool historical = false;              // each lunar year computed for its almanac's meridian
-  std::vector<FestivalDay> festivals;   // festival days, in list order
+  bool historical = false;                  // each lunar year computed for its almanac's meridian
+  std::vector<FestivalDay> festivals;       // festival days, in list order
   std::vector<ChlDate> festivalLunarDates;  // the lunar date of each, under the list's settings
   const FestivalCountry* festivalCountry = nullptr;
   Language language = Language::kEnglish;  // of the festival names
@@ -178,14 +181,12 @@ int DefaultListYears(int mode, bool leapMonthsOnly);
 // The number of years as the List button settles it: the digits of the box (written back) become
 // the mode's remembered value, capped at kMaxListYears; when that is not positive the mode's
 // default is used. The box then shows the number used, which is returned.
-int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly,
-                    std::string& boxText);
+int SettleListYears(std::array<int, 6>& remembered, int mode, bool leapMonthsOnly, std::string& boxText);
 
 // Year data: the dark moons of the sui before, of and after the instant's sui, with their lunar
 // month labels and counts of major terms, the chosen solar terms between them, and the length of
 // every sui and nian.
-std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
-                         const ListingOptions& options);
+std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options);
 
 // The window's title of a list mode, and whether its list has dates to save as iCalendar.
 const char* ListCaption(int mode);

@@ -13,8 +13,8 @@
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
 #include "features/listings/LunarRecords.h"
-#include "util/Text.h"
 #include "features/tables/MainTables.h"
+#include "util/Text.h"
 
 namespace mirvo {
 namespace {
@@ -49,7 +49,8 @@ class RangedList : public Listing {
   bool English() const { return language() == Language::kEnglish; }
   // The words of a header's parentheses: the epoch and method, the longitude, the country.
   std::string EpochMethodText(const Reckoner& reckoner, const ListingInputs& inputs) const {
-    return English() ? inputs.epochMethod : EpochMethodWords(language(), reckoner.Epoch(), reckoner.SunMethod());
+    return English() ? inputs.epochMethod
+                     : EpochMethodWords(language(), reckoner.Epoch(), reckoner.SunMethod());
   }
 
  private:
@@ -87,21 +88,20 @@ class NewYearsList : public RangedList {
     listed_.historical = reckoner_.Historical();
     listed_.epoch = reckoner_.Epoch();
     if (!English()) {
-      out.Append(ListingWorded(language(), newYears_ ? ListingPhrase::kNewYearsHeader : ListingPhrase::kAnniversariesHeader,
-                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
-                                CountryWord(language(), inputs_.country)}));
+      out.Append(ListingWorded(
+          language(), newYears_ ? ListingPhrase::kNewYearsHeader : ListingPhrase::kAnniversariesHeader,
+          {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+           CountryWord(language(), inputs_.country)}));
       return true;
     }
     std::string header;
     if (newYears_) {
       header = "Lunar New Year's Day ";
     } else {
-      header = std::string(CountryOf(inputs_.country).adjective) +
-               " Lunar Calendar anniversaries\n";
+      header = std::string(CountryOf(inputs_.country).adjective) + " Lunar Calendar anniversaries\n";
     }
-    header += "with corresponding European date and JDN\n(" + inputs_.epochMethod +
-              ", longitude " + LongitudeText(reckoner_.ReferenceLongitude()) +
-              listing::CountryName(inputs_.country) + ")";
+    header += "with corresponding European date and JDN\n(" + inputs_.epochMethod + ", longitude " +
+              LongitudeText(reckoner_.ReferenceLongitude()) + listing::CountryName(inputs_.country) + ")";
     if (newYears_) header += "\nplus number of months, J1's and Z1's in the nian";
     out.Append(header + ":\n");
     return true;
@@ -123,7 +123,9 @@ class NewYearsList : public RangedList {
     }
     if (!options_.omitInvalid) {
       for (const ChlDate& tried : year.invalid)
-        text += ListingWorded(language(), ListingPhrase::kInvalidDate, {reckoner_.ChlDateText(tried, 0, "CHL")}) + "\n";
+        text +=
+            ListingWorded(language(), ListingPhrase::kInvalidDate, {reckoner_.ChlDateText(tried, 0, "CHL")}) +
+            "\n";
     }
     if (!year.found) {
       text += ListingWorded(language(), ListingPhrase::kAnomaly, {}) + "\n";
@@ -180,19 +182,19 @@ class MonthStartsList : public RangedList {
     const std::string span = "for " + std::to_string(n) + " year" + (n > 1 ? "s" : "") + " from " +
                              std::to_string(year_) + " " + letters;
     if (!English()) {
-      out.Append(ListingWorded(language(), options_.leapMonthsOnly ? ListingPhrase::kLeapMonthsHeader
-                                                                   : ListingPhrase::kMonthStartsHeader,
-                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
-                                CountryWord(language(), inputs_.country), std::to_string(n), std::to_string(year_),
-                                letters}));
+      out.Append(ListingWorded(
+          language(),
+          options_.leapMonthsOnly ? ListingPhrase::kLeapMonthsHeader : ListingPhrase::kMonthStartsHeader,
+          {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+           CountryWord(language(), inputs_.country), std::to_string(n), std::to_string(year_), letters}));
     }
     std::string header;
     if (options_.leapMonthsOnly) {
       header = "Leap months with corresponding date CE and Julian day number\n" + span + " (" +
                inputs_.epochMethod + ",\n";
     } else {
-      header = "Starts of all months with corresponding date CE\nand Julian day number " + span +
-               "\n(" + inputs_.epochMethod + ", ";
+      header = "Starts of all months with corresponding date CE\nand Julian day number " + span + "\n(" +
+               inputs_.epochMethod + ", ";
     }
     header += "longitude" + Spaced(reckoner_.ReferenceLongitude()) + "º E, " +
               listing::CountryName(inputs_.country) + "):\n";
@@ -253,8 +255,7 @@ class MonthStartsList : public RangedList {
     const ChlDate& date = start.date;
     std::string chl = reckoner_.ChlDateText(date, 0, "CHL");
     if (listing::CharacterCount(chl) < 15) chl += " ";
-    std::string line = chl + " =  " +
-                       listing::DateText(listing::DateOfJdn(date.jdn, options_.julian)) +
+    std::string line = chl + " =  " + listing::DateText(listing::DateOfJdn(date.jdn, options_.julian)) +
                        (options_.julian ? " JC = " : " CE = ") + Spaced(date.jdn) + " JDN" +
                        (start.length == 30 ? "  30 days" : "  29 days");
     if (!(date.leap && date.month >= 10)) {
@@ -281,17 +282,17 @@ class EuroNewYearsList : public RangedList {
   bool Start(ListingOutput& out) override {
     year_ = listing::DateOfJdn(JdnOf(CjdlFromAjd(inputs_.ajd)), options_.julian).year;
     if (!English()) {
-      out.Append(ListingWorded(language(), options_.julian ? ListingPhrase::kJcNewYearsHeader
-                                                           : ListingPhrase::kCeNewYearsHeader,
-                               {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
-                                CountryWord(language(), inputs_.country)}));
+      out.Append(ListingWorded(
+          language(), options_.julian ? ListingPhrase::kJcNewYearsHeader : ListingPhrase::kCeNewYearsHeader,
+          {EpochMethodText(reckoner_, inputs_), std::to_string(reckoner_.ReferenceLongitude()),
+           CountryWord(language(), inputs_.country)}));
       return true;
     }
-    const std::string header =
-        std::string("Lunar calendar dates of New Years Day in the ") +
-        (options_.julian ? "Julian Calendar" : "Common Era Calendar") + "\n(" +
-        inputs_.epochMethod + ", longitude " + LongitudeText(reckoner_.ReferenceLongitude()) +
-        listing::CountryName(inputs_.country) + ")\n";
+    const std::string header = std::string("Lunar calendar dates of New Years Day in the ") +
+                               (options_.julian ? "Julian Calendar" : "Common Era Calendar") + "\n(" +
+                               inputs_.epochMethod + ", longitude " +
+                               LongitudeText(reckoner_.ReferenceLongitude()) +
+                               listing::CountryName(inputs_.country) + ")\n";
     out.Append(header);
     return true;
   }
@@ -310,9 +311,8 @@ class EuroNewYearsList : public RangedList {
       if (!chl.valid) return false;
       // The second line names the day, month and year: by their stem-branch names in English,
       // by the lunar date with its names in the other languages.
-      const std::string names =
-          English() ? reckoner_.ChlDateStemBranchText(chl)
-                    : LunarDateWords(language(), chl, jdn, inputs_.country, true);
+      const std::string names = English() ? reckoner_.ChlDateStemBranchText(chl)
+                                          : LunarDateWords(language(), chl, jdn, inputs_.country, true);
       buffer_ += std::to_string(january.year) + "-01-01 " + (options_.julian ? "JC = " : "CE = ") +
                  reckoner_.ChlDateText(chl, 0, "CHL") + "\n" + names + "\n";
     }
@@ -358,7 +358,8 @@ std::unique_ptr<Listing> MakeList(int mode, Reckoner& reckoner, const ListingInp
   switch (mode) {
     case kModeNewYears: return Speaking(std::make_unique<NewYearsList>(reckoner, inputs, options), inputs);
     case kModeMonths: return Speaking(std::make_unique<MonthStartsList>(reckoner, inputs, options), inputs);
-    case kModeEuroNewYears: return Speaking(std::make_unique<EuroNewYearsList>(reckoner, inputs, options), inputs);
+    case kModeEuroNewYears:
+      return Speaking(std::make_unique<EuroNewYearsList>(reckoner, inputs, options), inputs);
     case kModeFestivals: return Speaking(MakeFestivalList(reckoner, inputs, options), inputs);
     default: return nullptr;
   }

@@ -37,10 +37,8 @@ const char* AnniversaryPolicyName(AnniversaryPolicy policy) {
   return "";
 }
 
-AnniversarySeries::AnniversarySeries(Reckoner& reckoner, const ChlDate& start,
-                                     AnniversaryPolicy policy)
-    : reckoner_(reckoner), start_(start), policy_(policy), cycle_(start.cycle),
-      position_(start.position) {
+AnniversarySeries::AnniversarySeries(Reckoner& reckoner, const ChlDate& start, AnniversaryPolicy policy)
+    : reckoner_(reckoner), start_(start), policy_(policy), cycle_(start.cycle), position_(start.position) {
   start_.epoch = reckoner.Epoch();
 }
 

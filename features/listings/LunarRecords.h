@@ -25,20 +25,19 @@ enum class AnniversaryPolicy {
 
 // One lunar year of an anniversary.
 struct AnniversaryYear {
-  int index = 0;            // 0 for the first year
-  ChlDate wanted;           // the anniversary's month, leap flag and day in this lunar year
-  bool noSuchMonth = false; // the year has no such leap month
-  bool noSuchDay = false;   // day 30 of the month it names or falls back to does not exist:
-  ChlDate missingDay;       // that day 30
+  int index = 0;             // 0 for the first year
+  ChlDate wanted;            // the anniversary's month, leap flag and day in this lunar year
+  bool noSuchMonth = false;  // the year has no such leap month
+  bool noSuchDay = false;    // day 30 of the month it names or falls back to does not exist:
+  ChlDate missingDay;        // that day 30
   // The listing's tries that do not exist, in the order it makes them (kListing and kEarlier).
   std::vector<ChlDate> invalid;
-  bool found = false;       // date holds the day (valid, jdn set)
+  bool found = false;  // date holds the day (valid, jdn set)
   ChlDate date;
-  bool anomaly = false;     // not found for another reason than the two above
+  bool anomaly = false;  // not found for another reason than the two above
   bool Moved() const {
-    return found && (date.month != wanted.month || date.day != wanted.day ||
-                     date.leap != wanted.leap || date.cycle != wanted.cycle ||
-                     date.position != wanted.position);
+    return found && (date.month != wanted.month || date.day != wanted.day || date.leap != wanted.leap ||
+                     date.cycle != wanted.cycle || date.position != wanted.position);
   }
 };
 
@@ -69,9 +68,9 @@ const char* AnniversaryPolicyName(AnniversaryPolicy policy);
 
 // The first day of a lunar month of one year.
 struct MonthStart {
-  ChlDate date;         // day 1 (jdn set when status is kChlValid)
-  int16_t status = 0;   // ChlToDay's status; months the year lacks are left out
-  int length = 0;       // 29 or 30 when valid
+  ChlDate date;        // day 1 (jdn set when status is kChlValid)
+  int16_t status = 0;  // ChlToDay's status; months the year lacks are left out
+  int length = 0;      // 29 or 30 when valid
 };
 // Month 1 to 12 of the lunar year whose new year falls in CE year `year`, each followed by its
 // leap month when the year has one (only the leap months when leapOnly).

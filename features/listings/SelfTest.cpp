@@ -32,8 +32,8 @@ bool RoundTrip(Reckoner& reckoner, Date date, bool valid, Same same, Text text, 
     out.Append("1");
     return true;
   }
-  out.Append("\n" + text(date) + " ->" + Spaced(date.jdn) + " but\n" + std::to_string(back.jdn) +
-             " -> " + text(back) + "\n");
+  out.Append("\n" + text(date) + " ->" + Spaced(date.jdn) + " but\n" + std::to_string(back.jdn) + " -> " +
+             text(back) + "\n");
   return false;
 }
 
@@ -52,8 +52,8 @@ bool TestChineseDates(Reckoner& reckoner, ChsDate chs, ChlDate chl, ListingOutpu
   return RoundTrip(
       reckoner, chl, chlValid,
       [](const ChlDate& a, const ChlDate& b) {
-        return a.cycle == b.cycle && a.position == b.position && a.month == b.month &&
-               a.leap == b.leap && a.day == b.day;
+        return a.cycle == b.cycle && a.position == b.position && a.month == b.month && a.leap == b.leap &&
+               a.day == b.day;
       },
       [&](const ChlDate& d) { return reckoner.ChlDateText(d, 0, "CHL"); }, out);
 }

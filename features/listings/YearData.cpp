@@ -8,12 +8,12 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
+#include "features/display/Display.h"
 #include "features/display/Phrases.h"
 #include "features/display/Sentences.h"
 #include "features/listings/ListingPhrases.h"
 #include "features/listings/ListingTexts.h"
 #include "features/listings/Listings.h"
-#include "features/display/Display.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -31,8 +31,8 @@ std::string EventColumns(int32_t jdn, double cjd, bool julian, const std::string
 
 // "Sui 79-41 was a normal sui, with 12 months." for a year of 11 to 13 months; nothing for the
 // partial year before the first boundary (its count starts far below zero).
-void Summary(std::string& text, const char* kind, const char* word, const CyclePlace& place,
-             int months, Language language) {
+void Summary(std::string& text, const char* kind, const char* word, const CyclePlace& place, int months,
+             Language language) {
   if (months <= 10) return;
   if (language != Language::kEnglish) {
     const std::string year = std::to_string(place.cycle) + "-" + std::to_string(place.position);
@@ -43,9 +43,12 @@ void Summary(std::string& text, const char* kind, const char* word, const CycleP
     return;
   }
   text += kind + Spaced(place.cycle) + "-" + std::to_string(place.position);
-  if (months == 11) text += std::string(" was a short ") + word + ", with 11 months.\n";
-  else if (months == 12) text += std::string(" was a normal ") + word + ", with 12 months.\n";
-  else if (months == 13) text += std::string(" was a long ") + word + ", with 13 months.\n";
+  if (months == 11)
+    text += std::string(" was a short ") + word + ", with 11 months.\n";
+  else if (months == 12)
+    text += std::string(" was a normal ") + word + ", with 12 months.\n";
+  else if (months == 13)
+    text += std::string(" was a long ") + word + ", with 13 months.\n";
 }
 
 // The lines of the terms from term t up to the day before next, those the options ask for; t is
@@ -76,15 +79,15 @@ std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const 
 
 }  // namespace
 
-std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs,
-                         const ListingOptions& options) {
+std::string YearDataText(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options) {
   const double cjdc = CjdcFromAjd(inputs.ajd, reckoner.ReferenceDegrees());
   const int32_t day = JdnOf(cjdc);
   const int32_t sui = reckoner.ephemeris().SuiYearOf(day, reckoner.ReferenceDegrees());
   const CyclePlace first{CycleOf(sui - 1, reckoner.Epoch()), PositionOf(sui - 1)};
   const Language language = inputs.language;
-  std::string text = language == Language::kEnglish ? YearDataHeader(reckoner, inputs, options, first, sui)
-                                                    : YearDataHeaderIn(language, reckoner, inputs, options, first, sui);
+  std::string text = language == Language::kEnglish
+                         ? YearDataHeader(reckoner, inputs, options, first, sui)
+                         : YearDataHeaderIn(language, reckoner, inputs, options, first, sui);
   // The tables reach no further than the days the calendar serves.
   if (day < Reckoner::kMinChineseDay || day > Reckoner::kMaxChineseDay) return text;
   return text + YearDataBody(reckoner, inputs, options, first, cjdc);
@@ -99,15 +102,15 @@ std::string YearDataHeader(Reckoner& reckoner, const ListingInputs& inputs, cons
   const bool withTerms = options.majorTerms || options.minorTerms;
   std::string text = "Dates, times and chronological Julian dates of dark moons\n";
   if (withTerms) text += "and solar terms ";
-  text += "for 3 solar years beginning" + Spaced(first.cycle) + "-" +
-          std::to_string(first.position) + " (" + std::to_string(sui - 1) +
-          (julian ? " JC" : " CE") + "),\n";
+  text += "for 3 solar years beginning" + Spaced(first.cycle) + "-" + std::to_string(first.position) + " (" +
+          std::to_string(sui - 1) + (julian ? " JC" : " CE") + "),\n";
   text += inputs.epochMethod + ".  Times are " + inputs.zoneLabel + " times,\n";
-  text += "which assume longitude" + Spaced(longitude) + "º E (" +
-          listing::CountryName(inputs.country) + ") as reference meridian.\n";
+  text += "which assume longitude" + Spaced(longitude) + "º E (" + listing::CountryName(inputs.country) +
+          ") as reference meridian.\n";
   if (reckoner.Historical()) {
-    text += "The months follow the calendar's history: a dark moon whose time is marked with a\n"
-            "meridian (E120) is that meridian's time, for which the almanac of its year was computed.\n";
+    text +=
+        "The months follow the calendar's history: a dark moon whose time is marked with a\n"
+        "meridian (E120) is that meridian's time, for which the almanac of its year was computed.\n";
   }
   return text;
 }
@@ -115,13 +118,14 @@ std::string YearDataHeader(Reckoner& reckoner, const ListingInputs& inputs, cons
 std::string YearDataHeaderIn(Language language, Reckoner& reckoner, const ListingInputs& inputs,
                              const ListingOptions& options, const CyclePlace& first, int32_t sui) {
   const bool withTerms = options.majorTerms || options.minorTerms;
-  std::string text =
-      ListingWorded(language, withTerms ? ListingPhrase::kYearDataTitleWithTerms : ListingPhrase::kYearDataTitle, {});
-  text += ListingWorded(language, ListingPhrase::kYearDataSpan,
-                        {std::to_string(first.cycle) + "-" + std::to_string(first.position), std::to_string(sui - 1),
-                         options.julian ? "JC" : "CE", EpochMethodWords(language, reckoner.Epoch(), reckoner.SunMethod()),
-                         inputs.zoneLabel, std::to_string(reckoner.ReferenceLongitude()),
-                         CountryWord(language, inputs.country)});
+  std::string text = ListingWorded(
+      language, withTerms ? ListingPhrase::kYearDataTitleWithTerms : ListingPhrase::kYearDataTitle, {});
+  text +=
+      ListingWorded(language, ListingPhrase::kYearDataSpan,
+                    {std::to_string(first.cycle) + "-" + std::to_string(first.position),
+                     std::to_string(sui - 1), options.julian ? "JC" : "CE",
+                     EpochMethodWords(language, reckoner.Epoch(), reckoner.SunMethod()), inputs.zoneLabel,
+                     std::to_string(reckoner.ReferenceLongitude()), CountryWord(language, inputs.country)});
   if (reckoner.Historical()) text += ListingWorded(language, ListingPhrase::kYearDataHistory, {});
   return text;
 }
@@ -181,7 +185,8 @@ std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const 
     }
     if (suiStarts || nianStarts || withTerms) body += "\n";
     const bool ownMeridian = month.meridian == reckoner.ReferenceMeridian();
-    body += EventColumns(month.day, month.cjdc, julian, ownMeridian ? inputs.zoneLabel : MeridianCode(month.meridian)) +
+    body += EventColumns(month.day, month.cjdc, julian,
+                         ownMeridian ? inputs.zoneLabel : MeridianCode(month.meridian)) +
             "  LN" + Spaced(table.firstLunation + m) + " M" + month.label + " (" +
             std::to_string(month.majorTerms) + " zq)\n";
     ++monthsOfSui;
@@ -190,8 +195,7 @@ std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const 
     // The terms of the month: from its first day to the day before the next dark moon, so a term
     // on the day of a dark moon is listed under the month that begins then.
     if (m + 1 >= count) continue;
-    TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel,
-              language);
+    TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel, language);
   }
   Summary(body, "Sui", "sui", suiPlace, monthsOfSui, language);
   return text + body;

@@ -11,10 +11,10 @@
 #include "core/ephemeris/MoonPhase.h"
 #include "features/display/Phrases.h"
 #include "features/display/Sentences.h"
-#include "features/tables/MainTables.h"
 #include "features/festivals/FestivalCalendar.h"
 #include "features/search/MultipleSearchRules.h"
 #include "features/search/SearchRules.h"
+#include "features/tables/MainTables.h"
 #include "util/Text.h"
 
 namespace mirvo {
@@ -25,8 +25,19 @@ constexpr const char* kSeparator = "--------------------";
 // The words of an entry and of its heading in the languages other than English, in the order of
 // the Language enum from Simplified Chinese on; English keeps the texts written out below.
 enum class LogWord : int {
-  kNow, kPlusDays, kMinusDays, kMoveForward, kMoveBack, kSearchNext, kSearchPrevious, kForwardOneDay,
-  kBackOneDay, kCjdcNote, kEpochLine, kCjdlNote, kAjdNote,
+  kNow,
+  kPlusDays,
+  kMinusDays,
+  kMoveForward,
+  kMoveBack,
+  kSearchNext,
+  kSearchPrevious,
+  kForwardOneDay,
+  kBackOneDay,
+  kCjdcNote,
+  kEpochLine,
+  kCjdlNote,
+  kAjdNote,
 };
 using Words = std::array<std::string_view, kLanguageCount - 1>;
 constexpr Words kLogWords[] = {
@@ -39,13 +50,15 @@ constexpr Words kLogWords[] = {
     {"查找上一个：{0}", "查找上一個：{0}", "Tìm {0} trước đó", "前の{0}を検索", "이전 {0} 찾기"},
     {"前进一天", "前進一天", "Tiến một ngày", "1日進む", "하루 앞으로"},
     {"后退一天", "後退一天", "Lùi một ngày", "1日戻る", "하루 뒤로"},
-    {"（民用儒略日，东经{0}º，{1}）", "（民用儒略日，東經{0}º，{1}）", " (ngày Julius dân sự, kinh độ {0}º Đông, {1})",
-     "（暦日ユリウス日、東経{0}º、{1}）", " (역일 율리우스일, 동경 {0}º, {1})"},
+    {"（民用儒略日，东经{0}º，{1}）", "（民用儒略日，東經{0}º，{1}）",
+     " (ngày Julius dân sự, kinh độ {0}º Đông, {1})", "（暦日ユリウス日、東経{0}º、{1}）",
+     " (역일 율리우스일, 동경 {0}º, {1})"},
     {"{0}，东经{1}º，{2}。", "{0}，東經{1}º，{2}。", "{0}, kinh độ {1}º Đông, {2}.", "{0}、東経{1}º、{2}。",
      "{0}, 동경 {1}º, {2}."},
-    {"（民用儒略日，伦敦）", "（民用儒略日，倫敦）", " (ngày Julius dân sự, London)", "（暦日ユリウス日、ロンドン）",
-     " (역일 율리우스일, 런던)"},
-    {"（天文儒略日）", "（天文儒略日）", " (ngày Julius thiên văn)", "（天文ユリウス日）", " (천문 율리우스일)"},
+    {"（民用儒略日，伦敦）", "（民用儒略日，倫敦）", " (ngày Julius dân sự, London)",
+     "（暦日ユリウス日、ロンドン）", " (역일 율리우스일, 런던)"},
+    {"（天文儒略日）", "（天文儒略日）", " (ngày Julius thiên văn)", "（天文ユリウス日）",
+     " (천문 율리우스일)"},
 };
 
 // The word in a language other than English, its texts put in.
@@ -120,7 +133,8 @@ std::string SearchTargetText(const LogSources& s) {
   if (std::string festival = FestivalName(s, Language::kEnglish); !festival.empty()) return festival;
   if (target == kMultipleElementAnimalTarget) return MultipleElementAnimalDescription(s.settings);
   if (IsElementAnimalTarget(target)) {
-    return LowerCaseText(BuildElementAnimalTargetText(target, s.entry.element, s.entry.animal, s.settings.country));
+    return LowerCaseText(
+        BuildElementAnimalTargetText(target, s.entry.element, s.entry.animal, s.settings.country));
   }
   const std::vector<SearchTarget> targets = SearchTargets();
   if (target < 0 || target >= static_cast<int>(targets.size())) return "";
@@ -166,7 +180,8 @@ std::string HeadingIn(Language l, LogAction action, const LogSources& s) {
       return Said(l, s.entry.plus ? LogWord::kPlusDays : LogWord::kMinusDays, {days});
     }
     case kLogMove:
-      return Said(l, s.settings.moveForward ? LogWord::kMoveForward : LogWord::kMoveBack, {listed(MoveStepText(s.settings))});
+      return Said(l, s.settings.moveForward ? LogWord::kMoveForward : LogWord::kMoveBack,
+                  {listed(MoveStepText(s.settings))});
     case kLogSearch: {
       std::string target = FestivalName(s, l);
       if (target.empty()) {
@@ -185,8 +200,7 @@ std::string HeadingIn(Language l, LogAction action, const LogSources& s) {
 std::string AutoLogHeading(LogAction action, const LogSources& s) {
   if (s.language != Language::kEnglish) return HeadingIn(s.language, action, s);
   switch (action) {
-    case kLogNow:
-      return "Now";
+    case kLogNow: return "Now";
     case kLogConvert: {
       const std::string days = TrimmedText(s.entry.plusMinus);
       if (days.empty()) return "";
@@ -196,17 +210,19 @@ std::string AutoLogHeading(LogAction action, const LogSources& s) {
       return (s.entry.plus ? "Plus " : "Minus ") + days + " day" + (one ? "" : "s");
     }
     case kLogMove:
-      return std::string("Move ") + (s.settings.moveForward ? "forward 1 " : "back 1 ") + MoveStepText(s.settings);
+      return std::string("Move ") + (s.settings.moveForward ? "forward 1 " : "back 1 ") +
+             MoveStepText(s.settings);
     case kLogSearch:
-      return std::string("Search for ") + (s.settings.searchNext ? "next " : "previous ") + SearchTargetText(s);
+      return std::string("Search for ") + (s.settings.searchNext ? "next " : "previous ") +
+             SearchTargetText(s);
     case kLogOneDay:
       return std::string("Move ") + (s.settings.moveForward ? "forward one day " : "back one day");
-    default:
-      return "";
+    default: return "";
   }
 }
 
-std::string AutoLogHeadingLines(LogAction action, const LogSources& sources, const LogPreferences& preferences) {
+std::string AutoLogHeadingLines(LogAction action, const LogSources& sources,
+                                const LogPreferences& preferences) {
   const std::string heading = AutoLogHeading(action, sources);
   std::string out = heading + "\n";
   if (preferences.verbose) out += std::string(std::min(CharacterCount(heading), kMaxUnderline), '-') + "\n";
@@ -247,8 +263,10 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
   const std::string_view countryWord = CountryWord(s.language, s.settings.country);
   if (p.cjdc) {
     out += LogNumber(CjdcFromAjd(d.ajd, longitude)) + " CJDC";
-    if (expanded && english) out += " (chronological Julian date, longitude " + Spaced(longitude) + "º E, " + country + ")";
-    if (expanded && !english) out += Said(s.language, LogWord::kCjdcNote, {std::to_string(longitude), countryWord});
+    if (expanded && english)
+      out += " (chronological Julian date, longitude " + Spaced(longitude) + "º E, " + country + ")";
+    if (expanded && !english)
+      out += Said(s.language, LogWord::kCjdcNote, {std::to_string(longitude), countryWord});
     out += "\n";
   }
   if (p.epochEtc && chinese && english) {
@@ -257,8 +275,9 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
   }
   if (p.epochEtc && chinese && !english) {
     out += Said(s.language, LogWord::kEpochLine,
-                {EpochMethodWords(s.language, s.settings.epoch, s.settings.sunMethod), std::to_string(longitude),
-                 countryWord}) + "\n";
+                {EpochMethodWords(s.language, s.settings.epoch, s.settings.sunMethod),
+                 std::to_string(longitude), countryWord}) +
+           "\n";
   }
   if (chinese && (european || astronomical) && expanded) out += std::string(kSeparator) + "\n";
 
@@ -268,10 +287,14 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
     if (!(julian ? p.jc : p.ce)) continue;
     const DisplayRow& row = d.Row(julian ? RowId::kJc : RowId::kCe);
     const CalendarDate& date = julian ? d.jc : d.ce;
-    if (english) AppendEuropeanDate(out, row, date, weekday, expanded);
-    else out += EuropeanRowText(row) + "\n" + (expanded ? "= " + EuropeanDayWords(s.language, date, weekdayIndex) + "\n" : "");
+    if (english)
+      AppendEuropeanDate(out, row, date, weekday, expanded);
+    else
+      out += EuropeanRowText(row) + "\n" +
+             (expanded ? "= " + EuropeanDayWords(s.language, date, weekdayIndex) + "\n" : "");
   }
-  const std::string cjdlNote = english ? " (chronological Julian date, London)" : Said(s.language, LogWord::kCjdlNote);
+  const std::string cjdlNote =
+      english ? " (chronological Julian date, London)" : Said(s.language, LogWord::kCjdlNote);
   if (p.cjdl) out += LogNumber(CjdlFromAjd(d.ajd)) + " CJDL" + (expanded ? cjdlNote : "") + "\n";
   if (european && astronomical && expanded) out += std::string(kSeparator) + "\n";
 
@@ -284,7 +307,8 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
   if (p.lunation && !english) {
     const std::string caption = Phrased(s.language, Phrase::kAgeCaption, {});
     const bool wide = caption.size() >= 3 && caption.compare(caption.size() - 3, 3, "：") == 0;
-    out += caption + (wide ? "" : " ") + MoonAgeWords(s.language, d.lunation, d.moonAge, d.moonAgeFraction) + "\n";
+    out += caption + (wide ? "" : " ") + MoonAgeWords(s.language, d.lunation, d.moonAge, d.moonAgeFraction) +
+           "\n";
   }
   if (p.lunation && english) {
     out += "Lunation " + std::to_string(d.lunation) + ", age of Moon = " + AgeText(d.moonAge) + " (" +
@@ -299,7 +323,8 @@ LogAddition Add(const std::string& log, const std::string& caption, Build&& buil
   LogAddition a;
   if (log.empty()) a.text = caption + "\n\n";
   // Text typed at the end of the log keeps its own line; what is added starts on a new one.
-  else if (log.back() != '\n') a.text = "\n";
+  else if (log.back() != '\n')
+    a.text = "\n";
   a.error = build(a.text);
   return a;
 }
@@ -317,8 +342,8 @@ LogAddition AddToLog(const std::string& log, const std::string& caption, const L
   return Add(log, caption, [&](std::string& out) { return AppendEntry(out, sources, preferences); });
 }
 
-LogAddition AutoLog(LogAction action, const std::string& log, const std::string& caption, const LogSources& sources,
-                    const LogPreferences& preferences) {
+LogAddition AutoLog(LogAction action, const std::string& log, const std::string& caption,
+                    const LogSources& sources, const LogPreferences& preferences) {
   if (!sources.settings.autoLog || action == kLogNone) return {};
   return Add(log, caption, [&](std::string& out) {
     out += AutoLogHeadingLines(action, sources, preferences);

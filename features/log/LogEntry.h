@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "features/log/LogPreferences.h"
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
+#include "features/log/LogPreferences.h"
 #include "features/session/LogAction.h"
 #include "features/session/MainSettings.h"
 
@@ -45,7 +45,8 @@ std::string LogNumber(double x);
 // days", "Move forward 1 CHL month", "Search for next full moon", "Move back one day".
 std::string AutoLogHeading(LogAction action, const LogSources& sources);
 // The heading and its line, underlined with "-" in expanded entries.
-std::string AutoLogHeadingLines(LogAction action, const LogSources& sources, const LogPreferences& preferences);
+std::string AutoLogHeadingLines(LogAction action, const LogSources& sources,
+                                const LogPreferences& preferences);
 
 // The conditions of the multiple element-animal search in one phrase:
 // "wood-rat (jia-zi) day in a fire-ox (ding-chou) month", "day in an -ox (-chou) month".

@@ -9,8 +9,7 @@ namespace mirvo {
 
 std::string BmpPathBeside(const std::string& pngPath) {
   constexpr size_t kExtension = 4;  // ".png"
-  if (pngPath.size() > kExtension &&
-      LowerCaseText(pngPath.substr(pngPath.size() - kExtension)) == ".png") {
+  if (pngPath.size() > kExtension && LowerCaseText(pngPath.substr(pngPath.size() - kExtension)) == ".png") {
     return pngPath.substr(0, pngPath.size() - kExtension) + ".bmp";
   }
   return pngPath + ".bmp";
@@ -27,14 +26,14 @@ ImageSaveOutcome SaveCalendarImage(FileDialogs& dialogs, Messages& messages, con
       dialogs.SaveFileName(kSaveCalendarDialogTitle, kSaveCalendarFilter, fileName, StartFolder::kPictures);
   if (png.empty()) return ImageSaveOutcome::kCancelled;
   if (write(png, "PNG")) {
-    messages.Show(kSaveImageTitle, std::string(kSavedAsPngText) + "\n" + png,
-                  MessageIcon::kInformation, MessageButtons::kOk);
+    messages.Show(kSaveImageTitle, std::string(kSavedAsPngText) + "\n" + png, MessageIcon::kInformation,
+                  MessageButtons::kOk);
     return ImageSaveOutcome::kPng;
   }
   const std::string bmp = BmpPathBeside(png);
   if (write(bmp, "BMP")) {
-    messages.Show(kSaveImageTitle, std::string(kSavedAsBmpText) + "\n" + bmp,
-                  MessageIcon::kInformation, MessageButtons::kOk);
+    messages.Show(kSaveImageTitle, std::string(kSavedAsBmpText) + "\n" + bmp, MessageIcon::kInformation,
+                  MessageButtons::kOk);
     return ImageSaveOutcome::kBmp;
   }
   messages.Show("", kSaveImageErrorText, MessageIcon::kError, MessageButtons::kOk);

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/chinese/Reckoner.h"
 #include "core/chinese/Cycles.h"
+#include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/names/Names.h"
@@ -42,9 +42,9 @@ void FillCell(MonthCell& cell, int lunarDay, int32_t jdn, Language language) {
                     FirstThree(MonthName(cell.ce.month, false, 0)) + " " + std::to_string(cell.ce.day);
   } else {
     cell.dayNumberText = std::string(names::Day(language, lunarDay));
-    cell.dateText = Phrased(language, Phrase::kCellDate,
-                            {ShortWeekday(language, cell.weekday), std::to_string(cell.ce.month),
-                             std::to_string(cell.ce.day)});
+    cell.dateText = Phrased(
+        language, Phrase::kCellDate,
+        {ShortWeekday(language, cell.weekday), std::to_string(cell.ce.month), std::to_string(cell.ce.day)});
   }
   const VmcDate vmc = VmcDateOfDay(jdn);
   cell.vmcText = std::string(VmcMonthName(vmc.month)) + " " + std::to_string(vmc.day);
@@ -79,13 +79,13 @@ MonthView BuildMonthView(Reckoner& reckoner, int32_t day, int32_t today, Languag
   view.length = length;
   view.nextFirstDay = view.firstDay + length;
   // The preceding month has 29 days exactly when the day 29 days back is its day 1.
-  view.previousFirstDay = LunarDateOf(reckoner, view.firstDay - 29).day == 1 ? view.firstDay - 29
-                                                                               : view.firstDay - 30;
-  view.title = language == Language::kEnglish
-                   ? reckoner.ChlDateSentence(chl, {})
-                   : NativeLunarMonth(language, chl.position, chl.month, chl.leap != 0) +
-                         Parenthesized(language, ElementAnimalName(language, chl.position,
-                                                                   reckoner.CountryIndex()));
+  view.previousFirstDay =
+      LunarDateOf(reckoner, view.firstDay - 29).day == 1 ? view.firstDay - 29 : view.firstDay - 30;
+  view.title =
+      language == Language::kEnglish
+          ? reckoner.ChlDateSentence(chl, {})
+          : NativeLunarMonth(language, chl.position, chl.month, chl.leap != 0) +
+                Parenthesized(language, ElementAnimalName(language, chl.position, reckoner.CountryIndex()));
 
   int lunarDay = 0;
   const MonthCell* first = nullptr;

@@ -23,14 +23,14 @@ inline constexpr int kMonthViewCells = kMonthViewRows * kMonthViewColumns;
 inline constexpr int kLunadayColumn = 7;
 
 struct MonthCell {
-  int row = 0;         // 0..3
-  int column = 0;      // 0..7
+  int row = 0;     // 0..3
+  int column = 0;  // 0..7
   bool visible = false;
   // The rest is set for visible cells only.
-  int lunarDay = 0;    // 1..30
+  int lunarDay = 0;  // 1..30
   int32_t jdn = 0;
-  CalendarDate ce;     // its CE date
-  int weekday = 0;     // 0 Sunday .. 6 Saturday
+  CalendarDate ce;  // its CE date
+  int weekday = 0;  // 0 Sunday .. 6 Saturday
   bool weekend = false;
   std::string dayNumberText;  // "7 ", "15"; 初七, mùng 7 … in other languages
   std::string dateText;       // "Mon Jan 6"; 1月6日 周一, T2 6/1 …
@@ -38,22 +38,22 @@ struct MonthCell {
   // The festivals and periods of the day, named in any language with FestivalDayLine; the cell
   // names the first.
   std::vector<FestivalOnDay> festivals;
-  std::string festivalText;   // the first, in the view's language ("" on other days)
+  std::string festivalText;  // the first, in the view's language ("" on other days)
 };
 
 struct MonthView {
-  bool valid = false;         // false: the day lies outside the days the calendar computes
-  ChlDate chl;                // day 1 of the month
-  int32_t firstDay = 0;       // day number of day 1
-  int length = 0;             // 29 or 30
-  int32_t nextFirstDay = 0;   // day 1 of the following month
+  bool valid = false;        // false: the day lies outside the days the calendar computes
+  ChlDate chl;               // day 1 of the month
+  int32_t firstDay = 0;      // day number of day 1
+  int length = 0;            // 29 or 30
+  int32_t nextFirstDay = 0;  // day 1 of the following month
   int32_t previousFirstDay = 0;
   // "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)";
   // 癸丑年闰十一月（水牛）, tháng Mười Một nhuận năm Quý Sửu (Trâu Thủy) … in other languages
   std::string title;
-  std::string heading;        // "Common Era year 2033 (December) - 2034 (January)"
+  std::string heading;  // "Common Era year 2033 (December) - 2034 (January)"
   std::array<MonthCell, kMonthViewCells> cells{};
-  int todayCell = -1;         // the cell that holds today, or -1
+  int todayCell = -1;  // the cell that holds today, or -1
   // Other tables may begin, number or end this month differently: the sentences, and a short
   // note for the page (both "" when the month is as sure as the ephemeris and Delta T allow).
   std::string uncertainty;

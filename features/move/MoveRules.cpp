@@ -7,16 +7,15 @@
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/vellomir/Vellomir.h"
-#include "platform/calendarlib/EuroCalendar.h"
 #include "features/tables/Limits.h"
+#include "platform/calendarlib/EuroCalendar.h"
 
 namespace mirvo {
 namespace {
 
 constexpr std::array<std::string_view, kMoveStepCount> kStepNames{
-    "minute",   "hour",     "day",       "ce-month", "ce-year",  "ce-century",
-    "chl-month", "chl-year", "chl-cycle", "chs-term", "chs-year", "chs-cycle",
-    "60-day",   "jc-80-year", "vmc-month", "vmc-year"};
+    "minute",    "hour",     "day",      "ce-month",  "ce-year", "ce-century", "chl-month", "chl-year",
+    "chl-cycle", "chs-term", "chs-year", "chs-cycle", "60-day",  "jc-80-year", "vmc-month", "vmc-year"};
 
 // The word a failed lunar or solar step names in "Unable to add a …".
 std::string_view UnitWord(int step) {
@@ -106,8 +105,9 @@ MoveTick MoveRules::Advance() {
   const double ajd = rules_.currentAjd();
   if (ajd < kMinAjd || ajd > kMaxAjd) {
     Stop();
-    tick.refusal = rules_.Refuse(
-        {kOutOfRangeTitle, ajd < kMinAjd ? "Earliest date exceeded." : "Latest date exceeded.", MessageIcon::kWarning});
+    tick.refusal =
+        rules_.Refuse({kOutOfRangeTitle, ajd < kMinAjd ? "Earliest date exceeded." : "Latest date exceeded.",
+                       MessageIcon::kWarning});
     tick.ended = true;
   }
   return tick;
@@ -135,8 +135,8 @@ std::optional<Refusal> MoveRules::OneDay() {
   const bool forward = rules_.settings().moveForward;
   const double next = rules_.currentAjd() + (forward ? 1 : -1);
   if (forward ? next > kMaxAjd : next < kMinAjd) {
-    return rules_.Refuse(
-        {kOutOfRangeTitle, forward ? "Latest date reached." : "Earliest date reached.", MessageIcon::kWarning});
+    return rules_.Refuse({kOutOfRangeTitle, forward ? "Latest date reached." : "Earliest date reached.",
+                          MessageIcon::kWarning});
   }
   MoveTo(next, kCalNone);
   rules_.Recalculate(kLogOneDay);
@@ -154,12 +154,13 @@ StepResult MoveRules::Step(int step, bool forward, Reckoner::ChlStepKeep keep) {
     case kStepHour: days = 1.0 / 24; break;
     case kStepDay: days = 1; break;
     case kStepSixtyDays: days = 60; break;
-    case kStepChlMonth: case kStepChlYear: case kStepChlCycle:
-      return ChlStep(step, forward, keep);
-    case kStepChsTerm: case kStepChsYear: case kStepChsCycle:
-      return ChsStep(step, forward);
-    default:
-      return CalendarStep(step, forward);
+    case kStepChlMonth:
+    case kStepChlYear:
+    case kStepChlCycle: return ChlStep(step, forward, keep);
+    case kStepChsTerm:
+    case kStepChsYear:
+    case kStepChsCycle: return ChsStep(step, forward);
+    default: return CalendarStep(step, forward);
   }
   MoveTo(rules_.currentAjd() + sign * days, kCalNone);
   rules_.Recalculate(kLogMove);
@@ -216,12 +217,13 @@ StepResult MoveRules::CalendarStep(int step, bool forward) {
 StepResult MoveRules::ChlStep(int step, bool forward, Reckoner::ChlStepKeep keep) {
   const bool cycleStep = step == kStepChlCycle;
   ChlDate date = CurrentDisplay().chl;
-  if (date.valid != 1) return Fail(cycleStep, cycleStep ? kInvalidTitle : "", "Lunar date is invalid.", MessageIcon::kNone);
+  if (date.valid != 1)
+    return Fail(cycleStep, cycleStep ? kInvalidTitle : "", "Lunar date is invalid.", MessageIcon::kNone);
   if (std::optional<Refusal> limit = rules_.CheckCycleLimit(date.cycle, forward)) {
     return {StepOutcome::kStopped, std::move(limit)};
   }
   Reckoner& reckoner = rules_.reckoner();
-  const bool stepped = step == kStepChlMonth ? reckoner.StepChlMonth(date, forward, keep.day30)
+  const bool stepped = step == kStepChlMonth  ? reckoner.StepChlMonth(date, forward, keep.day30)
                        : step == kStepChlYear ? reckoner.StepChlYear(date, forward, keep)
                                               : reckoner.StepChlCycle(date, forward, keep);
   if (!stepped) {

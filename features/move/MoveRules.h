@@ -14,9 +14,22 @@ namespace mirvo {
 
 // The entries of the move-step list, in list order.
 enum MoveStep : int {
-  kStepMinute, kStepHour, kStepDay, kStepCeMonth, kStepCeYear, kStepCeCentury,
-  kStepChlMonth, kStepChlYear, kStepChlCycle, kStepChsTerm, kStepChsYear, kStepChsCycle,
-  kStepSixtyDays, kStepJcEighty, kStepVmcMonth, kStepVmcYear,
+  kStepMinute,
+  kStepHour,
+  kStepDay,
+  kStepCeMonth,
+  kStepCeYear,
+  kStepCeCentury,
+  kStepChlMonth,
+  kStepChlYear,
+  kStepChlCycle,
+  kStepChsTerm,
+  kStepChsYear,
+  kStepChsCycle,
+  kStepSixtyDays,
+  kStepJcEighty,
+  kStepVmcMonth,
+  kStepVmcYear,
 };
 inline constexpr int kMoveStepCount = 16;
 

@@ -101,7 +101,7 @@ std::string NotFoundText(const NotFoundCase& search) {
   const int withinYears = search.withinYears;
   if (search.rangeEnded) {
     return search.next ? "There is no such day before 3000-01-01 CE, the latest admitted date."
-                : "There is no such day after -3000-01-01 CE, the earliest admitted date.";
+                       : "There is no such day after -3000-01-01 CE, the earliest admitted date.";
   }
   return "There is no such day within " + std::to_string(withinYears) +
          (withinYears == 1 ? " year" : " years") + (search.fromToday ? " of today" : "") + ".";
@@ -128,7 +128,8 @@ MultipleElementAnimalSearch::MultipleElementAnimalSearch(Reckoner& reckoner, con
   ChlDate d;
   reckoner_.DayToChl(startDay + 0.5, epoch_, d);
   bool reached = d.valid == 1;
-  for (int k = 0; k < withinYears && reached; ++k) reached = reckoner_.StepChlYear(d, next, {.day30 = true, .leap = true});
+  for (int k = 0; k < withinYears && reached; ++k)
+    reached = reckoner_.StepChlYear(d, next, {.day30 = true, .leap = true});
   if (reached && reckoner_.ChlToDay(d) == kChlValid) {
     limit_ = d.jdn;
   } else {
@@ -222,10 +223,10 @@ bool MultipleElementAnimalSearch::Run(long maxPasses) {
 }
 
 int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
-                                    bool next, int withinYears, Epoch epoch, bool& notFound, bool* rangeEnded) {
+                                    bool next, int withinYears, Epoch epoch, bool& notFound,
+                                    bool* rangeEnded) {
   MultipleElementAnimalSearch search(reckoner, rows, startDay, next, withinYears, epoch);
-  while (!search.Run(1 << 20)) {
-  }
+  while (!search.Run(1 << 20)) {}
   notFound = search.notFound();
   if (rangeEnded) *rangeEnded = search.rangeEnded();
   return search.day();

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/calendarlib/CalendarRecords.h"
 #include "features/session/MainSettings.h"
 #include "features/tables/MainTables.h"
+#include "platform/calendarlib/CalendarRecords.h"
 
 namespace mirvo {
 
@@ -87,8 +87,8 @@ std::string NotFoundText(const NotFoundCase& search);
 // the tests come before it.
 class MultipleElementAnimalSearch {
  public:
-  MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
-                              bool next, int withinYears, Epoch epoch);
+  MultipleElementAnimalSearch(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay, bool next,
+                              int withinYears, Epoch epoch);
 
   // Runs at most maxPasses passes; true once the search has ended (found or not).
   bool Run(long maxPasses);
@@ -112,7 +112,7 @@ class MultipleElementAnimalSearch {
   ElementAnimalRows rows_;
   int s_;
   Epoch epoch_;
-  int32_t a_;         // the next pass tests a_ + s_
+  int32_t a_;  // the next pass tests a_ + s_
   int32_t limit_;
   int32_t firstDay_;  // the admitted days
   int32_t lastDay_;
@@ -126,8 +126,8 @@ class MultipleElementAnimalSearch {
 
 // The whole search at once (the command-line tool, the tests): the day found, or the day where it
 // gave up with notFound set.
-int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows,
-                                    int32_t startDay, bool next, int withinYears, Epoch epoch,
-                                    bool& notFound, bool* rangeEnded = nullptr);
+int32_t SearchMultipleElementAnimal(Reckoner& reckoner, const ElementAnimalRows& rows, int32_t startDay,
+                                    bool next, int withinYears, Epoch epoch, bool& notFound,
+                                    bool* rangeEnded = nullptr);
 
 }  // namespace mirvo

@@ -6,26 +6,36 @@
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "features/tables/Limits.h"
 #include "features/session/MainRules.h"
+#include "features/tables/Limits.h"
 
 namespace mirvo {
 
 namespace {
 
-constexpr std::array<std::string_view, kSearchTargetCount> kTargetNames{
-    "full-moon",          "dark-moon",
-    "lunar-quarter",      "lunar-new-year",
-    "winter-solstice",    "vernal-equinox",
-    "summer-solstice",    "autumnal-equinox",
-    "solstice-or-equinox", "solar-term",
-    "solar-term-dark-moon", "solar-term-full-moon",
-    "winter-solstice-dark-moon", "solstice-equinox-dark-moon",
-    "solstice-equinox-full-moon", "element-animal-day",
-    "element-animal-month", "element-animal-year",
-    "triple-coincidence", "same-element-animal-day-month",
-    "multiple-element-animal", "intercalary-month",
-    "festival"};
+constexpr std::array<std::string_view, kSearchTargetCount> kTargetNames{"full-moon",
+                                                                        "dark-moon",
+                                                                        "lunar-quarter",
+                                                                        "lunar-new-year",
+                                                                        "winter-solstice",
+                                                                        "vernal-equinox",
+                                                                        "summer-solstice",
+                                                                        "autumnal-equinox",
+                                                                        "solstice-or-equinox",
+                                                                        "solar-term",
+                                                                        "solar-term-dark-moon",
+                                                                        "solar-term-full-moon",
+                                                                        "winter-solstice-dark-moon",
+                                                                        "solstice-equinox-dark-moon",
+                                                                        "solstice-equinox-full-moon",
+                                                                        "element-animal-day",
+                                                                        "element-animal-month",
+                                                                        "element-animal-year",
+                                                                        "triple-coincidence",
+                                                                        "same-element-animal-day-month",
+                                                                        "multiple-element-animal",
+                                                                        "intercalary-month",
+                                                                        "festival"};
 
 constexpr int kDarkMoon = 0;
 constexpr int kFullMoon = 2;
@@ -74,7 +84,8 @@ void SearchRules::Label(const std::string& text, bool visible) {
 ElementAnimalRows SearchRules::MultipleRows() const { return RowsChosenIn(rules_.settings()); }
 
 SearchResult SearchRules::Search() {
-  if (std::optional<Refusal> refusal = rules_.AdoptTypedDate()) return {SearchOutcome::kRefused, std::move(refusal)};
+  if (std::optional<Refusal> refusal = rules_.AdoptTypedDate())
+    return {SearchOutcome::kRefused, std::move(refusal)};
   const int target = rules_.settings().searchTarget;
   const bool next = rules_.settings().searchNext;
   if (target == kTargetSameDayAndMonth || target == kTargetMultiple) {
@@ -159,7 +170,8 @@ Found SearchRules::FestivalDay(bool next) {
     const int32_t y = next ? year - 1 + k : year + 1 - k;
     for (const mirvo::FestivalDay& day : rules_.festivals().DaysOfYear(reckoner, y)) {
       if (day.festival->id != id) continue;
-      if (next ? day.jdn > today && (!best || day.jdn < *best) : day.jdn < today && (!best || day.jdn > *best)) {
+      if (next ? day.jdn > today && (!best || day.jdn < *best)
+               : day.jdn < today && (!best || day.jdn > *best)) {
         best = day.jdn;
       }
     }
@@ -179,7 +191,9 @@ std::optional<ChlDate> SearchRules::ShownLunarDate() {
   return std::nullopt;
 }
 
-Refusal SearchRules::LunarDateInvalid() { return rules_.Refuse({"", kLunarDateInvalidText, MessageIcon::kNone}); }
+Refusal SearchRules::LunarDateInvalid() {
+  return rules_.Refuse({"", kLunarDateInvalidText, MessageIcon::kNone});
+}
 
 Found SearchRules::MoonPhase(int target, bool next) {
   Ephemeris& ephemeris = rules_.reckoner().ephemeris();
@@ -217,7 +231,8 @@ Found SearchRules::NoonOfLunarDate(ChlDate date) {
   const int16_t status = rules_.reckoner().ChlToDay(date);
   if (status != kChlValid) {
     return rules_.Refuse(
-        {kSearchTitle, "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.",
+        {kSearchTitle,
+         "Error " + std::to_string(status) + " in search process when converting lunar date to JDN.",
          MessageIcon::kWarning});
   }
   return NoonOfDay(date.jdn, rules_.reckoner().ReferenceDegrees());
@@ -246,7 +261,9 @@ Found SearchRules::SolarTerm(int target, bool next) {
   // A term is compared as the instant a search returns: one found before starts a search exactly
   // on it, and only that instant itself is passed over.
   const double start = rules_.currentAjd();
-  auto instant = [&](int k) { return AjdFromCjdc(entry[static_cast<size_t>(k)].cjdc, reckoner.ReferenceDegrees()); };
+  auto instant = [&](int k) {
+    return AjdFromCjdc(entry[static_cast<size_t>(k)].cjdc, reckoner.ReferenceDegrees());
+  };
   int i = -1;
   if (next) {
     for (int k = 0; k <= 72; ++k) {
@@ -266,7 +283,8 @@ Found SearchRules::SolarTerm(int target, bool next) {
   while (i >= 0 && i <= last && !IsWantedTerm(target, i)) i += next ? 1 : -1;
   if (i < 0 || i > last) {
     // Not reached for an instant in the admitted range: the table spans three sui years around it.
-    return rules_.Refuse({kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone});
+    return rules_.Refuse(
+        {kFailedTitle, "No solar term found in the table of the current year.", MessageIcon::kNone});
   }
   // A term of the sui before or after the table's own is taken from its own sui's table, the one
   // a search that starts from it builds.
@@ -281,7 +299,8 @@ Found SearchRules::SolarTerm(int target, bool next) {
 Found SearchRules::SyzygyOnTermDay(int target, bool next) {
   Reckoner& reckoner = rules_.reckoner();
   Ephemeris& ephemeris = reckoner.ephemeris();
-  const int q = target == kTargetTermFullMoon || target == kTargetSolsticeEquinoxFullMoon ? kFullMoon : kDarkMoon;
+  const int q =
+      target == kTargetTermFullMoon || target == kTargetSolsticeEquinoxFullMoon ? kFullMoon : kDarkMoon;
   double x = rules_.currentAjd();
   int32_t n = ephemeris.LunationAt(x);
   std::string label = kSearchingText;
@@ -392,8 +411,8 @@ Found SearchRules::TripleCoincidence(bool next) {
   Reckoner& reckoner = rules_.reckoner();
   const double longitude = reckoner.ReferenceDegrees();
   Label(kSearchingText, true);
-  const int32_t d =
-      reckoner.FindTripleCoincidence(JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude)), next, reckoner.Epoch());
+  const int32_t d = reckoner.FindTripleCoincidence(JdnOf(CjdcFromAjd(rules_.currentAjd(), longitude)), next,
+                                                   reckoner.Epoch());
   Label("", true);
   if (d < 0) return rules_.Refuse({kFailedTitle, kNoTripleCoincidenceText, MessageIcon::kNone});
   return NoonOfDay(d, longitude);
@@ -406,7 +425,8 @@ Found SearchRules::IntercalaryMonth(bool next) {
   date->day = 1;
   Reckoner& reckoner = rules_.reckoner();
   const std::string inability = InabilityMessage(next, "intercalary month");
-  if (!reckoner.StepChlMonth(*date, next, false)) return rules_.Refuse({kInabilityTitle, inability, MessageIcon::kWarning});
+  if (!reckoner.StepChlMonth(*date, next, false))
+    return rules_.Refuse({kInabilityTitle, inability, MessageIcon::kWarning});
   while (!date->leap) {
     if (!reckoner.StepChlMonth(*date, next, false)) {
       // The lunar months end before the next leap month.

@@ -5,7 +5,7 @@
 namespace mirvo {
 
 enum class LogAction : int {
-  kLogNone = 0,     // no entry (a stopped search)
+  kLogNone = 0,  // no entry (a stopped search)
   kLogNow = 1,
   kLogConvert = 2,  // a converted date or plus/minus days
   kLogMove = 3,

@@ -4,13 +4,14 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "platform/services/Services.h"
 #include "features/tables/Limits.h"
+#include "platform/services/Services.h"
 #include "util/Text.h"
 
 namespace mirvo {
 
-MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard, const std::string& dataFolder)
+MainRules::MainRules(Reckoner& reckoner, Messages* messages, Clipboard* clipboard,
+                     const std::string& dataFolder)
     : reckoner_(reckoner), messages_(messages), clipboard_(clipboard) {
   if (!dataFolder.empty()) festivals_ = FestivalCalendar::Load(dataFolder);
   settings_.country = reckoner.CountryIndex();
@@ -209,7 +210,8 @@ const DisplayTexts& MainRules::DisplayDatesAndTimes() {
 // The festivals of the instant's civil day at the meridian, as the lunar date counts its days.
 void MainRules::AddFestivalLine(DisplayTexts& display) {
   if (!display.chl.valid) return;
-  const auto festivals = festivals_.OfDay(reckoner_, JdnOf(CjdcFromAjd(currentAjd_, reckoner_.ReferenceDegrees())));
+  const auto festivals =
+      festivals_.OfDay(reckoner_, JdnOf(CjdcFromAjd(currentAjd_, reckoner_.ReferenceDegrees())));
   display.festival = FestivalDayLine(settings_.language, festivals);
   display.festivalNote = FestivalDayNotes(festivals);
 }
@@ -236,10 +238,12 @@ ConvertResult MainRules::Convert() {
   const int previousMinute = display_.londonMinute;
   const Country country = reckoner_.CountryIndex();
   auto entryError = [&](int status) {
-    return ConvertResult{ConvertOutcome::kEntryError, Warn(kEntryErrorTitle, EntryErrorMessage(status, country)),
-                         status};
+    return ConvertResult{ConvertOutcome::kEntryError,
+                         Warn(kEntryErrorTitle, EntryErrorMessage(status, country)), status};
   };
-  auto unchanged = [&] { return ConvertResult{ConvertOutcome::kUnchanged, Warn(kConvertTitle, kUnchangedText), 0}; };
+  auto unchanged = [&] {
+    return ConvertResult{ConvertOutcome::kUnchanged, Warn(kConvertTitle, kUnchangedText), 0};
+  };
 
   // Trimmed of the same blanks the validity check ignores, so that a number it admits is also
   // the number read (a pasted tab must not turn "3" into 0 days).

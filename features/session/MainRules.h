@@ -11,13 +11,13 @@
 #include <optional>
 #include <string>
 
-#include "platform/services/Services.h"
 #include "features/display/Display.h"
 #include "features/entry/EntryModel.h"
 #include "features/festivals/FestivalCalendar.h"
 #include "features/session/LogAction.h"
 #include "features/session/MainSettings.h"
 #include "features/session/Refusal.h"
+#include "platform/services/Services.h"
 
 namespace mirvo {
 
@@ -90,15 +90,30 @@ class MainRules {
   // The reference meridian and its zone label; empties the date and time boxes and the zone.
   void ChooseLongitude(int longitude);
   void ChooseEpoch(Epoch epoch);
-  void ChooseSunMethod(SunMethod method);    // kTrueSun / kMeanSun
-  void ChooseHistorical(bool on);      // follow the calendar's history
+  void ChooseSunMethod(SunMethod method);  // kTrueSun / kMeanSun
+  void ChooseHistorical(bool on);          // follow the calendar's history
   // These and the country, meridian, epoch and method count as changes to save; the run and
   // keep boxes, the period and the search target are kept without asking for a save.
-  void SetShowVmc(bool show) { settings_.showVmc = show; MarkChanged(); }
-  void SetShowCjds(bool show) { settings_.showCjds = show; MarkChanged(); }
-  void SetAutoLog(bool on) { settings_.autoLog = on; MarkChanged(); }
-  void SetMoveStep(int step) { settings_.moveStep = step; MarkChanged(); }
-  void SetMoveForward(bool forward) { settings_.moveForward = forward; MarkChanged(); }
+  void SetShowVmc(bool show) {
+    settings_.showVmc = show;
+    MarkChanged();
+  }
+  void SetShowCjds(bool show) {
+    settings_.showCjds = show;
+    MarkChanged();
+  }
+  void SetAutoLog(bool on) {
+    settings_.autoLog = on;
+    MarkChanged();
+  }
+  void SetMoveStep(int step) {
+    settings_.moveStep = step;
+    MarkChanged();
+  }
+  void SetMoveForward(bool forward) {
+    settings_.moveForward = forward;
+    MarkChanged();
+  }
   void SetRepeatedly(bool on) { settings_.repeatedly = on; }
   void SetKeep30th(bool on) { settings_.keep30th = on; }
   void SetKeepLeap(bool on) { settings_.keepLeap = on; }
@@ -107,7 +122,10 @@ class MainRules {
   // Takes effect with the next display.
   void SetLanguage(Language language) { settings_.language = language; }
   void SetSearchTarget(int target);
-  void SetSearchNext(bool next) { settings_.searchNext = next; MarkChanged(); }
+  void SetSearchNext(bool next) {
+    settings_.searchNext = next;
+    MarkChanged();
+  }
   void SetSearchFestival(std::string id) { settings_.searchFestival = std::move(id); }
   // A row (0 day, 1 month, 2 year) of the multiple element-animal search: list indexes, 5 and 12
   // for none.
@@ -165,7 +183,9 @@ class MainRules {
   // carries it.
   Refusal Refuse(Refusal refusal);
   // A message box through the window's messages.
-  void Say(const std::string& title, const std::string& text, MessageIcon icon) { Refuse({title, text, icon}); }
+  void Say(const std::string& title, const std::string& text, MessageIcon icon) {
+    Refuse({title, text, icon});
+  }
 
  private:
   Refusal Warn(const std::string& title, const std::string& text);

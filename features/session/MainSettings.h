@@ -19,7 +19,7 @@ std::array<std::string, kLongitudeCount> DefaultZoneLabels();
 
 struct MainSettings {
   Country country = kMainDefaults.country;
-  int longitude = 120;                  // reference meridian, degrees east
+  int longitude = 120;  // reference meridian, degrees east
   // Follow the calendar's history (Reckoner::SetHistorical). Kept in the settings store beside
   // the country, not in the state file, whose 79 lines older programs read.
   bool historical = false;

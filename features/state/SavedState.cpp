@@ -1,8 +1,8 @@
 #include "features/state/SavedState.h"
 
 #include "core/daycount/DayCount.h"
-#include "platform/services/Registry.h"
 #include "features/session/MainRules.h"
+#include "platform/services/Registry.h"
 
 namespace mirvo {
 
@@ -27,8 +27,9 @@ bool SavedState::Save() {
                       rules_.settings().historical ? "1" : "0", false);
   }
   if (!services_.files) return true;
-  std::string error = services_.path.empty() ? "no folder for the user's data could be made"
-                                             : services_.files->Replace(services_.path, StateFileText(Current()));
+  std::string error = services_.path.empty()
+                          ? "no folder for the user's data could be made"
+                          : services_.files->Replace(services_.path, StateFileText(Current()));
   if (error.empty()) return true;
   if (services_.messages) services_.messages->Warn(kSaveStateTitle, kSaveStateError + error);
   return false;

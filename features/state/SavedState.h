@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "platform/services/Services.h"
-#include "platform/services/TextFiles.h"
 #include "features/log/LogPreferences.h"
 #include "features/state/StateFile.h"
+#include "platform/services/Services.h"
+#include "platform/services/TextFiles.h"
 
 namespace mirvo {
 
@@ -25,10 +25,10 @@ inline constexpr const char* kHistoricalValueName = "chkHistorical";
 inline bool HistoricalFromStoredText(const std::string& text) { return text == "1"; }
 
 struct StateServices {
-  TextFiles* files = nullptr;        // none: no state is kept (nothing read, nothing written)
+  TextFiles* files = nullptr;  // none: no state is kept (nothing read, nothing written)
   SettingsStore* settings = nullptr;
   Messages* messages = nullptr;
-  std::string path;                  // the state file; "" when no folder for it could be made
+  std::string path;  // the state file; "" when no folder for it could be made
 };
 
 class SavedState {

@@ -173,7 +173,8 @@ bool ReadStateText(std::string_view text, StateRecord& state, bool countrySelect
     if (!ticked) return false;
     state.log.*info.member = *ticked;
   }
-  for (bool MainSettings::*member : {&MainSettings::showVmc, &MainSettings::showCjds, &MainSettings::autoLog}) {
+  for (bool MainSettings::*member :
+       {&MainSettings::showVmc, &MainSettings::showCjds, &MainSettings::autoLog}) {
     const auto ticked = in.Box();
     if (!ticked) return false;
     s.*member = *ticked;

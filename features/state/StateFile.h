@@ -21,9 +21,9 @@ inline constexpr size_t kMaxStateFileBytes = 64 * 1024;
 
 // Everything the file holds.
 struct StateRecord {
-  double ajd = 0;               // the current instant
-  int calendar = kCalCHL;       // the entry calendar
-  bool plus = true;             // "plus" rather than "minus"
+  double ajd = 0;          // the current instant
+  int calendar = kCalCHL;  // the entry calendar
+  bool plus = true;        // "plus" rather than "minus"
   MainSettings settings;
   LogPreferences log;
   friend bool operator==(const StateRecord&, const StateRecord&) = default;

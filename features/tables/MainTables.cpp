@@ -14,20 +14,46 @@ constexpr std::array<CountryInfo, kAllCountries.size()> kCountries{{
     {"Korea", "Korean", 35, 135, "KST", "VMC month (KST)", "VMC year (KST)", {0, 71, 160}, "_kr"},
 }};
 
-constexpr std::array<std::string_view, 16> kMoveSteps{
-    "minute",         "hour",           "day",           "CE month",
-    "CE year",        "CE century",     "CHL month",     "CHL year",
-    "60-year cycle (CHL)", "CHS solar term", "CHS year", "60-year cycle (CHS)",
-    "60-day cycle",   "80-year cycle (JC)", "VMC month (CCT)", "VMC year (CCT)"};
+constexpr std::array<std::string_view, 16> kMoveSteps{"minute",
+                                                      "hour",
+                                                      "day",
+                                                      "CE month",
+                                                      "CE year",
+                                                      "CE century",
+                                                      "CHL month",
+                                                      "CHL year",
+                                                      "60-year cycle (CHL)",
+                                                      "CHS solar term",
+                                                      "CHS year",
+                                                      "60-year cycle (CHS)",
+                                                      "60-day cycle",
+                                                      "80-year cycle (JC)",
+                                                      "VMC month (CCT)",
+                                                      "VMC year (CCT)"};
 
-constexpr std::array<std::string_view, kSearchTargetCount> kTargets{
-    "Full moon", "Dark moon", "Lunar quarter", "Lunar new year", "Winter solstice",
-    "Vernal equinox", "Summer solstice", "Autumnal equinox", "Solstice or equinox", "Solar term",
-    "Solar term + dark moon", "Solar term + full moon", "Winter solstice + dark moon",
-    "Solstice/equinox + dark moon", "Solstice/equinox + full moon", "Element-animal day",
-    "Element-animal month", "Element-animal year", "Triple coincidence day",
-    "Same element-animal day and month", "Multiple element-animal day", "Intercalary month",
-    "Festival or seasonal day"};
+constexpr std::array<std::string_view, kSearchTargetCount> kTargets{"Full moon",
+                                                                    "Dark moon",
+                                                                    "Lunar quarter",
+                                                                    "Lunar new year",
+                                                                    "Winter solstice",
+                                                                    "Vernal equinox",
+                                                                    "Summer solstice",
+                                                                    "Autumnal equinox",
+                                                                    "Solstice or equinox",
+                                                                    "Solar term",
+                                                                    "Solar term + dark moon",
+                                                                    "Solar term + full moon",
+                                                                    "Winter solstice + dark moon",
+                                                                    "Solstice/equinox + dark moon",
+                                                                    "Solstice/equinox + full moon",
+                                                                    "Element-animal day",
+                                                                    "Element-animal month",
+                                                                    "Element-animal year",
+                                                                    "Triple coincidence day",
+                                                                    "Same element-animal day and month",
+                                                                    "Multiple element-animal day",
+                                                                    "Intercalary month",
+                                                                    "Festival or seasonal day"};
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
   for (size_t p = text.find(from); p != std::string::npos; p = text.find(from, p + to.size())) {

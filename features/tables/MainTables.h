@@ -47,15 +47,15 @@ inline constexpr Rgb kHighlightColour{255, 255, 255};
 inline constexpr Rgb kDehighlightColour{200, 200, 200};
 
 struct CountryInfo {
-  std::string_view name;            // "China"
-  std::string_view adjective;       // "Chinese"
-  int longitudeIndex;               // index in the longitude list (L - 100)
-  int longitude;                    // degrees east
-  std::string_view zoneLabel;       // label of the meridian
-  std::string_view moveStep14;      // "VMC month (CCT)"
-  std::string_view moveStep15;      // "VMC year (CCT)"
-  Rgb colour;                       // window background
-  std::string_view pictureSuffix;   // inserted before ".bmp" in the Moon picture names
+  std::string_view name;           // "China"
+  std::string_view adjective;      // "Chinese"
+  int longitudeIndex;              // index in the longitude list (L - 100)
+  int longitude;                   // degrees east
+  std::string_view zoneLabel;      // label of the meridian
+  std::string_view moveStep14;     // "VMC month (CCT)"
+  std::string_view moveStep15;     // "VMC year (CCT)"
+  Rgb colour;                      // window background
+  std::string_view pictureSuffix;  // inserted before ".bmp" in the Moon picture names
 };
 const CountryInfo& CountryOf(Country country);
 // The country of a stored text: exactly "0", "1", "2" or "3", otherwise China.
@@ -68,16 +68,16 @@ std::string ZoneLabelOf(Country country, int longitude);
 std::string EpochMethod(Epoch epoch, SunMethod sunMethod, bool capitalE);
 
 // Drop-down lists, in list order.
-std::vector<std::string> EpochEntries();                 // "-2696 = 2697 BC", "-2636 = 2637 BC"
-Epoch EpochOfEntry(int index);                           // the older for 0, the younger otherwise
-std::vector<std::string> MethodEntries();                // "true sun", "mean sun"
-std::vector<std::string> MoveStepEntries(Country country);   // 16 steps, 14 and 15 named by country
-std::vector<std::string> RefreshPeriodEntries();         // "0.5", "1", "2", "5"
-std::vector<std::string> ElementEntries();               // five elements, then ""
-std::vector<std::string> AnimalEntries(Country country);     // twelve animals, then ""
+std::vector<std::string> EpochEntries();                    // "-2696 = 2697 BC", "-2636 = 2637 BC"
+Epoch EpochOfEntry(int index);                              // the older for 0, the younger otherwise
+std::vector<std::string> MethodEntries();                   // "true sun", "mean sun"
+std::vector<std::string> MoveStepEntries(Country country);  // 16 steps, 14 and 15 named by country
+std::vector<std::string> RefreshPeriodEntries();            // "0.5", "1", "2", "5"
+std::vector<std::string> ElementEntries();                  // five elements, then ""
+std::vector<std::string> AnimalEntries(Country country);    // twelve animals, then ""
 std::vector<std::string> TimeZoneEntries(const std::string& zoneLabel);  // "GMT", label
-std::vector<std::string> LongitudeEntries();             // "100" … "145"
-std::vector<std::string> CountryEntries();               // "Vietnam", "China", "Japan", "Korea"
+std::vector<std::string> LongitudeEntries();                             // "100" … "145"
+std::vector<std::string> CountryEntries();  // "Vietnam", "China", "Japan", "Korea"
 
 inline constexpr int kNoElementEntry = 5;
 inline constexpr int kNoAnimalEntry = 12;
@@ -108,9 +108,9 @@ struct MainDefaults {
   int calendar = kCalCHL;
   int epochEntry = 0;
   int methodEntry = 0;
-  int moveStep = 6;          // "CHL month"
-  int refreshPeriod = 1;     // "1"
-  int target = 0;            // "Full moon"
+  int moveStep = 6;       // "CHL month"
+  int refreshPeriod = 1;  // "1"
+  int target = 0;         // "Full moon"
   int element = kNoElementEntry;
   int animal = kNoAnimalEntry;
   int timeZone = kTimeZoneNone;
@@ -118,9 +118,9 @@ struct MainDefaults {
   bool showVmc = true;
   bool showCjds = false;
   bool autoLog = false;
-  bool next = true;          // "next" rather than "previous"
-  bool plus = true;          // "plus" rather than "minus"
-  bool forward = true;       // move direction
+  bool next = true;     // "next" rather than "previous"
+  bool plus = true;     // "plus" rather than "minus"
+  bool forward = true;  // move direction
   bool repeatedly = false;
 };
 inline constexpr MainDefaults kMainDefaults{};

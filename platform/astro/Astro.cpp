@@ -53,27 +53,69 @@ struct NutationTerm {
 };
 
 constexpr NutationTerm kNutation[] = {
-    {0, 0, 0, 0, 1, -171996, -174.2}, {-2, 0, 0, 2, 2, -13187, -1.6}, {0, 0, 0, 2, 2, -2274, -0.2},
-    {0, 0, 0, 0, 2, 2062, 0.2},       {0, 1, 0, 0, 0, 1426, -3.4},    {0, 0, 1, 0, 0, 712, 0.1},
-    {-2, 1, 0, 2, 2, -517, 1.2},      {0, 0, 0, 2, 1, -386, -0.4},    {0, 0, 1, 2, 2, -301, 0},
-    {-2, -1, 0, 2, 2, 217, -0.5},     {-2, 0, 1, 0, 0, -158, 0},      {-2, 0, 0, 2, 1, 129, 0.1},
-    {0, 0, -1, 2, 2, 123, 0},         {2, 0, 0, 0, 0, 63, 0},         {0, 0, 1, 0, 1, 63, 0.1},
-    {2, 0, -1, 2, 2, -59, 0},         {0, 0, -1, 0, 1, -58, -0.1},    {0, 0, 1, 2, 1, -51, 0},
-    {-2, 0, 2, 0, 0, 48, 0},          {0, 0, -2, 2, 1, 46, 0},        {2, 0, 0, 2, 2, -38, 0},
-    {0, 0, 2, 2, 2, -31, 0},          {0, 0, 2, 0, 0, 29, 0},         {-2, 0, 1, 2, 2, 29, 0},
-    {0, 0, 0, 2, 0, 26, 0},           {-2, 0, 0, 2, 0, -22, 0},       {0, 0, -1, 2, 1, 21, 0},
-    {0, 2, 0, 0, 0, 17, -0.1},        {2, 0, -1, 0, 1, 16, 0},        {-2, 2, 0, 2, 2, -16, 0.1},
-    {0, 1, 0, 0, 1, -15, 0},          {-2, 0, 1, 0, 1, -13, 0},       {0, -1, 0, 0, 1, -12, 0},
-    {0, 0, 2, -2, 0, 11, 0},          {2, 0, -1, 2, 1, -10, 0},       {2, 0, 1, 2, 2, -8, 0},
-    {0, 1, 0, 2, 2, 7, 0},            {-2, 1, 1, 0, 0, -7, 0},        {0, -1, 0, 2, 2, -7, 0},
-    {2, 0, 0, 2, 1, -7, 0},           {2, 0, 1, 0, 0, 6, 0},          {-2, 0, 2, 2, 2, 6, 0},
-    {-2, 0, 1, 2, 1, 6, 0},           {2, 0, -2, 0, 1, -6, 0},        {2, 0, 0, 0, 1, -6, 0},
-    {0, -1, 1, 0, 0, 5, 0},           {-2, -1, 0, 2, 1, -5, 0},       {-2, 0, 0, 0, 1, -5, 0},
-    {0, 0, 2, 2, 1, -5, 0},           {-2, 0, 2, 0, 1, 4, 0},         {-2, 1, 0, 2, 1, 4, 0},
-    {0, 0, 1, -2, 0, 4, 0},           {-1, 0, 1, 0, 0, -4, 0},        {-2, 1, 0, 0, 0, -4, 0},
-    {1, 0, 0, 0, 0, -4, 0},           {0, 0, 1, 2, 0, 3, 0},          {0, 0, -2, 2, 2, -3, 0},
-    {-1, -1, 1, 0, 0, -3, 0},         {0, 1, 1, 0, 0, -3, 0},         {0, -1, 1, 2, 2, -3, 0},
-    {2, -1, -1, 2, 2, -3, 0},         {0, 0, 3, 2, 2, -3, 0},         {2, -1, 0, 2, 2, -3, 0},
+    {0, 0, 0, 0, 1, -171996, -174.2},
+    {-2, 0, 0, 2, 2, -13187, -1.6},
+    {0, 0, 0, 2, 2, -2274, -0.2},
+    {0, 0, 0, 0, 2, 2062, 0.2},
+    {0, 1, 0, 0, 0, 1426, -3.4},
+    {0, 0, 1, 0, 0, 712, 0.1},
+    {-2, 1, 0, 2, 2, -517, 1.2},
+    {0, 0, 0, 2, 1, -386, -0.4},
+    {0, 0, 1, 2, 2, -301, 0},
+    {-2, -1, 0, 2, 2, 217, -0.5},
+    {-2, 0, 1, 0, 0, -158, 0},
+    {-2, 0, 0, 2, 1, 129, 0.1},
+    {0, 0, -1, 2, 2, 123, 0},
+    {2, 0, 0, 0, 0, 63, 0},
+    {0, 0, 1, 0, 1, 63, 0.1},
+    {2, 0, -1, 2, 2, -59, 0},
+    {0, 0, -1, 0, 1, -58, -0.1},
+    {0, 0, 1, 2, 1, -51, 0},
+    {-2, 0, 2, 0, 0, 48, 0},
+    {0, 0, -2, 2, 1, 46, 0},
+    {2, 0, 0, 2, 2, -38, 0},
+    {0, 0, 2, 2, 2, -31, 0},
+    {0, 0, 2, 0, 0, 29, 0},
+    {-2, 0, 1, 2, 2, 29, 0},
+    {0, 0, 0, 2, 0, 26, 0},
+    {-2, 0, 0, 2, 0, -22, 0},
+    {0, 0, -1, 2, 1, 21, 0},
+    {0, 2, 0, 0, 0, 17, -0.1},
+    {2, 0, -1, 0, 1, 16, 0},
+    {-2, 2, 0, 2, 2, -16, 0.1},
+    {0, 1, 0, 0, 1, -15, 0},
+    {-2, 0, 1, 0, 1, -13, 0},
+    {0, -1, 0, 0, 1, -12, 0},
+    {0, 0, 2, -2, 0, 11, 0},
+    {2, 0, -1, 2, 1, -10, 0},
+    {2, 0, 1, 2, 2, -8, 0},
+    {0, 1, 0, 2, 2, 7, 0},
+    {-2, 1, 1, 0, 0, -7, 0},
+    {0, -1, 0, 2, 2, -7, 0},
+    {2, 0, 0, 2, 1, -7, 0},
+    {2, 0, 1, 0, 0, 6, 0},
+    {-2, 0, 2, 2, 2, 6, 0},
+    {-2, 0, 1, 2, 1, 6, 0},
+    {2, 0, -2, 0, 1, -6, 0},
+    {2, 0, 0, 0, 1, -6, 0},
+    {0, -1, 1, 0, 0, 5, 0},
+    {-2, -1, 0, 2, 1, -5, 0},
+    {-2, 0, 0, 0, 1, -5, 0},
+    {0, 0, 2, 2, 1, -5, 0},
+    {-2, 0, 2, 0, 1, 4, 0},
+    {-2, 1, 0, 2, 1, 4, 0},
+    {0, 0, 1, -2, 0, 4, 0},
+    {-1, 0, 1, 0, 0, -4, 0},
+    {-2, 1, 0, 0, 0, -4, 0},
+    {1, 0, 0, 0, 0, -4, 0},
+    {0, 0, 1, 2, 0, 3, 0},
+    {0, 0, -2, 2, 2, -3, 0},
+    {-1, -1, 1, 0, 0, -3, 0},
+    {0, 1, 1, 0, 0, -3, 0},
+    {0, -1, 1, 2, 2, -3, 0},
+    {2, -1, -1, 2, 2, -3, 0},
+    {0, 0, 3, 2, 2, -3, 0},
+    {2, -1, 0, 2, 2, -3, 0},
 };
 
 // The nutation's terms as a product tree over the five arguments (see TrigSeries.h), built when
@@ -87,8 +129,8 @@ struct NutationTree {
   ProductNode nodes[kCapacity] = {};
   size_t nodeCount = 0;
   int vectors[1 + kNutationArguments + kCapacity][kNutationArguments] = {};  // multipliers by phasor
-  TrigTerm constant[kNutationTerms] = {};  // s0 · sin x
-  TrigTerm linear[kNutationTerms] = {};    // s1 · T · sin x
+  TrigTerm constant[kNutationTerms] = {};                                    // s0 · sin x
+  TrigTerm linear[kNutationTerms] = {};                                      // s1 · T · sin x
 
   constexpr NutationTree() {
     for (int j = 0; j < kNutationArguments; ++j) vectors[1 + j][j] = 1;
@@ -158,8 +200,7 @@ constexpr NutationTree BuildNutationTree() {
 constexpr NutationTree kNutationTree = BuildNutationTree();
 const ArgumentTree kNutationArgumentTree = {
     {}, kNutationArguments, {kNutationTree.nodes, kNutationTree.nodeCount}};
-const TrigSeries kNutationSeries = {&kNutationArgumentTree,
-                                    {kNutationTree.constant, kNutationTree.linear}};
+const TrigSeries kNutationSeries = {&kNutationArgumentTree, {kNutationTree.constant, kNutationTree.linear}};
 
 // The nutation and its rate, radians and radians per century.
 SeriesValue nutation_T(double T) {
@@ -234,8 +275,8 @@ SeriesValue sun_low(double T) {
   const double s1 = std::sin(M), c1 = std::cos(M);
   const double s2 = 2 * s1 * c1, c2 = c1 * c1 - s1 * s1;
   const double s3 = s1 * (3 - 4 * s1 * s1);
-  const double C = (1.914602 - 0.004817 * T - 0.000014 * T * T) * s1 +
-                   (0.019993 - 0.000101 * T) * s2 + 0.000289 * s3;
+  const double C =
+      (1.914602 - 0.004817 * T - 0.000014 * T * T) * s1 + (0.019993 - 0.000101 * T) * s2 + 0.000289 * s3;
   const double Om = (125.04 - 1934.136 * T) * kDeg;
   const double rate = 36000.76983 + (1.914602 * c1 + 2 * 0.019993 * c2) * 35999.05029 * kDeg;
   return {(L0 + C - 0.00569 - 0.00478 * std::sin(Om)) * kDeg, rate * kDeg / kDaysPerCentury};
@@ -250,14 +291,13 @@ double phase_estimate(int n, int phase) {
   const double k = n + phase / 4.0;
   const double T = k / 1236.85;
   const double T2 = T * T, T3 = T2 * T, T4 = T3 * T;
-  const double jde = 2451550.09766 + kSynodicMonth * k + 0.00015437 * T2 - 0.000000150 * T3 +
-                     0.00000000073 * T4;
+  const double jde =
+      2451550.09766 + kSynodicMonth * k + 0.00015437 * T2 - 0.000000150 * T3 + 0.00000000073 * T4;
   const double E = 1 - 0.002516 * T - 0.0000074 * T2;
   const double M = (2.5534 + 29.10535670 * k - 0.0000014 * T2 - 0.00000011 * T3) * kDeg;
-  const double Mp = (201.5643 + 385.81693528 * k + 0.0107582 * T2 + 0.00001238 * T3 -
-                     0.000000058 * T4) * kDeg;
-  const double F = (160.7108 + 390.67050284 * k - 0.0016118 * T2 - 0.00000227 * T3 +
-                    0.000000011 * T4) * kDeg;
+  const double Mp =
+      (201.5643 + 385.81693528 * k + 0.0107582 * T2 + 0.00001238 * T3 - 0.000000058 * T4) * kDeg;
+  const double F = (160.7108 + 390.67050284 * k - 0.0016118 * T2 - 0.00000227 * T3 + 0.000000011 * T4) * kDeg;
   const double Om = (124.7746 - 1.56375588 * k + 0.0020672 * T2 + 0.00000215 * T3) * kDeg;
   struct Angle {
     double c, s;
@@ -273,16 +313,15 @@ double phase_estimate(int n, int phase) {
     c = (nm ? -0.40720 : -0.40614) * mp.s + (nm ? 0.17241 : 0.17302) * E * m.s +
         (nm ? 0.01608 : 0.01614) * mp2.s + (nm ? 0.01039 : 0.01043) * f2.s +
         (nm ? 0.00739 : 0.00734) * E * (mp - m).s - (nm ? 0.00514 : 0.00515) * E * (mp + m).s +
-        (nm ? 0.00208 : 0.00209) * E * E * m2.s - 0.00111 * (mp - f2).s -
-        0.00057 * (mp + f2).s + 0.00056 * E * (mp2 + m).s - 0.00042 * (mp2 + mp).s +
-        0.00042 * E * (m + f2).s + 0.00038 * E * (m - f2).s - 0.00024 * E * (mp2 - m).s -
-        0.00017 * sinOm;
+        (nm ? 0.00208 : 0.00209) * E * E * m2.s - 0.00111 * (mp - f2).s - 0.00057 * (mp + f2).s +
+        0.00056 * E * (mp2 + m).s - 0.00042 * (mp2 + mp).s + 0.00042 * E * (m + f2).s +
+        0.00038 * E * (m - f2).s - 0.00024 * E * (mp2 - m).s - 0.00017 * sinOm;
   } else {
-    c = -0.62801 * mp.s + 0.17172 * E * m.s - 0.01183 * E * (mp + m).s + 0.00862 * mp2.s +
-        0.00804 * f2.s + 0.00454 * E * (mp - m).s + 0.00204 * E * E * m2.s -
-        0.00180 * (mp - f2).s - 0.00070 * (mp + f2).s - 0.00040 * (mp2 + mp).s -
-        0.00034 * E * (mp2 - m).s + 0.00032 * E * (m + f2).s + 0.00032 * E * (m - f2).s -
-        0.00028 * E * E * (mp + m2).s + 0.00027 * E * (mp2 + m).s - 0.00017 * sinOm;
+    c = -0.62801 * mp.s + 0.17172 * E * m.s - 0.01183 * E * (mp + m).s + 0.00862 * mp2.s + 0.00804 * f2.s +
+        0.00454 * E * (mp - m).s + 0.00204 * E * E * m2.s - 0.00180 * (mp - f2).s - 0.00070 * (mp + f2).s -
+        0.00040 * (mp2 + mp).s - 0.00034 * E * (mp2 - m).s + 0.00032 * E * (m + f2).s +
+        0.00032 * E * (m - f2).s - 0.00028 * E * E * (mp + m2).s + 0.00027 * E * (mp2 + m).s -
+        0.00017 * sinOm;
     const double W = 0.00306 - 0.00038 * E * m.c + 0.00026 * mp.c - 0.00002 * (mp - m).c +
                      0.00002 * (mp + m).c + 0.00002 * f2.c;
     c += phase == 1 ? W : -W;
@@ -347,8 +386,7 @@ double syzyg(int n, int phase) {
     const double T = centuries(t);
     const SeriesValue moon = moon_mean_of_date(elp, T);
     const SeriesValue sun = sun_mean_of_date_aberrated(vsop, T);
-    return SeriesValue{normpi(moon.value - sun.value - target),
-                       (moon.rate - sun.rate) / kDaysPerCentury};
+    return SeriesValue{normpi(moon.value - sun.value - target), (moon.rate - sun.rate) / kDaysPerCentury};
   });
 }
 

@@ -119,8 +119,8 @@ ValueAndRate Parabola(double y) {
 double Hermite(double x, double x0, ValueAndRate a, double x1, ValueAndRate b) {
   const double h = x1 - x0, u = (x - x0) / h;
   const double u2 = u * u, u3 = u2 * u;
-  return (2 * u3 - 3 * u2 + 1) * a.value + (u3 - 2 * u2 + u) * h * a.rate +
-         (3 * u2 - 2 * u3) * b.value + (u3 - u2) * h * b.rate;
+  return (2 * u3 - 3 * u2 + 1) * a.value + (u3 - 2 * u2 + u) * h * a.rate + (3 * u2 - 2 * u3) * b.value +
+         (u3 - u2) * h * b.rate;
 }
 
 constexpr double kSplineFirst = -720;
@@ -176,12 +176,11 @@ struct Sigma {
   double year, seconds;
 };
 constexpr Sigma kPastSigma[] = {
-    {-2000, 1080}, {-1600, 720}, {-900, 360}, {-720, 180}, {-700, 170}, {-600, 160},
-    {-500, 150},   {-400, 130},  {-300, 120}, {-200, 110}, {-100, 100}, {0, 90},
-    {100, 80},     {200, 70},    {300, 60},   {400, 50},   {500, 40},   {700, 30},
-    {800, 25},     {900, 20},    {1000, 15},  {1620, 20},  {1660, 15},  {1670, 10},
-    {1680, 5},     {1730, 2},    {1770, 1},   {1800, 0.5}, {1802, 0.4}, {1805, 0.3},
-    {1809, 0.2},   {1831, 0.1},  {1870, 0.05},
+    {-2000, 1080}, {-1600, 720}, {-900, 360}, {-720, 180}, {-700, 170},  {-600, 160}, {-500, 150},
+    {-400, 130},   {-300, 120},  {-200, 110}, {-100, 100}, {0, 90},      {100, 80},   {200, 70},
+    {300, 60},     {400, 50},    {500, 40},   {700, 30},   {800, 25},    {900, 20},   {1000, 15},
+    {1620, 20},    {1660, 15},   {1670, 10},  {1680, 5},   {1730, 2},    {1770, 1},   {1800, 0.5},
+    {1802, 0.4},   {1805, 0.3},  {1809, 0.2}, {1831, 0.1}, {1870, 0.05},
 };
 
 // The seasonal variation of the Earth's rotation: up to 0.03 s in the conventional annual and
@@ -255,8 +254,8 @@ double DeltaTUncertaintySeconds(double year) {
   // The whole year has the value of its middle; towards its ends Delta T moves away by the change
   // over half a year, and by the seasonal variation.
   const double middle = DeltaTSeconds(year + 0.5);
-  const double halfYear = std::max(std::fabs(DeltaTSeconds(year) - middle),
-                                   std::fabs(DeltaTSeconds(year + 1) - middle));
+  const double halfYear =
+      std::max(std::fabs(DeltaTSeconds(year) - middle), std::fabs(DeltaTSeconds(year + 1) - middle));
   return std::sqrt(sigma * sigma + halfYear * halfYear + kSeasonal * kSeasonal);
 }
 

@@ -18,8 +18,7 @@ struct CalendarDate {
   int32_t valid = 0;
 };
 // A date record with its year, month, day and calendar letter set (jdn and valid left at 0).
-constexpr CalendarDate MakeCalendarDate(int32_t year, int32_t month, int32_t day,
-                                        int16_t calendar = 'G') {
+constexpr CalendarDate MakeCalendarDate(int32_t year, int32_t month, int32_t day, int16_t calendar = 'G') {
   CalendarDate date;
   date.year = year;
   date.month = month;

@@ -37,10 +37,8 @@ inline constexpr int kMaxChineseTextCycle = 99999;
 // On success fills cycle, position, month, day and leap (0 or 1), sets jdn = 0 and valid = 1 and
 // returns true; otherwise sets valid = 0, leaves the other fields as they were and returns false.
 // The epoch field is not touched. Without a resolver the "?" form is never accepted.
-bool chl_datestr_to_chldate(std::string_view text, ChlDate& date,
-                            const ElementAnimalResolver& resolve = {});
+bool chl_datestr_to_chldate(std::string_view text, ChlDate& date, const ElementAnimalResolver& resolve = {});
 // The same for solar dates: fills cycle, position, term and day.
-bool chs_datestr_to_chsdate(std::string_view text, ChsDate& date,
-                            const ElementAnimalResolver& resolve = {});
+bool chs_datestr_to_chsdate(std::string_view text, ChsDate& date, const ElementAnimalResolver& resolve = {});
 
 }  // namespace mirvo

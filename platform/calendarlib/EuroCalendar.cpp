@@ -19,13 +19,13 @@ constexpr int64_t DaysBeforeMonthFromMarch(int64_t m) { return (153 * m + 2) / 5
 
 int64_t GregorianToJdn(int64_t y, int64_t m, int64_t d) {
   const int64_t a = m <= 2 ? 1 : 0;
-  const int64_t yy = y - a;              // year starting in March
-  const int64_t mm = m + 12 * a - 3;     // 0 = March … 11 = February
+  const int64_t yy = y - a;           // year starting in March
+  const int64_t mm = m + 12 * a - 3;  // 0 = March … 11 = February
   const int64_t era = FloorDiv(yy, 400);
   const int64_t yoe = yy - era * 400;
   const int64_t doy = DaysBeforeMonthFromMarch(mm) + d - 1;
   const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe + 1721120;   // 1721120 = JDN of 0000-03-01 (Gregorian)
+  return era * 146097 + doe + 1721120;  // 1721120 = JDN of 0000-03-01 (Gregorian)
 }
 
 int64_t JulianToJdn(int64_t y, int64_t m, int64_t d) {
@@ -62,7 +62,6 @@ bool IsLeap(int64_t y, int letter) {
   return FloorMod(y, 4) == 0 && (FloorMod(y, 100) != 0 || FloorMod(y, 400) == 0);
 }
 
-
 }  // namespace
 
 int32_t euro_date_to_jdn(CalendarDate& date) {
@@ -74,8 +73,10 @@ int32_t euro_date_to_jdn(CalendarDate& date) {
 
 void jdn_to_euro_date(CalendarDate& date) {
   int64_t y, m, d;
-  if (date.calendar == 'J') JdnToJulian(date.jdn, y, m, d);
-  else JdnToGregorian(date.jdn, y, m, d);
+  if (date.calendar == 'J')
+    JdnToJulian(date.jdn, y, m, d);
+  else
+    JdnToGregorian(date.jdn, y, m, d);
   date.year = static_cast<int32_t>(y);
   date.month = static_cast<int32_t>(m);
   date.day = static_cast<int32_t>(d);
@@ -93,7 +94,10 @@ int str_to_date(std::string& text, int order, CalendarDate& date, int letter) {
   // Year-month-day with an optional leading minus; fields are digits only.
   size_t i = 0;
   bool negative = false;
-  if (i < text.size() && text[i] == '-') { negative = true; ++i; }
+  if (i < text.size() && text[i] == '-') {
+    negative = true;
+    ++i;
+  }
   int64_t fields[3] = {0, 0, 0};
   for (int f = 0; f < 3; ++f) {
     if (f > 0) {
@@ -116,7 +120,8 @@ int str_to_date(std::string& text, int order, CalendarDate& date, int letter) {
     if (month < 1 || month > 13 || day < 1 || day > 30) return -5;
   } else {
     if (year < -9999999 || year > 9999999) return -5;
-    if (month < 1 || month > 12 || day < 1 || day > euro_days_in_month(year, static_cast<int>(month), letter)) return -5;
+    if (month < 1 || month > 12 || day < 1 || day > euro_days_in_month(year, static_cast<int>(month), letter))
+      return -5;
     // A date whose day number does not fit the 32-bit field would come back as some other,
     // wrapped-around day; such a date cannot be represented and is refused.
     const int64_t jdn = letter == 'J' ? JulianToJdn(year, month, day) : GregorianToJdn(year, month, day);

@@ -43,8 +43,8 @@ void Add(icalcomponent* component, icalproperty* property) {
 }  // namespace
 
 bool InICalendarYears(const EventTime& t) {
-  return t.year >= kFirstICalendarYear && t.year <= kLastICalendarYear && t.month >= 1 &&
-         t.month <= 12 && t.day >= 1 && t.day <= 31;
+  return t.year >= kFirstICalendarYear && t.year <= kLastICalendarYear && t.month >= 1 && t.month <= 12 &&
+         t.day >= 1 && t.day <= 31;
 }
 
 namespace {
@@ -116,8 +116,7 @@ EventTime UtcNow() {
   const std::time_t now = std::time(nullptr);
   std::tm utc{};
   gmtime_r(&now, &utc);
-  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min,
-          std::min(utc.tm_sec, 59)};
+  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, std::min(utc.tm_sec, 59)};
 }
 
 }  // namespace mirvo

@@ -29,20 +29,22 @@ QString QtFilterOf(const std::string& filter) {
   QStringList entries;
   for (const auto& [description, pattern] : FilterPairs(filter)) {
     entries.append(description.contains('(' + pattern + ')') ? description
-                                                              : description + " (" + pattern + ')');
+                                                             : description + " (" + pattern + ')');
   }
   return entries.join(";;");
 }
 
 QString StartFolderPath(StartFolder folder) {
-  const QString path = QStandardPaths::writableLocation(
-      folder == StartFolder::kPictures ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
+  const QString path =
+      QStandardPaths::writableLocation(folder == StartFolder::kPictures ? QStandardPaths::PicturesLocation
+                                                                        : QStandardPaths::DocumentsLocation);
   return !path.isEmpty() && QFileInfo(path).isDir() ? path : QDir::homePath();
 }
 
 std::string QtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& fileName, StartFolder folder) {
-  QFileDialog dialog(DialogOwner(parent_), TranslateText("FileDialogs", title), StartFolderPath(folder), QtFilterOf(filter));
+  QFileDialog dialog(DialogOwner(parent_), TranslateText("FileDialogs", title), StartFolderPath(folder),
+                     QtFilterOf(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));

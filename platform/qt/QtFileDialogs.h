@@ -21,8 +21,8 @@ class QtFileDialogs : public FileDialogs {
  public:
   explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
-  std::string SaveFileName(const std::string& title, const std::string& filter,
-                           const std::string& fileName, StartFolder folder) override;
+  std::string SaveFileName(const std::string& title, const std::string& filter, const std::string& fileName,
+                           StartFolder folder) override;
 
  private:
   QWidget* parent_;

@@ -1,5 +1,6 @@
 #include "platform/qt/QtServices.h"
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -11,7 +12,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
-#include <sys/stat.h>
 
 #include "platform/qt/QtTranslate.h"
 #include "platform/services/Registry.h"
@@ -28,8 +28,8 @@ QWidget* DialogOwner(QWidget* fallback) {
   return active && active->isVisible() ? active : fallback;
 }
 
-MessageAnswer QtMessages::Show(const std::string& title, const std::string& text,
-                               MessageIcon icon, MessageButtons buttons) {
+MessageAnswer QtMessages::Show(const std::string& title, const std::string& text, MessageIcon icon,
+                               MessageButtons buttons) {
   QMessageBox box(DialogOwner(parent_));
   // The rules speak English; the box speaks the window's language where a translation has the words.
   box.setWindowTitle(title.empty() ? QString(kProgramTitle) : TranslateText("Messages", title));
@@ -44,9 +44,7 @@ MessageAnswer QtMessages::Show(const std::string& title, const std::string& text
   switch (buttons) {
     case MessageButtons::kOk: box.setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MessageButtons::kOkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
+    case MessageButtons::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case MessageButtons::kYesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
@@ -103,8 +101,7 @@ QString QtSettingsStore::SettingsKey(const std::string& key, const std::string& 
   return group.isEmpty() ? Q(name) : group + '/' + Q(name);
 }
 
-bool QtSettingsStore::Write(const std::string& key, const std::string& name,
-                            const std::string& value) {
+bool QtSettingsStore::Write(const std::string& key, const std::string& name, const std::string& value) {
   const QString k = SettingsKey(key, name);
   if (k.isEmpty() || !settings_->isWritable()) return false;
   settings_->setValue(k, Q(value));
@@ -112,8 +109,7 @@ bool QtSettingsStore::Write(const std::string& key, const std::string& name,
   return settings_->status() == QSettings::NoError;
 }
 
-bool QtSettingsStore::Read(const std::string& key, const std::string& name,
-                           std::string& value) const {
+bool QtSettingsStore::Read(const std::string& key, const std::string& name, std::string& value) const {
   const QString k = SettingsKey(key, name);
   if (k.isEmpty() || !settings_->contains(k)) return false;
   value = settings_->value(k).toString().toStdString();

@@ -67,7 +67,6 @@ class QtWebBrowser : public WebBrowser {
 
 // The per-user data folder (the platform's application-data base + "Brisvale_Systems"), created
 // when missing; returns folder + "/" + fileName, or the empty text when no folder can be made.
-std::string DataFilePath(const std::string& fileName,
-                         const std::string& folderName = kDataFolderName);
+std::string DataFilePath(const std::string& fileName, const std::string& folderName = kDataFolderName);
 
 }  // namespace mirvo

@@ -35,16 +35,15 @@ std::string RegistryWrite(SettingsStore& store, const std::string& key, const st
          ResultMessage(kSuccess);
 }
 
-std::string RegistryRead(const SettingsStore& store, const std::string& key,
-                         const std::string& name, std::string& value) {
+std::string RegistryRead(const SettingsStore& store, const std::string& key, const std::string& name,
+                         std::string& value) {
   value.clear();
   if (key.empty() || !store.KeyExists(key)) return "1 Key not found or is empty.";
   if (name.empty()) return "2 Name not specified.";
   std::string stored;
   if (!store.Read(key, name, stored) || stored.empty()) return "3 Name not found.";
   // Values written by other tools may carry a terminating NUL or a line end.
-  auto end = std::find_if(stored.rbegin(), stored.rend(),
-                          [](unsigned char c) { return c >= 32; }).base();
+  auto end = std::find_if(stored.rbegin(), stored.rend(), [](unsigned char c) { return c >= 32; }).base();
   value.assign(stored.begin(), end);
   return "0 OK";
 }
@@ -52,12 +51,13 @@ std::string RegistryRead(const SettingsStore& store, const std::string& key,
 bool SaveRegistryValue(SettingsStore& store, Messages& messages, const std::string& keyPart,
                        const std::string& valueName, const std::string& value, bool showErrors) {
   const std::string stored = value.empty() ? " " : value;
-  const bool ok = StartsWithZero(
-      RegistryWrite(store, std::string(kRegistryRoot) + keyPart, valueName, stored));
+  const bool ok =
+      StartsWithZero(RegistryWrite(store, std::string(kRegistryRoot) + keyPart, valueName, stored));
   if (!ok && showErrors) {
-    messages.Show("", "Error saving to registry:\nstrKey=" + keyPart + "\nstrName=" + valueName +
-                          "\nstrValue=" + stored,
-                  MessageIcon::kWarning, MessageButtons::kOk);
+    messages.Show(
+        "",
+        "Error saving to registry:\nstrKey=" + keyPart + "\nstrName=" + valueName + "\nstrValue=" + stored,
+        MessageIcon::kWarning, MessageButtons::kOk);
   }
   return ok;
 }
@@ -66,13 +66,12 @@ bool ReadRegistryValue(const SettingsStore& store, Messages& messages, const std
                        const std::string& valueName, std::string& value, bool showErrors,
                        const std::string& defaultValue) {
   value.clear();
-  const bool ok = StartsWithZero(
-      RegistryRead(store, std::string(kRegistryRoot) + keyPart, valueName, value));
+  const bool ok = StartsWithZero(RegistryRead(store, std::string(kRegistryRoot) + keyPart, valueName, value));
   if (!ok) {
     if (showErrors) {
-      messages.Show("", "Error restoring from registry:\nstrKey=" + keyPart + "\nstrName=" +
-                            valueName + "\nstrValue=" + value + "\nstrDefaultValueOnError=" +
-                            defaultValue,
+      messages.Show("",
+                    "Error restoring from registry:\nstrKey=" + keyPart + "\nstrName=" + valueName +
+                        "\nstrValue=" + value + "\nstrDefaultValueOnError=" + defaultValue,
                     MessageIcon::kWarning, MessageButtons::kOk);
     }
     value = defaultValue;

@@ -21,8 +21,8 @@ std::string RegistryWrite(SettingsStore& store, const std::string& key, const st
 
 // Reads value `name` under `key` into `value` (trailing control characters removed). Status
 // "0 OK", "1 Key not found or is empty.", "2 Name not specified." or "3 Name not found.".
-std::string RegistryRead(const SettingsStore& store, const std::string& key,
-                         const std::string& name, std::string& value);
+std::string RegistryRead(const SettingsStore& store, const std::string& key, const std::string& name,
+                         std::string& value);
 
 // Stores `value` (an empty value as one blank, so that it reads back as present) under
 // kRegistryRoot + keyPart. On failure with showErrors, tells the user which value was lost.

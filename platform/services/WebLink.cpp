@@ -14,7 +14,9 @@ std::string WebLinkFailureText(int code, const std::string& address) {
       const bool web = address.rfind("http://", 0) == 0 || address.rfind("https://", 0) == 0;
       const std::string extension = FileExtensionOf(address, true);
       return m + "\r\n\r\nNo program to open " +
-             (web ? std::string("web pages") : extension.empty() ? std::string("this file") : "'" + extension + "' files") +
+             (web                 ? std::string("web pages")
+              : extension.empty() ? std::string("this file")
+                                  : "'" + extension + "' files") +
              " was found.";
     }
     case 8: return m + "\r\n\r\nOut of memory.";
@@ -26,8 +28,8 @@ std::string WebLinkFailureText(int code, const std::string& address) {
 bool OpenWebLink(WebBrowser& browser, Messages& messages, const std::string& address) {
   const int code = browser.Open(address);
   if (code > 32) return true;
-  messages.Show("Cannot launch web browser", WebLinkFailureText(code, address),
-                MessageIcon::kWarning, MessageButtons::kOk);
+  messages.Show("Cannot launch web browser", WebLinkFailureText(code, address), MessageIcon::kWarning,
+                MessageButtons::kOk);
   return false;
 }
 

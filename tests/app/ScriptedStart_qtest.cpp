@@ -54,8 +54,8 @@ class ScriptedStartTest : public QObject {
     const QString program = dir.filePath("mirvo");
     QVERIFY(QFile::copy(QString(MIRVO_DATA_DIR) + "/mirvo", program));
     QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
-    for (const QStringList& arguments : {QStringList{"--print-labels"},
-                                         QStringList{"--screenshot", dir.filePath("shot.png")}}) {
+    for (const QStringList& arguments :
+         {QStringList{"--print-labels"}, QStringList{"--screenshot", dir.filePath("shot.png")}}) {
       QProcess mirvo;
       QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
       env.insert("XDG_DATA_HOME", dir.filePath("data"));
@@ -100,7 +100,8 @@ class ScriptedStartTest : public QObject {
 // --print-labels, whose lost output is a failure.
 void ScriptedStartTest::specialAndMarkedStateFiles() {
   QTemporaryDir dir;
-  QVERIFY(QDir().mkpath(dir.filePath("data/Brisvale_Systems")) && QDir().mkpath(dir.filePath("config/Brisvale Systems")));
+  QVERIFY(QDir().mkpath(dir.filePath("data/Brisvale_Systems")) &&
+          QDir().mkpath(dir.filePath("config/Brisvale Systems")));
   const QString state = dir.filePath("data/Brisvale_Systems/mirvo.usr");
   mirvo::StateRecord saved;
   saved.ajd = 2451545.0;  // 2000-01-01 12:00 UT
@@ -112,11 +113,13 @@ void ScriptedStartTest::specialAndMarkedStateFiles() {
   const Run marked = RunMirvo(dir, {"--print-labels"});
   QCOMPARE(marked.code, 0);
   QVERIFY2(marked.out.startsWith("Common Era (Gregorian):\t2000-01-01 CE"), qPrintable(marked.out));
-  QVERIFY2(marked.out.count('\t') == marked.out.count('\n') && marked.out.contains("C CT"), qPrintable(marked.out));
+  QVERIFY2(marked.out.count('\t') == marked.out.count('\n') && marked.out.contains("C CT"),
+           qPrintable(marked.out));
 
   QVERIFY(QFile::remove(state));
   QCOMPARE(mkfifo(QFile::encodeName(state).constData(), 0644), 0);
-  QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("config/Brisvale Systems/MIRVO.conf")).constData(), 0644), 0);
+  QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("config/Brisvale Systems/MIRVO.conf")).constData(), 0644),
+           0);
   const Run fifo = RunMirvo(dir, {"--print-labels"});
   QCOMPARE(fifo.code, 0);
   const QString today = QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd");
@@ -126,7 +129,8 @@ void ScriptedStartTest::specialAndMarkedStateFiles() {
   // Output that is lost is a failure.
   const Run full = RunMirvo(dir, {"--print-labels"}, "/dev/full");
   QCOMPARE(full.code, 1);
-  QVERIFY2(full.err.contains("the output could not be written: No space left on device"), qPrintable(full.err));
+  QVERIFY2(full.err.contains("the output could not be written: No space left on device"),
+           qPrintable(full.err));
 }
 
 QTEST_MAIN(ScriptedStartTest)

@@ -21,13 +21,16 @@ TEST(Batch, BlocksAreWrittenInOrderWhateverFinishesFirst) {
   for (unsigned workers : {1u, 2u, 5u}) {
     std::atomic<int> contexts = 0;
     std::ostringstream out;
-    WriteBlocksInOrder(kBlocks, [&] {
-      ++contexts;
-      return [](size_t b) {
-        std::this_thread::sleep_for(std::chrono::microseconds(b % 7 == 0 ? 3000 : 100));
-        return "block " + std::to_string(b) + "\n";
-      };
-    }, out, workers);
+    WriteBlocksInOrder(
+        kBlocks,
+        [&] {
+          ++contexts;
+          return [](size_t b) {
+            std::this_thread::sleep_for(std::chrono::microseconds(b % 7 == 0 ? 3000 : 100));
+            return "block " + std::to_string(b) + "\n";
+          };
+        },
+        out, workers);
     EXPECT_EQ(out.str(), expected) << workers << " workers";
     EXPECT_LE(contexts, static_cast<int>(workers));
   }
@@ -37,12 +40,15 @@ TEST(Batch, BlocksAreWrittenInOrderWhateverFinishesFirst) {
 TEST(Batch, AFailingBlockEndsTheOutputThere) {
   std::ostringstream out;
   auto run = [&] {
-    WriteBlocksInOrder(30, [] {
-      return [](size_t b) -> std::string {
-        if (b == 12) throw std::runtime_error("block 12");
-        return std::to_string(b) + ",";
-      };
-    }, out, 3);
+    WriteBlocksInOrder(
+        30,
+        [] {
+          return [](size_t b) -> std::string {
+            if (b == 12) throw std::runtime_error("block 12");
+            return std::to_string(b) + ",";
+          };
+        },
+        out, 3);
   };
   EXPECT_THROW(run(), std::runtime_error);
   EXPECT_EQ(out.str(), "0,1,2,3,4,5,6,7,8,9,10,11,");

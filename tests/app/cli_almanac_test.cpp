@@ -73,7 +73,12 @@ TEST(CliAlmanac, AgreesWithPublishedTimesOf2024ToTheMinute) {
   EXPECT_NE(text.out.find("CCT  New moon"), std::string::npos);
   EXPECT_NE(text.out.find("Z2  Chun fen (Spring equinox)"), std::string::npos);
 
-  struct Published { const char* kind; int number; const char* date; int hour, minute; };
+  struct Published {
+    const char* kind;
+    int number;
+    const char* date;
+    int hour, minute;
+  };
   const Published published[] = {
       {"new_moon", 298, "2024-02-10", 6, 59},   {"new_moon", 300, "2024-04-09", 2, 21},
       {"full_moon", 305, "2024-09-18", 10, 34}, {"solar_term", 7, "2024-03-20", 11, 6},
@@ -186,7 +191,9 @@ TEST(CliAlmanac, TheWholeRangeOfYearsIsAccepted) {
     const auto rows = Tsv(std::string("--from ") + year + " --to " + year);
     ASSERT_FALSE(rows.empty()) << year;
     for (const Row& r : rows) {
-      const std::string y = std::string(year) == "-3000" ? "-3000" : std::string(year) == "0" ? "0000" : "3000";
+      const std::string y = std::string(year) == "-3000" ? "-3000"
+                            : std::string(year) == "0"   ? "0000"
+                                                         : "3000";
       EXPECT_EQ(r.date.substr(0, y.size()), y) << r.line;
     }
     std::set<int> terms;
@@ -207,7 +214,10 @@ TEST(CliAlmanac, HelpNamesTheObservedYearsOfDeltaT) {
 }
 
 TEST(CliAlmanac, BadArgumentsGiveOneLineAndExitCode2) {
-  struct Case { const char* arguments; const char* message; };
+  struct Case {
+    const char* arguments;
+    const char* message;
+  };
   const Case cases[] = {
       {"--from 2024", "--from and --to are both required"},
       {"--from 2025 --to 2024", "--from must not be later than --to"},

@@ -71,7 +71,8 @@ TEST(CliExport, TheNewYearsOf2024To2043AreThoseTheListPrints) {
   ASSERT_EQ(again.size(), events.size());
   for (size_t i = 0; i < events.size(); ++i) EXPECT_EQ(again[i].uid, events[i].uid);
   // A title makes them anniversaries of their own; --from-year moves the first year.
-  const auto titled = Export("anniversaries 2024-02-10 CE --years 3 --from-year 2030 --title 'Family, dinner'");
+  const auto titled =
+      Export("anniversaries 2024-02-10 CE --years 3 --from-year 2030 --title 'Family, dinner'");
   ASSERT_EQ(titled.size(), 3u);
   EXPECT_EQ(titled[0].summary, "Family, dinner");
   EXPECT_EQ(titled[0].StartText(), golden[6]);
@@ -92,7 +93,8 @@ TEST(CliExport, NewYearsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
   }
   ASSERT_EQ(newYears.size(), 200u);
   Reckoner reckoner;  // China: 120 degrees east
-  for (const auto& [kind, reference] : {std::pair{"new-years", newYears}, std::pair{"leap-months", leapMonths}}) {
+  for (const auto& [kind, reference] :
+       {std::pair{"new-years", newYears}, std::pair{"leap-months", leapMonths}}) {
     const auto starts = Starts(Export(std::string(kind) + " --from 1901 --to 2100"));
     ASSERT_EQ(starts.size(), reference.size()) << kind;
     for (size_t i = 0; i < starts.size(); ++i) {
@@ -100,7 +102,8 @@ TEST(CliExport, NewYearsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
       const int y = std::stoi(r.substr(0, 4));
       // A month whose deciding new moon lies within its uncertainty of midnight may differ by a day.
       Reckoner::DayMargins margins;
-      if (reckoner.MarginsOfDay(JdnOfCeDate(y, std::stoi(r.substr(5, 2)), std::stoi(r.substr(8, 2))), margins) &&
+      if (reckoner.MarginsOfDay(JdnOfCeDate(y, std::stoi(r.substr(5, 2)), std::stoi(r.substr(8, 2))),
+                                margins) &&
           (margins.month.uncertain() || (margins.nextBeginsTomorrow && margins.next.uncertain())))
         continue;
       EXPECT_EQ(starts[i], r) << kind;
@@ -111,7 +114,8 @@ TEST(CliExport, NewYearsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
 // Solar terms and phases are the almanac's events, at the almanac's second moved to UTC by the
 // meridian, at a whole-hour meridian and at one of 6 h 44 min.
 TEST(CliExport, TermsAndPhasesAreTheAlmanacsInstantsInUtc) {
-  for (const auto& [meridian, seconds] : {std::pair{"--country china", 8 * 3600}, std::pair{"--longitude 101", 24240}}) {
+  for (const auto& [meridian, seconds] :
+       {std::pair{"--country china", 8 * 3600}, std::pair{"--longitude 101", 24240}}) {
     const std::string span = std::string(" --from 1999 --to 2001 ") + meridian;
     std::vector<std::string> expected[2];  // phases, terms
     std::istringstream tsv(RunCli("almanac --format tsv" + span).out);
@@ -127,8 +131,8 @@ TEST(CliExport, TermsAndPhasesAreTheAlmanacsInstantsInUtc) {
       CalendarDateFromJdn(ce);
       char text[32];
       const int t = static_cast<int>(utc % 86400);
-      std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", ce.year, ce.month, ce.day,
-                    t / 3600, t / 60 % 60, t % 60);
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", ce.year, ce.month, ce.day, t / 3600,
+                    t / 60 % 60, t % 60);
       expected[line.rfind("solar_term", 0) == 0].push_back(text);
     }
     ASSERT_GT(expected[0].size(), 3u * 49);
@@ -167,7 +171,8 @@ TEST(CliExport, OutputFileAndRefusals) {
       {"export anniversaries 2024-02-10 CE --policy never", 2, "--policy must be"},
       {"export anniversaries 2024-02-10 CE --years 0", 2, "--years must be from 1"},
       {"export anniversaries 79-40-2*-30 CHL", 2, "Day number exceeds number of days in the month."},
-      {"export anniversaries 2990-06-01 CE --years 20", 3, "dates left out: an iCalendar file holds the years 1 to 3000"},
+      {"export anniversaries 2990-06-01 CE --years 20", 3,
+       "dates left out: an iCalendar file holds the years 1 to 3000"},
       {"export leap-months --from 2020 --to 2030 --output /nonexistent/dir/x.ics", 1,
        "cannot write '/nonexistent/dir/x.ics': No such file or directory"},
   };

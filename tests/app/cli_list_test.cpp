@@ -1,15 +1,15 @@
 // Runs the real mirvo-cli list, year-data and selftest commands.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <regex>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "core/daycount/DayCount.h"
 #include "core/chinese/Reckoner.h"
+#include "core/daycount/DayCount.h"
 #include "tests/app/CliRun.h"
 
 namespace mirvo {
@@ -72,8 +72,8 @@ TEST(CliList, MonthsAndLeapMonthsOf1901To2100MatchTheReferenceTable) {
     return reckoner.MonthMarginOf(date, margin) && margin.newMoon.uncertain();
   };
   for (const bool leapOnly : {false, true}) {
-    const auto run = RunCli(std::string("list ") + (leapOnly ? "leap-months" : "months") +
-                            " --years 200 2000-06-01 CE");
+    const auto run =
+        RunCli(std::string("list ") + (leapOnly ? "leap-months" : "months") + " --years 200 2000-06-01 CE");
     ASSERT_EQ(run.code, 0) << run.out.substr(0, 400);
     const auto listed = ListedRows(run.out);
     const auto reference = ReferenceRows(leapOnly);
@@ -95,7 +95,8 @@ TEST(CliList, PrintsTheWindowsTextForAnEntry) {
             Expected("euro_new_years_2024_20.txt"));
   const auto yearData = RunCli("year-data 2024-06-01 CE --no-major --minor --names --jc");
   ASSERT_EQ(yearData.code, 0);
-  EXPECT_NE(yearData.out.find("and solar terms for 3 solar years beginning 79-40 (2023 JC),\n"), std::string::npos);
+  EXPECT_NE(yearData.out.find("and solar terms for 3 solar years beginning 79-40 (2023 JC),\n"),
+            std::string::npos);
   // J12 of 2024-01-06 CE, 13 days earlier in the Julian Calendar.
   const size_t day = yearData.out.find("\n 2023-12-24 JC ");
   ASSERT_NE(day, std::string::npos) << yearData.out;
@@ -106,9 +107,11 @@ TEST(CliList, PrintsTheWindowsTextForAnEntry) {
   // (The lines are compared without their times and chronological Julian dates: the saved texts
   // come from a reference ephemeris that may differ by a minute, as the listing tests allow.)
   auto withoutCjds = [](const std::string& text) {
-    return std::regex_replace(text, std::regex("[0-9]{2}:[0-9]{2} CCT  [0-9],[0-9]{3},[0-9]{3}\\.[0-9]{4}"), "TIME");
+    return std::regex_replace(text, std::regex("[0-9]{2}:[0-9]{2} CCT  [0-9],[0-9]{3},[0-9]{3}\\.[0-9]{4}"),
+                              "TIME");
   };
-  EXPECT_EQ(withoutCjds(RunCli("year-data 2024-06-01 CE --no-major").out), withoutCjds(Expected("year_data_2024.txt")));
+  EXPECT_EQ(withoutCjds(RunCli("year-data 2024-06-01 CE --no-major").out),
+            withoutCjds(Expected("year_data_2024.txt")));
   EXPECT_EQ(withoutCjds(RunCli("year-data 2024-06-01 CE --minor --names").out),
             withoutCjds(Expected("year_data_2024_terms_names.txt")));
   const auto major = RunCli("year-data 2024-06-01 CE").out;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/chinese/Reckoner.h"
-#include "tests/app/CliRun.h"
 #include "features/log/LogEntry.h"
 #include "features/session/MainRules.h"
+#include "tests/app/CliRun.h"
 
 namespace mirvo {
 namespace {
@@ -23,13 +23,15 @@ std::string InProcess(const std::string& date, const char* list, LogAction actio
   rules.Convert();
   const LogPreferences preferences = *ParseLogPreferenceList(list);
   const LogSources sources{rules.display(), rules.settings(), rules.entry(), reckoner};
-  return (action != kLogNone ? AutoLogHeadingLines(action, sources, preferences) : "") + LogEntryText(sources, preferences).text;
+  return (action != kLogNone ? AutoLogHeadingLines(action, sources, preferences) : "") +
+         LogEntryText(sources, preferences).text;
 }
 
 TEST(CliLogEntry, TheWindowsTexts) {
   const auto plain = RunCli("log-entry '79-31-9*-12 CHL' --prefs chl,ce,phase", false);
   ASSERT_EQ(plain.code, 0);
-  EXPECT_EQ(plain.out, "79-31-9*-12 CHL 12:00 CCT\n2014-11-04 CE 04:00 GMT\nGibbous moon (waxing), 90.3%\n\n");
+  EXPECT_EQ(plain.out,
+            "79-31-9*-12 CHL 12:00 CCT\n2014-11-04 CE 04:00 GMT\nGibbous moon (waxing), 90.3%\n\n");
 
   const struct {
     const char* arguments;
@@ -39,7 +41,8 @@ TEST(CliLogEntry, TheWindowsTexts) {
     Country country;
   } cases[] = {
       {"'2000-01-01 CE'", "2000-01-01 CE", "verbose,ganzhi,chl,ce,phase", kLogNone, kChina},
-      {"'2000-01-01 CE' --auto 1 --country japan --prefs verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age",
+      {"'2000-01-01 CE' --auto 1 --country japan --prefs "
+       "verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age",
        "2000-01-01 CE", "verbose,ganzhi,chl,chs,cjdc,epoch,ce,jc,cjdl,ajd,phase,age", kLogNow, kJapan},
       {"'4709-1-1 CHL' --auto 3 --prefs chs,age", "4709-1-1 CHL", "chs,age", kLogMove, kChina},
       {"'1900-02-29 JC' --auto 5 --prefs ''", "1900-02-29 JC", "", kLogOneDay, kChina},

@@ -73,7 +73,8 @@ TEST(CliMonthView, PageAndErrors) {
   EXPECT_EQ(lines[3].substr(lines[3].size() - 8), " Lunaday");
   EXPECT_EQ(lines[3].size(), lines[7].size());  // over day 15
   EXPECT_EQ(lines[5], "Thu Dec 22 Fri Dec 23 Sat Dec 24 Sun Dec 25 Mon Dec 26 Tue Dec 27 Wed Dec 28");
-  EXPECT_EQ(lines[7], "         8          9         10         11         12         13         14         15");
+  EXPECT_EQ(lines[7],
+            "         8          9         10         11         12         13         14         15");
 
   const test::CliRun bad = test::RunCli("month-view '2033-13-45 CE'");
   EXPECT_EQ(bad.code, 2);

@@ -51,7 +51,8 @@ TEST(CliMonths, TsvOfChinaMatchesReferenceTableWhereCertain) {
   ASSERT_EQ(run.code, 0) << run.out.substr(0, 300);
   const auto lines = Lines(run.out);
   ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines[0], "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule");
+  EXPECT_EQ(lines[0],
+            "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule");
   const auto reference = ReferenceRows();
   ASSERT_EQ(lines.size(), reference.size() + 1);
   std::vector<std::string> uncertain;
@@ -140,15 +141,15 @@ TEST(CliMonths, BadArgumentsExitWith2) {
 
 // The span of days the Chinese commands serve ends exactly at -3000-01-01 and 3000-12-31 CE.
 TEST(CliDays, SpanOfServedDaysEndsAtTheFirstAndLastDay) {
-  for (const char* arguments : {"chinese -3000-01-01", "chinese 3000-12-31",
-                                "days --from -3000-01-01 --to -3000-01-01",
-                                "days --from 3000-12-31 --to 3000-12-31"}) {
+  for (const char* arguments :
+       {"chinese -3000-01-01", "chinese 3000-12-31", "days --from -3000-01-01 --to -3000-01-01",
+        "days --from 3000-12-31 --to 3000-12-31"}) {
     SCOPED_TRACE(arguments);
     EXPECT_EQ(Cli(arguments).code, 0);
   }
-  for (const char* arguments : {"chinese -3001-12-31", "chinese 3001-01-01",
-                                "days --from -3001-12-31 --to -3000-01-01",
-                                "days --from 3000-12-31 --to 3001-01-01"}) {
+  for (const char* arguments :
+       {"chinese -3001-12-31", "chinese 3001-01-01", "days --from -3001-12-31 --to -3000-01-01",
+        "days --from 3000-12-31 --to 3001-01-01"}) {
     SCOPED_TRACE(arguments);
     const CliRun run = Cli(arguments);
     EXPECT_EQ(run.code, 2);
@@ -215,10 +216,12 @@ TEST(CliMonths, KoreaIsTheTablesOf135EastAndItsHistoryThoseOf120) {
   };
   const CliRun korea = Cli("months --country korea --from 1912 --to 2049 --format tsv");
   ASSERT_EQ(korea.code, 0);
-  EXPECT_EQ(firstColumns(korea.out), firstColumns(Cli("months --longitude 135 --from 1912 --to 2049 --format tsv").out));
+  EXPECT_EQ(firstColumns(korea.out),
+            firstColumns(Cli("months --longitude 135 --from 1912 --to 2049 --format tsv").out));
   EXPECT_EQ(korea.out.find(",almanac-"), std::string::npos);
   const CliRun history = Cli("months --country korea --historical --from 1900 --to 1911 --format tsv");
-  EXPECT_EQ(firstColumns(history.out), firstColumns(Cli("months --longitude 120 --from 1900 --to 1911 --format tsv").out));
+  EXPECT_EQ(firstColumns(history.out),
+            firstColumns(Cli("months --longitude 120 --from 1900 --to 1911 --format tsv").out));
   for (const std::string& line : Lines(history.out)) {
     if (line[0] != 'l') {
       EXPECT_EQ(Fields(line)[10], "E120") << line;
@@ -227,7 +230,9 @@ TEST(CliMonths, KoreaIsTheTablesOf135EastAndItsHistoryThoseOf120) {
   // The text form says where a month was computed for the almanac's meridian.
   const auto tet = Lines(Cli("months --country vietnam --from 1965 --to 1965").out);
   ASSERT_FALSE(tet.empty());
-  EXPECT_NE(tet[0].find("  history: the almanac of 1965 (120º E): 29 days from 1965-02-02 CE"), std::string::npos) << tet[0];
+  EXPECT_NE(tet[0].find("  history: the almanac of 1965 (120º E): 29 days from 1965-02-02 CE"),
+            std::string::npos)
+      << tet[0];
 }
 
 // --historical reaches every command that reads a lunar date, through the entry's options too.
@@ -236,15 +241,20 @@ TEST(CliMonths, HistoricalReachesTheCommands) {
     const char* arguments;
     const char* expected;
   } cases[] = {
-      {"show '1965-02-01 CE' --country vietnam", "Calendar history:             In 1965 Vietnam's almanac was computed for 120º E: that day was 78-41-12-30 CHL."},
-      {"show '1965-02-01 CE' --country vietnam --historical", "Vietnamese Lunar (120º E):    78-41-12-30 CHL"},
+      {"show '1965-02-01 CE' --country vietnam",
+       "Calendar history:             In 1965 Vietnam's almanac was computed for 120º E: that day was "
+       "78-41-12-30 CHL."},
+      {"show '1965-02-01 CE' --country vietnam --historical",
+       "Vietnamese Lunar (120º E):    78-41-12-30 CHL"},
       {"search lunar-new-year '1965-01-01 CE' --country vietnam --historical", "1965-02-02 CE"},
       {"move chl-month '1967-12-31 CE' --country vietnam --historical", "1968-01-29 CE"},
       {"chinese 1916-02-03 --country china --historical", "77-53-01-01 CHL"},
       {"days --from 1916-02-03 --to 1916-02-03 --historical --format tsv", "\t53\t1\t0\t1\t"},
-      {"month-view '1965-02-05 CE' --country vietnam", "Calendar history: Vietnam's almanac of 1965 was computed for 120º E"},
+      {"month-view '1965-02-05 CE' --country vietnam",
+       "Calendar history: Vietnam's almanac of 1965 was computed for 120º E"},
       {"list new-years '1964-02-13 CE' --years 2 --country vietnam --historical", "1965-02-02 CE"},
-      {"export new-years --from 1965 --to 1965 --country vietnam --historical", "DTSTART;VALUE=DATE:19650202"},
+      {"export new-years --from 1965 --to 1965 --country vietnam --historical",
+       "DTSTART;VALUE=DATE:19650202"},
       {"chinese 2024-02-10 --country korea", "KST"},
   };
   for (const Case& c : cases) {

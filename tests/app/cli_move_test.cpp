@@ -91,10 +91,16 @@ TEST(CliMove, SolarTermsLandOnEachTermsFirstDay) {
 }
 
 TEST(CliMove, LimitsKeepWhatWasPrinted) {
-  struct Case { const char* args; int code; int lines; const char* message; };
+  struct Case {
+    const char* args;
+    int code;
+    int lines;
+    const char* message;
+  };
   const Case cases[] = {
       {"move ce-year --count 5 '2998-06-01 CE'", 3, 2, "mirvo-cli move: Latest date exceeded."},
-      {"move ce-year --back --count 3 '-2999-06-01 CE'", 3, 1, "mirvo-cli move: Earliest admissible date reached."},
+      {"move ce-year --back --count 3 '-2999-06-01 CE'", 3, 1,
+       "mirvo-cli move: Earliest admissible date reached."},
       {"move fortnight '2000-01-01 CE'", 2, 0, "unknown STEP"},
   };
   for (const auto& c : cases) {

@@ -40,16 +40,18 @@ TEST(CliNow, PrintsOneConsistentInstant) {
   auto expected = [](double x) {
     CalendarDate ce, jc;
     CeAndJcFromDayCount(x, ce, jc);
-    const std::string tail = " " + TimeOfDayText(x - std::floor(x), false) + " GMT " +
-                             WeekdayName(WeekdayOf(ce.jdn), false, 0);
+    const std::string tail =
+        " " + TimeOfDayText(x - std::floor(x), false) + " GMT " + WeekdayName(WeekdayOf(ce.jdn), false, 0);
     return std::pair{"CE    " + CalendarDateText(ce, 2, '-', ',', true) + tail,
                      "JC    " + CalendarDateText(jc, 2, '-', ',', true) + tail};
   };
   bool matched = false;
   for (const double x : {cjdl, cjdl - 6e-7, cjdl + 6e-7})
     matched = matched || expected(x) == std::pair{lines[2], lines[3]};
-  EXPECT_TRUE(matched) << lines[2] << "\n" << lines[3] << "\nexpected\n" << expected(cjdl).first
-                       << "\n" << expected(cjdl).second;
+  EXPECT_TRUE(matched) << lines[2] << "\n"
+                       << lines[3] << "\nexpected\n"
+                       << expected(cjdl).first << "\n"
+                       << expected(cjdl).second;
 }
 
 TEST(CliNow, TabSeparatedForm) {
@@ -62,7 +64,10 @@ TEST(CliNow, TabSeparatedForm) {
 }
 
 TEST(CliNow, BadInputGivesOneLineAndTheUsageWithExitCode2) {
-  struct Case { const char* args; const char* firstLine; };
+  struct Case {
+    const char* args;
+    const char* firstLine;
+  };
   const Case cases[] = {
       {"now extra", "mirvo-cli now: unexpected argument 'extra'"},
       {"now --bogus", "mirvo-cli now: unknown option --bogus"},

@@ -17,10 +17,10 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/listings/LunarRecords.h"
 #include "tests/app/CliRun.h"
 #include "tests/support/ICalendarRead.h"
 #include "tests/support/Lines.h"
-#include "features/listings/LunarRecords.h"
 
 namespace mirvo {
 namespace {
@@ -55,17 +55,19 @@ struct Folder {
 TEST(CliOutput, LostOutputIsAFailureOfEveryCommand) {
   for (const char* command :
        {"--help", "show --help", "now", "show '2000-01-01 CE'", "chinese 2000-01-01",
-        "days --from 2000-01-01 --to 2010-01-01", "months --from 2000 --to 2001", "almanac --from 2000 --to 2000",
-        "month-view '2000-01-01 CE'", "year-data 2024-06-01 CE", "list new-years 2024-02-10 CE",
-        "selftest --count 10", "move day '2000-01-01 CE' --count 3", "search full-moon '2000-01-01 CE'",
-        "log-entry '2000-01-01 CE'", kExport, "export terms --from 2000 --to 2000 --output -"}) {
+        "days --from 2000-01-01 --to 2010-01-01", "months --from 2000 --to 2001",
+        "almanac --from 2000 --to 2000", "month-view '2000-01-01 CE'", "year-data 2024-06-01 CE",
+        "list new-years 2024-02-10 CE", "selftest --count 10", "move day '2000-01-01 CE' --count 3",
+        "search full-moon '2000-01-01 CE'", "log-entry '2000-01-01 CE'", kExport,
+        "export terms --from 2000 --to 2000 --output -"}) {
     const auto run = RunShell(CliCommand() + " " + command + " 2>&1 >/dev/full");
     EXPECT_EQ(run.code, 1) << command;
     EXPECT_EQ(run.out, "mirvo-cli: the output could not be written: No space left on device\n") << command;
   }
   // A reader that has gone, with SIGPIPE ignored as some services leave it: EPIPE, not success.
-  const auto gone = RunShell("bash -c \"trap '' PIPE; " + CliCommand() +
-                             " days --from 2000-01-01 --to 2010-01-01 2>/dev/null | true; echo \\${PIPESTATUS[0]}\"");
+  const auto gone =
+      RunShell("bash -c \"trap '' PIPE; " + CliCommand() +
+               " days --from 2000-01-01 --to 2010-01-01 2>/dev/null | true; echo \\${PIPESTATUS[0]}\"");
   EXPECT_EQ(gone.out, "1\n");
 }
 
@@ -96,7 +98,8 @@ TEST(CliOutput, WhatOutputNamesDecidesHowItIsWritten) {
   ASSERT_EQ(symlink("/dev/full", full.c_str()), 0);
   const auto onFull = RunCli(std::string(kExport) + " --output " + full);
   EXPECT_EQ(onFull.code, 1);
-  EXPECT_NE(onFull.out.find("cannot write '" + full + "': No space left on device"), std::string::npos) << onFull.out;
+  EXPECT_NE(onFull.out.find("cannot write '" + full + "': No space left on device"), std::string::npos)
+      << onFull.out;
   EXPECT_TRUE(fs::is_symlink(full));
   for (const char* standardOutput : {"/dev/stdout", "-"}) {
     EXPECT_EQ(EventsIn(RunCli(std::string(kExport) + " --output " + standardOutput, false).out), 4u);
@@ -125,10 +128,11 @@ TEST(CliOutput, WhatOutputNamesDecidesHowItIsWritten) {
 // removes it. A long self-test says how far it is on stderr (first after 5 seconds).
 TEST(CliOutput, InterruptedAndLongRuns) {
   Folder folder;
-  const auto killed = RunShell("cd " + folder.path + " && { " + CliCommand() +
-                               " export phases --from 1 --to 3000 --output phases.ics & } && for i in $(seq 600); do "
-                               "[ -n \"$(find . -name '.phases.ics.*' -size +100k)\" ] && break; sleep 0.05; done; "
-                               "kill -9 $!; wait $!; ls -A");
+  const auto killed =
+      RunShell("cd " + folder.path + " && { " + CliCommand() +
+               " export phases --from 1 --to 3000 --output phases.ics & } && for i in $(seq 600); do "
+               "[ -n \"$(find . -name '.phases.ics.*' -size +100k)\" ] && break; sleep 0.05; done; "
+               "kill -9 $!; wait $!; ls -A");
   EXPECT_EQ(killed.out.rfind(".phases.ics.vantrel-", 0), 0u) << killed.out;
   EXPECT_EQ(Lines(killed.out).size(), 1u) << killed.out;
   EXPECT_EQ(RunCli(std::string(kExport) + " --output " + (folder / "phases.ics")).code, 0);
@@ -144,9 +148,9 @@ TEST(CliOutput, InterruptedAndLongRuns) {
 // characters, its control characters escaped; "--" ends the options.
 TEST(CliOutput, StrictDatesSafeQuotesAndTheEndOfOptions) {
   const std::pair<const char*, int> dates[] = {{"chinese -44-03-15", 0},
-                                                {"chinese '2000-01-01 JC'", 2},
-                                                {"chinese '2000-01-01 (day 5)'", 2},
-                                                {"days --from 2000-01-01 --to '2000-01-03 CE'", 2}};
+                                               {"chinese '2000-01-01 JC'", 2},
+                                               {"chinese '2000-01-01 (day 5)'", 2},
+                                               {"days --from 2000-01-01 --to '2000-01-03 CE'", 2}};
   for (const auto& [args, code] : dates) {
     const auto run = RunCli(args);
     EXPECT_EQ(run.code, code) << args;
@@ -178,9 +182,11 @@ TEST(CliOutput, ExportsReachingPast3000WriteWhatFitsAndSaySo) {
     }
   }
   ASSERT_GT(after3000, 0u);
-  const auto run = RunShell(CliCommand() + " export months --from 2999 --to 3000 --output " + (folder / "m.ics") + " 2>&1");
+  const auto run = RunShell(CliCommand() + " export months --from 2999 --to 3000 --output " +
+                            (folder / "m.ics") + " 2>&1");
   EXPECT_EQ(run.code, 3);
-  EXPECT_EQ(run.out, "mirvo-cli export: " + std::to_string(after3000) + (after3000 == 1 ? " date" : " dates") +
+  EXPECT_EQ(run.out, "mirvo-cli export: " + std::to_string(after3000) +
+                         (after3000 == 1 ? " date" : " dates") +
                          " left out: an iCalendar file holds the years 1 to 3000.\n");
   EXPECT_EQ(EventsIn(File(folder / "m.ics")), months - after3000);
   // The new years from 2017 on: 984 fit, the 985th and later begin after 3000.

@@ -25,19 +25,26 @@ TEST(CliSearch, EachSearchStartsFromTheResultBefore) {
   EXPECT_NE(lines[3].find("\t2000-03-20 CE 04:4"), std::string::npos) << lines[3];
 
   // Element-animal years and the leap months of 2023 and 2025, back and forth.
-  EXPECT_NE(RunCli("search element-animal-year '2024-3-1 CE' --year wood-dragon --previous").out.find(
-                "1964-02-13 CE"), std::string::npos);
+  EXPECT_NE(RunCli("search element-animal-year '2024-3-1 CE' --year wood-dragon --previous")
+                .out.find("1964-02-13 CE"),
+            std::string::npos);
   const auto leap = RunCli("search intercalary-month '2020-1-1 CE' --count 3", false);
   EXPECT_EQ(leap.code, 0);
   EXPECT_NE(leap.out.find("3  2025-07-25 CE 04:00 GMT Friday | 79-42-6*-01 CHL 12:00 CCT"), std::string::npos)
       << leap.out;
   // Vietnamese names: the cat.
-  EXPECT_EQ(RunCli("search multiple-element-animal '2024-1-1 CE' --country vietnam --day -cat --year water-cat")
-                .code, 0);
+  EXPECT_EQ(
+      RunCli("search multiple-element-animal '2024-1-1 CE' --country vietnam --day -cat --year water-cat")
+          .code,
+      0);
 }
 
 TEST(CliSearch, FailuresAndBadArguments) {
-  struct Case { const char* arguments; int code; const char* message; };
+  struct Case {
+    const char* arguments;
+    int code;
+    const char* message;
+  };
   const Case cases[] = {
       {"search element-animal-day '2024-1-1 CE'", 3, "You must specify an element, an animal or both."},
       {"search multiple-element-animal '2024-1-1 CE' --month wood-tiger --year wood-rat --within 10", 3,

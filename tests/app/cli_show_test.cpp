@@ -1,10 +1,10 @@
 // mirvo-cli show, run as the real program.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ struct CliRun {
 // Runs mirvo-cli with the arguments (already quoted for the shell); stderr is folded into out
 // when withStderr is set.
 CliRun Cli(const std::string& args, bool withStderr = false) {
-  std::string command = std::string("'") + MIRVO_CLI_PATH + "' " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
+  std::string command =
+      std::string("'") + MIRVO_CLI_PATH + "' " + args + (withStderr ? " 2>&1" : " 2>/dev/null");
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -33,10 +34,17 @@ bool Has(const std::string& text, const std::string& part) { return text.find(pa
 TEST(CliShow, LunarEntryPrintsEveryRowInWindowOrder) {
   CliRun r = Cli("show '79-31-9*-12 CHL'");
   ASSERT_EQ(r.code, 0) << r.out;
-  const char* inOrder[] = {"Common Era (Gregorian):", "Julian Calendar:", "Chinese Lunar:", "Chinese Solar:",
-                           "Vellomir Calendar:", "Chronological JD London:", "Chronological JD 120º East:",
-                           "Astronomical Julian date:", "Phase of Moon, illumination:",
-                           "[Lunation] Age of Moon:", "Delta T:"};
+  const char* inOrder[] = {"Common Era (Gregorian):",
+                           "Julian Calendar:",
+                           "Chinese Lunar:",
+                           "Chinese Solar:",
+                           "Vellomir Calendar:",
+                           "Chronological JD London:",
+                           "Chronological JD 120º East:",
+                           "Astronomical Julian date:",
+                           "Phase of Moon, illumination:",
+                           "[Lunation] Age of Moon:",
+                           "Delta T:"};
   size_t at = 0;
   for (const char* caption : inOrder) {
     size_t p = r.out.find(caption, at);
@@ -51,7 +59,8 @@ TEST(CliShow, TsvHasOneHeaderAndNamedRows) {
   CliRun r = Cli("show '2000-1-1 ce' --format tsv");
   ASSERT_EQ(r.code, 0) << r.out;
   EXPECT_EQ(r.out.rfind("name\tcaption\tvalue\n", 0), 0u);
-  EXPECT_TRUE(Has(r.out, "lblCommonEraDate\tCommon Era (Gregorian):\t2000-01-01 CE 12:00 GMT Saturday\n")) << r.out;
+  EXPECT_TRUE(Has(r.out, "lblCommonEraDate\tCommon Era (Gregorian):\t2000-01-01 CE 12:00 GMT Saturday\n"))
+      << r.out;
   EXPECT_TRUE(Has(r.out, "lblAstronomicalJulianDate\tAstronomical Julian date:\t2,451,545.0000 AJD\n"));
   EXPECT_TRUE(Has(r.out, "lblElementAnimalOfDay.1\tDay:\tearth-horse day\n"));
 }
@@ -61,8 +70,9 @@ TEST(CliShow, UncertainDayFollowsTheLunarDate) {
   CliRun r = Cli("show '2057-10-01 CE' --format tsv");
   ASSERT_EQ(r.code, 0) << r.out;
   const size_t lunar = r.out.find("lblChineseLunarDate\t");
-  const size_t note = r.out.find("lblChineseLunarDate.uncertain\tUncertain day:\tThe first day of this "
-                                 "month depends on a new moon ");
+  const size_t note = r.out.find(
+      "lblChineseLunarDate.uncertain\tUncertain day:\tThe first day of this "
+      "month depends on a new moon ");
   ASSERT_NE(note, std::string::npos) << r.out;
   EXPECT_EQ(r.out.rfind('\n', note - 1) + 1, r.out.find('\n', lunar) + 1);
   EXPECT_FALSE(Has(Cli("show '2024-02-10 CE'").out, "Uncertain day:"));
@@ -81,7 +91,10 @@ TEST(CliShow, OptionsReachTheRules) {
 }
 
 TEST(CliShow, ErrorsGoToStderrWithExitTwo) {
-  struct Case { const char* args; const char* message; };
+  struct Case {
+    const char* args;
+    const char* message;
+  };
   const Case cases[] = {
       {"show '2000-13-01 CE'", "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
       {"show '2000-01-01'", "Calendar must be specified"},

@@ -16,7 +16,8 @@ namespace {
 // Any pair of words names some number, in or out of 1..60, so that the "?" form is taken and
 // refused alike.
 int Resolve(std::string_view element, std::string_view animal) {
-  return static_cast<int>((element.size() * 7 + animal.size() * 3 + static_cast<unsigned char>(element[0])) % 64);
+  return static_cast<int>((element.size() * 7 + animal.size() * 3 + static_cast<unsigned char>(element[0])) %
+                          64);
 }
 
 std::string Written(int32_t cycle, int32_t position, int32_t month, bool leap, int32_t day,
@@ -36,15 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   chl.jdn = 99;
   if (chl_datestr_to_chldate(text, chl, resolve)) {
     FUZZ_CHECK(chl.valid == 1 && chl.jdn == 0, "valid %d jdn %d", chl.valid, chl.jdn);
-    FUZZ_CHECK(chl.cycle >= -kMaxChineseTextCycle && chl.cycle <= kMaxChineseTextCycle &&
-                   chl.position >= 1 && chl.position <= 60 && chl.month >= 1 && chl.month <= 12 &&
-                   chl.day >= 1 && chl.day <= 31 && (chl.leap == 0 || chl.leap == 1),
+    FUZZ_CHECK(chl.cycle >= -kMaxChineseTextCycle && chl.cycle <= kMaxChineseTextCycle && chl.position >= 1 &&
+                   chl.position <= 60 && chl.month >= 1 && chl.month <= 12 && chl.day >= 1 && chl.day <= 31 &&
+                   (chl.leap == 0 || chl.leap == 1),
                "CHL %d-%d-%d(%d)-%d", chl.cycle, chl.position, chl.month, chl.leap, chl.day);
     ChlDate again;
     const std::string written = Written(chl.cycle, chl.position, chl.month, chl.leap, chl.day, "CHL");
     FUZZ_CHECK(chl_datestr_to_chldate(written, again) && again.cycle == chl.cycle &&
-                   again.position == chl.position && again.month == chl.month &&
-                   again.leap == chl.leap && again.day == chl.day,
+                   again.position == chl.position && again.month == chl.month && again.leap == chl.leap &&
+                   again.day == chl.day,
                "%s does not read back", written.c_str());
   } else {
     FUZZ_CHECK(chl.valid == 0 && chl.cycle == 7 && chl.jdn == 99, "a refused text wrote the record");
@@ -55,9 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   chs.jdn = 99;
   if (chs_datestr_to_chsdate(text, chs, resolve)) {
     FUZZ_CHECK(chs.valid == 1 && chs.jdn == 0, "valid %d jdn %d", chs.valid, chs.jdn);
-    FUZZ_CHECK(chs.cycle >= -kMaxChineseTextCycle && chs.cycle <= kMaxChineseTextCycle &&
-                   chs.position >= 1 && chs.position <= 60 && chs.term >= 1 && chs.term <= 24 &&
-                   chs.day >= 1 && chs.day <= 16,
+    FUZZ_CHECK(chs.cycle >= -kMaxChineseTextCycle && chs.cycle <= kMaxChineseTextCycle && chs.position >= 1 &&
+                   chs.position <= 60 && chs.term >= 1 && chs.term <= 24 && chs.day >= 1 && chs.day <= 16,
                "CHS %d-%d-%d-%d", chs.cycle, chs.position, chs.term, chs.day);
     ChsDate again;
     const std::string written = Written(chs.cycle, chs.position, chs.term, false, chs.day, "CHS");

@@ -28,13 +28,13 @@ void CheckEuropean(int32_t jdn) {
     date.jdn = jdn;
     jdn_to_euro_date(date);
     CalendarDate back = MakeCalendarDate(date.year, date.month, date.day, letter);
-    FUZZ_CHECK(euro_date_to_jdn(back) == jdn, "%c %d -> %d-%d-%d -> %d", letter, jdn, date.year,
-               date.month, date.day, back.jdn);
+    FUZZ_CHECK(euro_date_to_jdn(back) == jdn, "%c %d -> %d-%d-%d -> %d", letter, jdn, date.year, date.month,
+               date.day, back.jdn);
   }
   const VmcDate vmc = VmcDateOfDay(jdn);
   VmcDate back = MakeCalendarDate(vmc.year, vmc.month, vmc.day, kVmcLetter);
-  FUZZ_CHECK(VmcToDay(back) && back.jdn == jdn, "VMC %d -> %d-%d-%d -> %d", jdn, vmc.year,
-             vmc.month, vmc.day, back.jdn);
+  FUZZ_CHECK(VmcToDay(back) && back.jdn == jdn, "VMC %d -> %d-%d-%d -> %d", jdn, vmc.year, vmc.month, vmc.day,
+             back.jdn);
 }
 
 }  // namespace
@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int64_t low = Reckoner::kMinChineseDay - kAround;
   const int64_t high = Reckoner::kMaxChineseDay + kAround;
   const int64_t asIs = static_cast<int32_t>(raw);
-  const auto day = static_cast<int32_t>(asIs >= low && asIs <= high ? asIs : low + int64_t{raw} % (high - low + 1));
+  const auto day =
+      static_cast<int32_t>(asIs >= low && asIs <= high ? asIs : low + int64_t{raw} % (high - low + 1));
   const double x = day + data[6] / 256.0;
 
   ChsDate chs;
@@ -75,11 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ChlDate back = chl;
     back.jdn = 0;
     back.valid = 0;
-    FUZZ_CHECK(reckoner.ChlToDay(back) == kChlValid && back.jdn == day,
-               "day %d -> %d-%d-%d(%d)-%d CHL -> %d", day, chl.cycle, chl.position, chl.month,
-               chl.leap, chl.day, back.jdn);
+    FUZZ_CHECK(reckoner.ChlToDay(back) == kChlValid && back.jdn == day, "day %d -> %d-%d-%d(%d)-%d CHL -> %d",
+               day, chl.cycle, chl.position, chl.month, chl.leap, chl.day, back.jdn);
     const int length = reckoner.ChlMonthLength(back);
-    FUZZ_CHECK((length == 29 || length == 30) && chl.day <= length, "day %d of a month of %d", chl.day, length);
+    FUZZ_CHECK((length == 29 || length == 30) && chl.day <= length, "day %d of a month of %d", chl.day,
+               length);
     const std::string text = reckoner.ChlDateText(chl, 0);
     ChlDate read;
     FUZZ_CHECK(chl_datestr_to_chldate(text, read), "%s is not read", text.c_str());

@@ -13,9 +13,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/session/MainRules.h"
 #include "tests/fuzz/FuzzCheck.h"
 #include "tests/support/TestDoubles.h"
-#include "features/session/MainRules.h"
 
 using namespace mirvo;
 
@@ -79,9 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EntryModel second = first;
     const ParseResult again = rules.Parse(second);
     FUZZ_CHECK(again.status == kEntryOk && again.ajd == parsed.ajd && SameModel(first, second),
-               "\"%s\" \"%s\" zone %d: %.9f, then \"%s\" \"%s\" zone %d: status %d, %.9f",
-               first.date.c_str(), first.time.c_str(), first.timeZone, parsed.ajd,
-               second.date.c_str(), second.time.c_str(), second.timeZone, again.status, again.ajd);
+               "\"%s\" \"%s\" zone %d: %.9f, then \"%s\" \"%s\" zone %d: status %d, %.9f", first.date.c_str(),
+               first.time.c_str(), first.timeZone, parsed.ajd, second.date.c_str(), second.time.c_str(),
+               second.timeZone, again.status, again.ajd);
   }
 
   messages.answers.assign(4, (data[2] & 8) ? MessageAnswer::kNo : MessageAnswer::kYes);
@@ -98,9 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(!rules.display().Row(RowId::kCe).value.empty(), "no CE text at %.6f", rules.currentAjd());
       break;
     case ConvertOutcome::kOutOfRange:
-    case ConvertOutcome::kUnchanged:
-      FUZZ_CHECK(!said.empty(), "a refusal without its message");
-      break;
+    case ConvertOutcome::kUnchanged: FUZZ_CHECK(!said.empty(), "a refusal without its message"); break;
   }
   return 0;
 }

@@ -28,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!VmcToDay(date)) continue;
       const VmcDate back = VmcDateOfDay(date.jdn);
       FUZZ_CHECK(back.year == date.year && back.month == date.month && back.day == date.day,
-                 "VMC %d-%d-%d -> %d -> %d-%d-%d", date.year, date.month, date.day, date.jdn,
-                 back.year, back.month, back.day);
+                 "VMC %d-%d-%d -> %d -> %d-%d-%d", date.year, date.month, date.day, date.jdn, back.year,
+                 back.month, back.day);
       continue;
     }
     FUZZ_CHECK(date.month >= 1 && date.month <= 12 && date.day >= 1 &&
@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     back.jdn = jdn;
     jdn_to_euro_date(back);
     FUZZ_CHECK(back.year == date.year && back.month == date.month && back.day == date.day,
-               "%c %d-%d-%d -> %d -> %d-%d-%d", letter, date.year, date.month, date.day, jdn,
-               back.year, back.month, back.day);
+               "%c %d-%d-%d -> %d -> %d-%d-%d", letter, date.year, date.month, date.day, jdn, back.year,
+               back.month, back.day);
   }
   return 0;
 }

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int code = store.Read(content);
   if (code <= 0) {
     FUZZ_CHECK(store.count() == 0, "a failed load kept %d texts", store.count());
-    FUZZ_CHECK(!ProgramTextLoadMessage(code, "mirvo.dat", store.errorLine()).empty(), "code %d has no message", code);
+    FUZZ_CHECK(!ProgramTextLoadMessage(code, "mirvo.dat", store.errorLine()).empty(),
+               "code %d has no message", code);
     return 0;
   }
   FUZZ_CHECK(code == store.count(), "loaded %d but holds %d", code, store.count());
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                "text %d: %d bytes", number, length);
     std::string cut;
     const int cutLength = store.gt(number, 0, cut, 3);
-    FUZZ_CHECK(CharacterCount(cut) <= 2 && text.compare(0, cut.size(), cut) == 0 && cutLength == static_cast<int>(cut.size()),
+    FUZZ_CHECK(CharacterCount(cut) <= 2 && text.compare(0, cut.size(), cut) == 0 &&
+                   cutLength == static_cast<int>(cut.size()),
                "text %d cut to 2 characters: %s", number, cut.c_str());
     FUZZ_CHECK(store.gt(number, 1, cut, 3) == 0, "text %d in language 1", number);
   }

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "core/daycount/DayCount.h"
-#include "tests/fuzz/FuzzCheck.h"
 #include "features/state/StateFile.h"
 #include "features/tables/Limits.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 using namespace mirvo;
 
@@ -29,9 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(s.moveStep >= 0 && s.moveStep <= 15 && s.searchTarget >= 0 &&
                  s.searchTarget < kSearchTargetCount && s.refreshPeriod >= 0 && s.refreshPeriod <= 3 &&
                  SunMethodFromNumber(SunMethodNumber(s.sunMethod)) && EpochFromYear(EpochYear(s.epoch)),
-             "step %d target %d refresh %d method %d epoch %d", s.moveStep, s.searchTarget,
-             s.refreshPeriod, SunMethodNumber(s.sunMethod), EpochYear(s.epoch));
-  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude && CountryFromNumber(CountryNumber(s.country)),
+             "step %d target %d refresh %d method %d epoch %d", s.moveStep, s.searchTarget, s.refreshPeriod,
+             SunMethodNumber(s.sunMethod), EpochYear(s.epoch));
+  FUZZ_CHECK(s.longitude >= kMinLongitude && s.longitude <= kMaxLongitude &&
+                 CountryFromNumber(CountryNumber(s.country)),
              "longitude %d country %d", s.longitude, CountryNumber(s.country));
   for (size_t row = 0; row < 3; ++row) {
     FUZZ_CHECK(s.multipleElement[row] >= 0 && s.multipleElement[row] <= kNoElementEntry &&

@@ -18,9 +18,11 @@ struct ReadEvent {
   // "2024-02-10" for a date, "2024-12-21 09:20:34" for a time.
   std::string StartText() const {
     char text[32];
-    if (start.is_date) std::snprintf(text, sizeof text, "%04d-%02d-%02d", start.year, start.month, start.day);
-    else std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", start.year, start.month,
-                       start.day, start.hour, start.minute, start.second);
+    if (start.is_date)
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d", start.year, start.month, start.day);
+    else
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", start.year, start.month, start.day,
+                    start.hour, start.minute, start.second);
     return text;
   }
   bool Utc() const { return !start.is_date && icaltime_is_utc(start); }

@@ -4,8 +4,7 @@
 
 namespace mirvo {
 
-bool MemorySettingsStore::Write(const std::string& key, const std::string& name,
-                                const std::string& value) {
+bool MemorySettingsStore::Write(const std::string& key, const std::string& name, const std::string& value) {
   if (readOnly_ || key.empty()) return false;
   for (auto& e : entries_) {
     if (e.key == key && e.name == name) {
@@ -17,8 +16,7 @@ bool MemorySettingsStore::Write(const std::string& key, const std::string& name,
   return true;
 }
 
-bool MemorySettingsStore::Read(const std::string& key, const std::string& name,
-                               std::string& value) const {
+bool MemorySettingsStore::Read(const std::string& key, const std::string& name, std::string& value) const {
   for (const auto& e : entries_) {
     if (e.key == key && e.name == name) {
       value = e.value;
@@ -29,8 +27,7 @@ bool MemorySettingsStore::Read(const std::string& key, const std::string& name,
 }
 
 bool MemorySettingsStore::KeyExists(const std::string& key) const {
-  return std::any_of(entries_.begin(), entries_.end(),
-                     [&](const Entry& e) { return e.key == key; });
+  return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.key == key; });
 }
 
 }  // namespace mirvo

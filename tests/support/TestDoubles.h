@@ -15,7 +15,11 @@ namespace mirvo {
 // Test doubles: record what was shown and answer questions from a script.
 class RecordingMessages : public Messages {
  public:
-  struct Shown { std::string title, text; MessageIcon icon; MessageButtons buttons; };
+  struct Shown {
+    std::string title, text;
+    MessageIcon icon;
+    MessageButtons buttons;
+  };
   std::vector<Shown> shown;
   std::vector<MessageAnswer> answers;  // consumed front to back; kYes/kOk when empty
   MessageAnswer Show(const std::string& title, const std::string& text, MessageIcon icon,
@@ -26,8 +30,8 @@ class RecordingMessages : public Messages {
       answers.erase(answers.begin());
       return a;
     }
-    return buttons == MessageButtons::kYesNo || buttons == MessageButtons::kYesNoCancel
-               ? MessageAnswer::kYes : MessageAnswer::kOk;
+    return buttons == MessageButtons::kYesNo || buttons == MessageButtons::kYesNoCancel ? MessageAnswer::kYes
+                                                                                        : MessageAnswer::kOk;
   }
 };
 
@@ -35,6 +39,7 @@ class MemoryClipboard : public Clipboard {
  public:
   void SetText(const std::string& text) override { text_ = text; }
   std::string Text() const override { return text_; }
+
  private:
   std::string text_;
 };
@@ -49,7 +54,9 @@ class MemorySettingsStore : public SettingsStore {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
  private:
-  struct Entry { std::string key, name, value; };
+  struct Entry {
+    std::string key, name, value;
+  };
   std::vector<Entry> entries_;
   bool readOnly_ = false;
 };

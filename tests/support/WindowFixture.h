@@ -37,8 +37,8 @@ struct WindowFixture {
 
   // Builds the window with the program's data and starts it; a state file needs its files.
   bool Open(TextFiles* files = nullptr, const std::string& stateFile = "") {
-    window = std::make_unique<frmMain>(
-        MainServices{&messages, &clipboard, store, &browser, MIRVO_DATA_DIR, files, stateFile, nullptr, translations});
+    window = std::make_unique<frmMain>(MainServices{&messages, &clipboard, store, &browser, MIRVO_DATA_DIR,
+                                                    files, stateFile, nullptr, translations});
     return window->Start();
   }
   template <typename T = QWidget>
@@ -50,7 +50,9 @@ struct WindowFixture {
   void Click(const char* button, QWidget* in = nullptr) {
     QTest::mouseClick(Find<QPushButton>(button, in), Qt::LeftButton);
   }
-  void Choose(const char* combo, int index, QWidget* in = nullptr) { Find<QComboBox>(combo, in)->setCurrentIndex(index); }
+  void Choose(const char* combo, int index, QWidget* in = nullptr) {
+    Find<QComboBox>(combo, in)->setCurrentIndex(index);
+  }
   QString Text(const char* label) { return Find<QLabel>(label)->text(); }
   bool Shown(const char* name) { return Find(name)->isVisibleTo(window.get()); }
   bool Enabled(const char* name) { return Find(name)->isEnabled(); }

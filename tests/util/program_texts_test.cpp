@@ -42,7 +42,11 @@ TEST_F(ProgramTextsTest, ReadsNumberedTextsAndTheEmptyMarker) {
 }
 
 TEST_F(ProgramTextsTest, FailuresGiveTheirCodesAndMessages) {
-  struct Case { std::string content; int code; std::string message; };
+  struct Case {
+    std::string content;
+    int code;
+    std::string message;
+  };
   const std::string longText(1024, 'x');
   const Case cases[] = {
       {"", kTextsEmptyFile, "File is empty."},

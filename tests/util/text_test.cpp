@@ -41,8 +41,12 @@ TEST(LowerCaseText, FoldsTheAccentTable) {
   EXPECT_EQ(LowerCaseText("ŒŽĹ ΑΩ ЖЁ"), "œžĺ αω жё");
   EXPECT_EQ(LowerCaseText("already lower 123 ß"), "already lower 123 ß");
   // Malformed UTF-8 passes through untouched instead of being mangled.
-  const std::string broken = "A\xC3" "B\xFF";
-  EXPECT_EQ(LowerCaseText(broken), "a\xC3" "b\xFF");
+  const std::string broken =
+      "A\xC3"
+      "B\xFF";
+  EXPECT_EQ(LowerCaseText(broken),
+            "a\xC3"
+            "b\xFF");
 }
 
 TEST(CharacterFilters, KeepRemoveAndSigns) {
@@ -62,9 +66,13 @@ TEST(CharacterFilters, KeepRemoveAndSigns) {
   EXPECT_EQ(SignedDigits("+12", false, false), "12");
   EXPECT_EQ(SignedDigits("x", true, true), "");
 
-  struct Case { const char* in; bool minus; const char* out; };
+  struct Case {
+    const char* in;
+    bool minus;
+    const char* out;
+  };
   const Case cases[] = {{"a-1b2-", true, "-12"}, {"a-1b2-", false, "12"}, {"+-5", true, "+5"},
-                        {"--5", true, "-5"},     {"1+2", true, "12"},      {"", true, ""}};
+                        {"--5", true, "-5"},     {"1+2", true, "12"},     {"", true, ""}};
   for (const auto& c : cases) {
     std::string s = c.in;
     NumberCharacters(s, c.minus);
@@ -93,13 +101,13 @@ TEST(FindInList, ExactFoldedOffsetAndBadRanges) {
   EXPECT_EQ(FindInList("ất sửu", list, 0, 4, true, 0), 3);
   EXPECT_EQ(FindInList("GIÁP TÝ", list, 0, 4, false, 0), 0);
   EXPECT_EQ(FindInList("GIÁP TÝ", list, 0, 4, true, 0), -1);
-  EXPECT_EQ(FindInList("Ất Sửu", list, 2, 2, false, 0), 3);  // search starts at entry 2
+  EXPECT_EQ(FindInList("Ất Sửu", list, 2, 2, false, 0), 3);   // search starts at entry 2
   EXPECT_EQ(FindInList("Bính Dần", list, 0, 4, true, 2), 2);  // compares from character 2 on
   EXPECT_EQ(FindInList("Sửu", list, 0, 4, true, 3), 1);       // "Ấ" counts as one character
   EXPECT_EQ(FindInList("Giáp Tý", list, 0, 0, true, 0), -1);
   EXPECT_EQ(FindInList("Giáp Tý", list, 3, 5, true, 0), -1);  // past the end of the list
   EXPECT_EQ(FindInList("Giáp Tý", list, -1, 2, true, 0), -1);
-  EXPECT_EQ(FindInList("", list, 0, 4, true, 50), -1);        // position beyond every entry
+  EXPECT_EQ(FindInList("", list, 0, 4, true, 50), -1);  // position beyond every entry
 }
 
 TEST(CountOccurrences, NonOverlappingOptionallyFolded) {
@@ -113,14 +121,17 @@ TEST(CountOccurrences, NonOverlappingOptionallyFolded) {
 }
 
 TEST(IsPlusMinusNumber, SignsOnlyInFront) {
-  for (const char* ok : {"+1,000.5", "-3", "12", " 12 ", "1.5"})
-    EXPECT_TRUE(IsPlusMinusNumber(ok)) << ok;
+  for (const char* ok : {"+1,000.5", "-3", "12", " 12 ", "1.5"}) EXPECT_TRUE(IsPlusMinusNumber(ok)) << ok;
   for (const char* bad : {"1-2", "1+", "1 2", "", "   ", "12a", "--3", "+-3"})
     EXPECT_FALSE(IsPlusMinusNumber(bad)) << bad;
 }
 
 TEST(DurationText, LongAndShortForms) {
-  struct Case { long long minutes; const char* longForm; const char* shortForm; };
+  struct Case {
+    long long minutes;
+    const char* longForm;
+    const char* shortForm;
+  };
   const Case cases[] = {
       {0, "0 minutes", "0h 0m"},
       {1, "1 minute", "0h 1m"},
@@ -146,7 +157,10 @@ TEST(DurationText, LongAndShortForms) {
 }
 
 TEST(OrdinalText, EnglishSuffixes) {
-  struct Case { long long n; const char* text; };
+  struct Case {
+    long long n;
+    const char* text;
+  };
   const Case cases[] = {{0, "0th"},     {1, "1st"},     {2, "2nd"},     {3, "3rd"},
                         {4, "4th"},     {11, "11th"},   {12, "12th"},   {13, "13th"},
                         {21, "21st"},   {22, "22nd"},   {23, "23rd"},   {31, "31st"},
@@ -163,8 +177,10 @@ TEST(QuotedText, EscapesControlsAndCutsLongValues) {
     std::string quoted;
   } cases[] = {
       {"a\nb\t\x1B[31m\x7F", 80, "'a\\nb\\t\\x1B[31m\\x7F'"},
-      {"\xC2\x9B" "2J \xC0\x9B \xFF", 80, "'\\u009B2J \\xC0\\x9B \\xFF'"},  // C1 CSI, overlong ESC, stray byte
-      {"M\xC3\xA4rz M\xC3\xA4rz", 4, "'M\xC3\xA4rz…'"},                     // UTF-8 kept and cut
+      {"\xC2\x9B"
+       "2J \xC0\x9B \xFF",
+       80, "'\\u009B2J \\xC0\\x9B \\xFF'"},              // C1 CSI, overlong ESC, stray byte
+      {"M\xC3\xA4rz M\xC3\xA4rz", 4, "'M\xC3\xA4rz…'"},  // UTF-8 kept and cut
   };
   for (const auto& c : cases) EXPECT_EQ(QuotedText(c.text, c.max), c.quoted) << c.text;
 }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -10,15 +9,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/chinese/Cycles.h"
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
 #include "core/names/Names.h"
+#include "features/monthpage/CalendarImage.h"
 #include "platform/qt/QtTextFiles.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
-#include "features/monthpage/CalendarImage.h"
 #include "ui/common/MoonPictureWidget.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/WindowLanguage.h"
@@ -66,8 +66,8 @@ std::vector<QImage> MakeMoonPictures() {
   for (int day = 1; day <= kLunarDays; ++day) {
     const LunarDayMoon moon = MoonOfLunarDay(day);
     painter.SetPhase(moon.illumination, moon.waxing, kPageColour);
-    pictures.push_back(painter.image().scaled(G::kPictureSize, G::kPictureSize,
-                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pictures.push_back(painter.image().scaled(G::kPictureSize, G::kPictureSize, Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation));
   }
   return pictures;
 }
@@ -97,7 +97,8 @@ class frmCalendar::Page : public QWidget {
     const QFont number = PointFont(18, true);
     const QFont dayName = PointFont(15, true);
     const Language language = WindowLanguage();
-    const bool chineseDays = language == Language::kSimplifiedChinese || language == Language::kTraditionalChinese;
+    const bool chineseDays =
+        language == Language::kSimplifiedChinese || language == Language::kTraditionalChinese;
     for (size_t n = 0; n < view.cells.size(); ++n) {
       const MonthCell& cell = view.cells[n];
       if (!cell.visible) continue;
@@ -106,8 +107,7 @@ class frmCalendar::Page : public QWidget {
       p.drawImage(x + 10, y + 1, window_.MoonPicture(cell.lunarDay));
       p.setPen(QPen(kTextColour, 2));
       if (static_cast<int>(n) == view.todayCell) {
-        p.drawRect(QRect(QPoint(x - 10, y - 4),
-                         QPoint(x + G::kCellWidth - 20, y + G::kCellHeight - 4)));
+        p.drawRect(QRect(QPoint(x - 10, y - 4), QPoint(x + G::kCellWidth - 20, y + G::kCellHeight - 4)));
       }
       const int numberTop = y + G::kDayNumberDown;
       if (chineseDays) {
@@ -129,7 +129,8 @@ class frmCalendar::Page : public QWidget {
         p.drawText(QRect(x - 4, dateTop + G::kVmcDown, G::kCellWidth, G::kVmcDown + 4),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, Q(cell.vmcText));
       }
-      if (!cell.festivals.empty()) PaintFestival(p, cell, x - 4, dateTop + (showVmc ? 2 : 1) * G::kVmcDown + 1, language);
+      if (!cell.festivals.empty())
+        PaintFestival(p, cell, x - 4, dateTop + (showVmc ? 2 : 1) * G::kVmcDown + 1, language);
     }
   }
 
@@ -158,22 +159,20 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
 
   picCalendar = new Page(*this);
   const int lineWidth = G::kWidth - 2 * G::kLeft;
-  lblTitle = PageLabel(picCalendar, "lblTitle", QRect(G::kLeft - 10, 6, lineWidth, 22),
-                       PointFont(12, true));
-  lblYearAndMonth = PageLabel(picCalendar, "lblYearAndMonth",
-                              QRect(G::kLeft - 10, 30, lineWidth, 20), PointFont(10, true));
-  lblUncertain = PageLabel(picCalendar, "lblUncertain",
-                           QRect(kLunadayColumn * G::kCellWidth + G::kLeft - 10, G::kTop,
-                                 G::kCellWidth, G::kCellHeight - 8),
-                           PointFont(9, false));
+  lblTitle = PageLabel(picCalendar, "lblTitle", QRect(G::kLeft - 10, 6, lineWidth, 22), PointFont(12, true));
+  lblYearAndMonth =
+      PageLabel(picCalendar, "lblYearAndMonth", QRect(G::kLeft - 10, 30, lineWidth, 20), PointFont(10, true));
+  lblUncertain = PageLabel(
+      picCalendar, "lblUncertain",
+      QRect(kLunadayColumn * G::kCellWidth + G::kLeft - 10, G::kTop, G::kCellWidth, G::kCellHeight - 8),
+      PointFont(9, false));
   lblUncertain->setWordWrap(true);
   lblUncertain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   for (int k = 0; k < kMonthViewColumns; ++k) {
     const QString name = "lblColumnHeading_" + QString::number(k);
-    lblColumnHeading[static_cast<size_t>(k)] =
-        PageLabel(picCalendar, name.toLatin1().constData(),
-                  QRect(k * G::kCellWidth + G::kLeft, G::kTop - 24, G::kCellWidth - 10, 18),
-                  PointFont(10, true));
+    lblColumnHeading[static_cast<size_t>(k)] = PageLabel(
+        picCalendar, name.toLatin1().constData(),
+        QRect(k * G::kCellWidth + G::kLeft, G::kTop - 24, G::kCellWidth - 10, 18), PointFont(10, true));
   }
   lblRowsHeading = PageLabel(picCalendar, "lblRowsHeading",
                              QRect(G::kLeft - 10, G::kTop - 24, kLunadayColumn * G::kCellWidth - 10, 18),
@@ -192,8 +191,7 @@ frmCalendar::frmCalendar(Reckoner& reckoner, CalendarServices services, QWidget*
   buttons->addStretch();
   cmdSaveCalendarImage = new QPushButton(this);
   cmdSaveCalendarImage->setObjectName("cmdSaveCalendarImage");
-  connect(cmdSaveCalendarImage, &QPushButton::clicked, this,
-          [this] { cmdSaveCalendarImage_Click(); });
+  connect(cmdSaveCalendarImage, &QPushButton::clicked, this, [this] { cmdSaveCalendarImage_Click(); });
   buttons->addWidget(cmdSaveCalendarImage);
   buttons->addStretch();
   cmdClose = new QPushButton(this);
@@ -232,9 +230,10 @@ QString frmCalendar::TitleText() const {
   const auto [element, animal] = YearElementAnimal(chl.position);
   const QString month = Q(names::MonthWithLeap(language, chl.month, chl.leap));
   const QString year = Q(names::StemBranch(language, chl.position));
-  const QString sign = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
-                           .arg(Q(names::Element(language, element)),
-                                Q(names::Animal(language, reckoner_.CountryIndex(), animal)));
+  const QString sign =
+      QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
+          .arg(Q(names::Element(language, element)),
+               Q(names::Animal(language, reckoner_.CountryIndex(), animal)));
   //: %1 the lunar month, %2 the year's stems and branches, %3 its element and animal, %4 the
   //: year's place in the 60-year cycle, %5 the cycle's number, %6 the year counted from the epoch.
   QString title = tr("%1 of the %2 year (%3), position %4 of cycle %5 (year %6)")
@@ -253,12 +252,14 @@ QString frmCalendar::HeadingText() const {
   const MonthCell* last = view_.CellOfLunarDay(view_.length);
   if (language == Language::kEnglish || !first || !last) return Q(view_.heading);
   const QLocale locale(TranslationLocale(language));
-  const QString m1 = locale.standaloneMonthName(first->ce.month), m2 = locale.standaloneMonthName(last->ce.month);
+  const QString m1 = locale.standaloneMonthName(first->ce.month),
+                m2 = locale.standaloneMonthName(last->ce.month);
   if (first->ce.year != last->ce.year) {
     //: The Common Era years and months of the lunar month: 2033 (December) - 2034 (January).
     return tr("Common Era year %1 (%2) - %3 (%4)").arg(first->ce.year).arg(m1).arg(last->ce.year).arg(m2);
   }
-  if (first->ce.month == last->ce.month) return tr("Common Era year %1, month of %2").arg(first->ce.year).arg(m1);
+  if (first->ce.month == last->ce.month)
+    return tr("Common Era year %1, month of %2").arg(first->ce.year).arg(m1);
   return tr("Common Era year %1 (%2-%3)").arg(first->ce.year).arg(m1, m2);
 }
 

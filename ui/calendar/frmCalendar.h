@@ -25,10 +25,10 @@ class Reckoner;
 struct CalendarServices {
   Messages* messages = nullptr;
   FileDialogs* fileDialogs = nullptr;
-  std::function<int32_t()> today;       // the civil day of today (empty: the system clock)
-  std::function<bool()> showVmc;        // "Show Vellomir Calendar" (empty: shown)
-  std::function<int32_t()> currentDay;  // the day of the main window's instant, for the caption
-                                        // (empty: the caption names day 1 of the month shown)
+  std::function<int32_t()> today;         // the civil day of today (empty: the system clock)
+  std::function<bool()> showVmc;          // "Show Vellomir Calendar" (empty: shown)
+  std::function<int32_t()> currentDay;    // the day of the main window's instant, for the caption
+                                          // (empty: the caption names day 1 of the month shown)
   FestivalCalendar* festivals = nullptr;  // the festivals each cell names (none without)
 };
 

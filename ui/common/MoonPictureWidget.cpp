@@ -10,7 +10,9 @@ namespace {
 
 // The seas of the near side, as ellipses in units of the disc radius (x to the right, y down),
 // placed roughly where they lie on the full Moon seen from the north.
-struct Sea { double x, y, rx, ry; };
+struct Sea {
+  double x, y, rx, ry;
+};
 constexpr Sea kSeas[] = {
     {-0.38, -0.42, 0.22, 0.16},  // Imbrium
     {0.05, -0.35, 0.16, 0.13},   // Serenitatis

@@ -40,12 +40,14 @@ QStringList AnimalListEntries(Country country) {
 
 QString ElementAnimalTargetText(int target, int element, int animal, Country country) {
   const Language language = WindowLanguage();
-  if (language == Language::kEnglish) return Q(BuildElementAnimalTargetText(target, element, animal, country));
+  if (language == Language::kEnglish)
+    return Q(BuildElementAnimalTargetText(target, element, animal, country));
   const int kind = target - kFirstElementAnimalTarget;
   if (kind < 0 || kind > 2) return QString();
   const bool hasElement = element >= 0 && element < kNoElementEntry;
   const bool hasAnimal = animal >= 0 && animal < kNoAnimalEntry;
-  if (!hasElement && !hasAnimal) return TranslateText("Tables", SearchTargets()[static_cast<size_t>(target)].text);
+  if (!hasElement && !hasAnimal)
+    return TranslateText("Tables", SearchTargets()[static_cast<size_t>(target)].text);
   QString name, cycle;
   if (hasElement && hasAnimal) {
     name = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")

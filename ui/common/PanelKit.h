@@ -7,9 +7,9 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <functional>
 #include <string>
@@ -47,9 +47,7 @@ inline void ApplyCountryPalette(QWidget* window, const QColor& colour) {
 }
 
 // The name used for one element of a two-element control array: "lblCommonEraDate_1".
-inline QString ArrayName(std::string_view name, int index) {
-  return Q(name) + '_' + QString::number(index);
-}
+inline QString ArrayName(std::string_view name, int index) { return Q(name) + '_' + QString::number(index); }
 
 // A control that is shown and hidden keeps its place in the layout while hidden, so that nothing
 // around it moves when it appears.
@@ -91,7 +89,8 @@ inline void FillList(QComboBox* box, const std::vector<std::string>& entries, co
 
 // The texts of a filled list again (after a change of language or of country), keeping the
 // entry chosen and running no change handler.
-inline void RetitleList(QComboBox* box, const std::vector<std::string>& entries, const char* context = nullptr) {
+inline void RetitleList(QComboBox* box, const std::vector<std::string>& entries,
+                        const char* context = nullptr) {
   const QSignalBlocker block(box);
   for (int i = 0; i < box->count() && i < static_cast<int>(entries.size()); ++i) {
     box->setItemText(i, ListText(entries[static_cast<size_t>(i)], context));
@@ -165,14 +164,15 @@ class KeyReleaseAction : public QObject {
   std::function<void()> action_;
 };
 
-inline void OnKeyRelease(QWidget* widget, int key, std::function<bool()> offered, std::function<void()> action) {
+inline void OnKeyRelease(QWidget* widget, int key, std::function<bool()> offered,
+                         std::function<void()> action) {
   new KeyReleaseAction(widget, key, std::move(offered), std::move(action));
 }
 
 // Two option buttons in a group; checking the first or the second runs changed(first checked).
 template <typename Receiver, typename Slot>
-QButtonGroup* OptionPair(QObject* owner, QAbstractButton* first, QAbstractButton* second,
-                         Receiver* receiver, Slot changed) {
+QButtonGroup* OptionPair(QObject* owner, QAbstractButton* first, QAbstractButton* second, Receiver* receiver,
+                         Slot changed) {
   auto* group = new QButtonGroup(owner);
   group->addButton(first);
   group->addButton(second);
@@ -198,14 +198,20 @@ class ControlLock {
   void Release() {
     for (const auto& t : taken_) {
       if (!t.widget) continue;
-      if (t.disabled) t.widget->setEnabled(t.was);
-      else t.widget->setVisible(t.was);
+      if (t.disabled)
+        t.widget->setEnabled(t.was);
+      else
+        t.widget->setVisible(t.was);
     }
     taken_.clear();
   }
 
  private:
-  struct Taken { QPointer<QWidget> widget; bool disabled; bool was; };
+  struct Taken {
+    QPointer<QWidget> widget;
+    bool disabled;
+    bool was;
+  };
   void Take(QWidget* window, const char* name, bool disable) {
     QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(name));
     if (!w) return;

@@ -2,8 +2,7 @@
 
 namespace mirvo {
 
-SliceTimer::SliceTimer(std::chrono::milliseconds budget, QObject* parent)
-    : QObject(parent), budget_(budget) {
+SliceTimer::SliceTimer(std::chrono::milliseconds budget, QObject* parent) : QObject(parent), budget_(budget) {
   timer_.setSingleShot(true);
   timer_.setInterval(0);
   connect(&timer_, &QTimer::timeout, this, &SliceTimer::Slice);
@@ -27,8 +26,10 @@ void SliceTimer::Slice() {
   const Step step = step_;  // the step may start or stop this timer
   const bool more = step(budget_);
   if (round != round_) return;
-  if (more) timer_.start();
-  else step_ = nullptr;
+  if (more)
+    timer_.start();
+  else
+    step_ = nullptr;
 }
 
 }  // namespace mirvo

@@ -22,8 +22,8 @@ QString BranchCharacter(int branch) {
 
 QString CjkFontFamily() {
   const QStringList families = QFontDatabase::families();
-  for (const char* preferred : {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Noto Sans SC",
-                                "AR PL UMing CN", "Droid Sans Fallback"}) {
+  for (const char* preferred :
+       {"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Noto Sans SC", "AR PL UMing CN", "Droid Sans Fallback"}) {
     if (families.contains(QString::fromLatin1(preferred))) return QString::fromLatin1(preferred);
   }
   for (const QString& family : families) {

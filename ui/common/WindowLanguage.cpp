@@ -78,7 +78,8 @@ LanguageChoice ReadLanguageChoice(const SettingsStore& store, Messages& messages
 }
 
 bool SaveLanguageChoice(SettingsStore& store, Messages& messages, LanguageChoice choice) {
-  return SaveRegistryValue(store, messages, kProgramKeyPart, kLanguageValueName, LanguageChoiceText(choice), true);
+  return SaveRegistryValue(store, messages, kProgramKeyPart, kLanguageValueName, LanguageChoiceText(choice),
+                           true);
 }
 
 Language LanguageOfLocale(std::string_view languageList, std::string_view lcAll, std::string_view lang) {

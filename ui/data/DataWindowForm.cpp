@@ -99,8 +99,8 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
   v->addLayout(row3);
   v->addWidget(txbText, 1);
 
-  for (QWidget* w : {static_cast<QWidget*>(cmdStop), static_cast<QWidget*>(txbStart),
-                     static_cast<QWidget*>(txbEnd)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(cmdStop), static_cast<QWidget*>(txbStart), static_cast<QWidget*>(txbEnd)}) {
     w->hide();
   }
   optCE->setChecked(true);
@@ -109,10 +109,11 @@ void DataWindowForm::BuildForm(QWidget* window, const QString& copyCaption, cons
   // Room for the longest lines of the lists; the year data with the names of the solar terms is
   // 1.3 times as wide, the European new years 1.1 times.
   const QFontMetrics fixed(txbText->font());
-  normalWidth_ = std::max(fixed.horizontalAdvance(QString(66, QLatin1Char('0'))) + 60,
-                          window->sizeHint().width());
+  normalWidth_ =
+      std::max(fixed.horizontalAdvance(QString(66, QLatin1Char('0'))) + 60, window->sizeHint().width());
   wideWidth_ = normalWidth_ * 13 / 10;
-  mediumWidth_ = normalWidth_ * 11 / 10;  ClickOnEscape(window, cmdClose);  // Esc closes as Close does
+  mediumWidth_ = normalWidth_ * 11 / 10;
+  ClickOnEscape(window, cmdClose);  // Esc closes as Close does
 }
 
 void DataWindowForm::RetranslateForm() {
@@ -126,7 +127,8 @@ void DataWindowForm::RetranslateForm() {
   //: J1 … J12, the codes of the minor terms, stay as they are.
   chkIncludeMinorSolarTerms->setText(
       QCoreApplication::translate("DataWindowForm", "Include minor solar terms (the Js)"));
-  chkDisplaySolarTermNames->setText(QCoreApplication::translate("DataWindowForm", "Display solar term names"));
+  chkDisplaySolarTermNames->setText(
+      QCoreApplication::translate("DataWindowForm", "Display solar term names"));
   chkLeapMonthsOnly->setText(QCoreApplication::translate("DataWindowForm", "Leap months only"));
   chkOmitInvalidDates->setText(QCoreApplication::translate("DataWindowForm", "Omit invalid dates"));
   lblEuroCal->setText(QCoreApplication::translate("DataWindowForm", "European calendar:"));
@@ -152,12 +154,12 @@ void DataWindowForm::PlaceWindow(QWidget* window, const QWidget* main, int mode)
   QScreen* screen = main ? main->screen() : window->screen();
   const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
   const bool names = chkDisplaySolarTermNames->isChecked();
-  const int width = mode == kModeEuroNewYears ? mediumWidth_
+  const int width = mode == kModeEuroNewYears        ? mediumWidth_
                     : mode == kModeYearData && names ? wideWidth_
                                                      : normalWidth_;
-  const bool beside = main && main->isVisible() &&
-                      !(main->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
-                                               Qt::WindowFullScreen));
+  const bool beside =
+      main && main->isVisible() &&
+      !(main->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
   int top, height, left;
   if (chkLargeWindow->isChecked()) {
     top = area.top() + kLargeWindowTop;

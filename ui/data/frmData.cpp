@@ -27,8 +27,8 @@ constexpr std::chrono::milliseconds kSlice{40};
 
 }  // namespace
 
-frmData::frmData(Reckoner& reckoner, Clipboard* clipboard, Messages* messages,
-                 DataWindowSources sources, QWidget* parent)
+frmData::frmData(Reckoner& reckoner, Clipboard* clipboard, Messages* messages, DataWindowSources sources,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window),
       reckoner_(reckoner),
       clipboard_(clipboard),
@@ -57,7 +57,8 @@ void frmData::ConnectHandlers() {
     connect(c, &QCheckBox::clicked, this, [this] { DisplayYearData(); });
   }
   for (QRadioButton* o : {optCE, optJC}) {
-    connect(o, &QRadioButton::clicked, this, [this] { intWindow == kModeYearData ? DisplayYearData() : FinalFocus(); });
+    connect(o, &QRadioButton::clicked, this,
+            [this] { intWindow == kModeYearData ? DisplayYearData() : FinalFocus(); });
   }
   connect(chkLargeWindow, &QCheckBox::clicked, this, [this] {
     if (!isVisible()) return;
@@ -81,7 +82,10 @@ void frmData::Retranslate() {
   cmdCopyToClipboard->setText(selected ? LanguageText(10, "Copy selected text to clipboard")
                                        : LanguageText(11, "Copy to clipboard"));
   run_.SetLanguage(WindowLanguage());  // a running list goes on in the new language
-  if (run_.running()) ShowProgress(); else lblYears->setText(LanguageText(17, kYearsCaption));
+  if (run_.running())
+    ShowProgress();
+  else
+    lblYears->setText(LanguageText(17, kYearsCaption));
 }
 
 void frmData::changeEvent(QEvent* event) {
@@ -128,8 +132,8 @@ void frmData::DisplayYearData() {
     txbText->setPlainText(Q(YearDataText(reckoner_, sources_.inputs(), Options())));
   } catch (const std::exception& e) {
     if (messages_) {
-      messages_->Show(LanguageText(19, kListingErrorTitle).toStdString(), e.what(),
-                      MessageIcon::kWarning, MessageButtons::kOk);
+      messages_->Show(LanguageText(19, kListingErrorTitle).toStdString(), e.what(), MessageIcon::kWarning,
+                      MessageButtons::kOk);
     }
   }
   FinalFocus();
@@ -188,7 +192,8 @@ void frmData::DoTest() {
 void frmData::StartListing(std::unique_ptr<Listing> listing) {
   listingMode_ = intWindow;
   ForgetListedDates();
-  const bool started = run_.Start(std::move(listing), intWindow, LanguageText(19, kListingErrorTitle).toStdString());
+  const bool started =
+      run_.Start(std::move(listing), intWindow, LanguageText(19, kListingErrorTitle).toStdString());
   AppendText(run_.TakeText());
   if (!ShowQueuedMessages()) return;
   if (!started) {
@@ -311,7 +316,8 @@ void frmData::ForgetListedDates() {
 
 // The dates the list shows, under the settings it was made with, as all-day events.
 void frmData::cmdSaveICalendar_Click() {
-  if (run_.running() || run_.listed().empty() || !sources_.fileDialogs || !sources_.files || !messages_) return;
+  if (run_.running() || run_.listed().empty() || !sources_.fileDialogs || !sources_.files || !messages_)
+    return;
   SaveListedDates(reckoner_, run_.listed(), *sources_.fileDialogs, *sources_.files, *messages_);
   FinalFocus();
 }

@@ -12,12 +12,12 @@
 #include <memory>
 #include <string>
 
+#include "features/entry/EntryModel.h"
+#include "features/listings/ListingRun.h"
+#include "features/listings/Listings.h"
 #include "platform/services/Services.h"
 #include "ui/common/WindowLanguage.h"
 #include "ui/data/DataWindowForm.h"
-#include "features/listings/ListingRun.h"
-#include "features/listings/Listings.h"
-#include "features/entry/EntryModel.h"
 
 namespace mirvo {
 
@@ -98,7 +98,9 @@ class frmData : public QWidget, private DataWindowForm {
   void cmdSaveICalendar_Click();
   void ShowSaveButton(bool listOfDates);
   void ForgetListedDates();
-  QString LanguageText(int number, const char* english) const { return ProgramTextIn(sources_.texts, number, english); }
+  QString LanguageText(int number, const char* english) const {
+    return ProgramTextIn(sources_.texts, number, english);
+  }
   void Retranslate();
 
   Reckoner& reckoner_;
@@ -107,7 +109,7 @@ class frmData : public QWidget, private DataWindowForm {
   DataWindowSources sources_;
   std::array<int, 6> rememberedYears_{};
   ListingRun run_;
-  int listingMode_ = 0;  // the mode of the listing running or last run
+  int listingMode_ = 0;       // the mode of the listing running or last run
   const char* caption_ = "";  // the window's title, as the listings name it
   SliceTimer* slices_ = nullptr;
 };

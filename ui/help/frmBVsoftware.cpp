@@ -23,11 +23,9 @@ std::vector<CatalogueEntry> CatalogueEntries(const std::string& projectPage) {
            projectPage}};
 }
 
-frmBVsoftware::frmBVsoftware(std::function<void(const std::string&)> openPage,
-                             const std::string& projectPage, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      entries_(CatalogueEntries(projectPage)),
-      openPage_(std::move(openPage)) {
+frmBVsoftware::frmBVsoftware(std::function<void(const std::string&)> openPage, const std::string& projectPage,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window), entries_(CatalogueEntries(projectPage)), openPage_(std::move(openPage)) {
   setObjectName("frmBVsoftware");
   auto* v = new QVBoxLayout(this);
   list_ = new QListWidget;

@@ -107,9 +107,10 @@ void frmLog::showEvent(QShowEvent* event) {
 // back and keep it.
 void frmLog::closeEvent(QCloseEvent* event) {
   // OK discards the log, Cancel goes back to it.
-  const QString question = tr("Closing the log window in this way\ncauses its contents to be lost.\n\n"
-                              "To preserve the contents, choose Cancel\nand use the 'Close' button.\n\n"
-                              "Discard the log?");
+  const QString question =
+      tr("Closing the log window in this way\ncauses its contents to be lost.\n\n"
+         "To preserve the contents, choose Cancel\nand use the 'Close' button.\n\n"
+         "Discard the log?");
   if (messages_.Show(S(tr("Close log")), S(question), MessageIcon::kWarning, MessageButtons::kOkCancel) !=
       MessageAnswer::kOk) {
     event->ignore();

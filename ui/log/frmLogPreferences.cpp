@@ -45,9 +45,8 @@ frmLogPreferences::frmLogPreferences(LogPreferences& preferences, QWidget* paren
     } else {
       frameLayouts[static_cast<size_t>(info.group)]->addWidget(box);
     }
-    connect(box, &QCheckBox::toggled, this, [this, member = info.member](bool on) {
-      preferences_.*member = on;
-    });
+    connect(box, &QCheckBox::toggled, this,
+            [this, member = info.member](bool on) { preferences_.*member = on; });
   }
   for (QVBoxLayout* l : frameLayouts) l->addStretch(1);
   chkVerbose = findChild<QCheckBox*>("chkVerbose");

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "platform/services/WebLink.h"
+#include "ui/common/PanelKit.h"
 #include "ui/help/frmBVsoftware.h"
 #include "ui/help/frmHelp.h"
-#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
@@ -17,9 +17,10 @@ CommandPanel::CommandPanel(WebBrowser& browser, Messages& messages, std::string 
     : QWidget(parent), browser_(browser), messages_(messages), programFolder_(std::move(programFolder)) {
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
-  for (const char* name : {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths",
-                           "cmdListJulianCENewYears", "cmdListFestivals", "cmdAddToLog", "cmdViewLog", "cmdClearLog",
-                           "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
+  for (const char* name :
+       {"cmdDisplayCalendar", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths",
+        "cmdListJulianCENewYears", "cmdListFestivals", "cmdAddToLog", "cmdViewLog", "cmdClearLog",
+        "cmdLogPreferences", "cmdSaveState", "cmdRestoreState"}) {
     v->addWidget(KeepPlace(Button(name)));  // the log buttons come and go, a repeated move hides the lists
   }
   v->addSpacing(8);
@@ -141,9 +142,9 @@ void CommandPanel::cmdHelp_Click() {
 
 void CommandPanel::cmdBVSoftware_Click() {
   if (!catalogue_) {
-    catalogue_ = new frmBVsoftware(
-        [this](const std::string& address) { OpenWebLink(browser_, messages_, address); },
-        kProjectPageAddress, window());
+    catalogue_ =
+        new frmBVsoftware([this](const std::string& address) { OpenWebLink(browser_, messages_, address); },
+                          kProjectPageAddress, window());
   }
   catalogue_->show();
   catalogue_->raise();

@@ -27,8 +27,7 @@ class CommandPanel : public QWidget {
  public:
   // The links open pages in browser and report failures through messages; the manual is
   // programFolder/manual.html.
-  CommandPanel(WebBrowser& browser, Messages& messages, std::string programFolder,
-               QWidget* parent = nullptr);
+  CommandPanel(WebBrowser& browser, Messages& messages, std::string programFolder, QWidget* parent = nullptr);
 
   // A button of the column by its control name ("cmdQuit" …); nullptr for an unknown name.
   QPushButton* button(std::string_view name) const;

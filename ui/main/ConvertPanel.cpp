@@ -137,7 +137,8 @@ void ConvertPanel::changeEvent(QEvent* event) {
 void ConvertPanel::ShowListTexts() {
   const QStringList elements = ElementListEntries(), animals = AnimalListEntries(country_);
   const QSignalBlocker blockElements(cboElement), blockAnimals(cboAnimal);
-  for (int i = 0; i < cboElement->count() && i < elements.size(); ++i) cboElement->setItemText(i, elements[i]);
+  for (int i = 0; i < cboElement->count() && i < elements.size(); ++i)
+    cboElement->setItemText(i, elements[i]);
   for (int i = 0; i < cboAnimal->count() && i < animals.size(); ++i) cboAnimal->setItemText(i, animals[i]);
 }
 

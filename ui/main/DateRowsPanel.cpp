@@ -12,19 +12,32 @@
 namespace mirvo {
 namespace {
 
-constexpr const char* kStartCaptions[kRowCount] = {
-    "Common Era (Gregorian):", "Julian Calendar:", "Chinese Lunar:", "Chinese Solar:",
-    "Vellomir Calendar:", "", "Chronological JD London:", "Chronological JD 120º East",
-    "Astronomical Julian date:", "Phase of Moon, illumination:", "[Lunation] Age of Moon:",
-    "Delta T:"};
+constexpr const char* kStartCaptions[kRowCount] = {"Common Era (Gregorian):",
+                                                   "Julian Calendar:",
+                                                   "Chinese Lunar:",
+                                                   "Chinese Solar:",
+                                                   "Vellomir Calendar:",
+                                                   "",
+                                                   "Chronological JD London:",
+                                                   "Chronological JD 120º East",
+                                                   "Astronomical Julian date:",
+                                                   "Phase of Moon, illumination:",
+                                                   "[Lunation] Age of Moon:",
+                                                   "Delta T:"};
 
 // Captions the rows take with other dates, countries and meridians: the caption column is as
 // wide as the widest of them, so the values never shift sideways.
-constexpr const char* kOtherCaptions[] = {
-    "VMC month & day same as CHL", "VMC date 1 day ahead of CHL", "VMC date 1 day behind CHL",
-    "VMC date 1 month ahead of CHL", "VMC date 1 month behind CHL", "VMC month no. same as CHL",
-    "VMC day no. same as CHL", "Chronological JD 145º East", "Vietnamese Solar:",
-    "Vietnamese Lunar:", "Japanese Solar:"};
+constexpr const char* kOtherCaptions[] = {"VMC month & day same as CHL",
+                                          "VMC date 1 day ahead of CHL",
+                                          "VMC date 1 day behind CHL",
+                                          "VMC date 1 month ahead of CHL",
+                                          "VMC date 1 month behind CHL",
+                                          "VMC month no. same as CHL",
+                                          "VMC day no. same as CHL",
+                                          "Chronological JD 145º East",
+                                          "Vietnamese Solar:",
+                                          "Vietnamese Lunar:",
+                                          "Japanese Solar:"};
 
 int TallestLine(const QFont& font) {
   QLabel sample(QStringLiteral("Ậỹ 農曆 旧暦 음력 Ag"));

@@ -2,14 +2,14 @@
 
 #include <QPushButton>
 
-#include "platform/services/Services.h"
 #include "features/log/LogEntry.h"
+#include "features/session/MainRules.h"
+#include "platform/qt/QtTranslate.h"
+#include "platform/services/Services.h"
+#include "ui/common/PanelKit.h"
 #include "ui/log/frmLog.h"
 #include "ui/log/frmLogPreferences.h"
 #include "ui/main/CommandPanel.h"
-#include "features/session/MainRules.h"
-#include "platform/qt/QtTranslate.h"
-#include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
@@ -26,7 +26,8 @@ LogPanel::LogPanel(QWidget& window, MainRules& rules, CommandPanel& commands, Me
   connect(commands.button("cmdAddToLog"), &QPushButton::clicked, this, &LogPanel::cmdAddToLog_Click);
   connect(commands.button("cmdViewLog"), &QPushButton::clicked, this, &LogPanel::cmdViewLog_Click);
   connect(commands.button("cmdClearLog"), &QPushButton::clicked, this, &LogPanel::cmdClearLog_Click);
-  connect(commands.button("cmdLogPreferences"), &QPushButton::clicked, this, &LogPanel::cmdLogPreferences_Click);
+  connect(commands.button("cmdLogPreferences"), &QPushButton::clicked, this,
+          &LogPanel::cmdLogPreferences_Click);
 }
 
 frmLog& LogPanel::Log() {

@@ -17,10 +17,10 @@ struct MainServices {
   Clipboard* clipboard = nullptr;
   SettingsStore* settings = nullptr;
   WebBrowser* browser = nullptr;
-  std::string programFolder;  // holds mirvo.dat and manual.html
-  TextFiles* files = nullptr;  // none: no saved state is kept
-  std::string stateFile = "";  // the saved state ("" when no folder for it could be made)
-  FileDialogs* fileDialogs = nullptr;  // none: the month picture cannot be saved
+  std::string programFolder;                   // holds mirvo.dat and manual.html
+  TextFiles* files = nullptr;                  // none: no saved state is kept
+  std::string stateFile = "";                  // the saved state ("" when no folder for it could be made)
+  FileDialogs* fileDialogs = nullptr;          // none: the month picture cannot be saved
   WindowTranslations* translations = nullptr;  // none: the windows stay English (a choice of
                                                // language is still kept)
 };

@@ -20,9 +20,10 @@ namespace {
 // The stems and branches and the element and animal of a cycle position, in a language.
 std::pair<QString, QString> NamesOf(Language language, int position, Country country) {
   const QString cycle = Q(names::StemBranch(language, position));
-  const QString sign = QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
-                           .arg(Q(names::Element(language, ElementOfPosition(position))),
-                                Q(names::Animal(language, country, AnimalOfPosition(position))));
+  const QString sign =
+      QCoreApplication::translate("NativeNames", "%1-%2", "an element and an animal: wood-rat")
+          .arg(Q(names::Element(language, ElementOfPosition(position))),
+               Q(names::Animal(language, country, AnimalOfPosition(position))));
   return {cycle, sign};
 }
 
@@ -87,9 +88,9 @@ void MoonNamesPanel::KeepWidthForNames() {
   int nameWidth = 0;
   const Language language = WindowLanguage();
   if (language == Language::kEnglish) {
-    for (const char* longest : {"geng-shen metal-monkey month", "gui-you water-rooster month",
-                                "xin-you metal-rooster month", "ren-chen water-dragon month",
-                                "geng-chen metal-dragon month", "ren-shen water-monkey month"}) {
+    for (const char* longest :
+         {"geng-shen metal-monkey month", "gui-you water-rooster month", "xin-you metal-rooster month",
+          "ren-chen water-dragon month", "geng-chen metal-dragon month", "ren-shen water-monkey month"}) {
       nameWidth = std::max(nameWidth, nameFont.horizontalAdvance(longest));
     }
   } else {

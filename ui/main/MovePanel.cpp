@@ -19,19 +19,17 @@ void ColourByTick(QCheckBox* box) {
 
 }  // namespace
 
-MovePanel::MovePanel(MainRules& rules, QWidget* parent)
-    : QGroupBox(parent), rules_(rules), move_(rules) {
+MovePanel::MovePanel(MainRules& rules, QWidget* parent) : QGroupBox(parent), rules_(rules), move_(rules) {
   setObjectName("fraMove");
   auto* v = new QVBoxLayout(this);
   auto* line1 = new QHBoxLayout;
   cmdMove = Button("cmdMove");
   optMoveDirection[0] = Named(new QRadioButton, "optMoveDirection_0");
   optMoveDirection[1] = Named(new QRadioButton, "optMoveDirection_1");
-  directionGroup_ = OptionPair(this, optMoveDirection[0], optMoveDirection[1], this,
-                               [this](bool forward) {
-                                 rules_.SetMoveForward(forward);
-                                 if (isVisible()) TakeFocus();
-                               });
+  directionGroup_ = OptionPair(this, optMoveDirection[0], optMoveDirection[1], this, [this](bool forward) {
+    rules_.SetMoveForward(forward);
+    if (isVisible()) TakeFocus();
+  });
   lblOne = new QLabel("1");
   cboMoveStep = Combo("cboMoveStep");
   chkRepeatedly = Check("chkRepeatedly");
@@ -130,7 +128,9 @@ void MovePanel::FillLists(Country country) {
   FillList(cboRefreshPeriod, RefreshPeriodEntries());
 }
 
-void MovePanel::SetStepNames(Country country) { RetitleList(cboMoveStep, MoveStepEntries(country), "Tables"); }
+void MovePanel::SetStepNames(Country country) {
+  RetitleList(cboMoveStep, MoveStepEntries(country), "Tables");
+}
 
 void MovePanel::TakeFocus() {
   if (cmdMove->isVisible() && cmdMove->isEnabled()) cmdMove->setFocus();
@@ -256,9 +256,9 @@ void MovePanel::cmdMoveOneDay_Click() {
 
 // Everything of the row but the run's own frame.
 void MovePanel::SetRowEnabled(bool enabled) {
-  for (QWidget* w : std::initializer_list<QWidget*>{cmdMove, optMoveDirection[0], optMoveDirection[1], lblOne,
-                                                    cboMoveStep, chkRepeatedly, cmdMoveOneDay, chkKeep30th,
-                                                    chkKeepLeap}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{cmdMove, optMoveDirection[0], optMoveDirection[1], lblOne, cboMoveStep,
+                                       chkRepeatedly, cmdMoveOneDay, chkKeep30th, chkKeepLeap}) {
     w->setEnabled(enabled);
   }
 }

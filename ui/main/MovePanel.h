@@ -7,8 +7,8 @@
 #include <QGroupBox>
 #include <array>
 
-#include "features/session/MainRules.h"
 #include "features/move/MoveRules.h"
+#include "features/session/MainRules.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -98,8 +98,9 @@ void SearchPanel::ShowTargetTexts() {
   const QSignalBlocker block(cboTarget);
   for (int t = kFirstElementAnimalTarget; t <= kLastElementAnimalTarget && t < cboTarget->count(); ++t) {
     const bool chosen = t == rules_.settings().searchTarget;
-    cboTarget->setItemText(t, ElementAnimalTargetText(t, chosen ? e.element : kNoElementEntry,
-                                                      chosen ? e.animal : kNoAnimalEntry, rules_.settings().country));
+    cboTarget->setItemText(
+        t, ElementAnimalTargetText(t, chosen ? e.element : kNoElementEntry,
+                                   chosen ? e.animal : kNoAnimalEntry, rules_.settings().country));
   }
 }
 

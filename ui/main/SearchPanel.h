@@ -6,8 +6,8 @@
 
 #include <QGroupBox>
 
-#include "features/session/MainRules.h"
 #include "features/search/SearchRules.h"
+#include "features/session/MainRules.h"
 
 class QButtonGroup;
 class QComboBox;

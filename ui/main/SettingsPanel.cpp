@@ -60,14 +60,16 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(parent) {
           [this](int i) { Q_EMIT countryChosen(CountryFromNumber(std::max(0, i)).value_or(kChina)); });
   connect(cboLongitude, &QComboBox::currentIndexChanged, this,
           [this](int i) { Q_EMIT longitudeChosen(kMinLongitude + std::max(0, i)); });
-  connect(cboEpoch, &QComboBox::currentIndexChanged, this, [this](int i) { Q_EMIT epochChosen(EpochOfEntry(i)); });
+  connect(cboEpoch, &QComboBox::currentIndexChanged, this,
+          [this](int i) { Q_EMIT epochChosen(EpochOfEntry(i)); });
   connect(cboMethod, &QComboBox::currentIndexChanged, this,
           [this](int i) { Q_EMIT sunMethodChosen(i == 1 ? kMeanSun : kTrueSun); });
   connect(chkShowVMC, &QCheckBox::toggled, this, &SettingsPanel::showVmcToggled);
   connect(chkShowCJDs, &QCheckBox::toggled, this, &SettingsPanel::showCjdsToggled);
   connect(chkAutoLog, &QCheckBox::toggled, this, &SettingsPanel::autoLogToggled);
   connect(chkHistorical, &QCheckBox::toggled, this, &SettingsPanel::historicalToggled);
-  connect(cboLanguage, &QComboBox::activated, this, [this](int i) { Q_EMIT languageChosen(LanguageChoiceAt(i)); });
+  connect(cboLanguage, &QComboBox::activated, this,
+          [this](int i) { Q_EMIT languageChosen(LanguageChoiceAt(i)); });
   Retranslate();
 }
 
@@ -105,8 +107,9 @@ void SettingsPanel::Retranslate() {
   cboLanguage->addItem(tr("System", "the language of the windows follows the system's locale"));
   for (int i = 0; i < kLanguageCount; ++i) cboLanguage->addItem(Q(LanguageOwnName(static_cast<Language>(i))));
   cboLanguage->setCurrentIndex(chosen);
-  cboLanguage->setToolTip(tr("The language of the windows; System follows the locale (English where the "
-                             "program has no translation)"));
+  cboLanguage->setToolTip(
+      tr("The language of the windows; System follows the locale (English where the "
+         "program has no translation)"));
 }
 
 void SettingsPanel::changeEvent(QEvent* event) {
@@ -126,6 +129,8 @@ void SettingsPanel::ShowSettings(const MainSettings& s) {
   SetCheckedQuietly(chkHistorical, s.historical);
 }
 
-void SettingsPanel::ShowLanguage(LanguageChoice choice) { SetIndexQuietly(cboLanguage, IndexOfLanguageChoice(choice)); }
+void SettingsPanel::ShowLanguage(LanguageChoice choice) {
+  SetIndexQuietly(cboLanguage, IndexOfLanguageChoice(choice));
+}
 
 }  // namespace mirvo

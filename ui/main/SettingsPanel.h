@@ -14,7 +14,6 @@ class QLabel;
 
 namespace mirvo {
 
-
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
 
@@ -30,12 +29,12 @@ class SettingsPanel : public QGroupBox {
  Q_SIGNALS:
   void countryChosen(mirvo::Country country);
   void longitudeChosen(int longitude);
-  void epochChosen(mirvo::Epoch epoch);       // the dates depend on the epoch and the method
+  void epochChosen(mirvo::Epoch epoch);  // the dates depend on the epoch and the method
   void sunMethodChosen(mirvo::SunMethod method);
-  void showVmcToggled(bool show);    // the Vellomir and chronological-JD rows
+  void showVmcToggled(bool show);  // the Vellomir and chronological-JD rows
   void showCjdsToggled(bool show);
   void autoLogToggled(bool on);
-  void historicalToggled(bool on);   // follow the calendar's history
+  void historicalToggled(bool on);  // follow the calendar's history
   void languageChosen(mirvo::LanguageChoice choice);
 
  protected:

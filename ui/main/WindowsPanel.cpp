@@ -4,11 +4,11 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "ui/calendar/frmCalendar.h"
 #include "features/listings/Listings.h"
+#include "features/session/MainRules.h"
+#include "ui/calendar/frmCalendar.h"
 #include "ui/data/frmData.h"
 #include "ui/main/CommandPanel.h"
-#include "features/session/MainRules.h"
 #include "ui/main/MainServices.h"
 
 namespace mirvo {
@@ -16,17 +16,20 @@ namespace mirvo {
 WindowsPanel::WindowsPanel(QWidget& window, MainRules& rules, CommandPanel& commands,
                            const MainServices& services, const ProgramTextStore& texts)
     : QObject(&window), window_(window), rules_(rules), services_(services), texts_(texts) {
-  connect(commands.button("cmdDisplayYearData"), &QPushButton::clicked, this, [this] { Data().DisplayYearData(); });
+  connect(commands.button("cmdDisplayYearData"), &QPushButton::clicked, this,
+          [this] { Data().DisplayYearData(); });
   const std::pair<const char*, int> lists[] = {{"cmdListLunarNewYears", kModeNewYears},
                                                {"cmdListLeapMonths", kModeMonths},
                                                {"cmdListJulianCENewYears", kModeEuroNewYears},
                                                {"cmdListFestivals", kModeFestivals}};
   for (const auto& [name, mode] : lists) {
-    connect(commands.button(name), &QPushButton::clicked, this, [this, mode = mode] { Data().OpenList(mode); });
+    connect(commands.button(name), &QPushButton::clicked, this,
+            [this, mode = mode] { Data().OpenList(mode); });
   }
   connect(commands.button("cmdTest"), &QPushButton::clicked, this, [this] { Data().DoTest(); });
   connect(commands.button("cmdDisplayCalendar"), &QPushButton::clicked, this, [this] {
-    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules_.currentAjd(), rules_.reckoner().ReferenceDegrees())), &window_);
+    Calendar().OpenAt(JdnOf(CjdcFromAjd(rules_.currentAjd(), rules_.reckoner().ReferenceDegrees())),
+                      &window_);
   });
 }
 
@@ -59,7 +62,8 @@ frmData& WindowsPanel::Data() {
   sources.texts = &texts_;
   sources.fileDialogs = services_.fileDialogs;
   sources.files = services_.files;
-  data_ = new frmData(rules.reckoner(), services_.clipboard, services_.messages, std::move(sources), &window_);
+  data_ =
+      new frmData(rules.reckoner(), services_.clipboard, services_.messages, std::move(sources), &window_);
   connect(data_, &frmData::closed, this, &WindowsPanel::focusWanted);
   return *data_;
 }

@@ -10,21 +10,21 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/session/MainRules.h"
+#include "features/state/SavedState.h"
 #include "platform/services/Registry.h"
 #include "platform/services/WebLink.h"
-#include "ui/main/LogPanel.h"
+#include "ui/common/PanelKit.h"
+#include "ui/common/WindowLanguage.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/ConvertPanel.h"
 #include "ui/main/DateRowsPanel.h"
-#include "features/session/MainRules.h"
-#include "ui/main/WindowsPanel.h"
+#include "ui/main/LogPanel.h"
 #include "ui/main/MoonNamesPanel.h"
 #include "ui/main/MovePanel.h"
-#include "ui/common/PanelKit.h"
-#include "features/state/SavedState.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/SettingsPanel.h"
-#include "ui/common/WindowLanguage.h"
+#include "ui/main/WindowsPanel.h"
 
 namespace mirvo {
 
@@ -32,7 +32,8 @@ frmMain::frmMain(MainServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
       reckoner_(std::make_unique<Reckoner>()),
-      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard, services_.programFolder)) {
+      rules_(std::make_unique<MainRules>(*reckoner_, services_.messages, services_.clipboard,
+                                         services_.programFolder)) {
   rules_->SetPhase(SessionPhase::kStarting);
   setObjectName("frmMain");
   setWindowTitle("Mirvo");
@@ -55,7 +56,8 @@ void frmMain::BuildPanels() {
   commands_ = new CommandPanel(*services_.browser, *services_.messages, services_.programFolder);
   log_ = new LogPanel(*this, *rules_, *commands_, *services_.messages, *services_.clipboard, texts_);
   windows_ = new WindowsPanel(*this, *rules_, *commands_, services_, texts_);
-  state_ = std::make_unique<SavedState>(*rules_, log_->preferences(),
+  state_ = std::make_unique<SavedState>(
+      *rules_, log_->preferences(),
       StateServices{services_.files, services_.settings, services_.messages, services_.stateFile});
 
   auto* top = new QHBoxLayout(this);
@@ -83,7 +85,8 @@ void frmMain::ConnectEntry() {
     convert_->ShowElementAnimal(rules_->entry());
   });
   connect(convert_, &ConvertPanel::timeEdited, this, [&entry](const std::string& t) { entry.EditTime(t); });
-  connect(convert_, &ConvertPanel::plusMinusEdited, this, [&entry](const std::string& d) { entry.plusMinus = d; });
+  connect(convert_, &ConvertPanel::plusMinusEdited, this,
+          [&entry](const std::string& d) { entry.plusMinus = d; });
   connect(convert_, &ConvertPanel::zoneEdited, this, [&entry](int zone) { entry.EditZone(zone); });
   connect(convert_, &ConvertPanel::elementAnimalEdited, this, [&entry](int element, int animal) {
     entry.element = element;
@@ -96,9 +99,18 @@ void frmMain::ConnectEntry() {
   connect(convert_, &ConvertPanel::zoneChosen, this, &frmMain::SetTheFocus);
   connect(convert_, &ConvertPanel::elementAnimalChosen, search_, &SearchPanel::ElementAnimalChosen);
   // After each command the boxes show the model it left.
-  connect(convert_, &ConvertPanel::convertRequested, this, [this] { rules_->Convert(); EntryCommandDone(); });
-  connect(convert_, &ConvertPanel::nowRequested, this, [this] { rules_->ResetToNow(mirvo::CurrentAjd()); EntryCommandDone(); });
-  connect(convert_, &ConvertPanel::clearRequested, this, [this] { rules_->ClearEntry(); EntryCommandDone(); });
+  connect(convert_, &ConvertPanel::convertRequested, this, [this] {
+    rules_->Convert();
+    EntryCommandDone();
+  });
+  connect(convert_, &ConvertPanel::nowRequested, this, [this] {
+    rules_->ResetToNow(mirvo::CurrentAjd());
+    EntryCommandDone();
+  });
+  connect(convert_, &ConvertPanel::clearRequested, this, [this] {
+    rules_->ClearEntry();
+    EntryCommandDone();
+  });
   connect(rows_, &DateRowsPanel::rowClicked, this, &frmMain::RowClicked);
 }
 
@@ -128,12 +140,18 @@ void frmMain::ConnectPanels() {
   setting(&SettingsPanel::historicalToggled, &MainRules::ChooseHistorical, kRedrawDates);
   setting(&SettingsPanel::showVmcToggled, &MainRules::SetShowVmc, kRedrawDates);
   setting(&SettingsPanel::showCjdsToggled, &MainRules::SetShowCjds, kRedrawDates);
-  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) { rules_->SetAutoLog(on); SetTheFocus(); });
+  connect(settings_, &SettingsPanel::autoLogToggled, this, [this](bool on) {
+    rules_->SetAutoLog(on);
+    SetTheFocus();
+  });
   connect(settings_, &SettingsPanel::languageChosen, this, &frmMain::LanguageChosen);
 
   connect(log_, &LogPanel::focusWanted, this, &frmMain::SetTheFocus);
   connect(log_, &LogPanel::entryFailed, this, [this] { rules_->StopRepeating(); });
-  connect(log_, &LogPanel::preferencesChanged, this, [this] { rules_->MarkChanged(); SetTheFocus(); });
+  connect(log_, &LogPanel::preferencesChanged, this, [this] {
+    rules_->MarkChanged();
+    SetTheFocus();
+  });
   connect(windows_, &WindowsPanel::focusWanted, this, &frmMain::SetTheFocus);
 
   connect(commands_->button("cmdReset"), &QPushButton::clicked, this, &frmMain::cmdReset_Click);
@@ -142,15 +160,20 @@ void frmMain::ConnectPanels() {
     SetTheFocus();
   });
   connect(commands_->button("cmdRestoreState"), &QPushButton::clicked, this, &frmMain::cmdRestoreState_Click);
-  connect(commands_->button("cmdQuit"), &QPushButton::clicked, this, [this] { EndProgram(); close(); });
+  connect(commands_->button("cmdQuit"), &QPushButton::clicked, this, [this] {
+    EndProgram();
+    close();
+  });
   connect(commands_, &CommandPanel::manualOpened, this, &frmMain::SetTheFocus);
   connect(Timer1, &QTimer::timeout, commands_, &CommandPanel::ResetLinkLabels);
   ClickOnEscape(this, move_->stopButton());
   // F1 in the date box, on Now, Move, Help, or on Resume, opens the help.
-  for (QWidget* w : std::initializer_list<QWidget*>{convert_->dateBox(), convert_->nowButton(), move_->moveButton(),
-                                                    commands_->button("cmdHelp"), move_->pauseResumeButton()}) {
-    OnKeyRelease(w, Qt::Key_F1, [this, w] { return w != move_->pauseResumeButton() || move_->paused(); },
-                 [this] { commands_->cmdHelp_Click(); });
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{convert_->dateBox(), convert_->nowButton(), move_->moveButton(),
+                                       commands_->button("cmdHelp"), move_->pauseResumeButton()}) {
+    OnKeyRelease(
+        w, Qt::Key_F1, [this, w] { return w != move_->pauseResumeButton() || move_->paused(); },
+        [this] { commands_->cmdHelp_Click(); });
   }
 }
 
@@ -194,8 +217,10 @@ bool frmMain::Start() {
   // The saved instant, or the present moment, with the native date in the window's language.
   rules_->SetLanguage(WindowLanguage());
   rules_->SetPhase(SessionPhase::kOpening);
-  if (restored) DisplayDatesAndTimes();
-  else rules_->ResetToNow(mirvo::CurrentAjd());
+  if (restored)
+    DisplayDatesAndTimes();
+  else
+    rules_->ResetToNow(mirvo::CurrentAjd());
   ShowEntry();
   rules_->entry().calendar = kCalCHL;
   HighlightCurrentCalendar();
@@ -269,8 +294,10 @@ void frmMain::ApplyCountryColours() {
 void frmMain::LanguageChosen(LanguageChoice choice) {
   SaveLanguageChoice(*services_.settings, *services_.messages, choice);
   if (services_.translations && !services_.translations->ApplyChoice(choice)) {
-    services_.messages->Show(S(tr("Language")), S(tr("The translation of the windows into %1 could not be loaded; they "
-                                                      "stay in English.").arg(Q(LanguageOwnName(ResolveLanguage(choice))))),
+    services_.messages->Show(S(tr("Language")),
+                             S(tr("The translation of the windows into %1 could not be loaded; they "
+                                  "stay in English.")
+                                   .arg(Q(LanguageOwnName(ResolveLanguage(choice))))),
                              MessageIcon::kWarning, MessageButtons::kOk);
   }
   rules_->SetLanguage(WindowLanguage());  // the native date line speaks it too
@@ -385,9 +412,11 @@ void frmMain::EnableMainControls(bool enable) {
     SetTheFocus();
     return;
   }
-  runLock_.Lock(this, {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
-                       "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cmdReset", "cboEpoch"},
-                {"cmdListJulianCENewYears", "cmdListFestivals", "cmdDisplayYearData", "cmdListLunarNewYears", "cmdListLeapMonths", "cmdNow"});
+  runLock_.Lock(this,
+                {"fraConvert", "fraSearch", "cmdAddToLog", "cmdLogPreferences", "cmdViewLog", "cmdClearLog",
+                 "cmdHelp", "cmdSaveState", "cmdRestoreState", "cmdBVSoftware", "cmdReset", "cboEpoch"},
+                {"cmdListJulianCENewYears", "cmdListFestivals", "cmdDisplayYearData", "cmdListLunarNewYears",
+                 "cmdListLeapMonths", "cmdNow"});
 }
 
 void frmMain::cmdSearchSetFocus() {

@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "platform/services/Services.h"
-#include "platform/services/TextFiles.h"
-#include "ui/main/MainServices.h"
 #include "features/display/Display.h"
 #include "features/session/LogAction.h"
+#include "platform/services/Services.h"
+#include "platform/services/TextFiles.h"
 #include "ui/common/PanelKit.h"
 #include "ui/common/WindowLanguage.h"
+#include "ui/main/MainServices.h"
 #include "util/ProgramTexts.h"
 
 class QTimer;
@@ -58,7 +58,7 @@ class frmMain : public QWidget {
   void Recalculate(LogAction action);
   void DisplayDatesAndTimes();
   void SetTheFocus();
-  void cmdMoveSetFocus();    // on Move when it is shown and enabled, else nowhere
+  void cmdMoveSetFocus();  // on Move when it is shown and enabled, else nowhere
   void EnableMainControls(bool enable);
   void cmdSearchSetFocus();  // on Search when it is enabled, else on Quit
   void HighlightCurrentCalendar();
@@ -107,7 +107,7 @@ class frmMain : public QWidget {
   std::unique_ptr<MainRules> rules_;  // instant, entry, settings, conversion and display
   ProgramTextStore texts_;
   bool quitting_ = false;
-  ControlLock runLock_;        // what a repeated move takes away
+  ControlLock runLock_;  // what a repeated move takes away
 
   DateRowsPanel* rows_ = nullptr;
   MoonNamesPanel* names_ = nullptr;

@@ -8,12 +8,12 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "features/session/MainRules.h"
 #include "features/search/MultipleSearchRules.h"
+#include "features/session/MainRules.h"
 #include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
-#include "ui/common/WindowLanguage.h"
 #include "ui/common/SliceTimer.h"
+#include "ui/common/WindowLanguage.h"
 
 namespace mirvo {
 
@@ -228,16 +228,15 @@ void frmMultiple_El_An::cmdSearch_Click() {
   const double start = fromToday_ ? CurrentAjd() : rules_.currentAjd();
   lngCJDN = JdnOf(CjdcFromAjd(start, reckoner.ReferenceDegrees()));
   if (searchingLabel) searchingLabel(kSearchingText, true);
-  search_ = std::make_unique<MultipleElementAnimalSearch>(reckoner, rows, lngCJDN, rules_.settings().searchNext,
-                                                          within_, rules_.settings().epoch);
+  search_ = std::make_unique<MultipleElementAnimalSearch>(
+      reckoner, rows, lngCJDN, rules_.settings().searchNext, within_, rules_.settings().epoch);
   slices_->Start([this](std::chrono::milliseconds budget) { return RunSlice(budget); });
 }
 
 bool frmMultiple_El_An::RunSlice(std::chrono::milliseconds budget) {
   if (!search_) return false;
   const auto end = std::chrono::steady_clock::now() + budget;
-  while (!search_->Run(kPassesBetweenClockReadings) && std::chrono::steady_clock::now() < end) {
-  }
+  while (!search_->Run(kPassesBetweenClockReadings) && std::chrono::steady_clock::now() < end) {}
   lngCJDN = search_->day();
   if (!search_->ended()) {
     if (searchingLabel && !search_->progressText().empty()) searchingLabel(search_->progressText(), true);

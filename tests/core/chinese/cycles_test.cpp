@@ -9,16 +9,20 @@ namespace mirvo {
 namespace {
 
 TEST(CyclesYears, PositionCycleAndYearCountOfKnownYears) {
-  struct Case { int32_t year; int16_t position; int32_t cycle2696; int32_t cycle2636; int32_t count; };
+  struct Case {
+    int32_t year;
+    int16_t position;
+    int32_t cycle2696;
+    int32_t cycle2636;
+    int32_t count;
+  };
   const Case cases[] = {
-      {2024, 41, 79, 78, 4721},
-      {1984, 1, 79, 78, 4681},   // jia-zi year opening cycle 79
-      {1983, 60, 78, 77, 4680},  // last year of the previous cycle
-      {-2696, 1, 1, 0, 1},       // the older epoch itself
-      {-2636, 1, 2, 1, 61},      // the younger epoch
-      {-2697, 60, 0, -1, 0},     // one year before the older epoch
-      {-3000, 57, -5, -6, -303},
-      {0, 57, 45, 44, 2697},
+      {2024, 41, 79, 78, 4721},  {1984, 1, 79, 78, 4681},  // jia-zi year opening cycle 79
+      {1983, 60, 78, 77, 4680},                            // last year of the previous cycle
+      {-2696, 1, 1, 0, 1},                                 // the older epoch itself
+      {-2636, 1, 2, 1, 61},                                // the younger epoch
+      {-2697, 60, 0, -1, 0},                               // one year before the older epoch
+      {-3000, 57, -5, -6, -303}, {0, 57, 45, 44, 2697},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.year);
@@ -49,7 +53,8 @@ TEST(CyclesYears, CycleAndPositionRoundTripOverManyYears) {
       for (int years : {1, -1, 61, -121}) {
         int32_t c = cycle, p = position;
         StepYears(c, p, years);
-        ASSERT_EQ(std::make_pair(c, p), std::make_pair(CycleOf(year + years, epoch), int32_t{PositionOf(year + years)}))
+        ASSERT_EQ(std::make_pair(c, p),
+                  std::make_pair(CycleOf(year + years, epoch), int32_t{PositionOf(year + years)}))
             << year << " " << years;
       }
     }
@@ -64,9 +69,13 @@ TEST(CyclesYears, MonthLabels) {
 }
 
 TEST(CyclesPositions, ElementAnimalPairsOfNamedPositions) {
-  struct Case { int element; int animal; int16_t position; };
-  const Case cases[] = {{0, 0, 1}, {0, 1, 2}, {3, 8, 57}, {4, 11, 60}, {4, 10, 59}, {1, 2, 3},
-                        {0, 4, 41}, {4, 3, 40}, {2, 6, 55}, {0, 11, 12}};
+  struct Case {
+    int element;
+    int animal;
+    int16_t position;
+  };
+  const Case cases[] = {{0, 0, 1}, {0, 1, 2},  {3, 8, 57}, {4, 11, 60}, {4, 10, 59},
+                        {1, 2, 3}, {0, 4, 41}, {4, 3, 40}, {2, 6, 55},  {0, 11, 12}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.element << "," << c.animal);
     EXPECT_EQ(PositionOfElementAnimal(c.element, c.animal), c.position);
@@ -145,9 +154,11 @@ TEST(CyclesMonths, MonthPairsFollowTheYearStem) {
 
   // First month of each year of the five-year stem group: jia/ji → bing-yin, yi/geng → wu-yin,
   // bing/xin → geng-yin, ding/ren → ren-yin, wu/gui → jia-yin.
-  const struct { int position; const char* first; } groups[] = {
-      {1, "bing-yin"}, {6, "bing-yin"}, {2, "wu-yin"},  {7, "wu-yin"},  {3, "geng-yin"},
-      {8, "geng-yin"}, {4, "ren-yin"},  {9, "ren-yin"}, {5, "jia-yin"}, {60, "jia-yin"}};
+  const struct {
+    int position;
+    const char* first;
+  } groups[] = {{1, "bing-yin"}, {6, "bing-yin"}, {2, "wu-yin"},  {7, "wu-yin"},  {3, "geng-yin"},
+                {8, "geng-yin"}, {4, "ren-yin"},  {9, "ren-yin"}, {5, "jia-yin"}, {60, "jia-yin"}};
   for (const auto& g : groups) {
     ChlDate d;
     d.position = g.position;
@@ -192,7 +203,8 @@ TEST(CyclesNames, ElementAnimalPhrases) {
   for (Country country : {kVietnam, kChina, kJapan}) {
     for (int p = 1; p <= 60; ++p) {
       EXPECT_EQ(ChosenElementAnimalPhrase(ElementOfPosition(p), AnimalOfPosition(p), country),
-                ElementAnimalPhrase(p, country)) << p;
+                ElementAnimalPhrase(p, country))
+          << p;
     }
   }
   EXPECT_EQ(ChosenElementAnimalPhrase(2, 12, kChina), "earth- (wu-, ji-)");

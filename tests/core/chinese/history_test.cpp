@@ -41,11 +41,12 @@ void ForCountry(Reckoner& r, Country country, bool historical) {
 // tables give them. Only the Beijing meridian gives 1916's: 120 degrees east begins that year on
 // 4 February.
 TEST(CalendarHistory, ChinaNewYears1912To1959AreThePublishedOnes) {
-  const std::vector<std::pair<int, int>> published{  // month, day of each year from 1912
-      {2, 18}, {2, 6}, {1, 26}, {2, 14}, {2, 3},  {1, 23}, {2, 11}, {2, 1},  {2, 20}, {2, 8},
-      {1, 28}, {2, 16}, {2, 5}, {1, 24}, {2, 13}, {2, 2}, {1, 23}, {2, 10}, {1, 30}, {2, 17},
-      {2, 6},  {1, 26}, {2, 14}, {2, 4}, {1, 24}, {2, 11}, {1, 31}, {2, 19}, {2, 8}, {1, 27},
-      {2, 15}, {2, 5},  {1, 25}, {2, 13}, {2, 2}, {1, 22}, {2, 10}, {1, 29}, {2, 17}, {2, 6},
+  const std::vector<std::pair<int, int>> published{
+      // month, day of each year from 1912
+      {2, 18}, {2, 6},  {1, 26}, {2, 14}, {2, 3},  {1, 23}, {2, 11}, {2, 1},  {2, 20}, {2, 8},
+      {1, 28}, {2, 16}, {2, 5},  {1, 24}, {2, 13}, {2, 2},  {1, 23}, {2, 10}, {1, 30}, {2, 17},
+      {2, 6},  {1, 26}, {2, 14}, {2, 4},  {1, 24}, {2, 11}, {1, 31}, {2, 19}, {2, 8},  {1, 27},
+      {2, 15}, {2, 5},  {1, 25}, {2, 13}, {2, 2},  {1, 22}, {2, 10}, {1, 29}, {2, 17}, {2, 6},
       {1, 27}, {2, 14}, {2, 3},  {1, 24}, {2, 12}, {1, 31}, {2, 18}, {2, 8}};
   Reckoner history, modern;
   ForCountry(history, kChina, true);
@@ -61,14 +62,17 @@ TEST(CalendarHistory, ChinaNewYears1912To1959AreThePublishedOnes) {
 // 설날 (month 1 day 1) and 추석 (month 8 day 15) as Korea's public holidays fell, with the famous
 // year 1997, when Korea's new year came a day after China's (7 February).
 TEST(CalendarHistory, KoreanNewYearsAndChuseok) {
-  struct Row { int year; int32_t seollal, chuseok; };
+  struct Row {
+    int year;
+    int32_t seollal, chuseok;
+  };
   const std::vector<Row> rows{
-      {1997, Ce(1997, 2, 8), Ce(1997, 9, 16)},   {2015, Ce(2015, 2, 19), Ce(2015, 9, 27)},
-      {2016, Ce(2016, 2, 8), Ce(2016, 9, 15)},   {2017, Ce(2017, 1, 28), Ce(2017, 10, 4)},
-      {2018, Ce(2018, 2, 16), Ce(2018, 9, 24)},  {2019, Ce(2019, 2, 5), Ce(2019, 9, 13)},
-      {2020, Ce(2020, 1, 25), Ce(2020, 10, 1)},  {2021, Ce(2021, 2, 12), Ce(2021, 9, 21)},
-      {2022, Ce(2022, 2, 1), Ce(2022, 9, 10)},   {2023, Ce(2023, 1, 22), Ce(2023, 9, 29)},
-      {2024, Ce(2024, 2, 10), Ce(2024, 9, 17)},  {2025, Ce(2025, 1, 29), Ce(2025, 10, 6)}};
+      {1997, Ce(1997, 2, 8), Ce(1997, 9, 16)},  {2015, Ce(2015, 2, 19), Ce(2015, 9, 27)},
+      {2016, Ce(2016, 2, 8), Ce(2016, 9, 15)},  {2017, Ce(2017, 1, 28), Ce(2017, 10, 4)},
+      {2018, Ce(2018, 2, 16), Ce(2018, 9, 24)}, {2019, Ce(2019, 2, 5), Ce(2019, 9, 13)},
+      {2020, Ce(2020, 1, 25), Ce(2020, 10, 1)}, {2021, Ce(2021, 2, 12), Ce(2021, 9, 21)},
+      {2022, Ce(2022, 2, 1), Ce(2022, 9, 10)},  {2023, Ce(2023, 1, 22), Ce(2023, 9, 29)},
+      {2024, Ce(2024, 2, 10), Ce(2024, 9, 17)}, {2025, Ce(2025, 1, 29), Ce(2025, 10, 6)}};
   for (bool historical : {false, true}) {
     Reckoner r;
     ForCountry(r, kKorea, historical);
@@ -97,10 +101,13 @@ TEST(CalendarHistory, VietnameseTetOf1965And1968) {
 // year's almanac meridian gives, in sequence (each day the next of the day before), and converts
 // back. The spans hold every change of meridian; the months at a change keep 29 or 30 days.
 TEST(CalendarHistory, EachYearFollowsItsMeridianWithoutGapsAcrossTheChanges) {
-  struct Span { Country country; int32_t first, last; };
-  for (const Span& span : {Span{kChina, Ce(1925, 1, 1), Ce(1932, 12, 31)},
-                           Span{kVietnam, Ce(1940, 1, 1), Ce(1972, 12, 31)},
-                           Span{kKorea, Ce(1898, 1, 1), Ce(1915, 12, 31)}}) {
+  struct Span {
+    Country country;
+    int32_t first, last;
+  };
+  for (const Span& span :
+       {Span{kChina, Ce(1925, 1, 1), Ce(1932, 12, 31)}, Span{kVietnam, Ce(1940, 1, 1), Ce(1972, 12, 31)},
+        Span{kKorea, Ce(1898, 1, 1), Ce(1915, 12, 31)}}) {
     Reckoner r, plain;
     ForCountry(r, span.country, true);
     ChlDate before;
@@ -133,7 +140,8 @@ TEST(CalendarHistory, EachYearFollowsItsMeridianWithoutGapsAcrossTheChanges) {
 }
 
 TEST(CalendarHistory, MeridianTexts) {
-  EXPECT_EQ(MeridianText(ArcMinutes(116, 25)) + " " + MeridianCode(ArcMinutes(116, 25)), "116º25′ E E116.4167");
+  EXPECT_EQ(MeridianText(ArcMinutes(116, 25)) + " " + MeridianCode(ArcMinutes(116, 25)),
+            "116º25′ E E116.4167");
   EXPECT_EQ(MeridianText(ArcMinutes(120)) + " " + MeridianCode(ArcMinutes(120)), "120º E E120");
 }
 

@@ -57,7 +57,7 @@ TEST(MonthMargins, TermOrNeighbouringNewMoonDecidesTheNumber) {
     int year, month, leap;
     const char* decider;  // term code, or "" for a new moon
     bool decidesNumber, decidesLeap;
-    int eastOfChina;      // a meridian where the decider lies across midnight
+    int eastOfChina;  // a meridian where the decider lies across midnight
     int monthThere, leapThere;
   };
   const Case cases[] = {

@@ -1,7 +1,7 @@
 // Whole-range checks (every day from -3000-01-01 to 3000-12-31); the sanitizer run skips them by
 // their "Exhaustive" names.
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
@@ -36,14 +36,13 @@ void CheckRange(int longitude, int32_t first, int32_t last, std::optional<Countr
     if (ok && d > first) {
       const bool sameYear = chl.cycle == prevChl.cycle && chl.position == prevChl.position;
       if (chl.day != 1) {
-        ok = sameYear && chl.month == prevChl.month && chl.leap == prevChl.leap &&
-             chl.day == prevChl.day + 1;
+        ok = sameYear && chl.month == prevChl.month && chl.leap == prevChl.leap && chl.day == prevChl.day + 1;
       } else {
         const bool nextNumber = !chl.leap && chl.month == prevChl.month % 12 + 1;
         const bool leapOfPrevious = chl.leap && !prevChl.leap && chl.month == prevChl.month;
         const bool newYear = chl.month == 1 && !chl.leap;
-        ok = (prevChl.day == 29 || prevChl.day == 30) && (nextNumber || leapOfPrevious) &&
-             sameYear != newYear;
+        ok =
+            (prevChl.day == 29 || prevChl.day == 30) && (nextNumber || leapOfPrevious) && sameYear != newYear;
       }
       const bool sameSui = chs.cycle == prevChs.cycle && chs.position == prevChs.position;
       if (chs.day != 1) {

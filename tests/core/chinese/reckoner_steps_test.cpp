@@ -23,8 +23,8 @@ ChlDate Lunar(int year, int month, int leap, int day) {
 }
 
 std::string Show(const ChlDate& d) {
-  return std::to_string(YearFromCycle(d.cycle, d.position, Epoch::kOlder)) + "-" + MonthLabel(d.month, d.leap) +
-         "-" + std::to_string(d.day);
+  return std::to_string(YearFromCycle(d.cycle, d.position, Epoch::kOlder)) + "-" +
+         MonthLabel(d.month, d.leap) + "-" + std::to_string(d.day);
 }
 
 // Month lengths used below (120 E): 1983: 12 has 30; 1984: 1 has 30, 10 has 30, 10* 29, 11 30;
@@ -98,15 +98,23 @@ TEST(ReckonerSteps, ByYearAndCycle) {
     const char* to;
   };
   const Case cases[] = {
-      {"a leap month the next year lacks becomes ordinary", Lunar(2023, 2, 1, 15), true, false, false, false, "2024-02-15"},
-      {"keep leap: 2 becomes 2* where the year has it", Lunar(2022, 2, 0, 15), true, false, true, false, "2023-2*-15"},
-      {"without keep leap the month stays ordinary", Lunar(2022, 2, 0, 15), true, false, false, false, "2023-02-15"},
-      {"keep leap into a 29-day leap month from day 30", Lunar(2022, 2, 0, 30), true, false, true, false, "2023-2*-29"},
+      {"a leap month the next year lacks becomes ordinary", Lunar(2023, 2, 1, 15), true, false, false, false,
+       "2024-02-15"},
+      {"keep leap: 2 becomes 2* where the year has it", Lunar(2022, 2, 0, 15), true, false, true, false,
+       "2023-2*-15"},
+      {"without keep leap the month stays ordinary", Lunar(2022, 2, 0, 15), true, false, false, false,
+       "2023-02-15"},
+      {"keep leap into a 29-day leap month from day 30", Lunar(2022, 2, 0, 30), true, false, true, false,
+       "2023-2*-29"},
       {"day 30 of 11 into a 29-day 11", Lunar(2033, 11, 0, 30), true, false, false, false, "2034-11-29"},
-      {"11* of 2033 back from 2034 with keep leap", Lunar(2034, 11, 0, 29), false, false, true, false, "2033-11*-29"},
-      {"11* to a year without it keeps day 29", Lunar(2033, 11, 1, 29), true, false, false, false, "2034-11-29"},
-      {"keep 30th: an ordinary month reached as it stands gets day 30", Lunar(2023, 2, 0, 29), true, true, false, false, "2024-02-30"},
-      {"keep 30th: not after leaving a leap month the year lacks", Lunar(2023, 2, 1, 29), true, true, false, false, "2024-02-29"},
+      {"11* of 2033 back from 2034 with keep leap", Lunar(2034, 11, 0, 29), false, false, true, false,
+       "2033-11*-29"},
+      {"11* to a year without it keeps day 29", Lunar(2033, 11, 1, 29), true, false, false, false,
+       "2034-11-29"},
+      {"keep 30th: an ordinary month reached as it stands gets day 30", Lunar(2023, 2, 0, 29), true, true,
+       false, false, "2024-02-30"},
+      {"keep 30th: not after leaving a leap month the year lacks", Lunar(2023, 2, 1, 29), true, true, false,
+       false, "2024-02-29"},
       {"across the end of a cycle", Lunar(1983, 12, 0, 30), true, false, false, false, "1984-12-30"},
       {"keep leap into the leap month 12*", Lunar(1402, 12, 0, 30), true, false, true, false, "1403-12*-29"},
       {"keep leap into 1* a cycle on", Lunar(1401, 1, 0, 15), true, false, true, true, "1461-1*-15"},
@@ -154,10 +162,14 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
     int32_t cycle, position, month, leap, day;
   };
   const Odd odd[] = {
-      {"largest cycle", INT32_MAX, 60, 12, 0, 15}, {"smallest cycle", INT32_MIN, 1, 1, 0, 15},
-      {"position 61", 79, 61, 1, 0, 1},           {"position 0", 79, 0, 1, 0, 1},
-      {"month 13", 79, 41, 13, 0, 1},             {"leap flag 2", 79, 41, 1, 2, 1},
-      {"day 0", 79, 41, 1, 0, 0},                 {"largest day", 79, 41, 1, 0, INT32_MAX},
+      {"largest cycle", INT32_MAX, 60, 12, 0, 15},
+      {"smallest cycle", INT32_MIN, 1, 1, 0, 15},
+      {"position 61", 79, 61, 1, 0, 1},
+      {"position 0", 79, 0, 1, 0, 1},
+      {"month 13", 79, 41, 13, 0, 1},
+      {"leap flag 2", 79, 41, 1, 2, 1},
+      {"day 0", 79, 41, 1, 0, 0},
+      {"largest day", 79, 41, 1, 0, INT32_MAX},
   };
   for (const auto& o : odd) {
     SCOPED_TRACE(o.what);
@@ -177,9 +189,8 @@ TEST(ReckonerSteps, FailedStepLeavesTheDate) {
       EXPECT_EQ(moved.day, lunar.day);
     }
   }
-  const ChsDate oddSolar[] = {Solar(INT32_MAX, 60, 24, 5), Solar(INT32_MIN, 1, 1, 5),
-                              Solar(79, 61, 3, 1),        Solar(79, 41, 25, 1),
-                              Solar(79, 41, 0, 1),        Solar(79, 41, 3, 17),
+  const ChsDate oddSolar[] = {Solar(INT32_MAX, 60, 24, 5), Solar(INT32_MIN, 1, 1, 5), Solar(79, 61, 3, 1),
+                              Solar(79, 41, 25, 1),        Solar(79, 41, 0, 1),       Solar(79, 41, 3, 17),
                               Solar(79, 41, 3, INT32_MIN)};
   for (const auto& solar : oddSolar) {
     SCOPED_TRACE(r.ChsDateText(solar, false));
@@ -308,16 +319,20 @@ TEST(ReckonerTexts, LunarAndSolarForms) {
   Reckoner r;
   ChlDate d = Lunar(2024, 1, 0, 1);
   ASSERT_EQ(r.ChlToDay(d), kChlValid);
-  EXPECT_EQ(r.ChlDateSentence(
-                d, {.dayNames = true, .monthNames = true, .stemBranch = true, .stemBranchFirst = true, .full = true}),
-            "The 1st day (wood-dragon jia-chen) of month 1 (bing-yin fire-tiger) \r\n"
-            "in the wood-dragon jia-chen year (nian) at position 41 of cycle 79 (year 4721).");
+  EXPECT_EQ(
+      r.ChlDateSentence(
+          d,
+          {.dayNames = true, .monthNames = true, .stemBranch = true, .stemBranchFirst = true, .full = true}),
+      "The 1st day (wood-dragon jia-chen) of month 1 (bing-yin fire-tiger) \r\n"
+      "in the wood-dragon jia-chen year (nian) at position 41 of cycle 79 (year 4721).");
   EXPECT_EQ(r.ChlDateSentence(d, {.dayNames = true, .monthNames = true, .stemBranch = true}),
             "Month 1 (fire-tiger bing-yin)  in the wood-dragon jia-chen year (nian) at position 41 "
             "of cycle 79 (year 4721)");
-  EXPECT_EQ(r.ChlDateSentence(d, {.full = true}),
-            "The 1st day of month 1 \r\nin the wood-dragon year (nian) at position 41 of cycle 79 (year 4721).");
-  EXPECT_EQ(r.ChlDateStemBranchText(d), "(jia-chen) day 1, (bing-yin) month 1, (jia-chen) year 41 of cycle 79");
+  EXPECT_EQ(
+      r.ChlDateSentence(d, {.full = true}),
+      "The 1st day of month 1 \r\nin the wood-dragon year (nian) at position 41 of cycle 79 (year 4721).");
+  EXPECT_EQ(r.ChlDateStemBranchText(d),
+            "(jia-chen) day 1, (bing-yin) month 1, (jia-chen) year 41 of cycle 79");
 
   ChlDate leap = Lunar(2033, 11, 1, 4);
   EXPECT_EQ(r.ChlDateText(leap, 0), "79-50-11*-04 CHL");
@@ -333,8 +348,9 @@ TEST(ReckonerTexts, LunarAndSolarForms) {
   ChsDate s = Solar(79, 41, 4, 1);
   EXPECT_EQ(r.ChsDateText(s, true), "79-41-04-01 CHS (J1)");
   EXPECT_EQ(r.ChsDateText(Solar(79, 41, 4, 2), true), "79-41-04-02 CHS");
-  EXPECT_EQ(r.ChsDateSentence(s, true, true),
-            "The 1st day (earth-dog, wu-xu) of solar term 4 (J1) in the year (sui) at position 41 of cycle 79.");
+  EXPECT_EQ(
+      r.ChsDateSentence(s, true, true),
+      "The 1st day (earth-dog, wu-xu) of solar term 4 (J1) in the year (sui) at position 41 of cycle 79.");
   EXPECT_EQ(r.ChsDateSentence(s, false, false),
             "The 1st day of solar term 4 (J1) in the year (sui) at position 41 of cycle 79.");
 }

@@ -52,8 +52,8 @@ std::vector<RefMonth> ReadReference() {
     if (line.empty() || line[0] == '#' || line[0] == 'l') continue;
     RefMonth r{};
     int y, m, d;
-    if (std::sscanf(line.c_str(), "%d,%d,%d,%d-%d-%d,%d", &r.year, &r.month, &r.leap, &y, &m, &d,
-                    &r.days) != 7)
+    if (std::sscanf(line.c_str(), "%d,%d,%d,%d-%d-%d,%d", &r.year, &r.month, &r.leap, &y, &m, &d, &r.days) !=
+        7)
       continue;
     r.first = Day(y, m, d);
     r.ceYear = y;
@@ -352,8 +352,8 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   Reckoner r;
   r.BuildYearTables(Day(2024, 3, 1));
   const int32_t solstice = r.solarTermTable().entry[24].jdn;
-  for (double x : {1e12, -1e12, std::nan(""), Reckoner::kMaxChineseDay + 1.5,
-                   Reckoner::kMinChineseDay - 0.5}) {
+  for (double x :
+       {1e12, -1e12, std::nan(""), Reckoner::kMaxChineseDay + 1.5, Reckoner::kMinChineseDay - 0.5}) {
     ChsDate chs;
     chs.valid = 1;
     ChlDate chl;
@@ -369,8 +369,8 @@ TEST(ReckonerLunar, DaysOutsideTheCalendar) {
   EXPECT_EQ(last.valid, 1);
   // At both ends of the days, a record is valid only when its year can be converted back: the
   // first days of -9999 lie in lunar year -10000, the last days of 9999 in sui 10000.
-  for (int32_t d : {Reckoner::kMinChineseDay, Reckoner::kMinChineseDay + 40,
-                    Reckoner::kMaxChineseDay - 20, Reckoner::kMaxChineseDay}) {
+  for (int32_t d : {Reckoner::kMinChineseDay, Reckoner::kMinChineseDay + 40, Reckoner::kMaxChineseDay - 20,
+                    Reckoner::kMaxChineseDay}) {
     SCOPED_TRACE(d);
     ChsDate chs;
     ChlDate chl;

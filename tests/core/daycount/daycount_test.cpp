@@ -93,8 +93,13 @@ TEST(DayNumbers, DatesWeekdaysAndBothCalendarsOfADay) {
 }
 
 TEST(DayNumbers, CeDateOfADay) {
-  const struct { int32_t jdn, year, month, day; } cases[] = {
-      {2451545, 2000, 1, 1}, {2299161, 1582, 10, 15}, {1721060, 0, 1, 1}, {1721059, -1, 12, 31},
+  const struct {
+    int32_t jdn, year, month, day;
+  } cases[] = {
+      {2451545, 2000, 1, 1},
+      {2299161, 1582, 10, 15},
+      {1721060, 0, 1, 1},
+      {1721059, -1, 12, 31},
   };
   for (const auto& c : cases) {
     const CalendarDate d = CeDateOfJdn(c.jdn);
@@ -145,23 +150,29 @@ TEST(DateTexts, Sentence) {
 }
 
 TEST(ParseCalendarDate, StatusesRecordsAndDayNumbers) {
-  struct Case { const char* text; char letter; int status; int32_t y, m, d; char stored; };
+  struct Case {
+    const char* text;
+    char letter;
+    int status;
+    int32_t y, m, d;
+    char stored;
+  };
   const Case cases[] = {
       {"2000-01-01", 'G', 1, 2000, 1, 1, 'G'},
-      {" 2000-1-1 CE", 'G', 1, 2000, 1, 1, 'G'},      // letters and blanks are dropped
-      {"-44-03-15", 'J', 1, -44, 3, 15, 'J'},          // three dashes: a negative year
-      {"1582-10-05", 'X', 1, 1582, 10, 5, 'G'},        // unknown letters read as CE
+      {" 2000-1-1 CE", 'G', 1, 2000, 1, 1, 'G'},  // letters and blanks are dropped
+      {"-44-03-15", 'J', 1, -44, 3, 15, 'J'},     // three dashes: a negative year
+      {"1582-10-05", 'X', 1, 1582, 10, 5, 'G'},   // unknown letters read as CE
       {"7-13-30", 'R', 1, 7, 13, 30, 'R'},
       {"2023-02-29", 'G', -1, 0, 0, 0, 'G'},
       {"2023-13-01", 'G', -1, 0, 0, 0, 'G'},
-      {"9000000-1-1", 'G', -1, 0, 0, 0, 'G'},          // no 32-bit day number
-      {"2024/02/10", 'G', 0, 0, 0, 0, 'G'},            // reduced to 20240210: no dashes
+      {"9000000-1-1", 'G', -1, 0, 0, 0, 'G'},  // no 32-bit day number
+      {"2024/02/10", 'G', 0, 0, 0, 0, 'G'},    // reduced to 20240210: no dashes
       {"", 'G', 0, 0, 0, 0, 'G'},
       {"-", 'G', 0, 0, 0, 0, 'G'},
       {"---", 'G', 0, 0, 0, 0, 'G'},
       {"----", 'G', 0, 0, 0, 0, 'G'},
       {"1-2-3-4", 'G', 0, 0, 0, 0, 'G'},
-      {"+2023-1-1", 'G', 1, 2023, 1, 1, 'G'},          // the plus is not kept
+      {"+2023-1-1", 'G', 1, 2023, 1, 1, 'G'},  // the plus is not kept
       {"2023--1-1", 'G', 0, 0, 0, 0, 'G'},
       {"99999999999-1-1", 'G', 0, 0, 0, 0, 'G'},
   };
@@ -200,13 +211,15 @@ TEST(SystemClockTexts, DateForms) {
 }
 
 TEST(SystemClockTexts, TwelveAndTwentyFourHourTimes) {
-  struct Case { const char* text; int h, m, s; };
+  struct Case {
+    const char* text;
+    int h, m, s;
+  };
   const Case cases[] = {
-      {"21:24:05", 21, 24, 5}, {"00:00:00", 0, 0, 0},
-      {"12:05:00 AM", 0, 5, 0}, {"AM 12:05:00", 0, 5, 0},
-      {"12:05:00 PM", 12, 5, 0}, {"PM 12:05:00", 12, 5, 0},
-      {"1:05:00 PM", 13, 5, 0}, {"PM 1:05:00", 13, 5, 0},
-      {"1:05:09 AM", 1, 5, 9}, {"11:59:59 pm", 23, 59, 59}, {"9:24 PM", 21, 24, 0},
+      {"21:24:05", 21, 24, 5},     {"00:00:00", 0, 0, 0},     {"12:05:00 AM", 0, 5, 0},
+      {"AM 12:05:00", 0, 5, 0},    {"12:05:00 PM", 12, 5, 0}, {"PM 12:05:00", 12, 5, 0},
+      {"1:05:00 PM", 13, 5, 0},    {"PM 1:05:00", 13, 5, 0},  {"1:05:09 AM", 1, 5, 9},
+      {"11:59:59 pm", 23, 59, 59}, {"9:24 PM", 21, 24, 0},
   };
   for (const auto& c : cases) {
     int h = -1, m = -1, s = -1;
@@ -216,8 +229,8 @@ TEST(SystemClockTexts, TwelveAndTwentyFourHourTimes) {
     EXPECT_EQ(s, c.s) << c.text;
   }
   int h, m, s;
-  for (const char* bad : {"", "M", "PM", "13:00:00 PM", "0:10:00 AM", "24:00:00", "12:60:00",
-                          "ab:cd:ef", "12:00:00 AMPM", "1200"})
+  for (const char* bad : {"", "M", "PM", "13:00:00 PM", "0:10:00 AM", "24:00:00", "12:60:00", "ab:cd:ef",
+                          "12:00:00 AMPM", "1200"})
     EXPECT_FALSE(ParseSystemTimeText(bad, h, m, s)) << bad;
 }
 

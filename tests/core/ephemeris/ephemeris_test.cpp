@@ -136,9 +136,17 @@ TEST(EphemerisLunations, GetPhaseExactOnlyWithinTheToleranceAfterThePhase) {
   Ephemeris eph;
   const int32_t n = 305;
   const double full = eph.SyzygyUt(n, 2);
-  struct Case { double offsetSeconds; int phase; bool exact; };
+  struct Case {
+    double offsetSeconds;
+    int phase;
+    bool exact;
+  };
   const Case cases[] = {
-      {0, 2, true}, {3, 2, true}, {4.3, 2, true}, {4.4, 2, false}, {10, 2, false},
+      {0, 2, true},
+      {3, 2, true},
+      {4.3, 2, true},
+      {4.4, 2, false},
+      {10, 2, false},
       // Before the full moon the phase reached is the first quarter, however close.
       {-3, 1, false},
   };
@@ -181,9 +189,12 @@ TEST(EphemerisLunations, GetPhaseAgreesWithLunationAtAcrossNewYear) {
 
 TEST(EphemerisSuiYear, ChangesOnTheCivilDayOfTheDecemberSolstice) {
   Ephemeris eph;
-  struct Case { int year; int longitude; };
-  for (const Case c : {Case{2023, 120}, Case{2024, 105}, Case{1900, 135}, Case{-2500, 120},
-                       Case{2998, 120}}) {
+  struct Case {
+    int year;
+    int longitude;
+  };
+  for (const Case c :
+       {Case{2023, 120}, Case{2024, 105}, Case{1900, 135}, Case{-2500, 120}, Case{2998, 120}}) {
     SCOPED_TRACE(c.year);
     const int32_t solsticeDay = JdnOf(eph.DecemberSolsticeCjdc(c.year, c.longitude));
     EXPECT_EQ(eph.SuiYearOf(solsticeDay, c.longitude), c.year + 1);
@@ -207,7 +218,9 @@ TEST(EphemerisTermNames, CodesAndNamesOfTheFourQuarters) {
   EXPECT_EQ(TermName(25), "");
 }
 
-struct TableCase { int y, m, d, longitude; };
+struct TableCase {
+  int y, m, d, longitude;
+};
 const TableCase kTableCases[] = {
     {2024, 2, 10, 120}, {2021, 12, 21, 120}, {2021, 12, 22, 135}, {1900, 1, 1, 105},
     {-2999, 6, 1, 120}, {-1, 12, 31, 110},   {2999, 12, 1, 145},
@@ -280,8 +293,7 @@ TEST(EphemerisSolarTermTable, MeanSunDividesEachSuiEqually) {
     const int32_t b = t.suiYear;
     for (int g = 0; g < 4; ++g) {
       EXPECT_EQ(t.entry[24 * g].cjdc, eph.DecemberSolsticeCjdc(b - 2 + g, c.longitude));
-      const double sui = (g < 3 ? t.entry[24 * g + 24].cjdc
-                                : eph.DecemberSolsticeCjdc(b + 2, c.longitude)) -
+      const double sui = (g < 3 ? t.entry[24 * g + 24].cjdc : eph.DecemberSolsticeCjdc(b + 2, c.longitude)) -
                          t.entry[24 * g].cjdc;
       for (int i = 1; i < 24 && 24 * g + i <= 78; ++i)
         EXPECT_NEAR(t.entry[24 * g + i].cjdc - t.entry[24 * g + i - 1].cjdc, sui / 24, 1e-8);
@@ -297,9 +309,9 @@ TEST(EphemerisSolarTermTable, MeanSunDividesEachSuiEqually) {
 TEST(EphemerisSolarTermTable, CachedTablesAreIdenticalAndIndependentOfBuildOrder) {
   SolarTermTable a, b;
   Ephemeris fresh;
-  fresh.BuildSolarTermTable(Jdn(1776, 7, 4), kTrueSun, 120, a);   // cold
-  fresh.BuildSolarTermTable(Jdn(1777, 7, 4), kTrueSun, 120, b);   // neighbours known
-  fresh.BuildSolarTermTable(Jdn(1776, 7, 4), kTrueSun, 135, b);   // cached, other meridian
+  fresh.BuildSolarTermTable(Jdn(1776, 7, 4), kTrueSun, 120, a);  // cold
+  fresh.BuildSolarTermTable(Jdn(1777, 7, 4), kTrueSun, 120, b);  // neighbours known
+  fresh.BuildSolarTermTable(Jdn(1776, 7, 4), kTrueSun, 135, b);  // cached, other meridian
   for (int i = 0; i < 79; ++i) {
     EXPECT_NEAR(b.entry[i].cjdc - a.entry[i].cjdc, 15 / 360.0, 1e-9) << i;
   }

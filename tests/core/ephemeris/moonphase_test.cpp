@@ -13,7 +13,10 @@ constexpr double kMinute = 1.0 / 1440;
 double NoonUt(int32_t y, int32_t m, int32_t d) { return JdnOfCeDate(y, m, d); }
 
 TEST(MoonTexts, AgeIsTruncatedToTheMinuteWithSingularUnits) {
-  struct Case { double days; const char* text; };
+  struct Case {
+    double days;
+    const char* text;
+  };
   const Case cases[] = {
       {0, "0 days, 0 hrs, 0 mins"},
       {1 + 1.0 / 24 + 1.0 / 1440, "1 day, 1 hr, 1 min"},
@@ -26,7 +29,11 @@ TEST(MoonTexts, AgeIsTruncatedToTheMinuteWithSingularUnits) {
 }
 
 TEST(MoonTexts, PhaseNamesAndSuffixAtTheirBounds) {
-  struct Case { double k; bool waxing; const char* label; };
+  struct Case {
+    double k;
+    bool waxing;
+    const char* label;
+  };
   const Case cases[] = {
       {0, true, "Dark moon"},
       {0.04, false, "Dark moon"},
@@ -54,10 +61,13 @@ TEST(MoonTexts, PhaseNamesAndSuffixAtTheirBounds) {
 
 TEST(MoonData, MethodFollowsTheSpanOfTheMoonsLongitude) {
   Ephemeris eph;
-  struct Case { double ajd; bool longitude; };
+  struct Case {
+    double ajd;
+    bool longitude;
+  };
   const Case cases[] = {
-      {NoonUt(1600, 1, 1) - 0.5, true},               // first day, midnight
-      {NoonUt(1600, 1, 1) - 0.5 - kMinute, false},    // the minute before it
+      {NoonUt(1600, 1, 1) - 0.5, true},             // first day, midnight
+      {NoonUt(1600, 1, 1) - 0.5 - kMinute, false},  // the minute before it
       {NoonUt(2099, 12, 31) + 0.49, true},
       {NoonUt(2100, 1, 1) - 0.5, false},
       {NoonUt(2100, 6, 15), false},

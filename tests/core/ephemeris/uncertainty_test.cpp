@@ -20,8 +20,8 @@ std::vector<std::vector<std::string>> Rows(const char* name) {
   std::ifstream in(std::string(MIRVO_TEST_DATA_DIR) + "/" + name);
   std::vector<std::vector<std::string>> rows;
   for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '#' || !(line[0] == '-' || std::isdigit(line[0]) || line[0] == 'n' ||
-                                            line[0] == 'f' || line[0] == 'l'))
+    if (line.empty() || line[0] == '#' ||
+        !(line[0] == '-' || std::isdigit(line[0]) || line[0] == 'n' || line[0] == 'f' || line[0] == 'l'))
       continue;
     std::vector<std::string> fields;
     std::istringstream fieldsIn(line);
@@ -41,7 +41,8 @@ TEST(Uncertainty, EphemerisErrorCoversTheIndependentEphemeris) {
   const char* kinds[] = {"new_moon", "first_quarter", "full_moon", "last_quarter"};
   size_t phases = 0, terms = 0;
   for (const auto& r : Rows("phases_sample.csv")) {
-    const int phase = static_cast<int>(std::find(std::begin(kinds), std::end(kinds), r[0]) - std::begin(kinds));
+    const int phase =
+        static_cast<int>(std::find(std::begin(kinds), std::end(kinds), r[0]) - std::begin(kinds));
     ASSERT_LT(phase, 4) << r[0];
     const double reference = std::stod(r[2]);
     const double error = std::fabs(eph.SyzygyTt(std::stoi(r[1]), phase) - reference) * 86400;

@@ -13,9 +13,9 @@
 namespace mirvo {
 namespace {
 
-constexpr Language kAll[] = {Language::kEnglish,    Language::kSimplifiedChinese,
-                             Language::kTraditionalChinese, Language::kVietnamese,
-                             Language::kJapanese,   Language::kKorean};
+constexpr Language kAll[] = {
+    Language::kEnglish,    Language::kSimplifiedChinese, Language::kTraditionalChinese,
+    Language::kVietnamese, Language::kJapanese,          Language::kKorean};
 
 // Every name of a kind, for indices first..last: none empty, none repeated (a repeated entry is a
 // row shifted or pasted twice).
@@ -74,7 +74,8 @@ TEST(Names, EnglishIsTheProgramsEnglish) {
   for (int p = 1; p <= 60; ++p) EXPECT_EQ(names::StemBranch(en, p), StemBranchText(p));
   for (int e = 0; e < 5; ++e) EXPECT_EQ(names::Element(en, e), ElementName(e));
   for (Country c : kAllCountries) {
-    for (int a = 0; a < 12; ++a) EXPECT_EQ(names::Animal(en, c, a), AnimalName(a, c)) << CountryNumber(c) << " " << a;
+    for (int a = 0; a < 12; ++a)
+      EXPECT_EQ(names::Animal(en, c, a), AnimalName(a, c)) << CountryNumber(c) << " " << a;
   }
   for (int k = 1; k <= 24; ++k) EXPECT_EQ(names::SolarTerm(en, k), TermEnglishName(k));
   for (int w = 0; w < 7; ++w) EXPECT_EQ(names::Weekday(en, w), WeekdayName(w, false, 0));

@@ -45,8 +45,7 @@ TEST(NativeDate, PublishedDates) {
       r.SetCountry(p.country);
       r.SetReferenceLongitude(p.longitude);
       r.SetEpoch(epoch);
-      EXPECT_EQ(NativeLunarDateOfDay(p.language, r, JdnOfCeDate(p.year, p.month, p.day)),
-                p.expected);
+      EXPECT_EQ(NativeLunarDateOfDay(p.language, r, JdnOfCeDate(p.year, p.month, p.day)), p.expected);
     }
   }
 }
@@ -69,7 +68,11 @@ TEST(NativeDate, NoTextForARecordThatIsNoDate) {
 // meridian carries the term, the day after none. 大雪 2024 fell at 23:17 Beijing time, 00:17 on
 // 7 December in Tokyo; 冬至 2025 at 23:03, 00:03 on 22 December in Tokyo.
 TEST(NativeDate, SolarTermOfADay) {
-  struct Row { int year, month, day, longitude; Language language; const char* term; };
+  struct Row {
+    int year, month, day, longitude;
+    Language language;
+    const char* term;
+  };
   const Row rows[] = {
       {2024, 2, 4, 120, Language::kSimplifiedChinese, "立春"},
       {2024, 2, 5, 120, Language::kSimplifiedChinese, ""},

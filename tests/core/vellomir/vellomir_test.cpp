@@ -9,27 +9,29 @@
 namespace mirvo {
 namespace {
 
-VmcDate Vmc(int32_t year, int month, int day) {
-  return MakeCalendarDate(year, month, day, kVmcLetter);
-}
+VmcDate Vmc(int32_t year, int month, int day) { return MakeCalendarDate(year, month, day, kVmcLetter); }
 
 ::testing::AssertionResult IsDate(const VmcDate& d, int32_t year, int month, int day) {
   if (d.year == year && d.month == month && d.day == day && d.valid == 1 && d.calendar == kVmcLetter)
     return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "got " << d.year << "-" << d.month << "-" << d.day
-                                       << " valid " << d.valid << " letter " << d.calendar;
+  return ::testing::AssertionFailure() << "got " << d.year << "-" << d.month << "-" << d.day << " valid "
+                                       << d.valid << " letter " << d.calendar;
 }
 
 TEST(VmcConversion, KnownDaysBothWays) {
-  struct Case { int32_t jdn; int32_t year; int month; int day; };
+  struct Case {
+    int32_t jdn;
+    int32_t year;
+    int month;
+    int day;
+  };
   const Case cases[] = {
-      {2460351, 4721, 1, 1},     // 2024-02-10 CE, the Chinese new year of 2024
-      {2451545, 4696, 11, 25},   // 2000-01-01 CE
-      {2415051, 4597, 1, 1},     // 1900-01-31 CE
-      {897474, 442, 1, 1},       // opening day of a cycle
-      {897474 + 658532, 2245, 1, 1},
-      {897474 - 658532, -1361, 1, 1},
-      {897473, 441, 12, 29},     // last day of the previous cycle (441, a short 12-month year)
+      {2460351, 4721, 1, 1},    // 2024-02-10 CE, the Chinese new year of 2024
+      {2451545, 4696, 11, 25},  // 2000-01-01 CE
+      {2415051, 4597, 1, 1},    // 1900-01-31 CE
+      {897474, 442, 1, 1},      // opening day of a cycle
+      {897474 + 658532, 2245, 1, 1}, {897474 - 658532, -1361, 1, 1},
+      {897473, 441, 12, 29},  // last day of the previous cycle (441, a short 12-month year)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.jdn);
@@ -93,11 +95,25 @@ TEST(VmcYears, MonthLengths) {
 }
 
 TEST(VmcConversion, ValidityOfDates) {
-  struct Case { int32_t year; int month; int day; bool valid; };
+  struct Case {
+    int32_t year;
+    int month;
+    int day;
+    bool valid;
+  };
   const Case cases[] = {
-      {4721, 2, 30, false}, {4721, 2, 29, true},  {4720, 13, 30, true}, {4721, 13, 1, false},
-      {4720, 10, 30, true}, {4721, 10, 30, false}, {4721, 1, 0, false},  {4721, 1, 31, false},
-      {4721, 0, 1, false},  {4721, 14, 1, false},  {4721, -1, 1, false}, {4721, 1, -5, false},
+      {4721, 2, 30, false},
+      {4721, 2, 29, true},
+      {4720, 13, 30, true},
+      {4721, 13, 1, false},
+      {4720, 10, 30, true},
+      {4721, 10, 30, false},
+      {4721, 1, 0, false},
+      {4721, 1, 31, false},
+      {4721, 0, 1, false},
+      {4721, 14, 1, false},
+      {4721, -1, 1, false},
+      {4721, 1, -5, false},
       {-3000, 1, 1, true},
       // Years so far away that no 32-bit day number reaches them.
       {std::numeric_limits<int32_t>::max(), 1, 1, false},
@@ -131,8 +147,8 @@ TEST(VmcConversion, ExtremeDayNumbersRoundTrip) {
 // Every day of the admitted range and a year beyond each end: the date of each day follows the
 // date of the day before by the month-length rules alone, and converts back to its own day.
 TEST(VmcConversion, ExhaustiveRoundTripAndSuccession) {
-  constexpr int32_t kFirst = 625333 - 366;   // a year before -3000-01-01 CE
-  constexpr int32_t kLast = 2817152 + 366;   // a year after 3000-12-31 CE
+  constexpr int32_t kFirst = 625333 - 366;  // a year before -3000-01-01 CE
+  constexpr int32_t kLast = 2817152 + 366;  // a year after 3000-12-31 CE
   VmcDate previous = VmcDateOfDay(kFirst - 1);
   for (int32_t jdn = kFirst; jdn <= kLast; ++jdn) {
     const VmcDate date = VmcDateOfDay(jdn);
@@ -156,15 +172,21 @@ TEST(VmcConversion, ExhaustiveRoundTripAndSuccession) {
 }
 
 TEST(VmcSteps, MonthSteps) {
-  struct Case { VmcDate from; bool forward; int32_t year; int month; int day; };
+  struct Case {
+    VmcDate from;
+    bool forward;
+    int32_t year;
+    int month;
+    int day;
+  };
   const Case cases[] = {
       {Vmc(4720, 12, 15), true, 4720, 13, 15},
       {Vmc(4721, 12, 15), true, 4722, 1, 15},
       {Vmc(4720, 13, 15), true, 4721, 1, 15},
       {Vmc(4721, 1, 15), false, 4720, 13, 15},
       {Vmc(4722, 1, 15), false, 4721, 12, 15},
-      {Vmc(4721, 1, 30), true, 4721, 2, 29},    // day 30 kept only where the month has it
-      {Vmc(4720, 9, 30), true, 4720, 10, 30},   // month 10 of a long year has 30 days
+      {Vmc(4721, 1, 30), true, 4721, 2, 29},   // day 30 kept only where the month has it
+      {Vmc(4720, 9, 30), true, 4720, 10, 30},  // month 10 of a long year has 30 days
       {Vmc(4721, 3, 30), false, 4721, 2, 29},
       {Vmc(4720, 13, 30), true, 4721, 1, 30},
   };
@@ -180,12 +202,18 @@ TEST(VmcSteps, MonthSteps) {
 }
 
 TEST(VmcSteps, YearSteps) {
-  struct Case { VmcDate from; bool forward; int32_t year; int month; int day; };
+  struct Case {
+    VmcDate from;
+    bool forward;
+    int32_t year;
+    int month;
+    int day;
+  };
   const Case cases[] = {
-      {Vmc(4720, 13, 15), true, 4721, 12, 15},   // 4721 has no month 13
-      {Vmc(4720, 13, 30), true, 4721, 12, 29},   // and its month 12 has 29 days
+      {Vmc(4720, 13, 15), true, 4721, 12, 15},  // 4721 has no month 13
+      {Vmc(4720, 13, 30), true, 4721, 12, 29},  // and its month 12 has 29 days
       {Vmc(4720, 13, 15), false, 4719, 12, 15},
-      {Vmc(4720, 10, 30), true, 4721, 10, 29},   // long year to a short one
+      {Vmc(4720, 10, 30), true, 4721, 10, 29},  // long year to a short one
       {Vmc(4721, 5, 7), false, 4720, 5, 7},
   };
   for (const auto& c : cases) {
@@ -224,8 +252,8 @@ TEST(VmcText, FormsOfOneDate) {
 
 TEST(VmcText, OrdinalsOfEveryDay) {
   const char* suffixes[31] = {"",   "st", "nd", "rd", "th", "th", "th", "th", "th", "th", "th",
-                              "th", "th", "th", "th", "th", "th", "th", "th", "th", "th",
-                              "st", "nd", "rd", "th", "th", "th", "th", "th", "th", "th"};
+                              "th", "th", "th", "th", "th", "th", "th", "th", "th", "th", "st",
+                              "nd", "rd", "th", "th", "th", "th", "th", "th", "th"};
   for (int day = 1; day <= 30; ++day) {
     EXPECT_EQ(VmcDateText(Vmc(4721, 3, day), 4),
               "The " + std::to_string(day) + suffixes[day] + " day of Hermes in the year 4721");

@@ -30,25 +30,49 @@ TEST(CalendarHistoryText, LunarRowSaysWhatTheAlmanacOfTheTimeGave) {
     const char* caption;
     const char* history;
   } cases[] = {
-      {{kVietnam, false}, 1965, 2, 1, "Vietnamese Lunar:",
+      {{kVietnam, false},
+       1965,
+       2,
+       1,
+       "Vietnamese Lunar:",
        "In 1965 Vietnam's almanac was computed for 120º E: that day was 78-41-12-30 CHL."},
-      {{kVietnam, true}, 1965, 2, 1, "Vietnamese Lunar (120º E):",
+      {{kVietnam, true},
+       1965,
+       2,
+       1,
+       "Vietnamese Lunar (120º E):",
        "Computed for 120º E, the meridian of Vietnam's almanac of 1964."},
-      {{kVietnam, false}, 1940, 2, 10, "Vietnamese Lunar:",
+      {{kVietnam, false},
+       1940,
+       2,
+       10,
+       "Vietnamese Lunar:",
        "Computed by the modern rule; the almanac of the time may differ."},
-      {{kChina, true}, 1916, 2, 3, "Chinese Lunar (116º25′ E):",
+      {{kChina, true},
+       1916,
+       2,
+       3,
+       "Chinese Lunar (116º25′ E):",
        "Computed for 116º25′ E, the meridian of China's almanac of 1916."},
-      {{kChina, false}, 1906, 4, 23, "Chinese Lunar:",
+      {{kChina, false},
+       1906,
+       4,
+       23,
+       "Chinese Lunar:",
        "In 1906 China's almanac was computed for 116º25′ E: that day was 77-43-04-01 CHL. "
        "Computed by the modern rule; the almanac of the time may differ."},
       {{kKorea, false}, 1997, 2, 8, "Korean Lunar:", ""},
       {{kVietnam, false}, 1968, 1, 29, "Vietnamese Lunar:", ""},
-      {{kJapan, true}, 1872, 6, 1, "Japanese Lunar:",
+      {{kJapan, true},
+       1872,
+       6,
+       1,
+       "Japanese Lunar:",
        "Computed by the modern rule; the almanac of the time may differ."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ") << c.y
-                                    << "-" << c.m << "-" << c.d);
+    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ")
+                                    << c.y << "-" << c.m << "-" << c.d);
     Reckoner r;
     Apply(r, c.setting);
     const DisplayTexts d = ComputeDisplay(JdnOfCeDate(c.y, c.m, c.d) + 0.0, r, DisplayOptions{});
@@ -66,18 +90,29 @@ TEST(CalendarHistoryText, MonthsSayTheirRule) {
     const char* rule;
     const char* note;
   } cases[] = {
-      {{kVietnam, false}, 1965, 1, "modern,almanac-E120", "the almanac of 1965 (120º E): 29 days from 1965-02-02 CE"},
+      {{kVietnam, false},
+       1965,
+       1,
+       "modern,almanac-E120",
+       "the almanac of 1965 (120º E): 29 days from 1965-02-02 CE"},
       {{kVietnam, true}, 1965, 1, "E120", "computed for 120º E (the almanac of 1965)"},
       {{kVietnam, true}, 1968, 1, "modern", ""},
-      {{kVietnam, true}, 1940, 1, "E120,may-differ",
+      {{kVietnam, true},
+       1940,
+       1,
+       "E120,may-differ",
        "computed for 120º E (the almanac of 1940); modern rule: the almanac of the time may differ"},
-      {{kChina, false}, 1914, 9, "modern,almanac-E116.4167", "the almanac of 1914 (116º25′ E): 29 days from 1914-10-19 CE"},
+      {{kChina, false},
+       1914,
+       9,
+       "modern,almanac-E116.4167",
+       "the almanac of 1914 (116º25′ E): 29 days from 1914-10-19 CE"},
       {{kChina, false}, 2024, 1, "modern", ""},
       {{kKorea, false}, 1899, 1, "modern,may-differ", "modern rule: the almanac of the time may differ"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ") << c.year
-                                    << "-" << c.month);
+    SCOPED_TRACE(testing::Message() << CountryNumber(c.setting.country) << (c.setting.historical ? "h " : " ")
+                                    << c.year << "-" << c.month);
     Reckoner r;
     Apply(r, c.setting);
     ChlDate month;

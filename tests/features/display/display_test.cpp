@@ -8,8 +8,8 @@
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
 #include "core/vellomir/Vellomir.h"
-#include "platform/services/Services.h"
 #include "features/session/MainRules.h"
+#include "platform/services/Services.h"
 #include "tests/support/TestDoubles.h"
 
 namespace mirvo {
@@ -39,9 +39,8 @@ TEST_F(DisplayTest, RowsOfTheFirstDayOf2000) {
   EXPECT_EQ(d.Row(RowId::kChs).caption, "Chinese Solar:");
   EXPECT_EQ(d.Row(RowId::kVmcGmt).value, "4696-11-25 VMC 12:00 GMT " + std::string(VmcDayName(25)));
   EXPECT_EQ(d.Row(RowId::kVmcReference).caption, "VMC month & day same as CHL");
-  EXPECT_EQ(d.Row(RowId::kVmcGmt).tooltip,
-            "The 25th day of " + std::string(VmcMonthName(11)) +
-                " in the year 4696 in the Vellomir Calendar (GMT timezone)");
+  EXPECT_EQ(d.Row(RowId::kVmcGmt).tooltip, "The 25th day of " + std::string(VmcMonthName(11)) +
+                                               " in the year 4696 in the Vellomir Calendar (GMT timezone)");
   EXPECT_EQ(d.Row(RowId::kCjdl).value, "2,451,545.5000 CJDL");
   EXPECT_EQ(d.Row(RowId::kCjdc).value, "2,451,545.8333 CJDC");
   EXPECT_EQ(d.Row(RowId::kCjdc).caption, "Chronological JD 120º East");
@@ -120,7 +119,13 @@ TEST_F(DisplayTest, SolarTermFirstDayShowsTheCodeAndNoZone) {
 // term 立春 six days before it, 啓蟄 fell on 5 March 2024 in Japan, Đông chí on 21 December 2024
 // in Vietnam. Without a language the record is English and the other texts stay as they were.
 TEST_F(DisplayTest, NativeDateAndSolarTermInTheLanguage) {
-  struct Row { int year, month, day; Country country; Language language; const char* date; const char* term; };
+  struct Row {
+    int year, month, day;
+    Country country;
+    Language language;
+    const char* date;
+    const char* term;
+  };
   const Row rows[] = {
       {2024, 2, 10, kChina, Language::kSimplifiedChinese, "甲辰年正月初一", ""},
       {2025, 1, 28, kChina, Language::kSimplifiedChinese, "甲辰年腊月廿九", ""},
@@ -166,8 +171,9 @@ TEST_F(DisplayTest, LunarTooltipMarksUncertainDays) {
       {2057, 10, 27, " seconds after midnight; other sources may give the day before."},
       {2057, 9, 28, " seconds after midnight; other sources may begin it on this day."},
       {2089, 9, 20, " seconds before midnight; other sources may give the day after."},
-      {-2849, 6, 1, "the solar term Z5 (Xia zhi) of -2849-06-24 CE, 5 minutes before midnight; "
-                    "other sources may number it differently."},
+      {-2849, 6, 1,
+       "the solar term Z5 (Xia zhi) of -2849-06-24 CE, 5 minutes before midnight; "
+       "other sources may number it differently."},
       {2024, 2, 9, ""},
       {2024, 2, 10, ""},
       {2057, 10, 28, ""},
@@ -203,7 +209,10 @@ TEST(DisplayTexts, DeltaTAndNumbers) {
 }
 
 TEST(DisplayTexts, VmcAgainstChlNote) {
-  struct Case { int chlMonth, chlDay, leap, vmcMonth, vmcDay; const char* note; };
+  struct Case {
+    int chlMonth, chlDay, leap, vmcMonth, vmcDay;
+    const char* note;
+  };
   const Case cases[] = {
       {5, 10, 0, 5, 10, "VMC month & day same as CHL"},
       {5, 10, 0, 5, 11, "VMC date 1 day ahead of CHL"},
@@ -274,7 +283,12 @@ TEST_F(DisplayTest, LabelClicksFillTheEntryBoxes) {
 
 TEST_F(DisplayTest, LabelClickKeepsTheChoiceOfAnElementAnimalSearch) {
   const DisplayTexts d = At(2451544.6059);
-  struct Case { RowId row; int target; const char* date; int element, animal; };
+  struct Case {
+    RowId row;
+    int target;
+    const char* date;
+    int element, animal;
+  };
   const Case cases[] = {
       // An element-animal target (15..17) searches with the choice: a click must not drop it.
       {RowId::kCe, 15, "", 1, 10},
@@ -320,10 +334,8 @@ TEST_F(DisplayTest, ClicksOnEuropeanValuesSetTheDataWindowCalendar) {
 
 // Every value row, clicked and converted again, gives back the instant to the minute.
 TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
-  const RowId rows[] = {RowId::kCe, RowId::kJc, RowId::kChl,
-                        RowId::kChs, RowId::kVmcGmt, RowId::kVmcReference,
-                        RowId::kCjdl, RowId::kCjdc,
-                        RowId::kAjd};
+  const RowId rows[] = {RowId::kCe,           RowId::kJc,   RowId::kChl,  RowId::kChs, RowId::kVmcGmt,
+                        RowId::kVmcReference, RowId::kCjdl, RowId::kCjdc, RowId::kAjd};
   const double span = kMaxAjd - kMinAjd - 2;
   int checked = 0;
   for (Country country : {kVietnam, kChina, kJapan}) {
@@ -338,11 +350,14 @@ TEST_F(DisplayTest, RoundTripOfEveryRowExhaustive) {
         rules.ClickRow(row, true);
         EntryModel model = rules.entry();
         ParseResult r = rules.Parse(model);
-        ASSERT_EQ(r.status, kEntryOk) << RowLabelName(row) << " " << rules.display().Row(row).value << " country " << CountryNumber(country);
+        ASSERT_EQ(r.status, kEntryOk) << RowLabelName(row) << " " << rules.display().Row(row).value
+                                      << " country " << CountryNumber(country);
         EXPECT_NEAR(r.ajd, ajd, 1.0 / 1440) << RowLabelName(row) << " " << rules.display().Row(row).value;
         // Times of day are truncated, never rounded up; day counts are rounded to 4 decimals.
-        const bool dayCount = model.calendar == kCalCJDL || model.calendar == kCalCJDC || model.calendar == kCalAJD;
-        EXPECT_LE(r.ajd, ajd + (dayCount ? 0.00005 : 0) + 1e-6) << RowLabelName(row) << " " << rules.display().Row(row).value;
+        const bool dayCount =
+            model.calendar == kCalCJDL || model.calendar == kCalCJDC || model.calendar == kCalAJD;
+        EXPECT_LE(r.ajd, ajd + (dayCount ? 0.00005 : 0) + 1e-6)
+            << RowLabelName(row) << " " << rules.display().Row(row).value;
         ++checked;
       }
     }

@@ -35,7 +35,12 @@ TEST(Phrases, EveryPhraseInEveryLanguage) {
 // Years as the press of each country names them: 2022 the black tiger and 2024 the blue dragon in
 // Korea, 2023 the year of the cat in Vietnam, 2024 the wood dragon in China.
 TEST(Phrases, YearNamesOfEachCountry) {
-  struct Row { int position; Country country; Language language; const char* name; };
+  struct Row {
+    int position;
+    Country country;
+    Language language;
+    const char* name;
+  };
   const Row rows[] = {
       {39, kChina, Language::kKorean, "검은 호랑이의 해"},
       {40, kChina, Language::kKorean, "검은 토끼의 해"},
@@ -45,7 +50,8 @@ TEST(Phrases, YearNamesOfEachCountry) {
       {41, kChina, Language::kSimplifiedChinese, "木龙年"},
       {41, kChina, Language::kEnglish, "wood-dragon year"},
   };
-  for (const Row& r : rows) EXPECT_EQ(ElementAnimalOf(r.language, r.position, r.country, CycleUnit::kYear), r.name);
+  for (const Row& r : rows)
+    EXPECT_EQ(ElementAnimalOf(r.language, r.position, r.country, CycleUnit::kYear), r.name);
   EXPECT_EQ(CycleNames(Language::kVietnamese, 41, kVietnam, CycleUnit::kYear), "năm Giáp Thìn (Rồng Mộc)");
   EXPECT_EQ(ElementAnimalName(Language::kJapanese, 61, kJapan), "");
 }

@@ -6,8 +6,8 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "platform/services/Services.h"
 #include "features/session/MainRules.h"
+#include "platform/services/Services.h"
 #include "tests/support/TestDoubles.h"
 
 namespace mirvo {
@@ -17,9 +17,7 @@ constexpr double kMinute = 1.0 / 1440;
 
 class EntryTest : public ::testing::Test {
  protected:
-  void SetCountry(Country country) {
-    rules_.ChooseCountry(country);
-  }
+  void SetCountry(Country country) { rules_.ChooseCountry(country); }
   // Parses with a fresh entry (CHL as entry calendar) and the given boxes.
   ParseResult Parse(const std::string& date, const std::string& time = "", int zone = kTimeZoneNone) {
     model_ = EntryModel{};
@@ -42,7 +40,12 @@ class EntryTest : public ::testing::Test {
 };
 
 TEST_F(EntryTest, AcceptedFormsOfEveryReckoning) {
-  struct Case { const char* entry; int calendar; RowId row; const char* valueStart; };
+  struct Case {
+    const char* entry;
+    int calendar;
+    RowId row;
+    const char* valueStart;
+  };
   const Case cases[] = {
       {"2000-1-1 ce", kCalCE, RowId::kCe, "2000-01-01 CE 12:00 GMT Saturday"},
       {"2001-12-31CE", kCalCE, RowId::kCe, "2001-12-31 CE 12:00 GMT Monday"},
@@ -100,8 +103,8 @@ TEST_F(EntryTest, EntryBoxesAreRewrittenAsTheWindowShowsThem) {
 TEST_F(EntryTest, QuestionMarkPositionTakesTheChosenElementAndAnimal) {
   model_ = EntryModel{};
   model_.date = "70-?-12-30 CHL";
-  model_.element = 1;   // fire
-  model_.animal = 10;   // dog
+  model_.element = 1;  // fire
+  model_.animal = 10;  // dog
   ParseResult r = rules_.Parse(model_);
   ASSERT_EQ(r.status, kEntryOk);
   EXPECT_EQ(RowAt(r.ajd, RowId::kChl).rfind("70-23-12-30 CHL", 0), 0u)
@@ -126,7 +129,12 @@ TEST_F(EntryTest, OverseasChineseYearsOnlyForChina) {
 }
 
 TEST_F(EntryTest, EveryMessageFromARealEntry) {
-  struct Case { const char* date; const char* time; const char* plusMinus; int status; };
+  struct Case {
+    const char* date;
+    const char* time;
+    const char* plusMinus;
+    int status;
+  };
   const Case cases[] = {
       {"", "", "", kEntryNoDate},
       {"CE 2000-01-01", "", "", kEntryNoDate},
@@ -171,11 +179,14 @@ TEST_F(EntryTest, EveryMessageFromARealEntry) {
 }
 
 TEST(EntryMessages, TextsAsShown) {
-  EXPECT_EQ(EntryErrorMessage(6, kChina), "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day");
-  EXPECT_EQ(EntryErrorMessage(9, kChina), "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n");
+  EXPECT_EQ(EntryErrorMessage(6, kChina),
+            "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day");
+  EXPECT_EQ(EntryErrorMessage(9, kChina),
+            "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n");
   EXPECT_EQ(EntryErrorMessage(10, kVietnam),
             "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD.");
-  EXPECT_EQ(EntryErrorMessage(13, kJapan), "Invalid CHL date.  Day number exceeds number of days in the month.");
+  EXPECT_EQ(EntryErrorMessage(13, kJapan),
+            "Invalid CHL date.  Day number exceeds number of days in the month.");
   const std::string china = EntryErrorMessage(8, kChina), japan = EntryErrorMessage(8, kJapan);
   EXPECT_NE(china.find("Overseas Chinese year, e.g. 4709.\r\n\r\nOr use '?'"), std::string::npos);
   EXPECT_EQ(japan,
@@ -200,9 +211,10 @@ TEST(EntryMessages, EveryMessageWordForWord) {
       {5, "Date separator must be a dash, '-'."},
       {6, "Invalid CE date.  CE dates must be in ISO 8601 format: year-month-day"},
       {7, "Invalid JC date.  JC dates must be in ISO 8601 format: year-month-day"},
-      {8, "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'\r\n"
-          "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709.\r\n\r\n" +
-              questionForm},
+      {8,
+       "Invalid CHL date.  CHL dates must be in the form 'cycle-position-month[*]-day'\r\n"
+       "or 'year-month-day', where 'year' is the Overseas Chinese year, e.g. 4709.\r\n\r\n" +
+           questionForm},
       {9, "Invalid CHS date.  CHS dates must be in the form: cycle-position-solarterm-day\r\n"},
       {10, "Invalid CJDL, CJDC, or AJD date.  These must be, e.g., 999999.99 CJDL or 2,111,111 AJD."},
       {11, "Invalid VMC date.  VMC dates must be in ISO 8601 format: year-month-day"},
@@ -243,10 +255,16 @@ TEST_F(EntryTest, EntryWithoutCodeAsksForTheEntryCalendar) {
 // The code joined after a Yes is read as the box will be read on the next Convert: a text whose
 // end runs into the code ("2451545CJD" + "CJDC") is refused both times, not accepted once.
 TEST_F(EntryTest, CodeJoinedAfterTheQuestionReadsTheSameAgain) {
-  struct Case { const char* date; int calendar; int status; };
+  struct Case {
+    const char* date;
+    int calendar;
+    int status;
+  };
   const Case cases[] = {
       {"2451545CJD", kCalCJDC, kEntryNoCalendar},
-      {"2,4559,9,455,9C\xCA" "CJD", kCalCJDC, kEntryNoCalendar},
+      {"2,4559,9,455,9C\xCA"
+       "CJD",
+       kCalCJDC, kEntryNoCalendar},
       {"2451545", kCalCJDC, kEntryOk},
       {"2000-1-1", kCalCE, kEntryOk},
   };
@@ -291,13 +309,27 @@ TEST_F(EntryTest, EarliestInstant) {
 }
 
 TEST(EntryTime, ParseTimeOfDay) {
-  struct Case { const char* in; int minutes; const char* rewritten; };
+  struct Case {
+    const char* in;
+    int minutes;
+    const char* rewritten;
+  };
   const Case cases[] = {
-      {"12:00", 720, "12:00"}, {"0:00", 0, "0:00"},     {"23:59", 1439, "23:59"},
-      {"7.30", 450, "7:30"},   {" 7 : 30 ", 450, " 7 : 30 "}, {"12:3x", 723, "12:3x"},
-      {"12:", 720, "12:"},     {"24:00", -1, "24:00"},  {"12:60", -1, "12:60"},
-      {"123:00", -1, "123:00"}, {":30", -1, ":30"},     {"1230", -1, "1230"},
-      {"", -1, ""},            {"-1:00", -1, "-1:00"},  {"9.5.1", 545, "9:5:1"},
+      {"12:00", 720, "12:00"},
+      {"0:00", 0, "0:00"},
+      {"23:59", 1439, "23:59"},
+      {"7.30", 450, "7:30"},
+      {" 7 : 30 ", 450, " 7 : 30 "},
+      {"12:3x", 723, "12:3x"},
+      {"12:", 720, "12:"},
+      {"24:00", -1, "24:00"},
+      {"12:60", -1, "12:60"},
+      {"123:00", -1, "123:00"},
+      {":30", -1, ":30"},
+      {"1230", -1, "1230"},
+      {"", -1, ""},
+      {"-1:00", -1, "-1:00"},
+      {"9.5.1", 545, "9:5:1"},
   };
   for (const auto& c : cases) {
     std::string t = c.in;
@@ -373,7 +405,12 @@ TEST_F(EntryTest, DaysAloneMoveFromTheDateOfTheEntryCalendar) {
 // entry error's status; one that converts shows nothing and hands back nothing.
 TEST_F(EntryTest, ConvertHandsBackTheWarningItShowed) {
   struct Case {
-    const char* date; const char* plusMinus; ConvertOutcome outcome; int status; const char* title; const char* text;
+    const char* date;
+    const char* plusMinus;
+    ConvertOutcome outcome;
+    int status;
+    const char* title;
+    const char* text;
   };
   const Case cases[] = {
       {"2000-01-02 CE", "", ConvertOutcome::kConverted, 0, nullptr, nullptr},
@@ -381,7 +418,8 @@ TEST_F(EntryTest, ConvertHandsBackTheWarningItShowed) {
       {"2000-01-01 CE", "ten", ConvertOutcome::kEntryError, kEntryBadPlusMinus, "Invalid date or time entry",
        "Invalid plus/minus days."},
       {"", "", ConvertOutcome::kEntryError, kEntryNoDate, "Invalid date or time entry", "No date specified."},
-      {"3000-01-02 CE", "", ConvertOutcome::kOutOfRange, 0, "Date out of range", "Date is later than 3000-01-01 CE."},
+      {"3000-01-02 CE", "", ConvertOutcome::kOutOfRange, 0, "Date out of range",
+       "Date is later than 3000-01-01 CE."},
   };
   for (const auto& c : cases) {
     rules_.SetCurrentAjd(2451545.0);
@@ -399,7 +437,8 @@ TEST_F(EntryTest, ConvertHandsBackTheWarningItShowed) {
     }
     ASSERT_EQ(messages_.shown.size(), 1u) << c.date;
     const RecordingMessages::Shown& shown = messages_.shown[0];
-    EXPECT_TRUE(shown.title == c.title && shown.text == c.text && shown.icon == MessageIcon::kWarning) << c.date;
+    EXPECT_TRUE(shown.title == c.title && shown.text == c.text && shown.icon == MessageIcon::kWarning)
+        << c.date;
     EXPECT_EQ(result.refusal, (Refusal{shown.title, shown.text, shown.icon})) << c.date;
   }
 }
@@ -477,7 +516,8 @@ TEST_F(EntryTest, FarDatesAreRefusedNotWrapped) {
     ParseResult r = Parse(entry);
     EXPECT_TRUE(r.status != kEntryOk || CheckDateRange(r.ajd, nullptr)) << entry;
   }
-  for (const char* entry : {"-6000000-01-01 CE", "-99999-01-01 JC", "-500-01-01-01 CHL", "-99999-01-01-01 CHS"}) {
+  for (const char* entry :
+       {"-6000000-01-01 CE", "-99999-01-01 JC", "-500-01-01-01 CHL", "-99999-01-01-01 CHS"}) {
     ParseResult r = Parse(entry);
     EXPECT_TRUE(r.status != kEntryOk || CheckDateRange(r.ajd, nullptr)) << entry;
   }
@@ -489,12 +529,16 @@ TEST_F(EntryTest, FarDatesAreRefusedNotWrapped) {
 TEST_F(EntryTest, LunarDatesOutsideTheRangeAreCheckedBeforeTheRange) {
   // Years -3100 (cycle -6, position 17) and 3500 (cycle 104, position 17): a date that the
   // calendar does not have is named as such; only a real date is too early or too late.
-  struct Case { const char* date; int status; const char* range; };
+  struct Case {
+    const char* date;
+    int status;
+    const char* range;
+  };
   const Case cases[] = {
-      {"-6-17-01-30 CHL", kEntryChlDayBeyondMonth, ""},   // month 1 of -3100 has 29 days
-      {"-6-17-01*-01 CHL", kEntryBadChl, ""},             // no leap month 1 that year
+      {"-6-17-01-30 CHL", kEntryChlDayBeyondMonth, ""},  // month 1 of -3100 has 29 days
+      {"-6-17-01*-01 CHL", kEntryBadChl, ""},            // no leap month 1 that year
       {"-6-17-02-30 CHL", kEntryTooEarly, ""},
-      {"-6-17-01-20 CHS", kEntryBadChs, ""},              // no solar term has 20 days
+      {"-6-17-01-20 CHS", kEntryBadChs, ""},  // no solar term has 20 days
       {"-6-17-01-01 CHS", kEntryTooEarly, ""},
       {"104-17-02-30 CHL", kEntryChlDayBeyondMonth, ""},
       {"104-17-01-30 CHL", kEntryOk, "Date is later than 3000-01-01 CE."},
@@ -511,13 +555,40 @@ TEST_F(EntryTest, LunarDatesOutsideTheRangeAreCheckedBeforeTheRange) {
 
 TEST_F(EntryTest, GarbageNeverCrashes) {
   std::vector<std::string> inputs = {
-      "", " ", std::string(10000, '9'), std::string(10000, '-'), "-", "--", "---- CE",
-      std::string("\x01\x02\x7f CE"), std::string("2000\0-01-01 CE", 14), "\t2000-01-01 CE",
-      "99999999999999999999999999999 AJD", "-99999999999999999999 CJDL", "1e308 AJD",
-      "9999999999-99999999999-9999999999 CE", "0-0-0 CE", "0-0-0-0 CHL", "0-0-0-0 CHS",
-      "- CHL", "-?- CHL", "?-?-?-? CHS", "1-1-1-1-1-1 CHL", "1-1-1 VMC", "1 CE", "CE", "CHL CHL",
-      "1-1-1 CECHL", "1-1-1 CHSCE", "1-1-1 AJDCE", "1 CJDCCJDL", "VMC 1-1-1", "1-1-1 VMCGMT",
-      "\xC3\xA9\xC3\xA9 CE", std::string(5000, '?') + " CHL", "2000-01-01 ce" + std::string(3000, ' '),
+      "",
+      " ",
+      std::string(10000, '9'),
+      std::string(10000, '-'),
+      "-",
+      "--",
+      "---- CE",
+      std::string("\x01\x02\x7f CE"),
+      std::string("2000\0-01-01 CE", 14),
+      "\t2000-01-01 CE",
+      "99999999999999999999999999999 AJD",
+      "-99999999999999999999 CJDL",
+      "1e308 AJD",
+      "9999999999-99999999999-9999999999 CE",
+      "0-0-0 CE",
+      "0-0-0-0 CHL",
+      "0-0-0-0 CHS",
+      "- CHL",
+      "-?- CHL",
+      "?-?-?-? CHS",
+      "1-1-1-1-1-1 CHL",
+      "1-1-1 VMC",
+      "1 CE",
+      "CE",
+      "CHL CHL",
+      "1-1-1 CECHL",
+      "1-1-1 CHSCE",
+      "1-1-1 AJDCE",
+      "1 CJDCCJDL",
+      "VMC 1-1-1",
+      "1-1-1 VMCGMT",
+      "\xC3\xA9\xC3\xA9 CE",
+      std::string(5000, '?') + " CHL",
+      "2000-01-01 ce" + std::string(3000, ' '),
   };
   for (const char* code : {"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "VMC"}) {
     inputs.push_back(std::string(code) + " 2000-01-01");
@@ -566,7 +637,11 @@ TEST(ElementAnimalChoice, ResetRuleAndTargetTexts) {
   UpdateElementAnimalControls(m);
   EXPECT_EQ(m.element, 2) << "an element-animal search target keeps the choice";
 
-  struct Case { int target, element, animal; Country country; const char* text; };
+  struct Case {
+    int target, element, animal;
+    Country country;
+    const char* text;
+  };
   const Case cases[] = {
       {15, 1, 10, kChina, "fire-dog (bing-xu) day"},
       {16, 1, kNoAnimalEntry, kChina, "fire- (bing-, ding-) month"},

@@ -8,10 +8,10 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
-#include "tests/support/ICalendarRead.h"
-#include "tests/support/TestDoubles.h"
 #include "features/export/CalendarExport.h"
 #include "features/listings/Listings.h"
+#include "tests/support/ICalendarRead.h"
+#include "tests/support/TestDoubles.h"
 
 namespace mirvo {
 namespace {
@@ -70,7 +70,8 @@ TEST(CalendarExport, AnniversariesFollowTheListingUnderEveryRule) {
     std::vector<std::string> uidsByRule;
     for (const AnniversaryPolicy policy : {AnniversaryPolicy::kListing, AnniversaryPolicy::kEarlier,
                                            AnniversaryPolicy::kLater, AnniversaryPolicy::kSkip}) {
-      SCOPED_TRACE(::testing::Message() << r.ChlDateText(start, 0) << " rule " << AnniversaryPolicyName(policy));
+      SCOPED_TRACE(::testing::Message()
+                   << r.ChlDateText(start, 0) << " rule " << AnniversaryPolicyName(policy));
       const ListedDates dates = AnniversaryDates(r, start, kYears, policy);
       const std::string text = ICalendarText(ListedEvents(r, dates, "", policy), {2025, 1, 1}, "x");
       EXPECT_EQ(test::FormFault(text), "");
@@ -88,7 +89,9 @@ TEST(CalendarExport, AnniversariesFollowTheListingUnderEveryRule) {
         uidsByRule.push_back(event.uid);
         // A moved event says so, with the rule.
         EXPECT_EQ(event.description.find("By the rule \"" + std::string(AnniversaryPolicyName(policy))) !=
-                      std::string::npos, !y.exact) << event.description;
+                      std::string::npos,
+                  !y.exact)
+            << event.description;
         if (policy != AnniversaryPolicy::kLater || y.exact) {
           EXPECT_EQ(event.StartText(), y.date);
           continue;
@@ -127,7 +130,8 @@ TEST(CalendarExport, TitlesKeepAnniversariesApartAndUidsStable) {
   const ChlDate start = LunarDate(a, JdnOfCeDate(2024, 7, 5));
   auto uids = [&](Reckoner& r, const std::string& title) {
     std::vector<std::string> list;
-    for (const CalendarEvent& e : ListedEvents(r, AnniversaryDates(r, start, 5, AnniversaryPolicy::kListing), title))
+    for (const CalendarEvent& e :
+         ListedEvents(r, AnniversaryDates(r, start, 5, AnniversaryPolicy::kListing), title))
       list.push_back(e.uid);
     return list;
   };
@@ -145,8 +149,10 @@ TEST(CalendarExport, SavesTheYearsAFileCanHold) {
     const char* message;
   } const cases[] = {
       {2991, 3000, 10, "(10 events):\nx.ics"},
-      {2991, 3010, 10, "(10 events):\nx.ics\n10 dates left out: an iCalendar file holds the years 1 to 3000."},
-      {-10, 0, 0, "The list holds no dates to save.\n11 dates left out: an iCalendar file holds the years 1 to 3000."},
+      {2991, 3010, 10,
+       "(10 events):\nx.ics\n10 dates left out: an iCalendar file holds the years 1 to 3000."},
+      {-10, 0, 0,
+       "The list holds no dates to save.\n11 dates left out: an iCalendar file holds the years 1 to 3000."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.from);

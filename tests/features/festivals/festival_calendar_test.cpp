@@ -24,7 +24,9 @@ struct Session {
     rules.ChooseCountry(country);
     rules.SetLanguage(language);
   }
-  void At(int y, int m, int d) { rules.SetCurrentAjd(NoonOfDay(JdnOfCeDate(y, m, d), reckoner.ReferenceDegrees())); }
+  void At(int y, int m, int d) {
+    rules.SetCurrentAjd(NoonOfDay(JdnOfCeDate(y, m, d), reckoner.ReferenceDegrees()));
+  }
 };
 
 TEST(FestivalDayLine, PublishedDays) {
@@ -48,7 +50,8 @@ TEST(FestivalDayLine, PublishedDays) {
   for (const Case& c : cases) {
     Session s(c.country, c.language);
     s.At(c.y, c.m, c.d);
-    EXPECT_EQ(s.rules.display().festival, c.line) << CountryNumber(c.country) << " " << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(s.rules.display().festival, c.line)
+        << CountryNumber(c.country) << " " << c.y << "-" << c.m << "-" << c.d;
     EXPECT_TRUE(s.rules.display().festivalNote.empty());
   }
 }
@@ -67,7 +70,8 @@ TEST(FestivalList, LinesAreTheEngineDays) {
     options.years = 200;
     const auto list = MakeList(kModeFestivals, s.reckoner, inputs, options);
     const std::string text = ListingText(*list, kModeFestivals);
-    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), days + 2) << CountryNumber(country);
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), days + 2)
+        << CountryNumber(country);
     ASSERT_NE(list->Dates(), nullptr);
     EXPECT_EQ(list->Dates()->festivals.size(), days);
   }
@@ -84,8 +88,9 @@ TEST(FestivalList, SavedEventsKeepTheListsSettings) {
   ListingText(*list, kModeFestivals);
   s.rules.ChooseCountry(kChina);
   const auto saved = ListedEvents(s.reckoner, *list->Dates());
-  const auto tet = std::find_if(saved.begin(), saved.end(),
-                                [](const CalendarEvent& e) { return e.uid == "festival-tet-2007-vietnam@mirvo"; });
+  const auto tet = std::find_if(saved.begin(), saved.end(), [](const CalendarEvent& e) {
+    return e.uid == "festival-tet-2007-vietnam@mirvo";
+  });
   ASSERT_NE(tet, saved.end());
   EXPECT_EQ(tet->start.month * 100 + tet->start.day, 217);
   EXPECT_EQ(tet->description.rfind("mùng 1 tháng Giêng năm Đinh Hợi.", 0), 0u) << tet->description;

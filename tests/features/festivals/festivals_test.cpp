@@ -82,12 +82,12 @@ struct Published {
 
 TEST(Festivals, PublishedDaysAgreeWithTheMonthAndTermTables) {
   const Published cases[] = {
-      {"china", "chufu", 2024, "2024-07-15"},        {"china", "zhongfu", 2024, "2024-07-25"},
-      {"china", "mofu", 2024, "2024-08-14"},         {"china", "shujiu-1", 2024, "2024-12-21"},
-      {"china", "chuxi", 2024, "2025-01-28"},        {"japan", "setsubun", 2024, "2024-02-03"},
-      {"japan", "setsubun", 2025, "2025-02-02"},     {"japan", "hachijuhachiya", 2024, "2024-05-01"},
+      {"china", "chufu", 2024, "2024-07-15"},         {"china", "zhongfu", 2024, "2024-07-25"},
+      {"china", "mofu", 2024, "2024-08-14"},          {"china", "shujiu-1", 2024, "2024-12-21"},
+      {"china", "chuxi", 2024, "2025-01-28"},         {"japan", "setsubun", 2024, "2024-02-03"},
+      {"japan", "setsubun", 2025, "2025-02-02"},      {"japan", "hachijuhachiya", 2024, "2024-05-01"},
       {"japan", "ushi-summer-1", 2024, "2024-07-24"}, {"japan", "ushi-summer-2", 2024, "2024-08-05"},
-      {"japan", "nihyakutoka", 2024, "2024-08-31"},  {"vietnam", "hung-kings", 2024, "2024-04-18"},
+      {"japan", "nihyakutoka", 2024, "2024-08-31"},   {"vietnam", "hung-kings", 2024, "2024-04-18"},
       {"korea", "chuseok", 2024, "2024-09-17"},
   };
   for (const auto& c : cases) {
@@ -111,7 +111,7 @@ TEST(Festivals, PublishedDaysAgreeWithTheMonthAndTermTables) {
       EXPECT_EQ(CountCyclic(TermDayAtOrBefore(r, 16, jdn), jdn, true, 7), 1);
       EXPECT_EQ(day->lastJdn, jdn + 9);
       EXPECT_EQ(Find(days, "zhongfu")->lastJdn, jdn - 1);  // 中伏 runs until 末伏
-    } else if (id == "shujiu-1") {  // opens nine days on the day of 冬至
+    } else if (id == "shujiu-1") {                         // opens nine days on the day of 冬至
       EXPECT_EQ(SolarTermOfDay(r, jdn), 1);
       EXPECT_EQ(day->lastJdn, jdn + 8);
     } else if (id == "chuxi") {  // the last day of a 29-day month 12
@@ -190,7 +190,12 @@ TEST(Festivals, EveryFestivalOnceAYear1901To2100) {
 }
 
 TEST(Festivals, DaysInsidePeriodsAreCountedAndNamed) {
-  struct Case { const char* country; const char* date; Language language; const char* name; };
+  struct Case {
+    const char* country;
+    const char* date;
+    Language language;
+    const char* name;
+  };
   const Case cases[] = {
       {"china", "2024-07-27", Language::kSimplifiedChinese, "中伏第3天"},
       {"china", "2025-01-11", Language::kSimplifiedChinese, "三九第4天"},
@@ -211,7 +216,11 @@ TEST(Festivals, DaysInsidePeriodsAreCountedAndNamed) {
 // A day resting on an instant closer to midnight than its uncertainty says so, as month starts do:
 // the winter solstice of the year 16 (and the nines counted from it), the 9th month of 2057.
 TEST(Festivals, DaysOnUncertainInstantsCarryTheNote) {
-  struct Case { int year; const char* id; const char* note; };
+  struct Case {
+    int year;
+    const char* id;
+    const char* note;
+  };
   const Case cases[] = {
       {16, "dongzhi", "day: solar term Z11 3 minutes before midnight"},
       {16, "shujiu-9", "day: solar term Z11 3 minutes before midnight"},
@@ -232,7 +241,10 @@ TEST(Festivals, DaysOnUncertainInstantsCarryTheNote) {
 
 TEST(Festivals, BadLinesAreRefusedWithTheirLine) {
   const std::string names = " | a | b | c | d | e | f\n";
-  struct Case { std::string text; const char* error; };
+  struct Case {
+    std::string text;
+    const char* error;
+  };
   const Case cases[] = {
       {"x | lunar 1 1" + names, "line 1: a festival before the first [country]"},
       {"[1 china 120]\nx | lunar 13 1" + names, "line 2: a lunar month from 1 to 12"},

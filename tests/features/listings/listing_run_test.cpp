@@ -37,7 +37,10 @@ TEST(ListingRun, ASliceTakesItsBudgetAndStopsAtAMessage) {
   TimedSteps& listing = *steps;
   ASSERT_TRUE(run.Start(std::move(steps), kModeNewYears));
   EXPECT_EQ(run.TakeText(), "head\n");
-  const struct { int budgetMs, stepsAfter; bool more; } slices[] = {
+  const struct {
+    int budgetMs, stepsAfter;
+    bool more;
+  } slices[] = {
       {40, 4, true},   // four steps of 10 ms
       {0, 5, true},    // at least one
       {100, 7, true},  // the seventh queues a message: the window shows it before going on
@@ -75,7 +78,8 @@ TEST(ListingRun, StopAndChangedSettingsEndTheListWithTheirLine) {
     ListingRun run(r);
     ListingOptions options;
     options.years = kMaxListYears;
-    ASSERT_TRUE(run.Start(MakeList(kModeMonths, r, InputsOf(r, JdnOfCeDate(2024, 6, 1)), options), kModeMonths));
+    ASSERT_TRUE(
+        run.Start(MakeList(kModeMonths, r, InputsOf(r, JdnOfCeDate(2024, 6, 1)), options), kModeMonths));
     ASSERT_TRUE(run.Step(std::chrono::milliseconds(0)));  // the first year, -2975
     ASSERT_TRUE(run.Step(std::chrono::milliseconds(0)));
     c.change(r, run);
@@ -119,8 +123,10 @@ TEST(ListingRun, ClosingLinesInEachLanguage) {
       {2030, ListChange::kNone, Language::kSimplifiedChinese, "用户在2030年之后停止了列表。\n"},
       {std::nullopt, ListChange::kNone, Language::kKorean, "사용자가 첫 해 이전에 목록을 중지했습니다.\n"},
       {-12, ListChange::kEpoch, Language::kTraditionalChinese, "列表在-12年之後結束：紀元已更改。\n"},
-      {std::nullopt, ListChange::kHistory, Language::kJapanese, "一覧は最初の年の前で終了：暦法の沿革の設定が変更された。\n"},
-      {2030, ListChange::kCountry, Language::kEnglish, "List ended after the year 2030: the country was changed.\n"},
+      {std::nullopt, ListChange::kHistory, Language::kJapanese,
+       "一覧は最初の年の前で終了：暦法の沿革の設定が変更された。\n"},
+      {2030, ListChange::kCountry, Language::kEnglish,
+       "List ended after the year 2030: the country was changed.\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(EndedEarlyLine(c.year, c.change, c.language), c.line);
   EXPECT_EQ(RangeEndLine(Language::kVietnamese), "Danh sách dừng ở 3000-01-01 CE, cuối phạm vi cho phép.\n");

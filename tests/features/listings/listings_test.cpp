@@ -45,8 +45,10 @@ double Noon(int year, int month, int day) { return JdnOfCeDate(year, month, day)
   auto words = [](const std::string& line) {
     std::vector<std::string> w(1);
     for (char c : line) {
-      if (c == ' ') w.emplace_back();
-      else w.back() += c;
+      if (c == ' ')
+        w.emplace_back();
+      else
+        w.back() += c;
     }
     return w;
   };
@@ -54,7 +56,8 @@ double Noon(int year, int month, int day) { return JdnOfCeDate(year, month, day)
     if (w.size() == 5 && w[2] == ':') return std::stoi(w.substr(0, 2)) * 60 + std::stoi(w.substr(3));
     if (w.size() > 5 && w[w.size() - 5] == '.' && w.find_first_not_of("0123456789,.") == std::string::npos) {
       std::string digits;
-      for (char c : w) if (c != ',') digits += c;
+      for (char c : w)
+        if (c != ',') digits += c;
       return std::stod(digits) * 1440;
     }
     return -1;
@@ -72,8 +75,10 @@ double Noon(int year, int month, int day) { return JdnOfCeDate(year, month, day)
 void ExpectSameText(const std::string& expected, const std::string& actual, bool exact) {
   const auto e = Lines(expected), a = Lines(actual);
   for (size_t i = 0; i < std::min(e.size(), a.size()); ++i) {
-    if (exact) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
-    else EXPECT_TRUE(SameLine(e[i], a[i])) << "line " << i + 1 << ", expected\n  " << e[i];
+    if (exact)
+      EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
+    else
+      EXPECT_TRUE(SameLine(e[i], a[i])) << "line " << i + 1 << ", expected\n  " << e[i];
   }
   EXPECT_EQ(a.size(), e.size());
   EXPECT_EQ(actual.empty() || actual.back() == '\n', true);
@@ -93,8 +98,8 @@ TEST(Listings, ListsMatchTheirExpectedTexts) {
     bool leapOnly;
   };
   const Case cases[] = {
-      {"new_years_2024_20.txt", kModeNewYears, Noon(2024, 2, 10), 20, false},       // 79-41-01-01
-      {"anniversaries_day30.txt", kModeNewYears, Noon(2024, 7, 5), 12, false},      // 79-41-05-30
+      {"new_years_2024_20.txt", kModeNewYears, Noon(2024, 2, 10), 20, false},         // 79-41-01-01
+      {"anniversaries_day30.txt", kModeNewYears, Noon(2024, 7, 5), 12, false},        // 79-41-05-30
       {"anniversaries_leap_month.txt", kModeNewYears, Noon(2017, 8, 21), 10, false},  // 79-34-6*-30
       {"leap_months_2010_30.txt", kModeMonths, Noon(2024, 6, 1), 0, true},
       {"months_2023_3.txt", kModeMonths, Noon(2024, 6, 1), 0, false},
@@ -163,8 +168,8 @@ TEST(Listings, YearDataOf2024WithEveryCombinationOfOptions) {
     o.minorTerms = bits & 2;
     o.termNames = bits & 4;
     o.julian = bits & 8;
-    SCOPED_TRACE(::testing::Message() << "major " << o.majorTerms << " minor " << o.minorTerms
-                                      << " names " << o.termNames << " JC " << o.julian);
+    SCOPED_TRACE(::testing::Message() << "major " << o.majorTerms << " minor " << o.minorTerms << " names "
+                                      << o.termNames << " JC " << o.julian);
     ExpectSameText(YearDataFrom(all, o.majorTerms, o.minorTerms, o.termNames, o.julian),
                    YearDataText(r, InputsOf(r, Noon(2024, 6, 1)), o), false);
   }
@@ -300,11 +305,16 @@ TEST(Listings, NumberOfYearsSettledFromTheBox) {
     int rememberedAfter;
   };
   const Case cases[] = {
-      {1, false, 0, "", 20, "20", 0},       {5, false, 0, "", 20, "20", 0},
-      {2, false, 0, "", 3, "3", 0},         {2, true, 0, "", 30, "30", 0},
-      {1, false, 7, "", 7, "7", 7},         {1, false, 7, "a1b2", 12, "12", 12},
-      {2, true, 5, "0", 30, "30", 0},       {2, false, 5, "x", 3, "3", 0},
-      {1, false, 0, "123456", 9999, "9999", 9999}, {1, false, 0, "00042", 42, "42", 42},
+      {1, false, 0, "", 20, "20", 0},
+      {5, false, 0, "", 20, "20", 0},
+      {2, false, 0, "", 3, "3", 0},
+      {2, true, 0, "", 30, "30", 0},
+      {1, false, 7, "", 7, "7", 7},
+      {1, false, 7, "a1b2", 12, "12", 12},
+      {2, true, 5, "0", 30, "30", 0},
+      {2, false, 5, "x", 3, "3", 0},
+      {1, false, 0, "123456", 9999, "9999", 9999},
+      {1, false, 0, "00042", 42, "42", 42},
   };
   for (const Case& c : cases) {
     std::array<int, 6> remembered{};

@@ -37,7 +37,8 @@ TEST_F(LogEntryTest, EntriesByPreferenceGroup) {
       "= the 12th day (earth-rabbit) of leap month 9* (wood-dog) \n"
       "in the wood-horse year (nian) at position 31 of cycle 79 (year 4711).\n";
   const std::string ce = "2014-11-04 CE 04:00 GMT\n";
-  const std::string ceSentence = "= the 4th day of November in the year 2014 in the Common Era Calendar, a Tuesday.\n";
+  const std::string ceSentence =
+      "= the 4th day of November in the year 2014 in the Common Era Calendar, a Tuesday.\n";
   const std::string phase = "Gibbous moon (waxing), 90.3%";
   const std::string separator = "--------------------\n";
   const struct {
@@ -48,27 +49,31 @@ TEST_F(LogEntryTest, EntriesByPreferenceGroup) {
       {"chl,ce,phase", chl + ce + phase + "\n\n"},
       {"chs,chl,cjdc,epoch,ce,jc,cjdl,ajd,phase,age",
        "79-31-21-13 CHS 12:00 CCT\n" + chl + "2,456,966.5000 CJDC\n" +
-           "Epoch = -2696, method = true sun, longitude = 120º E, China.\n" + ce + "2014-10-22 JC 04:00 GMT\n" +
-           "2,456,966.1667 CJDL\n2,456,965.6667 AJD\n" + phase +
+           "Epoch = -2696, method = true sun, longitude = 120º E, China.\n" + ce +
+           "2014-10-22 JC 04:00 GMT\n" + "2,456,966.1667 CJDL\n2,456,965.6667 AJD\n" + phase +
            "\nLunation 183, age of Moon = 11 days, 6 hrs, 3 mins (38.0%)\n\n"},
       // Expanded: sentences, and a separator between each two groups that are both present.
-      {"verbose,chl,ce,phase", chl + chlSentence + separator + ce + ceSentence + separator + phase + " illumination\n\n"},
+      {"verbose,chl,ce,phase",
+       chl + chlSentence + separator + ce + ceSentence + separator + phase + " illumination\n\n"},
       {"verbose,ganzhi,chs,chl",
        "79-31-21-13 CHS 12:00 CCT\n= the 13th day of solar term 21 (Z9, Descent of frost, Shuang jian)\n"
-       "in the year (sui) at position 31 of cycle 79.\n" + chl +
+       "in the year (sui) at position 31 of cycle 79.\n" +
+           chl +
            "= the 12th day (earth-rabbit ji-mao) of leap month 9* (wood-dog jia-xu) \n"
            "in the wood-horse jia-wu year (nian) at position 31 of cycle 79 (year 4711).\n\n"},
       {"verbose,ganzhi,cjdc,epoch,ajd",
        "2,456,966.5000 CJDC (chronological Julian date, longitude  120º E, China)\n"
-       "Epoch = -2696, method = true sun, longitude = 120º E, China.\n" + separator +
-           "2,456,965.6667 AJD (astronomical Julian date)\n\n"},
+       "Epoch = -2696, method = true sun, longitude = 120º E, China.\n" +
+           separator + "2,456,965.6667 AJD (astronomical Julian date)\n\n"},
       {"verbose,jc,cjdl,age",
-       "2014-10-22 JC 04:00 GMT\n= the 22nd day of October in the year 2014 in the Julian Calendar, a Tuesday.\n"
-       "2,456,966.1667 CJDL (chronological Julian date, London)\n" + separator +
-           "Lunation 183, age of Moon = 11 days, 6 hrs, 3 mins (38.0% of lunation)\n\n"},
+       "2014-10-22 JC 04:00 GMT\n= the 22nd day of October in the year 2014 in the Julian Calendar, a "
+       "Tuesday.\n"
+       "2,456,966.1667 CJDL (chronological Julian date, London)\n" +
+           separator + "Lunation 183, age of Moon = 11 days, 6 hrs, 3 mins (38.0% of lunation)\n\n"},
       // Chinese terms only in expanded entries; the epoch line only with a Chinese reckoning.
       {"ganzhi,chs,epoch,ce",
-       "79-31-21-13 CHS 12:00 CCT\nEpoch = -2696, method = true sun, longitude = 120º E, China.\n" + ce + "\n"},
+       "79-31-21-13 CHS 12:00 CCT\nEpoch = -2696, method = true sun, longitude = 120º E, China.\n" + ce +
+           "\n"},
       {"verbose,epoch,ce", ce + ceSentence + "\n"},
       {"", "\n"},
   };
@@ -99,28 +104,63 @@ TEST_F(LogEntryTest, AutomaticHeadings) {
       {kLogConvert, [&] { entry.plusMinus = " 100 "; }, "Plus 100 days"},
       {kLogConvert, [&] { entry.plusMinus = "1"; }, "Plus 1 day"},
       {kLogConvert, [&] { entry.plusMinus = "+1.0"; }, "Plus +1.0 day"},
-      {kLogConvert, [&] { entry.plusMinus = "1,000"; entry.plus = false; }, "Minus 1,000 days"},
+      {kLogConvert,
+       [&] {
+         entry.plusMinus = "1,000";
+         entry.plus = false;
+       },
+       "Minus 1,000 days"},
       {kLogConvert, [&] { entry.plusMinus = "0.5"; }, "Minus 0.5 days"},
       {kLogMove, [] {}, "Move forward 1 CHL month"},
-      {kLogMove, [&] { settings.moveStep = 0; settings.moveForward = false; }, "Move back 1 minute"},
-      {kLogMove, [&] { settings.moveStep = 14; settings.country = kJapan; }, "Move back 1 VMC month (JST)"},
+      {kLogMove,
+       [&] {
+         settings.moveStep = 0;
+         settings.moveForward = false;
+       },
+       "Move back 1 minute"},
+      {kLogMove,
+       [&] {
+         settings.moveStep = 14;
+         settings.country = kJapan;
+       },
+       "Move back 1 VMC month (JST)"},
       {kLogOneDay, [] {}, "Move back one day"},
       {kLogOneDay, [&] { settings.moveForward = true; }, "Move forward one day "},
       {kLogSearch, [] {}, "Search for next full moon"},
-      {kLogSearch, [&] { settings.searchNext = false; settings.searchTarget = 13; },
+      {kLogSearch,
+       [&] {
+         settings.searchNext = false;
+         settings.searchTarget = 13;
+       },
        "Search for previous solstice/equinox + dark moon"},
-      {kLogSearch, [&] { settings.searchTarget = 15; entry.element = 1; entry.animal = 10; },
+      {kLogSearch,
+       [&] {
+         settings.searchTarget = 15;
+         entry.element = 1;
+         entry.animal = 10;
+       },
        "Search for previous fire-dog (bing-xu) day"},
-      {kLogSearch, [&] { settings.searchTarget = 17; entry.element = 5; entry.animal = 3; settings.country = kVietnam; },
+      {kLogSearch,
+       [&] {
+         settings.searchTarget = 17;
+         entry.element = 5;
+         entry.animal = 3;
+         settings.country = kVietnam;
+       },
        "Search for previous -cat (-mao) year"},
-      {kLogSearch, [&] { settings.searchTarget = 20; settings.multipleAnimal[1] = 1; },
+      {kLogSearch,
+       [&] {
+         settings.searchTarget = 20;
+         settings.multipleAnimal[1] = 1;
+       },
        "Search for previous day in an -ox (-chou) month"},
       {kLogNone, [] {}, ""},
       {static_cast<LogAction>(6), [] {}, ""},
   };
   for (const Case& c : cases) {
     c.set();
-    EXPECT_EQ(AutoLogHeading(c.action, {rules_.display(), settings, entry, reckoner_}), c.heading) << static_cast<int>(c.action);
+    EXPECT_EQ(AutoLogHeading(c.action, {rules_.display(), settings, entry, reckoner_}), c.heading)
+        << static_cast<int>(c.action);
   }
 }
 
@@ -144,7 +184,11 @@ TEST_F(LogEntryTest, EntriesAndHeadingsInTheLanguage) {
   EntryModel entry = rules_.entry();
   entry.plusMinus = "100";
   settings.moveForward = true;
-  const struct { LogAction action; Language language; const char* heading; } cases[] = {
+  const struct {
+    LogAction action;
+    Language language;
+    const char* heading;
+  } cases[] = {
       {kLogNow, Language::kVietnamese, "Bây giờ"},
       {kLogConvert, Language::kSimplifiedChinese, "加100天"},
       {kLogMove, Language::kKorean, "1 <CHL month> 앞으로"},
@@ -164,8 +208,11 @@ TEST_F(LogEntryTest, FestivalSearchHeadingsNameTheFestival) {
   MainSettings settings = rules_.settings();
   settings.searchTarget = kTargetFestival;
   settings.searchFestival = "mid-autumn";
-  const struct { Language language; const char* heading; } cases[] = {
-      {Language::kEnglish, "Search for next Mid-Autumn Festival"}, {Language::kSimplifiedChinese, "查找下一个：中秋节"}};
+  const struct {
+    Language language;
+    const char* heading;
+  } cases[] = {{Language::kEnglish, "Search for next Mid-Autumn Festival"},
+               {Language::kSimplifiedChinese, "查找下一个：中秋节"}};
   for (const auto& c : cases) {
     LogSources sources{rules_.display(), settings, rules_.entry(), reckoner_, c.language};
     sources.festivals = &festivals;
@@ -193,7 +240,10 @@ TEST(MultipleElementAnimal, DescriptionJoinsTheSetRows) {
       {{0, 1, 5}, {0, 1, 12}, kChina, "wood-rat (jia-zi) day in a fire-ox (ding-chou) month"},
       {{5, 5, 5}, {12, 1, 12}, kChina, "day in an -ox (-chou) month"},
       {{5, 5, 2}, {12, 12, 12}, kChina, "day in an earth- (wu-, ji-) year"},
-      {{3, 5, 5}, {12, 3, 7}, kVietnam, "metal- (geng-, xin-) day in a -cat (-mao) month in a -goat (-wei) year"},
+      {{3, 5, 5},
+       {12, 3, 7},
+       kVietnam,
+       "metal- (geng-, xin-) day in a -cat (-mao) month in a -goat (-wei) year"},
       {{5, 5, 5}, {12, 12, 12}, kJapan, "day"},
   };
   for (const Case& c : cases) {

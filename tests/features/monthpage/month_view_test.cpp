@@ -9,9 +9,9 @@
 
 #include "core/chinese/Reckoner.h"
 #include "core/daycount/DayCount.h"
+#include "features/monthpage/CalendarImage.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
-#include "features/monthpage/CalendarImage.h"
 #include "tests/support/TestDoubles.h"
 
 namespace mirvo {
@@ -31,7 +31,10 @@ class MonthViewTest : public ::testing::Test {
 };
 
 TEST_F(MonthViewTest, DaysFillTheGridWithDay15InTheLunadayColumn) {
-  struct Case { int32_t first; int length; };
+  struct Case {
+    int32_t first;
+    int length;
+  };
   for (const Case c : {Case{kLeapMonth11, 29}, Case{kMonth11, 30}}) {
     SCOPED_TRACE(c.length);
     // Any day of the month shows the whole month.
@@ -60,8 +63,7 @@ TEST_F(MonthViewTest, DaysFillTheGridWithDay15InTheLunadayColumn) {
 
 TEST_F(MonthViewTest, TextsOfTheLeapMonth) {
   const MonthView view = View(kLeapMonth11);
-  EXPECT_EQ(view.title,
-            "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)");
+  EXPECT_EQ(view.title, "Leap month 11*  in the water-ox year (nian) at position 50 of cycle 79 (year 4730)");
   const MonthCell& first = view.cells[0];
   EXPECT_EQ(first.dayNumberText, "1 ");
   EXPECT_EQ(first.dateText, "Thu Dec 22");
@@ -82,7 +84,8 @@ TEST_F(MonthViewTest, HeadingsNameNoWeekdayTheColumnsDoNotHold) {
   for (int k = 0; k < kMonthViewColumns; ++k) {
     EXPECT_EQ(weekdays[static_cast<size_t>(k)].size(), 7u) << k;
     for (int weekday = 0; weekday < 7; ++weekday) {
-      EXPECT_EQ(MonthColumnHeading(k).find(WeekdayName(weekday, false, 0).substr(0, 3)), std::string::npos) << k;
+      EXPECT_EQ(MonthColumnHeading(k).find(WeekdayName(weekday, false, 0).substr(0, 3)), std::string::npos)
+          << k;
     }
   }
   EXPECT_EQ(MonthColumnHeading(kLunadayColumn), "Lunaday");
@@ -120,7 +123,7 @@ TEST_F(MonthViewTest, WeekendCellsAreSaturdaysAndSundays) {
 
 TEST_F(MonthViewTest, TodayIsMarkedOnlyInItsMonth) {
   EXPECT_EQ(View(kLeapMonth11, kLeapMonth11 + 14).todayCell, 15);  // day 15
-  EXPECT_EQ(View(kMonth11, kMonth11 + 29).todayCell, 31);         // day 30
+  EXPECT_EQ(View(kMonth11, kMonth11 + 29).todayCell, 31);          // day 30
   EXPECT_EQ(View(kLeapMonth11, kMonth11 + 29).todayCell, -1);
   EXPECT_EQ(View(kMonth12, kLeapMonth11 + 28).todayCell, -1);
 }
@@ -136,7 +139,8 @@ TEST_F(MonthViewTest, PagesOfUncertainMonthsSaySo) {
     int otherLength;       // the length other sources may give, 0: the month's own
   } const cases[] = {
       {JdnOfCeDate(2057, 9, 29), "first day: new moon 3", "other sources may give the day before.", 0},
-      {JdnOfCeDate(2057, 9, 28), "end: next new moon 3", "may begin it a day earlier, giving this month ", -1},
+      {JdnOfCeDate(2057, 9, 28), "end: next new moon 3", "may begin it a day earlier, giving this month ",
+       -1},
       {JdnOfCeDate(2089, 9, 4), "first day: new moon 6", "other sources may give the day after.", 0},
       {JdnOfCeDate(2089, 9, 3), "end: next new moon 6", "may begin it a day later, giving this month ", +1},
       {JdnOfCeDate(2024, 3, 20), "", "", 0},
@@ -171,11 +175,23 @@ TEST(CalendarImage, SavesPngOrFallsBackToBmp) {
   };
   const Case cases[] = {
       {"", true, true, ImageSaveOutcome::kCancelled, {}, ""},
-      {"/p/m.png", true, true, ImageSaveOutcome::kPng, {"PNG /p/m.png"},
+      {"/p/m.png",
+       true,
+       true,
+       ImageSaveOutcome::kPng,
+       {"PNG /p/m.png"},
        "The image has been saved in the PNG file\n/p/m.png"},
-      {"/p/m.PNG", false, true, ImageSaveOutcome::kBmp, {"PNG /p/m.PNG", "BMP /p/m.bmp"},
+      {"/p/m.PNG",
+       false,
+       true,
+       ImageSaveOutcome::kBmp,
+       {"PNG /p/m.PNG", "BMP /p/m.bmp"},
        "Save error.  The image has been saved instead in the BMP file\n/p/m.bmp"},
-      {"/p/m", false, false, ImageSaveOutcome::kFailed, {"PNG /p/m", "BMP /p/m.bmp"},
+      {"/p/m",
+       false,
+       false,
+       ImageSaveOutcome::kFailed,
+       {"PNG /p/m", "BMP /p/m.bmp"},
        "Error when attempting to save image.  Please try again."},
   };
   for (const Case& c : cases) {
@@ -184,11 +200,13 @@ TEST(CalendarImage, SavesPngOrFallsBackToBmp) {
     dialogs.answer = c.chosen;
     RecordingMessages messages;
     std::vector<std::string> written;
-    const ImageSaveOutcome outcome =
-        SaveCalendarImage(dialogs, messages, [&](const std::string& path, const char* format) {
+    const ImageSaveOutcome outcome = SaveCalendarImage(
+        dialogs, messages,
+        [&](const std::string& path, const char* format) {
           written.push_back(std::string(format) + " " + path);
           return std::string(format) == "PNG" ? c.pngWorks : c.bmpWorks;
-        }, "lunar-month-2033-11-leap.png");
+        },
+        "lunar-month-2033-11-leap.png");
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(written, c.written);
     ASSERT_EQ(dialogs.asked.size(), 1u);

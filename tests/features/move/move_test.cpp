@@ -42,19 +42,37 @@ class MoveTest : public ::testing::Test {
 // Each step keeps the time of day on its own clock: London for the European steps, the reference
 // meridian (120 degrees east, 8 hours ahead) for the lunar, solar and Vellomir steps.
 TEST_F(MoveTest, StepsKeepTheTimeOfDayOnTheirClock) {
-  struct Case { const char* what; double start; int step; bool forward; RowId row; const char* expected; int calendar; };
+  struct Case {
+    const char* what;
+    double start;
+    int step;
+    bool forward;
+    RowId row;
+    const char* expected;
+    int calendar;
+  };
   const Case cases[] = {
-      {"31 January + 1 month", At(2023, 1, 31, 23.5), kStepCeMonth, true, RowId::kCe, "2023-02-28 CE 23:30 GMT", kCalCE},
-      {"31 March - 1 month", At(2024, 3, 31, 10), kStepCeMonth, false, RowId::kCe, "2024-02-29 CE 10:00 GMT", kCalCE},
-      {"29 February + 1 year", At(2024, 2, 29, 6), kStepCeYear, true, RowId::kCe, "2025-02-28 CE 06:00 GMT", kCalCE},
-      {"2100 is no leap year", At(2000, 2, 29, 18), kStepCeCentury, true, RowId::kCe, "2100-02-28 CE 18:00 GMT", kCalCE},
-      {"80 Julian years", At(2000, 1, 1, 12), kStepJcEighty, true, RowId::kJc, "2079-12-19 JC 12:00 GMT", kCalJC},
-      {"minute over midnight", At(2023, 1, 31, 23 + 59.0 / 60), kStepMinute, true, RowId::kCe, "2023-02-01 CE 00:00 GMT", kCalCHL},
+      {"31 January + 1 month", At(2023, 1, 31, 23.5), kStepCeMonth, true, RowId::kCe,
+       "2023-02-28 CE 23:30 GMT", kCalCE},
+      {"31 March - 1 month", At(2024, 3, 31, 10), kStepCeMonth, false, RowId::kCe, "2024-02-29 CE 10:00 GMT",
+       kCalCE},
+      {"29 February + 1 year", At(2024, 2, 29, 6), kStepCeYear, true, RowId::kCe, "2025-02-28 CE 06:00 GMT",
+       kCalCE},
+      {"2100 is no leap year", At(2000, 2, 29, 18), kStepCeCentury, true, RowId::kCe,
+       "2100-02-28 CE 18:00 GMT", kCalCE},
+      {"80 Julian years", At(2000, 1, 1, 12), kStepJcEighty, true, RowId::kJc, "2079-12-19 JC 12:00 GMT",
+       kCalJC},
+      {"minute over midnight", At(2023, 1, 31, 23 + 59.0 / 60), kStepMinute, true, RowId::kCe,
+       "2023-02-01 CE 00:00 GMT", kCalCHL},
       // 20:00 GMT is 04:00 of the next day at the reference meridian.
-      {"lunar month", At(2023, 2, 19, 20), kStepChlMonth, true, RowId::kCe, "2023-03-21 CE 20:00 GMT", kCalCHL},
-      {"lunar month back", At(2023, 3, 21, 20), kStepChlMonth, false, RowId::kChl, "79-40-02-01 CHL 04:00 CCT", kCalCHL},
-      {"solar term", At(2024, 1, 5, 20), kStepChsTerm, true, RowId::kChs, "79-41-03-01 CHS (Z12) 04:00", kCalCHS},
-      {"Vellomir month", At(2023, 2, 19, 20), kStepVmcMonth, true, RowId::kVmcReference, "4720-03-01 VMC 04:00 CCT", kCalVMCCCT},
+      {"lunar month", At(2023, 2, 19, 20), kStepChlMonth, true, RowId::kCe, "2023-03-21 CE 20:00 GMT",
+       kCalCHL},
+      {"lunar month back", At(2023, 3, 21, 20), kStepChlMonth, false, RowId::kChl,
+       "79-40-02-01 CHL 04:00 CCT", kCalCHL},
+      {"solar term", At(2024, 1, 5, 20), kStepChsTerm, true, RowId::kChs, "79-41-03-01 CHS (Z12) 04:00",
+       kCalCHS},
+      {"Vellomir month", At(2023, 2, 19, 20), kStepVmcMonth, true, RowId::kVmcReference,
+       "4720-03-01 VMC 04:00 CCT", kCalVMCCCT},
   };
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
@@ -117,7 +135,12 @@ TEST_F(MoveTest, RepeatedLunarYearsFromALeapMonth) {
 // The year or cycle of the date before the step decides; the step that reaches the last year is
 // still made. Cycle 0 holds -2756..-2697 CE, cycle 96 begins in 3004 (epoch -2696).
 TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
-  struct Case { double start; int step; bool forward; const char* message; };
+  struct Case {
+    double start;
+    int step;
+    bool forward;
+    const char* message;
+  };
   const char* kLatest = "Latest admissible date reached.";
   const char* kEarliest = "Earliest admissible date reached.";
   const Case cases[] = {
@@ -133,11 +156,13 @@ TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
   for (const auto& c : cases) {
     Prepare(c.start, c.step, c.forward, false);
     const StepResult result = move_.Step(c.step, c.forward, {});
-    EXPECT_EQ(result.outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved) << c.start << " step " << c.step;
+    EXPECT_EQ(result.outcome, c.message ? StepOutcome::kStopped : StepOutcome::kMoved)
+        << c.start << " step " << c.step;
     if (!c.message) continue;
     EXPECT_DOUBLE_EQ(rules_.currentAjd(), c.start);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_TRUE(Last().text == c.message && Last().title == kOutOfRangeTitle && Last().icon == MessageIcon::kNone);
+    EXPECT_TRUE(Last().text == c.message && Last().title == kOutOfRangeTitle &&
+                Last().icon == MessageIcon::kNone);
     EXPECT_EQ(result.refusal, (Refusal{kOutOfRangeTitle, c.message, MessageIcon::kNone}));
   }
 }
@@ -145,7 +170,12 @@ TEST_F(MoveTest, CycleAndYearLimitsStopBeforeTheStep) {
 // Beyond the years the lunar and solar calendars are computed for, no date is shown and none can
 // be stepped; a failed cycle step ends without a redraw.
 TEST_F(MoveTest, NoShownDateNoStep) {
-  struct Case { int step; StepOutcome outcome; const char* title; const char* message; };
+  struct Case {
+    int step;
+    StepOutcome outcome;
+    const char* title;
+    const char* message;
+  };
   const Case cases[] = {
       {kStepChlMonth, StepOutcome::kFailed, "", "Lunar date is invalid."},
       {kStepChlCycle, StepOutcome::kStopped, kInvalidTitle, "Lunar date is invalid."},
@@ -159,7 +189,8 @@ TEST_F(MoveTest, NoShownDateNoStep) {
     EXPECT_EQ(result.outcome, c.outcome) << c.step;
     EXPECT_EQ(rules_.currentAjd(), beyond);
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_TRUE(Last().title == c.title && Last().text == c.message && Last().icon == MessageIcon::kNone) << c.step;
+    EXPECT_TRUE(Last().title == c.title && Last().text == c.message && Last().icon == MessageIcon::kNone)
+        << c.step;
     EXPECT_EQ(result.refusal, (Refusal{c.title, c.message, MessageIcon::kNone})) << c.step;
   }
 }
@@ -167,7 +198,13 @@ TEST_F(MoveTest, NoShownDateNoStep) {
 // A date typed within 0.0007 day of the instant is the instant shown: the step starts from the
 // instant itself. The lunar step starts from the typed date, not from the date shown before it.
 TEST_F(MoveTest, TypedDateBeforeTheStep) {
-  struct Case { double start; const char* date; const char* time; int step; double after; };
+  struct Case {
+    double start;
+    const char* date;
+    const char* time;
+    int step;
+    double after;
+  };
   const double noon = At(2000, 1, 1, 12);
   const Case cases[] = {
       {noon + 0.0006, "2000-01-01 CE", "12:00", kStepMinute, noon + 0.0006 + 1.0 / 1440},

@@ -23,7 +23,10 @@ ElementAnimalRows Rows(std::array<int, 3> element, std::array<int, 3> animal) {
 }
 
 TEST(MultipleSearchTexts, RowsListsAndSentences) {
-  struct Case { ElementAnimalRows rows; const char* sentence; };
+  struct Case {
+    ElementAnimalRows rows;
+    const char* sentence;
+  };
   const Case cases[] = {
       {Rows({kWood, kFire, kNoE}, {kRat, kOx, kNoA}), "wood-rat (jia-zi) day in a fire-ox (ding-chou) month"},
       {Rows({kNoE, kNoE, kNoE}, {kNoA, kOx, kNoA}), "day in an -ox (-chou) month"},
@@ -45,7 +48,8 @@ TEST(MultipleSearchTexts, RowsListsAndSentences) {
   EXPECT_EQ(MultipleElementEntries(kMonthRow, kNoA)[kFire], "in a fire");
   EXPECT_EQ(WithinEntries().front(), "within 1 year");
   EXPECT_EQ(NotFoundText({.withinYears = 100}), "There is no such day within 100 years.");
-  EXPECT_EQ(NotFoundText({.withinYears = 1, .fromToday = true, .next = false}), "There is no such day within 1 year of today.");
+  EXPECT_EQ(NotFoundText({.withinYears = 1, .fromToday = true, .next = false}),
+            "There is no such day within 1 year of today.");
 }
 
 // The oracle: every day in turn, its lunar date and the three pairs tested directly; 0 when no day
@@ -101,16 +105,20 @@ TEST(MultipleSearch, FindsTheNearestMatchingDayAsADayByDayScanDoes) {
 TEST(MultipleSearch, LimitsOfOneTenHundredAndThousandYears) {
   Reckoner r;
   const int32_t start = JdnOfCeDate(2023, 4, 19);  // 79-40-2*-29: a leap month's last day
-  struct Case { int within; bool next; int32_t limit; };
+  struct Case {
+    int within;
+    bool next;
+    int32_t limit;
+  };
   const Case cases[] = {
       {100, true, start + 36890},
       {1000, false, start - 365608},
-      {1, true, JdnOfCeDate(2024, 4, 7)},     // 2-29 of 2024, which has no 2*
-      {10, false, JdnOfCeDate(2013, 4, 9)},   // 2-29 of 2013
+      {1, true, JdnOfCeDate(2024, 4, 7)},    // 2-29 of 2024, which has no 2*
+      {10, false, JdnOfCeDate(2013, 4, 9)},  // 2-29 of 2013
   };
   for (const Case& c : cases) {
-    MultipleElementAnimalSearch search(r, Rows({kNoE, kNoE, kNoE}, {kNoA, kNoA, kNoA}), start, c.next, c.within,
-                                       kEpoch);
+    MultipleElementAnimalSearch search(r, Rows({kNoE, kNoE, kNoE}, {kNoA, kNoA, kNoA}), start, c.next,
+                                       c.within, kEpoch);
     EXPECT_EQ(search.limitDay(), c.limit) << c.within;
   }
 
@@ -118,8 +126,7 @@ TEST(MultipleSearch, LimitsOfOneTenHundredAndThousandYears) {
   const ElementAnimalRows never = Rows({kNoE, kWood, kWood}, {kNoA, kTiger, kRat});
   for (bool next : {true, false}) {
     MultipleElementAnimalSearch search(r, never, start, next, next ? 100 : 1000, kEpoch);
-    while (!search.Run(1000)) {
-    }
+    while (!search.Run(1000)) {}
     EXPECT_TRUE(search.notFound());
     EXPECT_FALSE(search.rangeEnded());
     EXPECT_TRUE(next ? search.day() > search.limitDay() : search.day() < search.limitDay());
@@ -129,9 +136,11 @@ TEST(MultipleSearch, LimitsOfOneTenHundredAndThousandYears) {
   // A day found by a year jump counts beyond the limit; the admitted range does not.
   bool notFound = true;
   const ElementAnimalRows woodRatYear = Rows({kNoE, kNoE, kWood}, {kNoA, kNoA, kRat});
-  EXPECT_EQ(SearchMultipleElementAnimal(r, woodRatYear, start, true, 1, kEpoch, notFound), JdnOfCeDate(2044, 1, 30));
+  EXPECT_EQ(SearchMultipleElementAnimal(r, woodRatYear, start, true, 1, kEpoch, notFound),
+            JdnOfCeDate(2044, 1, 30));
   EXPECT_FALSE(notFound);
-  EXPECT_EQ(SearchMultipleElementAnimal(r, woodRatYear, start, false, 1, kEpoch, notFound), JdnOfCeDate(1985, 2, 19));
+  EXPECT_EQ(SearchMultipleElementAnimal(r, woodRatYear, start, false, 1, kEpoch, notFound),
+            JdnOfCeDate(1985, 2, 19));
   bool rangeEnded = false;
   SearchMultipleElementAnimal(r, never, JdnOfCeDate(2900, 1, 1), true, 1000, kEpoch, notFound, &rangeEnded);
   EXPECT_TRUE(notFound && rangeEnded);
@@ -139,8 +148,8 @@ TEST(MultipleSearch, LimitsOfOneTenHundredAndThousandYears) {
 
 TEST(MultipleSearch, ProgressTextEveryTwentyPasses) {
   Reckoner r;
-  MultipleElementAnimalSearch search(r, Rows({kNoE, kFire, kNoE}, {kNoA, kRat, kNoA}), JdnOfCeDate(2024, 1, 1), true,
-                                     100, kEpoch);
+  MultipleElementAnimalSearch search(r, Rows({kNoE, kFire, kNoE}, {kNoA, kRat, kNoA}),
+                                     JdnOfCeDate(2024, 1, 1), true, 100, kEpoch);
   search.Run(1);
   EXPECT_EQ(search.progressText(), "Searching ...    79-40-11-21 CHL   2024-01-02 CE");
 }

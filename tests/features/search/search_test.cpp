@@ -38,7 +38,12 @@ TEST(EventSearch, MoonPhasesFromAndNearTheirOwnInstant) {
   const int32_t n = s.eph().LunationAt(Noon(2024, 6, 1));
   const double full = s.eph().SyzygyUt(n, 2);
   const double firstQuarter = s.eph().SyzygyUt(n, 1);
-  struct Case { int target; bool next; double from; double expected; };
+  struct Case {
+    int target;
+    bool next;
+    double from;
+    double expected;
+  };
   const Case cases[] = {
       {kTargetFullMoon, true, full, s.eph().SyzygyUt(n + 1, 2)},
       {kTargetFullMoon, false, full, s.eph().SyzygyUt(n - 1, 2)},
@@ -64,22 +69,25 @@ TEST(EventSearch, MoonPhasesFromAndNearTheirOwnInstant) {
 // next 2024-02-10 and the one before 2022-02-01.
 TEST(EventSearch, LunarNewYearFromItsOwnDayAndFromALeapMonth) {
   Searcher s;
-  struct Case { double from; bool next; double expected; };
+  struct Case {
+    double from;
+    bool next;
+    double expected;
+  };
   const Case cases[] = {
-      {Noon(2023, 1, 22), false, Noon(2022, 2, 1)},
-      {Noon(2023, 1, 23), false, Noon(2023, 1, 22)},
-      {Noon(2023, 1, 22), true, Noon(2024, 2, 10)},
-      {Noon(2023, 3, 1), false, Noon(2023, 1, 22)},   // month 2
-      {Noon(2023, 3, 22), false, Noon(2023, 1, 22)},  // 2*-01
-      {Noon(2023, 3, 22), true, Noon(2024, 2, 10)},
-      {Noon(2023, 4, 10), true, Noon(2024, 2, 10)},
+      {Noon(2023, 1, 22), false, Noon(2022, 2, 1)},  {Noon(2023, 1, 23), false, Noon(2023, 1, 22)},
+      {Noon(2023, 1, 22), true, Noon(2024, 2, 10)},  {Noon(2023, 3, 1), false, Noon(2023, 1, 22)},  // month 2
+      {Noon(2023, 3, 22), false, Noon(2023, 1, 22)},                                                // 2*-01
+      {Noon(2023, 3, 22), true, Noon(2024, 2, 10)},  {Noon(2023, 4, 10), true, Noon(2024, 2, 10)},
   };
   for (const Case& c : cases) EXPECT_EQ(s.Find(kTargetLunarNewYear, c.next, c.from), c.expected) << c.from;
 }
 
 TEST(EventSearch, SolsticesAndTermsAreSkippedFromTheirOwnInstant) {
   Searcher s;
-  auto solstice = [&](int year) { return AjdFromCjdc(s.eph().DecemberSolsticeCjdc(year, kLongitude), kLongitude); };
+  auto solstice = [&](int year) {
+    return AjdFromCjdc(s.eph().DecemberSolsticeCjdc(year, kLongitude), kLongitude);
+  };
   EXPECT_EQ(s.Find(kTargetWinterSolstice, true, solstice(2023)), solstice(2024));
   EXPECT_EQ(s.Find(kTargetWinterSolstice, false, solstice(2023)), solstice(2022));
   EXPECT_EQ(s.Find(kTargetWinterSolstice, false, solstice(2023) + 2 * kSecond), solstice(2023));
@@ -87,7 +95,8 @@ TEST(EventSearch, SolsticesAndTermsAreSkippedFromTheirOwnInstant) {
   const double june = AjdFromCjdc(s.eph().JuneSolsticeCjdc(2024, kLongitude), kLongitude);
   EXPECT_EQ(s.Find(kTargetVernalEquinox, true, solstice(2023)), march);
   EXPECT_EQ(s.Find(kTargetSolsticeOrEquinox, true, march), june);
-  EXPECT_EQ(s.Find(kTargetSummerSolstice, false, march), AjdFromCjdc(s.eph().JuneSolsticeCjdc(2023, kLongitude), kLongitude));
+  EXPECT_EQ(s.Find(kTargetSummerSolstice, false, march),
+            AjdFromCjdc(s.eph().JuneSolsticeCjdc(2023, kLongitude), kLongitude));
 }
 
 // Only the instant a search starts from is passed over: half a second before or after a term (at
@@ -97,7 +106,8 @@ TEST(EventSearch, TermsHalfASecondAwayAreFound) {
   for (int year : {2024, -2000, 2900}) {
     for (int i : {24, 25, 47}) {
       s.reckoner.BuildYearTables(Day(year, 6, 1));
-      const double term = AjdFromCjdc(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc, kLongitude);
+      const double term =
+          AjdFromCjdc(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc, kLongitude);
       EXPECT_EQ(s.Find(kTargetSolarTerm, true, term - 0.5 * kSecond), term) << year << " entry " << i;
       EXPECT_EQ(s.Find(kTargetSolarTerm, false, term + 0.5 * kSecond), term) << year << " entry " << i;
     }
@@ -194,14 +204,17 @@ TEST(EventSearch, ElementAnimalDaysMonthsAndYearsNeverTheCurrentOne) {
   s.rules.SetSearchTarget(kTargetElementAnimalDay);
   for (int32_t start = Day(2024, 1, 1); start < Day(2024, 1, 1) + 130; start += 13) {
     const int p = DayPosition(start);
-    struct Choice { int element, animal, maxDays; };
+    struct Choice {
+      int element, animal, maxDays;
+    };
     for (const Choice c : {Choice{kNoElementEntry, AnimalOfPosition(p), 12},
                            Choice{ElementOfPosition(p), AnimalOfPosition(p), 60},
                            Choice{(ElementOfPosition(p) + 2) % 5, kNoAnimalEntry, 10}}) {
       s.rules.entry().element = c.element;
       s.rules.entry().animal = c.animal;
       for (bool next : {true, false}) {
-        const std::optional<double> found = s.Find(kTargetElementAnimalDay, next, NoonOfDay(start, kLongitude));
+        const std::optional<double> found =
+            s.Find(kTargetElementAnimalDay, next, NoonOfDay(start, kLongitude));
         ASSERT_TRUE(found);
         const int32_t day = JdnOf(CjdcFromAjd(*found, kLongitude));
         const int distance = next ? day - start : start - day;
@@ -263,7 +276,8 @@ TEST(EventSearch, FailuresSayWhyAndLeaveTheInstant) {
   s.rules.entry().date = "2020-05-05 CE";
   const SearchResult failed = s.search.Search();
   EXPECT_EQ(failed.outcome, SearchOutcome::kFailed);
-  EXPECT_EQ(failed.refusal, (Refusal{"Error", "You must specify an element, an animal or both.", MessageIcon::kWarning}));
+  EXPECT_EQ(failed.refusal,
+            (Refusal{"Error", "You must specify an element, an animal or both.", MessageIcon::kWarning}));
   EXPECT_EQ(s.rules.currentAjd(), AjdFromCjdl(Day(2020, 5, 5) + 0.5));
   s.rules.entry().date = "2020-02-30 CE";
   const SearchResult refused = s.search.Search();
@@ -271,7 +285,6 @@ TEST(EventSearch, FailuresSayWhyAndLeaveTheInstant) {
   ASSERT_TRUE(refused.refusal);
   EXPECT_EQ(refused.refusal->text, s.Message());
 }
-
 
 TEST(EventSearch, CommandShowsTheFoundInstantWithItsRows) {
   Searcher s;

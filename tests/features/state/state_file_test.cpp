@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "core/chinese/Reckoner.h"
-#include "tests/support/TestDoubles.h"
 #include "features/session/MainRules.h"
 #include "features/state/SavedState.h"
 #include "features/tables/Limits.h"
 #include "tests/support/Lines.h"
+#include "tests/support/TestDoubles.h"
 
 namespace mirvo {
 namespace {
@@ -54,7 +54,7 @@ TEST(StateFile, LinesAndRoundTrip) {
   for (const std::string& line : lines) EXPECT_EQ(line.back(), '\r');
   EXPECT_EQ(lines[0], "2456965.6666666665\r");
   EXPECT_EQ(lines[1], "8\r");
-  EXPECT_EQ(lines[2], "0\r");   // back
+  EXPECT_EQ(lines[2], "0\r");  // back
   EXPECT_EQ(lines[9], "-2636\r");
   EXPECT_EQ(lines[10], "0\r");  // not expanded
   EXPECT_EQ(lines[12], "1\r");  // view the log after adding
@@ -81,10 +81,13 @@ TEST(StateFile, ShortFilesRestoreTheirLines) {
     std::function<bool(const StateRecord&)> restored, untouched;
   };
   const Case cases[] = {
-      {1, [](auto& s) { return s.ajd == 2456965.6666666665; }, [&](auto& s) { return s.calendar == before.calendar; }},
-      {10, [](auto& s) { return s.settings.epoch == Epoch::kYounger; }, [&](auto& s) { return s.log == before.log; }},
+      {1, [](auto& s) { return s.ajd == 2456965.6666666665; },
+       [&](auto& s) { return s.calendar == before.calendar; }},
+      {10, [](auto& s) { return s.settings.epoch == Epoch::kYounger; },
+       [&](auto& s) { return s.log == before.log; }},
       {23, [&](auto& s) { return s.log == saved.log; }, [](auto& s) { return s.settings.showVmc; }},
-      {40, [](auto& s) { return s.settings.zoneLabels[13] == "L13" && s.settings.zoneLabels[0] == "Zone one"; },
+      {40,
+       [](auto& s) { return s.settings.zoneLabels[13] == "L13" && s.settings.zoneLabels[0] == "Zone one"; },
        [](auto& s) { return s.settings.zoneLabels[45] == "L45"; }},
       {78, [](auto& s) { return s.settings.multipleAnimal[1] == 1; },
        [](auto& s) { return s.settings.multipleAnimal[2] == kNoAnimalEntry; }},
@@ -104,9 +107,8 @@ TEST(StateFile, ValuesThatDoNotFitEndTheRead) {
     size_t line;
     const char* value;
   } cases[] = {
-      {2, "9"}, {2, "-1"}, {3, "yes"}, {6, "16"}, {6, "6.5"},
-      {7, "22"}, {8, "4"}, {9, "2"}, {10, "99999"}, {11, "2"}, {11, "\"x\""}, {25, "-1"}, {73, "46"},
-      {74, "6"}, {75, "13"}, {79, "\"\""},
+      {2, "9"},      {2, "-1"}, {3, "yes"},    {6, "16"},  {6, "6.5"}, {7, "22"}, {8, "4"},   {9, "2"},
+      {10, "99999"}, {11, "2"}, {11, "\"x\""}, {25, "-1"}, {73, "46"}, {74, "6"}, {75, "13"}, {79, "\"\""},
   };
   for (const auto& c : cases) {
     auto damaged = lines;
@@ -132,11 +134,20 @@ TEST(StateFile, AnInstantBeyondReachLeavesTheOtherLinesRead) {
   const StateRecord saved = Unusual();
   auto lines = Lines(StateFileText(saved));
   constexpr double kGiven = 2460000.5;
-  const std::pair<const char*, double> cases[] = {
-      {"2816788.1", 2816788.1}, {"625332.9", 625332.9}, {"2853313", kMaxReachableAjd},
-      {"588808", kMinReachableAjd}, {"2853313.01", kGiven}, {"588807.99", kGiven}, {"NaN", kGiven},
-      {"nan", kGiven}, {"inf", kGiven}, {"1e300", kGiven}, {"-5e9", kGiven}, {"2,456,965.5", kGiven},
-      {"day", kGiven}, {"", kGiven}};
+  const std::pair<const char*, double> cases[] = {{"2816788.1", 2816788.1},
+                                                  {"625332.9", 625332.9},
+                                                  {"2853313", kMaxReachableAjd},
+                                                  {"588808", kMinReachableAjd},
+                                                  {"2853313.01", kGiven},
+                                                  {"588807.99", kGiven},
+                                                  {"NaN", kGiven},
+                                                  {"nan", kGiven},
+                                                  {"inf", kGiven},
+                                                  {"1e300", kGiven},
+                                                  {"-5e9", kGiven},
+                                                  {"2,456,965.5", kGiven},
+                                                  {"day", kGiven},
+                                                  {"", kGiven}};
   for (const auto& [value, expected] : cases) {
     lines[0] = std::string(value) + "\r";
     StateRecord read;
@@ -171,7 +182,8 @@ TEST(StateFile, RubbishIsNotRead) {
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
   const std::string huge(10 << 20, '7');
-  for (const std::string& text : {std::string(), binary, huge, std::string("\r\n\r\n"), std::string(79, '\n')}) {
+  for (const std::string& text :
+       {std::string(), binary, huge, std::string("\r\n\r\n"), std::string(79, '\n')}) {
     StateRecord read;
     EXPECT_FALSE(ReadStateText(text, read));
     EXPECT_EQ(read, StateRecord{});

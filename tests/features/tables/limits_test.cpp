@@ -10,7 +10,12 @@ namespace mirvo {
 namespace {
 
 TEST(StepLimits, CyclesAndYearsAtTheEndsOfTheRange) {
-  struct Case { bool cycle; int32_t value; bool forward; const char* message; };
+  struct Case {
+    bool cycle;
+    int32_t value;
+    bool forward;
+    const char* message;
+  };
   const Case cases[] = {
       {true, 96, true, "Latest admissible date reached."},
       {true, 95, true, ""},
@@ -23,15 +28,24 @@ TEST(StepLimits, CyclesAndYearsAtTheEndsOfTheRange) {
       {false, -3000, true, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ((c.cycle ? CycleLimitMessage(c.value, c.forward) : YearLimitMessage(c.value, c.forward)).value_or(""),
-              c.message) << c.value << (c.forward ? " forward" : " back");
+    EXPECT_EQ(
+        (c.cycle ? CycleLimitMessage(c.value, c.forward) : YearLimitMessage(c.value, c.forward)).value_or(""),
+        c.message)
+        << c.value << (c.forward ? " forward" : " back");
   }
   EXPECT_EQ(InabilityMessage(true, "lunar month"), "Unable to add a lunar month.");
   EXPECT_EQ(InabilityMessage(false, "60-year cycle (CHS)"), "Unable to subtract a 60-year cycle (CHS).");
 }
 
 TEST(AdoptTypedDate, ReplacesTheInstantOnlyByATypedDateInRange) {
-  struct Case { const char* date; const char* time; double start; bool adopted; double after; const char* message; };
+  struct Case {
+    const char* date;
+    const char* time;
+    double start;
+    bool adopted;
+    double after;
+    const char* message;
+  };
   const Case cases[] = {
       {"", "", 2451000.25, true, 2451000.25, ""},
       {"  2000-01-01 CE ", "12:00", 2451000.25, true, 2451545.0, ""},

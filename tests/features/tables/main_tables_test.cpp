@@ -7,9 +7,8 @@ namespace {
 
 TEST(MainTables, CalendarCodesSearchTheFirstRowFirst) {
   const std::pair<const char*, int> cases[] = {
-      {"CE", 0},  {"JC", 1},    {"CHL", 2},    {"CHS", 3},    {"AJD", 4},  {"CJDC", 5},
-      {"CJDL", 6}, {"VMC", 7},  {"VMCGMT", 7}, {"VMCCCT", 8}, {"XYZ", -1}, {"ce", -1},
-      {"", -1},   {"VMCICT", -1}};
+      {"CE", 0},  {"JC", 1},     {"CHL", 2},    {"CHS", 3},  {"AJD", 4}, {"CJDC", 5}, {"CJDL", 6},
+      {"VMC", 7}, {"VMCGMT", 7}, {"VMCCCT", 8}, {"XYZ", -1}, {"ce", -1}, {"", -1},    {"VMCICT", -1}};
   for (const auto& [code, index] : cases) EXPECT_EQ(GetCalendar(code), index) << code;
   for (int i = 0; i <= 8; ++i) EXPECT_EQ(GetCalendar(CalendarCodeOf(i)), i) << i;
   EXPECT_EQ(CalendarCodeOf(-1), "");
@@ -37,7 +36,8 @@ TEST(MainTables, CountriesFixMeridianNamesAndColours) {
   EXPECT_EQ(CountryFromStoredText("0"), kVietnam);
   EXPECT_EQ(CountryFromStoredText("2"), kJapan);
   EXPECT_EQ(CountryFromStoredText("3"), kKorea);
-  for (const char* bad : {"", "4", " 0", "00", "-1", "Japan"}) EXPECT_EQ(CountryFromStoredText(bad), kChina) << bad;
+  for (const char* bad : {"", "4", " 0", "00", "-1", "Japan"})
+    EXPECT_EQ(CountryFromStoredText(bad), kChina) << bad;
 }
 
 TEST(MainTables, ListsAndDefaults) {
@@ -91,7 +91,11 @@ TEST(MainTables, SearchTargets) {
 }
 
 TEST(MainTables, TargetAnimalWordsFollowTheCountry) {
-  struct Case { const char* text; Country country; const char* expected; };
+  struct Case {
+    const char* text;
+    Country country;
+    const char* expected;
+  };
   const Case cases[] = {
       {"water-rabbit (gui-mao) day", kVietnam, "water-cat (gui-mao) day"},
       {"-sheep (-wei) year", kVietnam, "-goat (-wei) year"},

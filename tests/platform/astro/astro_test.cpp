@@ -226,8 +226,8 @@ TEST(AstroAccuracy, NewMoonsFallOnThePublishedCivilDayAt120East) {
     if (margin < twoSigma) {
       ++uncertain;
       EXPECT_LE(std::abs(got - want), 1) << what;
-      std::printf("  %-22s new moon %5.1f s from midnight, two sigma %5.1f s: %s\n", what.c_str(),
-                  margin, twoSigma, got == want ? "as the reference" : "a day off the reference");
+      std::printf("  %-22s new moon %5.1f s from midnight, two sigma %5.1f s: %s\n", what.c_str(), margin,
+                  twoSigma, got == want ? "as the reference" : "a day off the reference");
     } else {
       EXPECT_EQ(got, want) << what;
     }
@@ -308,8 +308,8 @@ TEST(AstroSolarTerms, AcrossTheZeroOfLongitudeAndFarFromJ2000) {
     double lon1;
     double jdNear;
   };
-  for (const Case& c : {Case{270, 2460665.0}, Case{315, 2460710.0}, Case{270, 626000.0},
-                        Case{270, 2816000.0}}) {
+  for (const Case& c :
+       {Case{270, 2460665.0}, Case{315, 2460710.0}, Case{270, 626000.0}, Case{270, 2816000.0}}) {
     const double t1 = solar_term_near(c.lon1, c.jdNear);
     double six[6];
     solar_terms_true_sun(t1, t1 + 91.0, six);

@@ -78,13 +78,14 @@ TEST(DeltaT, TheYearsAfterTheSeriesStayNearTheObservedLevel) {
 // 0.001 s; the table of HM Nautical Almanac Office from it, printed to 10 s; and before -720 the
 // values that office extrapolates, printed to 0.1 h with their stated error.
 TEST(DeltaT, PublishedValuesAtTheirEpochs) {
-  struct Case { double year, seconds, tolerance; };
+  struct Case {
+    double year, seconds, tolerance;
+  };
   const Case spline[] = {
-      {-720, 20371.848, 0.001}, {-100, 11557.668, 0.001}, {400, 6535.116, 0.001},
-      {1000, 1650.393, 0.001},  {1600, 109.127, 0.001},   {1800, 18.367, 0.001},
-      {1900, -1.977, 0.001},    {1950, 28.932, 0.001},
-      {-700, 20050, 5},         {-600, 18470, 5},         {-100, 11560, 5},
-      {1000, 1650, 5},          {1600, 110, 5},
+      {-720, 20371.848, 0.001}, {-100, 11557.668, 0.001}, {400, 6535.116, 0.001}, {1000, 1650.393, 0.001},
+      {1600, 109.127, 0.001},   {1800, 18.367, 0.001},    {1900, -1.977, 0.001},  {1950, 28.932, 0.001},
+      {-700, 20050, 5},         {-600, 18470, 5},         {-100, 11560, 5},       {1000, 1650, 5},
+      {1600, 110, 5},
   };
   for (const Case& c : spline) EXPECT_NEAR(DeltaTSeconds(c.year), c.seconds, c.tolerance) << c.year;
   const Case hours[] = {{-2000, 12.8, 0.3}, {-1600, 10.2, 0.2}, {-1200, 8.1, 0.2},
@@ -102,8 +103,8 @@ TEST(DeltaT, ContinuousInValueAndRate) {
     const double x = q / 4.0;
     const double left = DeltaTSeconds(x - e), right = DeltaTSeconds(x + e);
     ASSERT_NEAR(left, right, 2e-3) << x;
-    const bool corner = x > DeltaTFirstObservedYear() + 0.5 && x < DeltaTLastObservedYear() + 0.5 &&
-                        x - std::floor(x) == 0.5;
+    const bool corner =
+        x > DeltaTFirstObservedYear() + 0.5 && x < DeltaTLastObservedYear() + 0.5 && x - std::floor(x) == 0.5;
     if (corner) continue;
     const double leftRate = (left - DeltaTSeconds(x - e - d)) / d;
     const double rightRate = (DeltaTSeconds(x + e + d) - right) / d;
@@ -134,9 +135,12 @@ TEST(DeltaT, WholeYearsInMinutes) {
 }
 
 TEST(DeltaTUncertainty, ByEraAndGrowingAwayFromTheObservations) {
-  struct Case { int year; double low, high; };
+  struct Case {
+    int year;
+    double low, high;
+  };
   const Case cases[] = {
-      {-3000, 1500, 2000}, {-1000, 360, 720}, {0, 80, 100}, {1000, 10, 20}, {1700, 2, 5},
+      {-3000, 1500, 2000}, {-1000, 360, 720}, {0, 80, 100}, {1000, 10, 20},  {1700, 2, 5},
       {1900, 0.05, 1},     {2000, 0.03, 0.5}, {2030, 1, 5}, {2100, 20, 100},
   };
   for (const Case& c : cases) {

@@ -50,9 +50,9 @@ TEST(TrigSeries, RatesOfTheEphemerisSeriesMatchTheirValues) {
     const ArgumentTree* tree;
     const TrigSeries* series;
   };
-  for (const Case& c : {Case{&series::kElpTree, &series::kElpLongitude},
-                        Case{&series::kVsopEarthTree, &series::kVsopEarthL},
-                        Case{&series::kVsopEarthTree, &series::kVsopEarthR}}) {
+  for (const Case& c :
+       {Case{&series::kElpTree, &series::kElpLongitude}, Case{&series::kVsopEarthTree, &series::kVsopEarthL},
+        Case{&series::kVsopEarthTree, &series::kVsopEarthR}}) {
     TreeArguments args(*c.tree);
     const auto value = [&](double t) {
       args.Evaluate(t);

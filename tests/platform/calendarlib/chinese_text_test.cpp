@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <random>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "platform/calendarlib/ChineseDateText.h"
@@ -14,9 +14,8 @@ namespace {
 // the calendar code's own formula.
 int TestResolver(std::string_view element, std::string_view animal) {
   static constexpr std::string_view kElements[] = {"wood", "fire", "earth", "metal", "water"};
-  static constexpr std::string_view kAnimals[] = {"rat",   "ox",     "tiger", "rabbit",
-                                                  "dragon", "snake", "horse", "sheep",
-                                                  "monkey", "rooster", "dog", "pig"};
+  static constexpr std::string_view kAnimals[] = {"rat",   "ox",    "tiger",  "rabbit",  "dragon", "snake",
+                                                  "horse", "sheep", "monkey", "rooster", "dog",    "pig"};
   int e = -1;
   int a = -1;
   for (int i = 0; i < 5; ++i) {
@@ -32,7 +31,14 @@ int TestResolver(std::string_view element, std::string_view animal) {
   return -1;
 }
 
-struct Lunar { const char* text; int32_t cycle; int32_t position; int32_t month; int32_t leap; int32_t day; };
+struct Lunar {
+  const char* text;
+  int32_t cycle;
+  int32_t position;
+  int32_t month;
+  int32_t leap;
+  int32_t day;
+};
 
 TEST(ChineseDateText, LunarTextsThatAreDates) {
   const Lunar cases[] = {
@@ -75,26 +81,72 @@ TEST(ChineseDateText, LunarTextsThatAreDates) {
 
 TEST(ChineseDateText, LunarTextsThatAreNotDates) {
   const std::string cases[] = {
-      "", " ", "CHL", "79", "79-31", "79-31-9", "79-31-9-", "79-31-9*", "79-31--12", "--79-31-9-12",
+      "",
+      " ",
+      "CHL",
+      "79",
+      "79-31",
+      "79-31-9",
+      "79-31-9-",
+      "79-31-9*",
+      "79-31--12",
+      "--79-31-9-12",
       // numbers out of the field ranges
-      "79-0-1-1", "79-61-1-1", "79-31-0-1", "79-31-13-1", "79-31-1-0", "79-31-1-32", "100000-1-1-1",
+      "79-0-1-1",
+      "79-61-1-1",
+      "79-31-0-1",
+      "79-31-13-1",
+      "79-31-1-0",
+      "79-31-1-32",
+      "100000-1-1-1",
       "-100000-1-1-1",
       // numbers too long for any field, including ones that would wrap around in 32 bits
-      "99999999999-1-1-1", "1-99999999999-1-1", "1-1-1-4294967297", "1-1-4294967297-1",
+      "99999999999-1-1-1",
+      "1-99999999999-1-1",
+      "1-1-1-4294967297",
+      "1-1-4294967297-1",
       // stars
-      "79-31-9**-12", "79-31-*9-12", "79-31-9*-12*", "79-31*-9-12",
+      "79-31-9**-12",
+      "79-31-*9-12",
+      "79-31-9*-12*",
+      "79-31*-9-12",
       // trailing junk and wrong codes
-      "79-31-9-12x", "79-31-9-12 x", "79-31-9-12 CHS", "79-31-9-12 CHLX", "79-31-9-12-1",
-      "79-31-9-12 CH", "79-31-9-12 10:32 CCT",
+      "79-31-9-12x",
+      "79-31-9-12 x",
+      "79-31-9-12 CHS",
+      "79-31-9-12 CHLX",
+      "79-31-9-12-1",
+      "79-31-9-12 CH",
+      "79-31-9-12 10:32 CCT",
       // other signs and separators
-      "+79-31-9-12", "79.0-31-9-12", "79-31-9-1 2", "79 - 31 - 9 - 12", "79/31/9/12", "79-31-9-12.5",
+      "+79-31-9-12",
+      "79.0-31-9-12",
+      "79-31-9-1 2",
+      "79 - 31 - 9 - 12",
+      "79/31/9/12",
+      "79-31-9-12.5",
       // control characters anywhere, even after the code
-      "79-31-9-12\n", "\t79-31-9-12", "79-31-9-12 CHL\r\n", std::string("79-31-9-12\0 CHL", 15),
-      std::string("79-31\0-9-12", 11), "79-31-9-12 CHL 10:32\x7f",
+      "79-31-9-12\n",
+      "\t79-31-9-12",
+      "79-31-9-12 CHL\r\n",
+      std::string("79-31-9-12\0 CHL", 15),
+      std::string("79-31\0-9-12", 11),
+      "79-31-9-12 CHL 10:32\x7f",
       // the "?" form without a usable name
-      "70-?-12-30", "70-?-12-30 CHL", "70-?-12-30 -", "70-?-12-30 fire-", "70-?-12-30 -dog",
-      "70-?-12-30 fire-dog-x", "70-?-12-30 fire-cat", "70-?-12-30 fire dog", "70-?-12-30 fire-dog extra",
-      "70-?-12-30 CHL fire-dog CHL", "70-?" "?-12-30 fire-dog", "70-?1-12-30 fire-dog", "70-?-12-30 FIRE-DOG",
+      "70-?-12-30",
+      "70-?-12-30 CHL",
+      "70-?-12-30 -",
+      "70-?-12-30 fire-",
+      "70-?-12-30 -dog",
+      "70-?-12-30 fire-dog-x",
+      "70-?-12-30 fire-cat",
+      "70-?-12-30 fire dog",
+      "70-?-12-30 fire-dog extra",
+      "70-?-12-30 CHL fire-dog CHL",
+      "70-?"
+      "?-12-30 fire-dog",
+      "70-?1-12-30 fire-dog",
+      "70-?-12-30 FIRE-DOG",
       "?-1-12-30 fire-dog",
   };
   for (const auto& text : cases) {
@@ -142,16 +194,24 @@ TEST(ChineseDateText, UnknownPositionGoesThroughTheCallersNames) {
   }
   // A numeric position never consults the resolver.
   bool called = false;
-  EXPECT_TRUE(chl_datestr_to_chldate("70-5-12-30 CHL fire-dog", date, [&](std::string_view, std::string_view) {
-    called = true;
-    return 1;
-  }));
+  EXPECT_TRUE(
+      chl_datestr_to_chldate("70-5-12-30 CHL fire-dog", date, [&](std::string_view, std::string_view) {
+        called = true;
+        return 1;
+      }));
   EXPECT_FALSE(called);
   EXPECT_EQ(date.position, 5);
 }
 
 TEST(ChineseDateText, SolarTexts) {
-  struct Case { const char* text; bool valid; int32_t cycle; int32_t position; int32_t term; int32_t day; };
+  struct Case {
+    const char* text;
+    bool valid;
+    int32_t cycle;
+    int32_t position;
+    int32_t term;
+    int32_t day;
+  };
   const Case cases[] = {
       {"78-41-04-01 CHS", true, 78, 41, 4, 1},
       {"78-41-04-01 CHS (J1) 10:32", true, 78, 41, 4, 1},  // a displayed first day of a term
@@ -212,9 +272,13 @@ TEST(ChineseDateText, HostileTextsAreRejectedOrInRange) {
       const size_t at = text.empty() ? 0 : random() % text.size();
       const char c = alphabet[random() % alphabet.size()];
       switch (random() % 3) {
-        case 0: if (!text.empty()) text[at] = c; break;
+        case 0:
+          if (!text.empty()) text[at] = c;
+          break;
         case 1: text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), c); break;
-        default: if (!text.empty()) text.erase(at, 1); break;
+        default:
+          if (!text.empty()) text.erase(at, 1);
+          break;
       }
     }
     ChlDate lunar;

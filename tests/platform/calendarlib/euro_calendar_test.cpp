@@ -10,9 +10,7 @@
 namespace mirvo {
 namespace {
 
-CalendarDate Date(int32_t y, int32_t m, int32_t d, char letter) {
-  return MakeCalendarDate(y, m, d, letter);
-}
+CalendarDate Date(int32_t y, int32_t m, int32_t d, char letter) { return MakeCalendarDate(y, m, d, letter); }
 
 CalendarDate FromJdn(int32_t jdn, char letter) {
   CalendarDate date;
@@ -42,9 +40,8 @@ void CheckWholeRange(char letter) {
         const int32_t got = euro_date_to_jdn(date);
         const CalendarDate back = FromJdn(jdn, letter);
         if (got != jdn || date.jdn != jdn || back.year != y || back.month != m || back.day != d) {
-          ADD_FAILURE() << letter << " " << y << "-" << m << "-" << d << ": jdn " << got
-                        << " expected " << jdn << ", back " << back.year << "-" << back.month
-                        << "-" << back.day;
+          ADD_FAILURE() << letter << " " << y << "-" << m << "-" << d << ": jdn " << got << " expected "
+                        << jdn << ", back " << back.year << "-" << back.month << "-" << back.day;
           ++failures;
         }
       }
@@ -67,21 +64,25 @@ TEST(EuroCalendarExhaustive, ConsecutiveDaysHaveConsecutiveWeekdays) {
 }
 
 TEST(EuroCalendar, FixedPoints) {
-  struct Case { int32_t jdn; int32_t y, m, d; char letter; };
+  struct Case {
+    int32_t jdn;
+    int32_t y, m, d;
+    char letter;
+  };
   const Case cases[] = {
-      {0, -4712, 1, 1, 'J'},          // start of the Julian day count
-      {2299161, 1582, 10, 15, 'G'},   // first day of the Gregorian reform …
-      {2299161, 1582, 10, 5, 'J'},    // … which was 5 October in the old style
+      {0, -4712, 1, 1, 'J'},         // start of the Julian day count
+      {2299161, 1582, 10, 15, 'G'},  // first day of the Gregorian reform …
+      {2299161, 1582, 10, 5, 'J'},   // … which was 5 October in the old style
       {2299160, 1582, 10, 4, 'J'},
       {2451545, 2000, 1, 1, 'G'},
-      {625333, -3000, 1, 1, 'G'},     // ends of the admitted range of the instant
+      {625333, -3000, 1, 1, 'G'},  // ends of the admitted range of the instant
       {2816788, 3000, 1, 1, 'G'},
       {1721426, 1, 1, 1, 'G'},
       {1721424, 1, 1, 1, 'J'},
-      {1721060, 0, 1, 1, 'G'},        // year 0 (1 BC) is a leap year in both calendars
+      {1721060, 0, 1, 1, 'G'},  // year 0 (1 BC) is a leap year in both calendars
       {1721058, 0, 1, 1, 'J'},
       {1721118, 0, 3, 1, 'J'},
-      {-1, -4713, 12, 31, 'J'},       // negative day numbers work too
+      {-1, -4713, 12, 31, 'J'},  // negative day numbers work too
   };
   for (const auto& c : cases) {
     CalendarDate date = Date(c.y, c.m, c.d, c.letter);
@@ -116,15 +117,29 @@ TEST(EuroCalendar, ExtremeDayNumbersConvertWithoutOverflow) {
 }
 
 TEST(EuroCalendar, StrToDateStatuses) {
-  struct Case { const char* text; char letter; int status; };
+  struct Case {
+    const char* text;
+    char letter;
+    int status;
+  };
   const Case cases[] = {
-      {"2023-02-28", 'G', 0},   {"2024-02-29", 'G', 0},    {"1900-02-29", 'J', 0},
-      {"-44-03-15", 'J', 0},    {"2023-02-29", 'G', -5},   {"1900-02-29", 'G', -5},
-      {"2023-13-01", 'G', -5},  {"2023-00-10", 'G', -5},   {"2023-04-31", 'G', -5},
-      {"2023-01-00", 'G', -5},  {"1-13-30", 'R', 0},       {"1-14-1", 'R', -5},
+      {"2023-02-28", 'G', 0},
+      {"2024-02-29", 'G', 0},
+      {"1900-02-29", 'J', 0},
+      {"-44-03-15", 'J', 0},
+      {"2023-02-29", 'G', -5},
+      {"1900-02-29", 'G', -5},
+      {"2023-13-01", 'G', -5},
+      {"2023-00-10", 'G', -5},
+      {"2023-04-31", 'G', -5},
+      {"2023-01-00", 'G', -5},
+      {"1-13-30", 'R', 0},
+      {"1-14-1", 'R', -5},
       {"1-1-31", 'R', -5},
       // Years whose day number does not fit 32 bits are refused, not wrapped around.
-      {"5000000-1-1", 'G', 0},  {"-5000000-1-1", 'J', 0},  {"9000000-1-1", 'G', -5},
+      {"5000000-1-1", 'G', 0},
+      {"-5000000-1-1", 'J', 0},
+      {"9000000-1-1", 'G', -5},
       {"-9000000-1-1", 'J', -5},
   };
   for (const auto& c : cases) {
@@ -138,9 +153,24 @@ TEST(EuroCalendar, StrToDateStatuses) {
 }
 
 TEST(EuroCalendar, StrToDateRefusesNonDatesAndLeavesTheRecordAlone) {
-  const char* texts[] = {"", "-", "--", "---", "2023", "2023-1", "2023-1-", "-2023--1-1",
-                         "--2023-1-1", "+2023-1-1", "2023-+1-1", "2023-1-1-", "2023-1-1 ",
-                         "99999999999-1-1", "1-99999999999-1", "2023/1/1", "a-b-c", "2023-1-1x"};
+  const char* texts[] = {"",
+                         "-",
+                         "--",
+                         "---",
+                         "2023",
+                         "2023-1",
+                         "2023-1-",
+                         "-2023--1-1",
+                         "--2023-1-1",
+                         "+2023-1-1",
+                         "2023-+1-1",
+                         "2023-1-1-",
+                         "2023-1-1 ",
+                         "99999999999-1-1",
+                         "1-99999999999-1",
+                         "2023/1/1",
+                         "a-b-c",
+                         "2023-1-1x"};
   for (const char* t : texts) {
     std::string text = t;
     CalendarDate date = Date(7, 8, 9, 'J');
@@ -176,7 +206,10 @@ TEST(EuroCalendar, TimezoneIsWithinTheWorldsOffsets) {
 TEST(EuroCalendar, TimezoneIsStandardTimeInEverySeason) {
   const char* saved = std::getenv("TZ");
   const std::string previous = saved ? saved : "";
-  struct Case { const char* zone; int32_t west; };
+  struct Case {
+    const char* zone;
+    int32_t west;
+  };
   const Case cases[] = {
       {"Australia/Lord_Howe", -(10 * 3600 + 1800)},  // +10:30, +11:00 in the southern summer
       {"Australia/Sydney", -10 * 3600},
@@ -191,8 +224,10 @@ TEST(EuroCalendar, TimezoneIsStandardTimeInEverySeason) {
     tzset();
     EXPECT_EQ(get_timezone(), c.west) << c.zone;
   }
-  if (saved) setenv("TZ", previous.c_str(), 1);
-  else unsetenv("TZ");
+  if (saved)
+    setenv("TZ", previous.c_str(), 1);
+  else
+    unsetenv("TZ");
   tzset();
 }
 

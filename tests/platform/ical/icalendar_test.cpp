@@ -32,7 +32,8 @@ TEST(ICalendar, EventsComeBackWithTheirTextsDatesAndForm) {
   EXPECT_EQ(read.version, "2.0");
   EXPECT_FALSE(read.prodid.empty());
   ASSERT_EQ(read.events.size(), events.size());
-  const char* starts[] = {"2024-02-10", "2024-12-21 09:20:34", "0001-01-01", "3000-12-31 23:59:59", "3000-12-31"};
+  const char* starts[] = {"2024-02-10", "2024-12-21 09:20:34", "0001-01-01", "3000-12-31 23:59:59",
+                          "3000-12-31"};
   for (size_t i = 0; i < events.size(); ++i) {
     const test::ReadEvent& e = read.events[i];
     SCOPED_TRACE(e.uid);

@@ -66,8 +66,7 @@ class QtServicesTest : public QObject {
     {
       QtSettingsStore store;  // a new run reads what the last one wrote
       std::string value;
-      QCOMPARE(RegistryRead(store, std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong",
-                            value),
+      QCOMPARE(RegistryRead(store, std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", value),
                std::string("0 OK"));
       QCOMPARE(value, std::string("2"));
       QVERIFY(RegistryWrite(store, std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", "1")
@@ -82,8 +81,7 @@ class QtServicesTest : public QObject {
       QVERIFY(ReadRegistryValue(store, messages, kProgramKeyPart, "empty", value, false, "d"));
       QCOMPARE(value, std::string(" "));
     }
-    QCOMPARE(QSettings(kMakerName, kProgramSettingsName).value("cboRefLong").toString(),
-             QString("1"));
+    QCOMPARE(QSettings(kMakerName, kProgramSettingsName).value("cboRefLong").toString(), QString("1"));
     QVERIFY(messages.shown.empty());
   }
 

@@ -88,14 +88,22 @@ TEST(RegistryValues, FailedSaveReportsOnlyWhenAsked) {
 class ScriptedBrowser : public WebBrowser {
  public:
   explicit ScriptedBrowser(int code) : code_(code) {}
-  int Open(const std::string& address) override { opened = address; return code_; }
+  int Open(const std::string& address) override {
+    opened = address;
+    return code_;
+  }
   std::string opened;
+
  private:
   int code_;
 };
 
 TEST(WebLink, FailureTextsByCode) {
-  struct Case { int code; const char* address; const char* text; };
+  struct Case {
+    int code;
+    const char* address;
+    const char* text;
+  };
   const Case cases[] = {
       {42, "https://example.org/", ""},
       {33, "x", ""},

@@ -12,8 +12,8 @@
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/services/FileDialogs.h"
 #include "platform/services/Services.h"
-#include "ui/calendar/frmCalendar.h"
 #include "tests/support/TestDoubles.h"
+#include "ui/calendar/frmCalendar.h"
 
 using namespace mirvo;
 
@@ -119,7 +119,8 @@ class CalendarWindowTest : public QObject {
     f.dialogs.answer = dir.filePath("no such folder/month.png").toStdString();
     f.Click("cmdSaveCalendarImage");
     QCOMPARE(f.messages.shown.size(), size_t{1});
-    QCOMPARE(f.messages.shown[0].text, std::string("Error when attempting to save image.  Please try again."));
+    QCOMPARE(f.messages.shown[0].text,
+             std::string("Error when attempting to save image.  Please try again."));
     QVERIFY(QDir(dir.path()).isEmpty());
   }
 

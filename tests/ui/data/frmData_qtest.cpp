@@ -2,10 +2,10 @@
 // and the year data's options. Controls are found by name; message boxes are recorded.
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -42,7 +42,11 @@ struct Fixture {
                                      inputs.language = language;
                                      return inputs;
                                    },
-                                   {}, nullptr, nullptr, &dialogs, &files}};
+                                   {},
+                                   nullptr,
+                                   nullptr,
+                                   &dialogs,
+                                   &files}};
 
   template <typename T>
   T* Find(const char* name) {
@@ -176,7 +180,8 @@ class DataWindowTest : public QObject {
     QVERIFY(f.WaitForEnd(120000));
     turns.stop();
     QVERIFY2(turnsWhileListing >= 10, qPrintable(QString::number(turnsWhileListing) + " turns"));
-    QCOMPARE(f.window.Text().toStdString(), test::RunCli("list months --years 9999 2024-02-10 CE", false).out);
+    QCOMPARE(f.window.Text().toStdString(),
+             test::RunCli("list months --years 9999 2024-02-10 CE", false).out);
   }
 
   // A list ends at the end of the admitted range with a line that says so, as mirvo-cli prints
@@ -196,12 +201,15 @@ class DataWindowTest : public QObject {
       f.ListYears(kModeMonths, "9999");
       QTest::qWait(150);
       QVERIFY(f.window.IsListing());
-      if (stop) f.Click("cmdClose");
-      else f.reckoner.SetReferenceLongitude(105);
+      if (stop)
+        f.Click("cmdClose");
+      else
+        f.reckoner.SetReferenceLongitude(105);
       QVERIFY(f.WaitForEnd());
       const QStringList lines = f.Lines();
-      const QRegularExpression closing(stop ? "^List stopped by the user after the year (-?\\d+)\\.$"
-                                            : "^List ended after the year (-?\\d+): the reference longitude was changed\\.$");
+      const QRegularExpression closing(
+          stop ? "^List stopped by the user after the year (-?\\d+)\\.$"
+               : "^List ended after the year (-?\\d+): the reference longitude was changed\\.$");
       const auto match = closing.match(lines.back());
       QVERIFY2(match.hasMatch(), qPrintable(lines.back()));
       const QString lastNewYear = *std::find_if(lines.rbegin(), lines.rend(),
@@ -310,7 +318,8 @@ class DataWindowTest : public QObject {
     const std::string saved = f.files.files["new-years.ics"];
     QCOMPARE(test::FormFault(saved), std::string());
     const auto events = test::ReadICalendar(saved).events;
-    const auto cli = test::ReadICalendar(test::RunCli("export new-years --from 2024 --to 2043", false).out).events;
+    const auto cli =
+        test::ReadICalendar(test::RunCli("export new-years --from 2024 --to 2043", false).out).events;
     QCOMPARE(events.size(), size_t{20});
     QCOMPARE(cli.size(), events.size());
     const QStringList lines = f.Lines();
@@ -358,10 +367,13 @@ class DataWindowTest : public QObject {
       f.dialogs.answer = "festivals.ics";
       f.Click("cmdSaveICalendar");
       const auto events = test::ReadICalendar(f.files.files["festivals.ics"]).events;
-      const auto cli = test::ReadICalendar(test::RunCli("export festivals --from 2024 --to 2024" + lang, false).out).events;
+      const auto cli =
+          test::ReadICalendar(test::RunCli("export festivals --from 2024 --to 2024" + lang, false).out)
+              .events;
       QVERIFY(events.size() > 20 && events.size() == cli.size());
       for (size_t i = 0; i < events.size(); ++i) {
-        QCOMPARE(events[i].uid + events[i].summary + events[i].description, cli[i].uid + cli[i].summary + cli[i].description);
+        QCOMPARE(events[i].uid + events[i].summary + events[i].description,
+                 cli[i].uid + cli[i].summary + cli[i].description);
       }
     }
   }

@@ -28,7 +28,8 @@ class HelpTest : public QObject {
     QVERIFY(f.Open());
     QStringList commands;
     for (QPushButton* b : f.window->findChildren<QPushButton*>()) {
-      if (b->objectName() != "cmdTest" && b->objectName() != "cmdCompareSuns") commands << b->text().replace("&&", "&");
+      if (b->objectName() != "cmdTest" && b->objectName() != "cmdCompareSuns")
+        commands << b->text().replace("&&", "&");
     }
     for (QCheckBox* c : f.window->findChildren<QCheckBox*>()) commands << c->text();
     QProcess cli;
@@ -46,7 +47,8 @@ class HelpTest : public QObject {
     for (int named = 0; tool.hasNext() || named < 14; ++named) {
       QVERIFY(tool.hasNext());
       const QString command = tool.next().captured(1);
-      QVERIFY2(manual.toPlainText().contains(QRegularExpression("\\b" + command + "\\b")), qPrintable(command));
+      QVERIFY2(manual.toPlainText().contains(QRegularExpression("\\b" + command + "\\b")),
+               qPrintable(command));
     }
   }
 };

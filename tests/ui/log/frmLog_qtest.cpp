@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
-#include "tests/support/WindowFixture.h"
 #include "features/session/MainRules.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;
@@ -121,7 +121,8 @@ class LogWindowTest : public QObject {
     QVERIFY(prefs->isVisible());
     auto* verbose = f.Find<QCheckBox>("chkVerbose");
     auto* ganzhi = f.Find<QCheckBox>("chkIncludeGanzhi");
-    QVERIFY(f.Find<QCheckBox>("chkIncludeChL")->isChecked() && !f.Find<QCheckBox>("chkIncludeCJDC")->isChecked());
+    QVERIFY(f.Find<QCheckBox>("chkIncludeChL")->isChecked() &&
+            !f.Find<QCheckBox>("chkIncludeCJDC")->isChecked());
     verbose->click();
     QVERIFY(!ganzhi->isEnabled() && ganzhi->isChecked());
     f.Click("cmdSetClear_0");

@@ -1,5 +1,6 @@
 // The saved state through the main window and the real files: start-up with a state file, Save
 // and Restore, damaged files, a write that fails part-way, and the scripted start of the program.
+#include <sys/resource.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -12,14 +13,13 @@
 #include <QTest>
 #include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include "core/daycount/DayCount.h"
 #include "core/ephemeris/Ephemeris.h"
-#include "platform/qt/QtTextFiles.h"
-#include "tests/support/WindowFixture.h"
 #include "features/session/MainRules.h"
 #include "features/state/StateFile.h"
+#include "platform/qt/QtTextFiles.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/frmMain.h"
 
 using namespace mirvo;
@@ -33,7 +33,8 @@ QByteArray FileBytes(const QString& path) {
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
 }
 
 // A state file that sets 2440000.25 AJD, the mean sun and the label "PEK" for 120 degrees east.

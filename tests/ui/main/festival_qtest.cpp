@@ -10,8 +10,8 @@
 #include "features/search/SearchRules.h"
 #include "features/session/MainRules.h"
 #include "tests/support/WindowFixture.h"
-#include "ui/data/frmData.h"
 #include "ui/common/WindowLanguage.h"
+#include "ui/data/frmData.h"
 
 using namespace mirvo;
 
@@ -53,7 +53,8 @@ class FestivalWindowTest : public QObject {
       QVERIFY(data->Text().contains(" 79-42-08-15 CHL  " + c.line + "\n"));
       // MIRVO_SHOTS_DIR set: a picture of the list, to look for clipping.
       if (const QString dir = qEnvironmentVariable("MIRVO_SHOTS_DIR"); !dir.isEmpty()) {
-        data->grab().save(dir + "/festivals-" + QString::fromUtf8(LanguageTag(WindowLanguage()).data()) + "-data.png");
+        data->grab().save(dir + "/festivals-" + QString::fromUtf8(LanguageTag(WindowLanguage()).data()) +
+                          "-data.png");
       }
     }
   }

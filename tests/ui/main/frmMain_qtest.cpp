@@ -15,12 +15,12 @@
 #include "core/daycount/DayCount.h"
 #include "features/session/MainRules.h"
 #include "platform/services/Registry.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/calendar/frmCalendar.h"
-#include "ui/data/frmData.h"
 #include "ui/common/StemBranchWidget.h"
+#include "ui/data/frmData.h"
 #include "ui/main/CommandPanel.h"
 #include "ui/main/frmMain.h"
-#include "tests/support/WindowFixture.h"
 
 using namespace mirvo;
 
@@ -111,18 +111,29 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("longitude");
-    QTest::newRow("Vietnam") << "0" << "Vietnam" << "105";
-    QTest::newRow("Japan") << "2" << "Japan" << "135";
-    QTest::newRow("Korea") << "3" << "Korea" << "135";
-    QTest::newRow("blank") << " " << "China" << "120";
-    QTest::newRow("other") << "4" << "China" << "120";
-    QTest::newRow("padded") << "2 " << "China" << "120";
+    QTest::newRow("Vietnam") << "0"
+                             << "Vietnam"
+                             << "105";
+    QTest::newRow("Japan") << "2"
+                           << "Japan"
+                           << "135";
+    QTest::newRow("Korea") << "3"
+                           << "Korea"
+                           << "135";
+    QTest::newRow("blank") << " "
+                           << "China"
+                           << "120";
+    QTest::newRow("other") << "4"
+                           << "China"
+                           << "120";
+    QTest::newRow("padded") << "2 "
+                            << "China"
+                            << "120";
   }
   void storedCountryIsUsedOnlyWhenValid() {
     QFETCH(QString, stored);
     Fixture f;
-    f.settings.Write(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong",
-                     stored.toStdString());
+    f.settings.Write(std::string(kRegistryRoot) + kProgramKeyPart, "cboRefLong", stored.toStdString());
     f.Start();
     QTEST(f.Combo("cboRefLong"), "country");
     QTEST(f.Combo("cboLongitude"), "longitude");
@@ -207,7 +218,10 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Find<QComboBox>("cboTimeZone")->currentIndex(), -1);
       } else {
         QVERIFY2(value.startsWith(date->text() + ' ' + time->text() + ' '), qPrintable(value));
-        QVERIFY(date->text().endsWith(i == 4 || i == 5 ? "VMC" : QString::fromLatin1(CalendarCodeOf(RowCalendar(static_cast<RowId>(i))).data())));
+        QVERIFY(date->text().endsWith(
+            i == 4 || i == 5
+                ? "VMC"
+                : QString::fromLatin1(CalendarCodeOf(RowCalendar(static_cast<RowId>(i))).data())));
       }
       f.messages.shown.clear();
       f.Click("cmdCompute");
@@ -272,11 +286,15 @@ class MainWindowTest : public QObject {
     f.Find<QCheckBox>("chkShowCJDs")->setChecked(true);
     QTest::mouseClick(f.Find<QLabel>(qPrintable(clicked)), Qt::LeftButton);
     QTEST(f.window->CurrentCalendar(), "calendar");
-    const char* captions[] = {"lblCommonEraDate_0", "lblJulianCalendarDate_0",
-                              "lblChineseLunarDate_0", "lblChineseSolarDate_0",
-                              "lblVellomirCalendarGMT_0", "lblVellomirCalendarCCT_0",
+    const char* captions[] = {"lblCommonEraDate_0",
+                              "lblJulianCalendarDate_0",
+                              "lblChineseLunarDate_0",
+                              "lblChineseSolarDate_0",
+                              "lblVellomirCalendarGMT_0",
+                              "lblVellomirCalendarCCT_0",
                               "lblChronologicalJulianDateLondon_0",
-                              "lblChronologicalJulianDateBeijing_0", "lblAstronomicalJulianDate_0"};
+                              "lblChronologicalJulianDateBeijing_0",
+                              "lblAstronomicalJulianDate_0"};
     for (const char* c : captions) {
       QCOMPARE(f.CaptionColour(c), highlighted == c ? kWhite : kGrey);
     }
@@ -313,7 +331,8 @@ class MainWindowTest : public QObject {
 
     // Clear empties every box, the days too: the next date is not shifted by them.
     f.Click("cmdClearDate");
-    for (const char* box : {"txbDate", "txbTime", "txbPlusMinus"}) QVERIFY2(f.Find<QLineEdit>(box)->text().isEmpty(), box);
+    for (const char* box : {"txbDate", "txbTime", "txbPlusMinus"})
+      QVERIFY2(f.Find<QLineEdit>(box)->text().isEmpty(), box);
     f.Type("txbDate", "2025-01-01 CE");
     f.Click("cmdCompute");
     QCOMPARE(f.window->CurrentAjd(), JdnOfCeDate(2025, 1, 1) + 0.0);
@@ -353,18 +372,27 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
     const QString entry = "Invalid date or time entry";
-    QTest::newRow("separator") << "2000/01/01 CE" << "" << "" << entry
-                               << "Date separator must be a dash, '-'.";
-    QTest::newRow("time in date") << "2000-01-01 10:30 CE" << "" << "" << entry
-                                  << "Time specification not permitted in date string.";
-    QTest::newRow("bad time") << "2000-01-01 CE" << "24:00" << "" << entry
-                              << "Invalid time specification.  Times must be, e.g., 23:50.";
-    QTest::newRow("plus/minus") << "2000-01-01 CE" << "" << "1-2" << entry
-                                << "Invalid plus/minus days.";
-    QTest::newRow("code not last") << "2000-01-01 CE 10" << "" << "" << entry
+    QTest::newRow("separator") << "2000/01/01 CE"
+                               << ""
+                               << "" << entry << "Date separator must be a dash, '-'.";
+    QTest::newRow("time in date") << "2000-01-01 10:30 CE"
+                                  << ""
+                                  << "" << entry << "Time specification not permitted in date string.";
+    QTest::newRow("bad time") << "2000-01-01 CE"
+                              << "24:00"
+                              << "" << entry << "Invalid time specification.  Times must be, e.g., 23:50.";
+    QTest::newRow("plus/minus") << "2000-01-01 CE"
+                                << ""
+                                << "1-2" << entry << "Invalid plus/minus days.";
+    QTest::newRow("code not last") << "2000-01-01 CE 10"
+                                   << ""
+                                   << "" << entry
                                    << "Calendar must be specified (one of CHL, CHS, CE, JC, "
                                       "VMC, CJDL, CJDC, AJD).";
-    QTest::newRow("too early") << "-3000-01-01 CE" << "11:59" << "" << "Date out of range"
+    QTest::newRow("too early") << "-3000-01-01 CE"
+                               << "11:59"
+                               << ""
+                               << "Date out of range"
                                << "Date is earlier than -3000-01-01 CE.";
   }
   void invalidEntriesShowTheirMessageAndChangeNothing() {
@@ -612,7 +640,7 @@ class MainWindowTest : public QObject {
 
   void moonPictureFollowsThePhase_data() {
     QTest::addColumn<double>("ajd");
-    QTest::addColumn<bool>("left");    // a point near the left limb is lit
+    QTest::addColumn<bool>("left");  // a point near the left limb is lit
     QTest::addColumn<bool>("centre");
     QTest::addColumn<bool>("right");
     // Phases of January 2000 (Meeus, Astronomical Algorithms, ch. 49): new moon Jan 6 18:14 UT,

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "core/daycount/DayCount.h"
-#include "tests/support/WindowFixture.h"
-#include "features/session/MainRules.h"
 #include "features/search/MultipleSearchRules.h"
+#include "features/session/MainRules.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/SearchPanel.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMultiple_El_An.h"
@@ -91,7 +91,8 @@ class SearchWindowTest : public QObject {
     f.SetRow(w, kMonthRow, 5, 1);  // an ox month
     QCOMPARE(f.Find<QComboBox>("cboElement_1", w)->itemText(5), QString("in an"));
     QCOMPARE(MultipleElementAnimalStr(ElementAnimalRows{f.window->rules().settings().multipleElement,
-                                                        f.window->rules().settings().multipleAnimal}, kChina),
+                                                        f.window->rules().settings().multipleAnimal},
+                                      kChina),
              std::string("wood-dragon (jia-chen) day in an -ox (-chou) month"));
     f.Click("cmdSearch", w);
     QTRY_VERIFY(!w->isVisible());
@@ -138,7 +139,8 @@ class SearchWindowTest : public QObject {
     f.Click("cmdSearch", w);
     QVERIFY(w->searching());
     QCOMPARE(f.Find<QPushButton>("cmdSearch", w)->text(), QString("Stop"));
-    QVERIFY(!f.Find<QPushButton>("cmdClose", w)->isEnabled() && !f.Find<QPushButton>("cmdClear", w)->isEnabled());
+    QVERIFY(!f.Find<QPushButton>("cmdClose", w)->isEnabled() &&
+            !f.Find<QPushButton>("cmdClear", w)->isEnabled());
     sinceTick.start();
     ticks.start(5);
     // A thousand years take some tens of milliseconds: Stop is clicked after a few turns.
@@ -153,7 +155,8 @@ class SearchWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!w->searching(), 1000);
     const qint64 stopLatency = stopTime.elapsed();
     ticks.stop();
-    qInfo("Stop took %lld ms; longest turn of the event loop while searching %lld ms", stopLatency, longestGap);
+    qInfo("Stop took %lld ms; longest turn of the event loop while searching %lld ms", stopLatency,
+          longestGap);
     QVERIFY(stopLatency < 200);
     QVERIFY(longestGap < 200);
 

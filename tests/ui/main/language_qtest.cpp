@@ -43,10 +43,11 @@ constexpr Language kTranslated[] = {Language::kSimplifiedChinese, Language::kTra
 // Words that stay as they are in every language: the calendars' codes, the zone labels, file
 // formats, and proper names (the program, its maker, the Vellomir Calendar, the languages' own
 // names in the Settings list).
-const QStringList kKeptWords = {"CE", "JC", "CHL", "CHS", "VMC", "AJD", "CJDL", "CJDC", "ChL", "ChS", "GMT",
-                                "CCT", "ICT", "JST", "BEI", "ISO", "PNG", "iCalendar", "Vantrel", "Mirvo",
-                                "Brisvale", "Systems", "Vellomir", "English", "Noto", "Sans", "CJK",
-                                "WenQuanYi", "Micro", "Hei", "IERS", "ELP", "MPP", "VSOP", "Helmer", "Aslaksen"};
+const QStringList kKeptWords = {
+    "CE",        "JC",    "CHL",      "CHS",     "VMC",      "AJD",     "CJDL", "CJDC",   "ChL",
+    "ChS",       "GMT",   "CCT",      "ICT",     "JST",      "BEI",     "ISO",  "PNG",    "iCalendar",
+    "Vantrel",   "Mirvo", "Brisvale", "Systems", "Vellomir", "English", "Noto", "Sans",   "CJK",
+    "WenQuanYi", "Micro", "Hei",      "IERS",    "ELP",      "MPP",     "VSOP", "Helmer", "Aslaksen"};
 
 bool IsCjk(Language language) { return language != Language::kVietnamese && language != Language::kEnglish; }
 
@@ -94,7 +95,8 @@ QString PathOf(const QWidget* w) {
 // window's text is its listing.
 std::map<QString, QString> VisibleCaptions() {
   QStringList values = {"lblElementAnimalOfDay_0"};
-  for (int i = 0; i < kRowCount; ++i) values << QString::fromUtf8(RowLabelName(static_cast<RowId>(i)).data()) + "_1";
+  for (int i = 0; i < kRowCount; ++i)
+    values << QString::fromUtf8(RowLabelName(static_cast<RowId>(i)).data()) + "_1";
   std::map<QString, QString> captions;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!window->isVisible()) continue;
@@ -122,8 +124,10 @@ void ExpectTranslated(Language language, const std::map<QString, QString>& capti
     const QStringList words = EnglishWords(text);
     const bool same = english.count(where) && english.at(where) == text;
     const bool untranslated = !words.isEmpty() && (same || IsCjk(language));
-    QVERIFY2(!untranslated, qPrintable(QString("%1 %2: \"%3\" (%4)")
-                                           .arg(LanguageTag(language).data(), where, text, words.join(' '))));
+    QVERIFY2(
+        !untranslated,
+        qPrintable(
+            QString("%1 %2: \"%3\" (%4)").arg(LanguageTag(language).data(), where, text, words.join(' '))));
   }
 }
 
@@ -190,11 +194,11 @@ class LanguageTest : public QObject {
         {"", "", "vi_VN", Language::kVietnamese},
         {"", "", "ja_JP.eucJP", Language::kJapanese},
         {"", "", "ko_KR.UTF-8", Language::kKorean},
-        {"", "ja_JP.UTF-8", "vi_VN.UTF-8", Language::kJapanese},         // LC_ALL over LANG
-        {"", "de_DE.UTF-8", "vi_VN.UTF-8", Language::kEnglish},          // ... even without a translation
-        {"ko:ja", "vi_VN", "zh_CN", Language::kKorean},                  // LANGUAGE first
-        {"fr:de:zh_TW", "", "ja_JP", Language::kTraditionalChinese},     // its first known entry
-        {"fr", "", "ja_JP", Language::kJapanese},                        // none known: the locale
+        {"", "ja_JP.UTF-8", "vi_VN.UTF-8", Language::kJapanese},      // LC_ALL over LANG
+        {"", "de_DE.UTF-8", "vi_VN.UTF-8", Language::kEnglish},       // ... even without a translation
+        {"ko:ja", "vi_VN", "zh_CN", Language::kKorean},               // LANGUAGE first
+        {"fr:de:zh_TW", "", "ja_JP", Language::kTraditionalChinese},  // its first known entry
+        {"fr", "", "ja_JP", Language::kJapanese},                     // none known: the locale
         {"en_GB:ja", "", "ja_JP", Language::kEnglish},
     };
     for (const Case& c : cases) {
@@ -233,12 +237,15 @@ class LanguageTest : public QObject {
       QTextDocument help;
       help.setHtml(HelpText());
       const QString text = help.toPlainText().simplified();
-      QVERIFY(text.contains(QCoreApplication::translate("mirvo::frmHelp", "The user manual is written in English.")));
+      QVERIFY(text.contains(
+          QCoreApplication::translate("mirvo::frmHelp", "The user manual is written in English.")));
       for (QAbstractButton* b : f.window->findChildren<QAbstractButton*>()) {
-        if (b->text().isEmpty() || b->objectName() == "cmdTest" || b->objectName() == "cmdCompareSuns") continue;
+        if (b->text().isEmpty() || b->objectName() == "cmdTest" || b->objectName() == "cmdCompareSuns")
+          continue;
         if (qobject_cast<QPushButton*>(b) || b->inherits("QCheckBox")) {
           const QString caption = b->text().replace("&&", "&");
-          QVERIFY2(text.contains(caption), qPrintable(QString("%1: %2").arg(LanguageTag(language).data(), caption)));
+          QVERIFY2(text.contains(caption),
+                   qPrintable(QString("%1: %2").arg(LanguageTag(language).data(), caption)));
         }
       }
     }
@@ -250,10 +257,11 @@ class LanguageTest : public QObject {
   void valuesListsAndLogSpeakTheLanguage() {
     const QStringList codes = {"JDN", "nian"};
     // Vietnamese is written in Latin letters: there the words of the English texts are looked for.
-    const QStringList englishOnly = {"day", "days", "moon", "hours", "hrs", "minutes", "mins", "Saturday", "Monday",
-                                     "the", "of", "month", "almanac", "computed", "sources", "may", "midnight",
-                                     "after", "before", "List", "year", "Lunar", "with", "Dark", "Crescent",
-                                     "Gibbous", "Full", "Half", "Anomaly", "invalid", "Lunation", "age", "Epoch"};
+    const QStringList englishOnly = {
+        "day",    "days",    "moon",    "hours",    "hrs",      "minutes", "mins",     "Saturday", "Monday",
+        "the",    "of",      "month",   "almanac",  "computed", "sources", "may",      "midnight", "after",
+        "before", "List",    "year",    "Lunar",    "with",     "Dark",    "Crescent", "Gibbous",  "Full",
+        "Half",   "Anomaly", "invalid", "Lunation", "age",      "Epoch"};
     Language language = Language::kEnglish;
     auto english = [&](const QString& text) {
       QStringList words;
@@ -275,7 +283,8 @@ class LanguageTest : public QObject {
         f.window->SetInstant(NoonOfDay(JdnOfCeDate(year, year == 1965 ? 2 : 9, year == 1965 ? 1 : 29), 120));
         for (int i = 0; i < kRowCount; ++i) {
           const RowId id = static_cast<RowId>(i);
-          if (id == RowId::kVmcGmt || id == RowId::kVmcReference) continue;  // "Mercury Day": that calendar's names
+          if (id == RowId::kVmcGmt || id == RowId::kVmcReference)
+            continue;  // "Mercury Day": that calendar's names
           const std::string name = std::string(RowLabelName(static_cast<RowId>(i))) + "_1";
           auto* value = f.Find<QLabel>(name.c_str());
           const QString where = QString("%1 %2 row %3").arg(LanguageTag(language).data()).arg(year).arg(i);
@@ -362,7 +371,8 @@ class LanguageTest : public QObject {
       Reckoner reckoner;
       reckoner.SetCountry(country);
       reckoner.SetReferenceLongitude(CountryOf(country).longitude);
-      const DisplayTexts d = ComputeDisplay(NoonOfDay(JdnOfCeDate(2024, 2, 10), 120), reckoner, DisplayOptions{});
+      const DisplayTexts d =
+          ComputeDisplay(NoonOfDay(JdnOfCeDate(2024, 2, 10), 120), reckoner, DisplayOptions{});
       for (const DisplayRow& row : d.rows) texts.emplace_back("Display", row.caption);
       texts.emplace_back("Display", d.yearLabel);
     }
@@ -372,7 +382,8 @@ class LanguageTest : public QObject {
       reckoner.SetCountry(country);
       reckoner.SetReferenceLongitude(CountryOf(country).longitude);
       reckoner.SetHistorical(true);
-      const DisplayTexts d = ComputeDisplay(NoonOfDay(JdnOfCeDate(1905, 6, 1), 120), reckoner, DisplayOptions{});
+      const DisplayTexts d =
+          ComputeDisplay(NoonOfDay(JdnOfCeDate(1905, 6, 1), 120), reckoner, DisplayOptions{});
       QVERIFY(d.Row(RowId::kChl).caption.find("E):") != std::string::npos);
       texts.emplace_back("Display", d.Row(RowId::kChl).caption);
     }
@@ -380,7 +391,8 @@ class LanguageTest : public QObject {
     // the modern rule's, for a meridian of whole degrees and one with arc-minutes.
     for (const int meridian : {120 * 60, 116 * 60 + 25}) {
       for (const bool mayDiffer : {false, true}) {
-        const MonthHistory other{.lunarYear = 1905, .meridian = meridian, .otherMeridian = true, .mayDiffer = mayDiffer};
+        const MonthHistory other{
+            .lunarYear = 1905, .meridian = meridian, .otherMeridian = true, .mayDiffer = mayDiffer};
         MonthHistory missing{.lunarYear = 1905, .mayDiffer = mayDiffer, .almanacMeridian = meridian};
         missing.almanacDiffers = true;
         missing.almanacHasMonth = false;
@@ -388,15 +400,18 @@ class LanguageTest : public QObject {
         moved.almanacHasMonth = true;
         moved.almanacFirstDay = JdnOfCeDate(1905, 2, 4);
         moved.almanacLength = 29;
-        for (const MonthHistory& h : {other, missing, moved}) texts.emplace_back("MonthView", CalendarHistoryMonthNote(h));
+        for (const MonthHistory& h : {other, missing, moved})
+          texts.emplace_back("MonthView", CalendarHistoryMonthNote(h));
       }
     }
     texts.emplace_back("MonthView", CalendarHistoryMonthNote(MonthHistory{.mayDiffer = true}));
     for (int status = 1; status <= 15; ++status) {
-      for (const Country country : {kChina, kVietnam}) texts.emplace_back("Messages", EntryErrorMessage(status, country));
+      for (const Country country : {kChina, kVietnam})
+        texts.emplace_back("Messages", EntryErrorMessage(status, country));
     }
     for (int within : kWithinYears) {
-      for (bool today : {false, true}) texts.emplace_back("Messages", NotFoundText({.withinYears = within, .fromToday = today}));
+      for (bool today : {false, true})
+        texts.emplace_back("Messages", NotFoundText({.withinYears = within, .fromToday = today}));
     }
     for (bool next : {false, true}) {
       texts.emplace_back("Messages", NotFoundText({.withinYears = 1, .rangeEnded = true, .next = next}));
@@ -411,7 +426,8 @@ class LanguageTest : public QObject {
         for (const QString& line : QString::fromStdString(text).split(QRegularExpression("\r?\n"))) {
           if (EnglishWords(line).isEmpty()) continue;
           const QString shown = TranslateText(context, line.toStdString());
-          QVERIFY2(shown != line, qPrintable(QString("%1 %2: %3").arg(LanguageTag(language).data(), context, line)));
+          QVERIFY2(shown != line,
+                   qPrintable(QString("%1 %2: %3").arg(LanguageTag(language).data(), context, line)));
         }
       }
     }

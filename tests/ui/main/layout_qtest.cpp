@@ -23,9 +23,10 @@ using namespace mirvo;
 namespace {
 
 // Controls a user aims at, from every part of the window.
-const char* const kTargets[] = {"txbDate", "cmdCompute", "cmdNow", "cmdMove", "cboMoveStep", "chkRepeatedly",
-                                "cmdSearch", "cboTarget", "cboRefLong", "chkShowCJDs", "chkAutoLog",
-                                "cmdDisplayCalendar", "cmdAddToLog", "cmdSaveState", "cmdReset", "cmdQuit"};
+const char* const kTargets[] = {"txbDate",     "cmdCompute",    "cmdNow",     "cmdMove",
+                                "cboMoveStep", "chkRepeatedly", "cmdSearch",  "cboTarget",
+                                "cboRefLong",  "chkShowCJDs",   "chkAutoLog", "cmdDisplayCalendar",
+                                "cmdAddToLog", "cmdSaveState",  "cmdReset",   "cmdQuit"};
 
 struct Fixture : WindowFixture {
   using Places = std::map<std::string, QRect>;
@@ -53,9 +54,15 @@ struct Fixture : WindowFixture {
     for (const auto& [name, rect] : before) {
       const QRect& other = now.at(name);
       QVERIFY2(other == rect, qPrintable(QString("%1 moved after %2: (%3,%4 %5x%6) -> (%7,%8 %9x%10)")
-                                             .arg(name.c_str(), after).arg(rect.x()).arg(rect.y())
-                                             .arg(rect.width()).arg(rect.height()).arg(other.x())
-                                             .arg(other.y()).arg(other.width()).arg(other.height())));
+                                             .arg(name.c_str(), after)
+                                             .arg(rect.x())
+                                             .arg(rect.y())
+                                             .arg(rect.width())
+                                             .arg(rect.height())
+                                             .arg(other.x())
+                                             .arg(other.y())
+                                             .arg(other.width())
+                                             .arg(other.height())));
     }
   }
 };
@@ -117,7 +124,8 @@ class LayoutTest : public QObject {
     Fixture f;
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     QWidget* column = f.Find("cmdDisplayCalendar");
-    const QRect columnArea(column->mapToGlobal(QPoint()), f.Find("cmdRestoreState")->mapToGlobal(QPoint(column->width(), 20)));
+    const QRect columnArea(column->mapToGlobal(QPoint()),
+                           f.Find("cmdRestoreState")->mapToGlobal(QPoint(column->width(), 20)));
     for (const char* list : {"cmdDisplayYearData", "cmdListLunarNewYears", "cmdListJulianCENewYears"}) {
       f.Click(list);
       QWidget* data = f.window->findChild<QWidget*>("frmData");

@@ -1,5 +1,6 @@
 // The Move row as a user meets it: single moves, repeated runs on a fast clock with Pause, Resume
 // and Stop, the keep boxes, and the same dates as mirvo-cli move.
+#include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,13 +16,12 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
-#include <unistd.h>
 
 #include "core/daycount/DayCount.h"
 #include "tests/app/CliRun.h"
+#include "tests/support/WindowFixture.h"
 #include "ui/main/MovePanel.h"
 #include "ui/main/frmMain.h"
-#include "tests/support/WindowFixture.h"
 
 using namespace mirvo;
 
@@ -34,8 +34,9 @@ double At(int year, int month, int day, double hoursGmt) {
 // The buttons a run hides, and controls it disables.
 const char* const kHiddenByRun[] = {"cmdListJulianCENewYears", "cmdDisplayYearData", "cmdListLunarNewYears",
                                     "cmdListLeapMonths", "cmdNow"};
-const char* const kDisabledByRun[] = {"cmdMove", "cmdMoveOneDay", "cboMoveStep", "chkRepeatedly", "fraConvert",
-                                      "cboEpoch", "cmdHelp", "cmdBVSoftware", "cmdReset"};
+const char* const kDisabledByRun[] = {"cmdMove",       "cmdMoveOneDay", "cboMoveStep",
+                                      "chkRepeatedly", "fraConvert",    "cboEpoch",
+                                      "cmdHelp",       "cmdBVSoftware", "cmdReset"};
 
 struct Fixture : WindowFixture {
   QTimer* clock = nullptr;
@@ -194,7 +195,7 @@ class MoveRowTest : public QObject {
     QCOMPARE(f.Focus(), f.Find<QWidget>("cmdMove"));
 
     f.window->SetInstant(At(2023, 3, 31, 4));  // 79-40-2*-10 CHL
-    f.Repeatedly(7);  // CHL year
+    f.Repeatedly(7);                           // CHL year
     QVERIFY(f.Shown("chkKeepLeap") && !f.Shown("chkKeep30th"));
     f.Find<QCheckBox>("chkKeepLeap")->setChecked(true);
     QCOMPARE(f.Find<QWidget>("chkKeepLeap")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
@@ -210,7 +211,8 @@ class MoveRowTest : public QObject {
 
   // The window and the command-line tool make the same steps from the same typed date.
   void windowAndToolGiveTheSameDates() {
-    for (const auto& [step, name] : {std::pair{6, "chl-month"}, std::pair{10, "chs-year"}, std::pair{3, "ce-month"}}) {
+    for (const auto& [step, name] :
+         {std::pair{6, "chl-month"}, std::pair{10, "chs-year"}, std::pair{3, "ce-month"}}) {
       Fixture f;
       f.Start();
       f.Find<QComboBox>("cboMoveStep")->setCurrentIndex(step);
@@ -220,11 +222,15 @@ class MoveRowTest : public QObject {
       QStringList window;
       for (int i = 1; i <= 3; ++i) {
         f.Click("cmdMove");
-        window << QStringList{QString::number(i), f.Text("lblCommonEraDate_1"), f.Text("lblChineseLunarDate_1"),
-                              f.Text("lblChineseSolarDate_1"), f.Text("lblVellomirCalendarCCT_1")}.join('\t');
+        window << QStringList{QString::number(i), f.Text("lblCommonEraDate_1"),
+                              f.Text("lblChineseLunarDate_1"), f.Text("lblChineseSolarDate_1"),
+                              f.Text("lblVellomirCalendarCCT_1")}
+                      .join('\t');
       }
       QVERIFY(f.messages.shown.empty());
-      const auto cli = test::RunCli(std::string("move ") + name + " --count 3 '2024-01-31 CE' --time 23:30 --zone gmt --format tsv", false);
+      const auto cli = test::RunCli(
+          std::string("move ") + name + " --count 3 '2024-01-31 CE' --time 23:30 --zone gmt --format tsv",
+          false);
       QStringList tool;
       for (const QString& line : QString::fromStdString(cli.out).split('\n', Qt::SkipEmptyParts).mid(1)) {
         QStringList columns = line.split('\t');
