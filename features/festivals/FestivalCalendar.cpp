@@ -1,5 +1,7 @@
 #include "features/festivals/FestivalCalendar.h"
 
+#include <algorithm>
+
 #include "core/daycount/DayCount.h"
 #include "features/display/Phrases.h"
 
@@ -54,6 +56,16 @@ std::vector<FestivalOnDay> FestivalCalendar::OfDay(Reckoner& reckoner, int32_t j
 }
 
 std::string FestivalDayLine(Language language, const std::vector<FestivalOnDay>& festivals, bool first) {
+  if (first && !festivals.empty()) {
+    // One name has room: a day's own festival before the first day of a period, and that before
+    // a day inside a period (土用の丑の日 rather than the 13th day of 土用).
+    const auto rank = [](const FestivalOnDay& f) {
+      return f.dayOfPeriod > 1 ? 2 : f.day.lastJdn > f.day.jdn ? 1 : 0;
+    };
+    const auto foremost = std::min_element(festivals.begin(), festivals.end(),
+                                           [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    return FestivalDayName(language, *foremost->day.festival, foremost->dayOfPeriod);
+  }
   std::string line;
   for (const FestivalOnDay& f : festivals) {
     if (!line.empty()) line += ListSeparator(language);

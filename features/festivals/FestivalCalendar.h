@@ -42,7 +42,8 @@ class FestivalCalendar {
 };
 
 // The names of a day's festivals and periods in a language, joined by its list separator
-// ("中伏第3天", "Mid-Autumn Festival"), "" for none; `first` names only the first.
+// ("中伏第3天", "Mid-Autumn Festival"), "" for none; `first` names only the one a small room shows:
+// the day's own festival before a period's first day, and that before a day inside a period.
 std::string FestivalDayLine(Language language, const std::vector<FestivalOnDay>& festivals,
                             bool first = false);
 // The uncertain notes of the day's festivals, one per line, "" when all are sure.

@@ -56,6 +56,27 @@ TEST(FestivalDayLine, PublishedDays) {
   }
 }
 
+// A month-page cell has room for one name: the day's own festival wins over a day of a period.
+TEST(FestivalDayLine, OneNameForACell) {
+  struct Case {
+    Country country;
+    int y, m, d;
+    const char* cell;
+  };
+  const Case cases[] = {
+      {kJapan, 2024, 7, 24, "夏の土用の丑の日"},
+      {kJapan, 2024, 8, 5, "夏の土用の丑の日"},
+      {kChina, 2024, 12, 21, "冬至"},
+      {kChina, 2024, 7, 27, "中伏第3天"},
+  };
+  for (const Case& c : cases) {
+    Session s(c.country, Language::kJapanese);
+    const auto days = s.rules.festivals().OfDay(s.reckoner, JdnOfCeDate(c.y, c.m, c.d));
+    const Language language = c.country == kJapan ? Language::kJapanese : Language::kSimplifiedChinese;
+    EXPECT_EQ(FestivalDayLine(language, days, true), c.cell) << c.y << "-" << c.m << "-" << c.d;
+  }
+}
+
 // One line a day: the list of 1901-2100 holds exactly the engine's days of those years.
 TEST(FestivalList, LinesAreTheEngineDays) {
   for (Country country : kAllCountries) {
