@@ -65,7 +65,7 @@ TEST(FestivalDayLine, OneNameForACell) {
   };
   const Case cases[] = {
       {kJapan, 2024, 7, 24, "夏の土用の丑の日"},
-      {kJapan, 2024, 8, 5, "夏の土用の丑の日"},
+      {kJapan, 2024, 8, 5, "夏の土用の二の丑"},
       {kChina, 2024, 12, 21, "冬至"},
       {kChina, 2024, 7, 27, "中伏第3天"},
   };
