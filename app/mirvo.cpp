@@ -102,13 +102,7 @@ int SaveCalendarPng(const std::string& file, const std::string& entry, const std
   mirvo::MainRules rules(reckoner, nullptr, nullptr, dataFolder);
   const mirvo::QtSettingsStore settings;
   ScriptMessages messages;
-  auto stored = [&](const char* name) {
-    std::string text;
-    mirvo::ReadRegistryValue(settings, messages, mirvo::kProgramKeyPart, name, text, false, "");
-    return text;
-  };
-  rules.ChooseCountry(mirvo::CountryFromStoredText(stored("cboRefLong")));
-  rules.ChooseHistorical(mirvo::HistoricalFromStoredText(stored(mirvo::kHistoricalValueName)));
+  mirvo::ChooseStoredCountryAndHistory(rules, settings, messages);
   rules.SetCurrentAjd(mirvo::CurrentAjd());
   if (!entry.empty()) {
     rules.entry().date = entry;

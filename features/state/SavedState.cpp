@@ -19,6 +19,16 @@ StateRecord SavedState::Current() const {
   return state;
 }
 
+void ChooseStoredCountryAndHistory(MainRules& rules, const SettingsStore& store, Messages& messages) {
+  const auto stored = [&](const char* name) {
+    std::string text;
+    ReadRegistryValue(store, messages, kProgramKeyPart, name, text, false, "");
+    return text;
+  };
+  rules.ChooseCountry(CountryFromStoredText(stored("cboRefLong")));
+  rules.ChooseHistorical(HistoricalFromStoredText(stored(kHistoricalValueName)));
+}
+
 bool SavedState::Save() {
   if (services_.settings && services_.messages) {
     SaveRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, "cboRefLong",

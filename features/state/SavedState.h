@@ -23,6 +23,9 @@ inline constexpr const char* kRestoreLogQuestion = "Restore previous log configu
 // The state file does not hold it: older programs read its 79 lines and nothing more.
 inline constexpr const char* kHistoricalValueName = "chkHistorical";
 inline bool HistoricalFromStoredText(const std::string& text) { return text == "1"; }
+// The country and the history box as the settings store keeps them, chosen in the rules (the
+// window's start and the month picture of `mirvo --calendar-png` read them alike).
+void ChooseStoredCountryAndHistory(MainRules& rules, const SettingsStore& store, Messages& messages);
 
 struct StateServices {
   TextFiles* files = nullptr;  // none: no state is kept (nothing read, nothing written)

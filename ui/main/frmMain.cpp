@@ -241,13 +241,7 @@ void frmMain::Initialization() {
   move_->FillLists(kMainDefaults.country);
   search_->FillTargets();
   convert_->FillLists(kMainDefaults.country, rules_->settings().zoneLabel());
-  auto stored = [this](const char* name) {  // the window's own settings: country, history
-    std::string text;
-    ReadRegistryValue(*services_.settings, *services_.messages, kProgramKeyPart, name, text, false, "");
-    return text;
-  };
-  rules_->ChooseCountry(CountryFromStoredText(stored("cboRefLong")));
-  rules_->ChooseHistorical(HistoricalFromStoredText(stored(kHistoricalValueName)));
+  ChooseStoredCountryAndHistory(*rules_, *services_.settings, *services_.messages);
   ShowSettings();
   rows_->ClearValues();
   names_->ClearYearAndMonth();
