@@ -31,12 +31,7 @@ FestivalSettings FestivalOptions(const Args& args, const FestivalTable& table) {
   }
   s.longitude = s.country->longitude;
   if (auto l = args.integer("longitude", kMinLongitude, kMaxLongitude)) s.longitude = static_cast<int>(*l);
-  if (auto tag = args.value("lang")) {
-    const auto language = LanguageFromTag(*tag);
-    if (!language)
-      throw UsageError("--lang must be en, zh-Hans, zh-Hant, vi, ja or ko, not " + QuotedText(*tag));
-    s.language = *language;
-  }
+  s.language = LanguageOption(args);
   return s;
 }
 
