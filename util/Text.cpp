@@ -162,45 +162,6 @@ std::string SignedDigits(std::string_view text, bool allowMinus, bool allowPlus)
   return sign + KeepCharacters(rest, "0123456789");
 }
 
-void NumberCharacters(std::string& text, bool allowMinus) {
-  std::string out;
-  bool digits = false, sign = false;
-  for (const char c : text) {
-    if (c >= '0' && c <= '9') {
-      out += c;
-      digits = true;
-    } else if ((c == '+' || (c == '-' && allowMinus)) && !digits && !sign) {
-      out += c;
-      sign = true;
-    }
-  }
-  text = out;
-}
-
-int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count, bool exact,
-               int position) {
-  if (count <= 0 || start < 0 || position < 0) return -1;
-  if (static_cast<size_t>(start) + static_cast<size_t>(count) > list.size()) return -1;
-  const std::string wanted = exact ? std::string(text) : LowerCaseText(text);
-  for (int i = start; i < start + count; ++i) {
-    const std::string& entry = list[static_cast<size_t>(i)];
-    const size_t from = TruncateText(entry, position).size();
-    if (static_cast<long>(Characters(entry).size()) < position) continue;
-    const std::string_view tail = std::string_view(entry).substr(from);
-    if (exact ? tail == wanted : LowerCaseText(tail) == wanted) return i;
-  }
-  return -1;
-}
-
-int CountOccurrences(std::string_view text, std::string_view part, bool exact) {
-  if (text.empty() || part.empty()) return 0;
-  const std::string t = exact ? std::string(text) : LowerCaseText(text);
-  const std::string p = exact ? std::string(part) : LowerCaseText(part);
-  int n = 0;
-  for (size_t at = t.find(p); at != std::string::npos; at = t.find(p, at + p.size())) ++n;
-  return n;
-}
-
 void RemoveCharacters(std::string& text, std::string_view set) {
   std::string out;
   const std::string_view in(text);
@@ -216,10 +177,6 @@ std::string RemoveSpaces(std::string_view text) {
   std::string out(text);
   RemoveCharacters(out, " ");
   return out;
-}
-
-void StripTrailingControls(std::string& text) {
-  while (!text.empty() && static_cast<unsigned char>(text.back()) < 32) text.pop_back();
 }
 
 bool IsPlusMinusNumber(std::string_view text) {

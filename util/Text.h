@@ -31,26 +31,9 @@ std::string KeepCharacters(std::string_view text, std::string_view allowed);
 // allowPlus). SignedDigits("year -44 BC", false, false) == "44".
 std::string SignedDigits(std::string_view text, bool allowMinus, bool allowPlus);
 
-// Removes everything but digits and one sign in front of them: "+" always allowed, "-" only with
-// allowMinus. "a-1b2-" -> "-12" with allowMinus, "12" without.
-void NumberCharacters(std::string& text, bool allowMinus);
-
-// Index of the first entry i in [start, start + count) whose text from character position on
-// (0-based) equals text: exactly, or after LowerCaseText of both when exact is false.
-// -1 when none matches, when count <= 0 or when the range does not lie within the list.
-int FindInList(std::string_view text, const std::vector<std::string>& list, int start, int count, bool exact,
-               int position);
-
-// Number of non-overlapping occurrences of part in text (0 when either is empty); when exact is
-// false both are compared after LowerCaseText.
-int CountOccurrences(std::string_view text, std::string_view part, bool exact);
-
 // Removes every character of text that occurs in set.
 void RemoveCharacters(std::string& text, std::string_view set);
 std::string RemoveSpaces(std::string_view text);
-
-// Removes trailing characters with a code below 32 (CR, LF, NUL, tab …).
-void StripTrailingControls(std::string& text);
 
 // True when text (blanks at both ends ignored) is a number of days for "plus/minus": only the
 // characters "0123456789-+,." with a sign, if any, in front. "+1,000.5" and "-3" are; "1-2", "1+",

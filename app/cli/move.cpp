@@ -41,10 +41,19 @@ std::string AjdText(double ajd) {
   return buffer;
 }
 
+// The steps a user may name, for the message about one the command does not know.
+std::string StepNames() {
+  std::string names;
+  for (int step = 0; step < kMoveStepCount; ++step)
+    names += (step ? ", " : "") + std::string(MoveStepName(step));
+  return names;
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) throw UsageError("STEP is missing");
   const int step = MoveStepOfName(args.positional()[0]);
-  if (step < 0) throw UsageError("unknown STEP " + QuotedText(args.positional()[0]));
+  if (step < 0)
+    throw UsageError("unknown STEP " + QuotedText(args.positional()[0]) + " (steps: " + StepNames() + ")");
   const long count = args.integer("count", 1, 100000).value_or(1);
   const bool tsv = args.tsv();
 

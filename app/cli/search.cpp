@@ -99,7 +99,11 @@ bool UseFestivalTable(const Args& args, MainRules& rules, std::ostream& err) {
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.positional().empty()) throw UsageError("TARGET is missing");
   const int target = SearchTargetOfName(args.positional()[0]);
-  if (target < 0) throw UsageError("unknown TARGET " + QuotedText(args.positional()[0]));
+  if (target < 0) {
+    std::string names;
+    for (int t = 0; t < kSearchTargetCount; ++t) names += (t ? ", " : "") + std::string(SearchTargetName(t));
+    throw UsageError("unknown TARGET " + QuotedText(args.positional()[0]) + " (targets: " + names + ")");
+  }
   const long count = args.integer("count", 1, 10000).value_or(1);
   long within = 100;
   if (args.has("within")) {

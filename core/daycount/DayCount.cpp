@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
 #include <limits>
 
@@ -14,9 +12,6 @@
 
 namespace mirvo {
 namespace {
-
-constexpr std::array<CalendarCode, 4> kCalendarCodes{
-    {{"CE", 0, "G"}, {"JC", 1, "J"}, {"JDN", 2, "JD"}, {"VMC", 9, "R"}}};
 
 constexpr std::array<std::string_view, 12> kMonthsEnglish{"January",   "February", "March",    "April",
                                                           "May",       "June",     "July",     "August",
@@ -57,15 +52,6 @@ std::string YearText(int32_t year, char thousandsSeparator) {
   return plain;
 }
 
-// Reads a whole number from a text field, blanks around it ignored; false for anything else.
-bool ReadNumber(std::string_view s, int& value) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  if (s.empty()) return false;
-  const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  return ec == std::errc() && p == s.data() + s.size();
-}
-
 }  // namespace
 
 std::string ZoneLabel(int longitude) {
@@ -81,12 +67,6 @@ std::string ZoneLabel(int longitude) {
   }
   if (longitude < kMinLongitude || longitude > kMaxLongitude) return "";
   return "L" + TwoDigits(longitude - 100);
-}
-
-const CalendarCode* FindCalendarCode(std::string_view code) {
-  for (const auto& c : kCalendarCodes)
-    if (c.code == code) return &c;
-  return nullptr;
 }
 
 std::string_view MonthName(int month, bool shortForm, int language) {
@@ -215,76 +195,6 @@ int16_t ParseCalendarDate(const std::string& text, CalendarDate& date) {
   if (letter != 'R') euro_date_to_jdn(date);
   date.valid = 1;
   return 1;
-}
-
-int16_t LocalZoneOffsetMinutes() {
-  return static_cast<int16_t>(std::lround(-static_cast<double>(get_timezone()) / 60.0));
-}
-
-bool ParseSystemDateText(std::string_view text, CalendarDate& date) {
-  if (text.size() < 10) return false;
-  int y = 0, m = 0, d = 0;
-  const char third = text[2];
-  bool ok;
-  if (third == '-' || third == '/' || third == '.') {
-    ok =
-        ReadNumber(text.substr(0, 2), m) && ReadNumber(text.substr(3, 2), d) && ReadNumber(text.substr(6), y);
-  } else {
-    ok = ReadNumber(text.substr(0, 4), y) && ReadNumber(text.substr(5, 2), m) &&
-         ReadNumber(text.substr(8, 2), d);
-  }
-  if (!ok || m < 1 || m > 12 || d < 1) return false;
-  if (d > euro_days_in_month(y, m, 'G')) return false;
-  date = MakeCalendarDate(y, m, d);
-  JdnFromCalendarDate(date);
-  date.valid = 1;
-  return true;
-}
-
-bool ParseSystemTimeText(std::string_view text, int& hours, int& minutes, int& seconds) {
-  std::string t(text);
-  const bool twelveHour = t.find_first_of("Mm") != std::string::npos;
-  bool pm = false;
-  if (twelveHour) {
-    // The designator may stand in front ("PM 1:05:00") or behind ("1:05:00 PM").
-    if (t.size() >= 2 && (t[1] == 'M' || t[1] == 'm')) t = t.substr(2) + " " + t.substr(0, 2);
-    const size_t a = t.find_first_of("Aa");
-    const size_t p = t.find_first_of("Pp");
-    if ((a == std::string::npos) == (p == std::string::npos)) return false;
-    pm = p != std::string::npos;
-    t = t.substr(0, std::min(a, p));
-  }
-  const size_t c1 = t.find(':');
-  if (c1 == std::string::npos) return false;
-  const size_t c2 = t.find(':', c1 + 1);
-  int h = 0, m = 0, s = 0;
-  if (!ReadNumber(std::string_view(t).substr(0, c1), h)) return false;
-  if (c2 == std::string::npos) {
-    if (!ReadNumber(std::string_view(t).substr(c1 + 1), m)) return false;
-  } else if (!ReadNumber(std::string_view(t).substr(c1 + 1, c2 - c1 - 1), m) ||
-             !ReadNumber(std::string_view(t).substr(c2 + 1), s)) {
-    return false;
-  }
-  if (twelveHour) {
-    if (h < 1 || h > 12) return false;
-    if (pm) {
-      if (h != 12) h += 12;
-    } else if (h == 12)
-      h = 0;
-  }
-  if (h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s > 59) return false;
-  hours = h;
-  minutes = m;
-  seconds = s;
-  return true;
-}
-
-std::optional<double> AjdFromSystemTexts(std::string_view dateText, std::string_view timeText,
-                                         int offsetMinutes) {
-  CalendarDate date;
-  int h = 0, m = 0, s = 0;
-  if (!ParseSystemDateText(dateText, date) || !ParseSystemTimeText(timeText, h, m, s)) return std::nullopt;
-  return date.jdn + (m * 60.0 + h * 3600.0 + s - offsetMinutes * 60.0) / 86400.0 - 0.5;
 }
 
 double CurrentAjd() {

@@ -9,7 +9,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,14 +37,6 @@ inline int32_t JdnOf(double cjd) { return static_cast<int32_t>(std::floor(cjd));
 // "CCT" 120, "JST" 135, "EDO" 140, otherwise "L" + two-digit (L - 100).
 std::string ZoneLabel(int longitude);
 
-// Calendar code table of the calendar library: code, number, letter.
-struct CalendarCode {
-  std::string_view code;
-  int number;
-  std::string_view letter;
-};
-const CalendarCode* FindCalendarCode(std::string_view code);
-
 // Month names: language 0 English, 1 German; shortForm picks "Jan." etc. Month 1..12, else "".
 std::string_view MonthName(int month, bool shortForm, int language);
 
@@ -72,18 +63,8 @@ std::string CalendarDateText(const CalendarDate& date, int order, char separator
                              bool withSuffix);
 std::string CalendarDateSentence(const CalendarDate& date);
 int16_t ParseCalendarDate(const std::string& text, CalendarDate& date);
-int16_t LocalZoneOffsetMinutes();
 // The present instant, read from the system clock (UTC).
 double CurrentAjd();
-// The two forms of a system date text: month-day-year when the third character is "-", "/" or "."
-// ("12/07/2026"), otherwise year-month-day ("2026-12-07"); date (CE) filled with its jdn.
-bool ParseSystemDateText(std::string_view text, CalendarDate& date);
-// A system time text: 24-hour "21:24:05" or 12-hour with the AM/PM designator behind or in front
-// ("9:24:05 PM", "PM 9:24:05"; seconds may be missing). False for anything that is not a time.
-bool ParseSystemTimeText(std::string_view text, int& hours, int& minutes, int& seconds);
-// The instant of a local system date and time text, the zone being offsetMinutes east of GMT.
-std::optional<double> AjdFromSystemTexts(std::string_view dateText, std::string_view timeText,
-                                         int offsetMinutes);
 int32_t TodayJdn();
 // Delta T in minutes for the day count x (constant within a CE year).
 double DeltaTMinutes(double x);

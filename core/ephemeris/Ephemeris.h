@@ -52,7 +52,6 @@ class Ephemeris {
  public:
   Ephemeris();
 
-  double LunationZeroUt() { return SyzygyUt(0, 0); }
   // The mean instant (UT) of lunation n's dark moon, and an instant surely before the true one: a
   // search for dark moons after a day may stop there without solving for the exact instant.
   static double MeanDarkMoonUt(int32_t n);
@@ -68,15 +67,6 @@ class Ephemeris {
   double QuarterPointTt(int kind, int year);
   double QuarterPointUt(int kind, int year);
   double QuarterPointCjdc(int kind, int year, double longitude);
-  double MarchEquinoxCjdc(int year, double longitude) {
-    return QuarterPointCjdc(kMarchEquinox, year, longitude);
-  }
-  double JuneSolsticeCjdc(int year, double longitude) {
-    return QuarterPointCjdc(kJuneSolstice, year, longitude);
-  }
-  double SeptemberEquinoxCjdc(int year, double longitude) {
-    return QuarterPointCjdc(kSeptemberEquinox, year, longitude);
-  }
   double DecemberSolsticeCjdc(int year, double longitude) {
     return QuarterPointCjdc(kDecemberSolstice, year, longitude);
   }

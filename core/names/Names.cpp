@@ -115,15 +115,6 @@ constexpr Table<12> kLeapMonths{{
     {},
 }};
 
-constexpr Table<12> kTraditionalMonths{{
-    {},
-    {},
-    {},
-    {},
-    {"睦月", "如月", "弥生", "卯月", "皐月", "水無月", "文月", "葉月", "長月", "神無月", "霜月", "師走"},
-    {"정월", "2월", "3월", "4월", "5월", "6월", "7월", "8월", "9월", "10월", "동짓달", "섣달"},
-}};
-
 constexpr std::array<std::string_view, kLanguageCount> kLeapMarks{"leap", "闰", "閏", "nhuận", "閏", "윤"};
 
 constexpr Table<30> kDays{{
@@ -262,10 +253,6 @@ std::string MonthWithLeap(Language language, int month, bool leap) {
     case Language::kEnglish: return mark + " " + name;
     default: return mark + name;
   }
-}
-
-std::string_view TraditionalMonth(Language language, int month) {
-  return LookupOr(kTraditionalMonths, kMonths, language, month - 1);
 }
 
 std::string_view LeapMark(Language language) {

@@ -38,9 +38,6 @@ std::string_view Month(Language language, int month);
 // The name of a leap month, before or after the leap mark: the number where the ordinary month
 // has a customary name (闰十一月 beside 冬月, 闰十二月 beside 腊月); elsewhere the same as Month.
 std::string_view LeapMonth(Language language, int month);
-// The customary names where a language has its own: the Japanese 睦月 … 師走, the Korean 정월,
-// 동짓달 and 섣달; elsewhere the same as Month.
-std::string_view TraditionalMonth(Language language, int month);
 // The mark of a leap month: 闰, 閏, nhuận, 閏, 윤, "leap".
 std::string_view LeapMark(Language language);
 // A month with its leap mark where it has one, as a date writes it: 闰十一月, 閏四月, tháng Sáu

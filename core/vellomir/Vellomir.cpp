@@ -39,15 +39,9 @@ static_assert(kYearStarts[kVmcCycleYears] == kVmcCycleDays);
 constexpr std::array<std::string_view, 13> kMonthNames = {
     "Apollo",     "Diana",   "Hermes", "Aphrodite", "Ares",    "Zeus",      "Chronos",
     "Prometheus", "Orpheus", "Sophia", "Dionysus",  "Demeter", "Persephone"};
-constexpr std::array<std::string_view, 13> kMonthShortNames = {"Apol", "Diana", "Herm", "Aphro", "Ares",
-                                                               "Zeus", "Chron", "Prom", "Orph",  "Soph",
-                                                               "Dion", "Demet", "Pers"};
 constexpr std::array<std::string_view, 10> kDayNames = {
     "Sun Day",     "Mercury Day", "Venus Day",  "Earth Day",   "Mars Day",
     "Jupiter Day", "Saturn Day",  "Uranus Day", "Neptune Day", "Pluto Day"};
-constexpr std::array<std::string_view, 10> kDayShortNames = {"Sun",   "Merc",   "Venus", "Earth", "Mars",
-                                                             "Jupit", "Saturn", "Uran",  "Nept",  "Pluto"};
-
 int MonthLengthIn(int month, bool isLong) {
   if (month == 13) return 30;
   if (month == 10 && isLong) return 30;
@@ -120,19 +114,9 @@ std::string_view VmcDayName(int day) {
   return kDayNames[static_cast<size_t>((day - 1) % 10)];
 }
 
-std::string_view VmcDayShortName(int day) {
-  if (day < 1 || day > 30) return {};
-  return kDayShortNames[static_cast<size_t>((day - 1) % 10)];
-}
-
 std::string_view VmcMonthName(int month) {
   if (month < 1 || month > 13) return {};
   return kMonthNames[static_cast<size_t>(month - 1)];
-}
-
-std::string_view VmcMonthShortName(int month) {
-  if (month < 1 || month > 13) return {};
-  return kMonthShortNames[static_cast<size_t>(month - 1)];
 }
 
 std::string VmcDateText(const VmcDate& date, int form) {

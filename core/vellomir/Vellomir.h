@@ -50,9 +50,7 @@ std::string VmcDateText(const VmcDate& date, int form);
 // Day names follow the ten-day week: day 1, 11, 21 is "Sun Day" … day 10, 20, 30 "Pluto Day".
 // Empty outside 1..30 (days) and 1..13 (months).
 std::string_view VmcDayName(int day);
-std::string_view VmcDayShortName(int day);
 std::string_view VmcMonthName(int month);
-std::string_view VmcMonthShortName(int month);
 
 // One month or one year forward or back. Month 13 of a 12-month year becomes month 12 after a
 // year step; day 30 of a 29-day month becomes 29. The result is converted (jdn and valid set);

@@ -53,12 +53,6 @@ std::optional<RowId> RowOfCalendar(int calendar) {
   return std::nullopt;
 }
 
-std::string LondonTime(double cjdl) { return TimeOfDayText(Fraction(cjdl), false) + " GMT"; }
-
-std::string BeijingTime(double cjdc, const std::string& zoneLabel) {
-  return TimeOfDayText(Fraction(cjdc), false) + " " + zoneLabel;
-}
-
 std::string ShowDeltaT(double minutes) {
   if (minutes > 1440) return "More than 24 hours";
   return DurationText(static_cast<long long>(minutes), true);
@@ -285,7 +279,7 @@ int LabelClick(const DisplayTexts& display, RowId id, bool valueLabel, EntryMode
     model.date = row.entry.date;
     UpdateElementAnimalControls(model);
   }
-  const std::string_view code = kCalendarCodeTable[0][static_cast<size_t>(calendar)];
+  const std::string_view code = kCalendarCodes[static_cast<size_t>(calendar)];
   model.WriteTime(row.entry.time, code);
   model.WriteZone(row.entry.timeZone, code);
   if (calendar == kCalCE) return 'G';

@@ -122,9 +122,6 @@ struct DisplayTexts {
   DisplayRow& Row(RowId row) { return rows[static_cast<size_t>(row)]; }
 };
 
-// "02:32 GMT" for a CJDL; "10:32 CCT" for a CJDC with the given zone label.
-std::string LondonTime(double cjdl);
-std::string BeijingTime(double cjdc, const std::string& zoneLabel);
 // Delta T value: "More than 24 hours" above 1440 minutes, else the long duration text.
 std::string ShowDeltaT(double minutes);
 // The note in the caption of the second VMC row: how its month and day compare with the lunar

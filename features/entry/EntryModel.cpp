@@ -235,7 +235,7 @@ bool FindCode(const std::string& s, const CodeParser*& parser) {
 bool AskForCode(std::string& s, bool hadSpaces, EntryModel& model, EntryContext& context,
                 const CodeParser*& parser) {
   if (hadSpaces || context.questions == nullptr || model.calendar < 0 || model.calendar > 8) return false;
-  const std::string current(kCalendarCodeTable[0][static_cast<size_t>(model.calendar)]);
+  const std::string current(kCalendarCodes[static_cast<size_t>(model.calendar)]);
   if (!context.questions->AskYesNo(kCalendarQuestionTitle, "Is this a " + current + " Calendar date?")) {
     return false;
   }
@@ -325,10 +325,6 @@ std::string EntryErrorMessage(int status, Country country) {
     case kEntryTooEarly: return "Date too early.";
     default: return "";
   }
-}
-
-void ReportEntryError(Messages& messages, int status, Country country) {
-  messages.Warn(kEntryErrorTitle, EntryErrorMessage(status, country));
 }
 
 std::optional<std::string> DateRangeMessage(double ajd) {

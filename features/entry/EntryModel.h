@@ -78,8 +78,6 @@ inline constexpr const char* kCalendarQuestionTitle = "Calendar?";
 
 // The message of a status 1..15 (message 8 depends on the country); "" for any other status.
 std::string EntryErrorMessage(int status, Country country);
-// Shows the message as a warning titled "Invalid date or time entry".
-void ReportEntryError(Messages& messages, int status, Country country);
 
 // Nothing when the instant lies in the admitted range, otherwise the message. An instant that is
 // not a number is out of range too.

@@ -55,27 +55,7 @@ constexpr std::array<std::string_view, kSearchTargetCount> kTargets{"Full moon",
                                                                     "Intercalary month",
                                                                     "Festival or seasonal day"};
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (size_t p = text.find(from); p != std::string::npos; p = text.find(from, p + to.size())) {
-    text.replace(p, from.size(), to);
-  }
-}
-
 }  // namespace
-
-int GetCalendar(std::string_view code) {
-  for (const auto& row : kCalendarCodeTable) {
-    for (size_t i = 0; i < row.size(); ++i) {
-      if (row[i] == code) return static_cast<int>(i);
-    }
-  }
-  return kCalNone;
-}
-
-std::string_view CalendarCodeOf(int calendar) {
-  if (calendar < 0 || calendar >= static_cast<int>(kCalendarCodeTable[1].size())) return "";
-  return kCalendarCodeTable[1][static_cast<size_t>(calendar)];
-}
 
 const CountryInfo& CountryOf(Country country) {
   const Country known = CountryFromNumber(CountryNumber(country)).value_or(kChina);
@@ -146,22 +126,6 @@ std::vector<SearchTarget> SearchTargets() {
     list.push_back({std::string(kTargets[i]), i == 0 ? 2 : i == 1 ? 0 : -1});
   }
   return list;
-}
-
-std::string ApplyCountryTargetNames(std::string text, Country country) {
-  if (country == kVietnam) {
-    ReplaceAll(text, "rabbit", "cat");
-    ReplaceAll(text, "sheep", "goat");
-  } else {
-    ReplaceAll(text, "cat", "rabbit");
-    ReplaceAll(text, "goat", "sheep");
-  }
-  if (country == kJapan) {
-    ReplaceAll(text, "pig", "boar");
-  } else {
-    ReplaceAll(text, "boar", "pig");
-  }
-  return text;
 }
 
 }  // namespace mirvo

@@ -28,16 +28,9 @@ enum CalendarIndex : int {
   kCalVMCCCT = 8,
 };
 
-// Row 0 is searched first, then row 1, so "VMC" finds 7 and "VMCCCT" finds 8.
-inline constexpr std::array<std::array<std::string_view, 9>, 2> kCalendarCodeTable{{
-    {"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "VMC", "VMC"},
-    {"CE", "JC", "CHL", "CHS", "AJD", "CJDC", "CJDL", "VMCGMT", "VMCCCT"},
-}};
-
-// Index of an exact code, or -1.
-int GetCalendar(std::string_view code);
-// The code a row of the display makes current ("VMCGMT", "VMCCCT" for the two VMC rows).
-std::string_view CalendarCodeOf(int calendar);
+// The code each calendar's date texts end with; both VMC rows write "VMC".
+inline constexpr std::array<std::string_view, 9> kCalendarCodes{"CE",   "JC",   "CHL", "CHS", "AJD",
+                                                                "CJDC", "CJDL", "VMC", "VMC"};
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -98,9 +91,6 @@ std::vector<SearchTarget> SearchTargets();
 inline bool IsElementAnimalTarget(int target) {
   return target >= kFirstElementAnimalTarget && target <= kLastElementAnimalTarget;
 }
-// The animal words of a target text exchanged for the country's (rabbit/cat, sheep/goat,
-// pig/boar).
-std::string ApplyCountryTargetNames(std::string text, Country country);
 
 // Defaults of the settings lists at the first start, and the values the Reset command restores
 // (Reset leaves epoch, method, country and longitude alone).

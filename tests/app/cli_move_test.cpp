@@ -101,7 +101,8 @@ TEST(CliMove, LimitsKeepWhatWasPrinted) {
       {"move ce-year --count 5 '2998-06-01 CE'", 3, 2, "mirvo-cli move: Latest date exceeded."},
       {"move ce-year --back --count 3 '-2999-06-01 CE'", 3, 1,
        "mirvo-cli move: Earliest admissible date reached."},
-      {"move fortnight '2000-01-01 CE'", 2, 0, "unknown STEP"},
+      {"move fortnight '2000-01-01 CE'", 2, 0,
+       "unknown STEP 'fortnight' (steps: minute, hour, day, ce-month"},
   };
   for (const auto& c : cases) {
     const auto quiet = RunCli(c.args, false);

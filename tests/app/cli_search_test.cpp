@@ -51,7 +51,7 @@ TEST(CliSearch, FailuresAndBadArguments) {
        "There is no such day within 10 years."},
       {"search multiple-element-animal", 3, "You must specify an element or an animal or both for one"},
       {"search lunar-new-year '2999-12-31 CE'", 3, "Date is later than 3000-01-01 CE."},
-      {"search new-moon", 2, "unknown TARGET 'new-moon'"},
+      {"search new-moon", 2, "unknown TARGET 'new-moon' (targets: full-moon, dark-moon,"},
       {"search element-animal-day --day wood-unicorn", 2, "--day must be an element-animal"},
       {"search full-moon --year wood-rat", 2, "--year does not apply to full-moon"},
       {"search full-moon '2000-02-30 CE'", 2, "Invalid CE date."},

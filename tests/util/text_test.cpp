@@ -65,26 +65,6 @@ TEST(CharacterFilters, KeepRemoveAndSigns) {
   EXPECT_EQ(SignedDigits("+1-2", false, true), "+12");
   EXPECT_EQ(SignedDigits("+12", false, false), "12");
   EXPECT_EQ(SignedDigits("x", true, true), "");
-
-  struct Case {
-    const char* in;
-    bool minus;
-    const char* out;
-  };
-  const Case cases[] = {{"a-1b2-", true, "-12"}, {"a-1b2-", false, "12"}, {"+-5", true, "+5"},
-                        {"--5", true, "-5"},     {"1+2", true, "12"},     {"", true, ""}};
-  for (const auto& c : cases) {
-    std::string s = c.in;
-    NumberCharacters(s, c.minus);
-    EXPECT_EQ(s, c.out) << c.in;
-  }
-
-  t = "line\r\n\t";
-  StripTrailingControls(t);
-  EXPECT_EQ(t, "line");
-  t = "\n\n";
-  StripTrailingControls(t);
-  EXPECT_EQ(t, "");
 }
 
 TEST(AlignmentSpaces, RightAlignsNumbers) {
@@ -93,31 +73,6 @@ TEST(AlignmentSpaces, RightAlignsNumbers) {
   EXPECT_EQ(AlignmentSpaces(123, 3), "");
   EXPECT_EQ(AlignmentSpaces(12345, 3), "");
   EXPECT_EQ(AlignmentSpaces(0, 0), "");
-}
-
-TEST(FindInList, ExactFoldedOffsetAndBadRanges) {
-  const std::vector<std::string> list = {"Giáp Tý", "Ất Sửu", "x Bính Dần", "ất sửu"};
-  EXPECT_EQ(FindInList("Ất Sửu", list, 0, 4, true, 0), 1);
-  EXPECT_EQ(FindInList("ất sửu", list, 0, 4, true, 0), 3);
-  EXPECT_EQ(FindInList("GIÁP TÝ", list, 0, 4, false, 0), 0);
-  EXPECT_EQ(FindInList("GIÁP TÝ", list, 0, 4, true, 0), -1);
-  EXPECT_EQ(FindInList("Ất Sửu", list, 2, 2, false, 0), 3);   // search starts at entry 2
-  EXPECT_EQ(FindInList("Bính Dần", list, 0, 4, true, 2), 2);  // compares from character 2 on
-  EXPECT_EQ(FindInList("Sửu", list, 0, 4, true, 3), 1);       // "Ấ" counts as one character
-  EXPECT_EQ(FindInList("Giáp Tý", list, 0, 0, true, 0), -1);
-  EXPECT_EQ(FindInList("Giáp Tý", list, 3, 5, true, 0), -1);  // past the end of the list
-  EXPECT_EQ(FindInList("Giáp Tý", list, -1, 2, true, 0), -1);
-  EXPECT_EQ(FindInList("", list, 0, 4, true, 50), -1);  // position beyond every entry
-}
-
-TEST(CountOccurrences, NonOverlappingOptionallyFolded) {
-  EXPECT_EQ(CountOccurrences("1 day and 4 minutes", " and", true), 1);
-  EXPECT_EQ(CountOccurrences("aaaa", "aa", true), 2);
-  EXPECT_EQ(CountOccurrences("aaa", "aa", true), 1);
-  EXPECT_EQ(CountOccurrences("ÄäÄ", "ä", false), 3);
-  EXPECT_EQ(CountOccurrences("ÄäÄ", "ä", true), 1);
-  EXPECT_EQ(CountOccurrences("", "a", true), 0);
-  EXPECT_EQ(CountOccurrences("abc", "", true), 0);
 }
 
 TEST(IsPlusMinusNumber, SignsOnlyInFront) {

@@ -44,7 +44,6 @@ TEST(Names, EveryValueHasItsOwnNameInEveryLanguage) {
       ExpectDistinctNames("animal", 0, 11, [l, country](int i) { return names::Animal(l, country, i); });
     }
     ExpectDistinctNames("month", 1, 12, [l](int i) { return names::Month(l, i); });
-    ExpectDistinctNames("traditional month", 1, 12, [l](int i) { return names::TraditionalMonth(l, i); });
     ExpectDistinctNames("leap month", 1, 12, [l](int i) { return names::MonthWithLeap(l, i, true); });
     EXPECT_FALSE(names::LeapMark(l).empty());
     ExpectDistinctNames("day", 1, 30, [l](int i) { return names::Day(l, i); });

@@ -265,16 +265,11 @@ TEST(VmcText, NamesOfDaysAndMonths) {
   EXPECT_EQ(VmcDayName(11), "Sun Day");
   EXPECT_EQ(VmcDayName(6), "Jupiter Day");
   EXPECT_EQ(VmcDayName(30), "Pluto Day");
-  EXPECT_EQ(VmcDayShortName(7), "Saturn");
-  EXPECT_EQ(VmcDayShortName(20), "Pluto");
   EXPECT_EQ(VmcMonthName(4), "Aphrodite");
-  EXPECT_EQ(VmcMonthShortName(4), "Aphro");
   EXPECT_EQ(VmcMonthName(13), "Persephone");
-  EXPECT_EQ(VmcMonthShortName(12), "Demet");
   EXPECT_EQ(VmcDayName(0), "");
   EXPECT_EQ(VmcDayName(31), "");
   EXPECT_EQ(VmcMonthName(0), "");
-  EXPECT_EQ(VmcMonthShortName(14), "");
 }
 
 }  // namespace

@@ -204,8 +204,6 @@ TEST(DisplayTexts, DeltaTAndNumbers) {
   EXPECT_EQ(GroupedNumber(625333.00004, 4), "625,333.0000");
   EXPECT_EQ(GroupedNumber(999.5, 1), "999.5");
   EXPECT_EQ(GroupedNumber(-1234567.25, 2), "-1,234,567.25");
-  EXPECT_EQ(LondonTime(2451545.1059), "02:32 GMT");
-  EXPECT_EQ(BeijingTime(2451545.4392, "CCT"), "10:32 CCT");
 }
 
 TEST(DisplayTexts, VmcAgainstChlNote) {

@@ -224,11 +224,6 @@ TEST(EntryMessages, EveryMessageWordForWord) {
       {15, "Date too early."},
   };
   for (const auto& [status, text] : cases) EXPECT_EQ(EntryErrorMessage(status, kChina), text) << status;
-  RecordingMessages messages;
-  ReportEntryError(messages, 5, kChina);
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "Invalid date or time entry");
-  EXPECT_EQ(messages.shown[0].icon, MessageIcon::kWarning);
 }
 
 TEST_F(EntryTest, EntryWithoutCodeAsksForTheEntryCalendar) {

@@ -91,12 +91,12 @@ TEST(EventSearch, SolsticesAndTermsAreSkippedFromTheirOwnInstant) {
   EXPECT_EQ(s.Find(kTargetWinterSolstice, true, solstice(2023)), solstice(2024));
   EXPECT_EQ(s.Find(kTargetWinterSolstice, false, solstice(2023)), solstice(2022));
   EXPECT_EQ(s.Find(kTargetWinterSolstice, false, solstice(2023) + 2 * kSecond), solstice(2023));
-  const double march = AjdFromCjdc(s.eph().MarchEquinoxCjdc(2024, kLongitude), kLongitude);
-  const double june = AjdFromCjdc(s.eph().JuneSolsticeCjdc(2024, kLongitude), kLongitude);
+  const double march = AjdFromCjdc(s.eph().QuarterPointCjdc(kMarchEquinox, 2024, kLongitude), kLongitude);
+  const double june = AjdFromCjdc(s.eph().QuarterPointCjdc(kJuneSolstice, 2024, kLongitude), kLongitude);
   EXPECT_EQ(s.Find(kTargetVernalEquinox, true, solstice(2023)), march);
   EXPECT_EQ(s.Find(kTargetSolsticeOrEquinox, true, march), june);
   EXPECT_EQ(s.Find(kTargetSummerSolstice, false, march),
-            AjdFromCjdc(s.eph().JuneSolsticeCjdc(2023, kLongitude), kLongitude));
+            AjdFromCjdc(s.eph().QuarterPointCjdc(kJuneSolstice, 2023, kLongitude), kLongitude));
 }
 
 // Only the instant a search starts from is passed over: half a second before or after a term (at

@@ -5,16 +5,6 @@
 namespace mirvo {
 namespace {
 
-TEST(MainTables, CalendarCodesSearchTheFirstRowFirst) {
-  const std::pair<const char*, int> cases[] = {
-      {"CE", 0},  {"JC", 1},     {"CHL", 2},    {"CHS", 3},  {"AJD", 4}, {"CJDC", 5}, {"CJDL", 6},
-      {"VMC", 7}, {"VMCGMT", 7}, {"VMCCCT", 8}, {"XYZ", -1}, {"ce", -1}, {"", -1},    {"VMCICT", -1}};
-  for (const auto& [code, index] : cases) EXPECT_EQ(GetCalendar(code), index) << code;
-  for (int i = 0; i <= 8; ++i) EXPECT_EQ(GetCalendar(CalendarCodeOf(i)), i) << i;
-  EXPECT_EQ(CalendarCodeOf(-1), "");
-  EXPECT_EQ(CalendarCodeOf(9), "");
-}
-
 TEST(MainTables, CountriesFixMeridianNamesAndColours) {
   const auto& vn = CountryOf(kVietnam);
   EXPECT_EQ(vn.longitude, 105);
@@ -72,7 +62,7 @@ TEST(MainTables, ListsAndDefaults) {
   EXPECT_EQ(CountryEntries()[CountryNumber(kMainDefaults.country)], "China");
   EXPECT_TRUE(kMainDefaults.showVmc);
   EXPECT_FALSE(kMainDefaults.showCjds);
-  EXPECT_EQ(kMainDefaults.calendar, GetCalendar("CHL"));
+  EXPECT_EQ(kMainDefaults.calendar, kCalCHL);
 }
 
 TEST(MainTables, SearchTargets) {
@@ -88,25 +78,6 @@ TEST(MainTables, SearchTargets) {
   EXPECT_FALSE(IsElementAnimalTarget(14));
   EXPECT_TRUE(IsElementAnimalTarget(16));
   EXPECT_FALSE(IsElementAnimalTarget(18));
-}
-
-TEST(MainTables, TargetAnimalWordsFollowTheCountry) {
-  struct Case {
-    const char* text;
-    Country country;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"water-rabbit (gui-mao) day", kVietnam, "water-cat (gui-mao) day"},
-      {"-sheep (-wei) year", kVietnam, "-goat (-wei) year"},
-      {"water-cat (gui-mao) day", kChina, "water-rabbit (gui-mao) day"},
-      {"-goat (-wei) month", kJapan, "-sheep (-wei) month"},
-      {"water-pig (gui-hai) day", kJapan, "water-boar (gui-hai) day"},
-      {"water-boar (gui-hai) day", kVietnam, "water-pig (gui-hai) day"},
-      {"water-boar (gui-hai) day", kChina, "water-pig (gui-hai) day"},
-      {"Element-animal day", kVietnam, "Element-animal day"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ApplyCountryTargetNames(c.text, c.country), c.expected) << c.text;
 }
 
 TEST(MainTables, EpochMethodText) {
