@@ -71,22 +71,23 @@ class RuleReader {
  public:
   explicit RuleReader(std::vector<std::string_view> tokens) : t_(std::move(tokens)) {}
 
-  bool Read(FestivalRule& rule, std::string& error, bool nested) {
+  // Why the rule is refused; nothing when it reads.
+  std::optional<std::string> Read(FestivalRule& rule, bool nested) {
     const size_t start = at_;
-    if (!Day(rule, error)) return false;
+    if (auto why = Day(rule)) return why;
     if (!nested) {
       while (at_ < t_.size()) {
         const std::string_view word = t_[at_++];
         if (word == "span" && rule.kind != FestivalRuleKind::kNinePeriod) {
           const auto n = at_ < t_.size() ? Integer(t_[at_++], 2, kMaxOffsetDays) : std::nullopt;
-          if (!n) return Fail(error, "span takes a number of days from 2 to 400");
+          if (!n) return "span takes a number of days from 2 to 400";
           rule.spanDays = *n;
         } else if (word == "span-until" || word == "before") {
           auto other = std::make_shared<FestivalRule>();
-          if (!Read(*other, error, true)) return false;
+          if (auto why = Read(*other, true)) return why;
           (word == "before" ? rule.before : rule.spanUntil) = std::move(other);
         } else {
-          return Fail(error, "unexpected " + std::string(word));
+          return "unexpected " + std::string(word);
         }
       }
     }
@@ -95,14 +96,10 @@ class RuleReader {
       if (!rule.text.empty()) rule.text += ' ';
       rule.text += t_[i];
     }
-    return true;
+    return std::nullopt;
   }
 
  private:
-  static bool Fail(std::string& error, std::string why) {
-    error = std::move(why);
-    return false;
-  }
   std::optional<std::string_view> Next() {
     if (at_ >= t_.size()) return std::nullopt;
     return t_[at_++];
@@ -112,53 +109,53 @@ class RuleReader {
     return t ? Integer(*t, lo, hi) : std::nullopt;
   }
 
-  bool Anchor(FestivalAnchor& anchor, std::string& error) {
+  std::optional<std::string> Anchor(FestivalAnchor& anchor) {
     const auto kind = Next();
-    if (!kind || (*kind != "term" && *kind != "sun")) return Fail(error, "expected term or sun");
+    if (!kind || (*kind != "term" && *kind != "sun")) return "expected term or sun";
     anchor.term = *kind == "term";
     const auto degrees = Next();
     const auto l = degrees ? Degrees(*degrees) : std::nullopt;
-    if (!l) return Fail(error, "a longitude from 0 to 360 degrees must follow " + std::string(*kind));
-    if (anchor.term && (std::fmod(*l, 15) != 0))
-      return Fail(error, "a solar term's longitude is a multiple of 15");
+    if (!l) return "a longitude from 0 to 360 degrees must follow " + std::string(*kind);
+    if (anchor.term && (std::fmod(*l, 15) != 0)) return "a solar term's longitude is a multiple of 15";
     anchor.longitude = *l;
     if (at_ < t_.size() && t_[at_] == "previous-year") {
       anchor.yearOffset = -1;
       ++at_;
     }
-    return true;
+    return std::nullopt;
   }
 
   // An optional +N or -N days.
-  bool Offset(FestivalRule& rule, std::string& error) {
+  std::optional<std::string> Offset(FestivalRule& rule) {
     if (at_ < t_.size() && (t_[at_].front() == '+' || t_[at_].front() == '-')) {
       const auto n = Integer(t_[at_], -kMaxOffsetDays, kMaxOffsetDays);
-      if (!n) return Fail(error, "bad number of days " + std::string(t_[at_]));
+      if (!n) return "bad number of days " + std::string(t_[at_]);
       rule.offset = *n;
       ++at_;
     }
-    return true;
+    return std::nullopt;
   }
 
-  bool Day(FestivalRule& rule, std::string& error) {
+  std::optional<std::string> Day(FestivalRule& rule) {
     const auto word = Next();
-    if (!word) return Fail(error, "no rule");
+    if (!word) return "no rule";
     if (*word == "lunar" || *word == "lunar-last") {
       rule.kind = *word == "lunar" ? FestivalRuleKind::kLunar : FestivalRuleKind::kLunarLast;
       const auto m = NextInteger(1, 12);
-      if (!m) return Fail(error, "a lunar month from 1 to 12 must follow " + std::string(*word));
+      if (!m) return "a lunar month from 1 to 12 must follow " + std::string(*word);
       rule.month = *m;
       if (rule.kind == FestivalRuleKind::kLunar) {
         const auto d = NextInteger(1, 30);
-        if (!d) return Fail(error, "a lunar day from 1 to 30 must follow the month");
+        if (!d) return "a lunar day from 1 to 30 must follow the month";
         rule.day = *d;
       }
-      return Offset(rule, error);
+      return Offset(rule);
     }
     if (*word == "term" || *word == "sun") {
       --at_;
       rule.kind = FestivalRuleKind::kAnchorDay;
-      return Anchor(rule.anchor, error) && Offset(rule, error);
+      if (auto why = Anchor(rule.anchor)) return why;
+      return Offset(rule);
     }
     if (*word == "stem" || *word == "branch") {
       const bool stem = *word == "stem";
@@ -173,42 +170,40 @@ class RuleReader {
           if (it != kBranches.end()) rule.cyclic = static_cast<int>(it - kBranches.begin()) + 1;
         }
       }
-      if (rule.cyclic == 0)
-        return Fail(error, stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch");
+      if (rule.cyclic == 0) return stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch";
       const auto n = NextInteger(1, 36);
-      if (!n) return Fail(error, "a count from 1 to 36 must follow the " + std::string(*word));
+      if (!n) return "a count from 1 to 36 must follow the " + std::string(*word);
       rule.count = *n;
-      return Anchor(rule.anchor, error);
+      return Anchor(rule.anchor);
     }
     if (*word == "nine") {
       rule.kind = FestivalRuleKind::kNinePeriod;
       const auto n = NextInteger(1, 9);
-      if (!n) return Fail(error, "a period from 1 to 9 must follow nine");
+      if (!n) return "a period from 1 to 9 must follow nine";
       rule.count = *n;
       rule.spanDays = 9;
-      return Anchor(rule.anchor, error);
+      return Anchor(rule.anchor);
     }
-    return Fail(error, "unknown rule " + std::string(*word));
+    return "unknown rule " + std::string(*word);
   }
 
   std::vector<std::string_view> t_;
   size_t at_ = 0;
 };
 
-bool ReadCountryHeader(std::string_view line, FestivalCountry& country, std::string& error) {
+// The country of a "[INDEX NAME LONGITUDE]" line; nothing when the line is not one.
+std::optional<FestivalCountry> CountryHeader(std::string_view line) {
   const auto t = Tokens(line.substr(1, line.size() - 2));
   const auto number =
       t.size() == 3 ? Integer(t[0], 0, static_cast<int>(kAllCountries.size()) - 1) : std::nullopt;
   const auto known = number ? CountryFromNumber(*number) : std::nullopt;
   const auto longitude = t.size() == 3 ? Integer(t[2], kMinLongitude, kMaxLongitude) : std::nullopt;
-  if (!known || !longitude || t[1].empty()) {
-    error = "a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145";
-    return false;
-  }
+  if (!known || !longitude || t[1].empty()) return std::nullopt;
+  FestivalCountry country;
   country.country = *known;
   country.name = std::string(t[1]);
   country.longitude = *longitude;
-  return true;
+  return country;
 }
 
 // The civil day an instant may have in other tables: the one across its nearest midnight.
@@ -333,24 +328,24 @@ const FestivalCountry* FestivalTable::Country(std::string_view name) const {
   return nullptr;
 }
 
-std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::string& error) {
+FestivalTableRead ParseFestivalTable(std::string_view text) {
   FestivalTable table;
   int lineNumber = 0;
   auto fail = [&](const std::string& why) {
-    error = "line " + std::to_string(lineNumber) + ": " + why;
-    return std::nullopt;
+    return FestivalTableRead{std::nullopt, "line " + std::to_string(lineNumber) + ": " + why};
   };
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark an editor added
   for (std::string_view line : Split(text, '\n')) {
     ++lineNumber;
     if (line.empty() || line.front() == '#') continue;
     if (line.front() == '[') {
-      FestivalCountry country;
-      if (line.back() != ']' || !ReadCountryHeader(line, country, error))
-        return fail(error.empty() ? "bad country" : error);
-      if (table.Country(country.country) || table.Country(country.name))
-        return fail("country " + country.name + " twice");
-      table.countries.push_back(std::move(country));
+      if (line.back() != ']') return fail("bad country");
+      auto country = CountryHeader(line);
+      if (!country)
+        return fail("a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145");
+      if (table.Country(country->country) || table.Country(country->name))
+        return fail("country " + country->name + " twice");
+      table.countries.push_back(std::move(*country));
       continue;
     }
     if (table.countries.empty()) return fail("a festival before the first [country]");
@@ -369,7 +364,7 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     for (const Festival& f : country.festivals) {
       if (f.id == festival.id) return fail("id " + festival.id + " twice in " + country.name);
     }
-    if (!RuleReader(Tokens(fields[1])).Read(festival.rule, error, false)) return fail(error);
+    if (auto why = RuleReader(Tokens(fields[1])).Read(festival.rule, false)) return fail(*why);
     for (int l = 0; l < kLanguageCount; ++l) {
       if (fields[static_cast<size_t>(2 + l)].empty())
         return fail("no name in " + std::string(LanguageTag(static_cast<Language>(l))));
@@ -377,23 +372,22 @@ std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::stri
     }
     country.festivals.push_back(std::move(festival));
   }
-  return table;
+  return {std::move(table), ""};
 }
 
-std::optional<FestivalTable> LoadFestivalTable(const std::string& dataFolder, std::string& error) {
+FestivalTableRead LoadFestivalTable(const std::string& dataFolder) {
   const std::string path = dataFolder + "/" + kFestivalFileName;
   const FileContent file = ReadRegularFile(path, kMaxFileBytes);
   if (file.status != FileContent::kRead) {
-    error = path + ": " +
-            (file.status == FileContent::kMissing      ? "missing"
-             : file.status == FileContent::kNotRegular ? "not a regular file"
-             : file.status == FileContent::kTooLarge   ? "too large"
-                                                       : file.reason);
-    return std::nullopt;
+    return {std::nullopt, path + ": " +
+                              (file.status == FileContent::kMissing      ? "missing"
+                               : file.status == FileContent::kNotRegular ? "not a regular file"
+                               : file.status == FileContent::kTooLarge   ? "too large"
+                                                                         : file.reason)};
   }
-  auto table = ParseFestivalTable(file.bytes, error);
-  if (!table) error = path + ": " + error;
-  return table;
+  FestivalTableRead read = ParseFestivalTable(file.bytes);
+  if (!read.table) read.error = path + ": " + read.error;
+  return read;
 }
 
 bool FestivalDay::uncertain() const {
