@@ -11,13 +11,12 @@
 namespace {
 
 void RunYears(benchmark::State& state, const char* countryName) {
-  std::string error;
-  const auto table = mirvo::LoadFestivalTable(MIRVO_DATA_DIR, error);
-  if (!table) {
-    state.SkipWithError(error.c_str());
+  const mirvo::FestivalTableRead read = mirvo::LoadFestivalTable(MIRVO_DATA_DIR);
+  if (!read.table) {
+    state.SkipWithError(read.error.c_str());
     return;
   }
-  const mirvo::FestivalCountry& country = *table->Country(countryName);
+  const mirvo::FestivalCountry& country = *read.table->Country(countryName);
   for (auto _ : state) {
     state.PauseTiming();
     auto reckoner = std::make_unique<mirvo::Reckoner>();

@@ -13,11 +13,11 @@
 
 namespace mirvo::cli {
 
-std::optional<FestivalTable> ProgramFestivalTable(std::string& error) {
+FestivalTableRead ProgramFestivalTable() {
   std::error_code ec;
   const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
   const std::string folder = ec ? std::string(".") : program.parent_path().string();
-  return LoadFestivalTable(ProgramDataFolder(folder, MIRVO_DATA_FROM_PROGRAMS, kFestivalFileName), error);
+  return LoadFestivalTable(ProgramDataFolder(folder, MIRVO_DATA_FROM_PROGRAMS, kFestivalFileName));
 }
 
 FestivalSettings FestivalOptions(const Args& args, const FestivalTable& table) {

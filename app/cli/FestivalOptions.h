@@ -10,9 +10,9 @@
 
 namespace mirvo::cli {
 
-// The table of the program's data folder (beside it, or ../share/vantrel when installed); nothing
-// with error saying why when it cannot be read.
-std::optional<FestivalTable> ProgramFestivalTable(std::string& error);
+// The table of the program's data folder (beside it, or ../share/vantrel when installed), or why
+// it cannot be read.
+FestivalTableRead ProgramFestivalTable();
 
 struct FestivalSettings {
   const FestivalCountry* country = nullptr;

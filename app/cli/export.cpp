@@ -213,13 +213,12 @@ void PlanSpan(const Args& args, const std::string& kind, ExportPlan& plan) {
 bool PlanFestivals(const Args& args, ExportPlan& plan, std::ostream& err) {
   if (args.positional().size() > 1) throw UsageError("no ENTRY for festivals: it takes --from and --to");
   const auto [from, to] = YearSpanOptions(args, kFirstICalendarYear, kLastICalendarYear);
-  std::string error;
-  auto table = ProgramFestivalTable(error);
-  if (!table) {
-    err << "mirvo-cli export: " << error << "\n";
+  FestivalTableRead read = ProgramFestivalTable();
+  if (!read.table) {
+    err << "mirvo-cli export: " << read.error << "\n";
     return false;
   }
-  auto shared = std::make_shared<const FestivalTable>(std::move(*table));
+  auto shared = std::make_shared<const FestivalTable>(std::move(*read.table));
   const FestivalSettings s = FestivalOptions(args, *shared);
   plan.reckoner = std::make_unique<Reckoner>();
   plan.reckoner->SetReferenceLongitude(s.longitude);

@@ -58,13 +58,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   const std::string format = args.value("format", "text");
   if (format != "text" && format != "tsv" && format != "ics")
     throw UsageError("--format must be text, tsv or ics");
-  std::string error;
-  const auto table = ProgramFestivalTable(error);
-  if (!table) {
-    err << "mirvo-cli festivals: " << error << "\n";
+  const FestivalTableRead read = ProgramFestivalTable();
+  if (!read.table) {
+    err << "mirvo-cli festivals: " << read.error << "\n";
     return kExitFailure;
   }
-  const FestivalSettings s = FestivalOptions(args, *table);
+  const FestivalSettings s = FestivalOptions(args, *read.table);
   auto reckonerFor = [&s] {
     auto r = std::make_unique<Reckoner>();
     r->SetReferenceLongitude(s.longitude);

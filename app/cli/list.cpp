@@ -80,13 +80,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   inputs.language = rules.settings().language;
   FestivalCalendar festivals;
   if (mode == kModeFestivals) {
-    std::string error;
-    auto table = ProgramFestivalTable(error);
-    if (!table) {
-      err << "mirvo-cli list: " << error << "\n";
+    FestivalTableRead read = ProgramFestivalTable();
+    if (!read.table) {
+      err << "mirvo-cli list: " << read.error << "\n";
       return kExitFailure;
     }
-    festivals = FestivalCalendar(std::move(*table));
+    festivals = FestivalCalendar(std::move(*read.table));
     inputs.festivals = &festivals;
   }
   StreamOutput text(out);

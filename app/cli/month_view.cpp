@@ -121,10 +121,9 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const int32_t day = JdnOf(CjdcFromAjd(rules.currentAjd(), reckoner.ReferenceDegrees()));
   const Language language = tsv ? Language::kEnglish : LanguageOption(args);
-  std::string error;
-  auto table = ProgramFestivalTable(error);
-  if (!table) err << "mirvo-cli month-view: no festivals: " << error << "\n";
-  FestivalCalendar festivals = table ? FestivalCalendar(std::move(*table)) : FestivalCalendar();
+  FestivalTableRead read = ProgramFestivalTable();
+  if (!read.table) err << "mirvo-cli month-view: no festivals: " << read.error << "\n";
+  FestivalCalendar festivals = read.table ? FestivalCalendar(std::move(*read.table)) : FestivalCalendar();
   const MonthView view = BuildMonthView(reckoner, day, TodayJdn(), language, &festivals);
   if (!view.valid) {
     err << "mirvo-cli month-view: Date out of range\n";

@@ -75,13 +75,12 @@ std::pair<int, int> ElementAnimalOption(const std::string& option, const std::st
 
 // The program's festival table for the festival target, and --festival among the country's ids.
 bool UseFestivalTable(const Args& args, MainRules& rules, std::ostream& err) {
-  std::string error;
-  auto table = ProgramFestivalTable(error);
-  if (!table) {
-    err << "mirvo-cli search: " << error << "\n";
+  FestivalTableRead read = ProgramFestivalTable();
+  if (!read.table) {
+    err << "mirvo-cli search: " << read.error << "\n";
     return false;
   }
-  rules.festivals() = FestivalCalendar(std::move(*table));
+  rules.festivals() = FestivalCalendar(std::move(*read.table));
   const FestivalCountry* country = rules.festivals().Country(rules.settings().country);
   const std::string id = args.value("festival", "");
   if (id.empty()) return true;

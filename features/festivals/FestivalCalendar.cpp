@@ -17,14 +17,13 @@ FestivalCalendar::FestivalCalendar(FestivalTable table)
     : table_(std::make_shared<const FestivalTable>(std::move(table))) {}
 
 FestivalCalendar FestivalCalendar::Load(const std::string& dataFolder) {
-  std::string error;
-  auto table = LoadFestivalTable(dataFolder, error);
-  if (!table) {
+  FestivalTableRead read = LoadFestivalTable(dataFolder);
+  if (!read.table) {
     FestivalCalendar none;
-    none.error_ = error;
+    none.error_ = std::move(read.error);
     return none;
   }
-  return FestivalCalendar(std::move(*table));
+  return FestivalCalendar(std::move(*read.table));
 }
 
 const FestivalCountry* FestivalCalendar::Country(mirvo::Country country) const {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <numbers>
+#include <span>
 
 #include "core/chinese/Cycles.h"
 #include "core/daycount/DayCount.h"
@@ -59,6 +60,12 @@ std::optional<int> Integer(std::string_view t, int lo, int hi) {
   return value;
 }
 
+// The place 1..N of a name among the cyclic names, 0 when it is none of them.
+int CyclicNumber(std::span<const std::string_view> names, std::string_view name) {
+  const auto it = std::find(names.begin(), names.end(), name);
+  return it == names.end() ? 0 : static_cast<int>(it - names.begin()) + 1;
+}
+
 std::optional<double> Degrees(std::string_view t) {
   double value = 0;
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
@@ -71,38 +78,41 @@ class RuleReader {
  public:
   explicit RuleReader(std::vector<std::string_view> tokens) : t_(std::move(tokens)) {}
 
-  bool Read(FestivalRule& rule, std::string& error, bool nested) {
+  // Why the rule is refused; nothing when it reads.
+  std::optional<std::string> Read(FestivalRule& rule, bool nested) {
     const size_t start = at_;
-    if (!Day(rule, error)) return false;
+    if (auto why = Day(rule)) return why;
     if (!nested) {
-      while (at_ < t_.size()) {
-        const std::string_view word = t_[at_++];
-        if (word == "span" && rule.kind != FestivalRuleKind::kNinePeriod) {
-          const auto n = at_ < t_.size() ? Integer(t_[at_++], 2, kMaxOffsetDays) : std::nullopt;
-          if (!n) return Fail(error, "span takes a number of days from 2 to 400");
-          rule.spanDays = *n;
-        } else if (word == "span-until" || word == "before") {
-          auto other = std::make_shared<FestivalRule>();
-          if (!Read(*other, error, true)) return false;
-          (word == "before" ? rule.before : rule.spanUntil) = std::move(other);
-        } else {
-          return Fail(error, "unexpected " + std::string(word));
-        }
-      }
+      if (auto why = Tail(rule)) return why;
     }
     rule.text.clear();
     for (size_t i = start; i < at_; ++i) {
       if (!rule.text.empty()) rule.text += ' ';
       rule.text += t_[i];
     }
-    return true;
+    return std::nullopt;
   }
 
  private:
-  static bool Fail(std::string& error, std::string why) {
-    error = std::move(why);
-    return false;
+  // What may follow a rule to the end of its tokens: span N, span-until RULE, before RULE.
+  std::optional<std::string> Tail(FestivalRule& rule) {
+    while (at_ < t_.size()) {
+      const std::string_view word = t_[at_++];
+      if (word == "span" && rule.kind != FestivalRuleKind::kNinePeriod) {
+        const auto n = NextInteger(2, kMaxOffsetDays);
+        if (!n) return "span takes a number of days from 2 to 400";
+        rule.spanDays = *n;
+      } else if (word == "span-until" || word == "before") {
+        auto other = std::make_shared<FestivalRule>();
+        if (auto why = Read(*other, true)) return why;
+        (word == "before" ? rule.before : rule.spanUntil) = std::move(other);
+      } else {
+        return "unexpected " + std::string(word);
+      }
+    }
+    return std::nullopt;
   }
+
   std::optional<std::string_view> Next() {
     if (at_ >= t_.size()) return std::nullopt;
     return t_[at_++];
@@ -112,103 +122,147 @@ class RuleReader {
     return t ? Integer(*t, lo, hi) : std::nullopt;
   }
 
-  bool Anchor(FestivalAnchor& anchor, std::string& error) {
+  std::optional<std::string> Anchor(FestivalAnchor& anchor) {
     const auto kind = Next();
-    if (!kind || (*kind != "term" && *kind != "sun")) return Fail(error, "expected term or sun");
+    if (!kind || (*kind != "term" && *kind != "sun")) return "expected term or sun";
     anchor.term = *kind == "term";
     const auto degrees = Next();
     const auto l = degrees ? Degrees(*degrees) : std::nullopt;
-    if (!l) return Fail(error, "a longitude from 0 to 360 degrees must follow " + std::string(*kind));
-    if (anchor.term && (std::fmod(*l, 15) != 0))
-      return Fail(error, "a solar term's longitude is a multiple of 15");
+    if (!l) return "a longitude from 0 to 360 degrees must follow " + std::string(*kind);
+    if (anchor.term && (std::fmod(*l, 15) != 0)) return "a solar term's longitude is a multiple of 15";
     anchor.longitude = *l;
     if (at_ < t_.size() && t_[at_] == "previous-year") {
       anchor.yearOffset = -1;
       ++at_;
     }
-    return true;
+    return std::nullopt;
   }
 
   // An optional +N or -N days.
-  bool Offset(FestivalRule& rule, std::string& error) {
+  std::optional<std::string> Offset(FestivalRule& rule) {
     if (at_ < t_.size() && (t_[at_].front() == '+' || t_[at_].front() == '-')) {
       const auto n = Integer(t_[at_], -kMaxOffsetDays, kMaxOffsetDays);
-      if (!n) return Fail(error, "bad number of days " + std::string(t_[at_]));
+      if (!n) return "bad number of days " + std::string(t_[at_]);
       rule.offset = *n;
       ++at_;
     }
-    return true;
+    return std::nullopt;
   }
 
-  bool Day(FestivalRule& rule, std::string& error) {
+  // The day a rule names, by its first word.
+  std::optional<std::string> Day(FestivalRule& rule) {
     const auto word = Next();
-    if (!word) return Fail(error, "no rule");
-    if (*word == "lunar" || *word == "lunar-last") {
-      rule.kind = *word == "lunar" ? FestivalRuleKind::kLunar : FestivalRuleKind::kLunarLast;
-      const auto m = NextInteger(1, 12);
-      if (!m) return Fail(error, "a lunar month from 1 to 12 must follow " + std::string(*word));
-      rule.month = *m;
-      if (rule.kind == FestivalRuleKind::kLunar) {
-        const auto d = NextInteger(1, 30);
-        if (!d) return Fail(error, "a lunar day from 1 to 30 must follow the month");
-        rule.day = *d;
-      }
-      return Offset(rule, error);
-    }
+    if (!word) return "no rule";
+    if (*word == "lunar" || *word == "lunar-last") return LunarDay(rule, *word);
     if (*word == "term" || *word == "sun") {
       --at_;
-      rule.kind = FestivalRuleKind::kAnchorDay;
-      return Anchor(rule.anchor, error) && Offset(rule, error);
+      return AnchorDay(rule);
     }
-    if (*word == "stem" || *word == "branch") {
-      const bool stem = *word == "stem";
-      rule.kind = stem ? FestivalRuleKind::kStemDay : FestivalRuleKind::kBranchDay;
-      const auto name = Next();
-      if (name) {
-        if (stem) {
-          auto it = std::find(kStems.begin(), kStems.end(), *name);
-          if (it != kStems.end()) rule.cyclic = static_cast<int>(it - kStems.begin()) + 1;
-        } else {
-          auto it = std::find(kBranches.begin(), kBranches.end(), *name);
-          if (it != kBranches.end()) rule.cyclic = static_cast<int>(it - kBranches.begin()) + 1;
-        }
-      }
-      if (rule.cyclic == 0)
-        return Fail(error, stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch");
-      const auto n = NextInteger(1, 36);
-      if (!n) return Fail(error, "a count from 1 to 36 must follow the " + std::string(*word));
-      rule.count = *n;
-      return Anchor(rule.anchor, error);
+    if (*word == "stem" || *word == "branch") return CyclicDay(rule, *word);
+    if (*word == "nine") return NinePeriod(rule);
+    return "unknown rule " + std::string(*word);
+  }
+
+  // lunar MONTH DAY [±N], lunar-last MONTH [±N]
+  std::optional<std::string> LunarDay(FestivalRule& rule, std::string_view word) {
+    rule.kind = word == "lunar" ? FestivalRuleKind::kLunar : FestivalRuleKind::kLunarLast;
+    const auto m = NextInteger(1, 12);
+    if (!m) return "a lunar month from 1 to 12 must follow " + std::string(word);
+    rule.month = *m;
+    if (rule.kind == FestivalRuleKind::kLunar) {
+      const auto d = NextInteger(1, 30);
+      if (!d) return "a lunar day from 1 to 30 must follow the month";
+      rule.day = *d;
     }
-    if (*word == "nine") {
-      rule.kind = FestivalRuleKind::kNinePeriod;
-      const auto n = NextInteger(1, 9);
-      if (!n) return Fail(error, "a period from 1 to 9 must follow nine");
-      rule.count = *n;
-      rule.spanDays = 9;
-      return Anchor(rule.anchor, error);
-    }
-    return Fail(error, "unknown rule " + std::string(*word));
+    return Offset(rule);
+  }
+
+  // ANCHOR [±N]
+  std::optional<std::string> AnchorDay(FestivalRule& rule) {
+    rule.kind = FestivalRuleKind::kAnchorDay;
+    if (auto why = Anchor(rule.anchor)) return why;
+    return Offset(rule);
+  }
+
+  // stem NAME COUNT ANCHOR, branch NAME COUNT ANCHOR
+  std::optional<std::string> CyclicDay(FestivalRule& rule, std::string_view word) {
+    const bool stem = word == "stem";
+    rule.kind = stem ? FestivalRuleKind::kStemDay : FestivalRuleKind::kBranchDay;
+    if (const auto name = Next())
+      rule.cyclic = stem ? CyclicNumber(kStems, *name) : CyclicNumber(kBranches, *name);
+    if (rule.cyclic == 0) return stem ? "a stem 甲…癸 must follow stem" : "a branch 子…亥 must follow branch";
+    const auto n = NextInteger(1, 36);
+    if (!n) return "a count from 1 to 36 must follow the " + std::string(word);
+    rule.count = *n;
+    return Anchor(rule.anchor);
+  }
+
+  // nine PERIOD ANCHOR
+  std::optional<std::string> NinePeriod(FestivalRule& rule) {
+    rule.kind = FestivalRuleKind::kNinePeriod;
+    const auto n = NextInteger(1, 9);
+    if (!n) return "a period from 1 to 9 must follow nine";
+    rule.count = *n;
+    rule.spanDays = 9;
+    return Anchor(rule.anchor);
   }
 
   std::vector<std::string_view> t_;
   size_t at_ = 0;
 };
 
-bool ReadCountryHeader(std::string_view line, FestivalCountry& country, std::string& error) {
+// The country of a "[INDEX NAME LONGITUDE]" line; nothing when the line is not one.
+std::optional<FestivalCountry> CountryHeader(std::string_view line) {
   const auto t = Tokens(line.substr(1, line.size() - 2));
   const auto number =
       t.size() == 3 ? Integer(t[0], 0, static_cast<int>(kAllCountries.size()) - 1) : std::nullopt;
   const auto known = number ? CountryFromNumber(*number) : std::nullopt;
   const auto longitude = t.size() == 3 ? Integer(t[2], kMinLongitude, kMaxLongitude) : std::nullopt;
-  if (!known || !longitude || t[1].empty()) {
-    error = "a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145";
-    return false;
-  }
+  if (!known || !longitude || t[1].empty()) return std::nullopt;
+  FestivalCountry country;
   country.country = *known;
   country.name = std::string(t[1]);
   country.longitude = *longitude;
-  return true;
+  return country;
+}
+
+// Each line reader adds what the line holds to the table; why the line is refused, nothing when
+// it reads.
+std::optional<std::string> ReadCountryLine(std::string_view line, FestivalTable& table) {
+  if (line.back() != ']') return "bad country";
+  auto country = CountryHeader(line);
+  if (!country) return "a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145";
+  if (table.Country(country->country) || table.Country(country->name))
+    return "country " + country->name + " twice";
+  table.countries.push_back(std::move(*country));
+  return std::nullopt;
+}
+
+bool IsFestivalId(std::string_view id) {
+  return !id.empty() && std::all_of(id.begin(), id.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+  });
+}
+
+std::optional<std::string> ReadFestivalLine(std::string_view line, FestivalCountry& country) {
+  const auto fields = Split(line, '|');
+  if (fields.size() != 2 + kLanguageCount)
+    return "a festival is id | rule | and a name in each of the " + std::to_string(kLanguageCount) +
+           " languages";
+  Festival festival;
+  festival.id = std::string(fields[0]);
+  if (!IsFestivalId(festival.id)) return "an id is made of a-z, 0-9 and -";
+  for (const Festival& f : country.festivals) {
+    if (f.id == festival.id) return "id " + festival.id + " twice in " + country.name;
+  }
+  if (auto why = RuleReader(Tokens(fields[1])).Read(festival.rule, false)) return why;
+  for (int l = 0; l < kLanguageCount; ++l) {
+    if (fields[static_cast<size_t>(2 + l)].empty())
+      return "no name in " + std::string(LanguageTag(static_cast<Language>(l)));
+    festival.names[static_cast<size_t>(l)] = std::string(fields[static_cast<size_t>(2 + l)]);
+  }
+  country.festivals.push_back(std::move(festival));
+  return std::nullopt;
 }
 
 // The civil day an instant may have in other tables: the one across its nearest midnight.
@@ -317,6 +371,36 @@ class YearDays {
   std::map<int32_t, SolarTermTable> tables_;
 };
 
+// The day of a festival in the year of year_days, nothing when its rule or bound gives none.
+std::optional<FestivalDay> DayOfFestival(YearDays& year_days, const Festival& festival, int32_t year) {
+  const FestivalRule& rule = festival.rule;
+  const auto day = year_days.Day(rule);
+  if (!day) return std::nullopt;
+  if (rule.before) {
+    const auto bound = year_days.Day(*rule.before);
+    if (!bound || day->jdn >= bound->jdn) return std::nullopt;
+  }
+  FestivalDay f;
+  f.festival = &festival;
+  f.year = year;
+  f.jdn = day->jdn;
+  f.lastJdn = day->jdn + rule.spanDays - 1;
+  if (rule.spanUntil) {
+    if (const auto end = year_days.Day(*rule.spanUntil); end && end->jdn > day->jdn) f.lastJdn = end->jdn - 1;
+  }
+  if (day->anchor) {
+    f.anchor = day->anchor;
+    f.anchorLongitude = rule.anchor.longitude;
+  }
+  if (day->margins) {
+    if (day->margins->month.uncertain()) f.month = day->margins->month;
+    // A month's last day ends with the next month's first.
+    if (day->margins->nextBeginsTomorrow && day->margins->next.newMoon.uncertain())
+      f.nextMonth = day->margins->next;
+  }
+  return f;
+}
+
 }  // namespace
 
 const FestivalCountry* FestivalTable::Country(mirvo::Country country) const {
@@ -333,67 +417,38 @@ const FestivalCountry* FestivalTable::Country(std::string_view name) const {
   return nullptr;
 }
 
-std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::string& error) {
+FestivalTableRead ParseFestivalTable(std::string_view text) {
   FestivalTable table;
   int lineNumber = 0;
-  auto fail = [&](const std::string& why) {
-    error = "line " + std::to_string(lineNumber) + ": " + why;
-    return std::nullopt;
-  };
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte-order mark an editor added
   for (std::string_view line : Split(text, '\n')) {
     ++lineNumber;
     if (line.empty() || line.front() == '#') continue;
-    if (line.front() == '[') {
-      FestivalCountry country;
-      if (line.back() != ']' || !ReadCountryHeader(line, country, error))
-        return fail(error.empty() ? "bad country" : error);
-      if (table.Country(country.country) || table.Country(country.name))
-        return fail("country " + country.name + " twice");
-      table.countries.push_back(std::move(country));
-      continue;
-    }
-    if (table.countries.empty()) return fail("a festival before the first [country]");
-    const auto fields = Split(line, '|');
-    if (fields.size() != 2 + kLanguageCount) {
-      return fail("a festival is id | rule | and a name in each of the " + std::to_string(kLanguageCount) +
-                  " languages");
-    }
-    Festival festival;
-    festival.id = std::string(fields[0]);
-    const bool idOk = !festival.id.empty() && std::all_of(festival.id.begin(), festival.id.end(), [](char c) {
-      return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-    });
-    if (!idOk) return fail("an id is made of a-z, 0-9 and -");
-    FestivalCountry& country = table.countries.back();
-    for (const Festival& f : country.festivals) {
-      if (f.id == festival.id) return fail("id " + festival.id + " twice in " + country.name);
-    }
-    if (!RuleReader(Tokens(fields[1])).Read(festival.rule, error, false)) return fail(error);
-    for (int l = 0; l < kLanguageCount; ++l) {
-      if (fields[static_cast<size_t>(2 + l)].empty())
-        return fail("no name in " + std::string(LanguageTag(static_cast<Language>(l))));
-      festival.names[static_cast<size_t>(l)] = std::string(fields[static_cast<size_t>(2 + l)]);
-    }
-    country.festivals.push_back(std::move(festival));
+    std::optional<std::string> why;
+    if (line.front() == '[')
+      why = ReadCountryLine(line, table);
+    else if (table.countries.empty())
+      why = "a festival before the first [country]";
+    else
+      why = ReadFestivalLine(line, table.countries.back());
+    if (why) return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + *why};
   }
-  return table;
+  return {std::move(table), ""};
 }
 
-std::optional<FestivalTable> LoadFestivalTable(const std::string& dataFolder, std::string& error) {
+FestivalTableRead LoadFestivalTable(const std::string& dataFolder) {
   const std::string path = dataFolder + "/" + kFestivalFileName;
   const FileContent file = ReadRegularFile(path, kMaxFileBytes);
   if (file.status != FileContent::kRead) {
-    error = path + ": " +
-            (file.status == FileContent::kMissing      ? "missing"
-             : file.status == FileContent::kNotRegular ? "not a regular file"
-             : file.status == FileContent::kTooLarge   ? "too large"
-                                                       : file.reason);
-    return std::nullopt;
+    return {std::nullopt, path + ": " +
+                              (file.status == FileContent::kMissing      ? "missing"
+                               : file.status == FileContent::kNotRegular ? "not a regular file"
+                               : file.status == FileContent::kTooLarge   ? "too large"
+                                                                         : file.reason)};
   }
-  auto table = ParseFestivalTable(file.bytes, error);
-  if (!table) error = path + ": " + error;
-  return table;
+  FestivalTableRead read = ParseFestivalTable(file.bytes);
+  if (!read.table) read.error = path + ": " + read.error;
+  return read;
 }
 
 bool FestivalDay::uncertain() const {
@@ -407,34 +462,7 @@ std::vector<FestivalDay> FestivalDaysOfYear(Reckoner& reckoner, const FestivalCo
   if (year <= Reckoner::kMinChineseYear + 2 || year >= Reckoner::kMaxChineseYear - 2) return days;
   YearDays year_days(reckoner, year);
   for (const Festival& festival : country.festivals) {
-    const FestivalRule& rule = festival.rule;
-    const auto day = year_days.Day(rule);
-    if (!day) continue;
-    if (rule.before) {
-      const auto bound = year_days.Day(*rule.before);
-      if (!bound || day->jdn >= bound->jdn) continue;
-    }
-    FestivalDay f;
-    f.festival = &festival;
-    f.year = year;
-    f.jdn = day->jdn;
-    f.lastJdn = day->jdn + rule.spanDays - 1;
-    if (rule.spanUntil) {
-      if (const auto end = year_days.Day(*rule.spanUntil); end && end->jdn > day->jdn)
-        f.lastJdn = end->jdn - 1;
-    }
-    if (day->anchor) {
-      f.anchor = day->anchor;
-      f.anchorLongitude = rule.anchor.longitude;
-    }
-    if (day->margins) {
-      if (day->margins->month.uncertain()) f.month = day->margins->month;
-      // A month's last day ends with the next month's first.
-      if (day->margins->nextBeginsTomorrow && day->margins->next.newMoon.uncertain()) {
-        f.nextMonth = day->margins->next;
-      }
-    }
-    days.push_back(f);
+    if (auto day = DayOfFestival(year_days, festival, year)) days.push_back(*day);
   }
   std::stable_sort(days.begin(), days.end(),
                    [](const FestivalDay& a, const FestivalDay& b) { return a.jdn < b.jdn; });

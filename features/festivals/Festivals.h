@@ -64,10 +64,17 @@ struct FestivalTable {
   const FestivalCountry* Country(std::string_view name) const;
 };
 
-// The table of the file's text, or nothing with error = "line N: why".
-std::optional<FestivalTable> ParseFestivalTable(std::string_view text, std::string& error);
-// The table of kFestivalFileName in the data folder, read as a regular file only.
-std::optional<FestivalTable> LoadFestivalTable(const std::string& dataFolder, std::string& error);
+// A table read, or why it could not be: error says why exactly when there is no table.
+struct FestivalTableRead {
+  std::optional<FestivalTable> table;
+  std::string error;
+};
+
+// The table of the file's text, or the error "line N: why".
+FestivalTableRead ParseFestivalTable(std::string_view text);
+// The table of kFestivalFileName in the data folder, read as a regular file only; an error
+// begins with the file's path.
+FestivalTableRead LoadFestivalTable(const std::string& dataFolder);
 
 // A day a festival falls on.
 struct FestivalDay {

@@ -6,13 +6,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/daycount/DayCount.h"
 #include "features/tables/MainTables.h"
 #include "ui/common/NativeNames.h"
 #include "ui/common/PanelKit.h"
 
 namespace mirvo {
 
-ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
+ConvertPanel::ConvertPanel(MainRules& rules, QWidget* parent) : QGroupBox(parent), rules_(rules) {
   setObjectName("fraConvert");
   auto* v = new QVBoxLayout(this);
 
@@ -35,7 +36,10 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
   auto* line2 = new QHBoxLayout;
   optPlus = Named(new QRadioButton, "optPlus");
   optMinus = Named(new QRadioButton, "optMinus");
-  plusMinusGroup_ = OptionPair(this, optPlus, optMinus, this, [this](bool plus) { Q_EMIT plusChosen(plus); });
+  plusMinusGroup_ = OptionPair(this, optPlus, optMinus, this, [this](bool plus) {
+    rules_.entry().plus = plus;
+    Q_EMIT plusChosen();
+  });
   txbPlusMinus = Named(new QLineEdit, "txbPlusMinus");
   txbPlusMinus->setMaximumWidth(QFontMetrics(txbPlusMinus->font()).horizontalAdvance("0000,000.00") + 16);
   lblElement = Named(new QLabel, "lblElement");
@@ -67,37 +71,49 @@ ConvertPanel::ConvertPanel(QWidget* parent) : QGroupBox(parent) {
   Retranslate();
 }
 
-// Every edit is reported as it happens, unless the model is being shown (writing_).
+// Every edit goes into the entry model as it happens, unless the model is being shown (writing_).
 void ConvertPanel::ConnectControls() {
-  connect(cmdCompute, &QPushButton::clicked, this, &ConvertPanel::convertRequested);
-  connect(cmdClearDate, &QPushButton::clicked, this, &ConvertPanel::clearRequested);
-  connect(cmdNow, &QPushButton::clicked, this, &ConvertPanel::nowRequested);
+  auto command = [this](auto run) {
+    return [this, run] {
+      run();
+      Q_EMIT entryCommandDone();
+    };
+  };
+  const auto convert = command([this] { rules_.Convert(); });
+  connect(cmdCompute, &QPushButton::clicked, this, convert);
+  connect(cmdClearDate, &QPushButton::clicked, this, command([this] { rules_.ClearEntry(); }));
+  connect(cmdNow, &QPushButton::clicked, this, command([this] { rules_.ResetToNow(mirvo::CurrentAjd()); }));
   // Enter converts from the date box when it holds text, from the days box only when both do.
-  connect(txbDate, &QLineEdit::returnPressed, this, [this] {
-    if (HasDate()) Q_EMIT convertRequested();
+  connect(txbDate, &QLineEdit::returnPressed, this, [this, convert] {
+    if (HasDate()) convert();
   });
-  connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this] {
-    if (HasDate() && HasPlusMinus()) Q_EMIT convertRequested();
+  connect(txbPlusMinus, &QLineEdit::returnPressed, this, [this, convert] {
+    if (HasDate() && HasPlusMinus()) convert();
   });
+  // A new date text may reset the element and animal choices.
   connect(txbDate, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!writing_) Q_EMIT dateEdited(S(text));
+    if (writing_) return;
+    rules_.DateTextChanged(S(text));
+    ShowElementAnimal(rules_.entry());
   });
   connect(txbTime, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!writing_) Q_EMIT timeEdited(S(text));
+    if (!writing_) rules_.entry().EditTime(S(text));
   });
   connect(txbPlusMinus, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!writing_) Q_EMIT plusMinusEdited(S(text));
+    if (!writing_) rules_.entry().plusMinus = S(text);
   });
   connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this](int zone) {
-    if (!writing_) Q_EMIT zoneEdited(zone);
+    if (!writing_) rules_.entry().EditZone(zone);
   });
   auto elementAnimal = [this] {
-    if (!writing_) Q_EMIT elementAnimalEdited(cboElement->currentIndex(), cboAnimal->currentIndex());
+    if (writing_) return;
+    rules_.entry().element = cboElement->currentIndex();
+    rules_.entry().animal = cboAnimal->currentIndex();
   };
   connect(cboElement, &QComboBox::currentIndexChanged, this, elementAnimal);
   connect(cboAnimal, &QComboBox::currentIndexChanged, this, elementAnimal);
   // A zone picked again is the user's choice too, no longer the one the program wrote.
-  connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneEdited);
+  connect(cboTimeZone, &QComboBox::activated, this, [this](int zone) { rules_.entry().EditZone(zone); });
   connect(cboTimeZone, &QComboBox::activated, this, &ConvertPanel::zoneChosen);
   // After a choice of element or animal the next step is to convert.
   // The Search row takes the focus instead when its target is one of the element-animal kinds.

@@ -1,12 +1,14 @@
 // The Convert group of the main window: the date, time and zone boxes, plus/minus days, the
 // element and animal choices of a "?" lunar entry or an element-animal search, and the Convert,
-// Clear and Now buttons. Every edit is reported as it happens, so that the session's entry model
-// holds what the boxes show; the boxes are written only from the model.
+// Clear and Now buttons. Every edit goes straight into the session's entry model as it happens,
+// so that the model holds what the boxes show; the boxes are written only from the model. The
+// commands are the session rules'.
 #pragma once
 
 #include <QGroupBox>
 
 #include "features/entry/EntryModel.h"
+#include "features/session/MainRules.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -21,7 +23,7 @@ class ConvertPanel : public QGroupBox {
   Q_OBJECT
 
  public:
-  explicit ConvertPanel(QWidget* parent = nullptr);
+  explicit ConvertPanel(MainRules& rules, QWidget* parent = nullptr);
 
   void FillLists(Country country, const std::string& zoneLabel);
   void SetAnimalNames(Country country);
@@ -40,17 +42,11 @@ class ConvertPanel : public QGroupBox {
   QPushButton* convertButton() const { return cmdCompute; }
 
  Q_SIGNALS:
-  void convertRequested();
-  void clearRequested();
-  void nowRequested();
-  // Edits by the user (typed, pasted, emptied or chosen); writing the boxes reports nothing.
-  void dateEdited(const std::string& date);
-  void timeEdited(const std::string& time);
-  void plusMinusEdited(const std::string& days);
-  void zoneEdited(int zone);
-  void elementAnimalEdited(int element, int animal);
+  // After Convert, Clear or Now: the window shows the model the command left.
+  void entryCommandDone();
+  // Choices by the user (after the model took them); writing the boxes reports nothing.
   void zoneChosen();
-  void plusChosen(bool plus);
+  void plusChosen();
   void elementAnimalChosen();  // the Search row names the element-animal targets by it
 
  protected:
@@ -61,6 +57,7 @@ class ConvertPanel : public QGroupBox {
   void Retranslate();
   void ShowListTexts();  // element and animal lists in the window's language
 
+  MainRules& rules_;
   Country country_ = kChina;
   QLabel* lblDate = nullptr;
   QLabel* lblTime = nullptr;

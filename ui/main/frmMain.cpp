@@ -49,7 +49,7 @@ frmMain::~frmMain() = default;
 void frmMain::BuildPanels() {
   rows_ = new DateRowsPanel;
   names_ = new MoonNamesPanel;
-  convert_ = new ConvertPanel;
+  convert_ = new ConvertPanel(*rules_);
   move_ = new MovePanel(*rules_);
   search_ = new SearchPanel(*rules_);
   settings_ = new SettingsPanel;
@@ -77,40 +77,15 @@ void frmMain::BuildPanels() {
   Timer1->setInterval(1000);
 }
 
-// Every edit of a box goes into the entry model at once: the model is what the commands read.
+// The entry panel writes every edit into the entry model at once (the model is what the commands
+// read) and runs its commands; the window shows what they left.
 void frmMain::ConnectEntry() {
-  EntryModel& entry = rules_->entry();
-  connect(convert_, &ConvertPanel::dateEdited, this, [this](const std::string& date) {
-    rules_->DateTextChanged(date);
-    convert_->ShowElementAnimal(rules_->entry());
-  });
-  connect(convert_, &ConvertPanel::timeEdited, this, [&entry](const std::string& t) { entry.EditTime(t); });
-  connect(convert_, &ConvertPanel::plusMinusEdited, this,
-          [&entry](const std::string& d) { entry.plusMinus = d; });
-  connect(convert_, &ConvertPanel::zoneEdited, this, [&entry](int zone) { entry.EditZone(zone); });
-  connect(convert_, &ConvertPanel::elementAnimalEdited, this, [&entry](int element, int animal) {
-    entry.element = element;
-    entry.animal = animal;
-  });
-  connect(convert_, &ConvertPanel::plusChosen, this, [this](bool plus) {
-    rules_->entry().plus = plus;
+  connect(convert_, &ConvertPanel::plusChosen, this, [this] {
     if (isVisible()) SetTheFocus();
   });
   connect(convert_, &ConvertPanel::zoneChosen, this, &frmMain::SetTheFocus);
   connect(convert_, &ConvertPanel::elementAnimalChosen, search_, &SearchPanel::ElementAnimalChosen);
-  // After each command the boxes show the model it left.
-  connect(convert_, &ConvertPanel::convertRequested, this, [this] {
-    rules_->Convert();
-    EntryCommandDone();
-  });
-  connect(convert_, &ConvertPanel::nowRequested, this, [this] {
-    rules_->ResetToNow(mirvo::CurrentAjd());
-    EntryCommandDone();
-  });
-  connect(convert_, &ConvertPanel::clearRequested, this, [this] {
-    rules_->ClearEntry();
-    EntryCommandDone();
-  });
+  connect(convert_, &ConvertPanel::entryCommandDone, this, &frmMain::EntryCommandDone);
   connect(rows_, &DateRowsPanel::rowClicked, this, &frmMain::RowClicked);
 }
 

@@ -20,10 +20,9 @@ namespace {
 
 const FestivalTable& Table() {
   static const FestivalTable table = [] {
-    std::string error;
-    auto t = LoadFestivalTable(MIRVO_TEST_DATA_DIR "/../../data", error);
-    EXPECT_TRUE(t) << error;
-    return t.value_or(FestivalTable{});
+    auto read = LoadFestivalTable(MIRVO_TEST_DATA_DIR "/../../data");
+    EXPECT_TRUE(read.table) << read.error;
+    return std::move(read.table).value_or(FestivalTable{});
   }();
   return table;
 }
@@ -254,14 +253,13 @@ TEST(Festivals, BadLinesAreRefusedWithTheirLine) {
       {"[1 china 120]\nx | lunar 1 1 span" + names, "line 2: span takes"},
   };
   for (const auto& c : cases) {
-    std::string error;
-    EXPECT_FALSE(ParseFestivalTable(c.text, error));
-    EXPECT_EQ(error.rfind(c.error, 0), 0u) << error;
+    const auto read = ParseFestivalTable(c.text);
+    EXPECT_FALSE(read.table);
+    EXPECT_EQ(read.error.rfind(c.error, 0), 0u) << read.error;
   }
-  std::string error;
-  const auto ok = ParseFestivalTable("[2 japan 135]\nx | branch 丑 2 sun 117 before term 135" + names, error);
-  ASSERT_TRUE(ok) << error;
-  EXPECT_EQ(ok->countries[0].festivals[0].rule.text, "branch 丑 2 sun 117 before term 135");
+  const auto ok = ParseFestivalTable("[2 japan 135]\nx | branch 丑 2 sun 117 before term 135" + names);
+  ASSERT_TRUE(ok.table) << ok.error;
+  EXPECT_EQ(ok.table->countries[0].festivals[0].rule.text, "branch 丑 2 sun 117 before term 135");
 }
 
 }  // namespace
