@@ -1,7 +1,8 @@
 // The main window: shows the current instant in every reckoning, takes dates to convert, and
-// holds the settings the calendars depend on. It builds its panels and is the one place where
-// their signals are connected to the session rules, which own the instant, the entry model, the
-// settings record and the life-cycle; the window only shows and collects.
+// holds the settings the calendars depend on. It builds its panels and wires them to one another;
+// the entry, move and search panels hand their commands to the session rules themselves, which
+// own the instant, the entry model, the settings record and the life-cycle, and the window shows
+// what a command left.
 #pragma once
 
 #include <QWidget>
