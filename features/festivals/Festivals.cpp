@@ -232,8 +232,10 @@ std::optional<std::string> ReadCountryLine(std::string_view line, FestivalTable&
   if (line.back() != ']') return "bad country";
   auto country = CountryHeader(line);
   if (!country) return "a country is [INDEX NAME LONGITUDE], the index 0 to 3 and the longitude 100 to 145";
-  if (table.Country(country->country) || table.Country(country->name))
-    return "country " + country->name + " twice";
+  // A repeated index is named by its number: the second header's name may be new.
+  if (table.Country(country->country))
+    return "country index " + std::to_string(CountryNumber(country->country)) + " twice";
+  if (table.Country(country->name)) return "country " + country->name + " twice";
   table.countries.push_back(std::move(*country));
   return std::nullopt;
 }

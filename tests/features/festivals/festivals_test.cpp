@@ -251,6 +251,8 @@ TEST(Festivals, BadLinesAreRefusedWithTheirLine) {
       {"[1 china 120]\nx | lunar 1 1 | a\n", "line 2: a festival is id | rule |"},
       {"[1 china 120]\nx | lunar 1 1" + names + "x | lunar 1 2" + names, "line 3: id x twice"},
       {"[1 china 120]\nx | lunar 1 1 span" + names, "line 2: span takes"},
+      {"[1 china 120]\n[1 korea 127]\n", "line 2: country index 1 twice"},
+      {"[1 china 120]\n[3 china 127]\n", "line 2: country china twice"},
   };
   for (const auto& c : cases) {
     const auto read = ParseFestivalTable(c.text);
