@@ -237,24 +237,46 @@ bool PlanFestivals(const Args& args, ExportPlan& plan, std::ostream& err) {
   return true;
 }
 
-int Run(const Args& args, std::ostream& out, std::ostream& err) {
+// The plan of the export the first argument names; kExitOk, or the exit code of its failure.
+int PlanExport(const Args& args, ExportPlan& plan, std::ostream& err) {
   if (args.positional().empty()) {
     throw UsageError(
         "what to export: anniversaries, new-years, months, leap-months, terms, phases or festivals");
   }
   if (args.value("format", "ics") != "ics") throw UsageError("--format must be ics");
   const std::string& kind = args.positional()[0];
-  ExportPlan plan;
-  if (kind == "anniversaries") {
-    if (!PlanAnniversaries(args, plan, err)) return kExitBadInput;
-  } else if (kind == "new-years" || kind == "months" || kind == "leap-months" || kind == "terms" ||
-             kind == "phases") {
+  if (kind == "anniversaries") return PlanAnniversaries(args, plan, err) ? kExitOk : kExitBadInput;
+  if (kind == "new-years" || kind == "months" || kind == "leap-months" || kind == "terms" ||
+      kind == "phases") {
     PlanSpan(args, kind, plan);
-  } else if (kind == "festivals") {
-    if (!PlanFestivals(args, plan, err)) return kExitFailure;
-  } else {
-    throw UsageError("unknown export " + QuotedText(kind));
+    return kExitOk;
   }
+  if (kind == "festivals") return PlanFestivals(args, plan, err) ? kExitOk : kExitFailure;
+  throw UsageError("unknown export " + QuotedText(kind));
+}
+
+// The calendar's head, its events a block at a time and its tail, counting in `leftOut` the
+// events beyond the years a file can hold; false once the sink takes nothing more.
+bool WriteCalendar(CalendarSink& sink, ExportPlan& plan, size_t& leftOut) {
+  const EventTime stamp = UtcNow();
+  bool writing = sink.Write(ICalendarHead(plan.name));
+  std::vector<CalendarEvent> events;
+  while (writing && plan.blocks(events)) {
+    for (const CalendarEvent& e : events) {
+      if (!InICalendarYears(e.start)) {
+        ++leftOut;
+        continue;
+      }
+      if (!(writing = sink.Write(ICalendarEventText(e, stamp)))) break;
+    }
+  }
+  if (writing) writing = sink.Write(ICalendarTail());
+  return writing;
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+  ExportPlan plan;
+  if (const int exit = PlanExport(args, plan, err); exit != kExitOk) return exit;
 
   const auto path = args.value("output");
   auto cannotWrite = [&](const std::string& reason) {
@@ -264,22 +286,10 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   };
   CalendarSink sink(out, path);
   if (!sink.error().empty()) return cannotWrite(sink.error());
-  const EventTime stamp = UtcNow();
   size_t leftOut = plan.yearsBeyond;
   bool writing = true;
   try {
-    writing = sink.Write(ICalendarHead(plan.name));
-    std::vector<CalendarEvent> events;
-    while (writing && plan.blocks(events)) {
-      for (const CalendarEvent& e : events) {
-        if (!InICalendarYears(e.start)) {
-          ++leftOut;
-          continue;
-        }
-        if (!(writing = sink.Write(ICalendarEventText(e, stamp)))) break;
-      }
-    }
-    if (writing) writing = sink.Write(ICalendarTail());
+    writing = WriteCalendar(sink, plan, leftOut);
   } catch (const std::exception& e) {
     return cannotWrite(e.what());
   }

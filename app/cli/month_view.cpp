@@ -48,57 +48,69 @@ std::string Trimmed(const std::string& text) {
 
 // Every column is the widest text right-aligned and one blank; today's number is bracketed, its
 // right bracket standing in that blank.
-void WritePage(const MonthView& view, bool withVmc, Language language, std::ostream& out) {
+size_t ColumnWidth(const MonthView& view, bool withVmc, Language language) {
   size_t width = TextColumns(MonthColumnHeading(kLunadayColumn, language));
   for (const MonthCell& cell : view.cells) {
     width = std::max({width, TextColumns(cell.dateText), TextColumns(cell.dayNumberText) + 1,
                       withVmc ? TextColumns(cell.vmcText) : 0});
   }
-  auto column = [width](const std::string& text) { return RightAligned(text, width) + " "; };
+  return width;
+}
+
+std::string Column(const std::string& text, size_t width) { return RightAligned(text, width) + " "; }
+
+// The title, the Common Era heading and the notes of uncertainty and history, then a blank line.
+void WriteTitle(const MonthView& view, Language language, std::ostream& out) {
+  const bool english = language == Language::kEnglish;
   out << view.title << "\n" << view.heading << "\n";
   if (!view.uncertainty.empty()) {
     // The caption is the language's; the sentences are English.
-    out << (language == Language::kEnglish ? "Uncertain:" : PhraseText(language, Phrase::kUncertainCaption))
-        << " " << view.uncertainty << "\n";
+    out << (english ? "Uncertain:" : PhraseText(language, Phrase::kUncertainCaption)) << " "
+        << view.uncertainty << "\n";
   }
   if (!view.history.empty()) {
-    out << (language == Language::kEnglish ? "Calendar history:"
-                                           : PhraseText(language, Phrase::kCalendarHistoryCaption))
-        << " " << view.history << "\n";
+    out << (english ? "Calendar history:" : PhraseText(language, Phrase::kCalendarHistoryCaption)) << " "
+        << view.history << "\n";
   }
   out << "\n";
-  // The rows heading spans the seven day columns, the Lunaday column has its own.
+}
+
+// The rows heading spans the seven day columns, the Lunaday column has its own.
+std::string ColumnHeadings(size_t width, Language language) {
   std::string headings(language == Language::kEnglish ? kMonthRowsHeadingText
                                                       : PhraseText(language, Phrase::kMonthRowsHeading));
   const size_t headingColumns = TextColumns(headings);
   headings += std::string(
       std::max(headingColumns + 1, static_cast<size_t>(kLunadayColumn) * (width + 1)) - headingColumns, ' ');
   for (int k = kLunadayColumn; k < kMonthViewColumns; ++k)
-    headings += column(Trimmed(MonthColumnHeading(k, language)));
-  std::vector<std::string> lines = {headings};
-  for (int row = 0; row < kMonthViewRows; ++row) {
-    std::string numbers, dates, vmc;
-    for (int k = 0; k < kMonthViewColumns; ++k) {
-      const int n = row * kMonthViewColumns + k;
-      const MonthCell& cell = view.cells[static_cast<size_t>(n)];
-      // English writes the day's number, the other languages its name (初七, mùng 7, 7日).
-      const std::string day = !cell.visible                    ? ""
-                              : language == Language::kEnglish ? std::to_string(cell.lunarDay)
-                                                               : cell.dayNumberText;
-      numbers += n == view.todayCell ? RightAligned("[" + day, width) + "]" : column(day);
-      dates += column(cell.visible ? cell.dateText : "");
-      vmc += column(cell.visible ? cell.vmcText : "");
-    }
-    if (row > 0) lines.emplace_back();
-    lines.push_back(numbers);
-    lines.push_back(dates);
-    if (withVmc) lines.push_back(vmc);
+    headings += Column(Trimmed(MonthColumnHeading(k, language)), width);
+  return headings;
+}
+
+// One row of cells as its lines of lunar days, CE dates and (withVmc) Vellomir dates, after a
+// blank line between rows.
+void AppendRowLines(const MonthView& view, int row, size_t width, bool withVmc, Language language,
+                    std::vector<std::string>& lines) {
+  std::string numbers, dates, vmc;
+  for (int k = 0; k < kMonthViewColumns; ++k) {
+    const int n = row * kMonthViewColumns + k;
+    const MonthCell& cell = view.cells[static_cast<size_t>(n)];
+    // English writes the day's number, the other languages its name (初七, mùng 7, 7日).
+    const std::string day = !cell.visible                    ? ""
+                            : language == Language::kEnglish ? std::to_string(cell.lunarDay)
+                                                             : cell.dayNumberText;
+    numbers += n == view.todayCell ? RightAligned("[" + day, width) + "]" : Column(day, width);
+    dates += Column(cell.visible ? cell.dateText : "", width);
+    vmc += Column(cell.visible ? cell.vmcText : "", width);
   }
-  for (std::string& line : lines) {
-    line.erase(line.find_last_not_of(' ') + 1);
-    out << line << "\n";
-  }
-  // The names would widen every column: they stand under the page, by day.
+  if (row > 0) lines.emplace_back();
+  lines.push_back(numbers);
+  lines.push_back(dates);
+  if (withVmc) lines.push_back(vmc);
+}
+
+// The names would widen every column: they stand under the page, by day.
+void WriteFestivalNames(const MonthView& view, size_t width, Language language, std::ostream& out) {
   bool first = true;
   for (int day = 1; day <= view.length; ++day) {
     const MonthCell* cell = view.CellOfLunarDay(day);
@@ -109,6 +121,18 @@ void WritePage(const MonthView& view, bool withVmc, Language language, std::ostr
         language == Language::kEnglish ? std::to_string(day) : Trimmed(cell->dayNumberText);
     out << RightAligned(number, width) << "  " << FestivalDayLine(language, cell->festivals) << "\n";
   }
+}
+
+void WritePage(const MonthView& view, bool withVmc, Language language, std::ostream& out) {
+  const size_t width = ColumnWidth(view, withVmc, language);
+  WriteTitle(view, language, out);
+  std::vector<std::string> lines = {ColumnHeadings(width, language)};
+  for (int row = 0; row < kMonthViewRows; ++row) AppendRowLines(view, row, width, withVmc, language, lines);
+  for (std::string& line : lines) {
+    line.erase(line.find_last_not_of(' ') + 1);
+    out << line << "\n";
+  }
+  WriteFestivalNames(view, width, language, out);
 }
 
 int Run(const Args& args, std::ostream& out, std::ostream& err) {

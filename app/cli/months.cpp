@@ -47,6 +47,31 @@ std::string MarginField(double seconds) {
   return buffer;
 }
 
+// The TSV row of month d of the lunar year, `days` long.
+std::string TsvMonthRow(long year, const ChlDate& d, int days, const MonthMargin& margin,
+                        const MonthHistory& history) {
+  return std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' + std::to_string(d.position) + '\t' +
+         std::to_string(d.month) + '\t' + std::to_string(d.leap) + '\t' + IsoDateOfJdn(d.jdn) + '\t' +
+         std::to_string(d.jdn) + '\t' + std::to_string(days) + '\t' + MarginField(margin.marginSeconds()) +
+         '\t' + (margin.uncertain() ? "1" : "0") + '\t' + MonthRuleCode(history) + '\n';
+}
+
+// The text row of month d, `days` long, with its notes of uncertainty and history.
+std::string TextMonthRow(Reckoner& r, const ChlDate& d, int days, const MonthMargin& margin,
+                         const MonthHistory& history) {
+  std::string chl = r.ChlDateText(d, 0);
+  if (chl.size() < 18) chl.resize(18, ' ');
+  std::string ce = IsoDateOfJdn(d.jdn);
+  if (ce.size() < 11) ce.insert(0, 11 - ce.size(), ' ');
+  std::string row =
+      chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " + std::to_string(days) + " days";
+  const std::string note = UncertainMonthNote(margin);
+  if (!note.empty()) row += "  uncertain: " + note;
+  const std::string historyNote = CalendarHistoryMonthNote(history);
+  if (!historyNote.empty()) row += "  history: " + historyNote;
+  return row + '\n';
+}
+
 // The rows of one lunar year.
 void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
   for (int month = 1; month <= 12; ++month) {
@@ -62,24 +87,7 @@ void AppendYear(Reckoner& r, long year, bool tsv, std::string& text) {
       MonthMargin margin;
       r.MonthMarginOf(d, margin);
       const MonthHistory history = MonthHistoryOf(r, d, days);
-      if (tsv) {
-        text += std::to_string(year) + '\t' + std::to_string(d.cycle) + '\t' + std::to_string(d.position) +
-                '\t' + std::to_string(month) + '\t' + std::to_string(leap) + '\t' + IsoDateOfJdn(d.jdn) +
-                '\t' + std::to_string(d.jdn) + '\t' + std::to_string(days) + '\t' +
-                MarginField(margin.marginSeconds()) + '\t' + (margin.uncertain() ? "1" : "0") + '\t' +
-                MonthRuleCode(history) + '\n';
-      } else {
-        std::string chl = r.ChlDateText(d, 0);
-        if (chl.size() < 18) chl.resize(18, ' ');
-        std::string ce = IsoDateOfJdn(d.jdn);
-        if (ce.size() < 11) ce.insert(0, 11 - ce.size(), ' ');
-        text += chl + "  " + ce + " CE  JDN " + std::to_string(d.jdn) + "  " + std::to_string(days) + " days";
-        const std::string note = UncertainMonthNote(margin);
-        if (!note.empty()) text += "  uncertain: " + note;
-        const std::string historyNote = CalendarHistoryMonthNote(history);
-        if (!historyNote.empty()) text += "  history: " + historyNote;
-        text += '\n';
-      }
+      text += tsv ? TsvMonthRow(year, d, days, margin, history) : TextMonthRow(r, d, days, margin, history);
     }
   }
 }

@@ -2,6 +2,7 @@
 // rules; the multiple element-animal targets run the search of their window with the conditions
 // given as options. After each search the CE, CHL and CHS values as the window shows them.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,7 +96,8 @@ bool UseFestivalTable(const Args& args, MainRules& rules, std::ostream& err) {
   throw UsageError("--festival must be a festival of the country (" + ids + "), not " + QuotedText(id));
 }
 
-int Run(const Args& args, std::ostream& out, std::ostream& err) {
+// TARGET by its name.
+int TargetOption(const Args& args) {
   if (args.positional().empty()) throw UsageError("TARGET is missing");
   const int target = SearchTargetOfName(args.positional()[0]);
   if (target < 0) {
@@ -103,14 +105,21 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
     for (int t = 0; t < kSearchTargetCount; ++t) names += (t ? ", " : "") + std::string(SearchTargetName(t));
     throw UsageError("unknown TARGET " + QuotedText(args.positional()[0]) + " (targets: " + names + ")");
   }
-  const long count = args.integer("count", 1, 10000).value_or(1);
-  long within = 100;
-  if (args.has("within")) {
-    within = *args.integer("within", 1, 1000);
-    if (within != 1 && within != 10 && within != 100 && within != 1000) {
-      throw UsageError("--within must be 1, 10, 100 or 1000");
-    }
+  return target;
+}
+
+// --within in years (default 100): one of the spans the search window offers.
+long WithinOption(const Args& args) {
+  if (!args.has("within")) return 100;
+  const long within = *args.integer("within", 1, 1000);
+  if (within != 1 && within != 10 && within != 100 && within != 1000) {
+    throw UsageError("--within must be 1, 10, 100 or 1000");
   }
+  return within;
+}
+
+// Refuses the options that the target does not read.
+void CheckOptionsApply(const Args& args, int target) {
   for (int row = 0; row < 3; ++row) {
     const bool used = target == kTargetMultiple || target == kTargetElementAnimalDay + row;
     if (args.has(kRowOptions[row]) && !used) {
@@ -122,17 +131,10 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   if (args.has("festival") && target != kTargetFestival)
     throw UsageError("--festival applies to festival only");
+}
 
-  Reckoner reckoner;
-  MainRules rules(reckoner, nullptr, nullptr);
-  rules.SetSearchTarget(target);
-  if (const std::optional<Refusal> refusal = ConvertEntryOptions(EntryArgs(args, 1), rules)) {
-    err << "mirvo-cli search: " << OneLineMessage(refusal->text) << "\n";
-    return kExitBadInput;
-  }
-  rules.ClearDate();  // the entry is converted: the searches start from its instant
-  rules.SetSearchNext(!args.has("previous"));
-  if (target == kTargetFestival && !UseFestivalTable(args, rules, err)) return kExitFailure;
+// --day, --month and --year: the rows of the multiple search, or the entry's element and animal.
+void SetElementAnimalOptions(const Args& args, int target, MainRules& rules) {
   const Country country = rules.settings().country;
   for (int row = 0; row < 3; ++row) {
     const auto text = args.value(kRowOptions[row]);
@@ -145,6 +147,61 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
       rules.entry().animal = animal;
     }
   }
+}
+
+// The search the multiple element-animal window would run, finished at the day found; the
+// message of a search that finds nothing.
+std::optional<std::string> RunMultipleSearch(SearchRules& search, MainRules& rules, Reckoner& reckoner,
+                                             long within) {
+  const ElementAnimalRows rows = search.MultipleRows();
+  if (!rows.AnySet()) return kNoRowSetText;
+  const double longitude = reckoner.ReferenceDegrees();
+  bool notFound = false, rangeEnded = false;
+  const int32_t day = SearchMultipleElementAnimal(
+      reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,
+      static_cast<int>(within), rules.settings().epoch, notFound, &rangeEnded);
+  if (notFound) {
+    return NotFoundText({.withinYears = static_cast<int>(within),
+                         .rangeEnded = rangeEnded,
+                         .next = rules.settings().searchNext});
+  }
+  search.FinishMultiple(false, day);
+  return std::nullopt;
+}
+
+// The n-th result: its CE, CHL and CHS values, numbered to the width of the count.
+void WriteResult(std::ostream& out, long n, int width, bool tsv, const DisplayTexts& d) {
+  // The solar date ends with a blank on the first day of a term, where its code takes the
+  // place of the zone label.
+  const std::string ce = TrimmedText(d.Row(RowId::kCe).value);
+  const std::string chl = TrimmedText(d.Row(RowId::kChl).value);
+  const std::string chs = TrimmedText(d.Row(RowId::kChs).value);
+  if (tsv) {
+    out << n << '\t' << Fixed6(d.ajd) << '\t' << ce << '\t' << chl << '\t' << chs << '\n';
+  } else {
+    std::string number = std::to_string(n);
+    number.insert(0, static_cast<size_t>(width) - number.size(), ' ');
+    out << number << "  " << ce << " | " << chl << " | " << chs << '\n';
+  }
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+  const int target = TargetOption(args);
+  const long count = args.integer("count", 1, 10000).value_or(1);
+  const long within = WithinOption(args);
+  CheckOptionsApply(args, target);
+
+  Reckoner reckoner;
+  MainRules rules(reckoner, nullptr, nullptr);
+  rules.SetSearchTarget(target);
+  if (const std::optional<Refusal> refusal = ConvertEntryOptions(EntryArgs(args, 1), rules)) {
+    err << "mirvo-cli search: " << OneLineMessage(refusal->text) << "\n";
+    return kExitBadInput;
+  }
+  rules.ClearDate();  // the entry is converted: the searches start from its instant
+  rules.SetSearchNext(!args.has("previous"));
+  if (target == kTargetFestival && !UseFestivalTable(args, rules, err)) return kExitFailure;
+  SetElementAnimalOptions(args, target, rules);
 
   SearchRules search(rules);
   const bool tsv = args.tsv();
@@ -161,33 +218,9 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
       return fail(result.refusal ? result.refusal->text : "");
     }
     if (result.outcome == SearchOutcome::kMultipleWindow) {
-      const ElementAnimalRows rows = search.MultipleRows();
-      if (!rows.AnySet()) return fail(kNoRowSetText);
-      const double longitude = reckoner.ReferenceDegrees();
-      bool notFound = false, rangeEnded = false;
-      const int32_t day = SearchMultipleElementAnimal(
-          reckoner, rows, JdnOf(CjdcFromAjd(rules.currentAjd(), longitude)), rules.settings().searchNext,
-          static_cast<int>(within), rules.settings().epoch, notFound, &rangeEnded);
-      if (notFound) {
-        return fail(NotFoundText({.withinYears = static_cast<int>(within),
-                                  .rangeEnded = rangeEnded,
-                                  .next = rules.settings().searchNext}));
-      }
-      search.FinishMultiple(false, day);
+      if (const auto message = RunMultipleSearch(search, rules, reckoner, within)) return fail(*message);
     }
-    const DisplayTexts& d = rules.display();
-    // The solar date ends with a blank on the first day of a term, where its code takes the
-    // place of the zone label.
-    const std::string ce = TrimmedText(d.Row(RowId::kCe).value);
-    const std::string chl = TrimmedText(d.Row(RowId::kChl).value);
-    const std::string chs = TrimmedText(d.Row(RowId::kChs).value);
-    if (tsv) {
-      out << n << '\t' << Fixed6(d.ajd) << '\t' << ce << '\t' << chl << '\t' << chs << '\n';
-    } else {
-      std::string number = std::to_string(n);
-      number.insert(0, static_cast<size_t>(width) - number.size(), ' ');
-      out << number << "  " << ce << " | " << chl << " | " << chs << '\n';
-    }
+    WriteResult(out, n, width, tsv, rules.display());
   }
   return kExitOk;
 }

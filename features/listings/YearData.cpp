@@ -130,27 +130,73 @@ std::string YearDataHeaderIn(Language language, Reckoner& reckoner, const Listin
   return text;
 }
 
+// The years the table has reached and the months counted in each. Both counts start one place
+// before the first sui; a count of months starts far below zero so that the partial years before
+// the first boundaries get no summary.
+struct YearCounts {
+  CyclePlace sui;
+  CyclePlace nian;
+  int monthsOfSui = -100;
+  int monthsOfNian = -100;
+  int suiBegun = 0;
+};
+
+// Where a month labelled `label` begins a sui or a nian: the summary of the one ending and the
+// heading of the one beginning. False at the fourth sui, where the listing ends.
+bool AppendYearBoundaries(std::string& body, const std::string& label, bool withTerms, YearCounts& c,
+                          Language language) {
+  const bool suiStarts = label == "11";
+  const bool nianStarts = label == "01";
+  if (suiStarts) {
+    Summary(body, "Sui", "sui", c.sui, c.monthsOfSui, language);
+    body += "\n";
+    c.monthsOfSui = 0;
+    if (++c.suiBegun == 4) return false;
+  }
+  if (nianStarts) {
+    Summary(body, "Nian", "nian", c.nian, c.monthsOfNian, language);
+    body += "\n";
+    c.monthsOfNian = 0;
+  }
+  if (withTerms) body += "---------- ";
+  if (suiStarts) {
+    c.sui.Advance();
+    body += "Sui" + Spaced(c.sui.cycle) + "-" + std::to_string(c.sui.position);
+  }
+  if (nianStarts) {
+    c.nian.Advance();
+    body += "Nian " + Spaced(c.nian.cycle) + "-" + std::to_string(c.nian.position);
+  }
+  if (suiStarts || nianStarts || withTerms) body += "\n";
+  return true;
+}
+
+// The line of the m-th dark moon of the table.
+std::string DarkMoonLine(const Reckoner& reckoner, const LunarMonthTable& table, int m, bool julian,
+                         const std::string& zoneLabel) {
+  const LunarMonth& month = table.months[static_cast<size_t>(m)];
+  const bool ownMeridian = month.meridian == reckoner.ReferenceMeridian();
+  return EventColumns(month.day, month.cjdc, julian, ownMeridian ? zoneLabel : MeridianCode(month.meridian)) +
+         "  LN" + Spaced(table.firstLunation + m) + " M" + month.label + " (" +
+         std::to_string(month.majorTerms) + " zq)\n";
+}
+
 // The dark moons and terms of the sui before, of and after the instant's, with the summaries.
 std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const ListingOptions& options,
                          const CyclePlace& first, double cjdc) {
-  const bool julian = options.julian;
   const bool withTerms = options.majorTerms || options.minorTerms;
   const Language language = inputs.language;
-  std::string text;
-
-  // Both counts start one place before the first sui; a count of months starts far below zero so
-  // that the partial years before the first boundaries get no summary.
-  CyclePlace suiPlace = first;
-  suiPlace.Back();
-  CyclePlace nianPlace = suiPlace;
-  int monthsOfSui = -100, monthsOfNian = -100, suiBegun = 0;
+  YearCounts counts;
+  counts.sui = first;
+  counts.sui.Back();
+  counts.nian = counts.sui;
 
   reckoner.BuildYearTables(cjdc);
   const LunarMonthTable& table = reckoner.lunarMonthTable();
   const SolarTermTable& terms = reckoner.solarTermTable();
   const auto& months = table.months;
   const int count = table.count();
-  if (count == 0) return text;
+  if (count == 0) return "";
   size_t t = 0;
   while (t <= 78 && terms.entry[t].jdn < months[0].day) ++t;
 
@@ -161,44 +207,18 @@ std::string YearDataBody(Reckoner& reckoner, const ListingInputs& inputs, const 
     // When the opening December solstice falls on the day of a dark moon, the table begins with
     // the lunation before it, which belongs to no sui listed here and holds none of its terms.
     if (month.label.empty()) continue;
-    const bool suiStarts = month.label == "11";
-    const bool nianStarts = month.label == "01";
-    if (suiStarts) {
-      Summary(body, "Sui", "sui", suiPlace, monthsOfSui, language);
-      body += "\n";
-      monthsOfSui = 0;
-      if (++suiBegun == 4) return text + body;
-    }
-    if (nianStarts) {
-      Summary(body, "Nian", "nian", nianPlace, monthsOfNian, language);
-      body += "\n";
-      monthsOfNian = 0;
-    }
-    if (withTerms) body += "---------- ";
-    if (suiStarts) {
-      suiPlace.Advance();
-      body += "Sui" + Spaced(suiPlace.cycle) + "-" + std::to_string(suiPlace.position);
-    }
-    if (nianStarts) {
-      nianPlace.Advance();
-      body += "Nian " + Spaced(nianPlace.cycle) + "-" + std::to_string(nianPlace.position);
-    }
-    if (suiStarts || nianStarts || withTerms) body += "\n";
-    const bool ownMeridian = month.meridian == reckoner.ReferenceMeridian();
-    body += EventColumns(month.day, month.cjdc, julian,
-                         ownMeridian ? inputs.zoneLabel : MeridianCode(month.meridian)) +
-            "  LN" + Spaced(table.firstLunation + m) + " M" + month.label + " (" +
-            std::to_string(month.majorTerms) + " zq)\n";
-    ++monthsOfSui;
-    ++monthsOfNian;
+    if (!AppendYearBoundaries(body, month.label, withTerms, counts, language)) return body;
+    body += DarkMoonLine(reckoner, table, m, options.julian, inputs.zoneLabel);
+    ++counts.monthsOfSui;
+    ++counts.monthsOfNian;
 
     // The terms of the month: from its first day to the day before the next dark moon, so a term
     // on the day of a dark moon is listed under the month that begins then.
     if (m + 1 >= count) continue;
     TermLines(body, terms, t, months[static_cast<size_t>(m) + 1].day, options, inputs.zoneLabel, language);
   }
-  Summary(body, "Sui", "sui", suiPlace, monthsOfSui, language);
-  return text + body;
+  Summary(body, "Sui", "sui", counts.sui, counts.monthsOfSui, language);
+  return body;
 }
 
 }  // namespace

@@ -231,56 +231,59 @@ std::string AutoLogHeadingLines(LogAction action, const LogSources& sources,
 
 namespace {
 
-// The entry, appended piece by piece so that a failure leaves what was written before it; the
-// failure's description, or nothing.
-std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p) {
+// The lunar and solar-term rows, each with its sentence in expanded entries.
+void AppendChineseDates(std::string& out, const LogSources& s, const LogPreferences& p) {
   const DisplayTexts& d = s.display;
-  const bool chinese = p.chineseGroup();
-  const bool european = p.europeanGroup();
-  const bool astronomical = p.astronomicalGroup();
-  const bool expanded = p.verbose;
-  const bool chineseTerms = p.includeGanzhi;
-  const int longitude = s.settings.longitude;
-  const std::string country(CountryOf(s.settings.country).name);
-
   const bool english = s.language == Language::kEnglish;
+  const bool expanded = p.verbose;
   if (p.chs) {
     out += d.Row(RowId::kChs).value + "\n";
-    if (expanded && english) out += ChsSentenceLines(s, chineseTerms);
+    if (expanded && english) out += ChsSentenceLines(s, p.includeGanzhi);
     if (expanded && !english) out += "= " + SolarTermDayWords(s.language, d.chs) + "\n";
   }
-  if (p.chl) {
-    out += d.Row(RowId::kChl).value + "\n";
-    if (expanded && english) {
-      out += LogLines(ContinuedSentence(s.reckoner.ChlDateSentence(
-                 d.chl, {.dayNames = true, .monthNames = true, .stemBranch = chineseTerms, .full = true}))) +
-             "\n";
-    }
-    if (expanded && !english) {
-      out += "= " + LunarDateWords(s.language, d.chl, d.chl.jdn, s.settings.country, chineseTerms) + "\n";
-    }
+  if (!p.chl) return;
+  out += d.Row(RowId::kChl).value + "\n";
+  if (expanded && english) {
+    out += LogLines(ContinuedSentence(s.reckoner.ChlDateSentence(
+               d.chl, {.dayNames = true, .monthNames = true, .stemBranch = p.includeGanzhi, .full = true}))) +
+           "\n";
   }
+  if (expanded && !english) {
+    out += "= " + LunarDateWords(s.language, d.chl, d.chl.jdn, s.settings.country, p.includeGanzhi) + "\n";
+  }
+}
+
+// The day count at the chosen meridian and the line of the epoch, method and meridian.
+void AppendMeridianLines(std::string& out, const LogSources& s, const LogPreferences& p) {
+  const bool english = s.language == Language::kEnglish;
+  const int longitude = s.settings.longitude;
+  const std::string country(CountryOf(s.settings.country).name);
   const std::string_view countryWord = CountryWord(s.language, s.settings.country);
   if (p.cjdc) {
-    out += LogNumber(CjdcFromAjd(d.ajd, longitude)) + " CJDC";
-    if (expanded && english)
+    out += LogNumber(CjdcFromAjd(s.display.ajd, longitude)) + " CJDC";
+    if (p.verbose && english)
       out += " (chronological Julian date, longitude " + Spaced(longitude) + "º E, " + country + ")";
-    if (expanded && !english)
+    if (p.verbose && !english)
       out += Said(s.language, LogWord::kCjdcNote, {std::to_string(longitude), countryWord});
     out += "\n";
   }
-  if (p.epochEtc && chinese && english) {
+  if (!p.epochEtc || !p.chineseGroup()) return;
+  if (english) {
     out += EpochMethod(s.settings.epoch, s.settings.sunMethod, true) + ", longitude =" + Spaced(longitude) +
            "º E, " + country + ".\n";
-  }
-  if (p.epochEtc && chinese && !english) {
+  } else {
     out += Said(s.language, LogWord::kEpochLine,
                 {EpochMethodWords(s.language, s.settings.epoch, s.settings.sunMethod),
                  std::to_string(longitude), countryWord}) +
            "\n";
   }
-  if (chinese && (european || astronomical) && expanded) out += std::string(kSeparator) + "\n";
+}
 
+// The Gregorian and Julian rows, each spelled out in expanded entries, and the London day count.
+void AppendEuropeanSection(std::string& out, const LogSources& s, const LogPreferences& p) {
+  const DisplayTexts& d = s.display;
+  const bool english = s.language == Language::kEnglish;
+  const bool expanded = p.verbose;
   const int weekdayIndex = WeekdayOf(d.londonDay);
   const std::string weekday = WeekdayName(weekdayIndex, false, 0);
   for (const bool julian : {false, true}) {
@@ -296,24 +299,44 @@ std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, co
   const std::string cjdlNote =
       english ? " (chronological Julian date, London)" : Said(s.language, LogWord::kCjdlNote);
   if (p.cjdl) out += LogNumber(CjdlFromAjd(d.ajd)) + " CJDL" + (expanded ? cjdlNote : "") + "\n";
-  if (european && astronomical && expanded) out += std::string(kSeparator) + "\n";
+}
 
-  const std::string ajdNote = english ? " (astronomical Julian date)" : Said(s.language, LogWord::kAjdNote);
-  if (p.ajd) out += LogNumber(d.ajd) + " AJD" + (expanded ? ajdNote : "") + "\n";
-  // Without the Moon's phase the entry cannot go on: the error stops it (and a repeated run).
-  if ((p.phase || p.lunation) && !d.moonError.empty()) return d.moonError;
-  if (p.phase && english) out += d.Row(RowId::kPhase).value + (expanded ? " illumination" : "") + "\n";
+// The Moon's phase and illumination, and its lunation and age.
+void AppendMoonLines(std::string& out, const LogSources& s, const LogPreferences& p) {
+  const DisplayTexts& d = s.display;
+  const bool english = s.language == Language::kEnglish;
+  if (p.phase && english) out += d.Row(RowId::kPhase).value + (p.verbose ? " illumination" : "") + "\n";
   if (p.phase && !english) out += MoonPhaseWords(s.language, d.illumination, d.waxing) + "\n";
-  if (p.lunation && !english) {
-    const std::string caption = Phrased(s.language, Phrase::kAgeCaption, {});
-    const bool wide = caption.size() >= 3 && caption.compare(caption.size() - 3, 3, "：") == 0;
-    out += caption + (wide ? "" : " ") + MoonAgeWords(s.language, d.lunation, d.moonAge, d.moonAgeFraction) +
-           "\n";
-  }
-  if (p.lunation && english) {
+  if (!p.lunation) return;
+  if (english) {
     out += "Lunation " + std::to_string(d.lunation) + ", age of Moon = " + AgeText(d.moonAge) + " (" +
-           LunationPercentText(d.moonAgeFraction) + (expanded ? "% of lunation)\n" : "%)\n");
+           LunationPercentText(d.moonAgeFraction) + (p.verbose ? "% of lunation)\n" : "%)\n");
+    return;
   }
+  const std::string caption = Phrased(s.language, Phrase::kAgeCaption, {});
+  const bool wide = caption.size() >= 3 && caption.compare(caption.size() - 3, 3, "：") == 0;
+  out +=
+      caption + (wide ? "" : " ") + MoonAgeWords(s.language, d.lunation, d.moonAge, d.moonAgeFraction) + "\n";
+}
+
+// The entry, appended piece by piece so that a failure leaves what was written before it; the
+// failure's description, or nothing.
+std::optional<std::string> AppendEntry(std::string& out, const LogSources& s, const LogPreferences& p) {
+  const bool chinese = p.chineseGroup();
+  const bool european = p.europeanGroup();
+  const bool astronomical = p.astronomicalGroup();
+  AppendChineseDates(out, s, p);
+  AppendMeridianLines(out, s, p);
+  if (chinese && (european || astronomical) && p.verbose) out += std::string(kSeparator) + "\n";
+  AppendEuropeanSection(out, s, p);
+  if (european && astronomical && p.verbose) out += std::string(kSeparator) + "\n";
+
+  const std::string ajdNote =
+      s.language == Language::kEnglish ? " (astronomical Julian date)" : Said(s.language, LogWord::kAjdNote);
+  if (p.ajd) out += LogNumber(s.display.ajd) + " AJD" + (p.verbose ? ajdNote : "") + "\n";
+  // Without the Moon's phase the entry cannot go on: the error stops it (and a repeated run).
+  if ((p.phase || p.lunation) && !s.display.moonError.empty()) return s.display.moonError;
+  AppendMoonLines(out, s, p);
   out += "\n";
   return std::nullopt;
 }

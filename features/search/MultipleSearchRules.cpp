@@ -170,54 +170,76 @@ bool MultipleElementAnimalSearch::JumpToMatchingYear(int32_t& i, ChlDate& d) {
   return d.valid == 1;
 }
 
+// The day after a_ in the search's direction, or the first day of the next year the year row
+// admits; false, the search ended, where the admitted range or the lunar calendar ends first.
+bool MultipleElementAnimalSearch::ReachNextDay(int32_t& i, ChlDate& d) {
+  const int64_t next = int64_t{a_} + s_;
+  if (!InRange(next)) {
+    End(a_, true, true);
+    return false;
+  }
+  i = static_cast<int32_t>(next);
+  reckoner_.DayToChl(i + 0.5, epoch_, d);
+  if (d.valid != 1) {
+    End(i, true, true);
+    return false;
+  }
+  const auto [yearElement, yearAnimal] = YearElementAnimal(d.position);
+  if (rows_.IsSet(kYearRow) && !rows_.Matches(kYearRow, yearElement, yearAnimal)) {
+    if (!JumpToMatchingYear(i, d) || !InRange(i)) {
+      End(i, true, true);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool MultipleElementAnimalSearch::DayMatches(int32_t i, const ChlDate& d) const {
+  const int dayPosition = DayPosition(i);
+  if (!rows_.Matches(kDayRow, ElementOfPosition(dayPosition), AnimalOfPosition(dayPosition))) return false;
+  if (!rows_.IsSet(kMonthRow)) return true;
+  const auto [monthElement, monthAnimal] = MonthElementAnimal(d);
+  return rows_.Matches(kMonthRow, monthElement, monthAnimal);
+}
+
+bool MultipleElementAnimalSearch::PastLimit(int32_t i) const {
+  return (s_ > 0 && i > limit_) || (s_ < 0 && i < limit_);
+}
+
+void MultipleElementAnimalSearch::RenewProgress(int32_t i, const ChlDate& d) {
+  if (passes_ % 20 != 0) return;
+  const CalendarDate ce = CeDateOfJdn(i);
+  progress_ = "Searching ...    " + reckoner_.ChlDateText(d, 0, "CHL") + "   " +
+              CalendarDateText(ce, 2, '-', ',', false) + " CE";
+}
+
+// After a day of the wanted animal (or pair) the next one is 12 (or 60) days on.
+int32_t MultipleElementAnimalSearch::LastDaySkipped(int32_t i) const {
+  const int dayPosition = DayPosition(i);
+  if (rows_.HasAnimal(kDayRow) &&
+      rows_.Matches(kDayRow, ElementOfPosition(dayPosition), AnimalOfPosition(dayPosition))) {
+    return i + s_ * (rows_.HasElement(kDayRow) ? 59 : 11);
+  }
+  return i;
+}
+
 bool MultipleElementAnimalSearch::Run(long maxPasses) {
   for (long k = 0; k < maxPasses && !ended_; ++k) {
-    const int64_t next = int64_t{a_} + s_;
-    if (!InRange(next)) {
-      End(a_, true, true);
-      break;
-    }
-    auto i = static_cast<int32_t>(next);
+    int32_t i = 0;
     ChlDate d;
-    reckoner_.DayToChl(i + 0.5, epoch_, d);
-    if (d.valid != 1) {
-      End(i, true, true);
-      break;
-    }
-    const auto [yearElement, yearAnimal] = YearElementAnimal(d.position);
-    if (rows_.IsSet(kYearRow) && !rows_.Matches(kYearRow, yearElement, yearAnimal)) {
-      if (!JumpToMatchingYear(i, d) || !InRange(i)) {
-        End(i, true, true);
-        break;
-      }
-    }
-    const int dayPosition = DayPosition(i);
-    const int dayElement = ElementOfPosition(dayPosition), dayAnimal = AnimalOfPosition(dayPosition);
-    bool match = rows_.Matches(kDayRow, dayElement, dayAnimal);
-    if (match && rows_.IsSet(kMonthRow)) {
-      const auto [monthElement, monthAnimal] = MonthElementAnimal(d);
-      match = rows_.Matches(kMonthRow, monthElement, monthAnimal);
-    }
-    if (match) {
+    if (!ReachNextDay(i, d)) break;
+    if (DayMatches(i, d)) {
       End(i, false, false);
       break;
     }
-    if ((s_ > 0 && i > limit_) || (s_ < 0 && i < limit_)) {
+    if (PastLimit(i)) {
       End(i, true, false);
       break;
     }
     day_ = i;
-    if (passes_ % 20 == 0) {
-      const CalendarDate ce = CeDateOfJdn(i);
-      progress_ = "Searching ...    " + reckoner_.ChlDateText(d, 0, "CHL") + "   " +
-                  CalendarDateText(ce, 2, '-', ',', false) + " CE";
-    }
+    RenewProgress(i, d);
     ++passes_;
-    // After a day of the wanted animal (or pair) the next one is 12 (or 60) days on.
-    a_ = i;
-    if (rows_.HasAnimal(kDayRow) && rows_.Matches(kDayRow, dayElement, dayAnimal)) {
-      a_ = i + s_ * (rows_.HasElement(kDayRow) ? 59 : 11);
-    }
+    a_ = LastDaySkipped(i);
   }
   return ended_;
 }

@@ -106,6 +106,13 @@ class MultipleElementAnimalSearch {
  private:
   bool InRange(int64_t day) const;
   bool JumpToMatchingYear(int32_t& i, ChlDate& d);
+  bool ReachNextDay(int32_t& i, ChlDate& d);
+  // Whether day i (of lunar date d) meets the day and month rows.
+  bool DayMatches(int32_t i, const ChlDate& d) const;
+  bool PastLimit(int32_t i) const;
+  void RenewProgress(int32_t i, const ChlDate& d);
+  // The day the next pass steps on from after testing day i.
+  int32_t LastDaySkipped(int32_t i) const;
   void End(int32_t day, bool notFound, bool rangeEnded);
 
   Reckoner& reckoner_;
