@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # clang-tidy (.clang-tidy) over the Qt-free sources and mirvo-cli, from the compile commands of
-# build/ or build-ci/ (run ./test first). Writes build/tidy-report.txt and prints the findings by check. With
-# --check, fails on a finding that tools/tidy-accepted.txt does not list (file:function and why).
+# build/ (build-ci/ under CI; run ./test first). Writes BUILD/tidy-report.txt and prints the
+# findings by check. With --check, fails on a finding that tools/tidy-accepted.txt does not list
+# (file, check and function, and why).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build
-[ -f build/compile_commands.json ] || build=build-ci
+[ "${CI:-}" = true ] && build=build-ci
+[ -f $build/compile_commands.json ] || build=build-ci
 [ -f $build/compile_commands.json ] || { echo "run ./test first (compile_commands.json)" >&2; exit 2; }
 mapfile -t files < <(git ls-files 'util/*.cpp' 'platform/astro/*.cpp' 'platform/calendarlib/*.cpp' \
   'platform/services/*.cpp' 'platform/ical/*.cpp' 'core/*.cpp' 'features/*.cpp' 'app/cli/*.cpp' \
