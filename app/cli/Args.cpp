@@ -21,31 +21,37 @@ Args::Args(const std::vector<std::string>& argv, const std::set<std::string>& va
     }
     // "--name" options; a lone "-" or a negative number such as "-44-03-15" is positional.
     if (a.size() > 2 && a[0] == '-' && a[1] == '-') {
-      std::string name = a.substr(2);
-      std::string inlineValue;
-      bool hasInline = false;
-      if (auto eq = name.find('='); eq != std::string::npos) {
-        inlineValue = name.substr(eq + 1);
-        name = name.substr(0, eq);
-        hasInline = true;
-      }
-      if (name == "help" || flagOptions.count(name)) {
-        if (hasInline) throw UsageError("option --" + name + " takes no value");
-        flags_.insert(name);
-      } else if (valueOptions.count(name)) {
-        if (hasInline) {
-          values_[name] = inlineValue;
-        } else {
-          if (i + 1 >= argv.size()) throw UsageError("option --" + name + " needs a value");
-          values_[name] = argv[++i];
-        }
-      } else {
-        throw UsageError("unknown option --" + EscapedText(name));
-      }
+      i = readOption(argv, i, valueOptions, flagOptions);
     } else {
       positional_.push_back(a);
     }
   }
+}
+
+size_t Args::readOption(const std::vector<std::string>& argv, size_t i,
+                        const std::set<std::string>& valueOptions, const std::set<std::string>& flagOptions) {
+  std::string name = argv[i].substr(2);
+  std::string inlineValue;
+  bool hasInline = false;
+  if (auto eq = name.find('='); eq != std::string::npos) {
+    inlineValue = name.substr(eq + 1);
+    name = name.substr(0, eq);
+    hasInline = true;
+  }
+  if (name == "help" || flagOptions.count(name)) {
+    if (hasInline) throw UsageError("option --" + name + " takes no value");
+    flags_.insert(name);
+  } else if (valueOptions.count(name)) {
+    if (hasInline) {
+      values_[name] = inlineValue;
+    } else {
+      if (i + 1 >= argv.size()) throw UsageError("option --" + name + " needs a value");
+      values_[name] = argv[++i];
+    }
+  } else {
+    throw UsageError("unknown option --" + EscapedText(name));
+  }
+  return i;
 }
 
 bool Args::has(const std::string& name) const { return flags_.count(name) || values_.count(name); }

@@ -45,6 +45,11 @@ class Args {
   bool help() const { return has("help"); }
 
  private:
+  // Reads the option argv[i] ("--name" or "--name=value") and the value that follows it; returns
+  // the index of the last argument it took.
+  size_t readOption(const std::vector<std::string>& argv, size_t i, const std::set<std::string>& valueOptions,
+                    const std::set<std::string>& flagOptions);
+
   std::vector<std::string> positional_;
   std::map<std::string, std::string> values_;
   std::set<std::string> flags_;
