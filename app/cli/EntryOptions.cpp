@@ -41,7 +41,11 @@ std::optional<Refusal> ConvertEntryOptions(const Args& args, MainRules& rules) {
   return ConvertEntryText(args, args.positional().empty() ? "" : args.positional()[0], rules);
 }
 
-std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
+namespace {
+
+// The meridian, language, calendar and Sun method of the options; returns the country, whose
+// animal names the entry's --animal is read in.
+Country ChooseSettingOptions(const Args& args, MainRules& rules) {
   auto [country, longitude] = MeridianOptions(args);
   // Machine formats are the same in every language.
   rules.SetLanguage(args.value("format", "text") == "tsv" ? Language::kEnglish : LanguageOption(args));
@@ -56,9 +60,11 @@ std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& tex
     if (*m != "true" && *m != "mean") throw UsageError("--method must be true or mean");
     rules.ChooseSunMethod(*m == "true" ? kTrueSun : kMeanSun);
   }
-  if (args.has("plus") && args.has("minus")) throw UsageError("--plus and --minus exclude each other");
+  return country;
+}
 
-  EntryModel& entry = rules.entry();
+// The entry boxes beside the date: time, zone, element, animal and the days to add or take away.
+void FillEntryBoxes(const Args& args, Country country, EntryModel& entry) {
   if (auto t = args.value("time")) entry.time = *t;
   if (auto z = args.value("zone")) {
     if (*z == "gmt")
@@ -85,6 +91,16 @@ std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& tex
     entry.plusMinus = *m;
     entry.plus = false;
   }
+}
+
+}  // namespace
+
+std::optional<Refusal> ConvertEntryText(const Args& args, const std::string& text, MainRules& rules) {
+  const Country country = ChooseSettingOptions(args, rules);
+  if (args.has("plus") && args.has("minus")) throw UsageError("--plus and --minus exclude each other");
+
+  EntryModel& entry = rules.entry();
+  FillEntryBoxes(args, country, entry);
 
   rules.SetCurrentAjd(CurrentAjd());
   const bool hasEntry = !text.empty();
