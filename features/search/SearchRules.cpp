@@ -53,6 +53,15 @@ bool IsWantedTerm(int target, int entry) {
   }
 }
 
+// The first day of a solar term, and of a solstice or equinox for the targets that ask for one.
+bool IsWantedTermDay(int target, const ChsDate& chs) {
+  if (chs.valid != 1 || chs.day != 1) return false;
+  if (target == kTargetWinterSolsticeDarkMoon) return chs.term == 1;
+  if (target == kTargetSolsticeEquinoxDarkMoon || target == kTargetSolsticeEquinoxFullMoon)
+    return chs.term % 6 == 1;
+  return true;
+}
+
 }  // namespace
 
 std::string ChosenFestival(const FestivalCalendar& festivals, Country country, const MainSettings& settings) {
@@ -321,12 +330,7 @@ Found SearchRules::SyzygyOnTermDay(int target, bool next) {
     ChsDate chs;
     ChlDate chl;
     reckoner.DayToChinese(CjdcFromAjd(x, reckoner.ReferenceDegrees()), reckoner.Epoch(), chs, chl);
-    bool success = chs.valid == 1 && chs.day == 1;
-    if (target == kTargetWinterSolsticeDarkMoon) success = success && chs.term == 1;
-    if (target == kTargetSolsticeEquinoxDarkMoon || target == kTargetSolsticeEquinoxFullMoon) {
-      success = success && chs.term % 6 == 1;
-    }
-    if (success) {
+    if (IsWantedTermDay(target, chs)) {
       Label(label, false);
       return x;
     }
