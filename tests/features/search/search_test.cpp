@@ -199,6 +199,47 @@ TEST(EventSearch, HundredEventsFromTwoThousandAreThoseOfTheCoreTables) {
   }
 }
 
+// A dark or full moon on the civil day a term begins: the oracle walks the lunations and compares
+// each syzygy's day at the meridian with the days of the term tables (entry 24 of a sui's table
+// is its winter solstice, every sixth entry a solstice or an equinox).
+TEST(EventSearch, SyzygiesOnTermDaysAreTheFirstTheTablesAllow) {
+  Searcher s;
+  std::set<int32_t> anyTerm, quarterPoint, winterSolstice;
+  for (int32_t sui = 1995; sui <= 2040; ++sui) {
+    s.reckoner.BuildYearTables(Day(sui - 1, 6, 1));
+    for (int i = 24; i < 48; ++i) {
+      const int32_t day = JdnOf(s.reckoner.solarTermTable().entry[static_cast<size_t>(i)].cjdc);
+      anyTerm.insert(day);
+      if (i % 6 == 0) quarterPoint.insert(day);
+      if (i == 24) winterSolstice.insert(day);
+    }
+  }
+  struct Case {
+    int target;
+    int phase;
+    const std::set<int32_t>& days;
+  };
+  const Case cases[] = {{kTargetTermDarkMoon, 0, anyTerm},
+                        {kTargetTermFullMoon, 2, anyTerm},
+                        {kTargetWinterSolsticeDarkMoon, 0, winterSolstice},
+                        {kTargetSolsticeEquinoxDarkMoon, 0, quarterPoint},
+                        {kTargetSolsticeEquinoxFullMoon, 2, quarterPoint}};
+  for (const Case& c : cases) {
+    for (const bool next : {true, false}) {
+      const double from = next ? Noon(2001, 1, 1) : Noon(2034, 1, 1);
+      int32_t n = s.eph().LunationAt(from);
+      double expected = s.eph().SyzygyUt(n, c.phase);
+      while ((next ? expected <= from : expected >= from) ||
+             !c.days.contains(JdnOf(CjdcFromAjd(expected, kLongitude)))) {
+        n += next ? 1 : -1;
+        expected = s.eph().SyzygyUt(n, c.phase);
+      }
+      EXPECT_EQ(s.Find(c.target, next, from), expected)
+          << SearchTargetName(c.target) << (next ? " next" : " previous");
+    }
+  }
+}
+
 TEST(EventSearch, ElementAnimalDaysMonthsAndYearsNeverTheCurrentOne) {
   Searcher s;
   s.rules.SetSearchTarget(kTargetElementAnimalDay);
