@@ -32,6 +32,11 @@ TEST(CliSearch, EachSearchStartsFromTheResultBefore) {
   EXPECT_EQ(leap.code, 0);
   EXPECT_NE(leap.out.find("3  2025-07-25 CE 04:00 GMT Friday | 79-42-6*-01 CHL 12:00 CCT"), std::string::npos)
       << leap.out;
+  // 中秋节 of 2024 and 2025, as the published calendars give them, from the program's table.
+  const auto autumn = RunCli("search festival '2024-1-1 CE' --festival mid-autumn --count 2", false);
+  EXPECT_EQ(autumn.code, 0);
+  EXPECT_NE(autumn.out.find("1  2024-09-17 CE"), std::string::npos) << autumn.out;
+  EXPECT_NE(autumn.out.find("2  2025-10-06 CE"), std::string::npos) << autumn.out;
   // Vietnamese names: the cat.
   EXPECT_EQ(
       RunCli("search multiple-element-animal '2024-1-1 CE' --country vietnam --day -cat --year water-cat")
