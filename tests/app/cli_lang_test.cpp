@@ -52,6 +52,10 @@ TEST(CliLanguage, ShowWritesTheLunarDateAsTheLanguagesCalendars) {
     }
     EXPECT_FALSE(Has(run.out, "Common Era")) << run.out;
   }
+  // mirvo-cli chinese speaks the same words; 立春 of 2024 fell on 02-04.
+  const CliRun chinese = RunCli("chinese 2024-02-10 --lang zh-Hans");
+  EXPECT_TRUE(HasLine(chinese.out, "农历日期： *甲辰年正月初一")) << chinese.out;
+  EXPECT_TRUE(HasLine(chinese.out, "节气日： *立春第7天（J1）")) << chinese.out;
   // English stays as it was: no native line, the window's captions.
   const CliRun english = RunCli("show '2024-02-10 CE'");
   EXPECT_TRUE(Has(english.out, "Chinese Lunar:")) << english.out;
