@@ -109,4 +109,27 @@ void WriteBlocksInOrder(size_t blocks, MakeWorker makeWorker, std::ostream& out,
   if (error) std::rethrow_exception(error);
 }
 
+// Writes the text of every unit (a year, a day) from `from` to `to` in order, the span cut into
+// blocks of shortest..longest units among the workers. makeContext() builds one worker's context
+// (a Reckoner or an Ephemeris behind a unique_ptr); append(context, unit, text) adds one unit's
+// text. bytesPerUnit, when known, reserves each block's text at once.
+template <class MakeContext, class Append>
+void WriteSpanInOrder(long from, long to, size_t shortest, size_t longest, MakeContext makeContext,
+                      Append append, std::ostream& out, size_t bytesPerUnit = 0) {
+  const auto units = static_cast<size_t>(to - from + 1);
+  const size_t length = BatchBlockLength(units, shortest, longest);
+  WriteBlocksInOrder((units + length - 1) / length,
+                     [&] {
+                       return [&, context = makeContext()](size_t block) {
+                         std::string text;
+                         const long first = from + static_cast<long>(block * length);
+                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
+                         text.reserve(static_cast<size_t>(last - first + 1) * bytesPerUnit);
+                         for (long unit = first; unit <= last; ++unit) append(*context, unit, text);
+                         return text;
+                       };
+                     },
+                     out);
+}
+
 }  // namespace mirvo::cli

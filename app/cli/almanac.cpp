@@ -79,21 +79,14 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
   const std::string zone = ZoneLabelOf(country, longitude);
 
   if (tsv) out << "kind\tnumber\ttt_jde\tut_ajd\tcjdc\tcivil_date\tcivil_time\n";
-  const auto years = static_cast<size_t>(to - from + 1);
-  const size_t length = BatchBlockLength(years, 8, 64);
-  WriteBlocksInOrder((years + length - 1) / length,
-                     [&] {
-                       return [&, eph = std::make_unique<Ephemeris>()](size_t block) {
-                         std::ostringstream text;
-                         const long first = from + static_cast<long>(block * length);
-                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-                         for (long year = first; year <= last; ++year)
-                           WriteYear(text, AlmanacEventsOfYear(*eph, static_cast<int32_t>(year), longitude),
-                                     tsv, zone);
-                         return text.str();
-                       };
-                     },
-                     out);
+  WriteSpanInOrder(
+      from, to, 8, 64, [] { return std::make_unique<Ephemeris>(); },
+      [&](Ephemeris& eph, long year, std::string& text) {
+        std::ostringstream lines;
+        WriteYear(lines, AlmanacEventsOfYear(eph, static_cast<int32_t>(year), longitude), tsv, zone);
+        text += lines.str();
+      },
+      out);
   return kExitOk;
 }
 

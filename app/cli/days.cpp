@@ -76,22 +76,15 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
 
   if (tsv) out << "jdn\tce_date\tcycle\tposition\tmonth\tleap\tday\tterm\tterm_day\tvmc_date\n";
-  const auto count = static_cast<size_t>(to - from + 1);
-  const size_t length = BatchBlockLength(count, 8 * 366, 64 * 366);
-  WriteBlocksInOrder((count + length - 1) / length,
-                     [&] {
-                       auto r = std::make_unique<Reckoner>();
-                       ApplyChineseSettings(settings, *r);
-                       return [&, r = std::move(r)](size_t block) {
-                         std::string text;
-                         const int32_t first = from + static_cast<int32_t>(block * length);
-                         const int32_t last = std::min<int32_t>(to, first + static_cast<int32_t>(length) - 1);
-                         text.reserve(static_cast<size_t>(last - first + 1) * (tsv ? 64 : 96));
-                         for (int32_t d = first; d <= last; ++d) AppendDay(*r, d, tsv, text);
-                         return text;
-                       };
-                     },
-                     out);
+  WriteSpanInOrder(
+      from, to, 8 * 366, 64 * 366,
+      [&] {
+        auto r = std::make_unique<Reckoner>();
+        ApplyChineseSettings(settings, *r);
+        return r;
+      },
+      [&](Reckoner& r, long day, std::string& text) { AppendDay(r, static_cast<int32_t>(day), tsv, text); },
+      out, tsv ? 64 : 96);
   return kExitOk;
 }
 

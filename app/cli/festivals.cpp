@@ -94,20 +94,12 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
   }
   const bool tsv = format == "tsv";
   if (tsv) out << "date\tjdn\tid\tname\tlunar_date\trule\n";
-  const auto years = static_cast<size_t>(to - from + 1);
-  const size_t length = BatchBlockLength(years, 16, 128);
-  WriteBlocksInOrder((years + length - 1) / length,
-                     [&] {
-                       return [&, r = reckonerFor()](size_t block) {
-                         std::string text;
-                         const long first = from + static_cast<long>(block * length);
-                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-                         for (long year = first; year <= last; ++year)
-                           text += ListedYear(*r, s, static_cast<int32_t>(year), tsv);
-                         return text;
-                       };
-                     },
-                     out);
+  WriteSpanInOrder(
+      from, to, 16, 128, reckonerFor,
+      [&](Reckoner& r, long year, std::string& text) {
+        text += ListedYear(r, s, static_cast<int32_t>(year), tsv);
+      },
+      out);
   return kExitOk;
 }
 

@@ -102,21 +102,14 @@ int Run(const Args& args, std::ostream& out, std::ostream&) {
 
   if (tsv)
     out << "lunar_year\tcycle\tposition\tmonth\tleap\tfirst_day\tjdn\tdays\tmargin_s\tuncertain\trule\n";
-  const auto years = static_cast<size_t>(to - from + 1);
-  const size_t length = BatchBlockLength(years, 8, 64);
-  WriteBlocksInOrder((years + length - 1) / length,
-                     [&] {
-                       auto r = std::make_unique<Reckoner>();
-                       ApplyChineseSettings(settings, *r);
-                       return [&, r = std::move(r)](size_t block) {
-                         std::string text;
-                         const long first = from + static_cast<long>(block * length);
-                         const long last = std::min<long>(to, first + static_cast<long>(length) - 1);
-                         for (long year = first; year <= last; ++year) AppendYear(*r, year, tsv, text);
-                         return text;
-                       };
-                     },
-                     out);
+  WriteSpanInOrder(
+      from, to, 8, 64,
+      [&] {
+        auto r = std::make_unique<Reckoner>();
+        ApplyChineseSettings(settings, *r);
+        return r;
+      },
+      [&](Reckoner& r, long year, std::string& text) { AppendYear(r, year, tsv, text); }, out);
   return kExitOk;
 }
 
